@@ -1,0 +1,25 @@
+#include "app/frmF1.h"
+#include "core/MessageService.h"
+#include "platform/GlFormat.h"
+#include "platform/QtMessageBox.h"
+#include "platform/TerminationHandler.h"
+
+#include <QApplication>
+#include <QStringList>
+
+int main(int argc, char** argv) {
+    InstallDrawingSurfaceFormat();
+    QApplication app(argc, argv);
+    InstallTerminationHandler();
+
+    frmF1 window;
+    QtMessageBox messages(&window);
+    SetMessageService(&messages);
+
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1) window.SetCommandLineDocument(args.at(1));
+    window.show();
+    const int rc = QApplication::exec();
+    SetMessageService(nullptr);
+    return rc;
+}

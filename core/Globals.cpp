@@ -1,0 +1,16 @@
+#include "core/Globals.h"
+
+bool ShowMathErrors = false;
+std::int32_t DocumentKind = 0;
+std::int32_t FrameCount = 10;
+std::int32_t FramesPerSecond = 10;
+float ViewMinX = -500, ViewMaxX = 500, ViewMinY = -500, ViewMaxY = 500, ViewMinZ = -500, ViewMaxZ = 500;
+
+void ResetProgramState() {
+    ShowMathErrors = false;
+    DocumentKind = 0;
+    FrameCount = 10;
+    FramesPerSecond = 10;
+    ViewMinX = ViewMinY = ViewMinZ = -500;
+    ViewMaxX = ViewMaxY = ViewMaxZ = 500;
+}

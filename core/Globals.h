@@ -1,0 +1,31 @@
+#pragma once
+// Program-wide values shared between the subsystems, with their starting values.
+#include <cstdint>
+#include <string>
+
+// Marks a value that cannot be computed or a sample outside its clipping range.
+inline constexpr float UndefinedValue = 0.12345f;
+
+inline const std::string ErrorTitle = "出错";
+inline const std::string NoticeTitle = "注意";
+// The title of system failures (pixel format, fonts, bitmaps, video writing).
+inline const std::string AppTitle = "Vexilon";
+inline const std::string CrLf = "\r\n";
+inline const std::string TabChar = "\t";
+
+// Whether the evaluator reports a mathematical failure in a message box (only
+// while the calculator evaluates) or returns UndefinedValue (all plotting).
+extern bool ShowMathErrors;
+// 0 until the first new or opened document, then 1 plane, 2 strip, 3 space,
+// 7 special graphs.
+extern std::int32_t DocumentKind;
+// N: animated graphs are sampled at frames 0..N.
+extern std::int32_t FrameCount;
+extern std::int32_t FramesPerSecond;
+
+// The range of drawn coordinates (drawing axes: x, y up, z) that plane samples,
+// space curves and animation frames are clipped against.
+extern float ViewMinX, ViewMaxX, ViewMinY, ViewMaxY, ViewMinZ, ViewMaxZ;
+
+// Puts every value above back to its starting value.
+void ResetProgramState();

@@ -1,0 +1,55 @@
+#pragma once
+// Message boxes as a service: code below the dialogs asks through this
+// interface; the application installs a Qt implementation, tests a recording
+// double that answers from a script.
+#include <deque>
+#include <string>
+#include <vector>
+
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MsgAnswer { OK, Cancel, Yes, No, Retry };
+
+struct MessageRequest {
+    std::string title;
+    std::string text;
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::OK;
+};
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    virtual MsgAnswer Show(const MessageRequest& request) = 0;
+};
+
+// The installed service (a silent one that answers OK until one is installed).
+MessageService& Messages();
+// Installs `service` (not owned); nullptr restores the silent default.
+void SetMessageService(MessageService* service);
+
+// Shows a message through the installed service.
+MsgAnswer MsgBox(const std::string& text, MsgIcon icon = MsgIcon::None,
+                 const std::string& title = std::string(), MsgButtons buttons = MsgButtons::OK);
+
+// Records every request and answers from a script (OK, or the first button,
+// once the script is used up). Installs itself while it lives.
+class RecordingMessageBox : public MessageService {
+public:
+    RecordingMessageBox();
+    ~RecordingMessageBox() override;
+    RecordingMessageBox(const RecordingMessageBox&) = delete;
+    RecordingMessageBox& operator=(const RecordingMessageBox&) = delete;
+
+    MsgAnswer Show(const MessageRequest& request) override;
+    void Answer(MsgAnswer answer) { script_.push_back(answer); }
+
+    std::vector<MessageRequest> requests;
+    std::size_t Count() const { return requests.size(); }
+    const MessageRequest& Last() const { return requests.back(); }
+    void Clear() { requests.clear(); }
+
+private:
+    std::deque<MsgAnswer> script_;
+    MessageService* previous_;
+};

@@ -1,0 +1,159 @@
+#include "core/NumberText.h"
+
+#include "core/Errors.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Splits a finite value into its significant digits (no point, no trailing
+// zeros) and the decimal exponent of the first digit, after rounding to
+// `digits` significant digits.
+void Decompose(double value, int digits, std::string& mantissa, int& exponent, bool& negative) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    std::string s(buf, res.ptr);
+    negative = !s.empty() && s[0] == '-';
+    if (negative) s.erase(0, 1);
+    const auto e = s.find('e');
+    exponent = std::stoi(s.substr(e + 1));   // digits and a sign only: locale-free
+    mantissa.clear();
+    for (std::size_t i = 0; i < e; ++i)
+        if (IsDigit(s[i])) mantissa += s[i];
+    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+}
+
+// Appends digits `mantissa` with first-digit exponent `exponent` in plain notation.
+void AppendFixed(std::string& out, const std::string& mantissa, int exponent) {
+    if (exponent < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += mantissa;
+    } else if (static_cast<int>(mantissa.size()) <= exponent + 1) {
+        out += mantissa;
+        out.append(static_cast<std::size_t>(exponent + 1 - static_cast<int>(mantissa.size())), '0');
+    } else {
+        out.append(mantissa, 0, static_cast<std::size_t>(exponent + 1));
+        out += '.';
+        out.append(mantissa, static_cast<std::size_t>(exponent + 1));
+    }
+}
+
+// Exponent-capable text of the "general" kind with `digits` significant digits.
+std::string GeneralText(double value, int digits) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
+    if (value == 0) return "0";
+    std::string mantissa;
+    int exponent = 0;
+    bool negative = false;
+    Decompose(value, digits, mantissa, exponent, negative);
+    std::string out = negative ? "-" : "";
+    if (exponent < -4 || exponent >= digits) {
+        out += mantissa[0];
+        if (mantissa.size() > 1) {
+            out += '.';
+            out.append(mantissa, 1);
+        }
+        out += 'E';
+        out += exponent < 0 ? '-' : '+';
+        const int a = exponent < 0 ? -exponent : exponent;
+        if (a < 10) out += '0';
+        out += std::to_string(a);
+        return out;
+    }
+    AppendFixed(out, mantissa, exponent);
+    return out;
+}
+
+std::string PlainText(double value, int digits) {
+    if (std::isnan(value) || std::isinf(value)) return GeneralText(value, digits);
+    if (value == 0) return "0";
+    std::string mantissa;
+    int exponent = 0;
+    bool negative = false;
+    Decompose(value, digits, mantissa, exponent, negative);
+    std::string out = negative ? "-" : "";
+    AppendFixed(out, mantissa, exponent);
+    return out;
+}
+
+} // namespace
+
+std::size_t NumericPrefixLength(std::string_view t) {
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < t.size() && IsDigit(t[i])) { ++i; ++digits; }
+    if (i < t.size() && t[i] == '.') {
+        std::size_t j = i + 1, frac = 0;
+        while (j < t.size() && IsDigit(t[j])) { ++j; ++frac; }
+        if (digits + frac == 0) return 0;
+        i = j;
+        digits += frac;
+    }
+    if (digits == 0) return 0;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+        std::size_t expDigits = 0;
+        while (j < t.size() && IsDigit(t[j])) { ++j; ++expDigits; }
+        if (expDigits > 0) i = j;
+    }
+    return i;
+}
+
+double ParseNumericPrefix(std::string_view text) {
+    const std::size_t n = NumericPrefixLength(text);
+    if (n == 0) return 0.0;
+    std::string_view p = text.substr(0, n);
+    bool negative = false;
+    if (p[0] == '+' || p[0] == '-') {
+        negative = p[0] == '-';
+        p.remove_prefix(1);
+    }
+    double v = 0.0;
+    const auto res = std::from_chars(p.data(), p.data() + p.size(), v);
+    if (res.ec == std::errc::result_out_of_range) {
+        // from_chars leaves v untouched: tell overflow from underflow by the exponent.
+        const auto e = p.find_first_of("eE");
+        const bool tiny = e != std::string_view::npos && p.substr(e + 1).find('-') == 0;
+        v = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    return negative ? -v : v;
+}
+
+float ParseSingle(std::string_view text) {
+    const double v = ParseNumericPrefix(text);
+    const float f = static_cast<float>(v);
+    if (std::isinf(f)) RaiseOverflowError();
+    return f;
+}
+
+std::int32_t ParseLong(std::string_view text) { return ToLong(ParseNumericPrefix(text)); }
+
+double RoundHalfEven(double value) {
+    // nearbyint rounds in the default mode, to nearest with ties to even.
+    return std::nearbyint(value);
+}
+
+std::int32_t ToLong(double value) {
+    const double r = RoundHalfEven(value);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) RaiseOverflowError();
+    return static_cast<std::int32_t>(r);
+}
+
+std::string SingleText(float value) { return GeneralText(static_cast<double>(value), 7); }
+std::string DoubleText(double value) { return GeneralText(value, 15); }
+std::string SinglePlainText(float value) { return PlainText(static_cast<double>(value), 7); }
+std::string DoublePlainText(double value) { return PlainText(value, 15); }
+std::string LongText(std::int64_t value) {
+    char buf[24];
+    auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
+}

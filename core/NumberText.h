@@ -1,0 +1,35 @@
+#pragma once
+// Conversions between numbers and text, independent of the C locale.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The value of the longest beginning of `text` that has the form of a number:
+// an optional sign, digits with at most one ".", and optionally "E"/"e" with an
+// optional sign and digits. No such beginning reads as 0 ("1,5" -> 1, "abc" -> 0).
+double ParseNumericPrefix(std::string_view text);
+// Length of that numeric beginning (0 when there is none).
+std::size_t NumericPrefixLength(std::string_view text);
+// The numeric prefix taken to the nearest 32-bit float.
+float ParseSingle(std::string_view text);
+// The numeric prefix taken to the nearest 32-bit whole number, halves to even;
+// a value outside the 32-bit range raises the overflow error (6).
+std::int32_t ParseLong(std::string_view text);
+
+// Nearest whole number, a value halfway between two going to the even one.
+double RoundHalfEven(double value);
+// RoundHalfEven to a 32-bit whole number; outside the range raises error 6.
+std::int32_t ToLong(double value);
+
+// A 32-bit float as text: at most 7 significant digits, no trailing zeros or
+// point, exponent form where plain digits cannot show it ("1.234568E+07", "1E-05").
+std::string SingleText(float value);
+// A 64-bit float the same way with at most 15 significant digits.
+std::string DoubleText(double value);
+// A 32-bit float rounded to 7 significant digits, never in exponent form; for
+// texts that go back to the expression compiler ("0.00001", "12345680").
+std::string SinglePlainText(float value);
+// A 64-bit float rounded to 15 significant digits, never in exponent form.
+std::string DoublePlainText(double value);
+// A whole number as its decimal digits.
+std::string LongText(std::int64_t value);

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Vexilon with its tests and runs every test
+# under a virtual X display (the drawing tests need OpenGL).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+"$here/tools/setup.sh"
+cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$here/build" -j"$(nproc)"
+cd "$here/build"
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)" "$@"

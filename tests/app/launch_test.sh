@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Starts the program, waits for its main window on the display, closes it and
+# checks that it ended cleanly.
+set -u
+exe=$1
+"$exe" &
+pid=$!
+found=0
+for _ in $(seq 1 100); do
+  if xwininfo -root -tree 2>/dev/null | grep -q '"Vexilon"'; then found=1; break; fi
+  if ! kill -0 "$pid" 2>/dev/null; then break; fi
+  sleep 0.1
+done
+if [ "$found" != 1 ]; then
+  echo "main window did not appear"
+  kill -9 "$pid" 2>/dev/null
+  exit 1
+fi
+kill -TERM "$pid"
+wait "$pid"
+rc=$?
+[ "$rc" = 0 ] || { echo "program ended with $rc"; exit 1; }
+echo "main window appeared and closed"

@@ -1,0 +1,91 @@
+#include "core/Errors.h"
+#include "core/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+struct PrefixCase { const char* text; double value; };
+
+const PrefixCase kPrefixCases[] = {
+    {"1,5", 1}, {".5", 0.5}, {"12abc", 12}, {"-1.5E+08", -1.5e8}, {"+2", 2}, {"1e", 1},
+    {"abc", 0}, {"", 0}, {"-", 0}, {".", 0}, {"5.", 5}, {"-.25x", -0.25}, {"1.2.3", 1.2},
+    {"2e-3", 0.002}, {"7E+", 7}, {" 5", 0}, {"1e999", HUGE_VAL}, {"1e-999", 0},
+};
+
+struct SingleCase { float value; const char* text; const char* plain; };
+
+const SingleCase kSingleCases[] = {
+    {2.0f, "2", "2"},
+    {-3.25f, "-3.25", "-3.25"},
+    {0.5f, "0.5", "0.5"},
+    {12345678.0f, "1.234568E+07", "12345680"},
+    {1e-5f, "1E-05", "0.00001"},
+    {0.0001f, "0.0001", "0.0001"},
+    {1234567.0f, "1234567", "1234567"},
+    {0.1f, "0.1", "0.1"},
+    {0.0f, "0", "0"},
+    {-0.0f, "0", "0"},
+    {1.5e8f, "1.5E+08", "150000000"},
+    {-3.6732e-06f, "-3.6732E-06", "-0.0000036732"},
+    {3.1415926f, "3.141593", "3.141593"},
+    {1e20f, "1E+20", "100000000000000000000"},
+};
+
+struct DoubleCase { double value; const char* text; };
+
+const DoubleCase kDoubleCases[] = {
+    {2.0, "2"}, {0.1, "0.1"}, {1.0 / 3.0, "0.333333333333333"}, {1e15, "1E+15"},
+    {123456789012345.0, "123456789012345"}, {-2.5e-7, "-2.5E-07"},
+};
+
+class NumberText : public ::testing::Test {};
+
+// The same texts whatever locale the process runs in.
+void CheckAllTables() {
+    for (const auto& c : kPrefixCases)
+        EXPECT_DOUBLE_EQ(ParseNumericPrefix(c.text), c.value) << '"' << c.text << '"';
+    for (const auto& c : kSingleCases) {
+        EXPECT_EQ(SingleText(c.value), c.text) << c.value;
+        EXPECT_EQ(SinglePlainText(c.value), c.plain) << c.value;
+    }
+    for (const auto& c : kDoubleCases) EXPECT_EQ(DoubleText(c.value), c.text) << c.value;
+}
+
+TEST_F(NumberText, TablesInTheProcessLocale) { CheckAllTables(); }
+
+TEST_F(NumberText, TablesUnderAGermanLocale) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "locale de_DE.UTF-8 is not installed";
+    CheckAllTables();
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+TEST_F(NumberText, WholeNumbersRoundHalfToEven) {
+    const struct { const char* text; std::int32_t value; } cases[] = {
+        {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"-3.5", -4}, {"2.4999", 2}, {"0.5", 0},
+        {"1.5", 2}, {"7", 7}, {"abc", 0}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseLong(c.text), c.value) << c.text;
+    EXPECT_EQ(LongText(-42), "-42");
+    EXPECT_EQ(LongText(0), "0");
+}
+
+TEST_F(NumberText, OutOfRangeRaisesOverflow) {
+    for (const char* t : {"2147483648", "-2147483649", "1e40"}) {
+        try {
+            if (std::string(t) == "1e40") ParseSingle(t); else ParseLong(t);
+            ADD_FAILURE() << t << " did not raise";
+        } catch (const RaisedError& e) {
+            EXPECT_EQ(e.Number(), ErrNo::Overflow) << t;
+        }
+    }
+    EXPECT_FLOAT_EQ(ParseSingle("3.4e38"), 3.4e38f);
+}
+
+} // namespace
