@@ -1,0 +1,69 @@
+#include "platform/GlText.h"
+
+#include "core/GbkCodec.h"
+#include "core/Globals.h"
+#include "core/MessageService.h"
+#include "platform/GlOutlineFont.h"
+
+#include <QList>
+#include <QString>
+
+#include <GL/gl.h>
+
+namespace {
+
+// The text's bytes in the ANSI code page (GBK); a character it cannot hold
+// becomes '?', as the system's conversion does.
+std::string AnsiBytes(const std::string& utf8) {
+    if (std::optional<std::string> gbk = Utf8ToGbk(utf8)) return *gbk;
+    std::string out;
+    for (char32_t u : QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toUcs4()) {
+        const std::string one = QString::fromUcs4(&u, 1).toStdString();
+        const std::optional<std::string> gbk = Utf8ToGbk(one);
+        out += gbk ? *gbk : std::string("?");
+    }
+    return out;
+}
+
+} // namespace
+
+std::int32_t GetRed(std::int32_t c) { return c & 255; }
+std::int32_t GetGreen(std::int32_t c) { return (c / 256) & 255; }
+std::int32_t GetBlue(std::int32_t c) { return (c / 65536) & 255; }
+
+void SetGLColor(std::int32_t c) {
+    glColor3f(float(GetRed(c) / 255.0), float(GetGreen(c) / 255.0), float(GetBlue(c) / 255.0));
+}
+
+bool CreateGLFont(std::int32_t& base, const std::string& faceName, std::int32_t /*height*/,
+                  std::int32_t weight, bool italic, std::int32_t colour) {
+    SetGLColor(colour);
+    const GLuint first = glGenLists(OutlineFontGlyphCount);
+    base = std::int32_t(first);
+    if (first == 0) {
+        MsgBox("无法创建字体。", MsgIcon::Critical);
+        return false;
+    }
+    if (!BuildOutlineFontLists(first, faceName, weight, italic, 0.1f)) {
+        MsgBox("无法创建字体。", MsgIcon::Critical);
+        glDeleteLists(first, OutlineFontGlyphCount);
+        return false;
+    }
+    return true;
+}
+
+void DrawGLText(std::int32_t listBase, const std::string& text, float x, float y, float z,
+                const std::array<float, 4>& rotation, std::optional<std::int32_t> colour) {
+    glPushAttrib(GL_POLYGON_BIT);
+    glPushMatrix();
+    glListBase(GLuint(listBase));
+    glTranslatef(x, y, z);
+    glScalef(0.7f, 0.7f, 0.7f);
+    glRotatef(rotation[0], rotation[1], rotation[2], rotation[3]);
+    if (colour) SetGLColor(*colour);
+    // Signed bytes: a byte above 127 reaches below the base, outside the font.
+    const std::string bytes = AnsiBytes(text);
+    if (!bytes.empty()) glCallLists(GLsizei(bytes.size()), GL_BYTE, bytes.data());
+    glPopMatrix();
+    glPopAttrib();
+}
