@@ -25,28 +25,32 @@ public:
                     float sngU, float sngV, float sngX, float sngY, float sngA, float sngR,
                     float sngB, float sngT, std::int32_t lngN);
 
-    // The tokenized form of one postfix text (public only so that the evaluation
-    // helpers in the implementation can name it).
+private:
+    // One step of a tokenized postfix text.
     struct Op {
         std::uint8_t code;
-        std::uint32_t index;
-        double value;
+        std::uint32_t index; // variable slot, or entry of badTokens
+        double value;        // number constant
     };
+    // A postfix text split into steps once, with the depth its stack needs.
     struct Program {
         std::string text;
         std::vector<Op> ops;
         std::vector<std::string> badTokens;
         std::size_t maxDepth = 0;
+        bool emptyAtEnd = false;
     };
 
-private:
     static std::int32_t GetPriority(std::string_view token);
-    static bool IsNameStart(std::u32string_view text);
+    static bool IsNameStart(std::string_view text);
 
     const Program& Prepared(const std::string& sExpression);
+    static Program Tokenize(const std::string& sExpression);
 
-    // The tokenized texts seen so far, most recently used first; the value stack
-    // of evaluation, sized when a text is tokenized.
+    // The tokenized texts seen so far (a few, replaced in turn when full), so that
+    // evaluating the same texts again for every point neither re-scans nor
+    // allocates; the value stack of evaluation, sized when a text is tokenized.
     std::vector<Program> programs_;
+    std::size_t nextSlot_ = 0;
     std::vector<double> stack_;
 };
