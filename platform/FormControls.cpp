@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 int TwipsToPixels(int twips) {
     // Halves round away from zero, as the form designer's twips snap to pixels.
     return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel
@@ -24,34 +26,30 @@ QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(
 
 std::string ToStdString(const QString& text) { return text.toUtf8().toStdString(); }
 
-QPushButton* NewButton(QWidget* parent, const char* name, const std::string& caption) {
-    auto* b = new QPushButton(ToQString(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-QCheckBox* NewCheck(QWidget* parent, const char* name, const std::string& caption) {
-    auto* c = new QCheckBox(ToQString(caption), parent);
+namespace {
+// A control with its numbered name as its object name.
+template <class Control, class... Args>
+Control* Named(const char* name, Args&&... args) {
+    auto* c = new Control(std::forward<Args>(args)...);
     c->setObjectName(QString::fromLatin1(name));
     return c;
 }
+} // namespace
 
+QPushButton* NewButton(QWidget* parent, const char* name, const std::string& caption) {
+    return Named<QPushButton>(name, ToQString(caption), parent);
+}
+QCheckBox* NewCheck(QWidget* parent, const char* name, const std::string& caption) {
+    return Named<QCheckBox>(name, ToQString(caption), parent);
+}
 QLineEdit* NewText(QWidget* parent, const char* name, const std::string& text) {
-    auto* t = new QLineEdit(ToQString(text), parent);
-    t->setObjectName(QString::fromLatin1(name));
-    return t;
+    return Named<QLineEdit>(name, ToQString(text), parent);
 }
-
 QLabel* NewLabel(QWidget* parent, const char* name, const std::string& caption) {
-    auto* l = new QLabel(ToQString(caption), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
+    return Named<QLabel>(name, ToQString(caption), parent);
 }
-
 QGroupBox* NewFrame(QWidget* parent, const char* name, const std::string& caption) {
-    auto* f = new QGroupBox(ToQString(caption), parent);
-    f->setObjectName(QString::fromLatin1(name));
-    return f;
+    return Named<QGroupBox>(name, ToQString(caption), parent);
 }
 
 std::string TextOf(const QLineEdit* box) { return ToStdString(box->text()); }
