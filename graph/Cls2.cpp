@@ -39,6 +39,16 @@ struct Rim {
             py[i] = static_cast<float>(cy + radius * std::sin(theta));
         }
     }
+    // The disc: one triangle per rim segment, all meeting at the centre.
+    void Fill(double cx, double cy, double cz) const {
+        for (int j = 0; j < 20; ++j) {
+            glBegin(GL_TRIANGLES);
+            glVertex3d(px[j], py[j], 0);
+            glVertex3d(px[j + 1], py[j + 1], 0);
+            glVertex3d(cx, cy, cz);
+            glEnd();
+        }
+    }
 };
 
 } // namespace
@@ -57,25 +67,13 @@ void Cls2::Draw() const {
         case 1: { // filled circle
             const Rim rim(x, y, size * 5 / 100 + 5.0 / 100);
             setColor();
-            for (int j = 0; j < 20; ++j) {
-                glBegin(GL_TRIANGLES);
-                glVertex3d(rim.px[j], rim.py[j], 0);
-                glVertex3d(rim.px[j + 1], rim.py[j + 1], 0);
-                glVertex3d(x, y, z);
-                glEnd();
-            }
+            rim.Fill(x, y, z);
             break;
         }
         case 2: { // hollow circle: white disc with an outline in the colour
             const Rim rim(x, y, size * 4 / 100 + 5.0 / 100);
             glColor3f(1, 1, 1);
-            for (int j = 0; j < 20; ++j) {
-                glBegin(GL_TRIANGLES);
-                glVertex3d(rim.px[j], rim.py[j], 0);
-                glVertex3d(rim.px[j + 1], rim.py[j + 1], 0);
-                glVertex3d(x, y, z);
-                glEnd();
-            }
+            rim.Fill(x, y, z);
             glLineWidth(1);
             setColor();
             for (int j = 0; j < 20; ++j) {

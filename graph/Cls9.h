@@ -95,6 +95,15 @@ public:
     // point objects, not copies).
     void TabEqualTo(Cls9& fsfnew);
 
+    // The box the graph occupies in drawing coordinates, for frame lngAnimStep
+    // of an animated kind. Also builds row 1 of a strip from row 0 (z + 3),
+    // creates the table points it reads, and leaves its extremes in the box
+    // fields. Elements that are missing or outside an array are skipped; an
+    // empty box keeps the start values (minimum 9999999, maximum -9999999).
+    // Polar implicit/inequality plane graphs and vector operations return
+    // PolarImplicitBox() and VectorOpBox() as they stand.
+    Cls1 GetBox(std::int32_t lngAnimStep = 0);
+
     // The box fields as the last GetBox (or drawing) left them.
     Cls1 BoxFields() const { return Cls1{BoxMinX, BoxMaxX, BoxMinY, BoxMaxY, BoxMinZ, BoxMaxZ}; }
 
@@ -114,6 +123,13 @@ private:
     float BoxMinY = 0;
     float BoxMaxZ = 0;
     float BoxMinZ = 0;
+
+    void TakeIntoBox(const Cls2& p);
+    void TakeIntoBoxXY(const Cls2& p);
+    void BoxOfPlaneKinds(std::int32_t lngAnimStep);
+    void BoxOfStrip(std::int32_t lngAnimStep);
+    void BoxOfSpaceKinds(std::int32_t lngAnimStep);
+    void BoxOfPoint(const Cls2* p);
 };
 
 // The key of a graph in both scenes: the decimal text of its ID.
