@@ -74,61 +74,46 @@ void CubicSpline(std::int32_t n, std::int16_t endCondition, float xStartSlope,
                                            static_cast<double>(axis->delta[i + 1]) * h[i] / h[i + 1]));
     }
 
+    // End rows: conditions 0 and 1 fix the end slopes, 2 and 3 the end second
+    // derivatives.
     const std::size_t e = last;
-    switch (condition) {
-    case 0:
-        b[0] = 1.0f;
-        c[0] = 0.0f;
-        a[e] = 0.0f;
-        b[e] = 1.0f;
-        for (Axis* axis : {&ax, &ay}) {
+    const bool slopeGiven = condition <= 1;
+    b[0] = slopeGiven ? 1.0f : 2.0f;
+    c[0] = slopeGiven ? 0.0f : 1.0f;
+    a[e] = slopeGiven ? 0.0f : 1.0f;
+    b[e] = slopeGiven ? 1.0f : 2.0f;
+    for (Axis* axis : {&ax, &ay}) {
+        const std::vector<float>& D = axis->delta;
+        double start, end;
+        switch (condition) {
+        case 0:
             if (last == 1) {
                 // Two points: the end parabola is the straight segment.
-                axis->rhs[0] = ToSingle(d(*axis, 1));
-                axis->rhs[e] = ToSingle(d(*axis, 1));
+                start = end = d(*axis, 1);
             } else {
-                axis->rhs[0] = ToSingle(d(*axis, 1) - h[1] * (d(*axis, 2) - d(*axis, 1)) /
-                                                          (static_cast<double>(h[1]) + h[2]));
-                axis->rhs[e] = ToSingle(d(*axis, e) + h[e] * (d(*axis, e) - d(*axis, e - 1)) /
-                                                          (static_cast<double>(h[e - 1]) + h[e]));
+                start = d(*axis, 1) - h[1] * (d(*axis, 2) - d(*axis, 1)) /
+                                          (static_cast<double>(h[1]) + h[2]);
+                end = d(*axis, e) + h[e] * (d(*axis, e) - d(*axis, e - 1)) /
+                                        (static_cast<double>(h[e - 1]) + h[e]);
             }
+            break;
+        case 1:
+            start = axis == &ax ? xStartSlope : yStartSlope;
+            end = axis == &ax ? xEndSlope : yEndSlope;
+            break;
+        case 2:
+            start = 3.0 * d(*axis, 1);
+            end = 3.0 * d(*axis, e);
+            break;
+        default: // 3
+            start = 3.0 * d(*axis, 1) - (static_cast<double>(D[2]) * h[1] / h[2] - D[1]) /
+                                            (static_cast<double>(h[1]) + h[2]);
+            end = 3.0 * d(*axis, e) + (D[e] - static_cast<double>(D[e - 1]) * h[e] / h[e - 1]) /
+                                          (static_cast<double>(h[e - 1]) + h[e]);
+            break;
         }
-        break;
-    case 1:
-        b[0] = 1.0f;
-        c[0] = 0.0f;
-        a[e] = 0.0f;
-        b[e] = 1.0f;
-        ax.rhs[0] = xStartSlope;
-        ax.rhs[e] = xEndSlope;
-        ay.rhs[0] = yStartSlope;
-        ay.rhs[e] = yEndSlope;
-        break;
-    case 2:
-        b[0] = 2.0f;
-        c[0] = 1.0f;
-        a[e] = 1.0f;
-        b[e] = 2.0f;
-        for (Axis* axis : {&ax, &ay}) {
-            axis->rhs[0] = ToSingle(3.0 * d(*axis, 1));
-            axis->rhs[e] = ToSingle(3.0 * d(*axis, e));
-        }
-        break;
-    default: // 3
-        b[0] = 2.0f;
-        c[0] = 1.0f;
-        a[e] = 1.0f;
-        b[e] = 2.0f;
-        for (Axis* axis : {&ax, &ay}) {
-            const std::vector<float>& D = axis->delta;
-            axis->rhs[0] = ToSingle(3.0 * d(*axis, 1) -
-                                    (static_cast<double>(D[2]) * h[1] / h[2] - D[1]) /
-                                        (static_cast<double>(h[1]) + h[2]));
-            axis->rhs[e] = ToSingle(3.0 * d(*axis, e) +
-                                    (D[e] - static_cast<double>(D[e - 1]) * h[e] / h[e - 1]) /
-                                        (static_cast<double>(h[e - 1]) + h[e]));
-        }
-        break;
+        axis->rhs[0] = ToSingle(start);
+        axis->rhs[e] = ToSingle(end);
     }
 
     // Tridiagonal elimination without pivoting, shared by x and y.
