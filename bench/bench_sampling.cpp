@@ -102,8 +102,9 @@ void BM_ExplicitCurveWithDerivativesPlainCppLiteral(benchmark::State& state) {
                    1 * cos(x) * (1 * 2 * pow(x, 1))) /
                       pow(pow(x, 2), 0) +
                   (1 * cos(x) * (1 * 2 * pow(x, 1)) +
-                   sin(x) * (((0 * 2 + 1 * 0) / pow(2, 0) * pow(x, 1) + 1 * 2 * (1 * 1 * pow(x, 0))) /
-                             pow(pow(x, 1), 0))) /
+                   sin(x) *
+                       (((0 * 2 + 1 * 0) / pow(2, 0) * pow(x, 1) + 1 * 2 * (1 * 1 * pow(x, 0))) /
+                        pow(pow(x, 1), 0))) /
                       pow(1 * 2 * pow(x, 1), 0)) *
                      pow(pow(x, 2), 0) -
                  (1 * cos(x) * pow(x, 2) + sin(x) * (1 * 2 * pow(x, 1))) * 0) /
