@@ -1,0 +1,148 @@
+#include "graph/Cls2.h"
+
+#include "core/Globals.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
+
+Cls2 Cls2::Init(float x, float y, float z) {
+    Cls2 p;
+    p.x = x;
+    p.y = y;
+    p.z = z;
+    return p;
+}
+
+void Cls2::SplitColor(std::int32_t color, double& red, double& green, double& blue) {
+    const double c = color;
+    blue = std::floor(c / 256 / 256);
+    green = std::floor((c - blue * 65536) / 256);
+    red = std::floor(c - blue * 65536 - green * 256);
+    red /= 255;
+    green /= 255;
+    blue /= 255;
+}
+
+namespace {
+
+// The 21 rim points of a circle marker: angle i*0.31416 (a 32-bit float), the
+// last one just past a full turn so the rim closes.
+struct Rim {
+    float px[21];
+    float py[21];
+    Rim(float cx, float cy, double radius) {
+        for (int i = 0; i <= 20; ++i) {
+            const float theta = static_cast<float>(i * 31416 / 100000.0);
+            px[i] = static_cast<float>(cx + radius * std::cos(theta));
+            py[i] = static_cast<float>(cy + radius * std::sin(theta));
+        }
+    }
+};
+
+} // namespace
+
+void Cls2::Draw() const {
+    double red = 0, green = 0, blue = 0;
+    SplitColor(Color, red, green, blue);
+    const auto setColor = [&] {
+        glColor3f(static_cast<GLfloat>(red), static_cast<GLfloat>(green), static_cast<GLfloat>(blue));
+    };
+    const double size = Size;
+
+    glPushMatrix();
+    if (DocumentKind == 1) {
+        switch (Symbol) {
+        case 1: { // filled circle
+            const Rim rim(x, y, size * 5 / 100 + 5.0 / 100);
+            setColor();
+            for (int j = 0; j < 20; ++j) {
+                glBegin(GL_TRIANGLES);
+                glVertex3d(rim.px[j], rim.py[j], 0);
+                glVertex3d(rim.px[j + 1], rim.py[j + 1], 0);
+                glVertex3d(x, y, z);
+                glEnd();
+            }
+            break;
+        }
+        case 2: { // hollow circle: white disc with an outline in the colour
+            const Rim rim(x, y, size * 4 / 100 + 5.0 / 100);
+            glColor3f(1, 1, 1);
+            for (int j = 0; j < 20; ++j) {
+                glBegin(GL_TRIANGLES);
+                glVertex3d(rim.px[j], rim.py[j], 0);
+                glVertex3d(rim.px[j + 1], rim.py[j + 1], 0);
+                glVertex3d(x, y, z);
+                glEnd();
+            }
+            glLineWidth(1);
+            setColor();
+            for (int j = 0; j < 20; ++j) {
+                glBegin(GL_LINES);
+                glVertex3d(rim.px[j], rim.py[j], 0);
+                glVertex3d(rim.px[j + 1], rim.py[j + 1], 0);
+                glEnd();
+            }
+            break;
+        }
+        case 3: { // square
+            const double s = size * 5 / 100;
+            setColor();
+            glBegin(GL_QUADS);
+            glVertex3d(x - s, y + s, 0);
+            glVertex3d(x - s, y - s, 0);
+            glVertex3d(x + s, y - s, 0);
+            glVertex3d(x + s, y + s, 0);
+            glEnd();
+            break;
+        }
+        case 4: { // triangle
+            const double t = size * 7.5 / 100;
+            setColor();
+            glBegin(GL_TRIANGLES);
+            glVertex3d(x, y + t, 0);
+            glVertex3d(x - t, y - t, 0);
+            glVertex3d(x + t, y - t, 0);
+            glEnd();
+            break;
+        }
+        case 5: { // diamond
+            const double t = size * 7.5 / 100;
+            setColor();
+            glBegin(GL_QUADS);
+            glVertex3d(x, y + t, 0);
+            glVertex3d(x - t, y, 0);
+            glVertex3d(x, y - t, 0);
+            glVertex3d(x + t, y, 0);
+            glEnd();
+            break;
+        }
+        case 6: { // cross
+            const double t = size * 7.5 / 100;
+            setColor();
+            glLineWidth(Size);
+            glBegin(GL_LINES);
+            glVertex3d(x, y + t, 0);
+            glVertex3d(x, y - t, 0);
+            glEnd();
+            glBegin(GL_LINES);
+            glVertex3d(x - t, y, 0);
+            glVertex3d(x + t, y, 0);
+            glEnd();
+            break;
+        }
+        default:
+            break;
+        }
+    } else {
+        setColor();
+        glTranslatef(x, y, z);
+        GLUquadric* quadric = gluNewQuadric();
+        if (quadric != nullptr) {
+            gluSphere(quadric, size * 5 / 100 + 5.0 / 100, 32, 32);
+            gluDeleteQuadric(quadric);
+        }
+    }
+    glPopMatrix();
+}

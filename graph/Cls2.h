@@ -1,0 +1,32 @@
+#pragma once
+// A point: the element of every sample array and table of a graph, and the
+// marker that the drawing puts at points, extrema, roots, stem heads and the like.
+#include <cstdint>
+#include <memory>
+
+class Cls2 {
+public:
+    // Drawing coordinates, y up; plane samples keep z at 0.
+    float x = 0;
+    float y = 0;
+    float z = 0;
+    std::int32_t Color = 0; // red + 256*green + 65536*blue
+    float Size = 0.15f;     // marker size
+    bool Hollow = false;    // stored only (the hollow marker is Symbol 2)
+    bool Show = false;      // stored only
+    std::int32_t Symbol = 0; // marker shape in plane documents
+
+    // A new point with the defaults above at (x, y, z).
+    static Cls2 Init(float x, float y, float z);
+
+    // Paints the marker of Symbol in the plane z = 0 in a plane document
+    // (DocumentKind 1), a sphere in any other. Leaves the current colour and,
+    // for markers 2 and 6, the line width changed; the matrix is restored.
+    void Draw() const;
+
+private:
+    static void SplitColor(std::int32_t color, double& red, double& green, double& blue);
+};
+
+// A point shared by reference (table points, points kept beyond a resampling).
+using Cls2Ptr = std::shared_ptr<Cls2>;

@@ -1,0 +1,56 @@
+#pragma once
+// The expression compiler (infix text to postfix text) and evaluator.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Cls6 {
+public:
+    // Compiles the infix text `sExpression` and appends its postfix text (each
+    // token followed by one blank) to `sBuffer`. Returns 0 on success; on a syntax
+    // error shows the message box ("语法错误") and returns the error position,
+    // never 0.
+    std::int32_t InfixToPostfix(const std::string& sExpression, std::string& sBuffer);
+
+    // Evaluates the postfix text with the given variable values. True: `sngResult`
+    // holds the value, or UndefinedValue after a mathematical failure while
+    // ShowMathErrors is False or after a silent failure. False: a reported failure
+    // while ShowMathErrors is True (after its message box), or an empty result;
+    // `sngResult` is then unchanged. An unknown token raises RaisedError
+    // 0x800403EA; an overflow, division by zero or invalid operation that no guard
+    // catches (also at the conversion of the result to a 32-bit float) raises
+    // MathFault.
+    bool DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
+                    float sngU, float sngV, float sngX, float sngY, float sngA, float sngR,
+                    float sngB, float sngT, std::int32_t lngN);
+
+private:
+    // One step of a tokenized postfix text.
+    struct Op {
+        std::uint8_t code;
+        std::uint32_t index; // variable slot, or entry of badTokens
+        double value;        // number constant
+    };
+    // A postfix text split into steps once, with the depth its stack needs.
+    struct Program {
+        std::string text;
+        std::vector<Op> ops;
+        std::vector<std::string> badTokens;
+        std::size_t maxDepth = 0;
+        bool emptyAtEnd = false;
+    };
+
+    static std::int32_t GetPriority(std::string_view token);
+    static bool IsNameStart(std::string_view text);
+
+    const Program& Prepared(const std::string& sExpression);
+    static Program Tokenize(const std::string& sExpression);
+
+    // The tokenized texts seen so far (a few, replaced in turn when full), so that
+    // evaluating the same texts again for every point neither re-scans nor
+    // allocates; the value stack of evaluation, sized when a text is tokenized.
+    std::vector<Program> programs_;
+    std::size_t nextSlot_ = 0;
+    std::vector<double> stack_;
+};
