@@ -251,6 +251,21 @@ TEST_F(SpaceSampling, PartialDerivativeSurfacesOfAnExplicitCartesianSurface) {
             ExpectPoint(g.VertPY(j, i), {v, u, u}, "VertPY " + at);
         }
     }
+    {
+        // A partial derivative that cannot be built: the surface is sampled,
+        // its partial surfaces stay undefined.
+        RecordingMessageBox box;
+        Cls9 r;
+        Apply(r, {.form = FunForm::Explicit, .x = "x", .y = "y", .z = "abs(x)+y"});
+        r.ShowSurPX = true;
+        r.ShowSurPY = true;
+        EXPECT_TRUE(r.GetPoints());
+        EXPECT_EQ(box.Count(), 1u);
+        ExpectPoint(r.Vert3D(1, 1), {1, 2, 1}, "surface with refused partials");
+        for (const PointGrid* grid : {&r.VertPX, &r.VertPY})
+            for (std::int64_t n = 0; n < grid->Count(); ++n)
+                ExpectPoint(grid->Data()[n], {U, U, U}, "refused partial " + std::to_string(n));
+    }
     // Other forms keep the partial surfaces at the origin.
     for (const GraphSpec& spec : {GraphSpec{.form = FunForm::Explicit, .coord = CoordType::Cylindrical,
                                             .x = "a", .y = "r", .z = "x*y"},
