@@ -138,7 +138,8 @@ bool Cls9::GetPoints() {
     ctx.dU = static_cast<float>((static_cast<double>(MaxU) - MinU) / static_cast<double>(su));
     ctx.dV = static_cast<float>((static_cast<double>(MaxV) - MinV) / static_cast<double>(sv));
     if (Animation || animated)
-        ctx.dT = static_cast<float>((static_cast<double>(MaxT) - MinT) / static_cast<double>(frames));
+        ctx.dT = static_cast<float>((static_cast<double>(MaxT) - MinT) /
+                                    static_cast<double>(frames));
     ctx.MinU = MinU;
     ctx.MinV = MinV;
     ctx.MinT = MinT;

@@ -46,6 +46,51 @@ float RingAngle(std::int32_t i) {
     return static_cast<float>(static_cast<double>(i * 15708) / 100000.0);
 }
 
+// How a curve point gets its depth z in the parametric forms: from the X
+// text, 0 in the Cartesian form only (second derivative), or always 0 (f(-x)).
+enum class Depth { FromX, ZeroWhenCartesian, Zero };
+
+// One point of a plane curve at position p by FunForm and CoordType, the
+// texts evaluated in the order of each form; coordinates are stored as soon as
+// they are known. Forms without a row leave the point as it is. False when an
+// evaluation answered False.
+bool SampleCurvePoint(SamplingContext& ctx, std::int32_t form, std::int32_t coord,
+                      const std::string& X, const std::string& Y, const std::string& Z, float p,
+                      Depth depth, Cls2& pt) {
+    const bool cartesian = coord == CoordType::PlaneCartesian;
+    const bool polar = coord == CoordType::Polar;
+    Bindings b;
+    float d = 0, h = 0, v = 0, a = 0, r = 0;
+    if (form == FunForm::Explicit && cartesian) {
+        b.x = p;
+        if (!ctx.Evaluate(Z, b, v)) return false;
+        pt.x = StoredCoord(p);
+        pt.y = v;
+        pt.z = 0;
+    } else if (form == FunForm::Explicit && polar) {
+        b.a = p;
+        if (!ctx.Evaluate(Z, b, r)) return false;
+        PolarAtPosition(p, r, pt);
+        pt.z = 0;
+    } else if (form == FunForm::Parametric && cartesian) {
+        b.u = p;
+        if (depth == Depth::FromX && !ctx.Evaluate(X, b, d)) return false;
+        pt.z = d;
+        if (!ctx.Evaluate(Y, b, h)) return false;
+        pt.x = h;
+        if (!ctx.Evaluate(Z, b, v)) return false;
+        pt.y = v;
+    } else if (form == FunForm::Parametric && polar) {
+        b.u = p;
+        if (!ctx.Evaluate(Y, b, a)) return false;
+        if (!ctx.Evaluate(Z, b, r)) return false;
+        PolarProduct(a, r, pt.x, pt.y);
+        if (depth != Depth::Zero && !ctx.Evaluate(X, b, d)) return false;
+        pt.z = d;
+    }
+    return true;
+}
+
 // The derivative text of a text by its one variable, or nothing when it
 // cannot be built (InfixToPolish or Derive has shown why; a malformed list
 // is refused the same way). "u" and "U" are their own derivative texts.
@@ -81,46 +126,25 @@ std::optional<TextTriple> Derivatives(const TextTriple& texts) {
     return d;
 }
 
+// Compiles three texts in the order X, Y, Z; False at the first that the
+// compiler refused (it has shown its message).
+bool CompileTriple(Cls6& engine, const TextTriple& texts, TextTriple& postfix) {
+    return engine.InfixToPostfix(texts.x, postfix.x) == 0 &&
+           engine.InfixToPostfix(texts.y, postfix.y) == 0 &&
+           engine.InfixToPostfix(texts.z, postfix.z) == 0;
+}
+
 } // namespace
 
 bool Cls9::SamplePlane(SamplingContext& ctx) {
     const std::int64_t last = StepV;
-    const bool cartesian = CoordType == CoordType::PlaneCartesian;
-    const bool polar = CoordType == CoordType::Polar;
     const bool secondCurve = GraphType == GraphType::Intersection && FunForm == FunForm::Explicit &&
-                             cartesian;
+                             CoordType == CoordType::PlaneCartesian;
     for (std::int64_t j = 0; j <= last; ++j) {
         const float p = ctx.V(j);
-        Cls2& pt = Vert3D(0, j);
-        Bindings b;
-        float d = 0, h = 0, v = 0, a = 0, r = 0;
-        if (FunForm == FunForm::Explicit && cartesian) {
-            b.x = p;
-            if (!ctx.Evaluate(ctx.Z, b, v)) return false;
-            pt.x = StoredCoord(p);
-            pt.y = v;
-            pt.z = 0;
-        } else if (FunForm == FunForm::Explicit && polar) {
-            b.a = p;
-            if (!ctx.Evaluate(ctx.Z, b, r)) return false;
-            PolarAtPosition(p, r, pt);
-            pt.z = 0;
-        } else if (FunForm == FunForm::Parametric && cartesian) {
-            b.u = p;
-            if (!ctx.Evaluate(ctx.X, b, d)) return false;
-            pt.z = d;
-            if (!ctx.Evaluate(ctx.Y, b, h)) return false;
-            pt.x = h;
-            if (!ctx.Evaluate(ctx.Z, b, v)) return false;
-            pt.y = v;
-        } else if (FunForm == FunForm::Parametric && polar) {
-            b.u = p;
-            if (!ctx.Evaluate(ctx.Y, b, a)) return false;
-            if (!ctx.Evaluate(ctx.Z, b, r)) return false;
-            PolarProduct(a, r, pt.x, pt.y);
-            if (!ctx.Evaluate(ctx.X, b, d)) return false;
-            pt.z = d;
-        }
+        if (!SampleCurvePoint(ctx, FunForm, CoordType, ctx.X, ctx.Y, ctx.Z, p, Depth::FromX,
+                              Vert3D(0, j)))
+            return false;
         if (secondCurve) {
             float g = 0;
             Bindings b2;
@@ -199,55 +223,20 @@ bool Cls9::SampleAnalysis(SamplingContext& ctx) {
         ShowDev || ShowQie || ShowNml || ShowMax || ShowMin || ShowCurv || ShowGuai;
     const bool secondAsked = ShowCurv || ShowGuai;
     const bool samples = GraphType == GraphType::Function2D || GraphType == GraphType::Strip25D;
-    const bool cartesian = CoordType == CoordType::PlaneCartesian;
-    const bool polar = CoordType == CoordType::Polar;
-    const bool explicitForm = FunForm == FunForm::Explicit;
-    const bool parametric = FunForm == FunForm::Parametric;
     const std::int64_t last = StepV;
     Cls6& engine = ctx.Evaluator;
 
-    // Fills row 0 of `row` from the compiled derivative texts; `withDepth`
-    // False gives the Cartesian parametric row z = 0 without evaluating X.
-    auto sampleDerivative = [&](PointGrid& row, const std::string& X, const std::string& Y,
-                                const std::string& Z, bool withDepth) {
+    // Fills row 0 of `row`, clipping each point, at the positions `at(j)`.
+    auto sampleRow = [&](PointGrid& row, const std::string& X, const std::string& Y,
+                         const std::string& Z, Depth depth, auto at) {
         for (std::int64_t j = 0; j <= last; ++j) {
-            const float p = ctx.V(j);
             Cls2& pt = row(0, j);
-            Bindings b;
-            float d = 0, h = 0, v = 0, a = 0, r = 0;
-            if (explicitForm && cartesian) {
-                b.x = p;
-                if (!ctx.Evaluate(Z, b, v)) return false;
-                pt.x = StoredCoord(p);
-                pt.y = v;
-                pt.z = 0;
-            } else if (explicitForm && polar) {
-                b.a = p;
-                if (!ctx.Evaluate(Z, b, r)) return false;
-                PolarAtPosition(p, r, pt);
-                pt.z = 0;
-            } else if (parametric && cartesian) {
-                b.u = p;
-                if (withDepth) {
-                    if (!ctx.Evaluate(X, b, d)) return false;
-                }
-                pt.z = d;
-                if (!ctx.Evaluate(Y, b, h)) return false;
-                pt.x = h;
-                if (!ctx.Evaluate(Z, b, v)) return false;
-                pt.y = v;
-            } else if (parametric && polar) {
-                b.u = p;
-                if (!ctx.Evaluate(Y, b, a)) return false;
-                if (!ctx.Evaluate(Z, b, r)) return false;
-                PolarProduct(a, r, pt.x, pt.y);
-                if (!ctx.Evaluate(X, b, d)) return false;
-                pt.z = d;
-            }
+            if (!SampleCurvePoint(ctx, FunForm, CoordType, X, Y, Z, at(j), depth, pt)) return false;
             ctx.View.Apply(pt);
         }
         return true;
     };
+    auto p = [&ctx](std::int64_t j) { return ctx.V(j); };
 
     // Derivatives. One that cannot be built (its message shown once) leaves
     // its samples undefined, and the second derivative with it.
@@ -258,10 +247,9 @@ bool Cls9::SampleAnalysis(SamplingContext& ctx) {
         std::optional<TextTriple> second;
         if (first) {
             TextTriple post;
-            if (engine.InfixToPostfix(first->x, post.x) != 0) return false;
-            if (engine.InfixToPostfix(first->y, post.y) != 0) return false;
-            if (engine.InfixToPostfix(first->z, post.z) != 0) return false;
-            if (samples && !sampleDerivative(VertDev, post.x, post.y, post.z, true)) return false;
+            if (!CompileTriple(engine, *first, post)) return false;
+            if (samples && !sampleRow(VertDev, post.x, post.y, post.z, Depth::FromX, p))
+                return false;
             if (secondAsked) second = Derivatives(*first);
         } else if (samples) {
             UndefineRow0(VertDev, last);
@@ -269,10 +257,9 @@ bool Cls9::SampleAnalysis(SamplingContext& ctx) {
         if (secondAsked) {
             if (second) {
                 TextTriple post;
-                if (engine.InfixToPostfix(second->x, post.x) != 0) return false;
-                if (engine.InfixToPostfix(second->y, post.y) != 0) return false;
-                if (engine.InfixToPostfix(second->z, post.z) != 0) return false;
-                if (samples && !sampleDerivative(VertDev2, post.x, post.y, post.z, false))
+                if (!CompileTriple(engine, *second, post)) return false;
+                if (samples &&
+                    !sampleRow(VertDev2, post.x, post.y, post.z, Depth::ZeroWhenCartesian, p))
                     return false;
             } else if (samples) {
                 UndefineRow0(VertDev2, last);
@@ -286,41 +273,11 @@ bool Cls9::SampleAnalysis(SamplingContext& ctx) {
         if (engine.InfixToPostfix(InsertMulSigns(ExpressY), postY) != 0) return false;
         if (engine.InfixToPostfix(MirrorExpression(InsertMulSigns(ExpressZ)), postM) != 0)
             return false;
-        if (samples) {
-            for (std::int64_t j = 0; j <= last; ++j) {
-                const float q = static_cast<float>(static_cast<double>(j) * ctx.dV -
-                                                   static_cast<double>(MaxV));
-                Cls2& pt = VertJO(0, j);
-                Bindings b;
-                float h = 0, v = 0, a = 0, r = 0;
-                if (explicitForm && cartesian) {
-                    b.x = q;
-                    if (!ctx.Evaluate(postM, b, v)) return false;
-                    pt.x = StoredCoord(q);
-                    pt.y = v;
-                    pt.z = 0;
-                } else if (explicitForm && polar) {
-                    b.a = q;
-                    if (!ctx.Evaluate(postM, b, r)) return false;
-                    PolarAtPosition(q, r, pt);
-                    pt.z = 0;
-                } else if (parametric && cartesian) {
-                    b.u = q;
-                    if (!ctx.Evaluate(postY, b, h)) return false;
-                    pt.x = h;
-                    if (!ctx.Evaluate(postM, b, v)) return false;
-                    pt.y = v;
-                    pt.z = 0;
-                } else if (parametric && polar) {
-                    b.u = q;
-                    if (!ctx.Evaluate(postY, b, a)) return false;
-                    if (!ctx.Evaluate(postM, b, r)) return false;
-                    PolarProduct(a, r, pt.x, pt.y);
-                    pt.z = 0;
-                }
-                ctx.View.Apply(pt);
-            }
-        }
+        // q(j) = j dV - MaxV runs from -MaxV to -MinV.
+        auto q = [&ctx, this](std::int64_t j) {
+            return static_cast<float>(static_cast<double>(j) * ctx.dV - static_cast<double>(MaxV));
+        };
+        if (samples && !sampleRow(VertJO, postM, postY, postM, Depth::Zero, q)) return false;
     }
     return true;
 }

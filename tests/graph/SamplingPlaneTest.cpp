@@ -72,7 +72,9 @@ TEST_F(Sampling, PlaneLoopMapsEachFormAndCoordinateSystem) {
         {"explicit x^2 over -1..1", FunForm::Explicit, CoordType::PlaneCartesian, "0", "x", "x^2",
          -1, 1, 4, {{-1, 1, 0}, {-0.5f, 0.25f, 0}, {0, 0, 0}, {0.5f, 0.25f, 0}, {1, 1, 0}}},
         {"explicit polar r = 2", FunForm::Explicit, CoordType::Polar, "0", "a", "2", 0, pi, 2,
-         {{2, 0, 0}, {F(2 * std::cos(double(pi / 2))), 2, 0}, {-2, F(2 * std::sin(double(pi))), 0}}},
+         {{2, 0, 0},
+          {F(2 * std::cos(double(pi / 2))), 2, 0},
+          {-2, F(2 * std::sin(double(pi))), 0}}},
         {"parametric (X depth, Y across, Z up)", FunForm::Parametric, CoordType::PlaneCartesian,
          "5", "u", "2u", 0, 1, 2, {{0, 0, 5}, {0.5f, 1, 5}, {1, 2, 5}}},
         {"parametric polar a = u, r = 2, depth 3", FunForm::Parametric, CoordType::Polar, "3", "u",
@@ -532,5 +534,23 @@ TEST_F(Sampling, MirrorExpressionReplacesTheFreeVariable) {
         EXPECT_EQ(Cls9TestAccess::MirrorExpression(g, c.text), c.mirrored) << c.text;
     }
     for (const char* letter : {"a", "Z", "q"}) EXPECT_TRUE(Cls9TestAccess::IsLetter(letter));
-    for (const char* other : {"", "1", "(", "ab", "é"}) EXPECT_FALSE(Cls9TestAccess::IsLetter(other));
+    for (const char* other : {"", "1", "(", "ab", "é"})
+        EXPECT_FALSE(Cls9TestAccess::IsLetter(other));
+}
+
+TEST_F(Sampling, AnEvaluationAnsweringFalseEndsTheCall) {
+    // An empty text compiles but leaves nothing to evaluate.
+    Cls9 g;
+    Plane(g, FunForm::Explicit, CoordType::PlaneCartesian, "0", "x", "", 0, 1, 2);
+    EXPECT_FALSE(g.GetPoints());
+    ExpectRow(g.Vert3D, {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}, "fresh points");
+
+    // With ShowMathErrors left True a mathematical failure is reported and ends
+    // the call; the samples made before it stay.
+    RecordingMessageBox box;
+    ShowMathErrors = true;
+    Plane(g, FunForm::Explicit, CoordType::PlaneCartesian, "0", "x", "1/(x-0.5)", 0, 1, 2);
+    EXPECT_FALSE(g.GetPoints());
+    EXPECT_EQ(box.Count(), 1u);
+    ExpectRow(g.Vert3D, {{0, -2, 0}, {0, 0, 0}, {0, 0, 0}}, "stopped at x = 0.5");
 }
