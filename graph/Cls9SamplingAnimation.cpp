@@ -1,0 +1,190 @@
+// Samplers of the animations: every frame k = 0..FrameCount is sampled whole
+// at t = MinT + k dT and kept in the kind's frame array. Curves, strips and
+// surfaces are clipped against the view range; a moving point is not.
+#include "graph/Cls9.h"
+#include "graph/SamplingSpace.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+// The moving point at t (kind 8).
+bool MovingPoint(SamplingContext& ctx, std::int32_t coordType, float t, Cls2& p) {
+    Bindings b;
+    b.t = t;
+    if (coordType == CoordType::PlaneCartesian)
+        return ThreeTextPoint(ctx, CoordType::Cartesian, b, p);
+    if (coordType != CoordType::Polar) return ThreeTextPoint(ctx, coordType, b, p);
+    float value = 0;
+    float a = 0;
+    if (!ctx.Evaluate(ctx.X, b, value)) return false;
+    p.z = value;
+    if (!ctx.Evaluate(ctx.Y, b, a)) return false;
+    if (!ctx.Evaluate(ctx.Z, b, value)) return false;
+    PolarProduct(a, value, p.x, p.y);
+    return true;
+}
+
+// Sample s of a plane curve at t (kinds 9 and 10): explicit y = f(x, t) or
+// r = f(a, t), parametric in u with t, Cartesian or polar.
+bool PlaneCurvePoint(SamplingContext& ctx, std::int32_t funForm, std::int32_t coordType, float s,
+                     float t, Cls2& p) {
+    const bool cartesian = coordType == CoordType::PlaneCartesian;
+    if (!cartesian && coordType != CoordType::Polar) return true;
+    Bindings b;
+    b.t = t;
+    float value = 0;
+    if (funForm == FunForm::Explicit) {
+        p.z = 0;
+        if (cartesian) {
+            b.x = s;
+            p.x = StoredCoord(s);
+            if (!ctx.Evaluate(ctx.Z, b, value)) return false;
+            p.y = value;
+            return true;
+        }
+        b.a = s;
+        if (!ctx.Evaluate(ctx.Z, b, value)) return false;
+        if (IsUndefined(value)) {
+            p.x = p.y = UndefinedValue;
+        } else {
+            p.x = StoredCoord(static_cast<double>(value) * std::cos(static_cast<double>(s)));
+            p.y = StoredCoord(static_cast<double>(value) * std::sin(static_cast<double>(s)));
+        }
+        return true;
+    }
+    if (funForm != FunForm::Parametric) return true;
+    b.u = s;
+    if (!ctx.Evaluate(ctx.X, b, value)) return false;
+    p.z = value;
+    if (cartesian) {
+        if (!ctx.Evaluate(ctx.Y, b, value)) return false;
+        p.x = value;
+        if (!ctx.Evaluate(ctx.Z, b, value)) return false;
+        p.y = value;
+        return true;
+    }
+    float a = 0;
+    if (!ctx.Evaluate(ctx.Y, b, a)) return false;
+    if (!ctx.Evaluate(ctx.Z, b, value)) return false;
+    PolarProduct(a, value, p.x, p.y);
+    return true;
+}
+
+// Grid point (u, v) of a surface at t (kind 12). The explicit form binds the
+// grid position itself: z = u, x = v (or their cylindrical and spherical
+// images), and only Z is evaluated.
+bool MovingSurfacePoint(SamplingContext& ctx, std::int32_t funForm, std::int32_t coordType,
+                        float u, float v, float t, Cls2& p) {
+    Bindings b;
+    b.t = t;
+    if (funForm == FunForm::Parametric) {
+        b.u = u;
+        b.v = v;
+        return ThreeTextPoint(ctx, coordType, b, p);
+    }
+    if (funForm != FunForm::Explicit) return true;
+    float value = 0;
+    switch (coordType) {
+    case CoordType::Cartesian:
+        b.x = u;
+        b.y = v;
+        p.z = StoredCoord(u);
+        p.x = StoredCoord(v);
+        if (!ctx.Evaluate(ctx.Z, b, value)) return false;
+        p.y = value;
+        return true;
+    case CoordType::Cylindrical:
+        b.a = u;
+        b.r = v;
+        CylindricalAtPosition(u, v, p.z, p.x);
+        if (!ctx.Evaluate(ctx.Z, b, value)) return false;
+        p.y = value;
+        return true;
+    case CoordType::Spherical:
+        b.a = u;
+        b.b = v;
+        if (!ctx.Evaluate(ctx.Z, b, value)) return false;
+        SphericalAtPosition(u, v, value, p);
+        return true;
+    default: return true;
+    }
+}
+
+} // namespace
+
+bool Cls9::SampleAnimation(SamplingContext& ctx) {
+    const std::int64_t frames = ctx.Frames;
+    switch (GraphType) {
+    case GraphType::PointAnimation: {
+        Cls2* points = Anim1D.Data();
+        for (std::int64_t k = 0; k <= frames; ++k)
+            if (!MovingPoint(ctx, CoordType, ctx.T(k), points[k])) return false;
+        return true;
+    }
+    case GraphType::Function2DAnimation:
+    case GraphType::Strip25DAnimation: {
+        // The strip's curve is its row 0; row 1 is made by the bounding box.
+        const bool strip = GraphType == GraphType::Strip25DAnimation;
+        Cls2* base = strip ? Anim25D.Data() : Anim2D.Data();
+        const std::int64_t sampleStride = strip ? Anim25D.Stride(1) : Anim2D.Stride(0);
+        const std::int64_t frameStride = strip ? Anim25D.Stride(2) : Anim2D.Stride(1);
+        for (std::int64_t j = 0; j <= StepV; ++j) {
+            const float s = ctx.V(j);
+            for (std::int64_t k = 0; k <= frames; ++k) {
+                Cls2& p = base[j * sampleStride + k * frameStride];
+                if (!PlaneCurvePoint(ctx, FunForm, CoordType, s, ctx.T(k), p)) return false;
+                ctx.View.Apply(p);
+            }
+        }
+        return true;
+    }
+    case GraphType::Curve3DAnimation: {
+        Cls2* base = AnimCurve3D.Data();
+        const std::int64_t sampleStride = AnimCurve3D.Stride(0);
+        const std::int64_t frameStride = AnimCurve3D.Stride(1);
+        const CurveAxis axis = FunForm == FunForm::Explicit ? ExplicitCurveAxis(ctx.Z, CoordType)
+                                                            : CurveAxis::None;
+        Bindings b;
+        for (std::int64_t j = 0; j <= StepU; ++j) {
+            const float u = ctx.U(j);
+            for (std::int64_t k = 0; k <= frames; ++k) {
+                Cls2& p = base[j * sampleStride + k * frameStride];
+                const float t = ctx.T(k);
+                bool sampled = true;
+                if (FunForm == FunForm::Parametric) {
+                    b.u = u;
+                    b.t = t;
+                    sampled = ThreeTextPoint(ctx, CoordType, b, p);
+                } else if (FunForm == FunForm::Explicit) {
+                    sampled = ExplicitCurvePoint(ctx, CoordType, axis, u, t, p);
+                }
+                if (!sampled) return false;
+                ctx.View.Apply(p);
+            }
+        }
+        return true;
+    }
+    case GraphType::Surface3DAnimation: {
+        Cls2* base = Anim3D.Data();
+        const std::int64_t uStride = Anim3D.Stride(0);
+        const std::int64_t vStride = Anim3D.Stride(1);
+        const std::int64_t frameStride = Anim3D.Stride(2);
+        for (std::int64_t j = 0; j <= StepU; ++j) {
+            const float u = ctx.U(j);
+            for (std::int64_t i = 0; i <= StepV; ++i) {
+                const float v = ctx.V(i);
+                Cls2* point = base + j * uStride + i * vStride;
+                for (std::int64_t k = 0; k <= frames; ++k) {
+                    Cls2& p = point[k * frameStride];
+                    if (!MovingSurfacePoint(ctx, FunForm, CoordType, u, v, ctx.T(k), p)) return false;
+                    ctx.View.Apply(p);
+                }
+            }
+        }
+        return true;
+    }
+    default: return true;
+    }
+}
