@@ -1,6 +1,9 @@
 #include "app/frmF1.h"
+#include "core/ColorService.h"
 #include "core/MessageService.h"
+#include "platform/DialogForm.h"
 #include "platform/GlFormat.h"
+#include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
 #include "platform/TerminationHandler.h"
 
@@ -15,11 +18,15 @@ int main(int argc, char** argv) {
     frmF1 window;
     QtMessageBox messages(&window);
     SetMessageService(&messages);
+    QtColorPicker colours(&window);
+    SetColorService(&colours);
+    SetDialogOwner(&window);
 
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) window.SetCommandLineDocument(args.at(1));
     window.show();
     const int rc = QApplication::exec();
+    SetColorService(nullptr);
     SetMessageService(nullptr);
     return rc;
 }

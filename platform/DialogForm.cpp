@@ -1,0 +1,37 @@
+#include "platform/DialogForm.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+
+namespace {
+QPointer<QWidget> owner;
+}
+
+void SetDialogOwner(QWidget* w) { owner = w; }
+QWidget* DialogOwner() { return owner.data(); }
+
+FormBase::FormBase(ForgetFn forget) : QDialog(DialogOwner()), forget_(forget) {
+    setModal(true);
+}
+
+// A dialog deleted with its owner must not be handed out again.
+FormBase::~FormBase() { forget_(this); }
+
+void FormBase::ShowModal() {
+    if (!unloaded_) exec();
+}
+
+void FormBase::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    forget_(this);
+    done(QDialog::Rejected);
+    deleteLater();
+}
+
+void FormBase::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Unload();
+}
+
+void FormBase::reject() { Unload(); }

@@ -1,0 +1,59 @@
+#include "platform/FormControls.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <utility>
+
+int TwipsToPixels(int twips) {
+    // Halves round away from zero, as the form designer's twips snap to pixels.
+    return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel
+                      : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
+}
+
+void PlaceTwips(QWidget* control, int left, int top, int width, int height) {
+    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+}
+
+void SizeTwips(QWidget* form, int width, int height) {
+    form->setFixedSize(TwipsToPixels(width), TwipsToPixels(height));
+}
+
+QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::string ToStdString(const QString& text) { return text.toUtf8().toStdString(); }
+
+namespace {
+// A control with its numbered name as its object name.
+template <class Control, class... Args>
+Control* Named(const char* name, Args&&... args) {
+    auto* c = new Control(std::forward<Args>(args)...);
+    c->setObjectName(QString::fromLatin1(name));
+    return c;
+}
+} // namespace
+
+QPushButton* NewButton(QWidget* parent, const char* name, const std::string& caption) {
+    return Named<QPushButton>(name, ToQString(caption), parent);
+}
+QCheckBox* NewCheck(QWidget* parent, const char* name, const std::string& caption) {
+    return Named<QCheckBox>(name, ToQString(caption), parent);
+}
+QLineEdit* NewText(QWidget* parent, const char* name, const std::string& text) {
+    return Named<QLineEdit>(name, ToQString(text), parent);
+}
+QLabel* NewLabel(QWidget* parent, const char* name, const std::string& caption) {
+    return Named<QLabel>(name, ToQString(caption), parent);
+}
+QGroupBox* NewFrame(QWidget* parent, const char* name, const std::string& caption) {
+    return Named<QGroupBox>(name, ToQString(caption), parent);
+}
+
+std::string TextOf(const QLineEdit* box) { return ToStdString(box->text()); }
+void SetText(QLineEdit* box, const std::string& text) { box->setText(ToQString(text)); }
+
+bool Ticked(const QCheckBox* box) { return box->isChecked(); }
+void SetTicked(QCheckBox* box, bool ticked) { box->setChecked(ticked); }

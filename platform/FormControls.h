@@ -1,0 +1,38 @@
+#pragma once
+// Helpers shared by the dialogs: controls made with their numbered names as Qt
+// object names (tests find them with findChild), positions given in twips,
+// and the passage of texts between the model (UTF-8) and the widgets.
+#include <QString>
+
+#include <string>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// 15 twips make one pixel.
+inline constexpr int TwipsPerPixel = 15;
+int TwipsToPixels(int twips);
+// Places a control at a position and size given in twips.
+void PlaceTwips(QWidget* control, int left, int top, int width, int height);
+// Gives a dialog the inner size given in twips.
+void SizeTwips(QWidget* form, int width, int height);
+
+QString ToQString(const std::string& text);
+std::string ToStdString(const QString& text);
+
+QPushButton* NewButton(QWidget* parent, const char* name, const std::string& caption);
+QCheckBox* NewCheck(QWidget* parent, const char* name, const std::string& caption);
+QLineEdit* NewText(QWidget* parent, const char* name, const std::string& text = std::string());
+QLabel* NewLabel(QWidget* parent, const char* name, const std::string& caption);
+QGroupBox* NewFrame(QWidget* parent, const char* name, const std::string& caption);
+
+// A text box's text, and setting it.
+std::string TextOf(const QLineEdit* box);
+void SetText(QLineEdit* box, const std::string& text);
+// A check box's value as a flag, and setting it.
+bool Ticked(const QCheckBox* box);
+void SetTicked(QCheckBox* box, bool ticked);
