@@ -1,0 +1,70 @@
+#include "scene/Cls8.h"
+
+#include "core/Globals.h"
+#include "graph/Cls9.h"
+#include "scene/Cls3.h"
+
+#include <algorithm>
+#include <cmath>
+
+float Scale2D = 1;
+Cls8 DocumentScene;
+Cls8 VisibleScene;
+
+namespace {
+
+float F(double v) { return static_cast<float>(v); }
+
+// A bound snapped outward to the next whole multiple of step beyond it
+// (always on the side of its sign: the origin stays inside).
+float SnapOutward(float bound, double step, bool lower) {
+    const double count = std::floor(std::fabs(double(bound)) / step) + 1;
+    return F((lower ? -count : count) * step);
+}
+
+} // namespace
+
+double PlaneTickStep(float scale2D) {
+    const double s = 2 * double(scale2D);
+    if (s < 1) return 1;
+    if (s < 5) return std::floor(s) + 1;
+    return (std::floor(s / 5) + 1) * 5;
+}
+
+bool Cls8::Animation() const {
+    for (const auto& e : FunSurfs)
+        if (e.graph->Animation) return true;
+    return false;
+}
+
+Cls1 Cls8::GetBox(std::int32_t lngAnimStep) const {
+    float maxX = -9999999, maxY = -9999999, maxZ = -9999999;
+    float minX = 9999999, minY = 9999999, minZ = 9999999;
+    for (const auto& e : FunSurfs) {
+        Cls9& g = *e.graph;
+        const Cls1 b = g.Animation ? g.GetBox(lngAnimStep) : g.GetBox();
+        if (b.MinX < minX) minX = b.MinX;
+        if (b.MaxX > maxX) maxX = b.MaxX;
+        if (b.MinY < minY) minY = b.MinY;
+        if (b.MaxY > maxY) maxY = b.MaxY;
+        if (b.MinZ < minZ) minZ = b.MinZ;
+        if (b.MaxZ > maxZ) maxZ = b.MaxZ;
+    }
+    // The padded box; in a plane document x and y are then snapped from the
+    // union itself, so a bound on a whole step (say y = 1 with step 1) moves
+    // out to the next one (2), as the pad would have it were it not rounded
+    // away in Single precision.
+    Cls1 box{F(minX - 0.04), F(maxX + 0.04), F(minY - 0.04), F(maxY + 0.04), F(minZ - 0.04), F(maxZ + 0.04)};
+    Scale2D = F(std::max({std::fabs(box.MinX), std::fabs(box.MaxX), std::fabs(box.MinY), std::fabs(box.MaxY),
+                          std::fabs(box.MinZ), std::fabs(box.MaxZ)}) /
+                10.0);
+    if (DocumentKind == 1 || DocumentKind == 4) {
+        const double step = PlaneTickStep(Scale2D);
+        const double xstep = Axes.ShowPI ? double(3.1416f) : step;
+        box.MinX = SnapOutward(minX, xstep, true);
+        box.MaxX = SnapOutward(maxX, xstep, false);
+        box.MinY = SnapOutward(minY, step, true);
+        box.MaxY = SnapOutward(maxY, step, false);
+    }
+    return box;
+}

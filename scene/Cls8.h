@@ -1,0 +1,35 @@
+#pragma once
+// A scene: the graphs in the order they were added, keyed by GraphKey, and
+// the model rotation of the view.
+#include "graph/Cls1.h"
+#include "scene/GraphCollection.h"
+
+#include <cstdint>
+
+class Cls8 {
+public:
+    GraphCollection FunSurfs;
+    // Model rotation in degrees about GL z, x and y.
+    float RotRoll = 0;
+    float RotPitch = 0;
+    float RotYaw = 0;
+
+    // True when any graph of the scene is animated.
+    bool Animation() const;
+    // The padded box of every graph (frame lngAnimStep of the animated ones);
+    // sets Scale2D, and in plane documents snaps x and y outward to whole
+    // tick steps.
+    Cls1 GetBox(std::int32_t lngAnimStep = 0) const;
+};
+
+// The drawing unit of plane documents: plane vertices are divided by it. Set
+// by every scene box.
+extern float Scale2D;
+
+// The tick step of the plane axes and grid for a drawing unit.
+double PlaneTickStep(float scale2D);
+
+// Every graph of the document in list order, and the ticked graphs with the
+// view rotation (what is drawn and saved).
+extern Cls8 DocumentScene;
+extern Cls8 VisibleScene;

@@ -1,0 +1,150 @@
+#include "SceneFixture.h"
+#include "core/Errors.h"
+#include "scene/GraphCollection.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using SceneBox = SceneFixture;
+
+struct Box {
+    float minX, maxX, minY, maxY, minZ, maxZ;
+};
+
+void ExpectBox(const Cls1& b, const Box& e) {
+    EXPECT_FLOAT_EQ(b.MinX, e.minX);
+    EXPECT_FLOAT_EQ(b.MaxX, e.maxX);
+    EXPECT_FLOAT_EQ(b.MinY, e.minY);
+    EXPECT_FLOAT_EQ(b.MaxY, e.maxY);
+    EXPECT_FLOAT_EQ(b.MinZ, e.minZ);
+    EXPECT_FLOAT_EQ(b.MaxZ, e.maxZ);
+}
+
+// A plane animation whose frame f holds the two samples (-f, 1) and (f, 2f).
+std::shared_ptr<Cls9> GrowingAnimation(std::int32_t id, std::int32_t frames) {
+    auto g = std::make_shared<Cls9>();
+    g->ID = id;
+    g->GraphType = 9;
+    g->CoordType = 1;
+    g->FunForm = 2;
+    g->Animation = true;
+    g->StepV = 1;
+    EXPECT_TRUE(g->Anim2D.Create(1, frames));
+    for (std::int32_t f = 0; f <= frames; ++f) {
+        Cls2& a = g->Anim2D(0, f);
+        a.x = float(-f);
+        a.y = 1;
+        Cls2& b = g->Anim2D(1, f);
+        b.x = float(f);
+        b.y = float(2 * f);
+    }
+    return g;
+}
+
+} // namespace
+
+TEST_F(SceneBox, Table) {
+    const float pi = 3.1416f;
+    struct Case {
+        const char* name;
+        std::int32_t kind;
+        bool showPI;
+        std::vector<Box> graphs; // x and y ranges of implicit plane graphs
+        Box expected;
+        float scale2D;
+    };
+    const std::vector<Case> cases = {
+        {"plane box snaps to whole steps", 1, false, {{-3.2f, 3.2f, -1, 1, 0, 0}},
+         {-4, 4, -2, 2, -0.04f, 0.04f}, 0.324f},
+        {"kind 4 snaps as kind 1", 4, false, {{-3.2f, 3.2f, -1, 1, 0, 0}},
+         {-4, 4, -2, 2, -0.04f, 0.04f}, 0.324f},
+        {"pi steps on x only", 1, true, {{-3.2f, 3.2f, -1, 1, 0, 0}},
+         {-2 * pi, 2 * pi, -2, 2, -0.04f, 0.04f}, 0.324f},
+        {"step 10 for a bound of 30", 1, false, {{-1, 1, 0, 30, 0, 0}},
+         {-10, 10, -10, 40, -0.04f, 0.04f}, 3.004f},
+        {"step Int(s)+1 between 1 and 5", 1, false, {{-7, 2, -1, 1, 0, 0}},
+         {-8, 4, -2, 2, -0.04f, 0.04f}, 0.704f},
+        {"union of two graphs", 1, false, {{-1, 1, -1, 1, 0, 0}, {0, 2.5f, -3, 0, 0, 0}},
+         {-2, 3, -4, 2, -0.04f, 0.04f}, 0.304f},
+        {"space scene is padded, not snapped", 3, false, {{-3.2f, 3.2f, -1, 1, 0, 0}},
+         {-3.24f, 3.24f, -1.04f, 1.04f, -0.04f, 0.04f}, 0.324f},
+        {"strip scene is padded, not snapped", 2, true, {{-1, 1, 0, 30, 0, 0}},
+         {-1.04f, 1.04f, -0.04f, 30.04f, -0.04f, 0.04f}, 3.004f},
+        {"empty space scene", 3, false, {}, {9999999, -9999999, 9999999, -9999999, 9999999, -9999999},
+         float(9999999.0f / 10)},
+        {"empty plane scene", 1, false, {},
+         {-10000000, 10000000, -10000000, 10000000, 9999999, -9999999}, float(9999999.0f / 10)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Cls8 scene;
+        std::int32_t id = 1;
+        for (const Box& g : c.graphs) Add(scene, PlaneGraph(id++, g.minX, g.maxX, g.minY, g.maxY));
+        DocumentKind = c.kind;
+        Axes.ShowPI = c.showPI;
+        Scale2D = -1;
+        ExpectBox(scene.GetBox(), c.expected);
+        EXPECT_FLOAT_EQ(Scale2D, c.scale2D);
+    }
+}
+
+TEST_F(SceneBox, AnimatedGraphsGetTheFrame) {
+    DocumentKind = 3;
+    FrameCount = 5;
+    Cls8 scene;
+    EXPECT_FALSE(scene.Animation());
+    Add(scene, PlaneGraph(1, -1, 1, -1, 1));
+    EXPECT_FALSE(scene.Animation());
+    Add(scene, GrowingAnimation(2, 5));
+    EXPECT_TRUE(scene.Animation());
+
+    // Frame 5: the animation spans x -5..5, y 0..10; the static graph -1..1.
+    ExpectBox(scene.GetBox(5), {-5.04f, 5.04f, -1.04f, 10.04f, -0.04f, 0.04f});
+    ExpectBox(scene.GetBox(0), {-1.04f, 1.04f, -1.04f, 1.04f, -0.04f, 0.04f});
+    EXPECT_FLOAT_EQ(Scale2D, 0.104f);
+}
+
+TEST(GraphCollection, KeyedInInsertionOrder) {
+    GraphCollection c;
+    auto a = std::make_shared<Cls9>(), b = std::make_shared<Cls9>(), d = std::make_shared<Cls9>();
+    c.Add(a, "3");
+    c.Add(b, "1");
+    c.Add(d, "2");
+    ASSERT_EQ(c.Count(), 3);
+    EXPECT_EQ(c.Item(1), a);
+    EXPECT_EQ(c.Item(3), d);
+    EXPECT_EQ(c.Item("1"), b);
+
+    try {
+        c.Add(std::make_shared<Cls9>(), "1");
+        FAIL();
+    } catch (const RaisedError& e) {
+        EXPECT_EQ(e.Number(), 457);
+    }
+    EXPECT_EQ(c.Count(), 3);
+
+    c.Remove("1");
+    EXPECT_EQ(c.Item(2), d);
+    c.Remove(1);
+    EXPECT_EQ(c.Item(1), d);
+    EXPECT_EQ(c.Count(), 1);
+    c.Add(a, "3"); // appended at the end again
+    EXPECT_EQ(c.Item(2), a);
+
+    const auto number = [](auto&& f) {
+        try {
+            f();
+        } catch (const RaisedError& e) {
+            return e.Number();
+        }
+        return std::int64_t{-1};
+    };
+    EXPECT_EQ(number([&] { c.Item(0); }), ErrNo::Subscript);
+    EXPECT_EQ(number([&] { c.Item(3); }), ErrNo::Subscript);
+    EXPECT_EQ(number([&] { c.Remove(std::int64_t{5}); }), ErrNo::Subscript);
+    EXPECT_EQ(number([&] { c.Item("9"); }), 5);
+    EXPECT_EQ(number([&] { c.Remove("9"); }), 5);
+    EXPECT_EQ(c.Count(), 2);
+}
