@@ -44,8 +44,9 @@ void AppendFixed(std::string& out, const std::string& mantissa, int exponent) {
     }
 }
 
-// Exponent-capable text of the "general" kind with `digits` significant digits.
-std::string GeneralText(double value, int digits) {
+// Text with `digits` significant digits; with `allowExponent`, the exponent
+// form where plain digits cannot show the value (below 1E-04 or from 1E+digits).
+std::string NumberTextOf(double value, int digits, bool allowExponent) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
     if (value == 0) return "0";
@@ -54,7 +55,7 @@ std::string GeneralText(double value, int digits) {
     bool negative = false;
     Decompose(value, digits, mantissa, exponent, negative);
     std::string out = negative ? "-" : "";
-    if (exponent < -4 || exponent >= digits) {
+    if (allowExponent && (exponent < -4 || exponent >= digits)) {
         out += mantissa[0];
         if (mantissa.size() > 1) {
             out += '.';
@@ -67,18 +68,6 @@ std::string GeneralText(double value, int digits) {
         out += std::to_string(a);
         return out;
     }
-    AppendFixed(out, mantissa, exponent);
-    return out;
-}
-
-std::string PlainText(double value, int digits) {
-    if (std::isnan(value) || std::isinf(value)) return GeneralText(value, digits);
-    if (value == 0) return "0";
-    std::string mantissa;
-    int exponent = 0;
-    bool negative = false;
-    Decompose(value, digits, mantissa, exponent, negative);
-    std::string out = negative ? "-" : "";
     AppendFixed(out, mantissa, exponent);
     return out;
 }
@@ -148,10 +137,10 @@ std::int32_t ToLong(double value) {
     return static_cast<std::int32_t>(r);
 }
 
-std::string SingleText(float value) { return GeneralText(static_cast<double>(value), 7); }
-std::string DoubleText(double value) { return GeneralText(value, 15); }
-std::string SinglePlainText(float value) { return PlainText(static_cast<double>(value), 7); }
-std::string DoublePlainText(double value) { return PlainText(value, 15); }
+std::string SingleText(float value) { return NumberTextOf(static_cast<double>(value), 7, true); }
+std::string DoubleText(double value) { return NumberTextOf(value, 15, true); }
+std::string SinglePlainText(float value) { return NumberTextOf(static_cast<double>(value), 7, false); }
+std::string DoublePlainText(double value) { return NumberTextOf(value, 15, false); }
 std::string LongText(std::int64_t value) {
     char buf[24];
     auto res = std::to_chars(buf, buf + sizeof buf, value);

@@ -17,6 +17,8 @@
 #include <memory>
 #include <string>
 
+class SamplingContext;
+
 class Cls9 : public GraphCore,
              public PlaneAnalysisSettings,
              public StepStemSettings,
@@ -116,6 +118,28 @@ public:
     std::string SaveTable();
 
 private:
+    // Tests reach the private sampling helpers through this.
+    friend struct Cls9TestAccess;
+
+    // Samplers that GetPoints dispatches to by GraphType, with the texts,
+    // steps and arrays it prepared. Each returns False as soon as an
+    // evaluation answers False (GetPoints then returns False).
+    bool SamplePlane(SamplingContext& ctx);      // 0, 3, 20, 21, 22, 23, 37: the plane loop
+    void SampleRevolution();                     // 21, 22: the ring grid after the plane loop
+    bool SampleSeries(SamplingContext& ctx);     // 38
+    bool SampleAnalysis(SamplingContext& ctx);   // every kind: derivative and f(-x) samples
+    void SampleODE(SamplingContext& ctx);        // 36: Euler solutions, after the analysis
+    bool SampleSpaceCurve(SamplingContext& ctx); // 1
+    bool SampleSurface(SamplingContext& ctx);    // 2, 13, 14, 15 with VertPX / VertPY
+    bool SamplePoint(SamplingContext& ctx);      // 7
+    bool SampleAnimation(SamplingContext& ctx);  // 8..12
+
+    // The text with its free variable (x, u or a by CoordType and FunForm)
+    // replaced by its negation; "" for the forms without one.
+    std::string MirrorExpression(const std::string& text) const;
+    // True for a one-character text that is a Latin letter.
+    static bool IsLetter(const std::string& text);
+
     // Extremes of the last bounding box, read and written by it and by the drawing.
     float BoxMaxX = 0;
     float BoxMinX = 0;
