@@ -197,19 +197,11 @@ void frmF1::CompileLists() {
 void frmF1::CompileFrameLists() {
     // The union of every frame's box, widened by 0.1; the last box computed
     // leaves its Scale2D for all frames.
-    float minX = 9999999, minY = 9999999, minZ = 9999999;
-    float maxX = -9999999, maxY = -9999999, maxZ = -9999999;
-    for (std::int32_t f = 0; f <= FrameCount; ++f) {
-        const Cls1 b = VisibleScene.GetBox(f);
-        if (b.MinX < minX) minX = b.MinX;
-        if (b.MaxX > maxX) maxX = b.MaxX;
-        if (b.MinY < minY) minY = b.MinY;
-        if (b.MaxY > maxY) maxY = b.MaxY;
-        if (b.MinZ < minZ) minZ = b.MinZ;
-        if (b.MaxZ > maxZ) maxZ = b.MaxZ;
-    }
+    Cls1 united = UnionStart;
+    for (std::int32_t f = 0; f <= FrameCount; ++f) united.Widen(VisibleScene.GetBox(f));
     const auto F = [](double v) { return static_cast<float>(v); };
-    const Cls1 box{F(minX - 0.1), F(maxX + 0.1), F(minY - 0.1), F(maxY + 0.1), F(minZ - 0.1), F(maxZ + 0.1)};
+    const Cls1 box{F(united.MinX - 0.1), F(united.MaxX + 0.1), F(united.MinY - 0.1),
+                   F(united.MaxY + 0.1), F(united.MinZ - 0.1), F(united.MaxZ + 0.1)};
 
     const bool hasGraphs = VisibleScene.FunSurfs.Count() > 0;
     const bool plane = DocumentKind == 1 || DocumentKind == 4;

@@ -12,6 +12,7 @@
 #include "scene/Cls3.h"
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
+#include "tests/scene/SceneFixture.h"
 
 #include <QImage>
 #include <QOpenGLContext>
@@ -29,17 +30,12 @@ namespace {
 constexpr std::int32_t Red = 255;
 constexpr std::int32_t Blue = 16711680;
 
-class DisplayListTest : public ::testing::Test {
+class DisplayListTest : public SceneFixture {
 protected:
     void SetUp() override {
-        savedKind_ = DocumentKind;
-        savedFrames_ = FrameCount;
+        SceneFixture::SetUp();
         savedFps_ = FramesPerSecond;
-        savedAxes_ = Axes;
-        savedScale_ = Scale2D;
         savedLight_ = Light;
-        VisibleScene = Cls8();
-        Camera = Cls4();
         RecordingMessageBox box;
         window_ = std::make_unique<frmF1>();
         window_->resize(400, 400);
@@ -51,15 +47,10 @@ protected:
     }
     void TearDown() override {
         window_.reset();
-        VisibleScene = Cls8();
-        Camera = Cls4();
-        DocumentKind = savedKind_;
-        FrameCount = savedFrames_;
         FramesPerSecond = savedFps_;
-        Axes = savedAxes_;
-        Scale2D = savedScale_;
         Light = savedLight_;
         CurrentFrame = 1;
+        SceneFixture::TearDown();
     }
 
     frmF1& Window() { return *window_; }
@@ -97,7 +88,7 @@ protected:
         g->PointColor = colour;
         g->PointSize = 10;
         g->Animation = type == GraphType::PointAnimation;
-        VisibleScene.FunSurfs.Add(g, GraphKey(id));
+        Add(VisibleScene, g);
         return g;
     }
     static std::shared_ptr<Cls9> Point(std::int32_t id, float x, float y, float z, std::int32_t colour = Red) {
@@ -116,10 +107,8 @@ protected:
 
 private:
     std::unique_ptr<frmF1> window_;
-    std::int32_t savedKind_ = 0, savedFrames_ = 10, savedFps_ = 10;
-    Cls3 savedAxes_;
+    std::int32_t savedFps_ = 10;
     Cls10 savedLight_;
-    float savedScale_ = 1;
 };
 
 TEST_F(DisplayListTest, ShownWindowSetsUpTheContextFontsAndViewDefaults) {

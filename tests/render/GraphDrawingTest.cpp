@@ -7,11 +7,8 @@
 #include "render/GraphDrawing.h"
 #include "scene/Cls8.h"
 
-#include <QImage>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
-#include <QSurfaceFormat>
+#include "tests/support/GlFramebuffer.h"
+
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -39,14 +36,8 @@ std::ostream& operator<<(std::ostream& os, const Colour& c) {
 class GraphDrawingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        surface_.setFormat(QSurfaceFormat::defaultFormat());
-        surface_.create();
-        context_.setFormat(QSurfaceFormat::defaultFormat());
-        ASSERT_TRUE(context_.create());
-        ASSERT_TRUE(context_.makeCurrent(&surface_));
-        fbo_ = std::make_unique<QOpenGLFramebufferObject>(Side, Side, QOpenGLFramebufferObject::Depth);
-        ASSERT_TRUE(fbo_->bind());
-        glViewport(0, 0, Side, Side);
+        gl_ = std::make_unique<GlFramebuffer>(Side);
+        ASSERT_TRUE(gl_->Ok());
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         glOrtho(-10, 10, -10, 10, -100, 100);
@@ -65,15 +56,12 @@ protected:
         DocumentKind = savedKind_;
         FrameCount = savedFrames_;
         Scale2D = savedScale_;
-        if (fbo_) fbo_->release();
-        fbo_.reset();
-        context_.doneCurrent();
+        gl_.reset();
     }
 
     // The colour at drawing coordinates (x, y).
     Colour At(float x, float y) {
-        glFinish();
-        const QImage img = fbo_->toImage();
+        const QImage img = gl_->Image();
         const QRgb p = img.pixel(int((x + 10) * Side / 20), int((10 - y) * Side / 20));
         return {qRed(p), qGreen(p), qBlue(p)};
     }
@@ -101,9 +89,7 @@ protected:
     }
 
 private:
-    QOffscreenSurface surface_;
-    QOpenGLContext context_;
-    std::unique_ptr<QOpenGLFramebufferObject> fbo_;
+    std::unique_ptr<GlFramebuffer> gl_;
     std::int32_t savedKind_ = 0;
     std::int32_t savedFrames_ = 10;
     float savedScale_ = 1;
