@@ -1,14 +1,276 @@
 #include "app/frmF1.h"
 
+#include "core/Globals.h"
+#include "core/MessageService.h"
+#include "graph/Cls9.h"
 #include "platform/GlDrawingArea.h"
+#include "platform/GlOutlineFont.h"
+#include "platform/GlText.h"
+#include "scene/Cls10.h"
+#include "scene/Cls3.h"
+#include "scene/Cls4.h"
+#include "scene/Cls8.h"
+
+#include <QShowEvent>
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <exception>
+
+std::int32_t CurrentFrame = 1;
+Cls1 SceneBox;
+
+namespace {
+
+// The plane background and grid, and the coordinate system, are drawn by the
+// axes drawing; until it exists they add nothing to the lists.
+void DrawPlaneBackgroundAndGrid(const Cls1& /*box*/) {}
+void DrawCoordinateSystem(const Cls1& /*box*/) {}
+
+// Compiles `body` into list `list`; the list is ended also when the body
+// raises, and the error goes on.
+template <class Body>
+void CompileList(GLuint list, Body&& body) {
+    glNewList(list, GL_COMPILE);
+    try {
+        body();
+    } catch (...) {
+        glEndList();
+        throw;
+    }
+    glEndList();
+}
+
+} // namespace
 
 frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Vexilon"));
     setObjectName(QStringLiteral("frmF1"));
     picDraw_ = new GlDrawingArea(this);
     picDraw_->setObjectName(QStringLiteral("picDraw"));
+    picDraw_->onInitialize = [this] { SetUpContext(); };
+    picDraw_->onResize = [this](int w, int h) {
+        const double ratio = picDraw_->devicePixelRatioF();
+        Camera.SetScreen(std::int32_t(std::lround(w * ratio)), std::int32_t(std::lround(h * ratio)));
+    };
+    picDraw_->onPaint = [this] { PaintFrame(); };
+    picDraw_->onContextLost = [this] { ReleaseContext(); };
     setCentralWidget(picDraw_);
     resize(800, 600);
+    Form_Load();
 }
 
-frmF1::~frmF1() = default;
+frmF1::~frmF1() {
+    // The lists go with the context; the hooks must not outlive this window.
+    if (picDraw_->HasContext()) {
+        picDraw_->makeCurrent();
+        ReleaseContext();
+        picDraw_->doneCurrent();
+    }
+    picDraw_->onInitialize = nullptr;
+    picDraw_->onResize = nullptr;
+    picDraw_->onPaint = nullptr;
+    picDraw_->onContextLost = nullptr;
+}
+
+// The view defaults of the load step. The GL set-up waits for the context,
+// which Qt makes when the window is first shown.
+void frmF1::Form_Load() {
+    CurrentFrame = 1;
+    FrameCount = 10;
+    FramesPerSecond = 10;
+    Axes.Show = true;
+    RotationMode = 0;
+    ViewMinX = ViewMinY = ViewMinZ = -500;
+    ViewMaxX = ViewMaxY = ViewMaxZ = 500;
+    TrackballActive = false;
+    DragToQuat(ViewQuat, 0, 0, 0, 0);
+}
+
+void frmF1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!loaded_) {
+        loaded_ = true;
+        Initialize();
+    }
+}
+
+bool frmF1::Initialize() {
+    if (!picDraw_->HasContext() || !contextUsable_) {
+        MsgBox("ChoosePixelFormat failed", MsgIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+void frmF1::SetUpContext() {
+    frameListCount_ = 0;
+    GLint red = 0, green = 0, blue = 0, depth = 0;
+    glGetIntegerv(GL_RED_BITS, &red);
+    glGetIntegerv(GL_GREEN_BITS, &green);
+    glGetIntegerv(GL_BLUE_BITS, &blue);
+    glGetIntegerv(GL_DEPTH_BITS, &depth);
+    contextUsable_ = red >= 8 && green >= 8 && blue >= 8 && depth >= 16;
+    if (!contextUsable_) return;
+
+    // Messages wait until the context is fully set up.
+    MessageHoldBack hold;
+    glClearColor(1, 1, 1, 1);
+    glEnable(GL_DITHER);
+    glDepthFunc(GL_LEQUAL);
+    glClearDepth(1);
+    glEnable(GL_DEPTH_TEST);
+    CreateGLFont(LabelFontBase, "Arial", -6, 400, false, 0);
+    CreateGLFont(TitleFontBase, "Arial", -8, 700, false, 0);
+    // A new context holds no lists: compile the scene into it again. An
+    // error of a graph's drawing already reached the build that first
+    // compiled it; here it must not reach Qt (the list is ended regardless).
+    try {
+        CompileLists();
+    } catch (const std::exception&) {
+    }
+    hold.Release();
+}
+
+void frmF1::ReleaseContext() {
+    if (contextUsable_) {
+        if (LabelFontBase != 0) glDeleteLists(GLuint(LabelFontBase), OutlineFontGlyphCount);
+        if (TitleFontBase != 0) glDeleteLists(GLuint(TitleFontBase), OutlineFontGlyphCount);
+        glDeleteLists(SceneList, 1);
+        if (frameListCount_ > 0) glDeleteLists(FirstFrameList, GLsizei(frameListCount_));
+    }
+    LabelFontBase = 0;
+    TitleFontBase = 0;
+    frameListCount_ = 0;
+    contextUsable_ = false;
+}
+
+void frmF1::Display(std::int32_t lngAnimStep) {
+    shownFrame_ = lngAnimStep;
+    picDraw_->update();
+}
+
+void frmF1::PaintFrame() {
+    if (!contextUsable_) {
+        glClearColor(1, 1, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        return;
+    }
+    Light.SetLight();
+    glShadeModel(GL_SMOOTH);
+    Camera.Projection();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    GLuint list = SceneList;
+    if (VisibleScene.Animation()) list = CurrentFrame == 0 ? FirstFrameList : GLuint(1000 + shownFrame_);
+    glCallList(list);
+    glPopMatrix();
+}
+
+void frmF1::BuildDisplayLists(bool bolOnlyTurning) {
+    if (!contextUsable_) return;
+    // Messages the drawing raises wait until every list is finished and the
+    // context is released (also when an error ends the build).
+    MessageHoldBack hold(bolOnlyTurning);
+    picDraw_->makeCurrent();
+    try {
+        CompileLists();
+    } catch (...) {
+        picDraw_->doneCurrent();
+        throw;
+    }
+    picDraw_->doneCurrent();
+    hold.Release();
+}
+
+// With the context current: compiles the visible scene into the lists.
+void frmF1::CompileLists() {
+    // Sets Scale2D before anything is drawn.
+    VisibleScene.GetBox(0);
+    if (VisibleScene.Animation())
+        CompileFrameLists();
+    else
+        CompileSceneList();
+}
+
+void frmF1::CompileFrameLists() {
+    // The union of every frame's box, widened by 0.1; the last box computed
+    // leaves its Scale2D for all frames.
+    Cls1 united = UnionStart;
+    for (std::int32_t f = 0; f <= FrameCount; ++f) united.Widen(VisibleScene.GetBox(f));
+    const auto F = [](double v) { return static_cast<float>(v); };
+    const Cls1 box{F(united.MinX - 0.1), F(united.MaxX + 0.1), F(united.MinY - 0.1),
+                   F(united.MaxY + 0.1), F(united.MinZ - 0.1), F(united.MaxZ + 0.1)};
+
+    const bool hasGraphs = VisibleScene.FunSurfs.Count() > 0;
+    const bool plane = DocumentKind == 1 || DocumentKind == 4;
+    const std::int64_t built = frameListCount_;
+    for (std::int32_t f = 0; f <= FrameCount; ++f) {
+        CompileList(FirstFrameList + GLuint(f), [&] {
+            MultModelRotation();
+            if (hasGraphs && plane) DrawPlaneBackgroundAndGrid(box);
+            VisibleScene.Draw(f);
+            if (hasGraphs) {
+                if (Axes.Show) DrawCoordinateSystem(box);
+                DrawPointGraphsAgain();
+            }
+        });
+        if (f + 1 > frameListCount_) frameListCount_ = f + 1;
+    }
+    // No list of a step that no longer exists may be shown.
+    const std::int64_t frames = std::int64_t(FrameCount) + 1;
+    if (built > frames) glDeleteLists(FirstFrameList + GLuint(frames), GLsizei(built - frames));
+    frameListCount_ = frames;
+}
+
+void frmF1::CompileSceneList() {
+    const bool hasGraphs = VisibleScene.FunSurfs.Count() > 0;
+    const bool plane = DocumentKind == 1 || DocumentKind == 4;
+    CompileList(SceneList, [&] {
+        MultModelRotation();
+        if (hasGraphs && plane) {
+            SceneBox = VisibleScene.GetBox(0);
+            DrawPlaneBackgroundAndGrid(SceneBox);
+        }
+        VisibleScene.Draw(0);
+        if (hasGraphs) {
+            if (Axes.Show) {
+                SceneBox = VisibleScene.GetBox(0);
+                DrawCoordinateSystem(SceneBox);
+            }
+            DrawPointGraphsAgain();
+        }
+    });
+}
+
+// The model rotation, the same in every list: the trackball's, or the
+// scene's angles turned about z (roll), x (pitch) and y (yaw) in that order.
+void frmF1::MultModelRotation() {
+    Mat16 m{};
+    if (TrackballActive) {
+        QuatToMatrix(m, ViewQuat);
+    } else {
+        const double toRadians = 3.1416 / 180;
+        Vec4 axis{0, 0, 1, 0};
+        Vec4 q1{}, q2{}, q3{};
+        AxisToQuat(axis, VisibleScene.RotRoll * toRadians, q1);
+        axis = {1, 0, 0, 0};
+        AxisToQuat(axis, VisibleScene.RotPitch * toRadians, q2);
+        ComposeQuats(q1, q2, q2);
+        axis = {0, 1, 0, 0};
+        AxisToQuat(axis, VisibleScene.RotYaw * toRadians, q3);
+        ComposeQuats(q2, q3, q3);
+        QuatToMatrix(m, q3);
+        // A following trackball drag continues from this view.
+        ViewQuat = q3;
+    }
+    glMultMatrixf(m.data());
+}
+
+// Points once more after everything else, so that nothing drawn at their
+// depth covers them.
+void frmF1::DrawPointGraphsAgain() {
+    for (const auto& e : VisibleScene.FunSurfs)
+        if (e.graph->GraphType == GraphType::Point) e.graph->Draw();
+}

@@ -2,6 +2,8 @@
 
 #include "core/Globals.h"
 
+#include <algorithm>
+
 namespace {
 
 class SilentMessages : public MessageService {
@@ -18,6 +20,17 @@ public:
 
 SilentMessages silent;
 MessageService* current = &silent;
+MessageHoldBack* openHoldBack = nullptr;
+// Messages shown by hold-back scopes since the last scope that did not only turn the scene.
+std::vector<MessageRequest> shownByHoldBack;
+
+bool SameMessage(const MessageRequest& a, const MessageRequest& b) {
+    return a.title == b.title && a.text == b.text;
+}
+
+bool Contains(const std::vector<MessageRequest>& list, const MessageRequest& r) {
+    return std::any_of(list.begin(), list.end(), [&](const MessageRequest& m) { return SameMessage(m, r); });
+}
 
 } // namespace
 
@@ -30,7 +43,42 @@ MsgAnswer MsgBox(const std::string& text, MsgIcon icon, const std::string& title
     r.text = text;
     r.icon = icon;
     r.buttons = buttons;
+    if (openHoldBack != nullptr) {
+        openHoldBack->Hold(r);
+        return silent.Show(r);
+    }
     return Messages().Show(r);
+}
+
+MessageHoldBack::MessageHoldBack(bool bolOnlyTurning)
+    : onlyTurning_(bolOnlyTurning), owner_(openHoldBack == nullptr) {
+    if (owner_) openHoldBack = this;
+}
+
+MessageHoldBack::~MessageHoldBack() {
+    try {
+        Release();
+    } catch (...) {
+        // A failing message service must not end the program while unwinding.
+    }
+}
+
+void MessageHoldBack::Hold(const MessageRequest& request) {
+    if (!Contains(held_, request)) held_.push_back(request);
+}
+
+void MessageHoldBack::Release() {
+    if (!owner_) return;
+    owner_ = false;
+    openHoldBack = nullptr;
+    if (!onlyTurning_) shownByHoldBack.clear();
+    std::vector<MessageRequest> held;
+    held.swap(held_);
+    for (const MessageRequest& r : held) {
+        if (onlyTurning_ && Contains(shownByHoldBack, r)) continue;
+        shownByHoldBack.push_back(r);
+        Messages().Show(r);
+    }
 }
 
 RecordingMessageBox::RecordingMessageBox() : previous_(&Messages()) { SetMessageService(this); }

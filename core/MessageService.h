@@ -28,9 +28,36 @@ MessageService& Messages();
 // Installs `service` (not owned); nullptr restores the silent default.
 void SetMessageService(MessageService* service);
 
-// Shows a message through the installed service.
+// Shows a message through the installed service (or holds it back while a
+// MessageHoldBack is open).
 MsgAnswer MsgBox(const std::string& text, MsgIcon icon = MsgIcon::None,
                  const std::string& title = std::string(), MsgButtons buttons = MsgButtons::OK);
+
+// Holds back the messages raised while it is open and shows each distinct one
+// (title and text) once at Release. A display list being compiled must not run
+// a modal box: its event loop would repaint in the middle of the compilation.
+// Held messages are answered as the silent service answers them.
+// A scope opened for a rebuild that only turns the same scene (trackball drags,
+// view presets) does not show again a message that an earlier scope showed;
+// any other scope forgets what was shown and shows everything it held.
+// A scope opened while another is open passes its messages to the outer one.
+class MessageHoldBack {
+public:
+    explicit MessageHoldBack(bool bolOnlyTurning = false);
+    ~MessageHoldBack(); // releases what Release has not
+    MessageHoldBack(const MessageHoldBack&) = delete;
+    MessageHoldBack& operator=(const MessageHoldBack&) = delete;
+
+    // Closes the scope and shows what it held.
+    void Release();
+    // Takes a message raised while the scope is open.
+    void Hold(const MessageRequest& request);
+
+private:
+    bool onlyTurning_;
+    bool owner_;
+    std::vector<MessageRequest> held_;
+};
 
 // Records every request and answers from a script (OK, or the first button,
 // once the script is used up). Installs itself while it lives.

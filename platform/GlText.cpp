@@ -27,6 +27,9 @@ std::string AnsiBytes(const std::string& utf8) {
 
 } // namespace
 
+std::int32_t LabelFontBase = 0;
+std::int32_t TitleFontBase = 0;
+
 std::int32_t GetRed(std::int32_t c) { return c & 255; }
 std::int32_t GetGreen(std::int32_t c) { return (c / 256) & 255; }
 std::int32_t GetBlue(std::int32_t c) { return (c / 65536) & 255; }

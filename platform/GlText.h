@@ -6,6 +6,11 @@
 #include <optional>
 #include <string>
 
+// The first of the 128 glyph lists of the tick-label font and of the
+// axis-title font; 0 until the fonts are made.
+extern std::int32_t LabelFontBase;
+extern std::int32_t TitleFontBase;
+
 std::int32_t GetRed(std::int32_t c);
 std::int32_t GetGreen(std::int32_t c);
 std::int32_t GetBlue(std::int32_t c);

@@ -38,18 +38,13 @@ bool Cls8::Animation() const {
 }
 
 Cls1 Cls8::GetBox(std::int32_t lngAnimStep) const {
-    float maxX = -9999999, maxY = -9999999, maxZ = -9999999;
-    float minX = 9999999, minY = 9999999, minZ = 9999999;
+    Cls1 united = UnionStart;
     for (const auto& e : FunSurfs) {
         Cls9& g = *e.graph;
-        const Cls1 b = g.Animation ? g.GetBox(lngAnimStep) : g.GetBox();
-        if (b.MinX < minX) minX = b.MinX;
-        if (b.MaxX > maxX) maxX = b.MaxX;
-        if (b.MinY < minY) minY = b.MinY;
-        if (b.MaxY > maxY) maxY = b.MaxY;
-        if (b.MinZ < minZ) minZ = b.MinZ;
-        if (b.MaxZ > maxZ) maxZ = b.MaxZ;
+        united.Widen(g.Animation ? g.GetBox(lngAnimStep) : g.GetBox());
     }
+    const float minX = united.MinX, maxX = united.MaxX, minY = united.MinY, maxY = united.MaxY;
+    const float minZ = united.MinZ, maxZ = united.MaxZ;
     // The padded box; in a plane document x and y are then snapped from the
     // union itself, so a bound on a whole step (say y = 1 with step 1) moves
     // out to the next one (2), as the pad would have it were it not rounded

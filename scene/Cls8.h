@@ -20,6 +20,10 @@ public:
     // sets Scale2D, and in plane documents snaps x and y outward to whole
     // tick steps.
     Cls1 GetBox(std::int32_t lngAnimStep = 0) const;
+    // Draws every graph into the display list being compiled: the animated
+    // ones at frame lngAnimStep, the others as they are. Defined with the
+    // graph drawing (render/).
+    void Draw(std::int32_t lngAnimStep = 0) const;
 };
 
 // The drawing unit of plane documents: plane vertices are divided by it. Set

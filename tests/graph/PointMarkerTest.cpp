@@ -4,10 +4,8 @@
 #include "graph/Cls2.h"
 #include "graph/GraphEnums.h"
 
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
-#include <QSurfaceFormat>
+#include "tests/support/GlFramebuffer.h"
+
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -25,14 +23,8 @@ constexpr int Side = 200;
 class MarkerGl : public ::testing::Test {
 protected:
     void SetUp() override {
-        surface_.setFormat(QSurfaceFormat::defaultFormat());
-        surface_.create();
-        context_.setFormat(QSurfaceFormat::defaultFormat());
-        ASSERT_TRUE(context_.create());
-        ASSERT_TRUE(context_.makeCurrent(&surface_));
-        fbo_ = std::make_unique<QOpenGLFramebufferObject>(Side, Side, QOpenGLFramebufferObject::Depth);
-        ASSERT_TRUE(fbo_->bind());
-        glViewport(0, 0, Side, Side);
+        gl_ = std::make_unique<GlFramebuffer>(Side);
+        ASSERT_TRUE(gl_->Ok());
         glDisable(GL_LIGHTING);
         glClearColor(1, 1, 1, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -40,9 +32,7 @@ protected:
     }
     void TearDown() override {
         DocumentKind = savedKind_;
-        if (fbo_) fbo_->release();
-        fbo_.reset();
-        context_.doneCurrent();
+        gl_.reset();
     }
 
     // Shows the square cx-h..cx+h by cy-h..cy+h over the whole framebuffer.
@@ -93,9 +83,7 @@ protected:
     // Window coordinate of the drawing coordinate c under the -1..1 view.
     static float Win(double c) { return static_cast<float>((c + 1) * Side / 2); }
 
-    QOffscreenSurface surface_;
-    QOpenGLContext context_;
-    std::unique_ptr<QOpenGLFramebufferObject> fbo_;
+    std::unique_ptr<GlFramebuffer> gl_;
     std::int32_t savedKind_ = 0;
 };
 

@@ -1,0 +1,88 @@
+// Rebuilding the display lists (the work of every trackball mouse move) and
+// redrawing them (every paint, zoom, pan and animation tick), for a scene of
+// 50 point graphs in a plane (flat markers) and a space document (spheres).
+// Runs in the shown main window; needs a display (xvfb-run).
+#include "app/frmF1.h"
+#include "core/Globals.h"
+#include "graph/Cls9.h"
+#include "platform/GlDrawingArea.h"
+#include "platform/GlFormat.h"
+#include "scene/Cls8.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <benchmark/benchmark.h>
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+namespace {
+
+frmF1* window = nullptr;
+
+void MakeScene(std::int32_t kind) {
+    DocumentKind = kind;
+    VisibleScene = Cls8();
+    for (int i = 0; i < 50; ++i) {
+        std::shared_ptr<Cls9> g = Cls9::Init(i, "P", GraphType::Point, CoordType::Cartesian, "x", "y", "z", 1, 1,
+                                             0, 0, 0, 0, FillStyle::OneColor, 0, 0, 0, 1, 0,
+                                             Show::FilledSurface, Smoothness::Smooth);
+        g->Vert3D.Create(0, 0);
+        g->Vert3D(0, 0) = Cls2::Init(float(i % 10 - 5), float(i / 10 - 2), float(i % 3));
+        g->PointColor = 255 * (i % 2);
+        g->PointSize = 3;
+        VisibleScene.FunSurfs.Add(g, GraphKey(i));
+    }
+}
+
+void BM_RebuildPointScene(benchmark::State& state) {
+    MakeScene(std::int32_t(state.range(0)));
+    for (auto _ : state) {
+        window->BuildDisplayLists(true);
+        window->picDraw()->makeCurrent();
+        glFinish();
+        window->picDraw()->doneCurrent();
+    }
+    state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
+}
+BENCHMARK(BM_RebuildPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+void BM_RedrawPointScene(benchmark::State& state) {
+    MakeScene(std::int32_t(state.range(0)));
+    window->BuildDisplayLists();
+    // What paintGL does for a frame (light, camera, clear, call the list),
+    // into the drawing area's framebuffer, waited for with glFinish.
+    GlDrawingArea* area = window->picDraw();
+    window->Display(CurrentFrame);
+    for (auto _ : state) {
+        area->makeCurrent();
+        area->onPaint();
+        glFinish();
+        area->doneCurrent();
+    }
+    state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
+}
+BENCHMARK(BM_RedrawPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    InstallDrawingSurfaceFormat();
+    QApplication app(argc, argv);
+    frmF1 w;
+    w.resize(800, 600);
+    w.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!w.picDraw()->HasContext() && waited.elapsed() < 5000) QApplication::processEvents();
+    if (!w.picDraw()->HasContext()) {
+        std::fprintf(stderr, "no GL context\n");
+        return 1;
+    }
+    window = &w;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,67 @@
+// The entry of a graph's drawing: the set-up every kind shares, then the
+// branch of the graph's kind.
+#include "core/ResultPane.h"
+#include "graph/Cls9.h"
+#include "math/Module1.h"
+#include "render/GraphDrawing.h"
+#include "scene/Cls11.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+void ColorToRGB(std::int32_t lngColor, double& red, double& green, double& blue) {
+    const double c = lngColor;
+    blue = std::floor(c / 65536);
+    green = std::floor((c - 65536 * blue) / 256);
+    red = c - 65536 * blue - 256 * green;
+    red /= 255;
+    green /= 255;
+    blue /= 255;
+}
+
+ColorTriple ColorToRGB(std::int32_t lngColor) {
+    ColorTriple t;
+    ColorToRGB(lngColor, t.red, t.green, t.blue);
+    return t;
+}
+
+void Cls9::Draw(std::int32_t lngAnimStep) {
+    GraphDrawing work;
+    work.ExpressX = InsertMulSigns(ExpressX);
+    work.ExpressY = InsertMulSigns(ExpressY);
+    work.ExpressZ = InsertMulSigns(ExpressZ);
+    // Surfaces of revolution are sampled at the 41 angles 0..40.
+    if (GraphType == GraphType::RevolutionX || GraphType == GraphType::RevolutionY) StepU = 40;
+
+    if (Animation)
+        GetBox(lngAnimStep);
+    else
+        GetBox(0);
+    // Only the lines of the graph drawn last stay in the pane.
+    Result().SetText("");
+    // The box of a graph with surface views reaches 3 below the surface.
+    if (ShowContour || ShowVector || ShowColormap) BoxMinY += 3.0f;
+
+    // Every glColor of the graph sets its material colour (Neon glows).
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, Material == Material::Neon ? GL_EMISSION : GL_DIFFUSE);
+    Cls11 material;
+    material.SetMaterial(Material);
+
+    work.SecondRGB = ColorToRGB(SecondColor);
+    work.FirstRGB = ColorToRGB(FirstColor);
+    work.LineRGB = ColorToRGB(LineColor);
+
+    switch (GraphType) {
+    case GraphType::Point:
+    case GraphType::PointAnimation:
+        DrawPointGraph(*this, lngAnimStep);
+        break;
+    // The other kinds (plane functions and their analyses, space curves,
+    // surfaces, strips, tables, fields, contours, vectors, differential
+    // equations, limits, series) draw nothing until their branches exist.
+    default:
+        break;
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The drawing of a graph into the display list being compiled: the working
+// values one call of Cls9::Draw prepares for every kind, and the branches
+// that draw the kinds.
+#include "graph/Cls2.h"
+#include "math/Cls6.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class Cls9;
+
+// A colour Long split into red, green and blue fractions 0..1.
+struct ColorTriple {
+    double red = 0;
+    double green = 0;
+    double blue = 0;
+};
+
+// Splits red + 256*green + 65536*blue into its parts divided by 255.
+void ColorToRGB(std::int32_t lngColor, double& red, double& green, double& blue);
+ColorTriple ColorToRGB(std::int32_t lngColor);
+
+// What one call of Cls9::Draw sets up before it hands the graph to its kind.
+struct GraphDrawing {
+    // ExpressX, ExpressY, ExpressZ with the implied multiplication signs
+    // inserted: every expression the drawing compiles comes from these, while
+    // result lines quote the graph's own texts.
+    std::string ExpressX;
+    std::string ExpressY;
+    std::string ExpressZ;
+    // The one compiler/evaluator of the call.
+    Cls6 Evaluator;
+    // Filled by the intersection search, drawn by the curve pass.
+    std::array<Cls2, 51> IntersectionPoints{};
+    ColorTriple SecondRGB;
+    ColorTriple FirstRGB;
+    ColorTriple LineRGB;
+};
+
+// Points (GraphType 7) and point animations (8, at frame lngAnimStep): one
+// marker, flat in plane documents, a sphere elsewhere; no result line.
+void DrawPointGraph(const Cls9& graph, std::int32_t lngAnimStep);
