@@ -16,12 +16,13 @@ GlDrawingArea::~GlDrawingArea() {
 
 void GlDrawingArea::initializeGL() {
     // Qt may create the context again (e.g. when the widget is re-parented):
-    // the owner rebuilds whatever lived in the old one.
+    // the owner rebuilds whatever lived in the old one. Each context is a new
+    // object and initializeGL runs once for it, so this connects once.
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
         makeCurrent();
         ContextAboutToGo();
         doneCurrent();
-    }, Qt::UniqueConnection);
+    });
     initialised_ = true;
     if (onInitialize) onInitialize();
 }
