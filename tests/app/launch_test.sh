@@ -16,6 +16,14 @@ if [ "$found" != 1 ]; then
   kill -9 "$pid" 2>/dev/null
   exit 1
 fi
+# A start-up failure would show a message box titled like the program.
+sleep 1
+count=$(xwininfo -root -tree 2>/dev/null | grep -c '"Vexilon":')
+if [ "$count" != 1 ]; then
+  echo "expected only the main window, found $count windows titled Vexilon"
+  kill -9 "$pid" 2>/dev/null
+  exit 1
+fi
 kill -TERM "$pid"
 wait "$pid"
 rc=$?
