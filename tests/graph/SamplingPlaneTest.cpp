@@ -240,6 +240,11 @@ TEST_F(Sampling, ViewRangeBoundsStayAndBeyondThemIsUndefined) {
     ViewMinZ = 0.5f; // z = 0 lies below it
     ASSERT_TRUE(g.GetPoints());
     ExpectRow(g.Vert3D, {{0, 0, U}, {0.5f, 0.5f, U}, {U, U, U}}, "x just above, z below");
+
+    // An implicit graph is not sampled here, and its fresh row is not clipped.
+    g.FunForm = FunForm::Implicit;
+    ASSERT_TRUE(g.GetPoints());
+    ExpectRow(g.Vert3D, {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}, "implicit: origin, unclipped");
 }
 
 TEST_F(Sampling, IntersectionSamplesItsSecondCurve) {
