@@ -4,7 +4,6 @@
 #include "graph/Cls9.h"
 #include "graph/SamplingSpace.h"
 
-#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -46,12 +45,7 @@ bool PlaneCurvePoint(SamplingContext& ctx, std::int32_t funForm, std::int32_t co
         }
         b.a = s;
         if (!ctx.Evaluate(ctx.Z, b, value)) return false;
-        if (IsUndefined(value)) {
-            p.x = p.y = UndefinedValue;
-        } else {
-            p.x = StoredCoord(static_cast<double>(value) * std::cos(static_cast<double>(s)));
-            p.y = StoredCoord(static_cast<double>(value) * std::sin(static_cast<double>(s)));
-        }
+        PolarPoint(s, value, IsUndefined(value), p.x, p.y);
         return true;
     }
     if (funForm != FunForm::Parametric) return true;
@@ -98,7 +92,7 @@ bool MovingSurfacePoint(SamplingContext& ctx, std::int32_t funForm, std::int32_t
     case CoordType::Cylindrical:
         b.a = u;
         b.r = v;
-        CylindricalAtPosition(u, v, p.z, p.x);
+        CylindricalPoint(u, v, false, p.z, p.x);
         if (!ctx.Evaluate(ctx.Z, b, value)) return false;
         p.y = value;
         return true;
@@ -106,7 +100,7 @@ bool MovingSurfacePoint(SamplingContext& ctx, std::int32_t funForm, std::int32_t
         b.a = u;
         b.b = v;
         if (!ctx.Evaluate(ctx.Z, b, value)) return false;
-        SphericalAtPosition(u, v, value, p);
+        SphericalPoint(u, v, value, IsUndefined(value), p.z, p.x, p.y);
         return true;
     default: return true;
     }

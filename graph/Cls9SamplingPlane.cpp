@@ -17,17 +17,6 @@
 
 namespace {
 
-// Polar point whose angle is a sample position (always a number): only an
-// undefined radius makes it undefined.
-void PolarAtPosition(float a, float r, Cls2& p) {
-    if (IsUndefined(r)) {
-        p.x = p.y = UndefinedValue;
-        return;
-    }
-    p.x = StoredCoord(static_cast<double>(r) * std::cos(static_cast<double>(a)));
-    p.y = StoredCoord(static_cast<double>(r) * std::sin(static_cast<double>(a)));
-}
-
 // Clips row 0 of a grid, elements (0, 0..last).
 void ClipRow0(PointGrid& grid, std::int64_t last, const ClipRange& range) {
     for (std::int64_t j = 0; j <= last; ++j) range.Apply(grid(0, j));
@@ -70,7 +59,7 @@ bool SampleCurvePoint(SamplingContext& ctx, std::int32_t form, std::int32_t coor
     } else if (form == FunForm::Explicit && polar) {
         b.a = p;
         if (!ctx.Evaluate(Z, b, r)) return false;
-        PolarAtPosition(p, r, pt);
+        PolarPoint(p, r, IsUndefined(r), pt.x, pt.y); // the angle is a position
         pt.z = 0;
     } else if (form == FunForm::Parametric && cartesian) {
         b.u = p;

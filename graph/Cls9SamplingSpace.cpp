@@ -5,31 +5,12 @@
 #include "graph/Cls9.h"
 #include "graph/SamplingSpace.h"
 
-#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 // ---------------------------------------------------------------------------
 // Helpers shared with the animation samplers.
-
-void CylindricalAtPosition(float a, float r, float& z, float& x) {
-    z = StoredCoord(static_cast<double>(r) * std::cos(static_cast<double>(a)));
-    x = StoredCoord(static_cast<double>(r) * std::sin(static_cast<double>(a)));
-}
-
-void SphericalAtPosition(float a, float b, float R, Cls2& p) {
-    if (IsUndefined(R)) {
-        p.z = p.x = p.y = UndefinedValue;
-        return;
-    }
-    const double ad = a;
-    const double bd = b;
-    const double Rd = R;
-    p.z = StoredCoord(Rd * std::sin(bd) * std::cos(ad));
-    p.x = StoredCoord(Rd * std::sin(bd) * std::sin(ad));
-    p.y = StoredCoord(Rd * std::cos(bd));
-}
 
 bool ThreeTextPoint(SamplingContext& ctx, std::int32_t coordType, const Bindings& b, Cls2& p) {
     float first = 0;
@@ -110,10 +91,10 @@ bool ExplicitCurvePoint(SamplingContext& ctx, std::int32_t coordType, CurveAxis 
         // a runs with r = 0 (the vertical axis), or r runs with a = 0.
         if (first) {
             b.a = u;
-            CylindricalAtPosition(u, 0, p.z, p.x);
+            CylindricalPoint(u, 0, false, p.z, p.x);
         } else {
             b.r = u;
-            CylindricalAtPosition(0, u, p.z, p.x);
+            CylindricalPoint(0, u, false, p.z, p.x);
         }
         if (!ctx.Evaluate(ctx.Z, b, value)) return false;
         p.y = value;
@@ -122,7 +103,7 @@ bool ExplicitCurvePoint(SamplingContext& ctx, std::int32_t coordType, CurveAxis 
         if (first) b.a = u;
         else b.b = u;
         if (!ctx.Evaluate(ctx.Z, b, value)) return false;
-        SphericalAtPosition(b.a, b.b, value, p);
+        SphericalPoint(b.a, b.b, value, IsUndefined(value), p.z, p.x, p.y);
         return true;
     default: return true;
     }

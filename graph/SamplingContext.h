@@ -45,10 +45,15 @@ inline float SamplePosition(float min, std::int64_t k, float step) {
                               static_cast<double>(k) * static_cast<double>(step));
 }
 
-// Polar (a, r) in the drawing plane: x = r cos a, y = r sin a. An undefined
-// angle or radius makes both coordinates undefined.
-inline void PolarProduct(float a, float r, float& x, float& y) {
-    if (IsUndefined(a) || IsUndefined(r)) {
+// The products of polar, cylindrical and spherical coordinates, formed in
+// double precision from the 32-bit inputs and rounded once per coordinate.
+// `undefined` makes every coordinate UndefinedValue: callers set it when an
+// evaluated input carried UndefinedValue. A sample position is always a
+// number, even one that happens to equal 0.12345, so it is never tested.
+
+// Polar (a, r) in the drawing plane: x = r cos a, y = r sin a.
+inline void PolarPoint(float a, float r, bool undefined, float& x, float& y) {
+    if (undefined) {
         x = y = UndefinedValue;
         return;
     }
@@ -59,9 +64,9 @@ inline void PolarProduct(float a, float r, float& x, float& y) {
 }
 
 // Cylindrical (a, r) around the vertical drawing y axis, a measured from the
-// drawing z axis towards x: z = r cos a, x = r sin a. Undefined in, undefined out.
-inline void CylindricalProduct(float a, float r, float& z, float& x) {
-    if (IsUndefined(a) || IsUndefined(r)) {
+// drawing z axis towards x: z = r cos a, x = r sin a.
+inline void CylindricalPoint(float a, float r, bool undefined, float& z, float& x) {
+    if (undefined) {
         z = x = UndefinedValue;
         return;
     }
@@ -72,10 +77,10 @@ inline void CylindricalProduct(float a, float r, float& z, float& x) {
 }
 
 // Spherical (a, b, R), b measured from the vertical drawing y axis:
-// z = R sin b cos a, x = R sin b sin a, y = R cos b. Any undefined input makes
-// all three coordinates undefined.
-inline void SphericalProduct(float a, float b, float R, float& z, float& x, float& y) {
-    if (IsUndefined(a) || IsUndefined(b) || IsUndefined(R)) {
+// z = R sin b cos a, x = R sin b sin a, y = R cos b.
+inline void SphericalPoint(float a, float b, float R, bool undefined, float& z, float& x,
+                           float& y) {
+    if (undefined) {
         z = x = y = UndefinedValue;
         return;
     }
@@ -85,6 +90,18 @@ inline void SphericalProduct(float a, float b, float R, float& z, float& x, floa
     z = StoredCoord(Rd * std::sin(bd) * std::cos(ad));
     x = StoredCoord(Rd * std::sin(bd) * std::sin(ad));
     y = StoredCoord(Rd * std::cos(bd));
+}
+
+// The same products of evaluated inputs only: any undefined input makes the
+// whole point undefined.
+inline void PolarProduct(float a, float r, float& x, float& y) {
+    PolarPoint(a, r, IsUndefined(a) || IsUndefined(r), x, y);
+}
+inline void CylindricalProduct(float a, float r, float& z, float& x) {
+    CylindricalPoint(a, r, IsUndefined(a) || IsUndefined(r), z, x);
+}
+inline void SphericalProduct(float a, float b, float R, float& z, float& x, float& y) {
+    SphericalPoint(a, b, R, IsUndefined(a) || IsUndefined(b) || IsUndefined(R), z, x, y);
 }
 
 // A box that sample coordinates are clipped against: each coordinate outside

@@ -9,14 +9,6 @@
 #include <cstdint>
 #include <string>
 
-// Cylindrical point whose angle and radius are sample positions (always
-// numbers): z = r cos a, x = r sin a.
-void CylindricalAtPosition(float a, float r, float& z, float& x);
-
-// Spherical point whose angles are sample positions: only an undefined
-// radius makes it undefined.
-void SphericalAtPosition(float a, float b, float R, Cls2& p);
-
 // Evaluates X, Y and Z with the bindings and writes the point by CoordType:
 // 3 Cartesian (X to z, Y to x, Z to y), 4 cylindrical (a = X, r = Y, height Z),
 // 5 spherical (a = X, b = Y, R = Z). Each coordinate is stored as soon as it

@@ -240,6 +240,11 @@ TEST_F(Sampling, ViewRangeBoundsStayAndBeyondThemIsUndefined) {
     ViewMinZ = 0.5f; // z = 0 lies below it
     ASSERT_TRUE(g.GetPoints());
     ExpectRow(g.Vert3D, {{0, 0, U}, {0.5f, 0.5f, U}, {U, U, U}}, "x just above, z below");
+
+    // An implicit graph is not sampled here, and its fresh row is not clipped.
+    g.FunForm = FunForm::Implicit;
+    ASSERT_TRUE(g.GetPoints());
+    ExpectRow(g.Vert3D, {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}, "implicit: origin, unclipped");
 }
 
 TEST_F(Sampling, IntersectionSamplesItsSecondCurve) {
@@ -373,6 +378,23 @@ TEST_F(Sampling, DifferentialEquationByEulerSteps) {
     ASSERT_TRUE(g.GetPoints());
     EXPECT_EQ(g.VertODE(1, 0).y, 3);
     EXPECT_EQ(g.VertODE(2, 0).y, 3);
+
+    // With ShowMathErrors left True the division by zero at x = 0.5 is reported
+    // and answers False: that step reuses the slope -2 of the step before, and
+    // the solution goes on.
+    RecordingMessageBox box;
+    ShowMathErrors = true;
+    g.ExpressZ = "1/(x-0.5)";
+    g.ODEInitX = 0;
+    g.ODEInitY = 0;
+    g.MinU = 0;
+    g.MaxU = 1.5f;
+    g.StepU = 3;
+    ASSERT_TRUE(g.GetPoints());
+    EXPECT_EQ(box.Count(), 1u);
+    EXPECT_EQ(g.VertODE(1, 0).y, -1);
+    EXPECT_EQ(g.VertODE(2, 0).y, -2);
+    EXPECT_EQ(g.VertODE(3, 0).y, -1);
 }
 
 TEST_F(Sampling, PolarUndefinedRadiusIsNeverAtDistanceOfTheMarker) {
@@ -392,6 +414,20 @@ TEST_F(Sampling, PolarUndefinedRadiusIsNeverAtDistanceOfTheMarker) {
     EXPECT_EQ(g.Vert3D(0, 0).x, U);
     EXPECT_EQ(g.Vert3D(0, 0).y, U);
     EXPECT_FLOAT_EQ(g.Vert3D(0, 2).x, 1);
+
+    // An angle that is a sample position is a number even when it equals the
+    // marker: only the evaluated radius can make the point undefined.
+    Plane(g, FunForm::Explicit, CoordType::Polar, "0", "a", "2", U, 1, 1);
+    g.ShowJO = true;
+    g.ShowDev = true;
+    ASSERT_TRUE(g.GetPoints());
+    EXPECT_EQ(g.Vert3D(0, 0).x, F(2 * std::cos(double(U))));
+    EXPECT_EQ(g.Vert3D(0, 0).y, F(2 * std::sin(double(U))));
+    EXPECT_EQ(g.VertDev(0, 0).x, 0); // r' = 0 at the angle 0.12345
+    EXPECT_EQ(g.VertDev(0, 0).y, 0);
+    Plane(g, FunForm::Explicit, CoordType::Polar, "0", "a", "2", -1, -U, 1);
+    ASSERT_TRUE(g.GetPoints());
+    EXPECT_EQ(g.VertJO(0, 0).x, F(2 * std::cos(double(U)))); // q(0) = -MaxV
 }
 
 TEST_F(Sampling, OwnArithmeticBeyondTheFloatRangeIsUndefined) {
