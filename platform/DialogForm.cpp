@@ -1,5 +1,7 @@
 #include "platform/DialogForm.h"
 
+#include "platform/GlDrawingArea.h"
+
 #include <QCloseEvent>
 #include <QPointer>
 
@@ -27,6 +29,11 @@ void FormBase::Unload() {
     forget_(this);
     done(QDialog::Rejected);
     deleteLater();
+    // The drawing areas of the window under the dialog are painted again, as
+    // an uncovered window is, so they show what the dialog changed (the light,
+    // say): a GL widget keeps its last picture otherwise.
+    if (QWidget* under = parentWidget())
+        for (GlDrawingArea* area : under->findChildren<GlDrawingArea*>()) area->update();
 }
 
 void FormBase::closeEvent(QCloseEvent* event) {

@@ -24,7 +24,8 @@ public:
     // Shows the dialog modally; returns when it is unloaded or hidden.
     void ShowModal();
     // Hides the dialog, ends its modal run and forgets the instance; the
-    // widget itself is deleted once control is back in the event loop.
+    // widget itself is deleted once control is back in the event loop. The
+    // drawing areas of the window under it are painted again.
     void Unload();
     bool IsUnloaded() const { return unloaded_; }
 

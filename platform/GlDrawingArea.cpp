@@ -12,12 +12,16 @@ GlDrawingArea::~GlDrawingArea() {
         ContextAboutToGo();
         doneCurrent();
     }
+    // The base class deletes the context after this: its end must not reach
+    // this part of the object any more.
+    if (QOpenGLContext* c = context()) disconnect(c, nullptr, this, nullptr);
 }
 
 void GlDrawingArea::initializeGL() {
     // Qt may create the context again (e.g. when the widget is re-parented):
-    // the owner rebuilds whatever lived in the old one. Each context is a new
-    // object and initializeGL runs once for it, so this connects once.
+    // the owner rebuilds whatever lived in the old one. Each context reaches
+    // here once, so a plain connection is enough (a unique one is refused for
+    // a lambda).
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
         makeCurrent();
         ContextAboutToGo();
