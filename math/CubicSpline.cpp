@@ -143,10 +143,15 @@ void CubicSpline(std::int32_t n, std::int16_t endCondition, float xStartSlope,
             c2[j] = ToSingle((3.0 * slope - 2.0 * A.m[k] - A.m[k + 1]) / hk);
             c3[j] = ToSingle((static_cast<double>(A.m[k]) + A.m[k + 1] - 2.0 * slope) / hk / hk);
         }
-        for (float s = 0.0f; s <= h[k + 1]; s = ToSingle(static_cast<double>(s) + 0.2)) {
+        for (float s = 0.0f; s <= h[k + 1];) {
             const double sd = s;
             curveX.push_back(ToSingle(((c3[0] * sd + c2[0]) * sd + ax.m[k]) * sd + ax.p[k]));
             curveY.push_back(ToSingle(((c3[1] * sd + c2[1]) * sd + ay.m[k]) * sd + ay.p[k]));
+            // From 2^22 on, adding 0.2 no longer moves a 32-bit s: the interval
+            // ends there rather than never.
+            const float next = ToSingle(sd + 0.2);
+            if (next == s) break;
+            s = next;
         }
         curveX.push_back(ax.p[k + 1]);
         curveY.push_back(ay.p[k + 1]);

@@ -128,6 +128,13 @@ TEST(CubicSpline, FitsLongTablesAndSkipsRepeatedPoints) {
     EXPECT_EQ(one.y[0], 5.0f);
     EXPECT_EQ(Fit({4}, {1}, 0).count, 1);
 
+    // A chord so long that the 32-bit s stops growing by 0.2 (from 2^22 on):
+    // the interval ends where s stalls, followed by its end point.
+    Curve far = Fit({0, 5e6f}, {0, 0}, 2);
+    ASSERT_GT(far.count, 2);
+    EXPECT_EQ(far.x.back(), 5e6f);
+    EXPECT_EQ(far.x[static_cast<std::size_t>(far.count) - 2], 4194304.0f);
+
     // Arrays shorter than n + 1 points.
     std::vector<float> ox, oy;
     std::int32_t count = 0;
