@@ -28,14 +28,17 @@ constexpr std::size_t kFunctionCount = std::size(kFunctionNames);
 enum Code : std::uint8_t {
     Number, Variable, Add, Sub, Mul, Div, Pow, Square, Neg,
     // Steps of rewritten texts only. An operator whose right operand is a number
-    // (K) or a variable (V), or whose left operand is one (RK, RV) and whose
-    // right operand is the value on the stack; each computes and fails exactly
-    // as the operator does on the same two values.
+    // (K), a variable (V) or a register (R), or whose left operand is one (RK,
+    // RV, RR) and whose right operand is the value on the stack; each computes
+    // and fails exactly as the operator does on the same two values.
     AddK, SubK, MulK, DivK, PowK, RSubK, RDivK, RPowK,
     AddV, SubV, MulV, DivV, RSubV, RDivV,
+    AddR, SubR, MulR, DivR, RSubR, RDivR,
     // Replaces the value on the stack by a number; copies the value on the
     // stack to a register; pushes a register.
     SetTop, Store, Load,
+    // Ends every list of steps.
+    End,
     // Steps that raise when evaluation reaches them.
     BadToken, PopEmpty, NumberOverflow,
     FirstFunction, // then the functions in the order of kFunctionNames
@@ -542,25 +545,36 @@ public:
             static constexpr std::uint8_t numberFirst[] = {AddK, RSubK, MulK, RDivK, RPowK};
             static constexpr std::uint8_t withVariable[] = {AddV, SubV, MulV, DivV};
             static constexpr std::uint8_t variableFirst[] = {AddV, RSubV, MulV, RDivV};
+            static constexpr std::uint8_t withRegister[] = {AddR, SubR, MulR, DivR};
+            static constexpr std::uint8_t registerFirst[] = {AddR, RSubR, MulR, RDivR};
             const int k = n.code - Add;
-            // Reading a number or a variable has no effect, so it may be read
-            // after the other operand; "+" and "*" give the same bits either way.
+            const bool pow = n.code == Pow;
+            // Reading a number, a variable or a register has no effect, so it
+            // may be read after the other operand; "+" and "*" give the same
+            // bits either way.
             if (y.code == Number) {
                 Emit(n.a, push);
                 push(withNumber[k], 0, y.value);
-            } else if (y.code == Variable && n.code != Pow) {
+            } else if (y.code == Variable && !pow) {
                 Emit(n.a, push);
                 push(withVariable[k], y.index, 0.0);
             } else if (x.code == Number) {
                 Emit(n.b, push);
                 push(numberFirst[k], 0, x.value);
-            } else if (x.code == Variable && n.code != Pow) {
+            } else if (x.code == Variable && !pow) {
                 Emit(n.b, push);
                 push(variableFirst[k], x.index, 0.0);
+            } else if (registers_[n.a] >= 0 && !pow) {
+                Emit(n.b, push);
+                push(registerFirst[k], static_cast<std::uint32_t>(registers_[n.a]), 0.0);
             } else {
                 Emit(n.a, push);
-                Emit(n.b, push);
-                push(n.code, 0, 0.0);
+                if (registers_[n.b] >= 0 && !pow) {
+                    push(withRegister[k], static_cast<std::uint32_t>(registers_[n.b]), 0.0);
+                } else {
+                    Emit(n.b, push);
+                    push(n.code, 0, 0.0);
+                }
             }
         }
         if (uses_[id] > 1) {
@@ -791,9 +805,14 @@ Cls6::Program Cls6::Tokenize(const std::string& sExpression) {
         depth = depth - needs + pushes;
         program.maxDepth = std::max(program.maxDepth, depth);
     }
+    unsigned read = 0;
     for (const Op& op : ops)
-        if (op.code == Variable && op.index < 8) program.floatVariables |= static_cast<std::uint16_t>(1u << op.index);
+        if (op.code == Variable && op.index < 8) read |= 1u << op.index;
+    for (std::uint8_t k = 0; k < 8; ++k)
+        if ((read >> k & 1u) != 0) program.floatSlots[program.floatSlotCount++] = k;
     Fold(program);
+    program.ops.push_back(Op{End, 0, 0.0});
+    if (program.hasFolded) program.folded.push_back(Op{End, 0, 0.0});
     return program;
 }
 
@@ -869,8 +888,8 @@ bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sng
     const double variables[9] = {sngU, sngV, sngX, sngY, sngA, sngR, sngB, sngT, static_cast<double>(lngN)};
     // The rewritten steps hold only while every variable the text reads is finite.
     bool finite = true;
-    for (int k = 0; k < 8; ++k)
-        if ((program.floatVariables >> k & 1u) != 0 && !std::isfinite(variables[k])) finite = false;
+    for (std::uint8_t k = 0; k < program.floatSlotCount; ++k)
+        finite = finite && std::isfinite(variables[program.floatSlots[k]]);
     const bool folded = program.hasFolded && folding_ && finite;
     return Run(folded ? program.folded : program.ops, program, variables, bolDegree, sngResult);
 }
@@ -881,8 +900,17 @@ bool Cls6::Run(const std::vector<Op>& ops, const Program& program, const double*
     double* const registers = registers_.data();
     double* top = bottom; // one above the top value
 
-    for (const Op& op : ops) {
+    for (const Op* step = ops.data();; ++step) {
+        const Op& op = *step;
         switch (op.code) {
+        case End:
+            if (top == bottom) return false;
+            {
+                // The conversion of ToSingle, done inline while the value fits.
+                const float value = static_cast<float>(top[-1]);
+                sngResult = std::isfinite(value) ? value : ToSingle(top[-1]);
+            }
+            return true;
         case Number: *top++ = op.value; break;
         case Variable: *top++ = variables[op.index]; break;
         case Add: --top; top[-1] = Fin(top[-1] + top[0]); break;
@@ -924,6 +952,18 @@ bool Cls6::Run(const std::vector<Op>& ops, const Program& program, const double*
             if (!Divide(variables[op.index], top[-1], top[-1]))
                 return EndWithFailure(Reported(kDivisionByZero), sngResult);
             break;
+        case AddR: top[-1] = Fin(top[-1] + registers[op.index]); break;
+        case SubR: top[-1] = Fin(top[-1] - registers[op.index]); break;
+        case MulR: top[-1] = Fin(top[-1] * registers[op.index]); break;
+        case RSubR: top[-1] = Fin(registers[op.index] - top[-1]); break;
+        case DivR:
+            if (!Divide(top[-1], registers[op.index], top[-1]))
+                return EndWithFailure(Reported(kDivisionByZero), sngResult);
+            break;
+        case RDivR:
+            if (!Divide(registers[op.index], top[-1], top[-1]))
+                return EndWithFailure(Reported(kDivisionByZero), sngResult);
+            break;
         case SetTop: top[-1] = op.value; break;
         case Store: registers[op.index] = top[-1]; break;
         case Load: *top++ = registers[op.index]; break;
@@ -935,18 +975,17 @@ bool Cls6::Run(const std::vector<Op>& ops, const Program& program, const double*
             throw RaisedError(ErrNo::IllegalSymbol, "符号非法: " + program.badTokens[op.index]);
         case PopEmpty: Cls13::RaisePopOnEmpty();
         case NumberOverflow: throw MathFault(MathFault::Kind::Overflow);
-        default: {
+        case Log: case Exp: case Abs: case Atan: case Int: case Rnd: case Sqr: case Tan:
+        case Sec: case Csec: case Ctan: case Asin: case Acos: case Asec: case Acsec: case Actan:
+        case Sinh: case Cosh: case Tanh: case Ctanh: case Sech: case Csech: case Asinh:
+        case Acosh: case Atanh: case Asech: case Acsech: case Actanh: {
             const Outcome outcome = ApplyFunction(op.code, top[-1], bolDegree, top[-1]);
             if (outcome.message != nullptr || outcome.silent) return EndWithFailure(outcome, sngResult);
             break;
         }
+        default: __builtin_unreachable(); // Tokenize writes no other code
         }
     }
-    if (top == bottom) return false;
-    // The conversion of ToSingle, done inline while the value fits.
-    const float value = static_cast<float>(top[-1]);
-    sngResult = std::isfinite(value) ? value : ToSingle(top[-1]);
-    return true;
 }
 
 std::string Cls6::RandomState() {

@@ -49,7 +49,9 @@ private:
         std::vector<std::string> badTokens;
         std::size_t maxDepth = 0;
         std::size_t registers = 0;
-        std::uint16_t floatVariables = 0; // variables UU..TT read by `folded`, by bit
+        // The slots of the variables UU..TT that the text reads.
+        std::uint8_t floatSlots[8] = {};
+        std::uint8_t floatSlotCount = 0;
         bool hasFolded = false;
     };
 
