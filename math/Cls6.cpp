@@ -860,6 +860,11 @@ void Cls6::Fold(Program& program) {
     };
     for (std::int32_t root : roots) emitter.Emit(root, push);
     if (raising != nullptr) folded.push_back(*raising);
+    // Steps that are not fewer than the written ones are not worth the check.
+    if (folded.size() >= ops.size()) {
+        folded.clear();
+        return;
+    }
     program.maxDepth = std::max(program.maxDepth, maxDepth);
     program.registers = emitter.RegisterCount();
     program.hasFolded = true;
@@ -887,15 +892,10 @@ bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sng
     const Program& program = Prepared(sExpression);
     const double variables[9] = {sngU, sngV, sngX, sngY, sngA, sngR, sngB, sngT, static_cast<double>(lngN)};
     // The rewritten steps hold only while every variable the text reads is finite.
-    bool finite = true;
-    for (std::uint8_t k = 0; k < program.floatSlotCount; ++k)
-        finite = finite && std::isfinite(variables[program.floatSlots[k]]);
-    const bool folded = program.hasFolded && folding_ && finite;
-    return Run(folded ? program.folded : program.ops, program, variables, bolDegree, sngResult);
-}
-
-bool Cls6::Run(const std::vector<Op>& ops, const Program& program, const double* variables,
-               bool bolDegree, float& sngResult) {
+    bool folded = program.hasFolded && folding_;
+    for (std::uint8_t k = 0; folded && k < program.floatSlotCount; ++k)
+        folded = std::isfinite(variables[program.floatSlots[k]]);
+    const std::vector<Op>& ops = folded ? program.folded : program.ops;
     double* const bottom = stack_.data();
     double* const registers = registers_.data();
     double* top = bottom; // one above the top value

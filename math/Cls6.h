@@ -61,8 +61,6 @@ private:
     const Program& Prepared(const std::string& sExpression);
     static Program Tokenize(const std::string& sExpression);
     static void Fold(Program& program);
-    bool Run(const std::vector<Op>& ops, const Program& program, const double* variables,
-             bool bolDegree, float& sngResult);
     // The state of the RND sequence, so that tests can replay a stretch of it.
     static std::string RandomState();
     static void SetRandomState(const std::string& state);
