@@ -426,11 +426,13 @@ private:
             n.minusZero = v == 0 && std::signbit(v);
             n.bound = std::fabs(v);
         };
-        // An arithmetic result: every one that evaluation lets through is finite.
+        // An arithmetic result: every one that evaluation lets through is finite,
+        // and one whose bound is far below the largest double cannot overflow
+        // (the bounds are computed with the same rounding, which is monotonic).
         const auto arithmetic = [&n](double bound, bool operandsPure) {
             n.finite = true;
             n.bound = bound;
-            n.pure = operandsPure && std::isfinite(bound);
+            n.pure = operandsPure && bound < 1e300;
         };
         switch (n.code) {
         case Number:

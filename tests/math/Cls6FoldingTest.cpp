@@ -143,10 +143,13 @@ public:
                 }
             }
         }
-        const auto steps = Cls6Reference::Steps(folded_, postfix);
-        writtenSteps_ += steps.first;
-        foldedSteps_ += steps.second;
+        lastSteps_ = Cls6Reference::Steps(folded_, postfix);
+        writtenSteps_ += lastSteps_.first;
+        foldedSteps_ += lastSteps_.second;
     }
+
+    // The written steps of the last text compared and those run for it.
+    std::pair<std::size_t, std::size_t> lastSteps() const { return lastSteps_; }
 
     std::size_t comparisons() const { return comparisons_; }
     std::size_t writtenSteps() const { return writtenSteps_; }
@@ -158,6 +161,7 @@ private:
     std::size_t comparisons_ = 0;
     std::size_t writtenSteps_ = 0;
     std::size_t foldedSteps_ = 0;
+    std::pair<std::size_t, std::size_t> lastSteps_;
 };
 
 std::optional<std::string> Compile(const std::string& infix) {
@@ -224,7 +228,7 @@ TEST_F(FoldingTest, DerivativeTextsGiveTheSameObservationsAsTheirWrittenSteps) {
 TEST_F(FoldingTest, TextsWithConstantPartsGiveTheSameObservationsAsTheirWrittenSteps) {
     const std::string big = "1" + std::string(300, '0');
     const std::string tooBig = "1" + std::string(400, '0');
-    const std::vector<std::string> infix = {
+    std::vector<std::string> infix = {
         // Neutral operands, and the sign of zero they must keep.
         "x*1", "1*x", "x^1", "x/1", "x-0", "x+0", "0+x", "x+(-0)", "(-0)+x", "(-0)-x", "0-x",
         "x*(-1)", "(-1)*x", "x/(-1)", "-(-x)", "-(0)", "-(0)*x", "(-(0))^3", "0*(-1)", "x*0+0",
@@ -267,6 +271,15 @@ TEST_F(FoldingTest, TextsWithConstantPartsGiveTheSameObservationsAsTheirWrittenS
         "UU VV AA RR BB TT NN + + + + + + 1 * ", "XX SIN 1 * XX SIN 1 * + ", "XX EXP XX EXP 0 ^ ",
         "XX 0 * XX LOG ", "XX 1 * XX LOG 0 * ", "1 0 / XX 1 * ", "XX SIN XX SIN 0 * - ",
     };
+    // Long texts: a sum of many terms and a deep nesting, near the longest text
+    // that is rewritten, and one beyond it.
+    std::string sum = "x";
+    std::string nested = "x";
+    for (int k = 0; k < 2000; ++k) sum += "+x*1";        // 8001 steps
+    for (int k = 0; k < 1300; ++k) nested = "(" + nested + "+0*y)*1"; // 7802 steps, as deep
+    infix.push_back(sum);
+    infix.push_back(nested);
+    infix.push_back(sum + sum);
     FoldingComparison comparison;
     for (const std::string& text : infix) {
         RecordingMessageBox quiet;
@@ -274,6 +287,10 @@ TEST_F(FoldingTest, TextsWithConstantPartsGiveTheSameObservationsAsTheirWrittenS
         ASSERT_TRUE(compiled) << text;
         comparison.Compare(*compiled, text);
         if (HasFailure()) return;
+        if (text == sum || text == nested) {
+            EXPECT_GT(comparison.lastSteps().first, 7800u);
+            EXPECT_LT(comparison.lastSteps().second, comparison.lastSteps().first / 2);
+        }
     }
     for (const std::string& text : postfix) {
         comparison.Compare(text, "postfix");
