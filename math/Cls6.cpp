@@ -926,45 +926,28 @@ bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sng
             --top;
             if (!Raise(top[-1], top[0], top[-1])) return EndWithFailure(Reported(kNegativePower), sngResult);
             break;
-        case AddK: top[-1] = Fin(top[-1] + op.value); break;
-        case SubK: top[-1] = Fin(top[-1] - op.value); break;
-        case MulK: top[-1] = Fin(top[-1] * op.value); break;
-        case RSubK: top[-1] = Fin(op.value - top[-1]); break;
-        case DivK:
-            if (!Divide(top[-1], op.value, top[-1])) return EndWithFailure(Reported(kDivisionByZero), sngResult);
-            break;
-        case RDivK:
-            if (!Divide(op.value, top[-1], top[-1])) return EndWithFailure(Reported(kDivisionByZero), sngResult);
-            break;
+// The four operators with their right (or, for the R forms, left) operand
+// taken from `operand`.
+#define VX_WITH_OPERAND(ADD, SUB, MUL, DIV, RSUB, RDIV, operand)                                   \
+    case ADD: top[-1] = Fin(top[-1] + (operand)); break;                                          \
+    case SUB: top[-1] = Fin(top[-1] - (operand)); break;                                          \
+    case MUL: top[-1] = Fin(top[-1] * (operand)); break;                                          \
+    case RSUB: top[-1] = Fin((operand) - top[-1]); break;                                         \
+    case DIV:                                                                                     \
+        if (!Divide(top[-1], (operand), top[-1])) return EndWithFailure(Reported(kDivisionByZero), sngResult); \
+        break;                                                                                    \
+    case RDIV:                                                                                    \
+        if (!Divide((operand), top[-1], top[-1])) return EndWithFailure(Reported(kDivisionByZero), sngResult); \
+        break;
+        VX_WITH_OPERAND(AddK, SubK, MulK, DivK, RSubK, RDivK, op.value)
+        VX_WITH_OPERAND(AddV, SubV, MulV, DivV, RSubV, RDivV, variables[op.index])
+        VX_WITH_OPERAND(AddR, SubR, MulR, DivR, RSubR, RDivR, registers[op.index])
+#undef VX_WITH_OPERAND
         case PowK:
             if (!Raise(top[-1], op.value, top[-1])) return EndWithFailure(Reported(kNegativePower), sngResult);
             break;
         case RPowK:
             if (!Raise(op.value, top[-1], top[-1])) return EndWithFailure(Reported(kNegativePower), sngResult);
-            break;
-        case AddV: top[-1] = Fin(top[-1] + variables[op.index]); break;
-        case SubV: top[-1] = Fin(top[-1] - variables[op.index]); break;
-        case MulV: top[-1] = Fin(top[-1] * variables[op.index]); break;
-        case RSubV: top[-1] = Fin(variables[op.index] - top[-1]); break;
-        case DivV:
-            if (!Divide(top[-1], variables[op.index], top[-1]))
-                return EndWithFailure(Reported(kDivisionByZero), sngResult);
-            break;
-        case RDivV:
-            if (!Divide(variables[op.index], top[-1], top[-1]))
-                return EndWithFailure(Reported(kDivisionByZero), sngResult);
-            break;
-        case AddR: top[-1] = Fin(top[-1] + registers[op.index]); break;
-        case SubR: top[-1] = Fin(top[-1] - registers[op.index]); break;
-        case MulR: top[-1] = Fin(top[-1] * registers[op.index]); break;
-        case RSubR: top[-1] = Fin(registers[op.index] - top[-1]); break;
-        case DivR:
-            if (!Divide(top[-1], registers[op.index], top[-1]))
-                return EndWithFailure(Reported(kDivisionByZero), sngResult);
-            break;
-        case RDivR:
-            if (!Divide(registers[op.index], top[-1], top[-1]))
-                return EndWithFailure(Reported(kDivisionByZero), sngResult);
             break;
         case SetTop: top[-1] = op.value; break;
         case Store: registers[op.index] = top[-1]; break;

@@ -9,10 +9,8 @@
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "math/Cls6.h"
-#include "math/Der.h"
-#include "math/InfixToPolish.h"
 #include "math/Module1.h"
-#include "math/PolishToInfix.h"
+#include "DerivativeTextSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -169,21 +167,6 @@ std::optional<std::string> Compile(const std::string& infix) {
     std::string postfix;
     if (compiler.InfixToPostfix(infix, postfix) != 0) return std::nullopt;
     return postfix;
-}
-
-// The derivative text as the sampling builds it, or nothing after a refusal.
-std::optional<std::string> DerivativeText(const std::string& text) {
-    try {
-        std::string message;
-        bool ok = false;
-        auto list = InfixToPolish(InsertMulSigns(text), message, ok);
-        if (!ok || !list) return std::nullopt;
-        auto d = Derive(*list);
-        if (!d) return std::nullopt;
-        return MergeSigns(PolishToInfix(*d));
-    } catch (const RaisedError&) {
-        return std::nullopt;
-    }
 }
 
 class FoldingTest : public ::testing::Test {
