@@ -40,7 +40,7 @@ private:
     // the same computation rewritten with fewer steps (constant parts folded,
     // steps that cannot change the value dropped, repeated parts computed once).
     // The rewritten steps give the same value, failure and message as the
-    // written ones whenever every variable they read is finite; otherwise the
+    // written ones whenever every variable the text reads is finite; otherwise the
     // written steps run.
     struct Program {
         std::string text;
