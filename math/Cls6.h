@@ -26,19 +26,33 @@ public:
                     float sngB, float sngT, std::int32_t lngN);
 
 private:
+    // Lets the tests run every text through its steps exactly as written and
+    // replay the RND sequence.
+    friend struct Cls6Reference;
+
     // One step of a tokenized postfix text.
     struct Op {
         std::uint8_t code;
-        std::uint32_t index; // variable slot, or entry of badTokens
+        std::uint32_t index; // variable slot, register, or entry of badTokens
         double value;        // number constant
     };
-    // A postfix text split into steps once, with the depth its stack needs.
+    // A postfix text split into steps once, with the depth its stack needs, and
+    // the same computation rewritten with fewer steps (constant parts folded,
+    // steps that cannot change the value dropped, repeated parts computed once).
+    // The rewritten steps give the same value, failure and message as the
+    // written ones whenever every variable the text reads is finite; otherwise the
+    // written steps run.
     struct Program {
         std::string text;
         std::vector<Op> ops;
+        std::vector<Op> folded;
         std::vector<std::string> badTokens;
         std::size_t maxDepth = 0;
-        bool emptyAtEnd = false;
+        std::size_t registers = 0;
+        // The slots of the variables UU..TT that the text reads.
+        std::uint8_t floatSlots[8] = {};
+        std::uint8_t floatSlotCount = 0;
+        bool hasFolded = false;
     };
 
     static std::int32_t GetPriority(std::string_view token);
@@ -46,11 +60,18 @@ private:
 
     const Program& Prepared(const std::string& sExpression);
     static Program Tokenize(const std::string& sExpression);
+    static void Fold(Program& program);
+    // The state of the RND sequence, so that tests can replay a stretch of it.
+    static std::string RandomState();
+    static void SetRandomState(const std::string& state);
 
     // The tokenized texts seen so far (a few, replaced in turn when full), so that
     // evaluating the same texts again for every point neither re-scans nor
-    // allocates; the value stack of evaluation, sized when a text is tokenized.
+    // allocates; the value stack of evaluation and the registers of the
+    // rewritten steps, sized when a text is tokenized.
     std::vector<Program> programs_;
     std::size_t nextSlot_ = 0;
     std::vector<double> stack_;
+    std::vector<double> registers_;
+    bool folding_ = true;
 };

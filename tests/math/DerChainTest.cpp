@@ -3,10 +3,8 @@
 // differences of the evaluated expression itself.
 #include "core/MessageService.h"
 #include "math/Cls6.h"
-#include "math/Der.h"
-#include "math/InfixToPolish.h"
 #include "math/Module1.h"
-#include "math/PolishToInfix.h"
+#include "DerivativeTextSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +14,6 @@
 #include <vector>
 
 namespace {
-
-// The derivative text as every caller builds it, or no text after a refusal.
-std::optional<std::string> DerivativeText(const std::string& text) {
-    std::string message;
-    bool ok = false;
-    auto list = InfixToPolish(InsertMulSigns(text), message, ok);
-    if (!ok || !list) return std::nullopt;
-    auto d = Derive(*list);
-    if (!d) return std::nullopt;
-    return MergeSigns(PolishToInfix(*d));
-}
 
 class Compiled {
 public:
