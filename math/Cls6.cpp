@@ -759,7 +759,8 @@ Cls6::Program Cls6::Tokenize(const std::string& sExpression) {
         } else if (is("/")) {
             op.code = Div;
         } else if (is("^")) {
-            // x^2 is exactly x*x, the commonest power.
+            // x^2, the commonest power, is the correctly rounded square x*x (pow
+            // may differ from it in the last bit of a double; never for a float x).
             if (!ops.empty() && ops.back().code == Number && ops.back().value == 2.0) {
                 ops.pop_back();
                 op.code = Square;
