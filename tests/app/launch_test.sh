@@ -3,11 +3,14 @@
 # checks that it ended cleanly.
 set -u
 exe=$1
+# Other test programs may show windows titled "Vexilon" on the same display at
+# the same time: count only the windows of this program's class.
+pattern='"Vexilon": ("vexilon"'
 "$exe" &
 pid=$!
 found=0
 for _ in $(seq 1 100); do
-  if xwininfo -root -tree 2>/dev/null | grep -q '"Vexilon"'; then found=1; break; fi
+  if xwininfo -root -tree 2>/dev/null | grep -qF "$pattern"; then found=1; break; fi
   if ! kill -0 "$pid" 2>/dev/null; then break; fi
   sleep 0.1
 done
@@ -18,7 +21,7 @@ if [ "$found" != 1 ]; then
 fi
 # A start-up failure would show a message box titled like the program.
 sleep 1
-count=$(xwininfo -root -tree 2>/dev/null | grep -c '"Vexilon":')
+count=$(xwininfo -root -tree 2>/dev/null | grep -cF "$pattern")
 if [ "$count" != 1 ]; then
   echo "expected only the main window, found $count windows titled Vexilon"
   kill -9 "$pid" 2>/dev/null
