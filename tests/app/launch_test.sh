@@ -6,11 +6,21 @@ exe=$1
 # Other test programs may show windows titled "Vexilon" on the same display at
 # the same time: count only the windows of this program's class.
 pattern='"Vexilon": ("vexilon"'
+# The window tree; other programs' windows may vanish while it is read, which
+# makes xwininfo fail: read again until one read succeeds.
+tree() {
+  local out
+  for _ in $(seq 1 20); do
+    if out=$(xwininfo -root -tree 2>/dev/null); then printf '%s\n' "$out"; return 0; fi
+    sleep 0.05
+  done
+  return 1
+}
 "$exe" &
 pid=$!
 found=0
 for _ in $(seq 1 100); do
-  if xwininfo -root -tree 2>/dev/null | grep -qF "$pattern"; then found=1; break; fi
+  if tree | grep -qF "$pattern"; then found=1; break; fi
   if ! kill -0 "$pid" 2>/dev/null; then break; fi
   sleep 0.1
 done
@@ -21,7 +31,7 @@ if [ "$found" != 1 ]; then
 fi
 # A start-up failure would show a message box titled like the program.
 sleep 1
-count=$(xwininfo -root -tree 2>/dev/null | grep -cF "$pattern")
+count=$(tree | grep -cF "$pattern")
 if [ "$count" != 1 ]; then
   echo "expected only the main window, found $count windows titled Vexilon"
   kill -9 "$pid" 2>/dev/null
