@@ -1,6 +1,7 @@
 #include "scene/Cls3.h"
 
 #include "core/NumberText.h"
+#include "core/QuotedText.h"
 
 namespace {
 
@@ -10,12 +11,7 @@ void Put(std::string& out, const std::string& token) {
 }
 void Put(std::string& out, bool flag) { Put(out, std::string(flag ? "1" : "0")); }
 void Put(std::string& out, std::int32_t value) { Put(out, LongText(value)); }
-// Titles go between "@" marks, so a title with blanks spans several tokens.
-void PutTitle(std::string& out, const std::string& title) {
-    out += '@';
-    out += title;
-    out += "@ ";
-}
+void PutTitle(std::string& out, const std::string& title) { Put(out, QuotedText(title)); }
 
 } // namespace
 
