@@ -150,8 +150,15 @@ double ParseNumericPrefix(std::string_view text) {
 
 float ParseSingle(std::string_view text) {
     const double v = ParseNumericPrefix(text);
-    const float f = static_cast<float>(v);
+    float f = static_cast<float>(v);
     if (std::isinf(f)) RaiseOverflowError();
+    // Rounding the digits to a double and then to a float can land one float
+    // off the nearest (7.038531E-26); the digits rounded once to a float cannot.
+    std::string_view p = text.substr(0, NumericPrefixLength(text));
+    if (!p.empty() && p[0] == '+') p.remove_prefix(1);
+    float once = 0;
+    const auto res = std::from_chars(p.data(), p.data() + p.size(), once);
+    if (res.ec == std::errc() && res.ptr == p.data() + p.size() && std::isfinite(once)) f = once;
     return f;
 }
 

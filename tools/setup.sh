@@ -8,6 +8,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils
   fonts-noto-cjk fonts-liberation locales
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -32,6 +32,7 @@ const ShortestCase kShortestCases[] = {
     {0.35f, "0.35", "0.35"},
     {-0.1f, "-0.1", "-0.1"},
     {1.0f / 3.0f, "0.33333334", "0.33333334"},
+    {std::bit_cast<float>(0x15ae43fdu), "7.038531E-26", "0.00000000000000000000000007038531"},
     {std::numeric_limits<float>::max(), "3.4028235E+38", "340282350000000000000000000000000000000"},
     {std::numeric_limits<float>::denorm_min(), "1E-45", "0.000000000000000000000000000000000000000000001"},
 };
@@ -47,6 +48,8 @@ TEST(ShortestSingleText, FewestDigitsInSingleTextForm) {
 }
 
 TEST(ShortestSingleText, EveryTextReadsBackAsTheSameSingle) {
+    // Read through a double this text would round to the float after this one.
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(ParseSingle("7.038531E-26")), 0x15ae43fdu);
     std::mt19937 random(20240611);
     std::uniform_int_distribution<std::uint32_t> bits;
     int checked = 0;

@@ -1,7 +1,7 @@
 #include "tests/document/SampleDocuments.h"
 
 #include "graph/GraphEnums.h"
-#include "tests/document/GraphFields.h"
+#include "tests/document/RecordFieldList.h"
 
 namespace {
 
