@@ -29,14 +29,14 @@ ContourGrid::ContourGrid(std::int32_t rows, std::int32_t columns) {
     columns_ = columns;
 }
 
-float& ContourGrid::operator()(std::int32_t i, std::int32_t j) {
+std::size_t ContourGrid::Index(std::int32_t i, std::int32_t j) const {
     if (i < 1 || i > rows_ || j < 1 || j > columns_) RaiseSubscriptError();
-    return values_[static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(j - 1)];
+    return static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(j - 1);
 }
 
-float ContourGrid::operator()(std::int32_t i, std::int32_t j) const {
-    return const_cast<ContourGrid&>(*this)(i, j);
-}
+float& ContourGrid::operator()(std::int32_t i, std::int32_t j) { return values_[Index(i, j)]; }
+
+float ContourGrid::operator()(std::int32_t i, std::int32_t j) const { return values_[Index(i, j)]; }
 
 namespace {
 

@@ -7,6 +7,7 @@
 // document (DocumentKind 3) X goes to GL x, Y to GL z and the lines lie at GL
 // height z + 0.1; in a special-graph document (7) X, Y go to GL x, y at GL
 // depth z; in any other document nothing is drawn.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -24,6 +25,8 @@ public:
     float operator()(std::int32_t i, std::int32_t j) const;
 
 private:
+    std::size_t Index(std::int32_t i, std::int32_t j) const;
+
     std::int32_t rows_ = 0;
     std::int32_t columns_ = 0;
     std::vector<float> values_; // row-major
