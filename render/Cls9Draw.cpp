@@ -4,6 +4,7 @@
 #include "graph/Cls9.h"
 #include "math/Module1.h"
 #include "render/GraphDrawing.h"
+#include "render/PlaneDrawing.h"
 #include "scene/Cls11.h"
 
 #include <GL/gl.h>
@@ -58,9 +59,16 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::PointAnimation:
         DrawPointGraph(*this, lngAnimStep);
         break;
-    // The other kinds (plane functions and their analyses, space curves,
-    // surfaces, strips, tables, fields, contours, vectors, differential
-    // equations, limits, series) draw nothing until their branches exist.
+    case GraphType::Function2D:
+    case GraphType::Function2DAnimation:
+    case GraphType::Intersection:
+    case GraphType::StepStem:
+    case GraphType::Series:
+        DrawPlaneGraph(*this, work, lngAnimStep);
+        break;
+    // The other kinds (space curves, surfaces, strips, tables, fields,
+    // contours, vectors, differential equations, limits) draw nothing until
+    // their branches exist.
     default:
         break;
     }
