@@ -3,7 +3,7 @@
 // Everything lies in z = 0, a value v drawn at v / Scale2D.
 #include "core/ColorService.h"
 #include "core/NumberText.h"
-#include "platform/GlText.h"
+#include "render/GlText.h"
 #include "render/DrawingState.h"
 #include "scene/Cls3.h"
 #include "scene/Cls8.h"

@@ -3,7 +3,7 @@
 // font) and, for the background's shading, read back as pixels.
 #include "core/ColorService.h"
 #include "core/Globals.h"
-#include "platform/GlText.h"
+#include "render/GlText.h"
 #include "scene/Cls3.h"
 #include "scene/Cls8.h"
 
