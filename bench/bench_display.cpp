@@ -7,6 +7,7 @@
 #include "graph/Cls9.h"
 #include "platform/GlDrawingArea.h"
 #include "platform/GlFormat.h"
+#include "scene/Cls3.h"
 #include "scene/Cls8.h"
 
 #include <QApplication>
@@ -64,6 +65,34 @@ void BM_RedrawPointScene(benchmark::State& state) {
     state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
 }
 BENCHMARK(BM_RedrawPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+// A plane document: y = sin(x) with the given number of segments and its
+// roots, over the background, both grids and the axes (every trackball move
+// of a plane view rebuilds this list).
+void BM_RebuildPlaneSineScene(benchmark::State& state) {
+    DocumentKind = 1;
+    VisibleScene = Cls8();
+    Axes.Show = true;
+    Axes.ShowprimaryGrid = Axes.ShowSecondaryGrid = Axes.ShowBackground = true;
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "y=sin(x)", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x",
+                                         "sin(x)", 1, std::int32_t(state.range(0)), 0, 0, -10, 10,
+                                         FillStyle::OneColor, 0, 0, 255, 2, 1, Show::FilledSurface,
+                                         Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    g->Show2DCurve = true;
+    g->ShowRoot = true;
+    g->RootSymbol = Symbol::FilledCircle;
+    g->GetPoints();
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+    for (auto _ : state) {
+        window->BuildDisplayLists(true);
+        window->picDraw()->makeCurrent();
+        glFinish();
+        window->picDraw()->doneCurrent();
+    }
+    Axes.ShowprimaryGrid = Axes.ShowSecondaryGrid = Axes.ShowBackground = false;
+}
+BENCHMARK(BM_RebuildPlaneSineScene)->Arg(200)->Arg(5000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
