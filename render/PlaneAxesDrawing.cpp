@@ -263,30 +263,27 @@ void Cls3::DrawBackground(float sngMinX, float sngMaxX, float sngMinY, float sng
     };
     // A style outside 1..19 (only from a document) is drawn as the solid one.
     const std::int32_t style = BackStyle >= 1 && BackStyle <= 19 ? BackStyle : 1;
-    if (style == 4 || style == 5) {
-        // The first colour along the horizontal middle line (4) or along the
-        // bottom and top edges (5).
-        const Rgb& edge = style == 4 ? q : p;
-        const Rgb& middle = style == 4 ? p : q;
-        const double ym = (ya + yb) / 2;
-        for (double y : {ya, yb}) {
+    if (style == 4 || style == 5 || style == 8 || style == 9) {
+        // Two quads meeting at the horizontal (4, 5) or vertical (8, 9) middle
+        // line, the first colour along that line (4, 8) or along the two outer
+        // edges (5, 9).
+        const bool horizontal = style == 4 || style == 5;
+        const Rgb& edge = style == 4 || style == 8 ? q : p;
+        const Rgb& middle = style == 4 || style == 8 ? p : q;
+        const double from = horizontal ? xa : ya, to = horizontal ? xb : yb;
+        const double lo = horizontal ? ya : xa, hi = horizontal ? yb : xb, mid = (lo + hi) / 2;
+        const auto corner = [&](const Rgb& c, double along, double across) {
+            if (horizontal)
+                vertex(c, along, across);
+            else
+                vertex(c, across, along);
+        };
+        for (double outer : {lo, hi}) {
             glBegin(GL_QUADS);
-            vertex(edge, xa, y);
-            vertex(edge, xb, y);
-            vertex(middle, xb, ym);
-            vertex(middle, xa, ym);
-            glEnd();
-        }
-    } else if (style == 8 || style == 9) {
-        const Rgb& edge = style == 8 ? q : p;
-        const Rgb& middle = style == 8 ? p : q;
-        const double xm = (xa + xb) / 2;
-        for (double x : {xa, xb}) {
-            glBegin(GL_QUADS);
-            vertex(edge, x, ya);
-            vertex(edge, x, yb);
-            vertex(middle, xm, yb);
-            vertex(middle, xm, ya);
+            corner(edge, from, outer);
+            corner(edge, to, outer);
+            corner(middle, to, mid);
+            corner(middle, from, mid);
             glEnd();
         }
     } else {

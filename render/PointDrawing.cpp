@@ -5,8 +5,6 @@
 #include "render/GraphDrawing.h"
 #include "scene/Cls8.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
 void DrawPointGraph(const Cls9& graph, std::int32_t lngAnimStep) {
