@@ -24,6 +24,12 @@ Cls1 SceneBox;
 
 namespace {
 
+// Back to the starting values between tests (see ResetProgramState).
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] {
+    CurrentFrame = 1;
+    SceneBox = Cls1();
+});
+
 // The plane background and grid, and the coordinate system, are drawn by the
 // axes drawing; until it exists they add nothing to the lists.
 void DrawPlaneBackgroundAndGrid(const Cls1& /*box*/) {}
