@@ -24,6 +24,12 @@ Cls1 SceneBox;
 
 namespace {
 
+// Back to the starting values between tests (see ResetProgramState).
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] {
+    CurrentFrame = 1;
+    SceneBox = Cls1();
+});
+
 // The plane background and grid, behind the graphs.
 void DrawPlaneBackgroundAndGrid(const Cls1& box) {
     Axes.DrawBackground(box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ);

@@ -13,6 +13,7 @@
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
 #include "tests/scene/SceneFixture.h"
+#include "tests/support/RecordingServices.h"
 
 #include <QImage>
 #include <QOpenGLContext>
@@ -33,9 +34,6 @@ constexpr std::int32_t Blue = 16711680;
 class DisplayListTest : public SceneFixture {
 protected:
     void SetUp() override {
-        SceneFixture::SetUp();
-        savedFps_ = FramesPerSecond;
-        savedLight_ = Light;
         RecordingMessageBox box;
         window_ = std::make_unique<frmF1>();
         window_->resize(400, 400);
@@ -45,13 +43,7 @@ protected:
         ASSERT_EQ(box.Count(), 0u);
         DocumentKind = 1;
     }
-    void TearDown() override {
-        window_.reset();
-        FramesPerSecond = savedFps_;
-        Light = savedLight_;
-        CurrentFrame = 1;
-        SceneFixture::TearDown();
-    }
+    void TearDown() override { window_.reset(); }
 
     frmF1& Window() { return *window_; }
     GlDrawingArea* Area() { return window_->picDraw(); }
@@ -107,8 +99,6 @@ protected:
 
 private:
     std::unique_ptr<frmF1> window_;
-    std::int32_t savedFps_ = 10;
-    Cls10 savedLight_;
 };
 
 TEST_F(DisplayListTest, ShownWindowSetsUpTheContextFontsAndViewDefaults) {

@@ -25,8 +25,6 @@ namespace {
 class LightDialogInWindow : public SceneFixture {
 protected:
     void SetUp() override {
-        SceneFixture::SetUp();
-        savedLight_ = Light;
         window_ = std::make_unique<frmF1>();
         window_->resize(400, 400);
         window_->show();
@@ -39,12 +37,9 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         SetDialogOwner(nullptr);
         window_.reset();
-        Light = savedLight_;
-        SceneFixture::TearDown();
     }
 
     std::unique_ptr<frmF1> window_;
-    Cls10 savedLight_;
 };
 
 TEST_F(LightDialogInWindow, ClosingTheDialogPaintsTheDrawingAreaWithTheNewLight) {

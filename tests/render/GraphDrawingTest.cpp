@@ -7,7 +7,9 @@
 #include "render/GraphDrawing.h"
 #include "scene/Cls8.h"
 
-#include "tests/support/GlFramebuffer.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 
@@ -33,10 +35,10 @@ std::ostream& operator<<(std::ostream& os, const Colour& c) {
     return os << "(" << c.r << ", " << c.g << ", " << c.b << ")";
 }
 
-class GraphDrawingTest : public ::testing::Test {
+class GraphDrawingTest : public ProgramStateTest {
 protected:
     void SetUp() override {
-        gl_ = std::make_unique<GlFramebuffer>(Side);
+        gl_ = std::make_unique<GlTestContext>(Side);
         ASSERT_TRUE(gl_->Ok());
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
@@ -48,16 +50,8 @@ protected:
         glDisable(GL_LIGHTING);
         glClearColor(1, 1, 1, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        savedKind_ = DocumentKind;
-        savedFrames_ = FrameCount;
-        savedScale_ = Scale2D;
     }
-    void TearDown() override {
-        DocumentKind = savedKind_;
-        FrameCount = savedFrames_;
-        Scale2D = savedScale_;
-        gl_.reset();
-    }
+    void TearDown() override { gl_.reset(); }
 
     // The colour at drawing coordinates (x, y).
     Colour At(float x, float y) {
@@ -89,10 +83,7 @@ protected:
     }
 
 private:
-    std::unique_ptr<GlFramebuffer> gl_;
-    std::int32_t savedKind_ = 0;
-    std::int32_t savedFrames_ = 10;
-    float savedScale_ = 1;
+    std::unique_ptr<GlTestContext> gl_;
 };
 
 TEST_F(GraphDrawingTest, PointsAndAnimationFramesAppearAtTheirPlaces) {
