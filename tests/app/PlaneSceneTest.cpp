@@ -12,6 +12,7 @@
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
 #include "tests/scene/SceneFixture.h"
+#include "tests/support/RecordingServices.h"
 
 #include <QImage>
 #include <QtTest/QTest>
@@ -26,7 +27,6 @@ namespace {
 class PlaneSceneTest : public SceneFixture {
 protected:
     void SetUp() override {
-        SceneFixture::SetUp();
         RecordingMessageBox box;
         window_ = std::make_unique<frmF1>();
         window_->resize(800, 800);
@@ -43,10 +43,7 @@ protected:
         Axes.PriGridColor = RGB(0, 200, 0);
         Axes.SecGridColor = RGB(190, 235, 190);
     }
-    void TearDown() override {
-        window_.reset();
-        SceneFixture::TearDown();
-    }
+    void TearDown() override { window_.reset(); }
 
     // Compiles the visible scene and reads the shown picture back.
     QImage Build() {

@@ -8,7 +8,8 @@
 #include "scene/Cls8.h"
 
 #include "tests/support/GlFeedback.h"
-#include "tests/support/GlFramebuffer.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -56,15 +57,11 @@ void ExpectTexts(const std::vector<FeedbackText>& actual, const std::vector<Expe
     }
 }
 
-class PlaneAxesTest : public ::testing::Test {
+class PlaneAxesTest : public ProgramStateTest {
 protected:
     void SetUp() override {
-        gl_ = std::make_unique<GlFramebuffer>(Side);
+        gl_ = std::make_unique<GlTestContext>(Side);
         ASSERT_TRUE(gl_->Ok());
-        savedKind_ = DocumentKind;
-        savedScale_ = Scale2D;
-        savedLabel_ = LabelFontBase;
-        savedTitle_ = TitleFontBase;
         labelFont_ = std::make_unique<TestGlyphFont>(0);
         titleFont_ = std::make_unique<TestGlyphFont>(1000);
         LabelFontBase = labelFont_->Base();
@@ -79,10 +76,6 @@ protected:
     void TearDown() override {
         labelFont_.reset();
         titleFont_.reset();
-        LabelFontBase = savedLabel_;
-        TitleFontBase = savedTitle_;
-        DocumentKind = savedKind_;
-        Scale2D = savedScale_;
         gl_.reset();
     }
 
@@ -100,11 +93,8 @@ protected:
     Cls3 axes_;
 
 private:
-    std::unique_ptr<GlFramebuffer> gl_;
+    std::unique_ptr<GlTestContext> gl_;
     std::unique_ptr<TestGlyphFont> labelFont_, titleFont_;
-    std::int32_t savedKind_ = 0;
-    float savedScale_ = 1;
-    std::int32_t savedLabel_ = 0, savedTitle_ = 0;
 };
 
 // Label x offsets by text length, and the right-aligned Y labels.

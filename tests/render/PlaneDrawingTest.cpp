@@ -7,7 +7,9 @@
 #include "scene/Cls8.h"
 
 #include "tests/support/GlFeedback.h"
-#include "tests/support/GlFramebuffer.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 
@@ -69,21 +71,15 @@ std::vector<std::string> PaneLines(const std::string& text) {
     return out;
 }
 
-class PlaneDrawingTest : public ::testing::Test {
+class PlaneDrawingTest : public ProgramStateTest {
 protected:
     void SetUp() override {
-        ResetProgramState();
-        gl_ = std::make_unique<GlFramebuffer>(Side);
+        gl_ = std::make_unique<GlTestContext>(Side);
         ASSERT_TRUE(gl_->Ok());
         DocumentKind = 1;
-        savedScale_ = Scale2D;
         Scale2D = 1;
     }
-    void TearDown() override {
-        Scale2D = savedScale_;
-        ResetProgramState();
-        gl_.reset();
-    }
+    void TearDown() override { gl_.reset(); }
 
     // An explicit or parametric plane graph with every overlay colour set
     // (and switched off), sampled unless `sample` is false.
@@ -125,8 +121,7 @@ protected:
     }
 
 private:
-    std::unique_ptr<GlFramebuffer> gl_;
-    float savedScale_ = 1;
+    std::unique_ptr<GlTestContext> gl_;
 };
 
 TEST_F(PlaneDrawingTest, RootsAreWrittenAndMarkedOncePerRoot) {
