@@ -37,23 +37,21 @@ void MakeScene(std::int32_t kind) {
     }
 }
 
-void BM_RebuildPointScene(benchmark::State& state) {
-    MakeScene(std::int32_t(state.range(0)));
+// Rebuilds the lists of the scene made, as a trackball move does, waiting
+// for GL to finish each time.
+void RebuildLoop(benchmark::State& state) {
     for (auto _ : state) {
         window->BuildDisplayLists(true);
         window->picDraw()->makeCurrent();
         glFinish();
         window->picDraw()->doneCurrent();
     }
-    state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
 }
-BENCHMARK(BM_RebuildPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 
-void BM_RedrawPointScene(benchmark::State& state) {
-    MakeScene(std::int32_t(state.range(0)));
+// What paintGL does for a frame (light, camera, clear, call the list), into
+// the drawing area's framebuffer, waited for with glFinish.
+void RedrawLoop(benchmark::State& state) {
     window->BuildDisplayLists();
-    // What paintGL does for a frame (light, camera, clear, call the list),
-    // into the drawing area's framebuffer, waited for with glFinish.
     GlDrawingArea* area = window->picDraw();
     window->Display(CurrentFrame);
     for (auto _ : state) {
@@ -62,6 +60,18 @@ void BM_RedrawPointScene(benchmark::State& state) {
         glFinish();
         area->doneCurrent();
     }
+}
+
+void BM_RebuildPointScene(benchmark::State& state) {
+    MakeScene(std::int32_t(state.range(0)));
+    RebuildLoop(state);
+    state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
+}
+BENCHMARK(BM_RebuildPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+void BM_RedrawPointScene(benchmark::State& state) {
+    MakeScene(std::int32_t(state.range(0)));
+    RedrawLoop(state);
     state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
 }
 BENCHMARK(BM_RedrawPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
@@ -82,27 +92,14 @@ void MakeSurfaceScene() {
 
 void BM_RebuildSurfaceScene(benchmark::State& state) {
     MakeSurfaceScene();
-    for (auto _ : state) {
-        window->BuildDisplayLists(true);
-        window->picDraw()->makeCurrent();
-        glFinish();
-        window->picDraw()->doneCurrent();
-    }
+    RebuildLoop(state);
     state.SetLabel("200x200 surface");
 }
 BENCHMARK(BM_RebuildSurfaceScene)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawSurfaceScene(benchmark::State& state) {
     MakeSurfaceScene();
-    window->BuildDisplayLists();
-    GlDrawingArea* area = window->picDraw();
-    window->Display(CurrentFrame);
-    for (auto _ : state) {
-        area->makeCurrent();
-        area->onPaint();
-        glFinish();
-        area->doneCurrent();
-    }
+    RedrawLoop(state);
     state.SetLabel("200x200 surface");
 }
 BENCHMARK(BM_RedrawSurfaceScene)->Unit(benchmark::kMillisecond);

@@ -10,7 +10,7 @@
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
 #include "scene/TextureCache.h"
-#include "tests/scene/SceneFixture.h"
+#include "tests/app/ShownWindowFixture.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -27,39 +27,12 @@ namespace {
 constexpr std::int32_t Red = 255;
 constexpr std::int32_t Blue = 16711680;
 
-class SurfaceSceneTest : public SceneFixture {
+class SurfaceSceneTest : public ShownWindowFixture {
 protected:
     void SetUp() override {
-        SceneFixture::SetUp();
-        savedLight_ = Light;
-        window_ = std::make_unique<frmF1>();
-        window_->resize(400, 400);
-        window_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Area()->HasContext(); }, 5000));
+        ShownWindowFixture::SetUp();
         DocumentKind = 3;
     }
-    void TearDown() override {
-        window_.reset();
-        Light = savedLight_;
-        CurrentFrame = 1;
-        SceneFixture::TearDown();
-    }
-
-    frmF1& Window() { return *window_; }
-    GlDrawingArea* Area() { return window_->picDraw(); }
-
-    QImage Show() {
-        Window().Display(CurrentFrame);
-        return Area()->grabFramebuffer();
-    }
-    // The colour at drawing coordinates (x, y) of the plane z = 0, unrotated.
-    static QRgb At(const QImage& img, float x, float y) {
-        const int px = int(std::lround((x / Camera.VolWidth + 0.5) * img.width()));
-        const int py = int(std::lround((0.5 - y / Camera.VolHeight) * img.height()));
-        return img.pixel(px, py);
-    }
-    static bool IsWhite(QRgb c) { return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 255; }
 
     // A rectangle x0..x1 by y0..y1 in the plane z, facing the eye, as a
     // surface graph of 4 x 4 quads.
@@ -97,8 +70,6 @@ protected:
     }
 
 private:
-    std::unique_ptr<frmF1> window_;
-    Cls10 savedLight_;
     QTemporaryDir dir_;
 };
 
@@ -113,7 +84,7 @@ TEST_F(SurfaceSceneTest, LitSurfaceIsShadedByItsNormals) {
     VisibleScene.RotPitch = -15;
     VisibleScene.RotYaw = 45;
     Window().BuildDisplayLists();
-    const QImage img = Show();
+    const QImage img = Show(CurrentFrame);
     img.save("/tmp/surface_lit.png");
     // Many shades: the light falls differently on every part.
     std::set<QRgb> shades;
@@ -146,7 +117,7 @@ TEST_F(SurfaceSceneTest, TexturedSurfaceUploadsItsPictureOnceAndAgainForANewCont
     g->TexMode = TexMode::Replace;
     g->TexName = Texture(0xff0000, 0x00ff00); // red | green
     Window().BuildDisplayLists();
-    QImage img = Show();
+    QImage img = Show(CurrentFrame);
     img.save("/tmp/surface_textured.png");
     // P(0, 0) at the bottom left carries the image's right side.
     EXPECT_EQ(At(img, -5, 0), qRgb(0, 255, 0));
@@ -159,7 +130,7 @@ TEST_F(SurfaceSceneTest, TexturedSurfaceUploadsItsPictureOnceAndAgainForANewCont
     Texture(0x0000ff, 0x0000ff);
     for (int k = 0; k < 100; ++k) Window().BuildDisplayLists(true);
     EXPECT_EQ(CachedTextureName(g->TexName), name);
-    img = Show();
+    img = Show(CurrentFrame);
     EXPECT_EQ(At(img, -5, 0), qRgb(0, 255, 0));
     EXPECT_EQ(At(img, 5, 0), qRgb(255, 0, 0));
 
@@ -190,7 +161,7 @@ TEST_F(SurfaceSceneTest, TransparentSurfaceLetsTheOneBehindShowThrough) {
     front->TransAlpha = 0.5f;
     front->Material = Material::Glass;
     Window().BuildDisplayLists();
-    const QImage img = Show();
+    const QImage img = Show(CurrentFrame);
     img.save("/tmp/surface_transparent.png");
     const QRgb both = At(img, 1, 0), redOnly = At(img, 6, 0), blueOnly = At(img, -6, 0);
     EXPECT_GT(qBlue(blueOnly), 100);

@@ -7,7 +7,7 @@
 #include "graph/Cls9.h"
 #include "scene/TextureCache.h"
 
-#include "tests/support/GlFramebuffer.h"
+#include "tests/render/OrthoViewFixture.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr int Side = 200; // the view shows -10..10 on x and y: 10 pixels a unit
 constexpr std::int32_t Red = 255;
 constexpr std::int32_t Blue = 16711680;
 
@@ -37,34 +36,15 @@ struct FbPrimitive {
     std::vector<FbVertex> vertices;
 };
 
-struct Colour {
-    int r, g, b;
-};
-
-class SurfaceDrawingTest : public ::testing::Test {
+class SurfaceDrawingTest : public OrthoViewFixture {
 protected:
     void SetUp() override {
-        gl_ = std::make_unique<GlFramebuffer>(Side);
-        ASSERT_TRUE(gl_->Ok());
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-10, 10, -10, 10, -100, 100);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glEnable(GL_DEPTH_TEST);
-        glDepthFunc(GL_LEQUAL);
-        glDisable(GL_LIGHTING);
-        glClearColor(1, 1, 1, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        savedKind_ = DocumentKind;
-        savedFrames_ = FrameCount;
+        OrthoViewFixture::SetUp();
         DocumentKind = 3;
     }
     void TearDown() override {
         ReleaseTextures();
-        DocumentKind = savedKind_;
-        FrameCount = savedFrames_;
-        gl_.reset();
+        OrthoViewFixture::TearDown();
     }
 
     // What `draw` emits, through feedback mode.
@@ -108,12 +88,6 @@ protected:
         std::vector<FbVertex> all;
         for (const FbPrimitive& p : prims) all.insert(all.end(), p.vertices.begin(), p.vertices.end());
         return all;
-    }
-
-    Colour At(float x, float y) {
-        const QImage img = gl_->Image();
-        const QRgb p = img.pixel(int((x + 10) * Side / 20), int((10 - y) * Side / 20));
-        return {qRed(p), qGreen(p), qBlue(p)};
     }
 
     // A surface of kind `type` whose grid point (i, j) is at(i, j), drawn
@@ -164,10 +138,7 @@ protected:
     }
 
 private:
-    std::unique_ptr<GlFramebuffer> gl_;
     QTemporaryDir dir_;
-    std::int32_t savedKind_ = 0;
-    std::int32_t savedFrames_ = 10;
 };
 
 TEST_F(SurfaceDrawingTest, FillStylesRunFromTheSecondColourToTheFirstAcrossTheBox) {
