@@ -4,6 +4,7 @@
 #include "graph/Cls9.h"
 #include "math/Module1.h"
 #include "render/GraphDrawing.h"
+#include "render/SurfaceDrawing.h"
 #include "scene/Cls11.h"
 
 #include <GL/gl.h>
@@ -58,8 +59,16 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::PointAnimation:
         DrawPointGraph(*this, lngAnimStep);
         break;
+    case GraphType::Surface3D:
+    case GraphType::Table3D:
+    case GraphType::Surface3DAnimation:
+    case GraphType::ColorMap:
+    case GraphType::RevolutionX:
+    case GraphType::RevolutionY:
+        DrawSurface(*this, work, lngAnimStep);
+        break;
     // The other kinds (plane functions and their analyses, space curves,
-    // surfaces, strips, tables, fields, contours, vectors, differential
+    // strips, tables, fields, contours, vectors, differential
     // equations, limits, series) draw nothing until their branches exist.
     default:
         break;
