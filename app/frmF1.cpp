@@ -11,6 +11,7 @@
 #include "scene/Cls3.h"
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
+#include "scene/TextureCache.h"
 
 #include <QShowEvent>
 
@@ -149,7 +150,9 @@ void frmF1::ReleaseContext() {
         if (TitleFontBase != 0) glDeleteLists(GLuint(TitleFontBase), OutlineFontGlyphCount);
         glDeleteLists(SceneList, 1);
         if (frameListCount_ > 0) glDeleteLists(FirstFrameList, GLsizei(frameListCount_));
+        ReleaseTextures();
     }
+    ForgetTextures();
     LabelFontBase = 0;
     TitleFontBase = 0;
     frameListCount_ = 0;
@@ -196,6 +199,8 @@ void frmF1::BuildDisplayLists(bool bolOnlyTurning) {
 
 // With the context current: compiles the visible scene into the lists.
 void frmF1::CompileLists() {
+    // Textures are uploaded here, once per picture; the lists only bind them.
+    UploadSceneTextures(VisibleScene);
     // Sets Scale2D before anything is drawn.
     VisibleScene.GetBox(0);
     if (VisibleScene.Animation())

@@ -5,6 +5,7 @@
 #include "math/Module1.h"
 #include "render/GraphDrawing.h"
 #include "render/PlaneDrawing.h"
+#include "render/SurfaceDrawing.h"
 #include "scene/Cls11.h"
 
 #include <GL/gl.h>
@@ -66,9 +67,17 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::Series:
         DrawPlaneGraph(*this, work, lngAnimStep);
         break;
-    // The other kinds (space curves, surfaces, strips, tables, fields,
-    // contours, vectors, differential equations, limits) draw nothing until
-    // their branches exist.
+    case GraphType::Surface3D:
+    case GraphType::Table3D:
+    case GraphType::Surface3DAnimation:
+    case GraphType::ColorMap:
+    case GraphType::RevolutionX:
+    case GraphType::RevolutionY:
+        DrawSurface(*this, work, lngAnimStep);
+        break;
+    // The other kinds (space curves, strips, tables, fields, contours,
+    // vectors, differential equations, limits) draw nothing until their
+    // branches exist.
     default:
         break;
     }

@@ -12,8 +12,7 @@
 #include "scene/Cls3.h"
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
-#include "tests/scene/SceneFixture.h"
-#include "tests/support/RecordingServices.h"
+#include "tests/app/ShownWindowFixture.h"
 
 #include <QImage>
 #include <QOpenGLContext>
@@ -31,44 +30,13 @@ namespace {
 constexpr std::int32_t Red = 255;
 constexpr std::int32_t Blue = 16711680;
 
-class DisplayListTest : public SceneFixture {
+class DisplayListTest : public ShownWindowFixture {
 protected:
     void SetUp() override {
-        RecordingMessageBox box;
-        window_ = std::make_unique<frmF1>();
-        window_->resize(400, 400);
-        window_->show(); // the load step checks the context
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Area()->HasContext(); }, 5000));
-        ASSERT_EQ(box.Count(), 0u);
+        ShownWindowFixture::SetUp();
         DocumentKind = 1;
     }
-    void TearDown() override { window_.reset(); }
 
-    frmF1& Window() { return *window_; }
-    GlDrawingArea* Area() { return window_->picDraw(); }
-
-    // Shows frame `frame` and reads the picture back.
-    QImage Show(std::int32_t frame) {
-        Window().Display(frame);
-        return Area()->grabFramebuffer();
-    }
-    // The colour at drawing coordinates (x, y) of the plane z = 0.
-    static QRgb At(const QImage& img, float x, float y) {
-        const int px = int(std::lround((x / Camera.VolWidth + 0.5) * img.width()));
-        const int py = int(std::lround((0.5 - y / Camera.VolHeight) * img.height()));
-        return img.pixel(px, py);
-    }
-    static bool IsWhite(QRgb c) { return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 255; }
-
-    // Runs `query` with the window's context current.
-    template <class F>
-    auto WithContext(F&& query) {
-        Area()->makeCurrent();
-        auto result = query();
-        Area()->doneCurrent();
-        return result;
-    }
     bool IsList(GLuint list) {
         return WithContext([&] { return glIsList(list) == GL_TRUE; });
     }
@@ -96,9 +64,6 @@ protected:
         for (std::size_t f = 0; f < frames.size(); ++f) g->Anim1D(f) = frames[f];
         return g;
     }
-
-private:
-    std::unique_ptr<frmF1> window_;
 };
 
 TEST_F(DisplayListTest, ShownWindowSetsUpTheContextFontsAndViewDefaults) {

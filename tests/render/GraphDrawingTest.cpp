@@ -7,9 +7,7 @@
 #include "render/GraphDrawing.h"
 #include "scene/Cls8.h"
 
-#include "tests/support/GlTestContext.h"
-#include "tests/support/ProgramState.h"
-#include "tests/support/RecordingServices.h"
+#include "tests/render/OrthoViewFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -21,45 +19,12 @@
 
 namespace {
 
-constexpr int Side = 200; // the view shows -10..10 on x and y: 10 pixels a unit
-
-struct Colour {
-    int r, g, b;
-    bool operator==(const Colour&) const = default;
-};
 constexpr Colour White{255, 255, 255};
 constexpr Colour Red{255, 0, 0};
 constexpr Colour Blue{0, 0, 255};
 
-std::ostream& operator<<(std::ostream& os, const Colour& c) {
-    return os << "(" << c.r << ", " << c.g << ", " << c.b << ")";
-}
-
-class GraphDrawingTest : public ProgramStateTest {
+class GraphDrawingTest : public OrthoViewFixture {
 protected:
-    void SetUp() override {
-        gl_ = std::make_unique<GlTestContext>(Side);
-        ASSERT_TRUE(gl_->Ok());
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-10, 10, -10, 10, -100, 100);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glEnable(GL_DEPTH_TEST);
-        glDepthFunc(GL_LEQUAL);
-        glDisable(GL_LIGHTING);
-        glClearColor(1, 1, 1, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    }
-    void TearDown() override { gl_.reset(); }
-
-    // The colour at drawing coordinates (x, y).
-    Colour At(float x, float y) {
-        const QImage img = gl_->Image();
-        const QRgb p = img.pixel(int((x + 10) * Side / 20), int((10 - y) * Side / 20));
-        return {qRed(p), qGreen(p), qBlue(p)};
-    }
-
     static std::shared_ptr<Cls9> PointGraph(std::int32_t type, std::int32_t colour) {
         std::shared_ptr<Cls9> g = Cls9::Init(1, "P", type, CoordType::Cartesian, "x", "y", "z", 1, 1, 0, 0, 0,
                                              0, FillStyle::OneColor, 0, 0, 0, 1, 0, Show::FilledSurface,
@@ -81,9 +46,6 @@ protected:
         for (std::size_t f = 0; f < frames.size(); ++f) g->Anim1D(f) = frames[f];
         return g;
     }
-
-private:
-    std::unique_ptr<GlTestContext> gl_;
 };
 
 TEST_F(GraphDrawingTest, PointsAndAnimationFramesAppearAtTheirPlaces) {
