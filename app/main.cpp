@@ -5,6 +5,7 @@
 #include "platform/GlFormat.h"
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtPictureReader.h"
 #include "platform/TerminationHandler.h"
 
 #include <QApplication>
@@ -20,12 +21,15 @@ int main(int argc, char** argv) {
     SetMessageService(&messages);
     QtColorPicker colours(&window);
     SetColorService(&colours);
+    QtPictureReader pictures;
+    SetPictureService(&pictures);
     SetDialogOwner(&window);
 
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) window.SetCommandLineDocument(args.at(1));
     window.show();
     const int rc = QApplication::exec();
+    SetPictureService(nullptr);
     SetColorService(nullptr);
     SetMessageService(nullptr);
     return rc;

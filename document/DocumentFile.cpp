@@ -8,8 +8,8 @@
 #include "document/DocumentReader.h"
 #include "document/RecordFormat.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QtCore/QFile>
+#include <QtCore/QSaveFile>
 
 std::optional<LoadedDocument> LoadDocument(const QString& path, const Cls3& currentAxes) {
     if (path.isEmpty()) return std::nullopt;

@@ -5,7 +5,7 @@
 #include "scene/Cls3.h"
 #include "scene/Cls8.h"
 
-#include <QString>
+#include <QtCore/QString>
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 // A generation-7 document written by hand from the format (GBK, Chinese in a
 // name, old bytes after the framed text) opens with the right kind, rows,
 // IDs, animation values and axes.
-#include "core/MessageService.h"
+#include "tests/support/RecordingServices.h"
 #include "document/DocumentFile.h"
 #include "tests/document/SampleDocuments.h"
 

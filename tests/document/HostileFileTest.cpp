@@ -1,7 +1,8 @@
 // Files that are no readable document: each shows its message, gives nothing
 // to apply and changes no program state.
 #include "core/Globals.h"
-#include "core/MessageService.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentReader.h"
 #include "scene/Cls8.h"
@@ -90,6 +91,7 @@ std::vector<HostileCase> HostileFiles() {
 }
 
 TEST(HostileFiles, EachShowsTheFormatMessageAndChangesNothing) {
+    ProgramStateGuard state;
     QTemporaryDir dir;
     DocumentKind = 3;
     FrameCount = 30;
@@ -121,7 +123,6 @@ TEST(HostileFiles, EachShowsTheFormatMessageAndChangesNothing) {
         EXPECT_EQ(FramesPerSecond, 7);
         EXPECT_EQ(axes.Save(), axesBefore);
     }
-    ResetProgramState();
 }
 
 TEST(HostileFiles, TheGoodFileBesideThemOpens) {

@@ -1,7 +1,8 @@
 // Documents written by the writer and read back by the reader: every field of
 // every record kind comes back, and the records have the format's token counts.
 #include "core/Globals.h"
-#include "core/MessageService.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentReader.h"
 #include "document/TokenReader.h"
@@ -24,6 +25,7 @@ std::string ReadBackText(std::string text) {
 void ExpectSameAxes(const Cls3& a, const Cls3& b) { EXPECT_EQ(a.Save(), b.Save()); }
 
 TEST(DocumentRoundTrip, EveryFieldOfEveryKindComesBack) {
+    ProgramStateGuard state;
     QTemporaryDir dir;
     RecordingMessageBox messages;
     for (const SampleDocument& sample : RoundTripDocuments()) {

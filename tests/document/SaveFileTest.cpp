@@ -1,6 +1,6 @@
 // Writing documents: the composed text, the file in place of an old one, the
 // container's limit and the failures a user is told of.
-#include "core/MessageService.h"
+#include "tests/support/RecordingServices.h"
 #include "document/DocumentContainer.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentReader.h"
