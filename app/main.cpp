@@ -1,7 +1,9 @@
 #include "app/frmF1.h"
 #include "core/ColorService.h"
 #include "core/MessageService.h"
+#include "core/VideoService.h"
 #include "dialogs/DialogForm.h"
+#include "platform/AviWriter.h"
 #include "platform/GlFormat.h"
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
@@ -20,12 +22,15 @@ int main(int argc, char** argv) {
     SetMessageService(&messages);
     QtColorPicker colours(&window);
     SetColorService(&colours);
+    AviVideoService videos;
+    SetVideoService(&videos);
     SetDialogOwner(&window);
 
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) window.SetCommandLineDocument(args.at(1));
     window.show();
     const int rc = QApplication::exec();
+    SetVideoService(nullptr);
     SetColorService(nullptr);
     SetMessageService(nullptr);
     return rc;
