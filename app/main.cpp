@@ -7,6 +7,7 @@
 #include "platform/GlFormat.h"
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtPictureReader.h"
 #include "platform/TerminationHandler.h"
 
 #include <QApplication>
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
     SetMessageService(&messages);
     QtColorPicker colours(&window);
     SetColorService(&colours);
+    QtPictureReader pictures;
+    SetPictureService(&pictures);
     AviVideoService videos;
     SetVideoService(&videos);
     SetDialogOwner(&window);
@@ -31,6 +34,7 @@ int main(int argc, char** argv) {
     window.show();
     const int rc = QApplication::exec();
     SetVideoService(nullptr);
+    SetPictureService(nullptr);
     SetColorService(nullptr);
     SetMessageService(nullptr);
     return rc;

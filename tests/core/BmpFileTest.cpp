@@ -4,6 +4,7 @@
 #include "core/Errors.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
+#include "tests/support/RecordingServices.h"
 #include "core/cDIB.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 // limit, nothing left at the name when a write fails.
 #include "core/BmpFile.h"
 #include "core/MessageService.h"
+#include "tests/support/RecordingServices.h"
 #include "core/cDIB.h"
 #include "platform/AviWriter.h"
 #include "tests/platform/MediaTestSupport.h"

@@ -1,6 +1,7 @@
 // Our BMP files read back equal through cDIB and through Qt's own reader.
 #include "core/BmpFile.h"
 #include "core/MessageService.h"
+#include "tests/support/RecordingServices.h"
 #include "core/cDIB.h"
 #include "platform/PictureImage.h"
 #include "tests/platform/MediaTestSupport.h"

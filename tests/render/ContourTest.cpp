@@ -4,7 +4,7 @@
 #include "core/Globals.h"
 #include "render/CContour.h"
 
-#include "tests/support/GlFramebuffer.h"
+#include "tests/support/GlTestContext.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +67,7 @@ struct Call {
 class ContourGl : public ::testing::Test {
 protected:
     void SetUp() override {
-        gl_ = std::make_unique<GlFramebuffer>(Side);
+        gl_ = std::make_unique<GlTestContext>(Side);
         ASSERT_TRUE(gl_->Ok());
         savedKind_ = DocumentKind;
         DocumentKind = 7;
@@ -124,7 +124,7 @@ protected:
     }
 
 private:
-    std::unique_ptr<GlFramebuffer> gl_;
+    std::unique_ptr<GlTestContext> gl_;
     std::int32_t savedKind_ = 0;
 };
 
