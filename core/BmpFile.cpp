@@ -20,19 +20,19 @@ void Put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
     Put16(out, at + 2, v >> 16);
 }
 
-} // namespace
-
-bool RgbPicture::IsValid() const {
-    return Width > 0 && Height > 0 &&
-           Pixels.size() == static_cast<std::uint64_t>(Width) * static_cast<std::uint64_t>(Height) * 3;
+bool IsPicture(const PictureRows& p) {
+    return p.Width > 0 && p.Height > 0 &&
+           p.Rgb.size() == static_cast<std::uint64_t>(p.Width) * static_cast<std::uint64_t>(p.Height) * 3;
 }
+
+} // namespace
 
 std::uint32_t BmpRowBytes(std::int32_t width) {
     return (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
 }
 
-std::vector<std::uint8_t> BmpFileBytes(const RgbPicture& picture) {
-    if (!picture.IsValid()) throw std::invalid_argument("not a picture of at least one pixel");
+std::vector<std::uint8_t> BmpFileBytes(const PictureRows& picture) {
+    if (!IsPicture(picture)) throw std::invalid_argument("not a picture of at least one pixel");
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(picture.Width) * 3 + 3) & ~std::uint64_t{3};
     const std::uint64_t imageSize = rowBytes * static_cast<std::uint64_t>(picture.Height);
     if (imageSize + BmpHeadersSize > std::numeric_limits<std::uint32_t>::max())
@@ -53,11 +53,11 @@ std::vector<std::uint8_t> BmpFileBytes(const RgbPicture& picture) {
     Put32(out, 30, 0); // BI_RGB
     Put32(out, 34, static_cast<std::uint32_t>(imageSize));
 
-    // Pixels: blue, green, red; the bottom row first.
+    // Pixels: blue, green, red; the bottom row first, as the picture has them.
     const std::size_t width = static_cast<std::size_t>(picture.Width);
     const std::size_t height = static_cast<std::size_t>(picture.Height);
     for (std::size_t row = 0; row < height; ++row) {
-        const std::uint8_t* src = picture.Pixels.data() + (height - 1 - row) * width * 3;
+        const std::uint8_t* src = picture.Rgb.data() + row * width * 3;
         std::uint8_t* dst = out.data() + BmpHeadersSize + row * rowBytes;
         for (std::size_t x = 0; x < width; ++x, src += 3, dst += 3) {
             dst[0] = src[2];
@@ -68,7 +68,7 @@ std::vector<std::uint8_t> BmpFileBytes(const RgbPicture& picture) {
     return out;
 }
 
-bool WriteBmpFile(const std::string& path, const RgbPicture& picture) {
+bool WriteBmpFile(const std::string& path, const PictureRows& picture) {
     std::vector<std::uint8_t> bytes;
     try {
         bytes = BmpFileBytes(picture);

@@ -1,9 +1,12 @@
 #pragma once
-// Between Qt's images and the plain pictures that the BMP writer takes.
-#include "core/BmpFile.h"
+// Qt's images as the plain pictures of core: read texture files, captured
+// views on their way to the BMP writer.
+#include "core/PictureService.h"
+
+#include <optional>
 
 class QImage;
 
-// The image's pixels as red, green, blue (alpha dropped); an empty picture for
-// a null image.
-RgbPicture PictureFromImage(const QImage& image);
+// The image's pixels (alpha dropped) as bottom-first rows; nothing for a null
+// or empty image, or one too large to convert.
+std::optional<PictureRows> PictureRowsFromImage(const QImage& image);

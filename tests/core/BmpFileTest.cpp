@@ -1,11 +1,11 @@
 // The BMP writer and cDIB: our files' bytes, and what cDIB takes from good,
 // refused and truncated files.
 #include "core/BmpFile.h"
+#include "core/cDIB.h"
 #include "core/Errors.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "tests/support/RecordingServices.h"
-#include "core/cDIB.h"
 
 #include <gtest/gtest.h>
 
@@ -62,13 +62,13 @@ void Set16(Bytes& b, std::size_t at, std::uint32_t v) {
 
 // A picture whose every byte depends on its place, so a swapped channel, row
 // or column shows.
-RgbPicture Pattern(std::int32_t w, std::int32_t h, int seed = 0) {
-    RgbPicture p{w, h, {}};
+PictureRows Pattern(std::int32_t w, std::int32_t h, int seed = 0) {
+    PictureRows p{w, h, {}};
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            p.Pixels.push_back(static_cast<std::uint8_t>(x * 7 + seed));
-            p.Pixels.push_back(static_cast<std::uint8_t>(y * 13 + 3 * seed));
-            p.Pixels.push_back(static_cast<std::uint8_t>((x ^ y) * 5 + 1));
+            p.Rgb.push_back(static_cast<std::uint8_t>(x * 7 + seed));
+            p.Rgb.push_back(static_cast<std::uint8_t>(y * 13 + 3 * seed));
+            p.Rgb.push_back(static_cast<std::uint8_t>((x ^ y) * 5 + 1));
         }
     return p;
 }
@@ -99,7 +99,7 @@ Bytes EightBitFile(std::int32_t w, std::int32_t h) {
 }
 
 TEST(BmpWriter, HeadersAndBottomUpRowsOfBlueGreenRed) {
-    const RgbPicture p = Pattern(3, 2);
+    const PictureRows p = Pattern(3, 2);
     const Bytes b = BmpFileBytes(p);
     ASSERT_EQ(b.size(), 54u + 2 * 12); // rows of 9 bytes padded to 12
     EXPECT_EQ(b[0], 'B');
@@ -115,12 +115,12 @@ TEST(BmpWriter, HeadersAndBottomUpRowsOfBlueGreenRed) {
     EXPECT_EQ(U32(b, 30), 0u); // BI_RGB
     EXPECT_EQ(U32(b, 34), 24u);
     for (int row = 0; row < 2; ++row) {
-        const std::size_t fileRow = 54 + 12 * static_cast<std::size_t>(1 - row);
+        const std::size_t fileRow = 54 + 12 * static_cast<std::size_t>(row); // both bottom row first
         for (int x = 0; x < 3; ++x) {
             const std::size_t src = (static_cast<std::size_t>(row) * 3 + x) * 3;
-            EXPECT_EQ(b[fileRow + 3 * x], p.Pixels[src + 2]);
-            EXPECT_EQ(b[fileRow + 3 * x + 1], p.Pixels[src + 1]);
-            EXPECT_EQ(b[fileRow + 3 * x + 2], p.Pixels[src]);
+            EXPECT_EQ(b[fileRow + 3 * x], p.Rgb[src + 2]);
+            EXPECT_EQ(b[fileRow + 3 * x + 1], p.Rgb[src + 1]);
+            EXPECT_EQ(b[fileRow + 3 * x + 2], p.Rgb[src]);
         }
         for (int pad = 9; pad < 12; ++pad) EXPECT_EQ(b[fileRow + pad], 0);
     }
@@ -128,8 +128,8 @@ TEST(BmpWriter, HeadersAndBottomUpRowsOfBlueGreenRed) {
 
 TEST(BmpWriter, InvalidPicturesWriteNothing) {
     TempFolder dir;
-    const RgbPicture bad[] = {{0, 5, {}}, {5, 0, {}}, {-2, 3, Bytes(18)}, {2, 2, Bytes(11)}};
-    for (const RgbPicture& p : bad) {
+    const PictureRows bad[] = {{0, 5, {}}, {5, 0, {}}, {-2, 3, Bytes(18)}, {2, 2, Bytes(11)}};
+    for (const PictureRows& p : bad) {
         EXPECT_THROW(BmpFileBytes(p), std::invalid_argument);
         EXPECT_FALSE(WriteBmpFile(dir.File("bad.bmp"), p));
         EXPECT_FALSE(fs::exists(dir.File("bad.bmp")));
@@ -141,7 +141,7 @@ TEST(BmpWriter, ReplacesAnExistingFileWhole) {
     TempFolder dir;
     const std::string path = dir.File("view.bmp");
     WriteBytes(path, Bytes(5000, 0xEE)); // longer than the new file
-    const RgbPicture p = Pattern(4, 4);
+    const PictureRows p = Pattern(4, 4);
     ASSERT_TRUE(WriteBmpFile(path, p));
     EXPECT_EQ(ReadBytes(path), BmpFileBytes(p));
     // Only the file itself is left in the folder.

@@ -1,10 +1,10 @@
 // Our BMP files read back equal through cDIB and through Qt's own reader.
 #include "core/BmpFile.h"
-#include "core/MessageService.h"
-#include "tests/support/RecordingServices.h"
 #include "core/cDIB.h"
+#include "core/MessageService.h"
 #include "platform/PictureImage.h"
 #include "tests/platform/MediaTestSupport.h"
+#include "tests/support/RecordingServices.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -12,16 +12,16 @@
 
 namespace {
 
-// The pixels of a 24-bit bottom-up bitmap's rows, top row first, as red, green, blue.
-RgbPicture FromBits(const cDIB& dib) {
-    RgbPicture p{dib.Width(), dib.Height(), {}};
+// The pixels of a 24-bit bitmap's rows (bottom row first) as red, green, blue.
+PictureRows FromBits(const cDIB& dib) {
+    PictureRows p{dib.Width(), dib.Height(), {}};
     const std::uint32_t row = BmpRowBytes(dib.Width());
-    for (int y = dib.Height() - 1; y >= 0; --y) {
+    for (int y = 0; y < dib.Height(); ++y) {
         const std::uint8_t* r = dib.PointerToBits() + static_cast<std::size_t>(y) * row;
         for (int x = 0; x < dib.Width(); ++x) {
-            p.Pixels.push_back(r[3 * x + 2]);
-            p.Pixels.push_back(r[3 * x + 1]);
-            p.Pixels.push_back(r[3 * x]);
+            p.Rgb.push_back(r[3 * x + 2]);
+            p.Rgb.push_back(r[3 * x + 1]);
+            p.Rgb.push_back(r[3 * x]);
         }
     }
     return p;
@@ -34,34 +34,37 @@ TEST(BmpFile, OurFilesReadBackEqualInCdibAndQImage) {
     int seed = 0;
     for (const auto& s : sizes) {
         SCOPED_TRACE(std::to_string(s.w) + "x" + std::to_string(s.h));
-        const RgbPicture picture = PatternPicture(s.w, s.h, ++seed);
+        const PictureRows picture = PatternPicture(s.w, s.h, ++seed);
         const QString path = dir.filePath(QStringLiteral("p%1.bmp").arg(seed));
         ASSERT_TRUE(WriteBmpFile(path.toStdString(), picture));
 
         cDIB dib;
         ASSERT_TRUE(dib.CreateFromFile(path.toStdString()));
         EXPECT_EQ(dib.SizeImage(), static_cast<std::int32_t>(BmpRowBytes(s.w) * s.h));
-        EXPECT_EQ(FromBits(dib).Pixels, picture.Pixels);
+        EXPECT_EQ(FromBits(dib).Rgb, picture.Rgb);
 
         QImage image(path);
         ASSERT_FALSE(image.isNull());
-        const RgbPicture read = PictureFromImage(image);
-        EXPECT_EQ(read.Width, s.w);
-        EXPECT_EQ(read.Height, s.h);
-        EXPECT_EQ(read.Pixels, picture.Pixels);
+        const std::optional<PictureRows> read = PictureRowsFromImage(image);
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->Width, s.w);
+        EXPECT_EQ(read->Height, s.h);
+        EXPECT_EQ(read->Rgb, picture.Rgb);
     }
     EXPECT_EQ(messages.Count(), 0u);
 }
 
-TEST(BmpFile, PictureFromImageDropsAlphaAndKeepsRows) {
-    QImage image(3, 2, QImage::Format_ARGB32);
-    image.fill(qRgba(10, 20, 30, 40));
-    image.setPixel(2, 1, qRgba(200, 100, 50, 255));
-    const RgbPicture p = PictureFromImage(image);
-    ASSERT_TRUE(p.IsValid());
-    EXPECT_EQ((std::vector<std::uint8_t>(p.Pixels.end() - 3, p.Pixels.end())),
-              (std::vector<std::uint8_t>{200, 100, 50}));
-    EXPECT_FALSE(PictureFromImage(QImage()).IsValid());
+// A captured view (32 bits a pixel, top row first) becomes bottom-first rows.
+TEST(BmpFile, PictureRowsFromImageDropsAlphaAndTurnsTheRows) {
+    QImage image(3, 2, QImage::Format_ARGB32_Premultiplied);
+    image.fill(qRgba(10, 20, 30, 255));
+    image.setPixel(2, 0, qRgba(200, 100, 50, 255)); // top right
+    const std::optional<PictureRows> p = PictureRowsFromImage(image);
+    ASSERT_TRUE(p);
+    ASSERT_EQ(p->Rgb.size(), 18u);
+    EXPECT_EQ((std::vector<std::uint8_t>(p->Rgb.end() - 3, p->Rgb.end())), (std::vector<std::uint8_t>{200, 100, 50}));
+    EXPECT_EQ((std::vector<std::uint8_t>(p->Rgb.begin(), p->Rgb.begin() + 3)), (std::vector<std::uint8_t>{10, 20, 30}));
+    EXPECT_FALSE(PictureRowsFromImage(QImage()));
 }
 
 } // namespace

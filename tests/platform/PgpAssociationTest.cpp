@@ -1,9 +1,9 @@
 // The ".pgp" association under a temporary XDG_DATA_HOME, checked with the
 // desktop's own type detection (gio).
 #include "core/MessageService.h"
-#include "tests/support/RecordingServices.h"
 #include "platform/PgpAssociation.h"
 #include "tests/platform/MediaTestSupport.h"
+#include "tests/support/RecordingServices.h"
 
 #include <QDateTime>
 #include <QDir>
