@@ -8,9 +8,7 @@
 #include "graph/Cls9.h"
 #include "graph/SamplingContext.h"
 #include "math/Der.h"
-#include "math/InfixToPolish.h"
 #include "math/Module1.h"
-#include "math/PolishToInfix.h"
 
 #include <cstdint>
 #include <functional>
@@ -81,19 +79,6 @@ std::vector<PlannedArray> SampleArraysOf(Cls9& g, std::int64_t su, std::int64_t 
     return rows;
 }
 
-// The partial derivative of a prepared text by "x" or "y" as infix text, or
-// nothing when PartialDerive refused it (its message shown) or the list was
-// malformed.
-std::optional<std::string> PartialText(const clsPolish& list, const char* variable) {
-    try {
-        std::optional<clsPolish> d = PartialDerive(list, variable);
-        if (!d) return std::nullopt;
-        return MergeSigns(PolishToInfix(*d));
-    } catch (const RaisedError&) {
-        return std::nullopt;
-    }
-}
-
 void FillUndefined(PointGrid& grid) {
     Cls2* p = grid.Data();
     for (std::int64_t n = 0; n < grid.Count(); ++n) p[n].x = p[n].y = p[n].z = UndefinedValue;
@@ -162,24 +147,15 @@ bool Cls9::GetPoints() {
     // message shown once) leaves its surface undefined; the graph itself is
     // still sampled.
     if (ShowSurPX || ShowSurPY) {
-        bool parsed = true;
-        std::string refusal;
-        std::optional<clsPolish> list;
-        try {
-            list = InfixToPolish(preZ, refusal, parsed);
-        } catch (const RaisedError&) {
-            parsed = false;
-        }
-        bool refused = !parsed;
-        const clsPolish base = list ? *list : clsPolish{};
-        if (ShowSurPX && !refused) {
-            const std::optional<std::string> text = PartialText(base, "x");
+        bool refused = false;
+        if (ShowSurPX) {
+            const std::optional<std::string> text = PartialDerivativeText(preZ, "x", ExpressZ);
             if (!text) refused = true;
             else if (engine.InfixToPostfix(*text, ctx.PX) != 0) return false;
             else ctx.HasPX = true;
         }
         if (ShowSurPY && !refused) {
-            const std::optional<std::string> text = PartialText(base, "y");
+            const std::optional<std::string> text = PartialDerivativeText(preZ, "y", ExpressZ);
             if (!text) refused = true;
             else if (engine.InfixToPostfix(*text, ctx.PY) != 0) return false;
             else ctx.HasPY = true;

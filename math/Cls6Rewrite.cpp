@@ -221,13 +221,13 @@ private:
         case Sin:
         case Cos:
         case Tan:
-            // The degree conversion of a huge operand overflows, and sin, cos and
-            // tan of an infinity are NaN.
-            n.finite = x->finite && x->bound < 1e300;
-            n.pure = x->pure;
-            if (n.code != Tan) n.bound = 1;
-            return;
         case Atan:
+            // The degree conversion of a huge operand raises the overflow;
+            // sin, cos and tan of an infinity are NaN.
+            n.finite = x->finite && (n.code == Atan || x->bound < 1e300);
+            n.pure = x->pure && x->bound < 1e300;
+            n.bound = n.code == Tan ? kNoBound : (n.code == Atan ? 4 : 1);
+            return;
         case Actan:
             n.finite = x->finite;
             n.pure = x->pure;

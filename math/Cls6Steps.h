@@ -79,7 +79,9 @@ inline double Fin(double value) {
 
 inline double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
-inline double Angle(double x, bool degree) { return degree ? x * kHalfTurn / 180 : x; }
+// The argument of the circular functions: in degrees x·3.1416/180, the
+// product checked like that of any other operation.
+inline double Angle(double x, bool degree) { return degree ? Fin(x * kHalfTurn) / 180 : x; }
 
 inline double Power(double a, double b) {
     const double r = std::pow(a, b);
