@@ -33,10 +33,10 @@ public:
 
     // The size past which a RIFF is closed and the next begins. A RIFF holds
     // at least one frame, so a frame larger than the limit gets a RIFF alone.
-    // Only lowering it makes sense: a RIFF's size field has 32 bits.
+    // It can only be lowered (tests do): a RIFF's size field has 32 bits.
     void SetRiffLimit(std::uint64_t bytes) { riffLimit_ = std::min(bytes, DefaultRiffLimit); }
     // For tests: every write past the first `bytes` bytes of a file fails, as
-    // a full disk would; nothing restores writes that never fail.
+    // on a full disk; std::nullopt (the default) lets every write through.
     void FailWritesAfter(std::optional<std::uint64_t> bytes) { failAfter_ = bytes; }
 
 private:
