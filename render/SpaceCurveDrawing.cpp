@@ -164,6 +164,7 @@ void DrawCurveOverlays(const Cls9& graph, GraphDrawing& work) {
 } // namespace
 
 void DrawSpaceCurve(const Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep) {
+    PlanePolygonState();
     BeginLineState();
     if (graph.GraphType == GraphType::Curve3DAnimation)
         DrawCurveSegments(graph, work, [&](std::int64_t i) { return graph.AnimCurve3D.Find(i, lngAnimStep); });
