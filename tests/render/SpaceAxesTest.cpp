@@ -7,6 +7,7 @@
 #include "render/GlText.h"
 #include "scene/Cls3.h"
 
+#include "tests/render/AxesFeedbackFixture.h"
 #include "tests/support/GlFeedback.h"
 #include "tests/support/GlTestContext.h"
 #include "tests/support/ProgramState.h"
@@ -23,16 +24,11 @@
 
 namespace {
 
-constexpr int Side = 400;
-constexpr float Range = 20;
-
 using Segment = std::array<double, 6>;
 
-// A line as (x1, y1, z1, x2, y2, z2) in drawing coordinates: the view's
-// depth runs over -100..100.
+// A line as (x1, y1, z1, x2, y2, z2) in drawing coordinates.
 Segment Drawing(const FeedbackLine& l) {
-    const auto z = [](float depth) { return 100.0 * (1.0 - 2.0 * depth); };
-    return {l.from.x, l.from.y, z(l.from.z), l.to.x, l.to.y, z(l.to.z)};
+    return {l.from.x, l.from.y, DrawingZ(l.from.z), l.to.x, l.to.y, DrawingZ(l.to.z)};
 }
 
 std::vector<Segment> Segments(const std::vector<FeedbackLine>& lines) {
@@ -47,53 +43,16 @@ void ExpectSegments(const std::vector<Segment>& actual, const std::vector<Segmen
         for (std::size_t c = 0; c < 6; ++c) EXPECT_NEAR(actual[i][c], expected[i][c], 3e-3) << "line " << i << " " << c;
 }
 
-struct Expected {
-    std::string text;
-    double x, y;
-    int font; // 0 labels, 1000 titles
-};
-
-void ExpectTexts(const std::vector<FeedbackText>& actual, const std::vector<Expected>& expected) {
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(expected[i].text);
-        EXPECT_EQ(actual[i].text, expected[i].text);
-        EXPECT_NEAR(actual[i].x, expected[i].x, 2e-3);
-        EXPECT_NEAR(actual[i].y, expected[i].y, 2e-3);
-        EXPECT_EQ(actual[i].font, expected[i].font);
-    }
-}
-
-// Whether the texts hold one equal to `e` at its place.
-bool Holds(const std::vector<FeedbackText>& texts, const Expected& e) {
-    for (const FeedbackText& t : texts)
-        if (t.text == e.text && t.font == e.font && std::fabs(t.x - e.x) < 2e-3 && std::fabs(t.y - e.y) < 2e-3)
-            return true;
-    return false;
-}
+using Expected = ExpectedText;
 
 double Width(const std::string& text) { return double(text.size()) / 3.9; }
 
-class SpaceAxesTest : public ProgramStateTest {
+class SpaceAxesTest : public AxesFeedbackFixture {
 protected:
     void SetUp() override {
-        gl_ = std::make_unique<GlTestContext>(Side);
-        ASSERT_TRUE(gl_->Ok());
-        // The title font's lists follow the label font's, as the program's do,
-        // so a byte above 127 of a title would reach the label font.
-        labelFont_ = std::make_unique<TestGlyphFont>(0);
-        titleFont_ = std::make_unique<TestGlyphFont>(1000);
-        ASSERT_EQ(titleFont_->Base(), labelFont_->Base() + 128);
-        LabelFontBase = labelFont_->Base();
-        TitleFontBase = titleFont_->Base();
+        AxesFeedbackFixture::SetUp();
         DocumentKind = 3;
-        axes_.Show = true;
         glDisable(GL_LIGHTING);
-    }
-    void TearDown() override {
-        labelFont_.reset();
-        titleFont_.reset();
-        gl_.reset();
     }
 
     // The axes of the box, seen along -z (turn 0), or turned by `angle`
@@ -105,12 +64,6 @@ protected:
             axes_.Draw(2, x0, x1, y0, y1, z0, z1);
         });
     }
-
-    Cls3 axes_;
-
-private:
-    std::unique_ptr<GlTestContext> gl_;
-    std::unique_ptr<TestGlyphFont> labelFont_, titleFont_;
 };
 
 TEST_F(SpaceAxesTest, InitialSpaceAxesOutlineAndHalveTheThreeFacesAtTheMinimum) {
@@ -151,8 +104,8 @@ TEST_F(SpaceAxesTest, InitialSpaceAxesOutlineAndHalveTheThreeFacesAtTheMinimum) 
     // Seen from the side (the view turned by -90 degrees about y, so drawing
     // z is the screen's -x), the X labels and title read along the X axis.
     f = Axes(-5, 5, -5, 5, -5, 5, -90, 0, 1, 0);
-    for (int i = 0; i <= 2; ++i) EXPECT_TRUE(Holds(f.texts, {labels[std::size_t(i)], 5.0 - 5 * i, -6.3, 0})) << i;
-    EXPECT_TRUE(Holds(f.texts, {"X", -(-5 + (10 - Width("X")) / 2 + Width("X") - 0.5), -7.3, 1000}));
+    for (int i = 0; i <= 2; ++i) EXPECT_TRUE(HoldsText(f.texts, {labels[std::size_t(i)], 5.0 - 5 * i, -6.3, 0})) << i;
+    EXPECT_TRUE(HoldsText(f.texts, {"X", -(-5 + (10 - Width("X")) / 2 + Width("X") - 0.5), -7.3, 1000}));
 }
 
 TEST_F(SpaceAxesTest, StripXGridLiesAtDepthsZeroToThreeWithoutXTicksOrLabels) {
@@ -174,8 +127,8 @@ TEST_F(SpaceAxesTest, StripXGridLiesAtDepthsZeroToThreeWithoutXTicksOrLabels) {
     for (const Segment& s : ticks) EXPECT_NEAR(s[2], 3, 3e-3);
     // Y and Z labels and titles only: 3 + 1 + 3 + 1 texts, no turned X label.
     EXPECT_EQ(f.texts.size(), 8u);
-    EXPECT_TRUE(Holds(f.texts, {"-5.0", -6, -3.3, 0}));
-    EXPECT_TRUE(Holds(f.texts, {"1.0", -5 - (Width("1.0") + 0.7), 1, 0}));
+    EXPECT_TRUE(HoldsText(f.texts, {"-5.0", -6, -3.3, 0}));
+    EXPECT_TRUE(HoldsText(f.texts, {"1.0", -5 - (Width("1.0") + 0.7), 1, 0}));
 }
 
 TEST_F(SpaceAxesTest, SpecialFrameIsTickedAndLabelledAtEveryWholeNumber) {
@@ -230,8 +183,8 @@ TEST_F(SpaceAxesTest, IntervalCountsBelowOneCountAsOneAndLabelTablesGrow) {
     EXPECT_NEAR(grid[60][0], 12, 3e-3);
     // Ticks: 2 on X, 61 on Y, 2 on Z.
     EXPECT_EQ(f.LinesOf(0, 0, 0).size(), 65u);
-    EXPECT_TRUE(Holds(f.texts, {"11.8", 12 - 0.2 - 1, -2.3, 0}));
-    EXPECT_TRUE(Holds(f.texts, {"1.0", -(Width("1.0") + 0.7), 1, 0}));
+    EXPECT_TRUE(HoldsText(f.texts, {"11.8", 12 - 0.2 - 1, -2.3, 0}));
+    EXPECT_TRUE(HoldsText(f.texts, {"1.0", -(Width("1.0") + 0.7), 1, 0}));
 }
 
 TEST_F(SpaceAxesTest, ChineseTitleDrawsNoGlyphOfTheLabelFont) {
@@ -244,7 +197,7 @@ TEST_F(SpaceAxesTest, ChineseTitleDrawsNoGlyphOfTheLabelFont) {
         if (t.font == 0) labelTexts.push_back(t.text);
     EXPECT_EQ(labelTexts, (std::vector<std::string>{"-5.0", "0.0", "5.0", "-5.0", "0.0", "5.0"}));
     // The title keeps its Latin part at the title's place (width of 6 characters).
-    EXPECT_TRUE(Holds(f.texts, {" (s)", -5 + (10 - 6 / 3.9) / 2 - 1, -7.3, 1000}));
+    EXPECT_TRUE(HoldsText(f.texts, {" (s)", -5 + (10 - 6 / 3.9) / 2 - 1, -7.3, 1000}));
 }
 
 TEST_F(SpaceAxesTest, ThreeLinesStyleWidensTheBoxToTheOrigin) {

@@ -24,8 +24,7 @@ constexpr float Range = 20;
 
 using Point3 = std::array<double, 3>;
 
-// Drawing z of a feedback vertex: the view's depth runs over -100..100.
-Point3 Drawing(const FeedbackVertex& v) { return {v.x, v.y, 100.0 * (1.0 - 2.0 * v.z)}; }
+Point3 Drawing(const FeedbackVertex& v) { return {v.x, v.y, DrawingZ(v.z)}; }
 
 void ExpectPoint(const Point3& actual, const Point3& expected, double tolerance = 2e-3) {
     for (int k = 0; k < 3; ++k) EXPECT_NEAR(actual[std::size_t(k)], expected[std::size_t(k)], tolerance) << "coordinate " << k;
