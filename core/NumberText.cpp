@@ -179,6 +179,26 @@ std::string LongText(std::int64_t value) {
     return std::string(buf, res.ptr);
 }
 
+std::string GroupedFixedText(double value, int decimals) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
+    decimals = std::clamp(decimals, 0, 15);
+    // Fixed notation of a finite double needs at most 309 digits before the point.
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, decimals);
+    const std::string digits(buf, res.ptr);
+    const std::size_t point = digits.find('.');
+    const std::size_t whole = point == std::string::npos ? digits.size() : point;
+    std::string out;
+    if (value < 0 && digits.find_first_not_of("0.") != std::string::npos) out += '-';
+    for (std::size_t i = 0; i < whole; ++i) {
+        if (i > 0 && (whole - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    out.append(digits, whole, std::string::npos);
+    return out;
+}
+
 namespace {
 
 // The value of hexadecimal (base 16) or octal (8) digits at the start of t.
