@@ -3,7 +3,8 @@
 # tools/layers.txt. A folder may include its own headers and those of the
 # folders its line names; Qt and OpenGL headers only where its line allows
 # them (Qt Core alone, as <QtCore/...>, where it says core); never a header
-# of another top folder (tests/, bench/) nor one reached through "../". Prints each forbidden include as file:line and fails.
+# of another top folder (tests/, bench/) nor one reached through "../".
+# Prints each forbidden include as file:line and fails.
 # Usage: check_layers.sh [source root]
 set -euo pipefail
 root=$(cd "${1:-$(dirname "$0")/..}" && pwd)
