@@ -5,7 +5,9 @@
 #include "math/Module1.h"
 #include "render/GraphDrawing.h"
 #include "render/PlaneDrawing.h"
+#include "render/PlaneTableDrawing.h"
 #include "render/SpaceCurveDrawing.h"
+#include "render/StripDrawing.h"
 #include "render/SurfaceDrawing.h"
 #include "scene/Cls11.h"
 
@@ -80,9 +82,16 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::RevolutionY:
         DrawSurface(*this, work, lngAnimStep);
         break;
-    // The other kinds (strips, tables, fields, contours,
-    // vectors, differential equations, limits) draw nothing until their
-    // branches exist.
+    case GraphType::Table2D:
+        DrawPlaneTable(*this, work);
+        break;
+    case GraphType::Strip25D:
+    case GraphType::Table25D:
+    case GraphType::Strip25DAnimation:
+        DrawStrip(*this, work, lngAnimStep);
+        break;
+    // The other kinds (fields, contours, vectors, differential equations,
+    // limits) draw nothing until their branches exist.
     default:
         break;
     }
