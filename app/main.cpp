@@ -1,7 +1,9 @@
 #include "app/frmF1.h"
 #include "core/ColorService.h"
+#include "core/FileAssociation.h"
 #include "core/MessageService.h"
 #include "dialogs/DialogForm.h"
+#include "platform/DesktopFileAssociation.h"
 #include "platform/GlFormat.h"
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
@@ -15,6 +17,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     InstallTerminationHandler();
 
+    DesktopFileAssociation association;
+    SetFileAssociationService(&association);
     frmF1 window;
     QtMessageBox messages(&window);
     SetMessageService(&messages);
@@ -22,11 +26,15 @@ int main(int argc, char** argv) {
     SetColorService(&colours);
     SetDialogOwner(&window);
 
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1) window.SetCommandLineDocument(args.at(1));
+    // The command line is one text: the arguments joined by blanks, so a
+    // path with blanks arrives whole.
+    QStringList args = QApplication::arguments();
+    if (!args.isEmpty()) args.removeFirst();
+    window.SetCommandLine(args.join(QLatin1Char(' ')));
     window.show();
     const int rc = QApplication::exec();
     SetColorService(nullptr);
     SetMessageService(nullptr);
+    SetFileAssociationService(nullptr);
     return rc;
 }

@@ -27,5 +27,14 @@ extern std::int32_t FramesPerSecond;
 // space curves and animation frames are clipped against.
 extern float ViewMinX, ViewMaxX, ViewMinY, ViewMaxY, ViewMinZ, ViewMaxZ;
 
+// The ID of the graph made last: a new graph gets GraphIDCounter + 1. Starts
+// at 0 and goes back to 0 when every graph is deleted.
+extern std::int32_t GraphIDCounter;
+// A graph dialog's OK replaces the graph of the list's current row instead of
+// adding a new one.
+extern bool IsEditing;
+// The last axes dialog was confirmed with OK.
+extern bool AxesChanged;
+
 // Puts every value above back to its starting value.
 void ResetProgramState();

@@ -38,7 +38,7 @@ protected:
         savedLight_ = Light;
         RecordingMessageBox box;
         window_ = std::make_unique<frmF1>();
-        window_->resize(400, 400);
+        window_->resize(1000, 700);
         window_->show(); // the load step checks the context
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
         ASSERT_TRUE(QTest::qWaitFor([&] { return Area()->HasContext(); }, 5000));

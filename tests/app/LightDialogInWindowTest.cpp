@@ -28,7 +28,7 @@ protected:
         SceneFixture::SetUp();
         savedLight_ = Light;
         window_ = std::make_unique<frmF1>();
-        window_->resize(400, 400);
+        window_->resize(1000, 700);
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
         ASSERT_TRUE(QTest::qWaitFor([&] { return window_->picDraw()->HasContext(); }, 5000));

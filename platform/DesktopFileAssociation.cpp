@@ -1,0 +1,3 @@
+#include "platform/DesktopFileAssociation.h"
+
+void DesktopFileAssociation::WriteFileAssociation() {}
