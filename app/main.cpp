@@ -7,6 +7,7 @@
 #include "platform/GlFormat.h"
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtPictureReader.h"
 #include "platform/TerminationHandler.h"
 
 #include <QApplication>
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
     SetMessageService(&messages);
     QtColorPicker colours(&window);
     SetColorService(&colours);
+    QtPictureReader pictures;
+    SetPictureService(&pictures);
     SetDialogOwner(&window);
 
     // The command line is one text: the arguments joined by blanks, so a
@@ -33,6 +36,7 @@ int main(int argc, char** argv) {
     window.SetCommandLine(args.join(QLatin1Char(' ')));
     window.show();
     const int rc = QApplication::exec();
+    SetPictureService(nullptr);
     SetColorService(nullptr);
     SetMessageService(nullptr);
     SetFileAssociationService(nullptr);

@@ -1,5 +1,16 @@
 #include "core/Globals.h"
 
+#include <vector>
+
+namespace {
+
+std::vector<void (*)()>& Resets() {
+    static std::vector<void (*)()> resets;
+    return resets;
+}
+
+} // namespace
+
 bool ShowMathErrors = false;
 std::int32_t DocumentKind = 0;
 std::int32_t FrameCount = 10;
@@ -19,4 +30,10 @@ void ResetProgramState() {
     GraphIDCounter = 0;
     IsEditing = false;
     AxesChanged = false;
+    for (void (*reset)() : Resets()) reset();
+}
+
+bool AddProgramStateReset(void (*reset)()) {
+    Resets().push_back(reset);
+    return true;
 }
