@@ -85,22 +85,23 @@ void Band(QPainter& p, bool polar) {
     p.drawPolyline(shifted);
 }
 
-// A small surface mesh in perspective.
+// A small surface mesh seen from above at an angle: a bump over a square.
 void Mesh(QPainter& p, bool filled) {
     auto at = [](double u, double v) {
-        const double h = 3 * std::sin(u * 3.14159) * std::cos(v * 3.14159 * 0.8);
-        return QPointF(2 + u * 9 + v * 4, 12 - v * 6 - h);
+        const double h = 3.5 * std::sin(u * 3.14159) * std::sin(v * 3.14159);
+        return QPointF(1 + u * 10 + v * 4.5, 14.5 - v * 7 - h);
     };
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j) {
+    // Back rows first, so the front ones cover them.
+    for (int j = 3; j >= 0; --j)
+        for (int i = 0; i < 4; ++i) {
             QPolygonF q{at(i / 4.0, j / 4.0), at((i + 1) / 4.0, j / 4.0), at((i + 1) / 4.0, (j + 1) / 4.0),
                         at(i / 4.0, (j + 1) / 4.0)};
             if (filled) {
-                p.setBrush(QColor::fromHsv(200 - 20 * (i + j), 150, 230));
-                p.setPen(QPen(QColor(60, 60, 120), 0.5));
+                p.setBrush(QColor::fromHsv(210 - 25 * (i + j) / 2, 160, 235));
+                p.setPen(QPen(QColor(40, 50, 120), 0.6));
             } else {
                 p.setBrush(Qt::NoBrush);
-                p.setPen(QPen(Blue, 0.8));
+                p.setPen(QPen(Blue, 0.9));
             }
             p.drawPolygon(q);
         }

@@ -6,7 +6,6 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
 #include <QToolTip>
 
 namespace {

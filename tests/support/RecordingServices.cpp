@@ -26,3 +26,8 @@ std::optional<std::int32_t> RecordingColorPicker::PickColor() {
 
 RecordingResultPane::RecordingResultPane() : previous_(&Result()) { SetResultPane(this); }
 RecordingResultPane::~RecordingResultPane() { SetResultPane(previous_); }
+
+RecordingFileAssociation::RecordingFileAssociation() : previous_(&FileAssociation()) {
+    SetFileAssociationService(this);
+}
+RecordingFileAssociation::~RecordingFileAssociation() { SetFileAssociationService(previous_); }

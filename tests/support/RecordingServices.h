@@ -3,6 +3,7 @@
 // lives (restoring the service it replaced), records what it is asked and
 // answers from a script.
 #include "core/ColorService.h"
+#include "core/FileAssociation.h"
 #include "core/MessageService.h"
 #include "core/ResultPane.h"
 #include "tests/support/RecordingServices.h"
@@ -67,4 +68,20 @@ public:
 private:
     std::string text_;
     ResultPane* previous_;
+};
+
+// Counts the requests to write the file association.
+class RecordingFileAssociation : public FileAssociationService {
+public:
+    RecordingFileAssociation();
+    ~RecordingFileAssociation() override;
+    RecordingFileAssociation(const RecordingFileAssociation&) = delete;
+    RecordingFileAssociation& operator=(const RecordingFileAssociation&) = delete;
+
+    void WriteFileAssociation() override { ++writes; }
+
+    int writes = 0;
+
+private:
+    FileAssociationService* previous_;
 };
