@@ -32,6 +32,7 @@ class QShowEvent;
 class QTimer;
 class ResultPane;
 class ResultBox;
+struct NewDocumentSettings;
 class SplitterBar;
 class ToolStrip;
 
@@ -152,9 +153,29 @@ public:
     void Toolbar2_MouseMove(int Button, float x, float y);
     void Toolbar3_MouseMove(int Button, float x, float y);
 
-    // ---- Graph list ----
+    // ---- Graph list (frmF1List.cpp) ----
+    // A row's tick changed: the visible scene follows the ticks (a ticked
+    // graph is added at the end and sampled again, but for tables and
+    // vectors), then the lists are rebuilt and the frame redrawn.
     void List1_ItemCheck(int Item);
+    // A right press opens the popup FunEdit; the current row stays.
     void List1_MouseDown(int Button, float X, float Y);
+    // Whether a graph of VisibleScene has this ID.
+    bool IsGraphShown(std::int32_t ID) const;
+    // Removes the graph at list position 1..count from both scenes and the
+    // list, rebuilds and redraws; any other position does nothing.
+    void DeleteGraph(std::int64_t Position);
+    // Empties both scenes and the list, resets GraphIDCounter, rebuilds and
+    // redraws; the result pane keeps its text.
+    void DeleteAllGraphs();
+
+    // ---- Command availability (frmF1Availability.cpp) ----
+    // The command set of each document kind; each writes its column of the
+    // availability table, playback off.
+    void EnableCommands2D();
+    void EnableCommands25D();
+    void EnableCommands3D();
+    void EnableCommandsSpecial();
 
     // ---- Documents ----
     // Opens the document at `path` through the document commands; whether it
@@ -280,6 +301,14 @@ private:
     int ScaleHeight() const;
     // frmF1Menus.cpp
     void CreateMenus();
+    // frmF1File.cpp
+    enum class ClearAt { Never, Before, AfterRotation, AfterKind };
+    void NewDocument(const NewDocumentSettings& settings);
+    void StartNewDocument(const NewDocumentSettings& settings, ClearAt clear);
+    void ClearDocument();
+    // frmF1Availability.cpp
+    void ApplyCommandSet(int set);
+    void DisableClipboardCommands();
     // frmF1Toolbars.cpp
     void CreateToolbars();
     void RunToolButton(int toolbar, int Index);

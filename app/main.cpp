@@ -1,10 +1,12 @@
 #include "app/frmF1.h"
 #include "core/ColorService.h"
 #include "core/FileAssociation.h"
+#include "core/FileDialogService.h"
 #include "core/MessageService.h"
 #include "dialogs/DialogForm.h"
 #include "platform/DesktopFileAssociation.h"
 #include "platform/GlFormat.h"
+#include "platform/QtFileDialog.h"
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtPictureReader.h"
@@ -27,6 +29,8 @@ int main(int argc, char** argv) {
     SetColorService(&colours);
     QtPictureReader pictures;
     SetPictureService(&pictures);
+    QtFileDialog files(&window);
+    SetFileDialogService(&files);
     SetDialogOwner(&window);
 
     // The command line is one text: the arguments joined by blanks, so a
@@ -37,6 +41,7 @@ int main(int argc, char** argv) {
     window.show();
     const int rc = QApplication::exec();
     SetPictureService(nullptr);
+    SetFileDialogService(nullptr);
     SetColorService(nullptr);
     SetMessageService(nullptr);
     SetFileAssociationService(nullptr);

@@ -31,3 +31,14 @@ RecordingFileAssociation::RecordingFileAssociation() : previous_(&FileAssociatio
     SetFileAssociationService(this);
 }
 RecordingFileAssociation::~RecordingFileAssociation() { SetFileAssociationService(previous_); }
+
+RecordingFileDialog::RecordingFileDialog() : previous_(&FileDialogs()) { SetFileDialogService(this); }
+RecordingFileDialog::~RecordingFileDialog() { SetFileDialogService(previous_); }
+
+std::optional<std::string> RecordingFileDialog::ChooseFile(const FileDialogRequest& request) {
+    requests.push_back(request);
+    if (script_.empty()) return std::nullopt;
+    auto a = script_.front();
+    script_.pop_front();
+    return a;
+}

@@ -4,6 +4,7 @@
 // answers from a script.
 #include "core/ColorService.h"
 #include "core/FileAssociation.h"
+#include "core/FileDialogService.h"
 #include "core/MessageService.h"
 #include "core/ResultPane.h"
 #include "tests/support/RecordingServices.h"
@@ -84,4 +85,24 @@ public:
 
 private:
     FileAssociationService* previous_;
+};
+
+// Records every file-dialog request and answers from the script (a chosen
+// path, or a cancel), then cancels.
+class RecordingFileDialog : public FileDialogService {
+public:
+    RecordingFileDialog();
+    ~RecordingFileDialog() override;
+    RecordingFileDialog(const RecordingFileDialog&) = delete;
+    RecordingFileDialog& operator=(const RecordingFileDialog&) = delete;
+
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    void Choose(const std::string& path) { script_.push_back(path); }
+    void Cancel() { script_.push_back(std::nullopt); }
+
+    std::vector<FileDialogRequest> requests;
+
+private:
+    std::deque<std::optional<std::string>> script_;
+    FileDialogService* previous_;
 };
