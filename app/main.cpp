@@ -3,7 +3,9 @@
 #include "core/FileAssociation.h"
 #include "core/FileDialogService.h"
 #include "core/MessageService.h"
+#include "core/VideoService.h"
 #include "dialogs/DialogForm.h"
+#include "platform/AviWriter.h"
 #include "platform/DesktopFileAssociation.h"
 #include "platform/GlFormat.h"
 #include "platform/QtFileDialog.h"
@@ -31,6 +33,8 @@ int main(int argc, char** argv) {
     SetPictureService(&pictures);
     QtFileDialog files(&window);
     SetFileDialogService(&files);
+    AviVideoService videos;
+    SetVideoService(&videos);
     SetDialogOwner(&window);
 
     // The command line is one text: the arguments joined by blanks, so a
@@ -40,6 +44,7 @@ int main(int argc, char** argv) {
     window.SetCommandLine(args.join(QLatin1Char(' ')));
     window.show();
     const int rc = QApplication::exec();
+    SetVideoService(nullptr);
     SetPictureService(nullptr);
     SetFileDialogService(nullptr);
     SetColorService(nullptr);

@@ -1,3 +1,5 @@
 #include "platform/DesktopFileAssociation.h"
 
-void DesktopFileAssociation::WriteFileAssociation() {}
+#include "platform/PgpAssociation.h"
+
+void DesktopFileAssociation::WriteFileAssociation() { WritePgpAssociation(); }

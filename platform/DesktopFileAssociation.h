@@ -1,7 +1,7 @@
 #pragma once
-// The ".pgp" association on this desktop. Writing it is not done yet (it comes
-// with the clipboard and files work); until then the start-up's request does
-// nothing, as a failed write would.
+// The ".pgp" association on this desktop, written at every start: the
+// per-user desktop entry, document type and icon of WritePgpAssociation
+// (PgpAssociation.h). Failures are silent.
 #include "core/FileAssociation.h"
 
 class DesktopFileAssociation : public FileAssociationService {
