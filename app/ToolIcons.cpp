@@ -144,6 +144,16 @@ void Cube(QPainter& p, int face) {
     p.drawPolygon(right);
 }
 
+// A box seen at an angle: its front face, and the top and right faces reaching
+// back to the three far corners given.
+void Box(QPainter& p, const QRectF& front, QPointF backLeft, QPointF backRight, QPointF backBottom) {
+    p.setPen(QPen(Ink, 0.9));
+    p.setBrush(QColor(200, 220, 250));
+    p.drawRect(front);
+    p.drawPolygon(QPolygonF{front.topLeft(), backLeft, backRight, front.topRight()});
+    p.drawPolygon(QPolygonF{front.topRight(), backRight, backBottom, front.bottomRight()});
+}
+
 void Page(QPainter& p) {
     p.setPen(QPen(Ink, 0.8));
     p.setBrush(Paper);
@@ -511,19 +521,9 @@ const std::map<std::string, Painter>& Painters() {
              Cube(p, 0);
              Letter(p, QStringLiteral("I"), QRectF(2, 6, 8, 8), Blue, 7);
          }},
-        {"barViewOrtho", [](QPainter& p) {
-             p.setPen(QPen(Ink, 0.9));
-             p.setBrush(QColor(200, 220, 250));
-             p.drawRect(QRectF(2, 6, 8, 8));
-             p.drawPolygon(QPolygonF{QPointF(2, 6), QPointF(6, 2), QPointF(14, 2), QPointF(10, 6)});
-             p.drawPolygon(QPolygonF{QPointF(10, 6), QPointF(14, 2), QPointF(14, 10), QPointF(10, 14)});
-         }},
+        {"barViewOrtho", [](QPainter& p) { Box(p, QRectF(2, 6, 8, 8), QPointF(6, 2), QPointF(14, 2), QPointF(14, 10)); }},
         {"barViewPer", [](QPainter& p) {
-             p.setPen(QPen(Ink, 0.9));
-             p.setBrush(QColor(200, 220, 250));
-             p.drawRect(QRectF(1.5, 4, 9, 10));
-             p.drawPolygon(QPolygonF{QPointF(1.5, 4), QPointF(7, 2), QPointF(12, 2), QPointF(10.5, 4)});
-             p.drawPolygon(QPolygonF{QPointF(10.5, 4), QPointF(12, 2), QPointF(12, 9.5), QPointF(10.5, 14)});
+             Box(p, QRectF(1.5, 4, 9, 10), QPointF(7, 2), QPointF(12, 2), QPointF(12, 9.5));
          }},
         {"barMove", [](QPainter& p) {
              Arrow(p, QPointF(8, 8), QPointF(8, 1), Ink, 1.1);
