@@ -2,7 +2,9 @@
 #include "core/Errors.h"
 #include "core/MessageService.h"
 #include "dialogs/DialogForm.h"
+#include "dialogs/MainWindowLink.h"
 #include "tests/support/ProgramState.h"
+#include "tests/support/RecordingMainWindow.h"
 #include "tests/support/RecordingServices.h"
 
 #include <QCoreApplication>
@@ -107,6 +109,30 @@ TEST(LoadedForms, InLoadOrderAndUnloadedLastFirst) {
     EXPECT_FALSE(frmSecond::Loaded());
     EXPECT_EQ(recorder.hidden, (std::vector<QObject*>{&again, &first}));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+namespace {
+
+// Without a main window the dialogs see an empty list; a double installs
+// itself while it lives.
+TEST(MainWindowLink, DefaultAndDouble) {
+    EXPECT_EQ(MainWindow().CurrentRow(), -1);
+    EXPECT_EQ(MainWindow().RowCount(), 0);
+    MainWindow().Rebuild();
+    {
+        RecordingMainWindow window;
+        window.rows = {"a", "b"};
+        window.currentRow = 1;
+        EXPECT_EQ(MainWindow().CurrentRow(), 1);
+        MainWindow().SetRowText(1, "c");
+        MainWindow().AddTickedRow("d");
+        MainWindow().EnablePlayback();
+        EXPECT_EQ(window.rows, (std::vector<std::string>{"a", "c", "d"}));
+        EXPECT_TRUE(window.playbackOn);
+    }
+    EXPECT_EQ(MainWindow().RowCount(), 0);
 }
 
 } // namespace
