@@ -3,6 +3,7 @@
 #include "render/FieldDrawing.h"
 
 #include "core/Globals.h"
+#include "graph/Cls1.h"
 #include "graph/Cls9.h"
 #include "render/CContour.h"
 #include "render/DrawingState.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -70,11 +72,20 @@ bool FillSampleGrid(const Cls9& g, SurfaceGrid& grid) {
     return grid.Fill(g.StepU, g.StepV, [&](std::int64_t i, std::int64_t j) { return g.Vert3D.Find(i, j); });
 }
 
-void DrawGridContour(const SurfaceGrid& grid, const Cls1& box, float z, std::int32_t levels,
-                     std::int32_t fillStyle, std::int32_t firstColor, std::int32_t secondColor,
-                     std::int32_t lineWidth) {
+void DrawGridContour(const SurfaceGrid& grid, float z, std::int32_t levels, std::int32_t fillStyle,
+                     std::int32_t firstColor, std::int32_t secondColor, std::int32_t lineWidth) {
     if (!grid.HasCells()) return;
     const PictureLayout layout = LayoutOf(grid);
+    // The picture's extent: that of the grid's defined positions.
+    Cls1 box{std::numeric_limits<float>::max(), std::numeric_limits<float>::lowest(), 0, 0,
+             std::numeric_limits<float>::max(), std::numeric_limits<float>::lowest()};
+    for (std::int64_t i = 0; i <= grid.StepU(); ++i)
+        for (std::int64_t j = 0; j <= grid.StepV(); ++j) {
+            const GridPoint& p = grid(i, j);
+            if (Defined(p.x)) box.MinX = std::min(box.MinX, p.x), box.MaxX = std::max(box.MaxX, p.x);
+            if (Defined(p.z)) box.MinZ = std::min(box.MinZ, p.z), box.MaxZ = std::max(box.MaxZ, p.z);
+        }
+    if (box.MinX > box.MaxX || box.MinZ > box.MaxZ) return;
     const std::int64_t alongX = layout.uAlongX ? grid.StepU() : grid.StepV();
     const std::int64_t alongY = layout.uAlongX ? grid.StepV() : grid.StepU();
     // Row r of the contour grid runs along the picture's x, at y = row r.
@@ -154,8 +165,8 @@ void DrawContourPlot(const Cls9& g) {
     SurfaceGrid grid;
     // A graph never sampled draws nothing.
     if (!FillSampleGrid(g, grid)) return;
-    const Cls1 box = g.BoxFields();
-    DrawGridContour(grid, box, box.MinY, g.ContourLevel, g.FillStyle, g.FirstColor, g.SecondColor, g.LineWidth);
+    DrawGridContour(grid, g.BoxFields().MinY, g.ContourLevel, g.FillStyle, g.FirstColor, g.SecondColor,
+                    g.LineWidth);
 }
 
 void DrawVectorField(const Cls9& g, const GraphDrawing& common) {

@@ -9,8 +9,6 @@
 // value. Which grid index runs along the picture's x and which along its y
 // (and in which sense) is read from the grid itself, so a grid of StepU x
 // StepV cells is placed right whichever of u and v the X and Y texts follow.
-#include "graph/Cls1.h"
-
 #include <cstdint>
 
 class Cls9;
@@ -35,13 +33,12 @@ struct PicturePlane {
 bool FillSampleGrid(const Cls9& graph, SurfaceGrid& grid);
 
 // The level lines of the heights of `grid` (at least one cell), placed over
-// the box's x and z ranges; `z` is the plane CContour draws in (its depth in a
-// special-graph document, 0.1 below its height in a space document). Levels
-// above MaxContourLevels count as MaxContourLevels; CContour sets its own GL
-// state and line width.
-void DrawGridContour(const SurfaceGrid& grid, const Cls1& box, float z, std::int32_t levels,
-                     std::int32_t fillStyle, std::int32_t firstColor, std::int32_t secondColor,
-                     std::int32_t lineWidth);
+// the x and z ranges of its defined points; `z` is the plane CContour draws
+// in (its depth in a special-graph document, 0.1 below its height in a space
+// document). Levels above MaxContourLevels count as MaxContourLevels; CContour
+// sets its own GL state and line width.
+void DrawGridContour(const SurfaceGrid& grid, float z, std::int32_t levels, std::int32_t fillStyle,
+                     std::int32_t firstColor, std::int32_t secondColor, std::int32_t lineWidth);
 
 // One arrow per interior grid point whose own and four neighbours' coordinates
 // are defined: from the point along the central differences of the height per

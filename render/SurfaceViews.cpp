@@ -164,7 +164,7 @@ void DrawSurfaceContourAndVectorViews(SurfaceWork& w) {
     const ViewGrid view(w);
     const float level = float(double(w.Box.MinY) - 3);
     // Black lines, drawn 0.1 above the plane in a space document.
-    if (g.ShowContour) DrawGridContour(view.Grid(), w.Box, level, g.ContourLevel, g.FillStyle, 0, 0, g.LineWidth);
+    if (g.ShowContour) DrawGridContour(view.Grid(), level, g.ContourLevel, g.FillStyle, 0, 0, g.LineWidth);
     if (g.ShowVector) {
         BeginLineState();
         glColor3f(0, 0, 0);

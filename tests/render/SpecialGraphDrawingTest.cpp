@@ -392,6 +392,44 @@ TEST_F(SpecialGraphDrawingTest, ColourMapAndVectorViewsBeneathASurface) {
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
 }
 
+TEST_F(SpecialGraphDrawingTest, ViewsOfASurfaceAnimationShowItsStaticSamples) {
+    // The frame drawn lies at x 2..6, the static samples Vert3D at x -6..-2;
+    // both rise along GL z.
+    DocumentKind = 3;
+    auto g = std::make_shared<Cls9>();
+    g->GraphType = GraphType::Surface3DAnimation;
+    g->Animation = true;
+    g->StepU = g->StepV = 2;
+    g->FillStyle = FillStyle::OneColor;
+    g->SecondColor = Red;
+    g->FirstColor = Blue;
+    g->Show = Show::FilledSurface;
+    g->Smoothness = Smoothness::Smooth;
+    g->ShowColormap = g->ShowContour = true;
+    g->ContourLevel = 4;
+    g->Vert3D.Create(2, 2);
+    g->Anim3D.Create(2, 2, FrameCount);
+    for (int i = 0; i <= 2; ++i)
+        for (int j = 0; j <= 2; ++j) {
+            g->Vert3D(i, j) = Cls2::Init(-6 + 2.0f * j, float(i), -2 + 2.0f * i);
+            g->Anim3D(i, j, 0) = Cls2::Init(2 + 2.0f * j, float(i), -2 + 2.0f * i);
+        }
+    const Feedback fb = CaptureFromAbove(g);
+    int frame = 0, view = 0;
+    for (const auto& p : fb.polygons) {
+        if (p[0].x > 1) ++frame;
+        if (p[0].x < -1) ++view;
+    }
+    EXPECT_EQ(frame, 4 * 2);
+    EXPECT_EQ(view, 4 * 2);
+    const auto lines = fb.LinesOf(0, 0, 0);
+    ASSERT_FALSE(lines.empty());
+    for (const FeedbackLine& l : lines) {
+        EXPECT_LE(l.from.x, -2 + 1e-3);
+        EXPECT_GE(l.from.x, -6 - 1e-3);
+    }
+}
+
 TEST_F(SpecialGraphDrawingTest, AbsurdLevelCountsAreBounded) {
     auto g = Field(GraphType::Contour, "u", "v", "u", 2, 2, 0, 1, 0, 1, 2'000'000'000);
     // Every level crosses the grid's two u-edges of each column once.
