@@ -34,6 +34,11 @@ std::string SinglePlainText(float value);
 std::string DoublePlainText(double value);
 // A whole number as its decimal digits.
 std::string LongText(std::int64_t value);
+// A 64-bit float with exactly `decimals` digits after "." (0..15), rounded
+// half to even, a leading zero before the point and "," between thousands
+// ("1,250.0", "-0.5"); a value that rounds to zero has no sign. "NaN", "Inf"
+// and "-Inf" for values that are not finite.
+std::string GroupedFixedText(double value, int decimals);
 
 // The numeric value of a text typed into a dialog box (counts, sizes, widths,
 // speeds): blanks, tabs and line feeds are skipped wherever they stand; then

@@ -6,6 +6,7 @@
 #include "render/FieldDrawing.h"
 #include "render/GraphDrawing.h"
 #include "render/PlaneDrawing.h"
+#include "render/SpaceCurveDrawing.h"
 #include "render/SurfaceDrawing.h"
 #include "scene/Cls11.h"
 
@@ -68,6 +69,10 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::Series:
         DrawPlaneGraph(*this, work, lngAnimStep);
         break;
+    case GraphType::Curve3D:
+    case GraphType::Curve3DAnimation:
+        DrawSpaceCurve(*this, work, lngAnimStep);
+        break;
     case GraphType::Surface3D:
     case GraphType::Table3D:
     case GraphType::Surface3DAnimation:
@@ -82,7 +87,7 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::VectorField:
         DrawVectorField(*this, work);
         break;
-    // The other kinds (space curves, strips, tables, vectors, differential
+    // The other kinds (strips, tables, vectors, differential
     // equations, limits) draw nothing until their branches exist.
     default:
         break;
