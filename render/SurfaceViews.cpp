@@ -32,6 +32,27 @@ ColorTriple HeightColour(const SurfaceWork& w, float y) {
     return {S.red + t * (F.red - S.red), S.green + t * (F.green - S.green), S.blue + t * (F.blue - S.blue)};
 }
 
+// Every cell of the grid whose corners are all defined, as one quad; each
+// corner gets its height's colour, then `place` gives its normal (from its
+// vertex normal) and its vertex.
+template <class Place>
+void DrawHeightColouredCells(const SurfaceWork& w, const SurfaceGrid& grid, const SurfaceNormals& normals,
+                             Place&& place) {
+    glBegin(GL_QUADS);
+    for (std::int64_t i = 0; i < grid.StepU(); ++i)
+        for (std::int64_t j = 0; j < grid.StepV(); ++j) {
+            if (!CellDefined(grid, i, j)) continue;
+            const std::int64_t corners[4][2] = {{i, j}, {i + 1, j}, {i + 1, j + 1}, {i, j + 1}};
+            for (const auto& c : corners) {
+                const GridPoint& p = grid(c[0], c[1]);
+                const ColorTriple colour = HeightColour(w, p.y);
+                glColor3d(colour.red, colour.green, colour.blue);
+                place(p, normals.V(c[0], c[1]));
+            }
+        }
+    glEnd();
+}
+
 // The grid the views beneath a surface read, with its normals: the grid drawn,
 // except for a surface animation, whose views show its static samples Vert3D.
 class ViewGrid {
@@ -83,21 +104,10 @@ void DrawColorMapGraph(SurfaceWork& w) {
     // Flat in the GL plane z = BoxMinY: a sample (x, y, z) at (x, z), its
     // height only its colour; the normal's y and z exchanged the same way.
     glDisable(GL_LIGHTING);
-    glBegin(GL_QUADS);
-    for (std::int64_t i = 0; i < grid.StepU(); ++i)
-        for (std::int64_t j = 0; j < grid.StepV(); ++j) {
-            if (!CellDefined(grid, i, j)) continue;
-            const std::int64_t corners[4][2] = {{i, j}, {i + 1, j}, {i + 1, j + 1}, {i, j + 1}};
-            for (const auto& c : corners) {
-                const GridPoint& p = grid(c[0], c[1]);
-                const GridPoint& n = w.Normals.V(c[0], c[1]);
-                const ColorTriple colour = HeightColour(w, p.y);
-                glNormal3d(n.x, n.z, n.y);
-                glColor3d(colour.red, colour.green, colour.blue);
-                glVertex3d(p.x, p.z, depth);
-            }
-        }
-    glEnd();
+    DrawHeightColouredCells(w, grid, w.Normals, [&](const GridPoint& p, const GridPoint& n) {
+        glNormal3d(n.x, n.z, n.y);
+        glVertex3d(p.x, p.z, depth);
+    });
     glEnable(GL_LIGHTING);
 }
 
@@ -141,21 +151,10 @@ void DrawSurfaceColorMapView(SurfaceWork& w) {
     const ViewGrid view(w);
     const SurfaceGrid& grid = view.Grid();
     const double level = double(w.Box.MinY) - 3;
-    glBegin(GL_QUADS);
-    for (std::int64_t i = 0; i < grid.StepU(); ++i)
-        for (std::int64_t j = 0; j < grid.StepV(); ++j) {
-            if (!CellDefined(grid, i, j)) continue;
-            const std::int64_t corners[4][2] = {{i, j}, {i + 1, j}, {i + 1, j + 1}, {i, j + 1}};
-            for (const auto& c : corners) {
-                const GridPoint& p = grid(c[0], c[1]);
-                const GridPoint& n = view.Normals().V(c[0], c[1]);
-                const ColorTriple colour = HeightColour(w, p.y);
-                glNormal3d(n.x, n.y, n.z);
-                glColor3d(colour.red, colour.green, colour.blue);
-                glVertex3d(p.x, level, p.z);
-            }
-        }
-    glEnd();
+    DrawHeightColouredCells(w, grid, view.Normals(), [&](const GridPoint& p, const GridPoint& n) {
+        glNormal3d(n.x, n.y, n.z);
+        glVertex3d(p.x, level, p.z);
+    });
 }
 
 void DrawSurfaceContourAndVectorViews(SurfaceWork& w) {
