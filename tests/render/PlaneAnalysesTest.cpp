@@ -224,37 +224,22 @@ TEST_F(PlaneAnalysesTest, PositionsWithoutAValueWriteNoSlopeAndDrawNothing) {
     RecordingResultPane pane;
     // sqr(x) has no value at 0 (its position line shows the undefined value)
     // and x^0.5 no derivative there.
-    auto g = Analysed("x", "sqr(x)", 0, 4, 8);
-    SetTangents(*g, {0});
-    SetNormals(*g, {0});
-    SetCircles(*g, {0});
-    Sample(*g);
-    Feedback f = Draw(*g);
-    EXPECT_EQ(pane.Text(), "函数 y=sqr(x)\r\n"
-                           "    切点: x=0, y=0.12345\r\n"
-                           "\r\n"
-                           "    法线位置: x=0, y=0.12345\r\n"
-                           "\r\n"
-                           "    曲率圆:\r\n");
-    EXPECT_TRUE(LinesOf(f, QieColour).empty());
-    EXPECT_TRUE(LinesOf(f, NmlColour).empty());
-    EXPECT_TRUE(LinesOf(f, CurvColour).empty());
-
-    g = Analysed("x", "x^0.5", 0, 4, 8);
-    SetTangents(*g, {0});
-    SetNormals(*g, {0});
-    SetCircles(*g, {0});
-    Sample(*g);
-    f = Draw(*g);
-    EXPECT_EQ(pane.Text(), "函数 y=x^0.5\r\n"
-                           "    切点: x=0, y=0\r\n"
-                           "\r\n"
-                           "    法线位置: x=0, y=0\r\n"
-                           "\r\n"
-                           "    曲率圆:\r\n");
-    EXPECT_TRUE(LinesOf(f, QieColour).empty());
-    EXPECT_TRUE(LinesOf(f, NmlColour).empty());
-    EXPECT_TRUE(LinesOf(f, CurvColour).empty());
+    std::shared_ptr<Cls9> g;
+    for (const char* function : {"sqr(x)", "x^0.5"}) {
+        SCOPED_TRACE(function);
+        g = Analysed("x", function, 0, 4, 8);
+        SetTangents(*g, {0});
+        SetNormals(*g, {0});
+        SetCircles(*g, {0});
+        Sample(*g);
+        const Feedback f = Draw(*g);
+        const std::string y = std::string(function) == "sqr(x)" ? "0.12345" : "0";
+        EXPECT_EQ(pane.Text(), std::string("函数 y=") + function + "\r\n    切点: x=0, y=" + y +
+                                   "\r\n\r\n    法线位置: x=0, y=" + y + "\r\n\r\n    曲率圆:\r\n");
+        EXPECT_TRUE(LinesOf(f, QieColour).empty());
+        EXPECT_TRUE(LinesOf(f, NmlColour).empty());
+        EXPECT_TRUE(LinesOf(f, CurvColour).empty());
+    }
 
     // Empty lists with the options on: the separators and the head line.
     g->QieNum = g->NmlNum = g->CurvNum = 0;
@@ -264,6 +249,7 @@ TEST_F(PlaneAnalysesTest, PositionsWithoutAValueWriteNoSlopeAndDrawNothing) {
     // A count beyond the 50 positions of a list (only from a document) takes 50.
     g->QieNum = 60;
     for (int k = 1; k <= 50; ++k) g->QieX(k) = float(k) / 20;
+    Feedback f;
     EXPECT_NO_THROW(f = Draw(*g));
     EXPECT_EQ(LinesOf(f, QieColour).size(), 50u);
 }
@@ -510,13 +496,7 @@ TEST_F(PlaneAnalysesTest, TheBranchEndsWithLightingOnAfterEveryAnalysis) {
     glDisable(GL_LIGHTING);
     glLineWidth(8);
     g->Draw();
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
-    GLfloat width = 0;
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(width, 1.0f);
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    ExpectLineStateEnded(1);
 }
 
 } // namespace

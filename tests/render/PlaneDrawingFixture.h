@@ -117,6 +117,18 @@ protected:
         return g;
     }
 
+    // The state the plane branch ends with: lighting on, smoothing and
+    // blending off, the line width last set.
+    static void ExpectLineStateEnded(float width) {
+        EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+        EXPECT_FALSE(glIsEnabled(GL_BLEND));
+        EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
+        GLfloat actual = 0;
+        glGetFloatv(GL_LINE_WIDTH, &actual);
+        EXPECT_EQ(actual, width);
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    }
+
     static Feedback Draw(Cls9& g, std::int32_t frame = 0) {
         return CaptureFeedback(Side, Range, [&] { g.Draw(frame); });
     }

@@ -274,20 +274,13 @@ TEST_F(PlaneDrawingTest, BranchEndsWithLightingOnAndSmoothingOff) {
     glEnable(GL_BLEND);
     glEnable(GL_LINE_SMOOTH);
     g->Draw();
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
-    GLfloat width = 0;
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(width, 2.0f);
+    ExpectLineStateEnded(2);
 
     // A width GL refuses draws as 1 instead of the width left by earlier drawing.
     glLineWidth(8);
     g->LineWidth = 0;
     g->Draw();
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(width, 1.0f);
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    ExpectLineStateEnded(1);
 
     // An implicit graph leaves the state as it was.
     g->FunForm = FunForm::Implicit;
