@@ -60,6 +60,11 @@ TEST(Der, DeriveAppliesOneRulePerOperatorAndFunction) {
         {"x^-0.5", "1 -0.5 * x -1.5 ^ *"},
         {"2*-x", "0 x min * 2 1 min * + x min 0 ^ /"},
         {"x^0.1", "1 0.1 * x -0.9 ^ *"},
+        // r and u count as the variable too.
+        {"R", "1"},
+        {"U", "1"},
+        {"r^3", "1 3 * r 2 ^ *"},
+        {"sin(r)", "1 r cos *"},
     };
     for (const auto& c : cases) {
         RecordingMessageBox box;
