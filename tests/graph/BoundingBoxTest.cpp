@@ -402,6 +402,28 @@ const std::vector<Case>& Cases() {
              Put(g.Vert3D(0, 0), {-1, UndefinedValue, 0});
          },
          0, Box(-1, 0, 0, UndefinedValue, 0, 0), nullptr},
+        // A point on an axis: 0..0 on the two axes where it is 0.
+        {"point (0, 0, 5) on the z axis",
+         [](Cls9& g) {
+             g.GraphType = GraphType::Point;
+             ASSERT_TRUE(g.Vert3D.Create(1, 1));
+             Put(g.Vert3D(0, 0), {0, 0, 5});
+         },
+         0, Box(0, 0, 0, 0, 0, 5), nullptr},
+        {"point (0, 3, 0) on the y axis",
+         [](Cls9& g) {
+             g.GraphType = GraphType::Point;
+             ASSERT_TRUE(g.Vert3D.Create(1, 1));
+             Put(g.Vert3D(0, 0), {0, 3, 0});
+         },
+         0, Box(0, 0, 0, 3, 0, 0), nullptr},
+        {"point (-4, 0, 0) on the x axis",
+         [](Cls9& g) {
+             g.GraphType = GraphType::Point;
+             ASSERT_TRUE(g.Vert3D.Create(1, 1));
+             Put(g.Vert3D(0, 0), {-4, 0, 0});
+         },
+         0, Box(-4, 0, 0, 0, 0, 0), nullptr},
         {"point animation at frame k",
          [](Cls9& g) {
              g.GraphType = GraphType::PointAnimation;
