@@ -31,10 +31,13 @@ namespace {
     SceneBox = Cls1();
 });
 
-// The plane background and grid, and the coordinate system, are drawn by the
-// axes drawing; until it exists they add nothing to the lists.
-void DrawPlaneBackgroundAndGrid(const Cls1& /*box*/) {}
-void DrawCoordinateSystem(const Cls1& /*box*/) {}
+// The plane background and grid, behind the graphs.
+void DrawPlaneBackgroundAndGrid(const Cls1& box) {
+    Axes.DrawBackground(box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ);
+    Axes.Draw2DGrid(box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ);
+}
+// The coordinate system of the document kind, over the graphs.
+void DrawCoordinateSystem(const Cls1& box) { Axes.Draw(2, box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ); }
 
 // Compiles `body` into list `list`; the list is ended also when the body
 // raises, and the error goes on.

@@ -1,7 +1,9 @@
 #include "app/frmF1.h"
 #include "core/ColorService.h"
 #include "core/MessageService.h"
+#include "core/VideoService.h"
 #include "dialogs/DialogForm.h"
+#include "platform/AviWriter.h"
 #include "platform/GlFormat.h"
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
@@ -23,12 +25,15 @@ int main(int argc, char** argv) {
     SetColorService(&colours);
     QtPictureReader pictures;
     SetPictureService(&pictures);
+    AviVideoService videos;
+    SetVideoService(&videos);
     SetDialogOwner(&window);
 
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) window.SetCommandLineDocument(args.at(1));
     window.show();
     const int rc = QApplication::exec();
+    SetVideoService(nullptr);
     SetPictureService(nullptr);
     SetColorService(nullptr);
     SetMessageService(nullptr);

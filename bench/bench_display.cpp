@@ -1,13 +1,14 @@
 // Rebuilding the display lists (the work of every trackball mouse move) and
 // redrawing them (every paint, zoom, pan and animation tick), for a scene of
 // 50 point graphs in a plane (flat markers) and a space document (spheres),
-// and for a space document with one 200 x 200 surface.
+// for a space document with one 200 x 200 surface, a plane sine and a helix.
 // Runs in the shown main window; needs a display (xvfb-run).
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "graph/Cls9.h"
 #include "platform/GlDrawingArea.h"
 #include "platform/GlFormat.h"
+#include "scene/Cls3.h"
 #include "scene/Cls8.h"
 
 #include <QApplication>
@@ -103,6 +104,52 @@ void BM_RedrawSurfaceScene(benchmark::State& state) {
     state.SetLabel("200x200 surface");
 }
 BENCHMARK(BM_RedrawSurfaceScene)->Unit(benchmark::kMillisecond);
+
+// A plane document: y = sin(x) with the given number of segments and its
+// roots, over the background, both grids and the axes (every trackball move
+// of a plane view rebuilds this list).
+void BM_RebuildPlaneSineScene(benchmark::State& state) {
+    DocumentKind = 1;
+    VisibleScene = Cls8();
+    Axes.Show = true;
+    Axes.ShowprimaryGrid = Axes.ShowSecondaryGrid = Axes.ShowBackground = true;
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "y=sin(x)", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x",
+                                         "sin(x)", 1, std::int32_t(state.range(0)), 0, 0, -10, 10,
+                                         FillStyle::OneColor, 0, 0, 255, 2, 1, Show::FilledSurface,
+                                         Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    g->Show2DCurve = true;
+    g->ShowRoot = true;
+    g->RootSymbol = Symbol::FilledCircle;
+    g->GetPoints();
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+    RebuildLoop(state);
+    Axes.ShowprimaryGrid = Axes.ShowSecondaryGrid = Axes.ShowBackground = false;
+}
+BENCHMARK(BM_RebuildPlaneSineScene)->Arg(200)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+// A space document: a helix of the given number of segments with a tangent
+// line and a normal plane, over the panel axes with their grids and labels.
+void BM_RebuildHelixScene(benchmark::State& state) {
+    DocumentKind = 3;
+    VisibleScene = Cls8();
+    Axes.Show = true;
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "H", GraphType::Curve3D, CoordType::Cartesian, "4*cos(u)", "4*sin(u)",
+                                         "u/2", std::int32_t(state.range(0)), 1, 0, 12.5664f, 0, 0,
+                                         FillStyle::OneColor, 0, 255, 0, 1, Material::Metal, Show::FilledSurface,
+                                         Smoothness::Smooth);
+    g->FunForm = FunForm::Parametric;
+    g->ShowTangent = g->ShowNormal = true;
+    g->TangentNum = g->NormalNum = 1;
+    g->TangentX(1) = 1;
+    g->NormalX(1) = 2;
+    g->GetPoints();
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+    VisibleScene.RotPitch = -15;
+    VisibleScene.RotYaw = 45;
+    RebuildLoop(state);
+}
+BENCHMARK(BM_RebuildHelixScene)->Arg(200)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
