@@ -8,6 +8,7 @@
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
 #include "tests/app/ShownWindowFixture.h"
+#include "tests/render/TableGraph.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -28,16 +29,6 @@ protected:
             for (int x = 0; x < img.width(); ++x) n += like(img.pixel(x, y)) ? 1 : 0;
         return n;
     }
-    // Whether a pixel within two of the one at drawing (x, y) is accepted.
-    template <class Like>
-    static bool Near(const QImage& img, double x, double y, Like&& like) {
-        const int px = int(std::lround((x / Camera.VolWidth + 0.5) * img.width()));
-        const int py = int(std::lround((0.5 - y / Camera.VolHeight) * img.height()));
-        for (int dx = -2; dx <= 2; ++dx)
-            for (int dy = -2; dy <= 2; ++dy)
-                if (like(img.pixel(px + dx, py + dy))) return true;
-        return false;
-    }
     static bool Reddish(QRgb p) { return qRed(p) > 150 && qGreen(p) < 110 && qBlue(p) < 110; }
     static bool Greenish(QRgb p) { return qGreen(p) > 150 && qRed(p) < 110 && qBlue(p) < 110; }
     static bool Bluish(QRgb p) { return qBlue(p) > 150 && qRed(p) < 110 && qGreen(p) < 110; }
@@ -48,17 +39,13 @@ TEST_F(TableAndStripSceneTest, TwentyPointTableDrawsItsPolylineFittedCurveAndMar
     Axes.Show = true;
     Camera.Zoom(0.5f);
     // 20 points as the table dialog stores them, x = -9.5..9.5.
-    auto g = std::make_shared<Cls9>();
-    g->ID = 1;
-    g->GraphType = GraphType::Table2D;
-    g->CoordType = CoordType::PlaneCartesian;
-    g->FunForm = FunForm::Explicit;
-    g->StepU = 1;
-    g->StepV = 19;
+    TablePoints points;
     for (int j = 0; j < 20; ++j) {
         const float x = -9.5f + float(j);
-        g->VertTab3D(0, j) = Cls2::Init(x, float(3 * std::sin(x / 2) + x / 3), 0);
+        points.emplace_back(x, float(3 * std::sin(x / 2) + x / 3));
     }
+    auto g = TableGraph(GraphType::Table2D, points);
+    g->ID = 1;
     g->LineColor = RGB(255, 0, 0);
     g->LineWidth = 2;
     g->Show2DLine = g->Show2DScatter = g->ShowSmoothCurve = true;
@@ -79,7 +66,7 @@ TEST_F(TableAndStripSceneTest, TwentyPointTableDrawsItsPolylineFittedCurveAndMar
     // A marker at every point, over both lines.
     for (int j = 0; j < 20; ++j) {
         const Cls2& p = g->VertTab3D(0, j);
-        EXPECT_TRUE(Near(img, p.x / Scale2D, p.y / Scale2D, Bluish)) << j;
+        EXPECT_TRUE(NearDrawingPoint(img, p.x / Scale2D, p.y / Scale2D, Bluish)) << j;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "scene/Cls8.h"
 
 #include "tests/render/OrthoViewFixture.h"
+#include "tests/render/TableGraph.h"
 #include "tests/support/GlFeedback.h"
 
 #include <gtest/gtest.h>
@@ -23,19 +24,11 @@ constexpr std::int32_t LineColour = 255;         // red
 constexpr std::int32_t CurveColour = 65280;      // green
 constexpr std::int32_t MarkerColour = 16711680;  // blue
 
-using Points = std::vector<std::pair<float, float>>;
+using Points = TablePoints;
 
-// A plane table as the table dialog's OK makes it: the points (x, y, 0) in
-// row 0 of the table, StepU 1, StepV one less than the count, every view on;
-// nothing sampled.
+// A plane table as the table dialog's OK makes it, every view on.
 std::shared_ptr<Cls9> Table(const Points& points) {
-    auto g = std::make_shared<Cls9>();
-    g->StepV = std::int32_t(points.size()) - 1;
-    g->StepU = 1;
-    for (std::size_t j = 0; j < points.size(); ++j)
-        g->VertTab3D(0, std::int64_t(j)) = Cls2::Init(points[j].first, points[j].second, 0);
-    g->CoordType = CoordType::PlaneCartesian;
-    g->GraphType = GraphType::Table2D;
+    auto g = TableGraph(GraphType::Table2D, points);
     g->FillStyle = FillStyle::OneColor;
     g->FirstColor = g->SecondColor = 16711680;
     g->LineColor = LineColour;
@@ -43,7 +36,6 @@ std::shared_ptr<Cls9> Table(const Points& points) {
     g->Material = Material::Metal;
     g->Show = Show::Wireframe;
     g->Smoothness = Smoothness::Faceted;
-    g->FunForm = FunForm::Explicit;
     g->Show2DLine = g->Show2DScatter = g->ShowSmoothCurve = true;
     g->ScatterColor = MarkerColour;
     g->ScatterSize = 2;

@@ -7,6 +7,7 @@
 #include "scene/Cls8.h"
 
 #include "tests/render/OrthoViewFixture.h"
+#include "tests/render/TableGraph.h"
 #include "tests/support/GlFeedback.h"
 
 #include <gtest/gtest.h>
@@ -39,23 +40,16 @@ std::shared_ptr<Cls9> Strip(const std::string& y, const std::string& z, float fr
     return g;
 }
 
-// A strip table as its dialog's OK makes it: the points (x, y, 0) in row 0 of
-// the table, StepU 1, StepV one less than the count; nothing sampled.
-std::shared_ptr<Cls9> StripTable(const std::vector<std::pair<float, float>>& points) {
-    auto g = std::make_shared<Cls9>();
-    g->StepV = std::int32_t(points.size()) - 1;
-    g->StepU = 1;
-    for (std::size_t j = 0; j < points.size(); ++j)
-        g->VertTab3D(0, std::int64_t(j)) = Cls2::Init(points[j].first, points[j].second, 0);
-    g->CoordType = CoordType::PlaneCartesian;
-    g->GraphType = GraphType::Table25D;
+// A strip table as its dialog's OK makes it: filled, faceted, second colour
+// red, first blue, along x.
+std::shared_ptr<Cls9> StripTable(const TablePoints& points) {
+    auto g = TableGraph(GraphType::Table25D, points);
     g->FillStyle = FillStyle::LeftToRight;
     g->FirstColor = Blue;
     g->SecondColor = Red;
     g->Material = Material::Silky;
     g->Show = Show::FilledSurface;
     g->Smoothness = Smoothness::Faceted;
-    g->FunForm = FunForm::Explicit;
     return g;
 }
 
