@@ -1,11 +1,12 @@
 #include "app/frmF1.h"
 
+#include "app/GlFont.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "graph/Cls9.h"
 #include "platform/GlDrawingArea.h"
 #include "platform/GlOutlineFont.h"
-#include "platform/GlText.h"
+#include "render/GlText.h"
 #include "scene/Cls10.h"
 #include "scene/Cls3.h"
 #include "scene/Cls4.h"

@@ -1,7 +1,7 @@
 #include "app/frmF1.h"
 #include "core/ColorService.h"
 #include "core/MessageService.h"
-#include "platform/DialogForm.h"
+#include "dialogs/DialogForm.h"
 #include "platform/GlFormat.h"
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"

@@ -7,7 +7,7 @@
 #include "core/ResultPane.h"
 #include "graph/Cls9.h"
 #include "platform/GlDrawingArea.h"
-#include "platform/GlText.h"
+#include "render/GlText.h"
 #include "scene/Cls10.h"
 #include "scene/Cls3.h"
 #include "scene/Cls4.h"

@@ -2,11 +2,11 @@
 // area again, as uncovering it does, so the new light shows at once.
 #include "app/frmF1.h"
 #include "core/Globals.h"
+#include "dialogs/DialogForm.h"
+#include "dialogs/frmF8.h"
 #include "graph/Cls9.h"
-#include "platform/DialogForm.h"
 #include "platform/GlDrawingArea.h"
 #include "scene/Cls10.h"
-#include "scene/frmF8.h"
 #include "tests/scene/SceneFixture.h"
 
 #include <QCheckBox>

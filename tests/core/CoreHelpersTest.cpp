@@ -2,6 +2,7 @@
 #include "core/GbkCodec.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
+#include "core/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,21 @@ TEST(GbkCodec, RoundTripAndInvalidInput) {
         EXPECT_FALSE(GbkToUtf8(bad).has_value());
     EXPECT_FALSE(Utf8ToGbk("\xC3").has_value());
     EXPECT_EQ(GbkToUtf8(""), std::string());
+}
+
+TEST(Utf8, CodePointsAndIllFormedParts) {
+    const struct { std::string text; std::u32string points; } cases[] = {
+        {"", U""}, {"a1 ", U"a1 "}, {"二维", U"二维"}, {"\xC3\xA9", U"\u00E9"}, {"\xF0\x9F\x98\x80", U"\U0001F600"},
+        // A truncated sequence is one replacement; a stray continuation byte,
+        // an overlong form and an encoded surrogate are one per maximal part.
+        {"\xE4\xBA", U"\uFFFD"}, {"a\xE4\xBA" "b", U"a\uFFFDb"}, {"\x80\x80", U"\uFFFD\uFFFD"},
+        {"\xC0\xAF", U"\uFFFD\uFFFD"}, {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"}, {"\xF5", U"\uFFFD"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Utf8ToCodePoints(c.text), c.points) << c.text;
+    for (char32_t c : {U'a', U'\u00E9', U'二', U'\U0001F600', U'\u007F', U'\u0800', U'\U0010FFFF'})
+        EXPECT_EQ(Utf8ToCodePoints(CodePointToUtf8(c)), std::u32string(1, c)) << std::uint32_t(c);
+    EXPECT_EQ(CodePointToUtf8(0xD800), "\xEF\xBF\xBD");
+    EXPECT_EQ(CodePointToUtf8(0x110000), "\xEF\xBF\xBD");
 }
 
 TEST(MessageService, RecordingDoubleRecordsAndAnswersFromScript) {

@@ -1,7 +1,8 @@
+#include "app/GlFont.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "platform/GlOutlineFont.h"
-#include "platform/GlText.h"
+#include "render/GlText.h"
 
 #include <QFontDatabase>
 #include <QImage>

@@ -1,5 +1,5 @@
-#include "platform/DialogForm.h"
-#include "platform/FormControls.h"
+#include "dialogs/DialogForm.h"
+#include "dialogs/FormControls.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

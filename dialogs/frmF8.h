@@ -1,6 +1,6 @@
 #pragma once
 // The light dialog "光照属性": edits the program's Light.
-#include "platform/DialogForm.h"
+#include "dialogs/DialogForm.h"
 
 #include <array>
 

@@ -1,8 +1,7 @@
-#include "platform/DialogForm.h"
-
-#include "platform/GlDrawingArea.h"
+#include "dialogs/DialogForm.h"
 
 #include <QCloseEvent>
+#include <QOpenGLWidget>
 #include <QPointer>
 
 namespace {
@@ -33,7 +32,7 @@ void FormBase::Unload() {
     // an uncovered window is, so they show what the dialog changed (the light,
     // say): a GL widget keeps its last picture otherwise.
     if (QWidget* under = parentWidget())
-        for (GlDrawingArea* area : under->findChildren<GlDrawingArea*>()) area->update();
+        for (QOpenGLWidget* area : under->findChildren<QOpenGLWidget*>()) area->update();
 }
 
 void FormBase::closeEvent(QCloseEvent* event) {

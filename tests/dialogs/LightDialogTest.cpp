@@ -1,6 +1,6 @@
 #include "core/MessageService.h"
+#include "dialogs/frmF8.h"
 #include "scene/Cls10.h"
-#include "scene/frmF8.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

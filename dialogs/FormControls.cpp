@@ -1,4 +1,4 @@
-#include "platform/FormControls.h"
+#include "dialogs/FormControls.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

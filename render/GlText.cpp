@@ -1,12 +1,7 @@
-#include "platform/GlText.h"
+#include "render/GlText.h"
 
 #include "core/GbkCodec.h"
-#include "core/Globals.h"
-#include "core/MessageService.h"
-#include "platform/GlOutlineFont.h"
-
-#include <QList>
-#include <QString>
+#include "core/Utf8.h"
 
 #include <GL/gl.h>
 
@@ -17,9 +12,8 @@ namespace {
 std::string AnsiBytes(const std::string& utf8) {
     if (std::optional<std::string> gbk = Utf8ToGbk(utf8)) return *gbk;
     std::string out;
-    for (char32_t u : QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toUcs4()) {
-        const std::string one = QString::fromUcs4(&u, 1).toStdString();
-        const std::optional<std::string> gbk = Utf8ToGbk(one);
+    for (char32_t u : Utf8ToCodePoints(utf8)) {
+        const std::optional<std::string> gbk = Utf8ToGbk(CodePointToUtf8(u));
         out += gbk ? *gbk : std::string("?");
     }
     return out;
@@ -36,23 +30,6 @@ std::int32_t GetBlue(std::int32_t c) { return (c / 65536) & 255; }
 
 void SetGLColor(std::int32_t c) {
     glColor3f(float(GetRed(c) / 255.0), float(GetGreen(c) / 255.0), float(GetBlue(c) / 255.0));
-}
-
-bool CreateGLFont(std::int32_t& base, const std::string& faceName, std::int32_t /*height*/,
-                  std::int32_t weight, bool italic, std::int32_t colour) {
-    SetGLColor(colour);
-    const GLuint first = glGenLists(OutlineFontGlyphCount);
-    base = std::int32_t(first);
-    if (first == 0) {
-        MsgBox("无法创建字体。", MsgIcon::Critical);
-        return false;
-    }
-    if (!BuildOutlineFontLists(first, faceName, weight, italic, 0.1f)) {
-        MsgBox("无法创建字体。", MsgIcon::Critical);
-        glDeleteLists(first, OutlineFontGlyphCount);
-        return false;
-    }
-    return true;
 }
 
 void DrawGLText(std::int32_t listBase, const std::string& text, float x, float y, float z,

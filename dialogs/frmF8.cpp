@@ -1,10 +1,10 @@
-#include "scene/frmF8.h"
+#include "dialogs/frmF8.h"
 
 #include "core/Errors.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "core/NumberText.h"
-#include "platform/FormControls.h"
+#include "dialogs/FormControls.h"
 #include "scene/Cls10.h"
 
 #include <QCheckBox>
