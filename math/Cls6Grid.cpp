@@ -1,0 +1,490 @@
+// Evaluation of a prepared text over a grid: the parts a row shares are
+// computed once per row, those a column shares once per column, and the rest
+// for a whole row at a time, one step over every column before the next step.
+// Nothing computed ahead has an effect of its own: a failure, fault or empty
+// result is kept for its node and replayed when that node is asked for.
+#include "core/Errors.h"
+#include "math/Cls6.h"
+#include "math/Cls6Run.h"
+#include "math/Cls6Steps.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <memory>
+
+using namespace cls6steps;
+
+namespace {
+
+// What the evaluation of one node ended with.
+struct NodeResult {
+    float value = 0;
+    bool empty = false;
+    Outcome outcome{};
+    std::int8_t fault = -1; // a MathFault::Kind, or -1
+};
+
+std::int8_t FaultKind(double value) {
+    return static_cast<std::int8_t>(std::isnan(value) ? MathFault::Kind::Invalid : MathFault::Kind::Overflow);
+}
+
+// Steps a row can run for every column at once: no RND (its draws belong to
+// the order the nodes are asked in) and nothing that raises an error.
+bool RowSteps(const std::vector<Cls6Step>& steps) {
+    for (const Cls6Step& op : steps)
+        if (op.code == Rnd || op.code == BadToken || op.code == PopEmpty || op.code == NumberOverflow)
+            return false;
+    return true;
+}
+
+} // namespace
+
+struct Cls6Grid::State {
+    StagedSteps steps;
+    // The float variables the text reads, and whether it reads NN.
+    std::uint8_t slots[8] = {};
+    std::uint8_t slotCount = 0;
+    bool readsN = false;
+    int outer = -1;
+    int inner = -1;
+    std::size_t columns = 0;
+    std::vector<float> innerValues; // the inner variable at each column
+    std::vector<std::uint32_t> innerBits;
+    // The value slots the steps read as lanes that are the same in every
+    // lane (variables, row parts), filled for each row.
+    std::vector<std::uint32_t> scalarSlots;
+    std::vector<std::uint32_t> rowParts;
+    std::vector<std::uint32_t> columnParts;
+    std::vector<std::uint8_t> isColumnPart;
+
+    // The column parts were computed for these fixed values (all but the outer
+    // and inner variables) and mode.
+    bool columnsValid = false;
+    std::uint64_t columnKey[9] = {};
+    bool columnDegree = false;
+
+    // Scalars: the variables, then the values of the row parts; their
+    // outcomes. Lanes (one value per column): per value slot, the stack,
+    // the registers, and the column parts with their outcomes.
+    std::vector<double> scalars;
+    std::vector<PartOutcome> rowOutcomes;
+    std::vector<double> slotLanes;
+    std::vector<double> stack;
+    std::vector<double> registers;
+    std::vector<double> columnValues;
+    std::vector<PartOutcome> columnOutcomes;
+    std::vector<double> scratch;
+    std::vector<std::uint8_t> dead;
+    std::vector<NodeResult> results;   // of the nodes whose status is not 0
+    std::vector<Settled> settled;
+
+    double* Lanes(std::vector<double>& v, std::size_t k) { return v.data() + k * columns; }
+
+    void Compute(const Cls6Variables& v, bool bolDegree);
+    void ComputeColumns(bool bolDegree);
+    void RunRow(bool bolDegree);
+};
+
+namespace {
+
+// Runs part steps for one set of values, keeping what they ended with.
+void RunPart(const std::vector<Cls6Step>& steps, const RunContext& context, double& value, PartOutcome& outcome) {
+    outcome = PartOutcome{};
+    try {
+        bool empty = false;
+        outcome.outcome = RunSteps(steps.data(), context, value, empty);
+    } catch (const MathFault& fault) {
+        outcome.fault = static_cast<std::int8_t>(fault.GetKind());
+    }
+}
+
+} // namespace
+
+void Cls6Grid::State::ComputeColumns(bool bolDegree) {
+    // One column at a time, with the scalars of the fixed variables.
+    std::vector<double> values(scalars.begin(), scalars.begin() + kFirstPartSlot);
+    values.resize(scalars.size(), 0.0);
+    std::vector<double> partStack(std::max<std::size_t>(steps.maxDepth, 1));
+    std::vector<double> partRegisters(std::max<std::size_t>(steps.registers, 1));
+    const RunContext context{partStack.data(), partRegisters.data(), values.data(), nullptr, nullptr, bolDegree};
+    for (std::size_t c = 0; c < columns; ++c) {
+        values[inner] = innerValues[c];
+        for (std::size_t i = 0; i < columnParts.size(); ++i)
+            RunPart(steps.parts[columnParts[i]], context, Lanes(columnValues, i)[c],
+                    columnOutcomes[i * columns + c]);
+    }
+    for (std::size_t i = 0; i < columnParts.size(); ++i) {
+        const double* values = Lanes(columnValues, i);
+        std::copy(values, values + columns, Lanes(slotLanes, kFirstPartSlot + columnParts[i]));
+    }
+}
+
+void Cls6Grid::State::Compute(const Cls6Variables& v, bool bolDegree) {
+    for (std::uint8_t k = 0; k < slotCount; ++k) scalars[slots[k]] = v.Slot(slots[k]);
+    scalars[8] = static_cast<double>(v.n);
+    // The column parts, when the fixed values or the mode changed.
+    std::uint64_t fixed[9] = {};
+    for (std::uint8_t k = 0; k < slotCount; ++k)
+        if (slots[k] != outer && slots[k] != inner) fixed[slots[k]] = std::bit_cast<std::uint32_t>(v.Slot(slots[k]));
+    if (readsN) fixed[8] = static_cast<std::uint32_t>(v.n);
+    if (!columnsValid || bolDegree != columnDegree || !std::equal(fixed, fixed + 9, columnKey)) {
+        std::copy(fixed, fixed + 9, columnKey);
+        columnDegree = bolDegree;
+        ComputeColumns(bolDegree);
+        columnsValid = true;
+    }
+    // The row parts.
+    std::vector<double> partStack(std::max<std::size_t>(steps.maxDepth, 1));
+    std::vector<double> partRegisters(std::max<std::size_t>(steps.registers, 1));
+    const RunContext context{partStack.data(), partRegisters.data(), scalars.data(), nullptr, nullptr, bolDegree};
+    for (std::uint32_t k : rowParts) RunPart(steps.parts[k], context, scalars[kFirstPartSlot + k], rowOutcomes[k]);
+    RunRow(bolDegree);
+}
+
+void Cls6Grid::State::RunRow(bool bolDegree) {
+    const std::size_t n = columns;
+    // The lanes that are the same in every column (the inner variable and the
+    // column parts have theirs already).
+    for (std::uint32_t slot : scalarSlots) {
+        double* lanes = Lanes(slotLanes, slot);
+        std::fill(lanes, lanes + n, scalars[slot]);
+    }
+    std::fill(dead.begin(), dead.end(), 0);
+    std::uint8_t* const gone = dead.data();
+    NodeResult* const result = results.data();
+    Settled* const settle = settled.data();
+    const auto fail = [&](std::size_t i, const Outcome& outcome) {
+        if (gone[i] == 0) {
+            gone[i] = 1;
+            settle[i].status = 1;
+            result[i] = NodeResult{};
+            result[i].outcome = outcome;
+        }
+    };
+    const auto fault = [&](std::size_t i, std::int8_t kind) {
+        if (gone[i] == 0) {
+            gone[i] = 1;
+            settle[i].status = 1;
+            result[i] = NodeResult{};
+            result[i].fault = kind;
+        }
+    };
+    // The checks of every arithmetic step: a result that is not finite faults.
+    const auto check = [&](std::size_t i, double r) {
+        if (!std::isfinite(r)) [[unlikely]]
+            fault(i, FaultKind(r));
+    };
+    const auto divide = [&](std::size_t i, double a, double b, double& out) {
+        if (std::fabs(b) < 1e-6) {
+            fail(i, Reported(kDivisionByZero));
+            return;
+        }
+        out = a / b;
+        check(i, out);
+    };
+    const auto raise = [&](std::size_t i, double a, double b, double& out) {
+        if (std::fabs(b) < 1e-6) {
+            out = 1;
+            return;
+        }
+        if (a < 0 && b != std::floor(b)) {
+            fail(i, Reported(kNegativePower));
+            return;
+        }
+        out = std::pow(a, b);
+        if (std::isinf(out) && a == 0) fault(i, static_cast<std::int8_t>(MathFault::Kind::DivisionByZero));
+        else check(i, out);
+    };
+
+    std::size_t depth = 0; // lanes on the stack
+    const auto top = [&](std::size_t below = 0) { return Lanes(this->stack, depth - 1 - below); };
+    for (const Cls6Step* step = steps.point.data();; ++step) {
+        const Cls6Step& op = *step;
+        switch (op.code) {
+        case End: {
+            const double* t = depth > 0 ? top() : nullptr;
+            for (std::size_t i = 0; i < n; ++i) {
+                if (gone[i] != 0) continue;
+                if (t == nullptr) {
+                    gone[i] = 1;
+                    settle[i].status = 1;
+                    result[i] = NodeResult{};
+                    result[i].empty = true;
+                    continue;
+                }
+                const float f = static_cast<float>(t[i]);
+                if (std::isfinite(f)) [[likely]] {
+                    settle[i] = Settled{f, 0};
+                } else {
+                    try {
+                        settle[i] = Settled{ToSingle(t[i]), 0};
+                    } catch (const MathFault& e) {
+                        fault(i, static_cast<std::int8_t>(e.GetKind()));
+                    }
+                }
+            }
+            return;
+        }
+        case Number: {
+            double* d = Lanes(this->stack, depth++);
+            std::fill(d, d + n, op.value);
+            break;
+        }
+        case Variable: {
+            const double* s = Lanes(slotLanes, op.index);
+            std::copy(s, s + n, Lanes(this->stack, depth++));
+            break;
+        }
+        case Load: {
+            const double* s = Lanes(registers, op.index);
+            std::copy(s, s + n, Lanes(this->stack, depth++));
+            break;
+        }
+        case Store: {
+            const double* t = top();
+            std::copy(t, t + n, Lanes(registers, op.index));
+            break;
+        }
+        case Part: {
+            double* d = Lanes(this->stack, depth++);
+            if (isColumnPart[op.index] == 0) {
+                const PartOutcome& part = rowOutcomes[op.index];
+                if (part.fault >= 0 || Failed(part.outcome)) {
+                    for (std::size_t i = 0; i < n; ++i) {
+                        if (part.fault >= 0) fault(i, part.fault);
+                        else fail(i, part.outcome);
+                    }
+                }
+                std::fill(d, d + n, scalars[kFirstPartSlot + op.index]);
+            } else {
+                const std::size_t k = static_cast<std::size_t>(
+                    std::find(columnParts.begin(), columnParts.end(), op.index) - columnParts.begin());
+                const double* values = Lanes(columnValues, k);
+                const PartOutcome* outcomes = columnOutcomes.data() + k * n;
+                for (std::size_t i = 0; i < n; ++i) {
+                    if (outcomes[i].fault >= 0) fault(i, outcomes[i].fault);
+                    else if (Failed(outcomes[i].outcome)) fail(i, outcomes[i].outcome);
+                    d[i] = values[i];
+                }
+            }
+            break;
+        }
+        case SetTop: {
+            double* t = top();
+            std::fill(t, t + n, op.value);
+            break;
+        }
+        case Square: {
+            double* t = top();
+            for (std::size_t i = 0; i < n; ++i) {
+                t[i] = t[i] * t[i];
+                check(i, t[i]);
+            }
+            break;
+        }
+        case Neg: {
+            double* t = top();
+            for (std::size_t i = 0; i < n; ++i) t[i] = -t[i];
+            break;
+        }
+// A binary step: `a` the left operand and the result, `b` the right one.
+#define VX_LANES(CODE, LEFT, RIGHT, POP, BODY)                                                     \
+    case CODE: {                                                                                   \
+        double* t = top();                                                                         \
+        [[maybe_unused]] const double* s = top(1);                                                 \
+        [[maybe_unused]] const double* v = Lanes(slotLanes, op.index);                             \
+        [[maybe_unused]] const double* r = Lanes(registers, op.index);                             \
+        [[maybe_unused]] const double k = op.value;                                                \
+        double* out = POP ? Lanes(this->stack, depth - 2) : t;                                     \
+        for (std::size_t i = 0; i < n; ++i) {                                                      \
+            const double a = LEFT;                                                                 \
+            const double b = RIGHT;                                                                \
+            BODY                                                                                   \
+        }                                                                                          \
+        if (POP) --depth;                                                                          \
+        break;                                                                                     \
+    }
+#define VX_ARITH(EXPR) out[i] = EXPR; check(i, out[i]);
+#define VX_FOUR(ADD, SUB, MUL, DIV, RSUB, RDIV, OPERAND)                                           \
+    VX_LANES(ADD, t[i], OPERAND, false, VX_ARITH(a + b))                                           \
+    VX_LANES(SUB, t[i], OPERAND, false, VX_ARITH(a - b))                                           \
+    VX_LANES(MUL, t[i], OPERAND, false, VX_ARITH(a * b))                                           \
+    VX_LANES(DIV, t[i], OPERAND, false, divide(i, a, b, out[i]);)                                  \
+    VX_LANES(RSUB, OPERAND, t[i], false, VX_ARITH(a - b))                                          \
+    VX_LANES(RDIV, OPERAND, t[i], false, divide(i, a, b, out[i]);)
+        VX_LANES(Add, s[i], t[i], true, VX_ARITH(a + b))
+        VX_LANES(Sub, s[i], t[i], true, VX_ARITH(a - b))
+        VX_LANES(Mul, s[i], t[i], true, VX_ARITH(a * b))
+        VX_LANES(Div, s[i], t[i], true, divide(i, a, b, out[i]);)
+        VX_LANES(Pow, s[i], t[i], true, raise(i, a, b, out[i]);)
+        VX_FOUR(AddK, SubK, MulK, DivK, RSubK, RDivK, k)
+        VX_FOUR(AddV, SubV, MulV, DivV, RSubV, RDivV, v[i])
+        VX_FOUR(AddR, SubR, MulR, DivR, RSubR, RDivR, r[i])
+        VX_LANES(PowK, t[i], k, false, raise(i, a, b, out[i]);)
+        VX_LANES(RPowK, k, t[i], false, raise(i, a, b, out[i]);)
+#undef VX_FOUR
+#undef VX_ARITH
+#undef VX_LANES
+        case Sqr: {
+            double* t = top();
+            for (std::size_t i = 0; i < n; ++i) {
+                if (gone[i] != 0) continue;
+                if (t[i] < 1e-7) fail(i, Reported(kSqrArgument));
+                else t[i] = std::sqrt(t[i]);
+            }
+            break;
+        }
+        case Log: {
+            double* t = top();
+            for (std::size_t i = 0; i < n; ++i) {
+                if (gone[i] != 0) continue;
+                if (t[i] <= 0.00001) fail(i, Reported(kLogArgument));
+                else t[i] = std::log(t[i]);
+            }
+            break;
+        }
+        case Exp: {
+            double* t = top();
+            for (std::size_t i = 0; i < n; ++i) {
+                if (gone[i] != 0) continue;
+                t[i] = std::exp(t[i]);
+                check(i, t[i]);
+            }
+            break;
+        }
+        case Sin:
+        case Cos:
+        case Atan:
+            if (!bolDegree) {
+                double* t = top();
+                for (std::size_t i = 0; i < n; ++i) {
+                    if (gone[i] != 0) continue;
+                    t[i] = op.code == Sin ? std::sin(t[i]) : op.code == Cos ? std::cos(t[i]) : std::atan(t[i]);
+                }
+                break;
+            }
+            [[fallthrough]];
+        default: {
+            // The functions, one lane at a time; a lane that already failed
+            // is not computed again.
+            double* t = top();
+            for (std::size_t i = 0; i < n; ++i) {
+                if (gone[i] != 0) continue;
+                try {
+                    const Outcome outcome = ApplyFunction(op.code, t[i], bolDegree, t[i]);
+                    if (Failed(outcome)) fail(i, outcome);
+                } catch (const MathFault& e) {
+                    fault(i, static_cast<std::int8_t>(e.GetKind()));
+                }
+            }
+            break;
+        }
+        }
+    }
+}
+
+Cls6Grid::Cls6Grid() = default;
+Cls6Grid::Cls6Grid(Cls6Grid&&) noexcept = default;
+Cls6Grid& Cls6Grid::operator=(Cls6Grid&&) noexcept = default;
+Cls6Grid::~Cls6Grid() = default;
+
+Cls6Grid::Cls6Grid(const Cls6::Compiled& text, int outer, int inner, std::vector<float> innerValues)
+    : text_(text) {
+    const Cls6::Program* program = text.program_.get();
+    if (program == nullptr || program->tree == nullptr || inner < 0 || inner > 7 || outer > 7 ||
+        outer == inner || innerValues.empty())
+        return;
+    for (float value : innerValues)
+        if (!std::isfinite(value)) return;
+    auto state = std::make_unique<State>();
+    const unsigned innerBit = 1u << inner;
+    const unsigned outerBit = outer >= 0 ? 1u << outer : 0u;
+    StagedSteps& steps = state->steps;
+    if (!Stage(*program->tree, innerBit | kRandomBit, outerBit | kRandomBit, steps)) {
+        // Nothing to compute ahead: the rewritten steps, for a row at a time.
+        steps = StagedSteps{};
+        steps.point = program->hasFolded ? program->folded : program->ops;
+        steps.maxDepth = program->maxDepth;
+        steps.registers = program->registers;
+    }
+    if (!RowSteps(steps.point)) return;
+    std::copy_n(program->floatSlots, program->floatSlotCount, state->slots);
+    state->slotCount = program->floatSlotCount;
+    state->readsN = (program->readMask & (1u << 8)) != 0;
+    state->outer = outer;
+    state->inner = inner;
+    state->columns = innerValues.size();
+    state->innerValues = std::move(innerValues);
+    const std::size_t parts = steps.parts.size();
+    state->isColumnPart.assign(parts, 0);
+    for (std::uint32_t k = 0; k < parts; ++k) {
+        if (steps.partPerColumn[k] == 0) {
+            state->rowParts.push_back(k);
+        } else {
+            state->columnParts.push_back(k);
+            state->isColumnPart[k] = 1;
+        }
+    }
+    const std::size_t n = state->columns;
+    const std::size_t slots = kFirstPartSlot + parts;
+    state->scalars.assign(slots, 0.0);
+    state->rowOutcomes.assign(parts, PartOutcome{});
+    state->slotLanes.assign(slots * n, 0.0);
+    state->stack.assign(std::max<std::size_t>(steps.maxDepth, 1) * n, 0.0);
+    state->registers.assign(std::max<std::size_t>(steps.registers, 1) * n, 0.0);
+    state->columnValues.assign(state->columnParts.size() * n, 0.0);
+    state->columnOutcomes.assign(state->columnParts.size() * n, PartOutcome{});
+    state->dead.assign(n, 0);
+    state->results.assign(n, NodeResult{});
+    state->settled.assign(n, Settled{0, 1});
+    for (float value : state->innerValues) state->innerBits.push_back(std::bit_cast<std::uint32_t>(value));
+    std::copy(state->innerValues.begin(), state->innerValues.end(), state->Lanes(state->slotLanes, inner));
+    // The slots the steps read: the inner variable and the column parts have
+    // lanes of their own, the others are filled for each row.
+    std::vector<std::uint8_t> read(slots, 0);
+    for (const Cls6Step& op : steps.point)
+        if (op.code == Variable || (op.code >= AddV && op.code <= RDivV)) read[op.index] = 1;
+    for (std::uint32_t slot = 0; slot < slots; ++slot) {
+        const bool columnPart = slot >= kFirstPartSlot && state->isColumnPart[slot - kFirstPartSlot] != 0;
+        if (read[slot] != 0 && static_cast<int>(slot) != inner && !columnPart) state->scalarSlots.push_back(slot);
+    }
+
+    for (std::uint8_t k = 0; k < state->slotCount; ++k)
+        if (state->slots[k] != inner) keySlots_[keySlotCount_++] = state->slots[k];
+    readsN_ = state->readsN;
+    inner_ = static_cast<std::uint8_t>(inner);
+    columns_ = n;
+    innerBits_ = state->innerBits.data();
+    settled_ = state->settled.data();
+    state_ = std::move(state);
+}
+
+bool Cls6Grid::EvaluateNode(Cls6& engine, std::int64_t column, bool bolDegree, float& sngResult,
+                            const Cls6Variables& v) {
+    State* const s = state_.get();
+    // A node that is no node of the grid is evaluated alone.
+    if (s == nullptr || static_cast<std::uint64_t>(column) >= columns_ ||
+        Bits(v.Slot(inner_)) != innerBits_[column])
+        return engine.Evaluate(text_, bolDegree, sngResult, v);
+    if (!valid_ || bolDegree != degree_ || !SameRow(v)) {
+        // A new row: every variable read must be finite for the rewritten steps.
+        valid_ = false;
+        for (std::uint8_t k = 0; k < keySlotCount_; ++k)
+            if (!std::isfinite(v.Slot(keySlots_[k]))) return engine.Evaluate(text_, bolDegree, sngResult, v);
+        for (std::uint8_t k = 0; k < keySlotCount_; ++k) key_[keySlots_[k]] = Bits(v.Slot(keySlots_[k]));
+        key_[8] = static_cast<std::uint32_t>(v.n);
+        degree_ = bolDegree;
+        s->Compute(v, bolDegree);
+        valid_ = true;
+    }
+    const std::size_t c = static_cast<std::size_t>(column);
+    if (s->settled[c].status == 0) {
+        sngResult = s->settled[c].value;
+        return true;
+    }
+    const NodeResult& r = s->results[c];
+    if (r.fault >= 0) throw MathFault(static_cast<MathFault::Kind>(r.fault));
+    if (Failed(r.outcome)) return EndWithFailure(r.outcome, sngResult);
+    return false; // nothing left on the stack
+}
