@@ -107,7 +107,7 @@ void BM_Grid(benchmark::State& state) {
     Cls6 engine;
     std::vector<float> columns;
     for (int j = 0; j < kGrid; ++j) columns.push_back(GridValue(j));
-    Cls6Grid grid(text, 2, 3, columns);
+    Cls6Grid grid(text, 1u << 2, 3, columns);
     Cls6Variables v;
     for (auto _ : state) {
         float sum = 0;

@@ -100,6 +100,45 @@ BENCHMARK(BM_SurfaceWithPartialsEvaluationsOnly)->Unit(benchmark::kMillisecond);
            0 * 2 * std::pow(x, 1);
 }
 
+// The same three arrays by plain C++ computing the simplified formulas of
+// the surface and its two partials.
+[[gnu::noinline]] double SimplifiedByX(double x, double y) { return std::cos(x) * std::cos(y) + 2 * x; }
+[[gnu::noinline]] double SimplifiedByY(double x, double y) { return -(std::sin(x) * std::sin(y)); }
+
+void BM_SurfaceWithPartialsPlainCppSimplified(benchmark::State& state) {
+    ResetProgramState();
+    const auto graph = SurfaceGraph();
+    Cls9& g = *graph;
+    const float step = static_cast<float>(6.0 / kGrid);
+    for (auto _ : state) {
+        g.Vert3D.Create(kGrid, kGrid);
+        g.VertPX.Create(kGrid, kGrid);
+        g.VertPY.Create(kGrid, kGrid);
+        for (int j = 0; j <= kGrid; ++j) {
+            const float u = Position(-3, step, j);
+            for (int i = 0; i <= kGrid; ++i) {
+                const float v = Position(-3, step, i);
+                const double x = u, y = v;
+                SamplePoint& p = g.Vert3D(j, i);
+                p.z = Clip90(x);
+                p.x = Clip90(y);
+                p.y = Clip90(static_cast<float>(Surface(x, y)));
+                SamplePoint& px = g.VertPX(j, i);
+                px.z = u;
+                px.x = v;
+                px.y = static_cast<float>(SimplifiedByX(x, y));
+                SamplePoint& py = g.VertPY(j, i);
+                py.z = u;
+                py.x = v;
+                py.y = static_cast<float>(SimplifiedByY(x, y));
+            }
+        }
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * (kGrid + 1) * (kGrid + 1));
+}
+BENCHMARK(BM_SurfaceWithPartialsPlainCppSimplified)->Unit(benchmark::kMillisecond);
+
 void BM_SurfaceWithPartialsPlainCpp(benchmark::State& state) {
     ResetProgramState();
     const auto graph = SurfaceGraph();
@@ -114,15 +153,15 @@ void BM_SurfaceWithPartialsPlainCpp(benchmark::State& state) {
             for (int i = 0; i <= kGrid; ++i) {
                 const float v = Position(-3, step, i);
                 const double x = u, y = v;
-                Cls2& p = g.Vert3D(j, i);
+                SamplePoint& p = g.Vert3D(j, i);
                 p.z = Clip90(x);
                 p.x = Clip90(y);
                 p.y = Clip90(static_cast<float>(Surface(x, y)));
-                Cls2& px = g.VertPX(j, i);
+                SamplePoint& px = g.VertPX(j, i);
                 px.z = u;
                 px.x = v;
                 px.y = static_cast<float>(SurfaceByX(x, y));
-                Cls2& py = g.VertPY(j, i);
+                SamplePoint& py = g.VertPY(j, i);
                 py.z = u;
                 py.x = v;
                 py.y = static_cast<float>(SurfaceByY(x, y));
@@ -182,7 +221,7 @@ void BM_SurfaceAnimationPlainCpp(benchmark::State& state) {
                 const float v = Position(-3, step, i);
                 for (int k = 0; k <= kFrames; ++k) {
                     const float t = Position(0, dT, k);
-                    Cls2& p = g.Anim3D(j, i, k);
+                    SamplePoint& p = g.Anim3D(j, i, k);
                     p.z = clip(u, ViewMinZ, ViewMaxZ);
                     p.x = clip(v, ViewMinX, ViewMaxX);
                     p.y = clip(static_cast<float>(Wave(u, v, t)),

@@ -142,20 +142,20 @@ private:
     bool folding_ = true;
 };
 
-// One prepared text evaluated at the nodes of a grid whose rows bind the
-// variable slot `outer` and whose columns bind `inner` (0..7 for U..T; -1 for
-// no outer variable: a single row), the inner variable taking innerValues[c]
-// at column c, every other variable the same at every node of a row. The
-// parts of the text that read neither the inner variable nor RND are computed
-// once per row, those that read neither the outer variable nor RND once per
-// column, and the rest for all columns of a row together. Each node gives
-// exactly what Cls6::Evaluate gives for the same values (value, failure,
-// message, raised fault) when it is asked for, in any order; a node whose
-// values are not the grid's, and a text that draws RND, are evaluated alone.
+// One prepared text evaluated at the nodes of a grid: along a row the
+// variable slot `inner` (0..7 for U..T) takes innerValues[c] at column c, and
+// the variables of `rowVariables` (one bit per slot) change from row to row;
+// every other variable keeps its value. The parts of the text that read
+// neither the inner variable nor RND are computed once per row, those that
+// read neither a row variable nor RND once per column, and the rest for all
+// columns of a row together. Each node gives exactly what Cls6::Evaluate
+// gives for the same values (value, failure, message, raised fault) when it is
+// asked for, in any order; a node whose values are not the grid's, and a text
+// that draws RND, are evaluated alone.
 class Cls6Grid {
 public:
     Cls6Grid();
-    Cls6Grid(const Cls6::Compiled& text, int outer, int inner, std::vector<float> innerValues);
+    Cls6Grid(const Cls6::Compiled& text, unsigned rowVariables, int inner, std::vector<float> innerValues);
     Cls6Grid(Cls6Grid&&) noexcept;
     Cls6Grid& operator=(Cls6Grid&&) noexcept;
     ~Cls6Grid();

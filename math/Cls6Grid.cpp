@@ -1,8 +1,8 @@
 // Evaluation of a prepared text over a grid: the parts a row shares are
 // computed once per row, those a column shares once per column, and the rest
-// for a whole row at a time, one step over every column before the next step.
-// Nothing computed ahead has an effect of its own: a failure, fault or empty
-// result is kept for its node and replayed when that node is asked for.
+// for a whole row at a time, one step over a run of columns before the next
+// step. Nothing computed ahead has an effect of its own: a failure, fault or
+// empty result is kept for its node and replayed when that node is asked for.
 #include "core/Errors.h"
 #include "math/Cls6.h"
 #include "math/Cls6Run.h"
@@ -12,14 +12,17 @@
 #include <bit>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 using namespace cls6steps;
 
 namespace {
 
-// What the evaluation of one node ended with.
+// Columns computed together: bounds the memory of a row's stack.
+constexpr std::size_t kRun = 256;
+
+// What the evaluation of a node ended with when it gave no value.
 struct NodeResult {
-    float value = 0;
     bool empty = false;
     Outcome outcome{};
     std::int8_t fault = -1; // a MathFault::Kind, or -1
@@ -38,56 +41,6 @@ bool RowSteps(const std::vector<Cls6Step>& steps) {
     return true;
 }
 
-} // namespace
-
-struct Cls6Grid::State {
-    StagedSteps steps;
-    // The float variables the text reads, and whether it reads NN.
-    std::uint8_t slots[8] = {};
-    std::uint8_t slotCount = 0;
-    bool readsN = false;
-    int outer = -1;
-    int inner = -1;
-    std::size_t columns = 0;
-    std::vector<float> innerValues; // the inner variable at each column
-    std::vector<std::uint32_t> innerBits;
-    // The value slots the steps read as lanes that are the same in every
-    // lane (variables, row parts), filled for each row.
-    std::vector<std::uint32_t> scalarSlots;
-    std::vector<std::uint32_t> rowParts;
-    std::vector<std::uint32_t> columnParts;
-    std::vector<std::uint8_t> isColumnPart;
-
-    // The column parts were computed for these fixed values (all but the outer
-    // and inner variables) and mode.
-    bool columnsValid = false;
-    std::uint64_t columnKey[9] = {};
-    bool columnDegree = false;
-
-    // Scalars: the variables, then the values of the row parts; their
-    // outcomes. Lanes (one value per column): per value slot, the stack,
-    // the registers, and the column parts with their outcomes.
-    std::vector<double> scalars;
-    std::vector<PartOutcome> rowOutcomes;
-    std::vector<double> slotLanes;
-    std::vector<double> stack;
-    std::vector<double> registers;
-    std::vector<double> columnValues;
-    std::vector<PartOutcome> columnOutcomes;
-    std::vector<double> scratch;
-    std::vector<std::uint8_t> dead;
-    std::vector<NodeResult> results;   // of the nodes whose status is not 0
-    std::vector<Settled> settled;
-
-    double* Lanes(std::vector<double>& v, std::size_t k) { return v.data() + k * columns; }
-
-    void Compute(const Cls6Variables& v, bool bolDegree);
-    void ComputeColumns(bool bolDegree);
-    void RunRow(bool bolDegree);
-};
-
-namespace {
-
 // Runs part steps for one set of values, keeping what they ended with.
 void RunPart(const std::vector<Cls6Step>& steps, const RunContext& context, double& value, PartOutcome& outcome) {
     outcome = PartOutcome{};
@@ -101,22 +54,70 @@ void RunPart(const std::vector<Cls6Step>& steps, const RunContext& context, doub
 
 } // namespace
 
+struct Cls6Grid::State {
+    StagedSteps steps;
+    // The float variables the text reads, and whether it reads NN.
+    std::uint8_t slots[8] = {};
+    std::uint8_t slotCount = 0;
+    bool readsN = false;
+    unsigned rowVariables = 0;
+    int inner = -1;
+    std::size_t columns = 0;
+    std::vector<double> innerValues; // the inner variable at each column
+    std::vector<std::uint32_t> innerBits;
+    std::vector<std::uint32_t> rowParts;
+    std::vector<std::uint32_t> columnParts;
+    // Per value slot: its column part (index into columnParts), or -1.
+    std::vector<std::int32_t> columnPartOf;
+    // The value slots the steps read that are the same in every column (the
+    // variables other than the inner one, the row parts).
+    std::vector<std::uint32_t> scalarSlots;
+
+    // The column parts were computed for these fixed values (all but the row
+    // and inner variables) and mode.
+    bool columnsValid = false;
+    std::uint64_t columnKey[9] = {};
+    bool columnDegree = false;
+
+    // Scalars by value slot: the variables, then the row parts, with the
+    // outcomes of the row parts. Per column: the column parts (part-major)
+    // and their outcomes, and each node's result.
+    std::vector<double> scalars;
+    std::vector<PartOutcome> rowOutcomes;
+    std::vector<double> columnValues;
+    std::vector<PartOutcome> columnOutcomes;
+    std::vector<std::uint8_t> dead;
+    std::unique_ptr<Settled[]> settled;
+    // The results of the nodes whose status is not 0, by column (sorted once
+    // the row is computed).
+    std::vector<std::pair<std::size_t, NodeResult>> results;
+    const NodeResult& ResultOf(std::size_t column) const {
+        return std::lower_bound(results.begin(), results.end(), column,
+                                [](const auto& entry, std::size_t c) { return entry.first < c; })
+            ->second;
+    }
+    // Lanes of a run of columns: the scalar slots spread out, the stack and
+    // the registers.
+    std::vector<double> spread;
+    std::vector<double> stack;
+    std::vector<double> registers;
+    std::vector<double> partStack;
+    std::vector<double> partRegisters;
+
+    void Compute(const Cls6Variables& v, bool bolDegree);
+    void ComputeColumns(bool bolDegree);
+    void RunColumns(std::size_t first, std::size_t count, bool bolDegree);
+};
+
 void Cls6Grid::State::ComputeColumns(bool bolDegree) {
     // One column at a time, with the scalars of the fixed variables.
-    std::vector<double> values(scalars.begin(), scalars.begin() + kFirstPartSlot);
-    values.resize(scalars.size(), 0.0);
-    std::vector<double> partStack(std::max<std::size_t>(steps.maxDepth, 1));
-    std::vector<double> partRegisters(std::max<std::size_t>(steps.registers, 1));
+    std::vector<double> values(scalars);
     const RunContext context{partStack.data(), partRegisters.data(), values.data(), nullptr, nullptr, bolDegree};
     for (std::size_t c = 0; c < columns; ++c) {
         values[inner] = innerValues[c];
         for (std::size_t i = 0; i < columnParts.size(); ++i)
-            RunPart(steps.parts[columnParts[i]], context, Lanes(columnValues, i)[c],
+            RunPart(steps.parts[columnParts[i]], context, columnValues[i * columns + c],
                     columnOutcomes[i * columns + c]);
-    }
-    for (std::size_t i = 0; i < columnParts.size(); ++i) {
-        const double* values = Lanes(columnValues, i);
-        std::copy(values, values + columns, Lanes(slotLanes, kFirstPartSlot + columnParts[i]));
     }
 }
 
@@ -124,53 +125,55 @@ void Cls6Grid::State::Compute(const Cls6Variables& v, bool bolDegree) {
     for (std::uint8_t k = 0; k < slotCount; ++k) scalars[slots[k]] = v.Slot(slots[k]);
     scalars[8] = static_cast<double>(v.n);
     // The column parts, when the fixed values or the mode changed.
-    std::uint64_t fixed[9] = {};
-    for (std::uint8_t k = 0; k < slotCount; ++k)
-        if (slots[k] != outer && slots[k] != inner) fixed[slots[k]] = std::bit_cast<std::uint32_t>(v.Slot(slots[k]));
-    if (readsN) fixed[8] = static_cast<std::uint32_t>(v.n);
-    if (!columnsValid || bolDegree != columnDegree || !std::equal(fixed, fixed + 9, columnKey)) {
-        std::copy(fixed, fixed + 9, columnKey);
-        columnDegree = bolDegree;
-        ComputeColumns(bolDegree);
-        columnsValid = true;
+    if (!columnParts.empty()) {
+        std::uint64_t fixed[9] = {};
+        for (std::uint8_t k = 0; k < slotCount; ++k)
+            if ((rowVariables >> slots[k] & 1u) == 0 && slots[k] != inner)
+                fixed[slots[k]] = std::bit_cast<std::uint32_t>(v.Slot(slots[k]));
+        if (readsN && (rowVariables >> 8 & 1u) == 0) fixed[8] = static_cast<std::uint32_t>(v.n);
+        if (!columnsValid || bolDegree != columnDegree || !std::equal(fixed, fixed + 9, columnKey)) {
+            std::copy(fixed, fixed + 9, columnKey);
+            columnDegree = bolDegree;
+            ComputeColumns(bolDegree);
+            columnsValid = true;
+        }
     }
-    // The row parts.
-    std::vector<double> partStack(std::max<std::size_t>(steps.maxDepth, 1));
-    std::vector<double> partRegisters(std::max<std::size_t>(steps.registers, 1));
+    // The row parts, then the row.
     const RunContext context{partStack.data(), partRegisters.data(), scalars.data(), nullptr, nullptr, bolDegree};
     for (std::uint32_t k : rowParts) RunPart(steps.parts[k], context, scalars[kFirstPartSlot + k], rowOutcomes[k]);
-    RunRow(bolDegree);
+    for (std::size_t j = 0; j < scalarSlots.size(); ++j)
+        std::fill_n(spread.data() + j * kRun, kRun, scalars[scalarSlots[j]]);
+    results.clear();
+    for (std::size_t first = 0; first < columns; first += kRun)
+        RunColumns(first, std::min(kRun, columns - first), bolDegree);
+    std::sort(results.begin(), results.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
-void Cls6Grid::State::RunRow(bool bolDegree) {
-    const std::size_t n = columns;
-    // The lanes that are the same in every column (the inner variable and the
-    // column parts have theirs already).
-    for (std::uint32_t slot : scalarSlots) {
-        double* lanes = Lanes(slotLanes, slot);
-        std::fill(lanes, lanes + n, scalars[slot]);
-    }
-    std::fill(dead.begin(), dead.end(), 0);
-    std::uint8_t* const gone = dead.data();
-    NodeResult* const result = results.data();
-    Settled* const settle = settled.data();
+void Cls6Grid::State::RunColumns(std::size_t first, std::size_t n, bool bolDegree) {
+    // Where each value slot's lanes are for these columns.
+    std::vector<const double*> slotLanes(scalars.size(), nullptr);
+    slotLanes[inner] = innerValues.data() + first;
+    for (std::size_t j = 0; j < scalarSlots.size(); ++j) slotLanes[scalarSlots[j]] = spread.data() + j * kRun;
+    for (std::size_t slot = 0; slot < slotLanes.size(); ++slot)
+        if (columnPartOf[slot] >= 0)
+            slotLanes[slot] = columnValues.data() + static_cast<std::size_t>(columnPartOf[slot]) * columns + first;
+
+    std::uint8_t* const gone = dead.data() + first;
+    std::fill_n(gone, n, 0);
+    Settled* const settle = settled.get() + first;
+    const auto settleWith = [&](std::size_t i, const NodeResult& result) {
+        gone[i] = 1;
+        settle[i].status = 1;
+        results.emplace_back(first + i, result);
+    };
     const auto fail = [&](std::size_t i, const Outcome& outcome) {
-        if (gone[i] == 0) {
-            gone[i] = 1;
-            settle[i].status = 1;
-            result[i] = NodeResult{};
-            result[i].outcome = outcome;
-        }
+        if (gone[i] == 0) settleWith(i, NodeResult{false, outcome, -1});
     };
     const auto fault = [&](std::size_t i, std::int8_t kind) {
-        if (gone[i] == 0) {
-            gone[i] = 1;
-            settle[i].status = 1;
-            result[i] = NodeResult{};
-            result[i].fault = kind;
-        }
+        if (gone[i] == 0) settleWith(i, NodeResult{false, Outcome{}, kind});
     };
-    // The checks of every arithmetic step: a result that is not finite faults.
+    // The checks of the steps, as the evaluator makes them: an arithmetic
+    // result that is not finite faults; "/" and "^" have their guards.
     const auto check = [&](std::size_t i, double r) {
         if (!std::isfinite(r)) [[unlikely]]
             fault(i, FaultKind(r));
@@ -196,9 +199,11 @@ void Cls6Grid::State::RunRow(bool bolDegree) {
         if (std::isinf(out) && a == 0) fault(i, static_cast<std::int8_t>(MathFault::Kind::DivisionByZero));
         else check(i, out);
     };
+    const auto lanes = [n](std::vector<double>& v, std::size_t k) { return v.data() + k * kRun; };
+    (void)n;
 
     std::size_t depth = 0; // lanes on the stack
-    const auto top = [&](std::size_t below = 0) { return Lanes(this->stack, depth - 1 - below); };
+    const auto top = [&](std::size_t below = 0) { return lanes(stack, depth - 1 - below); };
     for (const Cls6Step* step = steps.point.data();; ++step) {
         const Cls6Step& op = *step;
         switch (op.code) {
@@ -207,10 +212,7 @@ void Cls6Grid::State::RunRow(bool bolDegree) {
             for (std::size_t i = 0; i < n; ++i) {
                 if (gone[i] != 0) continue;
                 if (t == nullptr) {
-                    gone[i] = 1;
-                    settle[i].status = 1;
-                    result[i] = NodeResult{};
-                    result[i].empty = true;
+                    settleWith(i, NodeResult{true, Outcome{}, -1});
                     continue;
                 }
                 const float f = static_cast<float>(t[i]);
@@ -227,28 +229,29 @@ void Cls6Grid::State::RunRow(bool bolDegree) {
             return;
         }
         case Number: {
-            double* d = Lanes(this->stack, depth++);
+            double* d = lanes(stack, depth++);
             std::fill(d, d + n, op.value);
             break;
         }
         case Variable: {
-            const double* s = Lanes(slotLanes, op.index);
-            std::copy(s, s + n, Lanes(this->stack, depth++));
+            const double* s = slotLanes[op.index];
+            std::copy(s, s + n, lanes(stack, depth++));
             break;
         }
         case Load: {
-            const double* s = Lanes(registers, op.index);
-            std::copy(s, s + n, Lanes(this->stack, depth++));
+            const double* s = lanes(registers, op.index);
+            std::copy(s, s + n, lanes(stack, depth++));
             break;
         }
         case Store: {
             const double* t = top();
-            std::copy(t, t + n, Lanes(registers, op.index));
+            std::copy(t, t + n, lanes(registers, op.index));
             break;
         }
         case Part: {
-            double* d = Lanes(this->stack, depth++);
-            if (isColumnPart[op.index] == 0) {
+            double* d = lanes(stack, depth++);
+            const std::int32_t column = columnPartOf[kFirstPartSlot + op.index];
+            if (column < 0) {
                 const PartOutcome& part = rowOutcomes[op.index];
                 if (part.fault >= 0 || Failed(part.outcome)) {
                     for (std::size_t i = 0; i < n; ++i) {
@@ -258,10 +261,9 @@ void Cls6Grid::State::RunRow(bool bolDegree) {
                 }
                 std::fill(d, d + n, scalars[kFirstPartSlot + op.index]);
             } else {
-                const std::size_t k = static_cast<std::size_t>(
-                    std::find(columnParts.begin(), columnParts.end(), op.index) - columnParts.begin());
-                const double* values = Lanes(columnValues, k);
-                const PartOutcome* outcomes = columnOutcomes.data() + k * n;
+                const std::size_t at = static_cast<std::size_t>(column) * columns + first;
+                const double* values = columnValues.data() + at;
+                const PartOutcome* outcomes = columnOutcomes.data() + at;
                 for (std::size_t i = 0; i < n; ++i) {
                     if (outcomes[i].fault >= 0) fault(i, outcomes[i].fault);
                     else if (Failed(outcomes[i].outcome)) fail(i, outcomes[i].outcome);
@@ -288,15 +290,16 @@ void Cls6Grid::State::RunRow(bool bolDegree) {
             for (std::size_t i = 0; i < n; ++i) t[i] = -t[i];
             break;
         }
-// A binary step: `a` the left operand and the result, `b` the right one.
+// A binary step: `a` the left operand, `b` the right one, the result into
+// `out` (the left operand's lanes).
 #define VX_LANES(CODE, LEFT, RIGHT, POP, BODY)                                                     \
     case CODE: {                                                                                   \
         double* t = top();                                                                         \
-        [[maybe_unused]] const double* s = top(1);                                                 \
-        [[maybe_unused]] const double* v = Lanes(slotLanes, op.index);                             \
-        [[maybe_unused]] const double* r = Lanes(registers, op.index);                             \
+        [[maybe_unused]] const double* s = POP ? top(1) : nullptr;                                 \
+        [[maybe_unused]] const double* v = slotLanes[op.index < slotLanes.size() ? op.index : 0];  \
+        [[maybe_unused]] const double* r = lanes(registers, op.index);                             \
         [[maybe_unused]] const double k = op.value;                                                \
-        double* out = POP ? Lanes(this->stack, depth - 2) : t;                                     \
+        double* out = POP ? lanes(stack, depth - 2) : t;                                           \
         for (std::size_t i = 0; i < n; ++i) {                                                      \
             const double a = LEFT;                                                                 \
             const double b = RIGHT;                                                                \
@@ -326,6 +329,8 @@ void Cls6Grid::State::RunRow(bool bolDegree) {
 #undef VX_FOUR
 #undef VX_ARITH
 #undef VX_LANES
+        // The commonest functions written out; the others one lane at a time
+        // through the evaluator's own. A lane that failed is not computed again.
         case Sqr: {
             double* t = top();
             for (std::size_t i = 0; i < n; ++i) {
@@ -366,8 +371,6 @@ void Cls6Grid::State::RunRow(bool bolDegree) {
             }
             [[fallthrough]];
         default: {
-            // The functions, one lane at a time; a lane that already failed
-            // is not computed again.
             double* t = top();
             for (std::size_t i = 0; i < n; ++i) {
                 if (gone[i] != 0) continue;
@@ -389,19 +392,20 @@ Cls6Grid::Cls6Grid(Cls6Grid&&) noexcept = default;
 Cls6Grid& Cls6Grid::operator=(Cls6Grid&&) noexcept = default;
 Cls6Grid::~Cls6Grid() = default;
 
-Cls6Grid::Cls6Grid(const Cls6::Compiled& text, int outer, int inner, std::vector<float> innerValues)
+Cls6Grid::Cls6Grid(const Cls6::Compiled& text, unsigned rowVariables, int inner, std::vector<float> innerValues)
     : text_(text) {
     const Cls6::Program* program = text.program_.get();
-    if (program == nullptr || program->tree == nullptr || inner < 0 || inner > 7 || outer > 7 ||
-        outer == inner || innerValues.empty())
+    if (program == nullptr || program->tree == nullptr || inner < 0 || inner > 7 ||
+        (rowVariables & (1u << inner)) != 0 || innerValues.empty())
         return;
     for (float value : innerValues)
         if (!std::isfinite(value)) return;
     auto state = std::make_unique<State>();
-    const unsigned innerBit = 1u << inner;
-    const unsigned outerBit = outer >= 0 ? 1u << outer : 0u;
     StagedSteps& steps = state->steps;
-    if (!Stage(*program->tree, innerBit | kRandomBit, outerBit | kRandomBit, steps)) {
+    // Parts of a column pay only where there are rows to share them.
+    const unsigned rowFree = (1u << inner) | kRandomBit;
+    const unsigned columnFree = rowVariables != 0 ? (rowVariables & 0x1FFu) | kRandomBit : ~0u;
+    if (!Stage(*program->tree, rowFree, columnFree, steps)) {
         // Nothing to compute ahead: the rewritten steps, for a row at a time.
         steps = StagedSteps{};
         steps.point = program->hasFolded ? program->folded : program->ops;
@@ -412,43 +416,42 @@ Cls6Grid::Cls6Grid(const Cls6::Compiled& text, int outer, int inner, std::vector
     std::copy_n(program->floatSlots, program->floatSlotCount, state->slots);
     state->slotCount = program->floatSlotCount;
     state->readsN = (program->readMask & (1u << 8)) != 0;
-    state->outer = outer;
+    state->rowVariables = rowVariables;
     state->inner = inner;
-    state->columns = innerValues.size();
-    state->innerValues = std::move(innerValues);
+    const std::size_t n = innerValues.size();
+    state->columns = n;
     const std::size_t parts = steps.parts.size();
-    state->isColumnPart.assign(parts, 0);
+    const std::size_t slots = kFirstPartSlot + parts;
+    state->columnPartOf.assign(slots, -1);
     for (std::uint32_t k = 0; k < parts; ++k) {
         if (steps.partPerColumn[k] == 0) {
             state->rowParts.push_back(k);
         } else {
+            state->columnPartOf[kFirstPartSlot + k] = static_cast<std::int32_t>(state->columnParts.size());
             state->columnParts.push_back(k);
-            state->isColumnPart[k] = 1;
         }
     }
-    const std::size_t n = state->columns;
-    const std::size_t slots = kFirstPartSlot + parts;
-    state->scalars.assign(slots, 0.0);
-    state->rowOutcomes.assign(parts, PartOutcome{});
-    state->slotLanes.assign(slots * n, 0.0);
-    state->stack.assign(std::max<std::size_t>(steps.maxDepth, 1) * n, 0.0);
-    state->registers.assign(std::max<std::size_t>(steps.registers, 1) * n, 0.0);
-    state->columnValues.assign(state->columnParts.size() * n, 0.0);
-    state->columnOutcomes.assign(state->columnParts.size() * n, PartOutcome{});
-    state->dead.assign(n, 0);
-    state->results.assign(n, NodeResult{});
-    state->settled.assign(n, Settled{0, 1});
-    for (float value : state->innerValues) state->innerBits.push_back(std::bit_cast<std::uint32_t>(value));
-    std::copy(state->innerValues.begin(), state->innerValues.end(), state->Lanes(state->slotLanes, inner));
-    // The slots the steps read: the inner variable and the column parts have
-    // lanes of their own, the others are filled for each row.
+    // The slots the steps read that are the same in every column.
     std::vector<std::uint8_t> read(slots, 0);
     for (const Cls6Step& op : steps.point)
         if (op.code == Variable || (op.code >= AddV && op.code <= RDivV)) read[op.index] = 1;
-    for (std::uint32_t slot = 0; slot < slots; ++slot) {
-        const bool columnPart = slot >= kFirstPartSlot && state->isColumnPart[slot - kFirstPartSlot] != 0;
-        if (read[slot] != 0 && static_cast<int>(slot) != inner && !columnPart) state->scalarSlots.push_back(slot);
-    }
+    for (std::uint32_t slot = 0; slot < slots; ++slot)
+        if (read[slot] != 0 && static_cast<int>(slot) != inner && state->columnPartOf[slot] < 0)
+            state->scalarSlots.push_back(slot);
+
+    state->innerValues.assign(innerValues.begin(), innerValues.end());
+    for (float value : innerValues) state->innerBits.push_back(std::bit_cast<std::uint32_t>(value));
+    state->scalars.assign(slots, 0.0);
+    state->rowOutcomes.assign(parts, PartOutcome{});
+    state->columnValues.assign(state->columnParts.size() * n, 0.0);
+    state->columnOutcomes.assign(state->columnParts.size() * n, PartOutcome{});
+    state->dead.assign(n, 0);
+    state->settled.reset(new Settled[n]); // written for every column of each row
+    state->spread.assign(std::max<std::size_t>(state->scalarSlots.size(), 1) * kRun, 0.0);
+    state->stack.assign(std::max<std::size_t>(steps.maxDepth, 1) * kRun, 0.0);
+    state->registers.assign(std::max<std::size_t>(steps.registers, 1) * kRun, 0.0);
+    state->partStack.assign(std::max<std::size_t>(steps.maxDepth, 1), 0.0);
+    state->partRegisters.assign(std::max<std::size_t>(steps.registers, 1), 0.0);
 
     for (std::uint8_t k = 0; k < state->slotCount; ++k)
         if (state->slots[k] != inner) keySlots_[keySlotCount_++] = state->slots[k];
@@ -456,7 +459,7 @@ Cls6Grid::Cls6Grid(const Cls6::Compiled& text, int outer, int inner, std::vector
     inner_ = static_cast<std::uint8_t>(inner);
     columns_ = n;
     innerBits_ = state->innerBits.data();
-    settled_ = state->settled.data();
+    settled_ = state->settled.get();
     state_ = std::move(state);
 }
 
@@ -483,8 +486,8 @@ bool Cls6Grid::EvaluateNode(Cls6& engine, std::int64_t column, bool bolDegree, f
         sngResult = s->settled[c].value;
         return true;
     }
-    const NodeResult& r = s->results[c];
+    const NodeResult& r = s->ResultOf(c);
     if (r.fault >= 0) throw MathFault(static_cast<MathFault::Kind>(r.fault));
     if (Failed(r.outcome)) return EndWithFailure(r.outcome, sngResult);
-    return false; // nothing left on the stack
+    return false; // nothing was left on the stack
 }

@@ -25,13 +25,3 @@ bool SafeEvaluate(Cls6& evaluator, const Cls6::Compiled& text, bool bolDegree, f
         return true;
     }
 }
-
-bool SafeEvaluate(Cls6& evaluator, Cls6Grid& grid, std::int64_t column, bool bolDegree,
-                  float& sngResult, const Cls6Variables& v) {
-    try {
-        return grid.Evaluate(evaluator, column, bolDegree, sngResult, v);
-    } catch (const MathFault&) {
-        sngResult = UndefinedValue;
-        return true;
-    }
-}

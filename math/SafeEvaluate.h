@@ -1,6 +1,8 @@
 #pragma once
 // Evaluation for the callers that sample or draw: a mathematical fault raised by
 // the evaluator makes that one point undefined instead of ending the work.
+#include "core/Errors.h"
+#include "core/Globals.h"
 #include "math/Cls6.h"
 
 #include <cstdint>
@@ -16,5 +18,12 @@ bool SafeEvaluate(Cls6& evaluator, const std::string& sExpression, bool bolDegre
 // The same for a prepared text, and for a prepared text over a grid.
 bool SafeEvaluate(Cls6& evaluator, const Cls6::Compiled& text, bool bolDegree, float& sngResult,
                   const Cls6Variables& v);
-bool SafeEvaluate(Cls6& evaluator, Cls6Grid& grid, std::int64_t column, bool bolDegree,
-                  float& sngResult, const Cls6Variables& v);
+inline bool SafeEvaluate(Cls6& evaluator, Cls6Grid& grid, std::int64_t column, bool bolDegree,
+                         float& sngResult, const Cls6Variables& v) {
+    try {
+        return grid.Evaluate(evaluator, column, bolDegree, sngResult, v);
+    } catch (const MathFault&) {
+        sngResult = UndefinedValue;
+        return true;
+    }
+}

@@ -92,7 +92,7 @@ protected:
     // per pass, in both modes and message states, in the given column order.
     void Compare(const std::string& postfix, const std::string& label, bool reversed = false) {
         const Cls6::Compiled text = Cls6::Prepare(postfix);
-        Cls6Grid grid(text, 2, 3, kColumns);
+        Cls6Grid grid(text, 1u << 2, 3, kColumns);
         EXPECT_TRUE(grid.ByRows()) << label;
         Cls6 engine;
         Cls6 alone;
@@ -175,7 +175,7 @@ TEST_F(GridTest, NodesAskedInAnyOrderOrOffTheGridAreWhatTheyAreAlone) {
     // A node whose inner variable is not its column's, or whose variables are
     // not finite, is evaluated alone.
     const Cls6::Compiled text = Cls6::Prepare(*Compile("log(x)*y+1/y"));
-    Cls6Grid grid(text, 2, 3, {1.0f, 2.0f, 3.0f});
+    Cls6Grid grid(text, 1u << 2, 3, {1.0f, 2.0f, 3.0f});
     Cls6 engine, alone;
     for (float y : {1.0f, 5.0f, 0.0f, kInf}) {
         for (float x : {2.0f, -kInf, 3.0f}) {
@@ -188,7 +188,7 @@ TEST_F(GridTest, NodesAskedInAnyOrderOrOffTheGridAreWhatTheyAreAlone) {
         }
     }
     // A grid whose columns are not finite evaluates every node alone.
-    Cls6Grid open(text, 2, 3, {1.0f, kInf});
+    Cls6Grid open(text, 1u << 2, 3, {1.0f, kInf});
     EXPECT_FALSE(open.ByRows());
     for (float y : {1.0f, kInf}) {
         Cls6Variables v;
@@ -202,7 +202,7 @@ TEST_F(GridTest, NodesAskedInAnyOrderOrOffTheGridAreWhatTheyAreAlone) {
 
 TEST_F(GridTest, RandomNumbersAreDrawnWhenTheirNodeIsAsked) {
     const Cls6::Compiled text = Cls6::Prepare(*Compile("rnd(1)+x*0"));
-    Cls6Grid grid(text, 2, 3, {1.0f, 2.0f});
+    Cls6Grid grid(text, 1u << 2, 3, {1.0f, 2.0f});
     EXPECT_FALSE(grid.ByRows());
     Cls6 engine;
     Cls6Variables v;
@@ -220,7 +220,7 @@ TEST_F(GridTest, ACurveIsOneRowOfColumns) {
     std::vector<float> xs;
     for (int k = 0; k <= 40; ++k) xs.push_back(-5.0f + 0.25f * static_cast<float>(k));
     const Cls6::Compiled text = Cls6::Prepare(*Compile("sin(x)*x^2+exp(t)*log(x)"));
-    Cls6Grid grid(text, -1, 2, xs);
+    Cls6Grid grid(text, 0, 2, xs);
     Cls6 engine, alone;
     for (float t : {0.0f, 2.0f}) {
         for (std::size_t c = 0; c < xs.size(); ++c) {
@@ -231,6 +231,33 @@ TEST_F(GridTest, ACurveIsOneRowOfColumns) {
             const Observed actual =
                 Observe([&](float& r) { return grid.Evaluate(engine, static_cast<std::int64_t>(c), false, r, v); });
             EXPECT_TRUE(expected == actual) << xs[c] << ": " << Describe(expected) << " / " << Describe(actual);
+        }
+    }
+}
+
+TEST_F(GridTest, FramesOfASurfaceAreRowsOfTimes) {
+    // Rows change x and y, columns are the times t: the parts of t alone are
+    // computed once per column for every row.
+    const std::vector<float> times = {0.0f, 0.5f, 1.0f, 1.5f, 2.0f};
+    for (const char* infix : {"sin(x+t)*cos(y)+x^2", "exp(t)*log(x*y)", "sqr(t-1)/y"}) {
+        const Cls6::Compiled text = Cls6::Prepare(*Compile(infix));
+        Cls6Grid grid(text, (1u << 2) | (1u << 3), 7, times);
+        EXPECT_TRUE(grid.ByRows());
+        Cls6 engine, alone;
+        for (float x : {-1.0f, 0.0f, 2.0f}) {
+            for (float y : {0.5f, -0.0f, 3.0f}) {
+                for (std::size_t c = 0; c < times.size(); ++c) {
+                    Cls6Variables v;
+                    v.x = x;
+                    v.y = y;
+                    v.t = times[c];
+                    const Observed expected = Observe([&](float& r) { return alone.Evaluate(text, false, r, v); });
+                    const Observed actual = Observe(
+                        [&](float& r) { return grid.Evaluate(engine, static_cast<std::int64_t>(c), false, r, v); });
+                    EXPECT_TRUE(expected == actual) << infix << " " << x << " " << y << " " << v.t << ": "
+                                                    << Describe(expected) << " / " << Describe(actual);
+                }
+            }
         }
     }
 }
