@@ -1,6 +1,7 @@
 #include "render/GlText.h"
 
 #include "core/GbkCodec.h"
+#include "core/Globals.h"
 #include "core/Utf8.h"
 
 #include <GL/gl.h>
@@ -24,6 +25,14 @@ std::string AnsiBytes(const std::string& utf8) {
 std::int32_t LabelFontBase = 0;
 std::int32_t TitleFontBase = 0;
 
+namespace {
+// Back to the starting values between tests (see ResetProgramState).
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] {
+    LabelFontBase = 0;
+    TitleFontBase = 0;
+});
+}
+
 std::int32_t GetRed(std::int32_t c) { return c & 255; }
 std::int32_t GetGreen(std::int32_t c) { return (c / 256) & 255; }
 std::int32_t GetBlue(std::int32_t c) { return (c / 65536) & 255; }
@@ -41,9 +50,22 @@ void DrawGLText(std::int32_t listBase, const std::string& text, float x, float y
     glScalef(0.7f, 0.7f, 0.7f);
     glRotatef(rotation[0], rotation[1], rotation[2], rotation[3]);
     if (colour) SetGLColor(*colour);
-    // Signed bytes: a byte above 127 reaches below the base, outside the font.
-    const std::string bytes = AnsiBytes(text);
+    // The fonts hold codes 0..127 only; a byte above (a Chinese character)
+    // would reach below the base, into the other font, so it is skipped.
+    std::string bytes = AnsiBytes(text);
+    std::erase_if(bytes, [](char c) { return static_cast<unsigned char>(c) > 127; });
     if (!bytes.empty()) glCallLists(GLsizei(bytes.size()), GL_BYTE, bytes.data());
     glPopMatrix();
     glPopAttrib();
 }
+
+void DrawAxisText(std::int32_t listBase, const std::string& text, double x, double y, double z,
+                  std::int32_t colour, bool once) {
+    static constexpr std::array<float, 4> Unturned{0, 0, 0, 1};
+    static constexpr double Offsets[5][2] = {{0, 0}, {-0.004, 0}, {0.004, 0}, {0, -0.004}, {0, 0.004}};
+    const int times = once ? 1 : 5;
+    for (int i = 0; i < times; ++i)
+        DrawGLText(listBase, text, float(x + Offsets[i][0]), float(y + Offsets[i][1]), float(z), Unturned, colour);
+}
+
+double AxisTextWidth(const std::string& text) { return double(Utf8ToCodePoints(text).size()) / 3.9; }

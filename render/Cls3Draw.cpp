@@ -1,0 +1,17 @@
+// The coordinate system's drawing: the branch of the document kind.
+#include "core/Globals.h"
+#include "scene/Cls3.h"
+
+void Cls3::Draw(std::int32_t /*gtpGraphType*/, float sngMinX, float sngMaxX, float sngMinY, float sngMaxY,
+                float sngMinZ, float sngMaxZ) const {
+    switch (DocumentKind) {
+    case 1:
+    case 4: DrawPlaneAxes(sngMinX, sngMaxX, sngMinY, sngMaxY); break;
+    case 2:
+    case 3:
+    case 5:
+    case 6: DrawSpaceAxes(sngMinX, sngMaxX, sngMinY, sngMaxY, sngMinZ, sngMaxZ); break;
+    case 7: DrawSpecialFrame(sngMinX, sngMaxX, sngMinY, sngMinZ, sngMaxZ); break;
+    default: break; // no other kind has axes
+    }
+}

@@ -1,0 +1,28 @@
+#include "tests/support/RecordingServices.h"
+
+RecordingMessageBox::RecordingMessageBox() : previous_(&Messages()) { SetMessageService(this); }
+RecordingMessageBox::~RecordingMessageBox() { SetMessageService(previous_); }
+
+MsgAnswer RecordingMessageBox::Show(const MessageRequest& request) {
+    requests.push_back(request);
+    if (!script_.empty()) {
+        const MsgAnswer a = script_.front();
+        script_.pop_front();
+        return a;
+    }
+    return FirstButtonAnswer(request.buttons);
+}
+
+RecordingColorPicker::RecordingColorPicker() : previous_(&Colors()) { SetColorService(this); }
+RecordingColorPicker::~RecordingColorPicker() { SetColorService(previous_); }
+
+std::optional<std::int32_t> RecordingColorPicker::PickColor() {
+    ++requests;
+    if (script_.empty()) return std::nullopt;
+    const auto a = script_.front();
+    script_.pop_front();
+    return a;
+}
+
+RecordingResultPane::RecordingResultPane() : previous_(&Result()) { SetResultPane(this); }
+RecordingResultPane::~RecordingResultPane() { SetResultPane(previous_); }
