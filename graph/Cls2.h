@@ -2,6 +2,7 @@
 // A point: the element of every table of a graph, the marker that the drawing
 // puts at points, extrema, roots, stem heads and the like, and (by its
 // coordinates, SamplePoint) the element of every sample array.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -32,6 +33,16 @@ public:
     // (DocumentKind 1), a sphere in any other. Leaves the current colour and,
     // for markers 2 and 6, the line width changed; the matrix is restored.
     void Draw() const;
+
+    // The spheres of markers of size `Size` compiled once into a display list
+    // of the current context, which Draw then calls instead of building the
+    // sphere again. PrepareSphere must run outside any list being compiled;
+    // ReleaseSpheres deletes the lists (their context current), ForgetSpheres
+    // drops their names (the context is gone). SphereListCount: lists made.
+    static void PrepareSphere(float size);
+    static void ReleaseSpheres();
+    static void ForgetSpheres();
+    static std::size_t SphereListCount();
 
 private:
     static void SplitColor(std::int32_t color, double& red, double& green, double& blue);

@@ -36,3 +36,10 @@ void DrawPointGraph(const Cls9& graph, std::int32_t lngAnimStep) {
 
     if (flat) EndLineState();
 }
+
+void PrepareMarkerSpheres(const Cls8& scene) {
+    if (DocumentKind == 1) return; // plane markers are flat
+    for (const auto& e : scene.FunSurfs)
+        if (e.graph->GraphType == GraphType::Point || e.graph->GraphType == GraphType::PointAnimation)
+            Cls2::PrepareSphere(e.graph->PointSize);
+}
