@@ -115,9 +115,10 @@ bool Cls9::SampleAnimation(SamplingContext& ctx) {
     // times as columns and the loop's other variables as rows.
     std::vector<float> times;
     for (std::int64_t k = 0; k <= frames; ++k) times.push_back(ctx.T(k));
-    const auto arrange = [&ctx, &times](unsigned rowVariables) {
+    const auto columns = SamplingContext::Positions(times);
+    const auto arrange = [&ctx, &columns](unsigned rowVariables) {
         for (SampledText* text : {&ctx.X, &ctx.Y, &ctx.Z})
-            SamplingContext::Arrange(*text, rowVariables, Slot::T, times);
+            SamplingContext::Arrange(*text, rowVariables, Slot::T, columns);
     };
     switch (GraphType) {
     case GraphType::PointAnimation: {

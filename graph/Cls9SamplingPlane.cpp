@@ -132,7 +132,8 @@ int CurveVariable(std::int32_t form, std::int32_t coord) {
 void ArrangeCurve(std::initializer_list<SampledText*> texts, int variable,
                   const std::vector<float>& positions) {
     if (variable < 0) return;
-    for (SampledText* text : texts) SamplingContext::Arrange(*text, 0, variable, positions);
+    const auto columns = SamplingContext::Positions(positions);
+    for (SampledText* text : texts) SamplingContext::Arrange(*text, 0, variable, columns);
 }
 
 } // namespace

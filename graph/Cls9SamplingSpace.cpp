@@ -130,7 +130,8 @@ bool Cls9::SampleSpaceCurve(SamplingContext& ctx) {
     for (std::int64_t j = 0; j <= last; ++j) positions.push_back(ctx.U(j));
     bool sampled = true;
     if (FunForm == FunForm::Parametric) {
-        for (SampledText* text : {&ctx.X, &ctx.Y, &ctx.Z}) SamplingContext::Arrange(*text, 0, Slot::U, positions);
+        const auto columns = SamplingContext::Positions(positions);
+        for (SampledText* text : {&ctx.X, &ctx.Y, &ctx.Z}) SamplingContext::Arrange(*text, 0, Slot::U, columns);
         Bindings b;
         for (std::int64_t j = 0; j <= last && sampled; ++j) {
             b.u = positions[static_cast<std::size_t>(j)];
@@ -142,7 +143,7 @@ bool Cls9::SampleSpaceCurve(SamplingContext& ctx) {
         // in the Z text: the same for every point, so found once.
         const CurveAxis axis = ExplicitCurveAxis(ctx.Z.Postfix, CoordType);
         const int slot = CurveAxisSlot(CoordType, axis);
-        if (slot >= 0) SamplingContext::Arrange(ctx.Z, 0, slot, positions);
+        if (slot >= 0) SamplingContext::Arrange(ctx.Z, 0, slot, SamplingContext::Positions(positions));
         for (std::int64_t j = 0; j <= last && sampled; ++j) {
             ctx.Column = j;
             sampled = ExplicitCurvePoint(ctx, CoordType, axis, positions[static_cast<std::size_t>(j)], 0, points[j]);
@@ -175,8 +176,9 @@ bool Cls9::SampleSurface(SamplingContext& ctx) {
     }
     std::vector<float> positions;
     for (std::int64_t i = 0; i <= lastV; ++i) positions.push_back(ctx.V(i));
+    const auto columns = SamplingContext::Positions(positions);
     for (SampledText* text : {&ctx.X, &ctx.Y, &ctx.Z, &ctx.PX, &ctx.PY})
-        SamplingContext::Arrange(*text, Slot::Bit(rowSlot), columnSlot, positions);
+        SamplingContext::Arrange(*text, Slot::Bit(rowSlot), columnSlot, columns);
 
     Bindings b;
     for (std::int64_t j = 0; j <= lastU; ++j) {

@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,18 +25,23 @@ inline constexpr unsigned Bit(int slot) { return 1u << slot; }
 } // namespace Slot
 
 // A compiled text of the call: its postfix text, its prepared steps and, while
-// a sampler's loop has arranged one, the grid of that loop.
+// a sampler's loop has arranged one, the grid of that loop (made when the
+// text is first evaluated in it).
 struct SampledText {
     std::string Postfix;
     Cls6::Compiled Text;
     Cls6Grid Grid;
     bool HasGrid = false;
+    bool GridMade = false;
+    unsigned GridRows = 0;
+    int GridInner = -1;
+    std::shared_ptr<const Cls6Grid::Columns> GridColumns;
 
     // Prepares the postfix text (after InfixToPostfix wrote it).
     void Prepare() {
         Text = Cls6::Prepare(Postfix);
         Grid = Cls6Grid();
-        HasGrid = false;
+        HasGrid = GridMade = false;
     }
 };
 
@@ -193,9 +199,18 @@ public:
     // positions[c]; the sampler sets Column to c), the slots of `rowVariables`
     // change from row to row. Evaluations give what they give without it; the
     // parts a row or a column shares are only computed once.
-    static void Arrange(SampledText& text, unsigned rowVariables, int inner, const std::vector<float>& positions) {
-        text.Grid = Cls6Grid(text.Text, rowVariables, inner, positions);
+    static void Arrange(SampledText& text, unsigned rowVariables, int inner,
+                        std::shared_ptr<const Cls6Grid::Columns> positions) {
+        text.Grid = Cls6Grid();
         text.HasGrid = true;
+        text.GridMade = false;
+        text.GridRows = rowVariables;
+        text.GridInner = inner;
+        text.GridColumns = std::move(positions);
+    }
+    // The positions of a loop, shared by the grids of its texts.
+    static std::shared_ptr<const Cls6Grid::Columns> Positions(const std::vector<float>& positions) {
+        return Cls6Grid::MakeColumns(positions);
     }
 
     // Evaluates a compiled text with the bindings, angles in radians. A
@@ -203,8 +218,12 @@ public:
     // nothing to evaluate, or a reported failure while ShowMathErrors is True)
     // ends the sampling: GetPoints returns False.
     bool Evaluate(SampledText& text, const Bindings& b, float& result) {
-        if (text.HasGrid) return SafeEvaluate(Evaluator, text.Grid, Column, false, result, b);
-        return SafeEvaluate(Evaluator, text.Text, false, result, b);
+        if (!text.HasGrid) return SafeEvaluate(Evaluator, text.Text, false, result, b);
+        if (!text.GridMade) [[unlikely]] {
+            text.Grid = Cls6Grid(text.Text, text.GridRows, text.GridInner, text.GridColumns);
+            text.GridMade = true;
+        }
+        return SafeEvaluate(Evaluator, text.Grid, Column, false, result, b);
     }
     // Compiles an infix text into `text` and prepares it; the compiler's error
     // position, 0 on success.

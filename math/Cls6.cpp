@@ -331,7 +331,12 @@ Cls6::Compiled Cls6::Prepare(const std::string& sExpression) { return Compiled(S
 bool Cls6::Evaluate(const Compiled& text, bool bolDegree, float& sngResult, const Cls6Variables& v) {
     const Program* program = text.program_.get();
     if (program == nullptr) return false;
-    const double variables[9] = {v.u, v.v, v.x, v.y, v.a, v.r, v.b, v.t, static_cast<double>(v.n)};
+    // The variables the text reads, one at a time (the caller has just
+    // written them); the steps read no other.
+    double variables[9];
+    for (std::uint8_t k = 0; k < program->floatSlotCount; ++k)
+        variables[program->floatSlots[k]] = v.Slot(program->floatSlots[k]);
+    variables[8] = static_cast<double>(v.n);
     // A text that is one variable: its value, unless it needs the checked conversion.
     if (program->singleVariable >= 0) {
         const float value = static_cast<float>(variables[program->singleVariable]);

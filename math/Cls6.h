@@ -154,8 +154,18 @@ private:
 // that draws RND, are evaluated alone.
 class Cls6Grid {
 public:
+    // The values of the inner variable along a row, shared by the grids of one
+    // loop.
+    struct Columns {
+        std::vector<double> values;
+        std::vector<std::uint32_t> bits;
+        bool finite = true;
+    };
+    static std::shared_ptr<const Columns> MakeColumns(const std::vector<float>& innerValues);
+
     Cls6Grid();
     Cls6Grid(const Cls6::Compiled& text, unsigned rowVariables, int inner, std::vector<float> innerValues);
+    Cls6Grid(const Cls6::Compiled& text, unsigned rowVariables, int inner, std::shared_ptr<const Columns> columns);
     Cls6Grid(Cls6Grid&&) noexcept;
     Cls6Grid& operator=(Cls6Grid&&) noexcept;
     ~Cls6Grid();

@@ -63,8 +63,7 @@ struct Cls6Grid::State {
     unsigned rowVariables = 0;
     int inner = -1;
     std::size_t columns = 0;
-    std::vector<double> innerValues; // the inner variable at each column
-    std::vector<std::uint32_t> innerBits;
+    std::shared_ptr<const Columns> innerValues; // the inner variable at each column
     std::vector<std::uint32_t> rowParts;
     std::vector<std::uint32_t> columnParts;
     // Per value slot: its column part (index into columnParts), or -1.
@@ -114,7 +113,7 @@ void Cls6Grid::State::ComputeColumns(bool bolDegree) {
     std::vector<double> values(scalars);
     const RunContext context{partStack.data(), partRegisters.data(), values.data(), nullptr, nullptr, bolDegree};
     for (std::size_t c = 0; c < columns; ++c) {
-        values[inner] = innerValues[c];
+        values[inner] = innerValues->values[c];
         for (std::size_t i = 0; i < columnParts.size(); ++i)
             RunPart(steps.parts[columnParts[i]], context, columnValues[i * columns + c],
                     columnOutcomes[i * columns + c]);
@@ -152,7 +151,7 @@ void Cls6Grid::State::Compute(const Cls6Variables& v, bool bolDegree) {
 void Cls6Grid::State::RunColumns(std::size_t first, std::size_t n, bool bolDegree) {
     // Where each value slot's lanes are for these columns.
     std::vector<const double*> slotLanes(scalars.size(), nullptr);
-    slotLanes[inner] = innerValues.data() + first;
+    slotLanes[inner] = innerValues->values.data() + first;
     for (std::size_t j = 0; j < scalarSlots.size(); ++j) slotLanes[scalarSlots[j]] = spread.data() + j * kRun;
     for (std::size_t slot = 0; slot < slotLanes.size(); ++slot)
         if (columnPartOf[slot] >= 0)
@@ -392,14 +391,28 @@ Cls6Grid::Cls6Grid(Cls6Grid&&) noexcept = default;
 Cls6Grid& Cls6Grid::operator=(Cls6Grid&&) noexcept = default;
 Cls6Grid::~Cls6Grid() = default;
 
+std::shared_ptr<const Cls6Grid::Columns> Cls6Grid::MakeColumns(const std::vector<float>& innerValues) {
+    auto columns = std::make_shared<Columns>();
+    columns->values.assign(innerValues.begin(), innerValues.end());
+    columns->bits.reserve(innerValues.size());
+    for (float value : innerValues) {
+        columns->bits.push_back(std::bit_cast<std::uint32_t>(value));
+        columns->finite = columns->finite && std::isfinite(value);
+    }
+    return columns;
+}
+
 Cls6Grid::Cls6Grid(const Cls6::Compiled& text, unsigned rowVariables, int inner, std::vector<float> innerValues)
+    : Cls6Grid(text, rowVariables, inner, MakeColumns(innerValues)) {}
+
+Cls6Grid::Cls6Grid(const Cls6::Compiled& text, unsigned rowVariables, int inner,
+                   std::shared_ptr<const Columns> columns)
     : text_(text) {
     const Cls6::Program* program = text.program_.get();
     if (program == nullptr || program->tree == nullptr || inner < 0 || inner > 7 ||
-        (rowVariables & (1u << inner)) != 0 || innerValues.empty())
+        (rowVariables & (1u << inner)) != 0 || columns == nullptr || columns->values.empty() ||
+        !columns->finite)
         return;
-    for (float value : innerValues)
-        if (!std::isfinite(value)) return;
     auto state = std::make_unique<State>();
     StagedSteps& steps = state->steps;
     // Parts of a column pay only where there are rows to share them.
@@ -418,7 +431,7 @@ Cls6Grid::Cls6Grid(const Cls6::Compiled& text, unsigned rowVariables, int inner,
     state->readsN = (program->readMask & (1u << 8)) != 0;
     state->rowVariables = rowVariables;
     state->inner = inner;
-    const std::size_t n = innerValues.size();
+    const std::size_t n = columns->values.size();
     state->columns = n;
     const std::size_t parts = steps.parts.size();
     const std::size_t slots = kFirstPartSlot + parts;
@@ -439,8 +452,7 @@ Cls6Grid::Cls6Grid(const Cls6::Compiled& text, unsigned rowVariables, int inner,
         if (read[slot] != 0 && static_cast<int>(slot) != inner && state->columnPartOf[slot] < 0)
             state->scalarSlots.push_back(slot);
 
-    state->innerValues.assign(innerValues.begin(), innerValues.end());
-    for (float value : innerValues) state->innerBits.push_back(std::bit_cast<std::uint32_t>(value));
+    state->innerValues = std::move(columns);
     state->scalars.assign(slots, 0.0);
     state->rowOutcomes.assign(parts, PartOutcome{});
     state->columnValues.assign(state->columnParts.size() * n, 0.0);
@@ -458,7 +470,7 @@ Cls6Grid::Cls6Grid(const Cls6::Compiled& text, unsigned rowVariables, int inner,
     readsN_ = state->readsN;
     inner_ = static_cast<std::uint8_t>(inner);
     columns_ = n;
-    innerBits_ = state->innerBits.data();
+    innerBits_ = state->innerValues->bits.data();
     settled_ = state->settled.get();
     state_ = std::move(state);
 }
