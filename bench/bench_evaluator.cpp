@@ -79,10 +79,9 @@ void BM_TextApi(benchmark::State& state) {
     Finish(state);
 }
 
-// A prepared text: no text looked up per point.
-void BM_Prepared(benchmark::State& state) {
-    const Cls6::Compiled text = Cls6::Prepare(Compile(Selected(state).text));
-    Cls6 engine;
+// Evaluates at every grid point with `evaluate(value, column, variables)`.
+template <class Evaluation>
+void GridLoop(benchmark::State& state, Evaluation evaluate) {
     Cls6Variables v;
     for (auto _ : state) {
         float sum = 0;
@@ -91,7 +90,7 @@ void BM_Prepared(benchmark::State& state) {
                 v.x = GridValue(i);
                 v.y = GridValue(j);
                 float value = 0;
-                SafeEvaluate(engine, text, false, value, v);
+                evaluate(value, j, v);
                 sum += value;
             }
         benchmark::DoNotOptimize(sum);
@@ -99,29 +98,25 @@ void BM_Prepared(benchmark::State& state) {
     Finish(state);
 }
 
+// A prepared text: no text looked up per point.
+void BM_Prepared(benchmark::State& state) {
+    const Cls6::Compiled text = Cls6::Prepare(Compile(Selected(state).text));
+    Cls6 engine;
+    GridLoop(state, [&](float& value, int, const Cls6Variables& v) { SafeEvaluate(engine, text, false, value, v); });
+}
+
 // A prepared text over the grid, as the surface sampler evaluates it: the
 // parts that read only x computed once per row, those that read only y once
-// per column.
+// per column, the rest a row at a time.
 void BM_Grid(benchmark::State& state) {
     const Cls6::Compiled text = Cls6::Prepare(Compile(Selected(state).text));
     Cls6 engine;
     std::vector<float> columns;
     for (int j = 0; j < kGrid; ++j) columns.push_back(GridValue(j));
     Cls6Grid grid(text, 1u << 2, 3, columns);
-    Cls6Variables v;
-    for (auto _ : state) {
-        float sum = 0;
-        for (int i = 0; i < kGrid; ++i)
-            for (int j = 0; j < kGrid; ++j) {
-                v.x = GridValue(i);
-                v.y = GridValue(j);
-                float value = 0;
-                SafeEvaluate(engine, grid, j, false, value, v);
-                sum += value;
-            }
-        benchmark::DoNotOptimize(sum);
-    }
-    Finish(state);
+    GridLoop(state, [&](float& value, int column, const Cls6Variables& v) {
+        SafeEvaluate(engine, grid, column, false, value, v);
+    });
 }
 
 void BM_MuParser(benchmark::State& state) {

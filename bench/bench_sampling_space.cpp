@@ -105,7 +105,9 @@ BENCHMARK(BM_SurfaceWithPartialsEvaluationsOnly)->Unit(benchmark::kMillisecond);
 [[gnu::noinline]] double SimplifiedByX(double x, double y) { return std::cos(x) * std::cos(y) + 2 * x; }
 [[gnu::noinline]] double SimplifiedByY(double x, double y) { return -(std::sin(x) * std::sin(y)); }
 
-void BM_SurfaceWithPartialsPlainCppSimplified(benchmark::State& state) {
+// Fills the three arrays by plain C++ with the given partial formulas.
+void PlainSurfaceWithPartials(benchmark::State& state, double (*byX)(double, double),
+                              double (*byY)(double, double)) {
     ResetProgramState();
     const auto graph = SurfaceGraph();
     Cls9& g = *graph;
@@ -126,50 +128,25 @@ void BM_SurfaceWithPartialsPlainCppSimplified(benchmark::State& state) {
                 SamplePoint& px = g.VertPX(j, i);
                 px.z = u;
                 px.x = v;
-                px.y = static_cast<float>(SimplifiedByX(x, y));
+                px.y = static_cast<float>(byX(x, y));
                 SamplePoint& py = g.VertPY(j, i);
                 py.z = u;
                 py.x = v;
-                py.y = static_cast<float>(SimplifiedByY(x, y));
+                py.y = static_cast<float>(byY(x, y));
             }
         }
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * (kGrid + 1) * (kGrid + 1));
 }
+
+void BM_SurfaceWithPartialsPlainCppSimplified(benchmark::State& state) {
+    PlainSurfaceWithPartials(state, SimplifiedByX, SimplifiedByY);
+}
 BENCHMARK(BM_SurfaceWithPartialsPlainCppSimplified)->Unit(benchmark::kMillisecond);
 
 void BM_SurfaceWithPartialsPlainCpp(benchmark::State& state) {
-    ResetProgramState();
-    const auto graph = SurfaceGraph();
-    Cls9& g = *graph;
-    const float step = static_cast<float>(6.0 / kGrid);
-    for (auto _ : state) {
-        g.Vert3D.Create(kGrid, kGrid);
-        g.VertPX.Create(kGrid, kGrid);
-        g.VertPY.Create(kGrid, kGrid);
-        for (int j = 0; j <= kGrid; ++j) {
-            const float u = Position(-3, step, j);
-            for (int i = 0; i <= kGrid; ++i) {
-                const float v = Position(-3, step, i);
-                const double x = u, y = v;
-                SamplePoint& p = g.Vert3D(j, i);
-                p.z = Clip90(x);
-                p.x = Clip90(y);
-                p.y = Clip90(static_cast<float>(Surface(x, y)));
-                SamplePoint& px = g.VertPX(j, i);
-                px.z = u;
-                px.x = v;
-                px.y = static_cast<float>(SurfaceByX(x, y));
-                SamplePoint& py = g.VertPY(j, i);
-                py.z = u;
-                py.x = v;
-                py.y = static_cast<float>(SurfaceByY(x, y));
-            }
-        }
-        benchmark::ClobberMemory();
-    }
-    state.SetItemsProcessed(state.iterations() * (kGrid + 1) * (kGrid + 1));
+    PlainSurfaceWithPartials(state, SurfaceByX, SurfaceByY);
 }
 BENCHMARK(BM_SurfaceWithPartialsPlainCpp)->Unit(benchmark::kMillisecond);
 
