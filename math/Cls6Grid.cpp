@@ -198,8 +198,7 @@ void Cls6Grid::State::RunColumns(std::size_t first, std::size_t n, bool bolDegre
         if (std::isinf(out) && a == 0) fault(i, static_cast<std::int8_t>(MathFault::Kind::DivisionByZero));
         else check(i, out);
     };
-    const auto lanes = [n](std::vector<double>& v, std::size_t k) { return v.data() + k * kRun; };
-    (void)n;
+    const auto lanes = [](std::vector<double>& v, std::size_t k) { return v.data() + k * kRun; };
 
     std::size_t depth = 0; // lanes on the stack
     const auto top = [&](std::size_t below = 0) { return lanes(stack, depth - 1 - below); };
