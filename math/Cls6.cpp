@@ -892,6 +892,7 @@ const Cls6::Program& Cls6::Prepared(const std::string& sExpression) {
 bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult, float sngU,
                       float sngV, float sngX, float sngY, float sngA, float sngR, float sngB,
                       float sngT, std::int32_t lngN) {
+    lastSilent_ = false;
     const Program& program = Prepared(sExpression);
     const double variables[9] = {sngU, sngV, sngX, sngY, sngA, sngR, sngB, sngT, static_cast<double>(lngN)};
     // The rewritten steps hold only while every variable the text reads is finite.
@@ -966,7 +967,10 @@ bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sng
         case Sinh: case Cosh: case Tanh: case Ctanh: case Sech: case Csech: case Asinh:
         case Acosh: case Atanh: case Asech: case Acsech: case Actanh: {
             const Outcome outcome = ApplyFunction(op.code, top[-1], bolDegree, top[-1]);
-            if (outcome.message != nullptr || outcome.silent) return EndWithFailure(outcome, sngResult);
+            if (outcome.message != nullptr || outcome.silent) {
+                lastSilent_ = outcome.silent;
+                return EndWithFailure(outcome, sngResult);
+            }
             break;
         }
         default: __builtin_unreachable(); // Tokenize writes no other code

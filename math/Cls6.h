@@ -25,6 +25,12 @@ public:
                     float sngU, float sngV, float sngX, float sngY, float sngA, float sngR,
                     float sngB, float sngT, std::int32_t lngN);
 
+    // True when the last DoEvaluate on this object ended in a silent failure
+    // (CTANH, CSECH or an inverse hyperbolic function outside its domain), which
+    // answers True with UndefinedValue whatever ShowMathErrors says. Reported
+    // failures do not set it. For the calculator; plotting never reads it.
+    bool LastEvaluationSilent() const { return lastSilent_; }
+
 private:
     // Lets the tests run every text through its steps exactly as written and
     // replay the RND sequence.
@@ -74,4 +80,5 @@ private:
     std::vector<double> stack_;
     std::vector<double> registers_;
     bool folding_ = true;
+    bool lastSilent_ = false;
 };
