@@ -11,6 +11,7 @@
 #include "scene/Cls3.h"
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
+#include "scene/TextureCache.h"
 
 #include <QShowEvent>
 
@@ -24,10 +25,19 @@ Cls1 SceneBox;
 
 namespace {
 
-// The plane background and grid, and the coordinate system, are drawn by the
-// axes drawing; until it exists they add nothing to the lists.
-void DrawPlaneBackgroundAndGrid(const Cls1& /*box*/) {}
-void DrawCoordinateSystem(const Cls1& /*box*/) {}
+// Back to the starting values between tests (see ResetProgramState).
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] {
+    CurrentFrame = 1;
+    SceneBox = Cls1();
+});
+
+// The plane background and grid, behind the graphs.
+void DrawPlaneBackgroundAndGrid(const Cls1& box) {
+    Axes.DrawBackground(box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ);
+    Axes.Draw2DGrid(box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ);
+}
+// The coordinate system of the document kind, over the graphs.
+void DrawCoordinateSystem(const Cls1& box) { Axes.Draw(2, box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ); }
 
 // Compiles `body` into list `list`; the list is ended also when the body
 // raises, and the error goes on.
@@ -140,7 +150,9 @@ void frmF1::ReleaseContext() {
         if (TitleFontBase != 0) glDeleteLists(GLuint(TitleFontBase), OutlineFontGlyphCount);
         glDeleteLists(SceneList, 1);
         if (frameListCount_ > 0) glDeleteLists(FirstFrameList, GLsizei(frameListCount_));
+        ReleaseTextures();
     }
+    ForgetTextures();
     LabelFontBase = 0;
     TitleFontBase = 0;
     frameListCount_ = 0;
@@ -187,6 +199,8 @@ void frmF1::BuildDisplayLists(bool bolOnlyTurning) {
 
 // With the context current: compiles the visible scene into the lists.
 void frmF1::CompileLists() {
+    // Textures are uploaded here, once per picture; the lists only bind them.
+    UploadSceneTextures(VisibleScene);
     // Sets Scale2D before anything is drawn.
     VisibleScene.GetBox(0);
     if (VisibleScene.Animation())

@@ -1,10 +1,13 @@
 #include "app/frmF1.h"
 #include "core/ColorService.h"
 #include "core/MessageService.h"
+#include "core/ShellService.h"
 #include "dialogs/DialogForm.h"
 #include "platform/GlFormat.h"
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtPictureReader.h"
+#include "platform/QtShell.h"
 #include "platform/TerminationHandler.h"
 
 #include <QApplication>
@@ -20,12 +23,18 @@ int main(int argc, char** argv) {
     SetMessageService(&messages);
     QtColorPicker colours(&window);
     SetColorService(&colours);
+    QtPictureReader pictures;
+    SetPictureService(&pictures);
+    QtShell shell;
+    SetShellService(&shell);
     SetDialogOwner(&window);
 
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) window.SetCommandLineDocument(args.at(1));
     window.show();
     const int rc = QApplication::exec();
+    SetShellService(nullptr);
+    SetPictureService(nullptr);
     SetColorService(nullptr);
     SetMessageService(nullptr);
     return rc;

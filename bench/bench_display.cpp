@@ -1,12 +1,14 @@
 // Rebuilding the display lists (the work of every trackball mouse move) and
 // redrawing them (every paint, zoom, pan and animation tick), for a scene of
-// 50 point graphs in a plane (flat markers) and a space document (spheres).
+// 50 point graphs in a plane (flat markers) and a space document (spheres),
+// and for a space document with one 200 x 200 surface.
 // Runs in the shown main window; needs a display (xvfb-run).
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "graph/Cls9.h"
 #include "platform/GlDrawingArea.h"
 #include "platform/GlFormat.h"
+#include "scene/Cls3.h"
 #include "scene/Cls8.h"
 
 #include <QApplication>
@@ -36,23 +38,21 @@ void MakeScene(std::int32_t kind) {
     }
 }
 
-void BM_RebuildPointScene(benchmark::State& state) {
-    MakeScene(std::int32_t(state.range(0)));
+// Rebuilds the lists of the scene made, as a trackball move does, waiting
+// for GL to finish each time.
+void RebuildLoop(benchmark::State& state) {
     for (auto _ : state) {
         window->BuildDisplayLists(true);
         window->picDraw()->makeCurrent();
         glFinish();
         window->picDraw()->doneCurrent();
     }
-    state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
 }
-BENCHMARK(BM_RebuildPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 
-void BM_RedrawPointScene(benchmark::State& state) {
-    MakeScene(std::int32_t(state.range(0)));
+// What paintGL does for a frame (light, camera, clear, call the list), into
+// the drawing area's framebuffer, waited for with glFinish.
+void RedrawLoop(benchmark::State& state) {
     window->BuildDisplayLists();
-    // What paintGL does for a frame (light, camera, clear, call the list),
-    // into the drawing area's framebuffer, waited for with glFinish.
     GlDrawingArea* area = window->picDraw();
     window->Display(CurrentFrame);
     for (auto _ : state) {
@@ -61,9 +61,72 @@ void BM_RedrawPointScene(benchmark::State& state) {
         glFinish();
         area->doneCurrent();
     }
+}
+
+void BM_RebuildPointScene(benchmark::State& state) {
+    MakeScene(std::int32_t(state.range(0)));
+    RebuildLoop(state);
+    state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
+}
+BENCHMARK(BM_RebuildPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+void BM_RedrawPointScene(benchmark::State& state) {
+    MakeScene(std::int32_t(state.range(0)));
+    RedrawLoop(state);
     state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
 }
 BENCHMARK(BM_RedrawPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+// One explicit surface of 200 x 200 quads, every option off, smooth shading.
+void MakeSurfaceScene() {
+    DocumentKind = 3;
+    VisibleScene = Cls8();
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "S", GraphType::Surface3D, CoordType::Cartesian, "x", "y",
+                                         "sin(x)*cos(y)", 200, 200, -6, 6, -6, 6, FillStyle::TopToBottom, 255,
+                                         16711680, 0, 1, Material::Silky, Show::FilledSurface, Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    if (!g->GetPoints()) std::fprintf(stderr, "surface not sampled\n");
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+    VisibleScene.RotPitch = -15;
+    VisibleScene.RotYaw = 45;
+}
+
+void BM_RebuildSurfaceScene(benchmark::State& state) {
+    MakeSurfaceScene();
+    RebuildLoop(state);
+    state.SetLabel("200x200 surface");
+}
+BENCHMARK(BM_RebuildSurfaceScene)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawSurfaceScene(benchmark::State& state) {
+    MakeSurfaceScene();
+    RedrawLoop(state);
+    state.SetLabel("200x200 surface");
+}
+BENCHMARK(BM_RedrawSurfaceScene)->Unit(benchmark::kMillisecond);
+
+// A plane document: y = sin(x) with the given number of segments and its
+// roots, over the background, both grids and the axes (every trackball move
+// of a plane view rebuilds this list).
+void BM_RebuildPlaneSineScene(benchmark::State& state) {
+    DocumentKind = 1;
+    VisibleScene = Cls8();
+    Axes.Show = true;
+    Axes.ShowprimaryGrid = Axes.ShowSecondaryGrid = Axes.ShowBackground = true;
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "y=sin(x)", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x",
+                                         "sin(x)", 1, std::int32_t(state.range(0)), 0, 0, -10, 10,
+                                         FillStyle::OneColor, 0, 0, 255, 2, 1, Show::FilledSurface,
+                                         Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    g->Show2DCurve = true;
+    g->ShowRoot = true;
+    g->RootSymbol = Symbol::FilledCircle;
+    g->GetPoints();
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+    RebuildLoop(state);
+    Axes.ShowprimaryGrid = Axes.ShowSecondaryGrid = Axes.ShowBackground = false;
+}
+BENCHMARK(BM_RebuildPlaneSineScene)->Arg(200)->Arg(5000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -18,14 +18,3 @@ void SetColorService(ColorService* service) { current = service ? service : &can
 void CommonColorDialog::ShowColor() {
     if (const auto chosen = Colors().PickColor()) Color = *chosen;
 }
-
-RecordingColorPicker::RecordingColorPicker() : previous_(&Colors()) { SetColorService(this); }
-RecordingColorPicker::~RecordingColorPicker() { SetColorService(previous_); }
-
-std::optional<std::int32_t> RecordingColorPicker::PickColor() {
-    ++requests;
-    if (script_.empty()) return std::nullopt;
-    const auto a = script_.front();
-    script_.pop_front();
-    return a;
-}

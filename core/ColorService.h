@@ -1,9 +1,8 @@
 #pragma once
 // Colour choice as a service: a dialog's colour box asks through this
 // interface; the application installs a Qt colour dialog, tests a recording
-// double that answers from a script.
+// double that answers from a script (tests/support/RecordingServices.h).
 #include <cstdint>
-#include <deque>
 #include <optional>
 
 // Colours are Longs: red + 256 * green + 65536 * blue.
@@ -29,24 +28,4 @@ public:
     std::int32_t Color = 0;
     // Shows the colour dialog; OK stores the chosen colour in `Color`.
     void ShowColor();
-};
-
-// Records every request and answers from a script (cancel once the script is
-// used up). Installs itself while it lives.
-class RecordingColorPicker : public ColorService {
-public:
-    RecordingColorPicker();
-    ~RecordingColorPicker() override;
-    RecordingColorPicker(const RecordingColorPicker&) = delete;
-    RecordingColorPicker& operator=(const RecordingColorPicker&) = delete;
-
-    std::optional<std::int32_t> PickColor() override;
-    void Choose(std::int32_t colour) { script_.push_back(colour); }
-    void Cancel() { script_.push_back(std::nullopt); }
-
-    int requests = 0;
-
-private:
-    std::deque<std::optional<std::int32_t>> script_;
-    ColorService* previous_;
 };

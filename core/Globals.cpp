@@ -1,5 +1,16 @@
 #include "core/Globals.h"
 
+#include <vector>
+
+namespace {
+
+std::vector<void (*)()>& Resets() {
+    static std::vector<void (*)()> resets;
+    return resets;
+}
+
+} // namespace
+
 bool ShowMathErrors = false;
 std::int32_t DocumentKind = 0;
 std::int32_t FrameCount = 10;
@@ -13,4 +24,10 @@ void ResetProgramState() {
     FramesPerSecond = 10;
     ViewMinX = ViewMinY = ViewMinZ = -500;
     ViewMaxX = ViewMaxY = ViewMaxZ = 500;
+    for (void (*reset)() : Resets()) reset();
+}
+
+bool AddProgramStateReset(void (*reset)()) {
+    Resets().push_back(reset);
+    return true;
 }

@@ -27,5 +27,12 @@ extern std::int32_t FramesPerSecond;
 // space curves and animation frames are clipped against.
 extern float ViewMinX, ViewMaxX, ViewMinY, ViewMaxY, ViewMinZ, ViewMaxZ;
 
-// Puts every value above back to its starting value.
+// Puts every program-wide value back to its starting value: those above, and
+// those of the other layers (the scene's light, camera and axes, the shared
+// boxes, the font bases, the shown frame ...), which each register their own
+// reset next to the values it resets. Tests run it between cases.
 void ResetProgramState();
+// Registers a reset that ResetProgramState runs after the core's. Returns
+// true, so that a layer registers from the initializer of a namespace-scope
+// constant defined beside its values: linked in whenever they are.
+bool AddProgramStateReset(void (*reset)());

@@ -8,14 +8,7 @@ namespace {
 
 class SilentMessages : public MessageService {
 public:
-    MsgAnswer Show(const MessageRequest& r) override {
-        switch (r.buttons) {
-        case MsgButtons::YesNo:
-        case MsgButtons::YesNoCancel: return MsgAnswer::Yes;
-        case MsgButtons::RetryCancel: return MsgAnswer::Retry;
-        default: return MsgAnswer::OK;
-        }
-    }
+    MsgAnswer Show(const MessageRequest& r) override { return FirstButtonAnswer(r.buttons); }
 };
 
 SilentMessages silent;
@@ -23,6 +16,9 @@ MessageService* current = &silent;
 MessageHoldBack* openHoldBack = nullptr;
 // Messages shown by hold-back scopes since the last scope that did not only turn the scene.
 std::vector<MessageRequest> shownByHoldBack;
+
+// Between tests: no message counts as shown by an earlier scope.
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] { shownByHoldBack.clear(); });
 
 bool SameMessage(const MessageRequest& a, const MessageRequest& b) {
     return a.title == b.title && a.text == b.text;
@@ -33,6 +29,15 @@ bool Contains(const std::vector<MessageRequest>& list, const MessageRequest& r) 
 }
 
 } // namespace
+
+MsgAnswer FirstButtonAnswer(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::YesNo:
+    case MsgButtons::YesNoCancel: return MsgAnswer::Yes;
+    case MsgButtons::RetryCancel: return MsgAnswer::Retry;
+    default: return MsgAnswer::OK;
+    }
+}
 
 MessageService& Messages() { return *current; }
 void SetMessageService(MessageService* service) { current = service ? service : &silent; }
@@ -79,17 +84,4 @@ void MessageHoldBack::Release() {
         shownByHoldBack.push_back(r);
         Messages().Show(r);
     }
-}
-
-RecordingMessageBox::RecordingMessageBox() : previous_(&Messages()) { SetMessageService(this); }
-RecordingMessageBox::~RecordingMessageBox() { SetMessageService(previous_); }
-
-MsgAnswer RecordingMessageBox::Show(const MessageRequest& request) {
-    requests.push_back(request);
-    if (!script_.empty()) {
-        const MsgAnswer a = script_.front();
-        script_.pop_front();
-        return a;
-    }
-    return silent.Show(request);
 }

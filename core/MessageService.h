@@ -1,8 +1,7 @@
 #pragma once
 // Message boxes as a service: code below the dialogs asks through this
 // interface; the application installs a Qt implementation, tests a recording
-// double that answers from a script.
-#include <deque>
+// double that answers from a script (tests/support/RecordingServices.h).
 #include <string>
 #include <vector>
 
@@ -22,6 +21,10 @@ public:
     virtual ~MessageService() = default;
     virtual MsgAnswer Show(const MessageRequest& request) = 0;
 };
+
+// The answer of a box's first button (OK, Yes or Retry): what the silent
+// service and a held-back message answer.
+MsgAnswer FirstButtonAnswer(MsgButtons buttons);
 
 // The installed service (a silent one that answers OK until one is installed).
 MessageService& Messages();
@@ -57,26 +60,4 @@ private:
     bool onlyTurning_;
     bool owner_;
     std::vector<MessageRequest> held_;
-};
-
-// Records every request and answers from a script (OK, or the first button,
-// once the script is used up). Installs itself while it lives.
-class RecordingMessageBox : public MessageService {
-public:
-    RecordingMessageBox();
-    ~RecordingMessageBox() override;
-    RecordingMessageBox(const RecordingMessageBox&) = delete;
-    RecordingMessageBox& operator=(const RecordingMessageBox&) = delete;
-
-    MsgAnswer Show(const MessageRequest& request) override;
-    void Answer(MsgAnswer answer) { script_.push_back(answer); }
-
-    std::vector<MessageRequest> requests;
-    std::size_t Count() const { return requests.size(); }
-    const MessageRequest& Last() const { return requests.back(); }
-    void Clear() { requests.clear(); }
-
-private:
-    std::deque<MsgAnswer> script_;
-    MessageService* previous_;
 };

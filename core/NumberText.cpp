@@ -146,3 +146,94 @@ std::string LongText(std::int64_t value) {
     auto res = std::to_chars(buf, buf + sizeof buf, value);
     return std::string(buf, res.ptr);
 }
+
+namespace {
+
+// The value of hexadecimal (base 16) or octal (8) digits at the start of t.
+double WholeDigits(std::string_view t, int base) {
+    double v = 0;
+    for (char c : t) {
+        int d = -1;
+        if (c >= '0' && c <= '9') d = c - '0';
+        else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        if (d < 0 || d >= base) break;
+        v = v * base + d;
+    }
+    return v;
+}
+
+} // namespace
+
+double NumericValue(std::string_view text) {
+    std::string t;
+    t.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n') t += c;
+
+    if (t.size() >= 2 && t[0] == '&') {
+        if (t[1] == 'H' || t[1] == 'h') return WholeDigits(std::string_view(t).substr(2), 16);
+        if (t[1] == 'O' || t[1] == 'o') return WholeDigits(std::string_view(t).substr(2), 8);
+        return 0;
+    }
+
+    std::size_t i = 0;
+    const bool negative = i < t.size() && t[i] == '-';
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    // The mantissa as digits with one point, and the power of ten of its first
+    // non-zero digit (which tells an overflow from an underflow).
+    std::string number;
+    bool seenNonZero = false;
+    long long firstDigitPower = 0;
+    const std::size_t intStart = i;
+    while (i < t.size() && IsDigit(t[i])) number += t[i++];
+    std::size_t digits = i - intStart;
+    for (std::size_t k = 0; k < digits && !seenNonZero; ++k)
+        if (number[k] != '0') {
+            seenNonZero = true;
+            firstDigitPower = static_cast<long long>(digits - k) - 1;
+        }
+    if (i < t.size() && t[i] == '.') {
+        number += '.';
+        ++i;
+        for (long long power = -1; i < t.size() && IsDigit(t[i]); --power, ++digits) {
+            if (!seenNonZero && t[i] != '0') {
+                seenNonZero = true;
+                firstDigitPower = power;
+            }
+            number += t[i++];
+        }
+    }
+    if (digits == 0 || !seenNonZero) return 0;
+    long long exponent = 0;
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
+        std::size_t j = i + 1;
+        const bool expNegative = j < t.size() && t[j] == '-';
+        if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+        const std::size_t expStart = j;
+        while (j < t.size() && IsDigit(t[j])) {
+            // An absurdly long exponent stops growing (far beyond any double).
+            if (exponent < 100000000000000LL) exponent = exponent * 10 + (t[j] - '0');
+            ++j;
+        }
+        if (j > expStart) {
+            if (expNegative) exponent = -exponent;
+            number += 'e';
+            number += std::to_string(exponent);
+        } else {
+            exponent = 0;
+        }
+    }
+    double v = 0;
+    const auto res = std::from_chars(number.data(), number.data() + number.size(), v);
+    if (res.ec == std::errc::result_out_of_range)
+        v = firstDigitPower + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    if (v == 0) return 0;
+    return negative ? -v : v;
+}
+
+std::optional<std::int32_t> WholeCount(std::string_view text) {
+    const double r = RoundHalfEven(NumericValue(text));
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) return std::nullopt;
+    return static_cast<std::int32_t>(r);
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Conversions between numbers and text, independent of the C locale.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,3 +34,18 @@ std::string SinglePlainText(float value);
 std::string DoublePlainText(double value);
 // A whole number as its decimal digits.
 std::string LongText(std::int64_t value);
+
+// The numeric value of a text typed into a dialog box (counts, sizes, widths,
+// speeds): blanks, tabs and line feeds are skipped wherever they stand; then
+// an optional sign, digits with at most one ".", and an optional exponent ("E"
+// or "D", either case, an optional sign and digits); or "&H" / "&O" (either
+// case) and hexadecimal / octal digits, read as a whole number that is never
+// negative. Reading stops at the first other character; a text that does not
+// begin with a number gives 0 ("12abc" -> 12, "1,5" -> 1, " 1 2 " -> 12,
+// "1D2" -> 100, "&H1F" -> 31). A value beyond the double range reads as an
+// infinity of its sign; one too small for it as 0.
+double NumericValue(std::string_view text);
+// NumericValue rounded to the nearest whole number, a half going to the even
+// neighbour ("2.5" -> 2, "3.5" -> 4); nothing when the rounded value lies
+// outside the 32-bit range, so that each caller can refuse it in its own words.
+std::optional<std::int32_t> WholeCount(std::string_view text);

@@ -22,6 +22,3 @@ ResultPane& Result() { return *current; }
 void SetResultPane(ResultPane* pane) { current = pane ? pane : &memory; }
 
 void AppendResultLine(const std::string& line) { Result().SetText(Result().Text() + line + CrLf); }
-
-RecordingResultPane::RecordingResultPane() : previous_(&Result()) { SetResultPane(this); }
-RecordingResultPane::~RecordingResultPane() { SetResultPane(previous_); }

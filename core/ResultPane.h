@@ -19,19 +19,3 @@ void SetResultPane(ResultPane* pane);
 
 // Sets the pane's text to its old text followed by the line and CrLf.
 void AppendResultLine(const std::string& line);
-
-// A pane that keeps its text in memory; installs itself while it lives.
-class RecordingResultPane : public ResultPane {
-public:
-    RecordingResultPane();
-    ~RecordingResultPane() override;
-    RecordingResultPane(const RecordingResultPane&) = delete;
-    RecordingResultPane& operator=(const RecordingResultPane&) = delete;
-
-    std::string Text() const override { return text_; }
-    void SetText(const std::string& text) override { text_ = text; }
-
-private:
-    std::string text_;
-    ResultPane* previous_;
-};

@@ -1,5 +1,7 @@
 #include "graph/SharedBoxes.h"
 
+#include "core/Globals.h"
+
 Cls1& PolarImplicitBox() {
     static Cls1 box;
     return box;
@@ -8,4 +10,12 @@ Cls1& PolarImplicitBox() {
 Cls1& VectorOpBox() {
     static Cls1 box;
     return box;
+}
+
+namespace {
+// Back to the starting values between tests (see ResetProgramState).
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] {
+    PolarImplicitBox() = Cls1();
+    VectorOpBox() = Cls1();
+});
 }

@@ -4,6 +4,8 @@
 #include "graph/Cls9.h"
 #include "math/Module1.h"
 #include "render/GraphDrawing.h"
+#include "render/PlaneDrawing.h"
+#include "render/SurfaceDrawing.h"
 #include "scene/Cls11.h"
 
 #include <GL/gl.h>
@@ -58,9 +60,24 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::PointAnimation:
         DrawPointGraph(*this, lngAnimStep);
         break;
-    // The other kinds (plane functions and their analyses, space curves,
-    // surfaces, strips, tables, fields, contours, vectors, differential
-    // equations, limits, series) draw nothing until their branches exist.
+    case GraphType::Function2D:
+    case GraphType::Function2DAnimation:
+    case GraphType::Intersection:
+    case GraphType::StepStem:
+    case GraphType::Series:
+        DrawPlaneGraph(*this, work, lngAnimStep);
+        break;
+    case GraphType::Surface3D:
+    case GraphType::Table3D:
+    case GraphType::Surface3DAnimation:
+    case GraphType::ColorMap:
+    case GraphType::RevolutionX:
+    case GraphType::RevolutionY:
+        DrawSurface(*this, work, lngAnimStep);
+        break;
+    // The other kinds (space curves, strips, tables, fields, contours,
+    // vectors, differential equations, limits) draw nothing until their
+    // branches exist.
     default:
         break;
     }

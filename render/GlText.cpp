@@ -1,6 +1,7 @@
 #include "render/GlText.h"
 
 #include "core/GbkCodec.h"
+#include "core/Globals.h"
 #include "core/Utf8.h"
 
 #include <GL/gl.h>
@@ -23,6 +24,14 @@ std::string AnsiBytes(const std::string& utf8) {
 
 std::int32_t LabelFontBase = 0;
 std::int32_t TitleFontBase = 0;
+
+namespace {
+// Back to the starting values between tests (see ResetProgramState).
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] {
+    LabelFontBase = 0;
+    TitleFontBase = 0;
+});
+}
 
 std::int32_t GetRed(std::int32_t c) { return c & 255; }
 std::int32_t GetGreen(std::int32_t c) { return (c / 256) & 255; }

@@ -32,8 +32,10 @@ struct GraphDrawing {
     std::string ExpressZ;
     // The one compiler/evaluator of the call.
     Cls6 Evaluator;
-    // Filled by the intersection search, drawn by the curve pass.
+    // Filled by the intersection search, drawn by the curve pass: points
+    // 0..IntersectionCount - 1 (at most 50; 0 when no search ran).
     std::array<Cls2, 51> IntersectionPoints{};
+    std::int32_t IntersectionCount = 0;
     ColorTriple SecondRGB;
     ColorTriple FirstRGB;
     ColorTriple LineRGB;

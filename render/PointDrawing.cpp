@@ -1,25 +1,23 @@
 // Points and point animations: one marker at the graph's point.
 #include "core/Globals.h"
 #include "graph/Cls9.h"
+#include "render/DrawingState.h"
 #include "render/GraphDrawing.h"
 #include "scene/Cls8.h"
 
-#include <GL/gl.h>
+#include <cmath>
 
 void DrawPointGraph(const Cls9& graph, std::int32_t lngAnimStep) {
     // Plane and special-graph documents draw the marker unlit and smoothed.
     const bool flat = DocumentKind == 1 || DocumentKind == 7;
-    if (flat) {
-        glDisable(GL_LIGHTING);
-        glEnable(GL_LINE_SMOOTH);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-    }
+    if (flat) BeginLineState();
 
-    const Cls2& source =
-        graph.GraphType == GraphType::PointAnimation ? graph.Anim1D(lngAnimStep) : graph.Vert3D(0, 0);
-    if (source.x != UndefinedValue && source.y != UndefinedValue && source.z != UndefinedValue) {
+    // A point that was never sampled is left out like an undefined one.
+    const Cls2* found =
+        graph.GraphType == GraphType::PointAnimation ? graph.Anim1D.Find(lngAnimStep) : graph.Vert3D.Find(0, 0);
+    if (found != nullptr && found->x != UndefinedValue && found->y != UndefinedValue &&
+        found->z != UndefinedValue) {
+        const Cls2& source = *found;
         Cls2 marker;
         marker.Color = graph.PointColor;
         marker.Size = graph.PointSize;
@@ -33,12 +31,8 @@ void DrawPointGraph(const Cls9& graph, std::int32_t lngAnimStep) {
             marker.y = source.y;
             marker.z = source.z;
         }
-        marker.Draw();
+        if (std::isfinite(marker.x) && std::isfinite(marker.y) && std::isfinite(marker.z)) marker.Draw();
     }
 
-    if (flat) {
-        glEnable(GL_LIGHTING);
-        glDisable(GL_LINE_SMOOTH);
-        glDisable(GL_BLEND);
-    }
+    if (flat) EndLineState();
 }

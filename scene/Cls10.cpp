@@ -1,6 +1,7 @@
 #include "scene/Cls10.h"
 
 #include "core/CheckedIndex.h"
+#include "core/Globals.h"
 
 #include <GL/gl.h>
 
@@ -42,3 +43,8 @@ void Cls10::SetLight() const {
 }
 
 Cls10 Light;
+
+namespace {
+// Back to the starting values between tests (see ResetProgramState).
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] { Light = Cls10(); });
+}

@@ -1,5 +1,6 @@
 #include "scene/Cls3.h"
 
+#include "core/Globals.h"
 #include "core/NumberText.h"
 
 namespace {
@@ -91,3 +92,8 @@ Cls3::Rgb Cls3::SplitColor(std::int32_t colour) {
 }
 
 Cls3 Axes;
+
+namespace {
+// Back to the starting values between tests (see ResetProgramState).
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] { Axes = Cls3(); });
+}

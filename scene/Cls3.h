@@ -59,11 +59,28 @@ public:
     // label settings and AxisStyle are kept.
     void SetDefault();
 
+    // Drawing into the display list being compiled, with the scene's box in
+    // value units (defined with the graph drawing, render/). Draw: the axes
+    // of the current document kind (gtpGraphType is not used). Draw2DGrid and
+    // DrawBackground: the grids and the shaded background of plane documents.
+    void Draw(std::int32_t gtpGraphType, float sngMinX, float sngMaxX, float sngMinY, float sngMaxY,
+              float sngMinZ, float sngMaxZ) const;
+    void Draw2DGrid(float sngMinX, float sngMaxX, float sngMinY, float sngMaxY, float sngMinZ,
+                    float sngMaxZ) const;
+    void DrawBackground(float sngMinX, float sngMaxX, float sngMinY, float sngMaxY, float sngMinZ,
+                        float sngMaxZ) const;
+
     // A colour's red, green and blue parts as fractions 0..1.
     struct Rgb {
         float red, green, blue;
     };
     static Rgb SplitColor(std::int32_t colour);
+
+private:
+    // The branches of Draw: plane documents (1, 4), and the others.
+    void DrawPlaneAxes(float sngMinX, float sngMaxX, float sngMinY, float sngMaxY) const;
+    void DrawSpaceAxes(float sngMinX, float sngMaxX, float sngMinY, float sngMaxY, float sngMinZ,
+                       float sngMaxZ) const;
 };
 
 // The program's one drawn coordinate system.

@@ -1,6 +1,7 @@
 #include "scene/Cls4.h"
 
 #include "core/CheckedIndex.h"
+#include "core/Globals.h"
 #include "scene/Cls8.h"
 #include "scene/Trackball.h"
 
@@ -12,6 +13,9 @@
 Cls4 Camera;
 
 namespace {
+
+// Back to the starting values between tests (see ResetProgramState).
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] { Camera = Cls4(); });
 float F(double v) { return static_cast<float>(v); }
 } // namespace
 

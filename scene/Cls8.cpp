@@ -13,6 +13,13 @@ Cls8 VisibleScene;
 
 namespace {
 
+// Back to the starting values between tests (see ResetProgramState).
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] {
+    Scale2D = 1;
+    DocumentScene = Cls8();
+    VisibleScene = Cls8();
+});
+
 float F(double v) { return static_cast<float>(v); }
 
 // A bound snapped outward to the next whole multiple of step beyond it

@@ -1,12 +1,17 @@
 #include "scene/Trackball.h"
 
 #include "core/Errors.h"
+#include "core/Globals.h"
 
 #include <cmath>
 
 std::int32_t RotationMode = 0;
 
 namespace {
+
+// Back to the starting values between tests (see ResetProgramState).
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] { RotationMode = 0; });
+
 constexpr double Pi = 3.14159265358979323846;
 float F(double v) { return static_cast<float>(v); }
 } // namespace

@@ -3,12 +3,11 @@
 #include "core/MessageService.h"
 #include "platform/GlOutlineFont.h"
 #include "render/GlText.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/RecordingServices.h"
 
 #include <QFontDatabase>
 #include <QImage>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -33,29 +32,17 @@ using Polygon = std::vector<Vertex>;
 class GlTextTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        surface = std::make_unique<QOffscreenSurface>();
-        surface->create();
-        context = std::make_unique<QOpenGLContext>();
-        ASSERT_TRUE(context->create());
-        ASSERT_TRUE(context->makeCurrent(surface.get()));
-        fbo = std::make_unique<QOpenGLFramebufferObject>(Size, Size, QOpenGLFramebufferObject::Depth);
-        ASSERT_TRUE(fbo->isValid());
+        gl = std::make_unique<GlTestContext>(Size);
+        ASSERT_TRUE(gl->Ok());
         RecordingMessageBox box;
         ASSERT_TRUE(CreateGLFont(labelBase, "Arial", -6, 400, false, 0));
         ASSERT_TRUE(CreateGLFont(titleBase, "Arial", -8, 700, false, 0));
         EXPECT_EQ(box.Count(), 0u);
     }
-    static void TearDownTestSuite() {
-        fbo.reset();
-        context->doneCurrent();
-        context.reset();
-        surface.reset();
-    }
+    static void TearDownTestSuite() { gl.reset(); }
 
     void SetUp() override {
-        ASSERT_TRUE(context->makeCurrent(surface.get()));
-        fbo->bind();
-        glViewport(0, 0, Size, Size);
+        ASSERT_TRUE(gl->MakeCurrent());
         glClearColor(1, 1, 1, 1);
         glClearDepth(1);
         glEnable(GL_DEPTH_TEST);
@@ -75,10 +62,7 @@ protected:
         glLoadIdentity();
     }
 
-    static QImage Pixels() {
-        glFinish();
-        return fbo->toImage().convertToFormat(QImage::Format_RGB32);
-    }
+    static QImage Pixels() { return gl->Image().convertToFormat(QImage::Format_RGB32); }
     static bool Dark(const QImage& img, int x, int y) { return qGray(img.pixel(x, y)) < 128; }
 
     // Bounding box (in image pixels, y down) of every non-white pixel.
@@ -134,9 +118,7 @@ protected:
         return a / 2;
     }
 
-    static inline std::unique_ptr<QOffscreenSurface> surface;
-    static inline std::unique_ptr<QOpenGLContext> context;
-    static inline std::unique_ptr<QOpenGLFramebufferObject> fbo;
+    static inline std::unique_ptr<GlTestContext> gl;
     static inline std::int32_t labelBase = 0;
     static inline std::int32_t titleBase = 0;
 };

@@ -7,7 +7,7 @@
 #include "graph/Cls9.h"
 #include "platform/GlDrawingArea.h"
 #include "scene/Cls10.h"
-#include "tests/scene/SceneFixture.h"
+#include "tests/app/ShownWindowFixture.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -22,29 +22,18 @@
 
 namespace {
 
-class LightDialogInWindow : public SceneFixture {
+class LightDialogInWindow : public ShownWindowFixture {
 protected:
     void SetUp() override {
-        SceneFixture::SetUp();
-        savedLight_ = Light;
-        window_ = std::make_unique<frmF1>();
-        window_->resize(400, 400);
-        window_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window_->picDraw()->HasContext(); }, 5000));
-        SetDialogOwner(window_.get());
+        ShownWindowFixture::SetUp();
+        SetDialogOwner(&Window());
     }
     void TearDown() override {
         if (frmF8::Loaded()) frmF8::Get().Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         SetDialogOwner(nullptr);
-        window_.reset();
-        Light = savedLight_;
-        SceneFixture::TearDown();
+        ShownWindowFixture::TearDown();
     }
-
-    std::unique_ptr<frmF1> window_;
-    Cls10 savedLight_;
 };
 
 TEST_F(LightDialogInWindow, ClosingTheDialogPaintsTheDrawingAreaWithTheNewLight) {
@@ -56,10 +45,10 @@ TEST_F(LightDialogInWindow, ClosingTheDialogPaintsTheDrawingAreaWithTheNewLight)
     g->Vert3D.Create(0, 0);
     g->Vert3D(0, 0) = Cls2::Init(0, 0, 0);
     Add(VisibleScene, g);
-    window_->BuildDisplayLists();
-    window_->Display(CurrentFrame);
+    Window().BuildDisplayLists();
+    Window().Display(CurrentFrame);
 
-    GlDrawingArea* area = window_->picDraw();
+    GlDrawingArea* area = Window().picDraw();
     const std::function<void()> paintFrame = area->onPaint;
     int paints = 0;
     bool litWhilePainting = true;

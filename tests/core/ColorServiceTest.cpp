@@ -1,4 +1,5 @@
 #include "core/ColorService.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "core/Utf8.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "core/ResultPane.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,8 @@
 // help page through the shell, and the keys that close it.
 #include "dialogs/HelpPages.h"
 #include "dialogs/frmF2.h"
-#include "tests/support/RecordingShell.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -20,7 +21,7 @@
 
 namespace {
 
-class AboutBox : public ::testing::Test {
+class AboutBox : public ProgramStateTest {
 protected:
     void TearDown() override {
         if (frmF2::Loaded()) frmF2::Get().Unload();

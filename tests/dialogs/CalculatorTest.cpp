@@ -4,6 +4,8 @@
 #include "core/MessageService.h"
 #include "dialogs/frmFunCal.h"
 #include "graph/Cls9.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -19,13 +21,11 @@
 
 namespace {
 
-class Calculator : public ::testing::Test {
+class Calculator : public ProgramStateTest {
 protected:
-    void SetUp() override { ResetProgramState(); }
     void TearDown() override {
         if (frmFunCal::Loaded()) frmFunCal::Get().Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ResetProgramState();
     }
 
     // Loads the calculator and shows it as the Tools command does, without blocking.

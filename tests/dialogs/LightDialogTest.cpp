@@ -1,6 +1,8 @@
 #include "core/MessageService.h"
 #include "dialogs/frmF8.h"
 #include "scene/Cls10.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -15,13 +17,11 @@
 
 namespace {
 
-class LightDialog : public ::testing::Test {
+class LightDialog : public ProgramStateTest {
 protected:
-    void SetUp() override { Light = Cls10(); }
     void TearDown() override {
         if (frmF8::Loaded()) frmF8::Get().Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Light = Cls10();
     }
 
     // Loads the dialog and shows it as the light command does, without blocking.

@@ -88,16 +88,19 @@ TEST(Cls9Defaults, NewGraphHoldsTheClassDefaults) {
     EXPECT_EQ(g.VertTab3D.Find(200, 200), nullptr);
 }
 
-TEST(Cls9Accessors, AssignmentsAreStoredUnchecked) {
+// Every entry 0..50 of every position list of a graph is a value of its own:
+// no list shares storage with another or maps two indexes to one entry, and
+// a refused index changes nothing.
+TEST(Cls9Accessors, PositionListsKeepEachEntry) {
     Cls9 g;
-    g.GraphType = 17;
-    g.StepU = -4;
-    g.CurvX(50) = 2.5f;
-    g.QieX(0) = 1.25f;
-    EXPECT_EQ(g.GraphType, 17);
-    EXPECT_EQ(g.StepU, -4);
-    EXPECT_EQ(g.CurvX(50), 2.5f);
-    EXPECT_EQ(g.QieX(0), 1.25f);
+    PositionList* const lists[] = {&g.CurvX, &g.QieX, &g.NmlX, &g.TangentX, &g.TangentY, &g.NormalX, &g.NormalY};
+    const auto value = [](std::size_t list, std::int64_t i) { return float(100 * list + i) + 0.5f; };
+    for (std::size_t l = 0; l < std::size(lists); ++l)
+        for (std::int64_t i = 0; i <= PositionList::Upper; ++i) (*lists[l])(i) = value(l, i);
+    ExpectSubscriptError([&] { g.NmlX(51) = -1; }, "set NmlX(51)");
+    ExpectSubscriptError([&] { g.CurvX(-1) = -1; }, "set CurvX(-1)");
+    for (std::size_t l = 0; l < std::size(lists); ++l)
+        for (std::int64_t i = 0; i <= PositionList::Upper; ++i) EXPECT_EQ((*lists[l])(i), value(l, i)) << l << " " << i;
 }
 
 TEST(Cls9Accessors, IndexesOutsideTheBoundsRaiseErrorNine) {

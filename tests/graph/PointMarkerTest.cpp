@@ -4,7 +4,8 @@
 #include "graph/Cls2.h"
 #include "graph/GraphEnums.h"
 
-#include "tests/support/GlFramebuffer.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/ProgramState.h"
 
 #include <gtest/gtest.h>
 
@@ -20,20 +21,16 @@ namespace {
 
 constexpr int Side = 200;
 
-class MarkerGl : public ::testing::Test {
+class MarkerGl : public ProgramStateTest {
 protected:
     void SetUp() override {
-        gl_ = std::make_unique<GlFramebuffer>(Side);
+        gl_ = std::make_unique<GlTestContext>(Side);
         ASSERT_TRUE(gl_->Ok());
         glDisable(GL_LIGHTING);
         glClearColor(1, 1, 1, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        savedKind_ = DocumentKind;
     }
-    void TearDown() override {
-        DocumentKind = savedKind_;
-        gl_.reset();
-    }
+    void TearDown() override { gl_.reset(); }
 
     // Shows the square cx-h..cx+h by cy-h..cy+h over the whole framebuffer.
     static void View(double cx, double cy, double h) {
@@ -83,8 +80,7 @@ protected:
     // Window coordinate of the drawing coordinate c under the -1..1 view.
     static float Win(double c) { return static_cast<float>((c + 1) * Side / 2); }
 
-    std::unique_ptr<GlFramebuffer> gl_;
-    std::int32_t savedKind_ = 0;
+    std::unique_ptr<GlTestContext> gl_;
 };
 
 } // namespace

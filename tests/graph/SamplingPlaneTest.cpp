@@ -5,6 +5,8 @@
 #include "core/MessageService.h"
 #include "graph/Cls9.h"
 #include "tests/graph/Cls9TestAccess.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +16,7 @@
 
 namespace {
 
-class Sampling : public ::testing::Test {
-protected:
-    void SetUp() override { ResetProgramState(); }
-    void TearDown() override { ResetProgramState(); }
-};
+using Sampling = ProgramStateTest;
 
 // A plane graph sampled over MinV..MaxV with StepV segments.
 Cls9& Plane(Cls9& g, std::int32_t form, std::int32_t coord, const std::string& x,

@@ -4,6 +4,8 @@
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "graph/Cls9.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +15,7 @@
 
 namespace {
 
-class SpaceSampling : public ::testing::Test {
-protected:
-    void SetUp() override { ResetProgramState(); }
-    void TearDown() override { ResetProgramState(); }
-};
+using SpaceSampling = ProgramStateTest;
 
 struct GraphSpec {
     std::int32_t kind = GraphType::Surface3D;

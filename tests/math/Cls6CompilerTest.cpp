@@ -1,5 +1,6 @@
 #include "core/MessageService.h"
 #include "math/Cls6.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 

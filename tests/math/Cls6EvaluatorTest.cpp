@@ -3,6 +3,8 @@
 #include "core/MessageService.h"
 #include "core/NumberText.h"
 #include "math/Cls6.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 
@@ -138,10 +140,8 @@ const EvalCase kEvalCases[] = {
     {"atanh(1)+1/0.0000001", false, 0, S, 0, nullptr},
 };
 
-class Cls6Evaluator : public ::testing::Test {
+class Cls6Evaluator : public ProgramStateTest {
 protected:
-    void TearDown() override { ShowMathErrors = false; }
-
     static std::string Compile(const std::string& infix) {
         Cls6 engine;
         std::string postfix;

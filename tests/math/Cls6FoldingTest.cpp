@@ -11,6 +11,8 @@
 #include "math/Cls6.h"
 #include "math/Module1.h"
 #include "DerivativeTextSupport.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 
@@ -169,10 +171,7 @@ std::optional<std::string> Compile(const std::string& infix) {
     return postfix;
 }
 
-class FoldingTest : public ::testing::Test {
-protected:
-    void TearDown() override { ShowMathErrors = false; }
-};
+using FoldingTest = ProgramStateTest;
 
 TEST_F(FoldingTest, DerivativeTextsGiveTheSameObservationsAsTheirWrittenSteps) {
     const char* bases[] = {

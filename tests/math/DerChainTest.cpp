@@ -5,6 +5,7 @@
 #include "math/Cls6.h"
 #include "math/Module1.h"
 #include "DerivativeTextSupport.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 

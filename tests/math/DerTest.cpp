@@ -3,6 +3,7 @@
 #include "math/Der.h"
 #include "math/InfixToPolish.h"
 #include "PolishTestSupport.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "core/MessageService.h"
 #include "math/InfixToPolish.h"
 #include "PolishTestSupport.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "math/NIModule.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +10,7 @@
 
 namespace {
 
-class NIModuleTest : public ::testing::Test {
-protected:
-    void TearDown() override { ShowMathErrors = false; }
-};
+using NIModuleTest = ProgramStateTest;
 
 TEST_F(NIModuleTest, EvalFunctionAtBindsXOrA) {
     const struct { const char* text; float value; int mode; float result; } cases[] = {

@@ -3,6 +3,8 @@
 #include "core/MessageService.h"
 #include "math/Cls6.h"
 #include "math/SafeEvaluate.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +12,8 @@
 
 namespace {
 
-class SafeEvaluateTest : public ::testing::Test {
+class SafeEvaluateTest : public ProgramStateTest {
 protected:
-    void TearDown() override { ShowMathErrors = false; }
-
     bool Eval(const std::string& infix, float& result, float x = 0) {
         std::string postfix;
         EXPECT_EQ(engine.InfixToPostfix(infix, postfix), 0) << infix;

@@ -1,6 +1,7 @@
-#include "GlTestContext.h"
 #include "SceneFixture.h"
 #include "core/Errors.h"
+#include "scene/Cls4.h"
+#include "tests/support/GlTestContext.h"
 
 #include <GL/gl.h>
 

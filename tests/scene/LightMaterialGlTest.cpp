@@ -1,7 +1,7 @@
-#include "GlTestContext.h"
 #include "core/Errors.h"
 #include "scene/Cls10.h"
 #include "scene/Cls11.h"
+#include "tests/support/GlTestContext.h"
 
 #include <gtest/gtest.h>
 

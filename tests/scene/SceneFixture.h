@@ -1,34 +1,14 @@
 #pragma once
-// Saves and restores the program-wide scene state that scene tests change,
-// and makes graphs with known boxes.
-#include "core/Globals.h"
+// Scene tests: the program at its starting state for each case, and graphs
+// with known boxes.
 #include "graph/Cls9.h"
-#include "scene/Cls3.h"
-#include "scene/Cls4.h"
 #include "scene/Cls8.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/ProgramState.h"
 
 #include <memory>
 
-class SceneFixture : public ::testing::Test {
+class SceneFixture : public ProgramStateTest {
 protected:
-    void SetUp() override {
-        savedKind_ = DocumentKind;
-        savedFrames_ = FrameCount;
-        savedAxes_ = Axes;
-        savedScale_ = Scale2D;
-        VisibleScene = Cls8();
-        Camera = Cls4();
-    }
-    void TearDown() override {
-        DocumentKind = savedKind_;
-        FrameCount = savedFrames_;
-        Axes = savedAxes_;
-        Scale2D = savedScale_;
-        VisibleScene = Cls8();
-        Camera = Cls4();
-    }
 
     // An implicit Cartesian plane graph: its box is its x and y ranges
     // widened to take in the origin, z 0..0; nothing needs sampling.
@@ -46,10 +26,4 @@ protected:
     }
 
     static void Add(Cls8& scene, const std::shared_ptr<Cls9>& g) { scene.FunSurfs.Add(g, GraphKey(g->ID)); }
-
-private:
-    std::int32_t savedKind_ = 0;
-    std::int32_t savedFrames_ = 10;
-    Cls3 savedAxes_;
-    float savedScale_ = 1;
 };

@@ -1,5 +1,7 @@
 #include "SceneFixture.h"
 #include "core/Errors.h"
+#include "core/Globals.h"
+#include "scene/Cls3.h"
 #include "scene/GraphCollection.h"
 
 #include <cmath>

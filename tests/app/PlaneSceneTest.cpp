@@ -1,0 +1,142 @@
+// A plane document in the shown main window: graphs with the background,
+// grid and coordinate system compiled into the scene list, read back as
+// pixels with grabFramebuffer.
+#include "app/frmF1.h"
+#include "core/ColorService.h"
+#include "core/Globals.h"
+#include "core/MessageService.h"
+#include "core/ResultPane.h"
+#include "graph/Cls9.h"
+#include "platform/GlDrawingArea.h"
+#include "scene/Cls3.h"
+#include "scene/Cls4.h"
+#include "scene/Cls8.h"
+#include "tests/scene/SceneFixture.h"
+#include "tests/support/RecordingServices.h"
+
+#include <QImage>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+namespace {
+
+class PlaneSceneTest : public SceneFixture {
+protected:
+    void SetUp() override {
+        RecordingMessageBox box;
+        window_ = std::make_unique<frmF1>();
+        window_->resize(800, 800);
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window_->picDraw()->HasContext(); }, 5000));
+        ASSERT_EQ(box.Count(), 0u);
+        DocumentKind = 1;
+        // A new plane document's coordinate system, with both grids.
+        Axes.Show = true;
+        Axes.BetterFonts = false;
+        Axes.ShowprimaryGrid = true;
+        Axes.ShowSecondaryGrid = true;
+        Axes.PriGridColor = RGB(0, 200, 0);
+        Axes.SecGridColor = RGB(190, 235, 190);
+    }
+    void TearDown() override { window_.reset(); }
+
+    // Compiles the visible scene and reads the shown picture back.
+    QImage Build() {
+        window_->BuildDisplayLists();
+        window_->Display(CurrentFrame);
+        return window_->picDraw()->grabFramebuffer();
+    }
+    // The colour at drawing coordinates (x, y) of the plane z = 0.
+    static QRgb At(const QImage& img, double x, double y) {
+        const int px = int(std::lround((x / Camera.VolWidth + 0.5) * img.width()));
+        const int py = int(std::lround((0.5 - y / Camera.VolHeight) * img.height()));
+        return img.pixel(px, py);
+    }
+
+    // Whether a pixel within two of the one at (x, y) is like `colour`.
+    template <class Like>
+    static bool Near(const QImage& img, double x, double y, Like&& like) {
+        const int px = int(std::lround((x / Camera.VolWidth + 0.5) * img.width()));
+        const int py = int(std::lround((0.5 - y / Camera.VolHeight) * img.height()));
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy)
+                if (like(img.pixel(px + dx, py + dy))) return true;
+        return false;
+    }
+    static bool Near(const QImage& img, double x, double y, QRgb colour) {
+        return Near(img, x, y, [&](QRgb c) { return c == colour; });
+    }
+
+    // y = f(x) sampled over minX..maxX.
+    static std::shared_ptr<Cls9> Function(std::int32_t id, const std::string& f, float minX, float maxX,
+                                          std::int32_t segments, std::int32_t colour, std::int32_t width) {
+        std::shared_ptr<Cls9> g = Cls9::Init(id, "y=" + f, GraphType::Function2D, CoordType::PlaneCartesian, "0",
+                                             "x", f, 1, segments, 0, 0, minX, maxX, FillStyle::OneColor, 0, 0,
+                                             colour, width, 1, Show::FilledSurface, Smoothness::Smooth);
+        g->FunForm = FunForm::Explicit;
+        g->Show2DCurve = true;
+        EXPECT_TRUE(g->GetPoints());
+        Add(VisibleScene, g);
+        return g;
+    }
+
+private:
+    std::unique_ptr<frmF1> window_;
+};
+
+TEST_F(PlaneSceneTest, SineWithAxesAndGrid) {
+    RecordingResultPane pane;
+    auto sine = Function(1, "sin(x)", -6.3f, 6.3f, 200, RGB(0, 0, 255), 2);
+    sine->ShowRoot = true;
+    sine->RootColor = RGB(255, 0, 0);
+    sine->RootSize = 2;
+    sine->RootSymbol = Symbol::FilledCircle;
+    const QImage img = Build();
+    img.save("/tmp/vexilon_plane_sine.png");
+
+    // The box x -7..7, y -2..2 (snapped to the step 2 of unit 0.634).
+    const double unit = Scale2D;
+    EXPECT_NEAR(unit, 0.634, 1e-3);
+    // The curve where sin is; the grid at whole and half steps; the axes.
+    for (double x : {-5.0, -2.0, 1.5, 4.0})
+        EXPECT_TRUE(Near(img, x / unit, std::sin(x) / unit, [](QRgb c) { return qBlue(c) > 200 && qRed(c) < 60; }))
+            << x;
+    EXPECT_TRUE(Near(img, 4 / unit, 1.3 / unit, qRgb(0, 200, 0)));       // x = 4 is a whole step
+    EXPECT_TRUE(Near(img, 3 / unit, -1.3 / unit, qRgb(190, 235, 190)));  // x = 3 a half step
+    EXPECT_FALSE(Near(img, 3 / unit, -1.3 / unit, qRgb(0, 200, 0)));
+    EXPECT_TRUE(Near(img, -3.5 / unit, 0, qRgb(0, 0, 0))); // the X axis, between two ticks
+    EXPECT_TRUE(Near(img, 0, 1.3 / unit, qRgb(0, 0, 0)));  // the Y axis
+    EXPECT_EQ(At(img, -17, 17), qRgb(255, 255, 255));      // outside everything
+    // A root marker at pi, on the axis.
+    EXPECT_TRUE(Near(img, 3.1416 / unit, 0, qRgb(255, 0, 0)));
+    EXPECT_FALSE(Near(img, 2.5 / unit, 0, qRgb(255, 0, 0)));
+
+    EXPECT_EQ(pane.Text().substr(0, std::string("函数 y=sin(x)\r\n    根: x=-6.28").size()),
+              "函数 y=sin(x)\r\n    根: x=-6.28");
+}
+
+TEST_F(PlaneSceneTest, PictureDoesNotDependOnWhatWasDrawnBefore) {
+    Axes.ShowBackground = true;
+    Axes.BackStyle = 2;
+    auto sine = Function(1, "sin(x)", -6.3f, 6.3f, 100, RGB(0, 0, 255), 1);
+    const QImage first = Build();
+
+    // A scene whose list ends with a line width of 8 (no axes after the graph).
+    VisibleScene = Cls8();
+    Function(2, "x", -5, 5, 4, RGB(255, 0, 0), 8);
+    Axes.Show = false;
+    const QImage wide = Build();
+    EXPECT_NE(wide, first);
+
+    VisibleScene = Cls8();
+    Add(VisibleScene, sine);
+    Axes.Show = true;
+    EXPECT_EQ(Build(), first);
+}
+
+} // namespace

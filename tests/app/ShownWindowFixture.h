@@ -1,0 +1,63 @@
+#pragma once
+// For tests in the shown main window: a 400 x 400 frmF1, shown, with its GL
+// context made and no message raised on the way; the light, the frame rate
+// and the current frame restored afterwards.
+#include "app/frmF1.h"
+#include "core/Globals.h"
+#include "tests/support/RecordingServices.h"
+#include "platform/GlDrawingArea.h"
+#include "scene/Cls10.h"
+#include "scene/Cls4.h"
+#include "tests/scene/SceneFixture.h"
+
+#include <QImage>
+#include <QtTest/QTest>
+
+#include <cmath>
+#include <memory>
+
+class ShownWindowFixture : public SceneFixture {
+protected:
+    void SetUp() override {
+        SceneFixture::SetUp();
+        RecordingMessageBox box;
+        window_ = std::make_unique<frmF1>();
+        window_->resize(400, 400);
+        window_->show(); // the load step checks the context
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Area()->HasContext(); }, 5000));
+        ASSERT_EQ(box.Count(), 0u);
+    }
+    void TearDown() override {
+        window_.reset();
+        SceneFixture::TearDown();
+    }
+
+    frmF1& Window() { return *window_; }
+    GlDrawingArea* Area() { return window_->picDraw(); }
+
+    // Shows frame `frame` and reads the picture back.
+    QImage Show(std::int32_t frame) {
+        Window().Display(frame);
+        return Area()->grabFramebuffer();
+    }
+    // The colour at drawing coordinates (x, y) of the plane z = 0, unrotated.
+    static QRgb At(const QImage& img, float x, float y) {
+        const int px = int(std::lround((x / Camera.VolWidth + 0.5) * img.width()));
+        const int py = int(std::lround((0.5 - y / Camera.VolHeight) * img.height()));
+        return img.pixel(px, py);
+    }
+    static bool IsWhite(QRgb c) { return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 255; }
+
+    // Runs `query` with the window's context current.
+    template <class F>
+    auto WithContext(F&& query) {
+        Area()->makeCurrent();
+        auto result = query();
+        Area()->doneCurrent();
+        return result;
+    }
+
+private:
+    std::unique_ptr<frmF1> window_;
+};

@@ -1,0 +1,411 @@
+// The plane graph sequence and the curve pass, drawn in a real GL context:
+// geometry through GL feedback, result lines through a recording pane.
+#include "core/Globals.h"
+#include "core/NumberText.h"
+#include "core/ResultPane.h"
+#include "graph/Cls9.h"
+#include "scene/Cls8.h"
+
+#include "tests/support/GlFeedback.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
+
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int Side = 400;
+constexpr float Range = 20; // the feedback view shows -20..20
+
+// Colours of the overlays, each its own so that feedback tells them apart.
+constexpr std::int32_t CurveColour = 255;               // red
+constexpr std::int32_t InverseColour = 65280;           // green
+constexpr std::int32_t RootColour = 16711680;           // blue
+constexpr std::int32_t StepColour = 255 + 65536 * 255;  // magenta
+constexpr std::int32_t StemColour = 255 + 256 * 255;    // yellow
+constexpr std::int32_t HeadColour = 256 * 255 + 65536 * 255; // cyan
+constexpr std::int32_t SecondColour = 128;              // dark red
+constexpr std::int32_t MirrorColour = 128 * 256;        // dark green
+
+struct Rgb {
+    int r, g, b;
+};
+Rgb Split(std::int32_t c) { return {c & 255, (c >> 8) & 255, (c >> 16) & 255}; }
+
+std::vector<FeedbackLine> LinesOf(const Feedback& f, std::int32_t colour) {
+    const Rgb c = Split(colour);
+    return f.LinesOf(c.r, c.g, c.b);
+}
+
+// The centres of the triangle markers (symbol 4) of a colour: the triangle
+// (x, y + t), (x - t, y - t), (x + t, y - t).
+std::vector<std::pair<float, float>> TriangleMarkers(const Feedback& f, std::int32_t colour) {
+    const Rgb c = Split(colour);
+    std::vector<std::pair<float, float>> out;
+    for (const auto& p : f.PolygonsOf(c.r, c.g, c.b)) {
+        if (p.size() != 3) continue;
+        const float t = (p[0].y - p[1].y) / 2;
+        out.emplace_back(p[0].x, p[0].y - t);
+    }
+    return out;
+}
+
+// The pane's lines (each ended by CrLf).
+std::vector<std::string> PaneLines(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (std::size_t at = text.find(CrLf); at != std::string::npos; at = text.find(CrLf, start)) {
+        out.push_back(text.substr(start, at - start));
+        start = at + CrLf.size();
+    }
+    EXPECT_EQ(start, text.size()) << "the pane ends with a line break";
+    return out;
+}
+
+class PlaneDrawingTest : public ProgramStateTest {
+protected:
+    void SetUp() override {
+        gl_ = std::make_unique<GlTestContext>(Side);
+        ASSERT_TRUE(gl_->Ok());
+        DocumentKind = 1;
+        Scale2D = 1;
+    }
+    void TearDown() override { gl_.reset(); }
+
+    // An explicit or parametric plane graph with every overlay colour set
+    // (and switched off), sampled unless `sample` is false.
+    static std::shared_ptr<Cls9> Graph(const std::string& y, const std::string& z, float minV, float maxV,
+                                       std::int32_t stepV, std::int32_t type = GraphType::Function2D,
+                                       std::int32_t form = FunForm::Explicit,
+                                       std::int32_t coord = CoordType::PlaneCartesian, bool sample = true,
+                                       bool mirrored = false) {
+        std::shared_ptr<Cls9> g = Cls9::Init(1, "f", type, coord, "0", y, z, 1, stepV, 0, 0, minV, maxV,
+                                             FillStyle::OneColor, 0, 0, CurveColour, 2, 1, Show::FilledSurface,
+                                             Smoothness::Smooth);
+        g->FunForm = form;
+        g->Show2DCurve = true;
+        g->InvColor = InverseColour;
+        g->InvWidth = 1;
+        g->RootColor = RootColour;
+        g->RootSize = 1;
+        g->RootSymbol = Symbol::FilledTriangle;
+        g->StepColor = StepColour;
+        g->StepWidth = 1;
+        g->StemBodyColor = StemColour;
+        g->StemBodyWidth = 1;
+        g->StemHeadColor = HeadColour;
+        g->StemHeadSize = 1;
+        g->StemHeadSymbol = Symbol::FilledTriangle;
+        g->Color2 = SecondColour;
+        g->Width2 = 1;
+        g->JOColor = MirrorColour;
+        g->JOWidth = 1;
+        g->ShowJO = mirrored;
+        if (sample) {
+            EXPECT_TRUE(g->GetPoints());
+        }
+        return g;
+    }
+
+    static Feedback Draw(Cls9& g, std::int32_t frame = 0) {
+        return CaptureFeedback(Side, Range, [&] { g.Draw(frame); });
+    }
+
+private:
+    std::unique_ptr<GlTestContext> gl_;
+};
+
+TEST_F(PlaneDrawingTest, RootsAreWrittenAndMarkedOncePerRoot) {
+    const double pi = std::acos(-1.0);
+    struct Case {
+        const char* name;
+        const char* function;
+        std::int32_t segments;
+        std::vector<double> roots;
+        double tolerance; // of the chord's crossing
+    };
+    const Case cases[] = {
+        {"sin(x), no sample on a root", "sin(x)", 51, {-pi, 0, pi}, 1e-4},
+        // Samples every 0.5: x = 0 is one, and sin(0) is exactly 0.
+        {"sin(x), a sample exactly on 0", "sin(x)", 16, {-pi, 0, pi}, 1e-2},
+        // A curve on the axis: the left end of each segment's overlap.
+        {"constant 0", "0", 8, {-4, -3, -2, -1, 0, 1, 2, 3}, 1e-6},
+    };
+    Scale2D = 0.5f;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingResultPane pane;
+        auto g = Graph("x", c.function, -4, 4, c.segments);
+        if (c.segments == 16) {
+            ASSERT_EQ(g->Vert3D(0, 8).y, 0.0f);
+        }
+        g->ShowRoot = true;
+        const Feedback f = Draw(*g);
+
+        const std::vector<std::string> lines = PaneLines(pane.Text());
+        ASSERT_EQ(lines.size(), c.roots.size() + 2);
+        EXPECT_EQ(lines.front(), std::string("函数 y=") + c.function);
+        EXPECT_EQ(lines.back(), "");
+        const auto markers = TriangleMarkers(f, RootColour);
+        ASSERT_EQ(markers.size(), c.roots.size());
+        for (std::size_t k = 0; k < c.roots.size(); ++k) {
+            const std::string& line = lines[k + 1];
+            const std::string head = "    根: x=";
+            ASSERT_EQ(line.substr(0, head.size()), head) << line;
+            const std::size_t comma = line.find(",y=");
+            ASSERT_NE(comma, std::string::npos) << line;
+            const double x = ParseNumericPrefix(line.substr(head.size()));
+            const double y = ParseNumericPrefix(line.substr(comma + 3));
+            EXPECT_NEAR(x, c.roots[k], c.tolerance) << line;
+            EXPECT_NEAR(y, 0, 1e-6) << line;
+            // Marked where the root is, in drawing units.
+            EXPECT_NEAR(markers[k].first, c.roots[k] / 0.5, 2 * c.tolerance + 1e-3);
+            EXPECT_NEAR(markers[k].second, 0, 1e-3);
+        }
+    }
+
+    // No crossing in the box: only the separator line.
+    RecordingResultPane pane;
+    auto above = Graph("x", "x^2+1", -2, 2, 10);
+    above->ShowRoot = true;
+    Draw(*above);
+    EXPECT_EQ(pane.Text(), "函数 y=x^2+1\r\n\r\n");
+}
+
+TEST_F(PlaneDrawingTest, HeaderLineNamesTheFunctionByFormAndCoordinates) {
+    struct Case {
+        std::int32_t type, coord, form;
+        const char* y;
+        const char* z;
+        const char* pane;
+    };
+    const Case cases[] = {
+        {GraphType::Function2D, CoordType::PlaneCartesian, FunForm::Explicit, "x", "2x+1", "函数 y=2x+1\r\n"},
+        {GraphType::Function2D, CoordType::PlaneCartesian, FunForm::Parametric, "cos(u)", "sin(u)",
+         "函数 x=cos(u), y=sin(u)\r\n"},
+        {GraphType::Function2D, CoordType::Polar, FunForm::Explicit, "a", "1+cos(a)", "函数 r=1+cos(a)\r\n"},
+        {GraphType::Function2D, CoordType::Polar, FunForm::Parametric, "u", "1+cos(u)",
+         "函数 a=u, r=1+cos(u)\r\n"},
+        // Every kind of the branch begins with it.
+        {GraphType::StepStem, CoordType::PlaneCartesian, FunForm::Explicit, "x", "x^2", "函数 y=x^2\r\n"},
+        {GraphType::Series, CoordType::PlaneCartesian, FunForm::Explicit, "x", "x^n", "函数 y=x^n\r\n"},
+        // Implicit and inequality forms, and a form never set, write nothing.
+        {GraphType::Function2D, CoordType::PlaneCartesian, FunForm::Implicit, "x", "x^2+y^2-1", ""},
+        {GraphType::Function2D, CoordType::PlaneCartesian, FunForm::Inequality, "x", "x^2+y^2-1", ""},
+        {GraphType::Function2D, CoordType::PlaneCartesian, 0, "x", "x", ""},
+        // Other coordinate systems have no header.
+        {GraphType::Function2D, CoordType::Cartesian, FunForm::Explicit, "x", "x", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pane);
+        RecordingResultPane pane;
+        pane.SetText("old\r\n");
+        auto g = Graph(c.y, c.z, -1, 1, 4, c.type, c.form, c.coord, false);
+        const Feedback f = Draw(*g);
+        EXPECT_EQ(pane.Text(), c.pane);
+        if (c.form != FunForm::Explicit && c.form != FunForm::Parametric) {
+            EXPECT_TRUE(f.lines.empty() && f.polygons.empty());
+        }
+    }
+}
+
+TEST_F(PlaneDrawingTest, CurveAndInverseFollowTheSamplesAndLeaveGapsAtUndefinedOnes) {
+    Scale2D = 0.5f;
+    auto g = Graph("x", "x^2", -2, 2, 4);
+    g->ShowInverse = true;
+    const std::vector<std::pair<float, float>> samples{{-2, 4}, {-1, 1}, {0, 0}, {1, 1}, {2, 4}};
+    const auto expectSegments = [&](const std::vector<FeedbackLine>& lines, const std::vector<int>& which,
+                                    bool swapped) {
+        ASSERT_EQ(lines.size(), which.size());
+        for (std::size_t k = 0; k < which.size(); ++k) {
+            const auto [x1, y1] = samples[std::size_t(which[k])];
+            const auto [x2, y2] = samples[std::size_t(which[k]) + 1];
+            const FeedbackLine& l = lines[k];
+            EXPECT_NEAR(l.from.x, (swapped ? y1 : x1) / 0.5, 1e-3);
+            EXPECT_NEAR(l.from.y, (swapped ? x1 : y1) / 0.5, 1e-3);
+            EXPECT_NEAR(l.to.x, (swapped ? y2 : x2) / 0.5, 1e-3);
+            EXPECT_NEAR(l.to.y, (swapped ? x2 : y2) / 0.5, 1e-3);
+        }
+    };
+    Feedback f = Draw(*g);
+    expectSegments(LinesOf(f, CurveColour), {0, 1, 2, 3}, false);
+    // The inverse is the curve mirrored in y = x: (4, -2), (1, -1), (0, 0), (1, 1), (4, 2).
+    expectSegments(LinesOf(f, InverseColour), {0, 1, 2, 3}, true);
+
+    // An undefined sample takes out both segments that touch it.
+    g->Vert3D(0, 2).y = UndefinedValue;
+    f = Draw(*g);
+    expectSegments(LinesOf(f, CurveColour), {0, 3}, false);
+    expectSegments(LinesOf(f, InverseColour), {0, 3}, true);
+    g->Vert3D(0, 2).y = 0;
+
+    // A coordinate that is beyond the range of GL's floats once scaled is
+    // left out the same way.
+    g->Vert3D(0, 4).y = 3e38f;
+    f = Draw(*g);
+    EXPECT_EQ(LinesOf(f, CurveColour).size(), 3u);
+    g->Vert3D(0, 4).y = 4;
+
+    // Fewer samples than StepV asks for, or none at all: the missing points
+    // are left out, nothing is raised.
+    g->Vert3D.Create(0, 2);
+    for (int j = 0; j <= 2; ++j) g->Vert3D(0, j) = Cls2::Init(samples[std::size_t(j)].first, samples[std::size_t(j)].second, 0);
+    EXPECT_NO_THROW(f = Draw(*g));
+    expectSegments(LinesOf(f, CurveColour), {0, 1}, false);
+    g->Vert3D.Clear();
+    EXPECT_NO_THROW(f = Draw(*g));
+    EXPECT_TRUE(LinesOf(f, CurveColour).empty());
+
+    // Show2DCurve off leaves out the curve but not the inverse.
+    g = Graph("x", "x^2", -2, 2, 4);
+    g->Show2DCurve = false;
+    g->ShowInverse = true;
+    f = Draw(*g);
+    EXPECT_TRUE(LinesOf(f, CurveColour).empty());
+    EXPECT_EQ(LinesOf(f, InverseColour).size(), 4u);
+}
+
+TEST_F(PlaneDrawingTest, StepPlotHasARiserAndATreadPerSegmentAndStemsStandOnEverySample) {
+    auto g = Graph("x", "x^2", 0, 3, 3, GraphType::StepStem);
+    g->Show2DCurve = false;
+    g->ShowStep = true;
+    g->ShowStem = true;
+    // y = 0, 1, 4, 9 at x = 0..3.
+    Feedback f = Draw(*g);
+    const std::vector<FeedbackLine> steps = LinesOf(f, StepColour);
+    ASSERT_EQ(steps.size(), 6u);
+    for (int i = 0; i < 3; ++i) {
+        const float x1 = float(i), x2 = float(i + 1), y1 = x1 * x1, y2 = x2 * x2;
+        const FeedbackLine& riser = steps[std::size_t(2 * i)];
+        const FeedbackLine& tread = steps[std::size_t(2 * i + 1)];
+        EXPECT_NEAR(riser.from.x, x1, 1e-3);
+        EXPECT_NEAR(riser.from.y, y1, 1e-3);
+        EXPECT_NEAR(riser.to.x, x1, 1e-3);
+        EXPECT_NEAR(riser.to.y, y2, 1e-3);
+        EXPECT_NEAR(tread.from.x, x1, 1e-3);
+        EXPECT_NEAR(tread.from.y, y2, 1e-3);
+        EXPECT_NEAR(tread.to.x, x2, 1e-3);
+        EXPECT_NEAR(tread.to.y, y2, 1e-3);
+    }
+    const std::vector<FeedbackLine> stems = LinesOf(f, StemColour);
+    const auto heads = TriangleMarkers(f, HeadColour);
+    ASSERT_EQ(stems.size(), 4u);
+    ASSERT_EQ(heads.size(), 4u);
+    for (int i = 0; i <= 3; ++i) {
+        const float x = float(i), y = x * x;
+        EXPECT_NEAR(stems[std::size_t(i)].from.x, x, 1e-3);
+        EXPECT_NEAR(stems[std::size_t(i)].from.y, y, 1e-3);
+        EXPECT_NEAR(stems[std::size_t(i)].to.x, x, 1e-3);
+        EXPECT_NEAR(stems[std::size_t(i)].to.y, 0, 1e-3);
+        EXPECT_NEAR(heads[std::size_t(i)].first, x, 1e-3);
+        EXPECT_NEAR(heads[std::size_t(i)].second, y, 1e-3);
+    }
+
+    // An undefined sample has neither stem nor head, and no step touches it.
+    g->Vert3D(0, 1).y = UndefinedValue;
+    f = Draw(*g);
+    EXPECT_EQ(LinesOf(f, StepColour).size(), 2u);
+    EXPECT_EQ(LinesOf(f, StemColour).size(), 3u);
+    EXPECT_EQ(TriangleMarkers(f, HeadColour).size(), 3u);
+
+    // Steps and stems belong to the step/stem kind only.
+    auto plain = Graph("x", "x^2", 0, 3, 3);
+    plain->ShowStep = plain->ShowStem = true;
+    f = Draw(*plain);
+    EXPECT_TRUE(LinesOf(f, StepColour).empty());
+    EXPECT_TRUE(LinesOf(f, StemColour).empty());
+}
+
+TEST_F(PlaneDrawingTest, EachKindDrawsItsOwnSamples) {
+    // A plane animation draws the samples of the frame drawn.
+    FrameCount = 2;
+    auto anim = Graph("x", "x", 0, 2, 2, GraphType::Function2DAnimation, FunForm::Explicit,
+                      CoordType::PlaneCartesian, false);
+    anim->Animation = true;
+    ASSERT_TRUE(anim->Anim2D.Create(2, 2));
+    for (int f = 0; f <= 2; ++f)
+        for (int j = 0; j <= 2; ++j) anim->Anim2D(j, f) = Cls2::Init(float(j), float(f * 3 + j), 0);
+    for (int frame : {0, 2}) {
+        SCOPED_TRACE(frame);
+        const std::vector<FeedbackLine> lines = LinesOf(Draw(*anim, frame), CurveColour);
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_NEAR(lines[0].from.y, frame * 3, 1e-3);
+        EXPECT_NEAR(lines[1].to.y, frame * 3 + 2, 1e-3);
+    }
+    EXPECT_NO_THROW(Draw(*anim, 7)); // a frame that was never sampled draws nothing
+
+    // An intersection graph draws its second function in its own colour.
+    auto both = Graph("x", "x", -1, 1, 4, GraphType::Intersection, FunForm::Explicit, CoordType::PlaneCartesian,
+                      false);
+    both->Exp2 = "-x";
+    ASSERT_TRUE(both->GetPoints());
+    Feedback f = Draw(*both);
+    EXPECT_EQ(LinesOf(f, CurveColour).size(), 4u);
+    const std::vector<FeedbackLine> second = LinesOf(f, SecondColour);
+    ASSERT_EQ(second.size(), 4u);
+    EXPECT_NEAR(second[0].from.y, 1, 1e-3);
+    EXPECT_NEAR(second[3].to.y, -1, 1e-3);
+
+    // A series draws in its series colour.
+    auto series = Graph("x", "x", -1, 1, 4, GraphType::Series, FunForm::Explicit, CoordType::PlaneCartesian, false);
+    series->Vert3D.Create(0, 4);
+    for (int j = 0; j <= 4; ++j) series->Vert3D(0, j) = Cls2::Init(float(j), 1, 0);
+    series->SeriesColor = SecondColour;
+    f = Draw(*series);
+    EXPECT_TRUE(LinesOf(f, CurveColour).empty());
+    EXPECT_EQ(LinesOf(f, SecondColour).size(), 4u);
+
+    // f(-x) of a plane function: the curve mirrored in the y axis.
+    auto mirrored = Graph("x", "x^2+x", -2, 2, 4, GraphType::Function2D, FunForm::Explicit,
+                          CoordType::PlaneCartesian, true, true);
+    const std::vector<FeedbackLine> mirror = LinesOf(Draw(*mirrored), MirrorColour);
+    ASSERT_EQ(mirror.size(), 4u);
+    for (const FeedbackLine& l : mirror) {
+        EXPECT_NEAR(l.from.y, l.from.x * l.from.x - l.from.x, 1e-3);
+        EXPECT_NEAR(l.to.y, l.to.x * l.to.x - l.to.x, 1e-3);
+    }
+    // The other kinds have no f(-x) samples of their own: nothing is drawn.
+    auto stepMirror = Graph("x", "x^2+x", -2, 2, 4, GraphType::StepStem);
+    stepMirror->ShowJO = true;
+    stepMirror->VertJO.Create(0, 4);
+    EXPECT_TRUE(LinesOf(Draw(*stepMirror), MirrorColour).empty());
+}
+
+TEST_F(PlaneDrawingTest, BranchEndsWithLightingOnAndSmoothingOff) {
+    auto g = Graph("x", "x", -1, 1, 2);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_BLEND);
+    glEnable(GL_LINE_SMOOTH);
+    g->Draw();
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
+    GLfloat width = 0;
+    glGetFloatv(GL_LINE_WIDTH, &width);
+    EXPECT_EQ(width, 2.0f);
+
+    // A width GL refuses draws as 1 instead of the width left by earlier drawing.
+    glLineWidth(8);
+    g->LineWidth = 0;
+    g->Draw();
+    glGetFloatv(GL_LINE_WIDTH, &width);
+    EXPECT_EQ(width, 1.0f);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+
+    // An implicit graph leaves the state as it was.
+    g->FunForm = FunForm::Implicit;
+    glDisable(GL_LIGHTING);
+    g->Draw();
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+}
+
+} // namespace

@@ -1,0 +1,36 @@
+#include "tests/support/RecordingServices.h"
+
+RecordingMessageBox::RecordingMessageBox() : previous_(&Messages()) { SetMessageService(this); }
+RecordingMessageBox::~RecordingMessageBox() { SetMessageService(previous_); }
+
+MsgAnswer RecordingMessageBox::Show(const MessageRequest& request) {
+    requests.push_back(request);
+    if (!script_.empty()) {
+        const MsgAnswer a = script_.front();
+        script_.pop_front();
+        return a;
+    }
+    return FirstButtonAnswer(request.buttons);
+}
+
+RecordingColorPicker::RecordingColorPicker() : previous_(&Colors()) { SetColorService(this); }
+RecordingColorPicker::~RecordingColorPicker() { SetColorService(previous_); }
+
+std::optional<std::int32_t> RecordingColorPicker::PickColor() {
+    ++requests;
+    if (script_.empty()) return std::nullopt;
+    const auto a = script_.front();
+    script_.pop_front();
+    return a;
+}
+
+RecordingResultPane::RecordingResultPane() : previous_(&Result()) { SetResultPane(this); }
+RecordingResultPane::~RecordingResultPane() { SetResultPane(previous_); }
+
+RecordingShell::RecordingShell() : previous_(&Shell()) { SetShellService(this); }
+RecordingShell::~RecordingShell() { SetShellService(previous_); }
+
+bool RecordingShell::Open(const std::string& sFile) {
+    opened.push_back(sFile);
+    return answer;
+}

@@ -1,0 +1,88 @@
+#pragma once
+// The recording doubles of core's services: each installs itself while it
+// lives (restoring the service it replaced), records what it is asked and
+// answers from a script.
+#include "core/ColorService.h"
+#include "core/MessageService.h"
+#include "core/ResultPane.h"
+#include "core/ShellService.h"
+#include "tests/support/RecordingServices.h"
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Answers from the script, then with the box's first button (OK, Yes, Retry).
+class RecordingMessageBox : public MessageService {
+public:
+    RecordingMessageBox();
+    ~RecordingMessageBox() override;
+    RecordingMessageBox(const RecordingMessageBox&) = delete;
+    RecordingMessageBox& operator=(const RecordingMessageBox&) = delete;
+
+    MsgAnswer Show(const MessageRequest& request) override;
+    void Answer(MsgAnswer answer) { script_.push_back(answer); }
+
+    std::vector<MessageRequest> requests;
+    std::size_t Count() const { return requests.size(); }
+    const MessageRequest& Last() const { return requests.back(); }
+    void Clear() { requests.clear(); }
+
+private:
+    std::deque<MsgAnswer> script_;
+    MessageService* previous_;
+};
+
+// Answers from the script, then cancels.
+class RecordingColorPicker : public ColorService {
+public:
+    RecordingColorPicker();
+    ~RecordingColorPicker() override;
+    RecordingColorPicker(const RecordingColorPicker&) = delete;
+    RecordingColorPicker& operator=(const RecordingColorPicker&) = delete;
+
+    std::optional<std::int32_t> PickColor() override;
+    void Choose(std::int32_t colour) { script_.push_back(colour); }
+    void Cancel() { script_.push_back(std::nullopt); }
+
+    int requests = 0;
+
+private:
+    std::deque<std::optional<std::int32_t>> script_;
+    ColorService* previous_;
+};
+
+// A pane that keeps its text in memory.
+class RecordingResultPane : public ResultPane {
+public:
+    RecordingResultPane();
+    ~RecordingResultPane() override;
+    RecordingResultPane(const RecordingResultPane&) = delete;
+    RecordingResultPane& operator=(const RecordingResultPane&) = delete;
+
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
+
+private:
+    std::string text_;
+    ResultPane* previous_;
+};
+
+// Records every file it is asked to open, opens nothing, and answers `answer`.
+class RecordingShell : public ShellService {
+public:
+    RecordingShell();
+    ~RecordingShell() override;
+    RecordingShell(const RecordingShell&) = delete;
+    RecordingShell& operator=(const RecordingShell&) = delete;
+
+    bool Open(const std::string& sFile) override;
+
+    std::vector<std::string> opened;
+    bool answer = true;
+
+private:
+    ShellService* previous_;
+};
