@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -72,6 +73,38 @@ std::string NumberTextOf(double value, int digits, bool allowExponent) {
     return out;
 }
 
+// The decimal exponent of the first significant digit of an unsigned
+// number text of the form NumericPrefixLength accepts (digits, at most one
+// ".", an optional exponent); 0 for a text of zeros. Saturates far beyond the
+// range of a double.
+std::int64_t DecimalMagnitude(std::string_view t) {
+    std::int64_t magnitude = 0;
+    std::size_t i = 0;
+    bool significant = false;
+    for (; i < t.size() && IsDigit(t[i]); ++i) {
+        if (significant) ++magnitude;
+        else if (t[i] != '0') significant = true;
+    }
+    if (i < t.size() && t[i] == '.') {
+        for (++i; i < t.size() && IsDigit(t[i]); ++i) {
+            if (significant) continue;
+            --magnitude;
+            if (t[i] != '0') significant = true;
+        }
+    }
+    if (!significant) return 0;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        const bool negative = i < t.size() && t[i] == '-';
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        std::int64_t exponent = 0;
+        for (; i < t.size() && IsDigit(t[i]); ++i)
+            exponent = std::min<std::int64_t>(exponent * 10 + (t[i] - '0'), 1'000'000'000);
+        magnitude += negative ? -exponent : exponent;
+    }
+    return magnitude;
+}
+
 } // namespace
 
 std::size_t NumericPrefixLength(std::string_view t) {
@@ -109,10 +142,9 @@ double ParseNumericPrefix(std::string_view text) {
     double v = 0.0;
     const auto res = std::from_chars(p.data(), p.data() + p.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
-        // from_chars leaves v untouched: tell overflow from underflow by the exponent.
-        const auto e = p.find_first_of("eE");
-        const bool tiny = e != std::string_view::npos && p.substr(e + 1).find('-') == 0;
-        v = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        // from_chars leaves v untouched when the value rounds to 0 or beyond
+        // the largest double: a magnitude below 1 underflowed to 0.
+        v = DecimalMagnitude(p) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -v : v;
 }

@@ -8,14 +8,14 @@
 #include "graph/Cls9.h"
 #include "graph/SamplingContext.h"
 #include "math/Der.h"
-#include "math/InfixToPolish.h"
 #include "math/Module1.h"
-#include "math/PolishToInfix.h"
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -39,17 +39,44 @@ void AddPoints(std::int64_t& total, std::int64_t points) {
     total = points > MaxSamplePoints - total ? MaxSamplePoints + 1 : total + points;
 }
 
-// The partial derivative of a prepared text by "x" or "y" as infix text, or
-// nothing when PartialDerive refused it (its message shown) or the list was
-// malformed.
-std::optional<std::string> PartialText(const clsPolish& list, const char* variable) {
-    try {
-        std::optional<clsPolish> d = PartialDerive(list, variable);
-        if (!d) return std::nullopt;
-        return MergeSigns(PolishToInfix(*d));
-    } catch (const RaisedError&) {
-        return std::nullopt;
-    }
+// One sample array that a GetPoints call makes, with its number of points.
+struct PlannedArray {
+    std::int64_t points;
+    std::function<bool()> create;
+};
+
+template <class Array, class... U>
+PlannedArray Plan(Array& array, U... upper) {
+    return PlannedArray{PointsOf({static_cast<std::int64_t>(upper)...}),
+                        [&array, upper...] { return array.Create(upper...); }};
+}
+
+// The table of the sample arrays of a graph: which array a graph gets, by
+// its kind and flags, with its upper bounds, in the order they are made.
+std::vector<PlannedArray> SampleArraysOf(Cls9& g, std::int64_t su, std::int64_t sv,
+                                         std::int64_t frames) {
+    const std::int32_t kind = g.GraphType;
+    std::vector<PlannedArray> rows;
+    const auto row = [&rows](bool made, auto& array, auto... upper) {
+        if (made) rows.push_back(Plan(array, upper...));
+    };
+    row(true, g.Vert3D, su, sv);
+    row(g.ShowSurPX, g.VertPX, su, sv);
+    row(g.ShowSurPY, g.VertPY, su, sv);
+    row(kind == GraphType::Curve3D, g.VertCurve3D, su);
+    row(kind == GraphType::PointAnimation, g.Anim1D, frames);
+    row(kind == GraphType::Function2DAnimation, g.Anim2D, sv, frames);
+    row(kind == GraphType::Surface3DAnimation, g.Anim3D, su, sv, frames);
+    row(kind == GraphType::Curve3DAnimation, g.AnimCurve3D, su, frames);
+    row(kind == GraphType::Strip25DAnimation, g.Anim25D, std::int64_t{1}, sv, frames);
+    row(true, g.VertDev, su, sv);
+    row(true, g.VertDev2, su, sv);
+    row(g.ShowJO, g.VertJO, su, sv);
+    row(kind == GraphType::RevolutionX || kind == GraphType::RevolutionY, g.VertRev,
+        std::int64_t{40}, sv);
+    row(kind == GraphType::Intersection, g.VertInter, su, sv);
+    row(kind == GraphType::ODE, g.VertODE, su, sv);
+    return rows;
 }
 
 void FillUndefined(PointGrid& grid) {
@@ -75,57 +102,18 @@ bool Cls9::GetPoints() {
     const bool animated = IsAnimationKind(GraphType);
 
     // Before any array is touched: the points this call would create.
-    {
-        std::int64_t total = 0;
-        const std::int64_t grid = PointsOf({su, sv});
-        AddPoints(total, grid);                    // Vert3D
-        if (ShowSurPX) AddPoints(total, grid);     // VertPX
-        if (ShowSurPY) AddPoints(total, grid);     // VertPY
-        switch (GraphType) {
-        case GraphType::Curve3D: AddPoints(total, PointsOf({su})); break;
-        case GraphType::PointAnimation: AddPoints(total, PointsOf({frames})); break;
-        case GraphType::Function2DAnimation: AddPoints(total, PointsOf({sv, frames})); break;
-        case GraphType::Strip25DAnimation: AddPoints(total, PointsOf({1, sv, frames})); break;
-        case GraphType::Curve3DAnimation: AddPoints(total, PointsOf({su, frames})); break;
-        case GraphType::Surface3DAnimation: AddPoints(total, PointsOf({su, sv, frames})); break;
-        case GraphType::RevolutionX:
-        case GraphType::RevolutionY: AddPoints(total, PointsOf({40, sv})); break;
-        case GraphType::Intersection:
-        case GraphType::ODE: AddPoints(total, grid); break;
-        default: break;
-        }
-        AddPoints(total, grid);            // VertDev
-        AddPoints(total, grid);            // VertDev2
-        if (ShowJO) AddPoints(total, grid); // VertJO
-        if (total > MaxSamplePoints) {
-            MsgBox("采样点数过多。", MsgIcon::Critical, ErrorTitle);
-            return false;
-        }
+    const std::vector<PlannedArray> arrays = SampleArraysOf(*this, su, sv, frames);
+    std::int64_t total = 0;
+    for (const PlannedArray& array : arrays) AddPoints(total, array.points);
+    if (total > MaxSamplePoints) {
+        MsgBox("采样点数过多。", MsgIcon::Critical, ErrorTitle);
+        return false;
     }
 
-    // 3. The arrays of the graph's kind, each made afresh with new points.
-    {
-        bool made = Vert3D.Create(su, sv);
-        if (made && ShowSurPX) made = VertPX.Create(su, sv);
-        if (made && ShowSurPY) made = VertPY.Create(su, sv);
-        if (made) {
-            switch (GraphType) {
-            case GraphType::Curve3D: made = VertCurve3D.Create(su); break;
-            case GraphType::PointAnimation: made = Anim1D.Create(frames); break;
-            case GraphType::Function2DAnimation: made = Anim2D.Create(sv, frames); break;
-            case GraphType::Surface3DAnimation: made = Anim3D.Create(su, sv, frames); break;
-            case GraphType::Curve3DAnimation: made = AnimCurve3D.Create(su, frames); break;
-            case GraphType::Strip25DAnimation: made = Anim25D.Create(1, sv, frames); break;
-            default: break;
-            }
-        }
-        if (made) made = VertDev.Create(su, sv) && VertDev2.Create(su, sv);
-        if (made && ShowJO) made = VertJO.Create(su, sv);
-        if (made && (GraphType == GraphType::RevolutionX || GraphType == GraphType::RevolutionY))
-            made = VertRev.Create(40, sv);
-        if (made && GraphType == GraphType::Intersection) made = VertInter.Create(su, sv);
-        if (made && GraphType == GraphType::ODE) made = VertODE.Create(su, sv);
-        if (!made) {
+    // 3. The arrays of the graph's kind, in the table's order, each made
+    // afresh with new points.
+    for (const PlannedArray& array : arrays) {
+        if (!array.create()) {
             // Memory ran out below the limit.
             MsgBox("采样点数过多。", MsgIcon::Critical, ErrorTitle);
             return false;
@@ -159,24 +147,15 @@ bool Cls9::GetPoints() {
     // message shown once) leaves its surface undefined; the graph itself is
     // still sampled.
     if (ShowSurPX || ShowSurPY) {
-        bool parsed = true;
-        std::string refusal;
-        std::optional<clsPolish> list;
-        try {
-            list = InfixToPolish(preZ, refusal, parsed);
-        } catch (const RaisedError&) {
-            parsed = false;
-        }
-        bool refused = !parsed;
-        const clsPolish base = list ? *list : clsPolish{};
-        if (ShowSurPX && !refused) {
-            const std::optional<std::string> text = PartialText(base, "x");
+        bool refused = false;
+        if (ShowSurPX) {
+            const std::optional<std::string> text = PartialDerivativeText(preZ, "x", ExpressZ);
             if (!text) refused = true;
             else if (engine.InfixToPostfix(*text, ctx.PX) != 0) return false;
             else ctx.HasPX = true;
         }
         if (ShowSurPY && !refused) {
-            const std::optional<std::string> text = PartialText(base, "y");
+            const std::optional<std::string> text = PartialDerivativeText(preZ, "y", ExpressZ);
             if (!text) refused = true;
             else if (engine.InfixToPostfix(*text, ctx.PY) != 0) return false;
             else ctx.HasPY = true;

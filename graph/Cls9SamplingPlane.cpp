@@ -6,9 +6,7 @@
 #include "graph/Cls9.h"
 #include "graph/SamplingContext.h"
 #include "math/Der.h"
-#include "math/InfixToPolish.h"
 #include "math/Module1.h"
-#include "math/PolishToInfix.h"
 
 #include <cmath>
 #include <cstdint>
@@ -81,34 +79,27 @@ bool SampleCurvePoint(SamplingContext& ctx, std::int32_t form, std::int32_t coor
 }
 
 // The derivative text of a text by its one variable, or nothing when it
-// cannot be built (InfixToPolish or Derive has shown why; a malformed list
-// is refused the same way). "u" and "U" are their own derivative texts.
-std::optional<std::string> DerivativeText(const std::string& text) {
+// cannot be built (the chain has shown why, naming `expression`, the graph's
+// own text, for a derivative too long to build). "u" and "U" are their own
+// derivative texts.
+std::optional<std::string> DerivativeOf(const std::string& text, const std::string& expression) {
     if (text == "u" || text == "U") return text;
-    try {
-        bool parsed = true;
-        std::string refusal;
-        const std::optional<clsPolish> list = InfixToPolish(text, refusal, parsed);
-        if (!parsed) return std::nullopt;
-        const std::optional<clsPolish> d = Derive(list ? *list : clsPolish{});
-        if (!d) return std::nullopt;
-        return MergeSigns(PolishToInfix(*d));
-    } catch (const RaisedError&) {
-        return std::nullopt;
-    }
+    return DerivativeText(text, expression);
 }
 
 // The derivative texts of three texts, built in the order X, Y, Z; nothing
-// once one of them is refused (so its message is shown once).
+// once one of them is refused (so its message is shown once). `expressions`
+// are the graph's own texts the refusal names.
 struct TextTriple {
     std::string x, y, z;
 };
-std::optional<TextTriple> Derivatives(const TextTriple& texts) {
+std::optional<TextTriple> Derivatives(const TextTriple& texts, const TextTriple& expressions) {
     TextTriple d;
     const std::string* from[3] = {&texts.x, &texts.y, &texts.z};
+    const std::string* named[3] = {&expressions.x, &expressions.y, &expressions.z};
     std::string* to[3] = {&d.x, &d.y, &d.z};
     for (int k = 0; k < 3; ++k) {
-        std::optional<std::string> text = DerivativeText(*from[k]);
+        std::optional<std::string> text = DerivativeOf(*from[k], *named[k]);
         if (!text) return std::nullopt;
         *to[k] = std::move(*text);
     }
@@ -232,14 +223,15 @@ bool Cls9::SampleAnalysis(SamplingContext& ctx) {
     if (firstAsked) {
         const TextTriple prepared{InsertMulSigns(ExpressX), InsertMulSigns(ExpressY),
                                   InsertMulSigns(ExpressZ)};
-        const std::optional<TextTriple> first = Derivatives(prepared);
+        const TextTriple own{ExpressX, ExpressY, ExpressZ};
+        const std::optional<TextTriple> first = Derivatives(prepared, own);
         std::optional<TextTriple> second;
         if (first) {
             TextTriple post;
             if (!CompileTriple(engine, *first, post)) return false;
             if (samples && !sampleRow(VertDev, post.x, post.y, post.z, Depth::FromX, p))
                 return false;
-            if (secondAsked) second = Derivatives(*first);
+            if (secondAsked) second = Derivatives(*first, own);
         } else if (samples) {
             UndefineRow0(VertDev, last);
         }

@@ -4,6 +4,9 @@
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "core/NumberText.h"
+#include "math/InfixToPolish.h"
+#include "math/Module1.h"
+#include "math/PolishToInfix.h"
 
 #include <cmath>
 #include <deque>
@@ -54,6 +57,9 @@ constexpr Rule kRules[] = {
 
 // The power rule for an exponent that is a single number c other than 0.
 constexpr std::string_view kPowerRule = "u' c * u c1 ^ *";
+// The same for any exponent v without the variable, and u/v for such a v.
+constexpr std::string_view kConstantPowerRule = "u' v * u v 1 - ^ *";
+constexpr std::string_view kConstantDenominatorRule = "u' v /";
 
 const Rule* FindRule(std::string_view s) {
     for (const Rule& r : kRules)
@@ -99,32 +105,54 @@ public:
     Differentiator(bool partial, std::string variable)
         : partial_(partial), variable_(std::move(variable)) {}
 
-    std::optional<clsPolish> Derive(const clsPolish& list) const;
+    std::optional<clsPolish> Derive(const clsPolish& list);
+
+    // Why the derivative was refused: a token without a rule (its message
+    // shown) wins over a result too long for a token list (nothing shown).
+    DeriveRefusal Refusal() const {
+        return tokenRefused_ ? DeriveRefusal::Token
+                             : (tooLong_ ? DeriveRefusal::TooLong : DeriveRefusal::None);
+    }
 
 private:
-    std::optional<clsPolish> Leaf(const std::string& s) const;
+    std::optional<clsPolish> Leaf(const std::string& s);
+    // True when a leaf of `list` is a variable of this differentiation.
+    bool HoldsVariable(const clsPolish& list) const;
+    bool IsVariable(const std::string& s) const {
+        if (s == "a" || s == "r" || s == "u") return true;
+        return partial_ ? s == variable_ : (s == "x" || s == "y");
+    }
 
     bool partial_;
     std::string variable_;
+    bool tokenRefused_ = false;
+    bool tooLong_ = false;
 };
 
-std::optional<clsPolish> Differentiator::Leaf(const std::string& s) const {
+bool Differentiator::HoldsVariable(const clsPolish& list) const {
+    for (std::int32_t i = 0; i < list.ElementCount(); ++i)
+        if (list.GetRank(i) == clsPolish::RankOperand && IsVariable(list.GetData(i))) return true;
+    return false;
+}
+
+std::optional<clsPolish> Differentiator::Leaf(const std::string& s) {
+    if (IsVariable(s)) return OneToken("1");
     if (!partial_) {
-        if (s == "x" || s == "y" || s == "a" || s == "r" || s == "u") return OneToken("1");
         if (s.empty() || IsNumberToken(s, "1234567890.,")) return OneToken("0");
         MsgBox("不能计算" + s + "的导数。", MsgIcon::Exclamation, ErrorTitle);
+        tokenRefused_ = true;
         return std::nullopt;
     }
-    if (s == variable_ || s == "a" || s == "r" || s == "u") return OneToken("1");
     std::string constants = "1234567890.,";
     if (variable_ == "x" || variable_ == "X") constants += "yY";
     else if (variable_ == "y" || variable_ == "Y") constants += "xX";
     if (s.empty() || IsNumberToken(s, constants)) return OneToken("0");
     MsgBox("表达式非法。", MsgIcon::Exclamation, ErrorTitle);
+    tokenRefused_ = true;
     return std::nullopt;
 }
 
-std::optional<clsPolish> Differentiator::Derive(const clsPolish& list) const {
+std::optional<clsPolish> Differentiator::Derive(const clsPolish& list) {
     const std::int32_t last = list.ElementCount() - 1;
     const std::string s = last >= 0 ? list.GetData(last) : std::string();
     const Rule* rule = FindRule(s);
@@ -151,7 +179,16 @@ std::optional<clsPolish> Differentiator::Derive(const clsPolish& list) const {
                 c1 = OneToken(SinglePlainText(cf - 1.0f));
                 pattern = kPowerRule;
             }
+        } else if (!HoldsVariable(v)) {
+            // An exponent without the variable is a constant c, whatever its
+            // form: c·u^(c−1)·u′, as for a bare number, so that the base need
+            // not be positive.
+            pattern = kConstantPowerRule;
         }
+    } else if (s == "/" && v.ElementCount() > 0 && !HoldsVariable(v)) {
+        // A constant denominator: u′/v, which keeps v away from the guard of
+        // the division that v^2 (v^4 in the second derivative) would meet.
+        pattern = kConstantDenominatorRule;
     }
 
     // Split the pattern; the derivatives are made in the order they appear, so
@@ -190,6 +227,7 @@ std::optional<clsPolish> Differentiator::Derive(const clsPolish& list) const {
         return JoinLists(parts);
     } catch (const RaisedError&) {
         // A derivative too long for a token list.
+        tooLong_ = true;
         return std::nullopt;
     }
 }
@@ -231,10 +269,75 @@ clsPolish GetOperand(const clsPolish& list, std::int32_t position, std::int32_t 
     return SubList(list, OperandStart(list, start), start - 1);
 }
 
+std::optional<clsPolish> Derive(const clsPolish& list, DeriveRefusal& refusal) {
+    Differentiator d(false, std::string());
+    std::optional<clsPolish> result = d.Derive(list);
+    refusal = result ? DeriveRefusal::None : d.Refusal();
+    return result;
+}
+
+std::optional<clsPolish> PartialDerive(const clsPolish& list, const std::string& variable,
+                                       DeriveRefusal& refusal) {
+    Differentiator d(true, variable);
+    std::optional<clsPolish> result = d.Derive(list);
+    refusal = result ? DeriveRefusal::None : d.Refusal();
+    return result;
+}
+
 std::optional<clsPolish> Derive(const clsPolish& list) {
-    return Differentiator(false, std::string()).Derive(list);
+    DeriveRefusal refusal;
+    return Derive(list, refusal);
 }
 
 std::optional<clsPolish> PartialDerive(const clsPolish& list, const std::string& variable) {
-    return Differentiator(true, variable).Derive(list);
+    DeriveRefusal refusal;
+    return PartialDerive(list, variable, refusal);
+}
+
+namespace {
+
+// The text of `text`'s derivative by the chain; `derive` differentiates the
+// token list.
+template <class Derivation>
+std::optional<std::string> ChainText(const std::string& text, const std::string& expression,
+                                     Derivation derive) {
+    DeriveRefusal refusal = DeriveRefusal::None;
+    try {
+        bool parsed = true;
+        std::string message;
+        const std::optional<clsPolish> list = InfixToPolish(text, message, parsed);
+        if (!parsed) return std::nullopt;
+        const std::optional<clsPolish> d = derive(list ? *list : clsPolish{}, refusal);
+        if (d) return MergeSigns(PolishToInfix(*d));
+    } catch (const RaisedError& e) {
+        // A text too long for a token list; a malformed list is refused silently.
+        if (e.Number() == ErrNo::Overflow) refusal = DeriveRefusal::TooLong;
+    }
+    if (refusal == DeriveRefusal::TooLong) ShowTooLongRefusal(expression);
+    return std::nullopt;
+}
+
+} // namespace
+
+void ShowTooLongRefusal(const std::string& expression) {
+    // The byte where each character starts (the texts are UTF-8).
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < expression.size(); ++i)
+        if ((static_cast<unsigned char>(expression[i]) & 0xC0) != 0x80) starts.push_back(i);
+    const std::string shown =
+        starts.size() <= 80 ? expression : expression.substr(0, starts[79]) + "…";
+    MsgBox("不能计算" + shown + "的导数。", MsgIcon::Exclamation, ErrorTitle);
+}
+
+std::optional<std::string> DerivativeText(const std::string& text, const std::string& expression) {
+    return ChainText(text, expression, [](const clsPolish& list, DeriveRefusal& refusal) {
+        return Derive(list, refusal);
+    });
+}
+
+std::optional<std::string> PartialDerivativeText(const std::string& text, const std::string& variable,
+                                                 const std::string& expression) {
+    return ChainText(text, expression, [&variable](const clsPolish& list, DeriveRefusal& refusal) {
+        return PartialDerive(list, variable, refusal);
+    });
 }

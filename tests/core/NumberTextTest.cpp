@@ -10,12 +10,27 @@
 
 namespace {
 
-struct PrefixCase { const char* text; double value; };
+struct PrefixCase { std::string text; double value; };
+
+// `head`, then `zeros` zeros, then `tail`.
+std::string WithZeros(const char* head, std::size_t zeros, const char* tail) {
+    std::string text(head);
+    text.append(zeros, '0');
+    text.append(tail);
+    return text;
+}
+// "0." and `zeros` zeros before a 1: far below the smallest double.
+std::string Tiny(std::size_t zeros) { return WithZeros("0.", zeros, "1"); }
 
 const PrefixCase kPrefixCases[] = {
     {"1,5", 1}, {".5", 0.5}, {"12abc", 12}, {"-1.5E+08", -1.5e8}, {"+2", 2}, {"1e", 1},
     {"abc", 0}, {"", 0}, {"-", 0}, {".", 0}, {"5.", 5}, {"-.25x", -0.25}, {"1.2.3", 1.2},
     {"2e-3", 0.002}, {"7E+", 7}, {" 5", 0}, {"1e999", HUGE_VAL}, {"1e-999", 0},
+    // A magnitude below the smallest double reads as 0, one above the largest
+    // as infinity, whatever form the text has.
+    {Tiny(400), 0}, {WithZeros("-0.", 400, "1"), 0}, {WithZeros("0.", 330, "1x"), 0},
+    {"0.001e-400", 0}, {"-0.000001e-320", 0}, {"0.001e+400", HUGE_VAL}, {"1000e-321", 1e-318},
+    {WithZeros("1", 400, ""), HUGE_VAL}, {"-0.0001e+400", -HUGE_VAL}, {WithZeros("0.0", 400, ""), 0},
 };
 
 struct SingleCase { float value; const char* text; const char* plain; };
@@ -86,6 +101,9 @@ TEST_F(NumberText, OutOfRangeRaisesOverflow) {
         }
     }
     EXPECT_FLOAT_EQ(ParseSingle("3.4e38"), 3.4e38f);
+    // Too small for a double is no overflow: it reads as 0.
+    EXPECT_EQ(ParseSingle(Tiny(400)), 0.0f);
+    EXPECT_EQ(ParseSingle(WithZeros("-0.", 400, "1")), 0.0f);
 }
 
 } // namespace

@@ -503,6 +503,25 @@ TEST_F(Sampling, RefusedDerivativeLeavesOnlyItsOverlayUndefined) {
     ExpectRow(g.VertDev2, {{U, U, U}, {U, U, U}, {U, U, U}}, "second derivative");
     ExpectRow(g.VertJO, {{-1, 1, 0}, {0, 0, 0}, {1, 1, 0}}, "f(-x) still sampled");
 
+    // A second derivative too long to build: refused with a message naming
+    // the graph's text, once; the first derivative is still sampled.
+    {
+        RecordingMessageBox tooLong;
+        std::string text = "x";
+        for (int k = 0; k < 6; ++k) text = "(" + text + ")/(" + text + "+1)";
+        Cls9 h;
+        Plane(h, FunForm::Explicit, CoordType::PlaneCartesian, "0", "x", text, 1, 2, 2);
+        h.ShowDev = true;
+        h.ShowCurv = true;
+        EXPECT_TRUE(h.GetPoints());
+        ASSERT_EQ(tooLong.Count(), 1u);
+        EXPECT_EQ(tooLong.Last().text, "不能计算" + text.substr(0, 79) + "…的导数。");
+        EXPECT_EQ(tooLong.Last().title, "出错");
+        EXPECT_EQ(tooLong.Last().icon, MsgIcon::Exclamation);
+        EXPECT_NE(h.VertDev(0, 1).y, U);
+        ExpectRow(h.VertDev2, {{U, U, U}, {U, U, U}, {U, U, U}}, "too long");
+    }
+
     // A partial derivative that cannot be built: its surface is undefined, the
     // graph is sampled, the message comes once.
     box.Clear();

@@ -275,7 +275,11 @@ TEST_F(Cls6Evaluator, RaisedErrorsAreReachedInTokenOrder) {
 }
 
 TEST_F(Cls6Evaluator, UncaughtOverflowsRaiseMathFaults) {
-    const struct { const char* infix; MathFault::Kind kind; } faults[] = {
+    const struct {
+        const char* infix;
+        MathFault::Kind kind;
+        bool degree = false;
+    } faults[] = {
         {"exp(100)", MathFault::Kind::Overflow},       // at the conversion to a 32-bit float
         {"exp(1000)", MathFault::Kind::Overflow},      // in the 64-bit computation
         {"exp(1000)*0", MathFault::Kind::Overflow},    // even where a later step would hide it
@@ -286,6 +290,13 @@ TEST_F(Cls6Evaluator, UncaughtOverflowsRaiseMathFaults) {
         {"tanh(-800)", MathFault::Kind::Overflow},
         {"-sqr(-exp(1000))", MathFault::Kind::Overflow}, // before the guard of SQR
         {"exp(300)*exp(300)*exp(300)", MathFault::Kind::Overflow},
+        // In degrees the conversion x·3.1416 overflows before the function.
+        {"atan(exp(709))", MathFault::Kind::Overflow, true},
+        {"sin(exp(709))^0.0000001", MathFault::Kind::Overflow, true},
+        {"sin(exp(709))", MathFault::Kind::Overflow, true},
+        {"cos(-exp(709))", MathFault::Kind::Overflow, true},
+        {"tan(exp(709))*0", MathFault::Kind::Overflow, true},
+        {"sec(exp(709))", MathFault::Kind::Overflow, true},
     };
     for (bool show : {false, true}) {
         ShowMathErrors = show;
@@ -294,7 +305,7 @@ TEST_F(Cls6Evaluator, UncaughtOverflowsRaiseMathFaults) {
             Cls6 engine;
             float result = 42.0f;
             try {
-                engine.DoEvaluate(Compile(c.infix), false, result, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+                engine.DoEvaluate(Compile(c.infix), c.degree, result, 0, 0, 0, 0, 0, 0, 0, 0, 0);
                 ADD_FAILURE() << "no fault raised for " << c.infix;
             } catch (const MathFault& e) {
                 EXPECT_EQ(e.GetKind(), c.kind) << c.infix;
@@ -302,6 +313,25 @@ TEST_F(Cls6Evaluator, UncaughtOverflowsRaiseMathFaults) {
             EXPECT_EQ(result, 42.0f) << c.infix;
             EXPECT_EQ(box.Count(), 0u) << c.infix;
         }
+    }
+}
+
+TEST_F(Cls6Evaluator, NumbersBelowTheSmallestDoubleAreZero) {
+    std::string tiny = "0.";
+    tiny.append(400, '0');
+    tiny += '1';
+    const struct { std::string text; bool infix; float value; } cases[] = {
+        {tiny + " ", false, 0},
+        {"XX " + tiny + " + ", false, 2},
+        {"x+" + tiny, true, 2},
+        {"1-" + tiny, true, 1},
+    };
+    for (const auto& c : cases) {
+        Cls6 engine;
+        float result = 42;
+        const std::string postfix = c.infix ? Compile(c.text) : c.text;
+        ASSERT_TRUE(engine.DoEvaluate(postfix, false, result, 0, 0, 2, 0, 0, 0, 0, 0, 0));
+        EXPECT_EQ(result, c.value);
     }
 }
 

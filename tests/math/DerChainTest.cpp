@@ -87,6 +87,13 @@ TEST(DerivativeChain, FirstAndSecondDerivativesMatchCentralDifferences) {
         {"x^-2^2", {0.7f, 1.6f}},
         {"x^-2^3+3/-x", {0.8f, 1.3f}},
         {"+x*sin(+x)", {0.5f, 2}},
+        // Constant exponents and denominators in any form: defined wherever f is.
+        {"x^(-2)", {-1.5f, -0.5f, 0.7f}},
+        {"x^-(1)", {-2, -0.5f, 1.5f}},
+        {"(x-3)^(1+1)", {-1, 0.5f, 2}},
+        {"x^(2*1)", {-1.5f, 0.5f}},
+        {"x/0.03", {-1, 0.5f}},
+        {"3/10^-2*7^1.5*x", {-1, 0.5f}},
     };
     for (const auto& c : cases) {
         RecordingMessageBox box;
@@ -111,6 +118,53 @@ TEST(DerivativeChain, FirstAndSecondDerivativesMatchCentralDifferences) {
         }
         EXPECT_EQ(box.Count(), 0u) << c.text;
     }
+}
+
+TEST(DerivativeChain, ConstantExponentsInAnyFormGiveTheValuesOfABareNumber) {
+    const struct { const char* written; const char* bare; } pairs[] = {
+        {"x^(-2)", "x^-2"}, {"x^-(1)", "x^-1"}, {"x^(2*1)", "x^2"}, {"(x-3)^(1+1)", "(x-3)^2"},
+        {"x^(3-0.5)", "x^2.5"},
+    };
+    for (const auto& p : pairs) {
+        RecordingMessageBox box;
+        const auto a1 = DerivativeText(p.written), b1 = DerivativeText(p.bare);
+        ASSERT_TRUE(a1 && b1) << p.written;
+        const auto a2 = DerivativeText(*a1), b2 = DerivativeText(*b1);
+        ASSERT_TRUE(a2 && b2) << p.written;
+        Compiled fa(*a1), fb(*b1), ga(*a2), gb(*b2);
+        for (float x : {-2.5f, -1.0f, -0.25f, 0.5f, 1.0f, 3.0f}) {
+            if (x < 0 && std::string(p.bare) == "x^2.5") continue;
+            EXPECT_EQ(fa(x), fb(x)) << p.written << " at " << x;
+            EXPECT_EQ(ga(x), gb(x)) << p.written << " at " << x;
+        }
+        EXPECT_EQ(box.Count(), 0u);
+    }
+}
+
+TEST(DerivativeChain, ADerivativeTooLongToBuildIsRefusedWithAMessage) {
+    // Six nested quotients: the first derivative is built, the second is too
+    // long for a token list.
+    std::string text = "x";
+    for (int k = 0; k < 6; ++k) text = "(" + text + ")/(" + text + "+1)";
+    RecordingMessageBox box;
+    const auto first = DerivativeText(InsertMulSigns(text), text);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(box.Count(), 0u);
+    EXPECT_FALSE(DerivativeText(*first, text));
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "不能计算" + text.substr(0, 79) + "…的导数。");
+    EXPECT_EQ(box.Last().title, "出错");
+    EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
+    // A short text is named whole; a partial derivative is refused alike.
+    box.Clear();
+    EXPECT_FALSE(PartialDerivativeText(*first, "x", "f(x)"));
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "不能计算f(x)的导数。");
+    // A refused token shows only its own message.
+    box.Clear();
+    EXPECT_FALSE(DerivativeText("x+abs(x)", "x+abs(x)"));
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "不能计算ABS的导数。");
 }
 
 TEST(DerivativeChain, RefusalsReachTheCallerWithTheirMessages) {

@@ -60,6 +60,17 @@ TEST(Der, DeriveAppliesOneRulePerOperatorAndFunction) {
         {"x^-0.5", "1 -0.5 * x -1.5 ^ *"},
         {"2*-x", "0 x min * 2 1 min * + x min 0 ^ /"},
         {"x^0.1", "1 0.1 * x -0.9 ^ *"},
+        // An exponent or a denominator without the variable is a constant,
+        // whatever its form: c·u^(c−1)·u′ and u′/v.
+        {"x^(-2)", "1 0 2 - * x 0 2 - 1 - ^ *"},
+        {"x^-(1)", "1 1 min * x 1 min 1 - ^ *"},
+        {"(x-3)^(1+1)", "1 0 - 1 1 + * x 3 - 1 1 + 1 - ^ *"},
+        {"x^(2*1)", "1 2 1 * * x 2 1 * 1 - ^ *"},
+        {"x^sin(2)", "1 2 sin * x 2 sin 1 - ^ *"},
+        {"x/0.03", "1 0.03 /"},
+        {"sin(x)/(2+3)", "1 x cos * 2 3 + /"},
+        {"x^(y-1)", "1 0 - x Log * 1 y 1 - * x / + x y 1 - ^ *"},
+        {"x/(y+1)", "1 y 1 + * x 1 0 + * - y 1 + 2 ^ /"},
     };
     for (const auto& c : cases) {
         RecordingMessageBox box;
@@ -88,6 +99,12 @@ TEST(Der, PartialDeriveTreatsTheOtherVariableAsAConstant) {
         {"sin(x)+y^2", "x", "1 x cos * 0 2 * y 1 ^ * +"},
         {"sin(x)+y^2", "y", "0 x cos * 1 2 * y 1 ^ * +"},
         {"u*r", "y", "1 r * u 1 * + r 0 ^ /"},
+        // The other variable is a constant in an exponent or a denominator too.
+        {"x^y", "x", "1 y * x y 1 - ^ *"},
+        {"x^y", "y", "1 x Log * 0 y * x / + x y ^ *"},
+        {"x/y", "x", "1 y /"},
+        {"x/(y^2)", "x", "1 y 2 ^ /"},
+        {"x/(a+y)", "x", "1 a y + * x 1 0 + * - a y + 2 ^ /"},
     };
     for (const auto& c : cases) {
         RecordingMessageBox box;

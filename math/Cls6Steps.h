@@ -1,0 +1,116 @@
+#pragma once
+// Internal to the evaluator (math/Cls6*.cpp): the step codes of a tokenized
+// postfix text, the arithmetic every step shares with its guards and messages,
+// the functions, and the rewriting of steps (Cls6Rewrite.cpp).
+#include "core/Errors.h"
+
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+namespace cls6steps {
+
+// The 30 function names, in the order of their step codes below.
+constexpr std::string_view kFunctionNames[] = {
+    "SIN",  "COS",  "LOG",  "EXP",   "ABS",   "ATAN",  "INT",   "RND",   "SQR",   "TAN",
+    "SEC",  "CSEC", "CTAN", "ASIN",  "ACOS",  "ASEC",  "ACSEC", "ACTAN", "SINH",  "COSH",
+    "TANH", "CTANH", "SECH", "CSECH", "ASINH", "ACOSH", "ATANH", "ASECH", "ACSECH", "ACTANH",
+};
+constexpr std::size_t kFunctionCount = std::size(kFunctionNames);
+
+// Step codes of a tokenized postfix text.
+enum Code : std::uint8_t {
+    Number, Variable, Add, Sub, Mul, Div, Pow, Square, Neg,
+    // Steps of rewritten texts only. An operator whose right operand is a number
+    // (K), a variable (V) or a register (R), or whose left operand is one (RK,
+    // RV, RR) and whose right operand is the value on the stack; each computes
+    // and fails exactly as the operator does on the same two values.
+    AddK, SubK, MulK, DivK, PowK, RSubK, RDivK, RPowK,
+    AddV, SubV, MulV, DivV, RSubV, RDivV,
+    AddR, SubR, MulR, DivR, RSubR, RDivR,
+    // Replaces the value on the stack by a number; copies the value on the
+    // stack to a register; pushes a register.
+    SetTop, Store, Load,
+    // Ends every list of steps.
+    End,
+    // Steps that raise when evaluation reaches them.
+    BadToken, PopEmpty, NumberOverflow,
+    FirstFunction, // then the functions in the order of kFunctionNames
+};
+enum FunctionCode : std::uint8_t {
+    Sin = FirstFunction, Cos, Log, Exp, Abs, Atan, Int, Rnd, Sqr, Tan,
+    Sec, Csec, Ctan, Asin, Acos, Asec, Acsec, Actan, Sinh, Cosh,
+    Tanh, Ctanh, Sech, Csech, Asinh, Acosh, Atanh, Asech, Acsech, Actanh,
+};
+static_assert(Actanh + 1 == FirstFunction + kFunctionCount);
+
+inline bool IsBinary(std::uint8_t code) { return code >= Add && code <= Pow; }
+
+constexpr double kHalfTurn = 3.1416;
+constexpr double kQuarterTurn = 1.5708;
+extern const double kHalfPi;
+
+constexpr const char* kDivisionByZero = "除数为零。";
+constexpr const char* kNegativePower = "A^B, 如果A为负数，B必须为整数。";
+constexpr const char* kLogArgument = "LOG函数的参数必须大于0。";
+constexpr const char* kSqrArgument = "SQR函数的参数必须大于等于0。";
+constexpr const char* kIllegal = "表达式非法。";
+
+// How one step ended: with a value, with a reported failure (its message), or
+// with a silent failure.
+struct Outcome {
+    const char* message = nullptr;
+    bool silent = false;
+};
+constexpr Outcome kOk{};
+constexpr Outcome Reported(const char* message) { return Outcome{message, false}; }
+constexpr Outcome kSilent{nullptr, true};
+
+[[noreturn, gnu::cold, gnu::noinline]] void RaiseFault(double value);
+
+// Infinities and NaNs are never let through: they raise a mathematical fault.
+inline double Fin(double value) {
+    if (!std::isfinite(value)) [[unlikely]]
+        RaiseFault(value);
+    return value;
+}
+
+inline double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
+
+// The argument of the circular functions: in degrees x·3.1416/180, the
+// product checked like that of any other operation.
+inline double Angle(double x, bool degree) { return degree ? Fin(x * kHalfTurn) / 180 : x; }
+
+inline double Power(double a, double b) {
+    const double r = std::pow(a, b);
+    if (std::isinf(r) && a == 0) throw MathFault(MathFault::Kind::DivisionByZero);
+    return Fin(r);
+}
+
+// The "/" and "^" operators on a and b; False when their guard fails.
+inline bool Divide(double a, double b, double& out) {
+    if (std::fabs(b) < 1e-6) return false;
+    out = Fin(a / b);
+    return true;
+}
+inline bool Raise(double a, double b, double& out) {
+    if (std::fabs(b) < 1e-6) {
+        out = 1;
+        return true;
+    }
+    if (a < 0 && b != std::floor(b)) return false;
+    out = Power(a, b);
+    return true;
+}
+
+// The functions other than SIN and COS: `x` is the operand, the value goes to `out`.
+Outcome ApplyFunction(std::uint8_t code, double x, bool degree, double& out);
+
+// The next RND value; the state of its sequence as text, and back.
+float NextRandom();
+std::string RandomState();
+void SetRandomState(const std::string& state);
+
+} // namespace cls6steps
