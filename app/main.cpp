@@ -2,7 +2,9 @@
 #include "core/ColorService.h"
 #include "core/MessageService.h"
 #include "core/ShellService.h"
+#include "core/VideoService.h"
 #include "dialogs/DialogForm.h"
+#include "platform/AviWriter.h"
 #include "platform/GlFormat.h"
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
@@ -27,6 +29,8 @@ int main(int argc, char** argv) {
     SetPictureService(&pictures);
     QtShell shell;
     SetShellService(&shell);
+    AviVideoService videos;
+    SetVideoService(&videos);
     SetDialogOwner(&window);
 
     const QStringList args = QApplication::arguments();
@@ -34,6 +38,7 @@ int main(int argc, char** argv) {
     window.show();
     const int rc = QApplication::exec();
     SetShellService(nullptr);
+    SetVideoService(nullptr);
     SetPictureService(nullptr);
     SetColorService(nullptr);
     SetMessageService(nullptr);

@@ -1,7 +1,7 @@
 // Rebuilding the display lists (the work of every trackball mouse move) and
 // redrawing them (every paint, zoom, pan and animation tick), for a scene of
 // 50 point graphs in a plane (flat markers) and a space document (spheres),
-// and for a space document with one 200 x 200 surface.
+// for a space document with one 200 x 200 surface, a plane sine and a helix.
 // Runs in the shown main window; needs a display (xvfb-run).
 #include "app/frmF1.h"
 #include "core/Globals.h"
@@ -127,6 +127,29 @@ void BM_RebuildPlaneSineScene(benchmark::State& state) {
     Axes.ShowprimaryGrid = Axes.ShowSecondaryGrid = Axes.ShowBackground = false;
 }
 BENCHMARK(BM_RebuildPlaneSineScene)->Arg(200)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+// A space document: a helix of the given number of segments with a tangent
+// line and a normal plane, over the panel axes with their grids and labels.
+void BM_RebuildHelixScene(benchmark::State& state) {
+    DocumentKind = 3;
+    VisibleScene = Cls8();
+    Axes.Show = true;
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "H", GraphType::Curve3D, CoordType::Cartesian, "4*cos(u)", "4*sin(u)",
+                                         "u/2", std::int32_t(state.range(0)), 1, 0, 12.5664f, 0, 0,
+                                         FillStyle::OneColor, 0, 255, 0, 1, Material::Metal, Show::FilledSurface,
+                                         Smoothness::Smooth);
+    g->FunForm = FunForm::Parametric;
+    g->ShowTangent = g->ShowNormal = true;
+    g->TangentNum = g->NormalNum = 1;
+    g->TangentX(1) = 1;
+    g->NormalX(1) = 2;
+    g->GetPoints();
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+    VisibleScene.RotPitch = -15;
+    VisibleScene.RotYaw = 45;
+    RebuildLoop(state);
+}
+BENCHMARK(BM_RebuildHelixScene)->Arg(200)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -25,6 +25,12 @@ std::int32_t ToLong(double value);
 // A 32-bit float as text: at most 7 significant digits, no trailing zeros or
 // point, exponent form where plain digits cannot show it ("1.234568E+07", "1E-05").
 std::string SingleText(float value);
+// A 32-bit float in SingleText's form with the fewest significant digits (at
+// most 9) that read back as the same value: documents reopen exactly
+// ("3.1415927", "0.1", "1.6777216E+07").
+std::string ShortestSingleText(float value);
+// The same digits never in exponent form ("0.000015", "16777216").
+std::string ShortestSinglePlainText(float value);
 // A 64-bit float the same way with at most 15 significant digits.
 std::string DoubleText(double value);
 // A 32-bit float rounded to 7 significant digits, never in exponent form; for
@@ -34,6 +40,11 @@ std::string SinglePlainText(float value);
 std::string DoublePlainText(double value);
 // A whole number as its decimal digits.
 std::string LongText(std::int64_t value);
+// A 64-bit float with exactly `decimals` digits after "." (0..15), rounded
+// half to even, a leading zero before the point and "," between thousands
+// ("1,250.0", "-0.5"); a value that rounds to zero has no sign. "NaN", "Inf"
+// and "-Inf" for values that are not finite.
+std::string GroupedFixedText(double value, int decimals);
 
 // The numeric value of a text typed into a dialog box (counts, sizes, widths,
 // speeds): blanks, tabs and line feeds are skipped wherever they stand; then

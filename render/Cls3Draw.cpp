@@ -4,11 +4,14 @@
 
 void Cls3::Draw(std::int32_t /*gtpGraphType*/, float sngMinX, float sngMaxX, float sngMinY, float sngMaxY,
                 float sngMinZ, float sngMaxZ) const {
-    if (DocumentKind == 1 || DocumentKind == 4)
-        DrawPlaneAxes(sngMinX, sngMaxX, sngMinY, sngMaxY);
-    else
-        DrawSpaceAxes(sngMinX, sngMaxX, sngMinY, sngMaxY, sngMinZ, sngMaxZ);
+    switch (DocumentKind) {
+    case 1:
+    case 4: DrawPlaneAxes(sngMinX, sngMaxX, sngMinY, sngMaxY); break;
+    case 2:
+    case 3:
+    case 5:
+    case 6: DrawSpaceAxes(sngMinX, sngMaxX, sngMinY, sngMaxY, sngMinZ, sngMaxZ); break;
+    case 7: DrawSpecialFrame(sngMinX, sngMaxX, sngMinY, sngMinZ, sngMaxZ); break;
+    default: break; // no other kind has axes
+    }
 }
-
-// The axes of space, strip and special-graph documents are not drawn yet.
-void Cls3::DrawSpaceAxes(float, float, float, float, float, float) const {}

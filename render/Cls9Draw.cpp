@@ -5,6 +5,7 @@
 #include "math/Module1.h"
 #include "render/GraphDrawing.h"
 #include "render/PlaneDrawing.h"
+#include "render/SpaceCurveDrawing.h"
 #include "render/SurfaceDrawing.h"
 #include "scene/Cls11.h"
 
@@ -67,6 +68,10 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::Series:
         DrawPlaneGraph(*this, work, lngAnimStep);
         break;
+    case GraphType::Curve3D:
+    case GraphType::Curve3DAnimation:
+        DrawSpaceCurve(*this, work, lngAnimStep);
+        break;
     case GraphType::Surface3D:
     case GraphType::Table3D:
     case GraphType::Surface3DAnimation:
@@ -75,7 +80,7 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::RevolutionY:
         DrawSurface(*this, work, lngAnimStep);
         break;
-    // The other kinds (space curves, strips, tables, fields, contours,
+    // The other kinds (strips, tables, fields, contours,
     // vectors, differential equations, limits) draw nothing until their
     // branches exist.
     default:

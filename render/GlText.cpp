@@ -50,9 +50,22 @@ void DrawGLText(std::int32_t listBase, const std::string& text, float x, float y
     glScalef(0.7f, 0.7f, 0.7f);
     glRotatef(rotation[0], rotation[1], rotation[2], rotation[3]);
     if (colour) SetGLColor(*colour);
-    // Signed bytes: a byte above 127 reaches below the base, outside the font.
-    const std::string bytes = AnsiBytes(text);
+    // The fonts hold codes 0..127 only; a byte above (a Chinese character)
+    // would reach below the base, into the other font, so it is skipped.
+    std::string bytes = AnsiBytes(text);
+    std::erase_if(bytes, [](char c) { return static_cast<unsigned char>(c) > 127; });
     if (!bytes.empty()) glCallLists(GLsizei(bytes.size()), GL_BYTE, bytes.data());
     glPopMatrix();
     glPopAttrib();
 }
+
+void DrawAxisText(std::int32_t listBase, const std::string& text, double x, double y, double z,
+                  std::int32_t colour, bool once) {
+    static constexpr std::array<float, 4> Unturned{0, 0, 0, 1};
+    static constexpr double Offsets[5][2] = {{0, 0}, {-0.004, 0}, {0.004, 0}, {0, -0.004}, {0, 0.004}};
+    const int times = once ? 1 : 5;
+    for (int i = 0; i < times; ++i)
+        DrawGLText(listBase, text, float(x + Offsets[i][0]), float(y + Offsets[i][1]), float(z), Unturned, colour);
+}
+
+double AxisTextWidth(const std::string& text) { return double(Utf8ToCodePoints(text).size()) / 3.9; }

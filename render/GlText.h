@@ -21,7 +21,17 @@ void SetGLColor(std::int32_t c);
 // Draws the UTF-8 text at (x, y, z) in the current model-view frame, scaled by
 // 0.7 and turned by rotation[0] degrees about (rotation[1], rotation[2],
 // rotation[3]), in the given colour (or the current one), with one glyph list
-// per ANSI byte of the text counted from `listBase`. The caller's matrix and
+// per ANSI byte of the text counted from `listBase`; bytes above 127 (the
+// halves of Chinese characters) have no glyph and are skipped. The caller's matrix and
 // polygon state are left as they were; the list base and the colour are not.
 void DrawGLText(std::int32_t listBase, const std::string& text, float x, float y, float z,
                 const std::array<float, 4>& rotation, std::optional<std::int32_t> colour = std::nullopt);
+
+// An axis text in the plane z = `z`, unturned: drawn once when `once`, else
+// five times, at its place and displaced by 0.004 to the left, right, down
+// and up (a bolder look without smoothed fonts).
+void DrawAxisText(std::int32_t listBase, const std::string& text, double x, double y, double z,
+                  std::int32_t colour, bool once);
+
+// The width the axes layout gives a text: its characters / 3.9 drawing units.
+double AxisTextWidth(const std::string& text);

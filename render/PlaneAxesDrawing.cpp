@@ -44,14 +44,9 @@ void Line(double x1, double y1, double x2, double y2) {
 
 void SetColor(const Cls3::Rgb& c) { glColor3f(c.red, c.green, c.blue); }
 
-// Draws a text at (x, y, 0), unturned: once with smoothed fonts, else five
-// times, at its place and displaced by 0.004 to the left, right, down and up.
+// A text at (x, y, 0), unturned: once with smoothed fonts, else five times.
 void Text(std::int32_t base, const std::string& text, double x, double y, std::int32_t colour, bool once) {
-    static constexpr std::array<float, 4> Unturned{0, 0, 0, 1};
-    static constexpr double Offsets[5][2] = {{0, 0}, {-0.004, 0}, {0.004, 0}, {0, -0.004}, {0, 0.004}};
-    const int times = once ? 1 : 5;
-    for (int i = 0; i < times; ++i)
-        DrawGLText(base, text, float(x + Offsets[i][0]), float(y + Offsets[i][1]), 0, Unturned, colour);
+    DrawAxisText(base, text, x, y, 0, colour, once);
 }
 
 // The text with a minus sign before it (built in place: GCC 12 warns falsely
@@ -60,9 +55,6 @@ std::string Negative(std::string text) {
     text.insert(text.begin(), '-');
     return text;
 }
-
-// The estimated width of a text in drawing units.
-double TextWidth(const std::string& text) { return double(text.size()) / 3.9; }
 
 } // namespace
 
@@ -161,12 +153,7 @@ void Cls3::DrawPlaneAxes(float sngMinX, float sngMaxX, float sngMinY, float sngM
     Line(0, ya - 2.1, 0, yb + 2.1);
 
     // Texts: tick labels, the origin and the two titles.
-    if (BetterFonts) {
-        glEnable(GL_POLYGON_SMOOTH);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA_SATURATE, GL_ONE_MINUS_SRC_ALPHA);
-        glHint(GL_POLYGON_SMOOTH_HINT, GL_NICEST);
-    }
+    if (BetterFonts) BeginSmoothText();
     const std::int32_t labelColour = RGB(10, 10, 10);
     const auto xLabels = [&](const std::vector<std::string>& labels, double sign) {
         for (std::size_t i = 0; i < labels.size(); ++i) {
@@ -177,7 +164,7 @@ void Cls3::DrawPlaneAxes(float sngMinX, float sngMaxX, float sngMinY, float sngM
     };
     const auto yLabels = [&](const std::vector<std::string>& labels, double sign) {
         for (std::size_t i = 0; i < labels.size(); ++i)
-            Text(LabelFontBase, labels[i], -(TextWidth(labels[i]) + 0.45), sign * double(i + 1) * k - 0.2,
+            Text(LabelFontBase, labels[i], -(AxisTextWidth(labels[i]) + 0.45), sign * double(i + 1) * k - 0.2,
                  labelColour, BetterFonts);
     };
     xLabels(negXLabels, -1);
@@ -188,10 +175,7 @@ void Cls3::DrawPlaneAxes(float sngMinX, float sngMaxX, float sngMinY, float sngM
     if (std::isfinite(xb)) Text(TitleFontBase, "X", xb + 2, -1.2, RGB(0, 0, 0), BetterFonts);
     if (std::isfinite(yb)) Text(TitleFontBase, "Y", -1.0, yb + 2, RGB(0, 0, 0), BetterFonts);
 
-    if (BetterFonts) {
-        glDisable(GL_POLYGON_SMOOTH);
-        glDisable(GL_BLEND);
-    }
+    if (BetterFonts) EndSmoothText();
     glEnable(GL_LIGHTING);
 }
 

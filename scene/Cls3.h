@@ -77,10 +77,12 @@ public:
     static Rgb SplitColor(std::int32_t colour);
 
 private:
-    // The branches of Draw: plane documents (1, 4), and the others.
+    // The branches of Draw: plane documents (1, 4); space (3, 6) and strip
+    // (2, 5) documents; the frame of special-graph documents (7).
     void DrawPlaneAxes(float sngMinX, float sngMaxX, float sngMinY, float sngMaxY) const;
     void DrawSpaceAxes(float sngMinX, float sngMaxX, float sngMinY, float sngMaxY, float sngMinZ,
                        float sngMaxZ) const;
+    void DrawSpecialFrame(float sngMinX, float sngMaxX, float sngMinY, float sngMinZ, float sngMaxZ) const;
 };
 
 // The program's one drawn coordinate system.

@@ -59,6 +59,16 @@ const DoubleCase kDoubleCases[] = {
     {123456789012345.0, "123456789012345"}, {-2.5e-7, "-2.5E-07"},
 };
 
+struct GroupedCase { double value; int decimals; const char* text; };
+
+// Tick labels of space and strip axes: one decimal, "," between thousands.
+const GroupedCase kGroupedCases[] = {
+    {1250, 1, "1,250.0"}, {-5, 1, "-5.0"}, {0, 1, "0.0"}, {-0.0, 1, "0.0"}, {-0.04, 1, "0.0"},
+    {2.5, 1, "2.5"}, {0.25, 1, "0.2"}, {0.35, 1, "0.3"}, {-10, 1, "-10.0"}, {999.96, 1, "1,000.0"},
+    {-1234567.25, 1, "-1,234,567.2"}, {100, 1, "100.0"}, {123456, 0, "123,456"}, {0.5, 3, "0.500"},
+    {1e20, 1, "100,000,000,000,000,000,000.0"}, {NAN, 1, "NaN"}, {-HUGE_VAL, 1, "-Inf"},
+};
+
 class NumberText : public ::testing::Test {};
 
 // The same texts whatever locale the process runs in.
@@ -70,6 +80,7 @@ void CheckAllTables() {
         EXPECT_EQ(SinglePlainText(c.value), c.plain) << c.value;
     }
     for (const auto& c : kDoubleCases) EXPECT_EQ(DoubleText(c.value), c.text) << c.value;
+    for (const auto& c : kGroupedCases) EXPECT_EQ(GroupedFixedText(c.value, c.decimals), c.text) << c.value;
 }
 
 TEST_F(NumberText, TablesInTheProcessLocale) { CheckAllTables(); }

@@ -7,6 +7,7 @@
 #include "scene/Cls3.h"
 #include "scene/Cls8.h"
 
+#include "tests/render/AxesFeedbackFixture.h"
 #include "tests/support/GlFeedback.h"
 #include "tests/support/GlTestContext.h"
 #include "tests/support/ProgramState.h"
@@ -23,14 +24,7 @@
 
 namespace {
 
-constexpr int Side = 400;
-constexpr float Range = 20;
-
-struct Expected {
-    std::string text;
-    double x, y;
-    int font;
-};
+using Expected = ExpectedText;
 
 // The lines of a colour as (x1, y1, x2, y2).
 std::vector<std::array<double, 4>> Segments(const std::vector<FeedbackLine>& lines) {
@@ -46,37 +40,15 @@ void ExpectSegments(const std::vector<std::array<double, 4>>& actual, const std:
         for (int c = 0; c < 4; ++c) EXPECT_NEAR(actual[i][std::size_t(c)], expected[i][std::size_t(c)], tolerance) << "line " << i;
 }
 
-void ExpectTexts(const std::vector<FeedbackText>& actual, const std::vector<Expected>& expected) {
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(expected[i].text);
-        EXPECT_EQ(actual[i].text, expected[i].text);
-        EXPECT_NEAR(actual[i].x, expected[i].x, 2e-3);
-        EXPECT_NEAR(actual[i].y, expected[i].y, 2e-3);
-        EXPECT_EQ(actual[i].font, expected[i].font);
-    }
-}
-
-class PlaneAxesTest : public ProgramStateTest {
+class PlaneAxesTest : public AxesFeedbackFixture {
 protected:
     void SetUp() override {
-        gl_ = std::make_unique<GlTestContext>(Side);
-        ASSERT_TRUE(gl_->Ok());
-        labelFont_ = std::make_unique<TestGlyphFont>(0);
-        titleFont_ = std::make_unique<TestGlyphFont>(1000);
-        LabelFontBase = labelFont_->Base();
-        TitleFontBase = titleFont_->Base();
+        AxesFeedbackFixture::SetUp();
         DocumentKind = 1;
         Scale2D = 1;
-        axes_.Show = true;
         axes_.BetterFonts = true;
         axes_.ShowSecondaryLabel = false;
         axes_.AxisColor = RGB(200, 0, 0); // black is the ticks' colour
-    }
-    void TearDown() override {
-        labelFont_.reset();
-        titleFont_.reset();
-        gl_.reset();
     }
 
     Feedback Axes(float minX, float maxX, float minY, float maxY, float range = Range) {
@@ -88,13 +60,6 @@ protected:
     Feedback Background(float minX, float maxX, float minY, float maxY) {
         return CaptureFeedback(Side, Range, [&] { axes_.DrawBackground(minX, maxX, minY, maxY, -1, 1); });
     }
-    QImage Pixels() { return gl_->Image(); }
-
-    Cls3 axes_;
-
-private:
-    std::unique_ptr<GlTestContext> gl_;
-    std::unique_ptr<TestGlyphFont> labelFont_, titleFont_;
 };
 
 // Label x offsets by text length, and the right-aligned Y labels.

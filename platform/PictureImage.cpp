@@ -1,0 +1,25 @@
+#include "platform/PictureImage.h"
+
+#include <QImage>
+
+#include <cstring>
+#include <new>
+
+std::optional<PictureRows> PictureRowsFromImage(const QImage& source) {
+    if (source.isNull()) return std::nullopt;
+    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0) return std::nullopt;
+    PictureRows rows;
+    rows.Width = image.width();
+    rows.Height = image.height();
+    const std::size_t rowBytes = std::size_t(rows.Width) * 3;
+    try {
+        rows.Rgb.resize(rowBytes * std::size_t(rows.Height));
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+    // Qt's rows run top to bottom, each padded to 4 bytes; ours bottom first, unpadded.
+    for (int r = 0; r < rows.Height; ++r)
+        std::memcpy(rows.Rgb.data() + std::size_t(r) * rowBytes, image.constScanLine(rows.Height - 1 - r), rowBytes);
+    return rows;
+}

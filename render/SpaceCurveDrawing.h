@@ -1,0 +1,13 @@
+#pragma once
+// Space curves (GraphType 1) and space-curve animations (11, at frame
+// lngAnimStep): the sampled curve as line segments, then tangent lines and
+// normal planes at the graph's chosen parameter values (TangentX(1..TangentNum),
+// NormalX(1..NormalNum)), computed from the derivatives of the three texts by
+// the curve parameter u. No result line.
+#include "render/GraphDrawing.h"
+
+#include <cstdint>
+
+class Cls9;
+
+void DrawSpaceCurve(const Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep);

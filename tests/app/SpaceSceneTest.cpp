@@ -1,0 +1,104 @@
+// Space graphs with their axes in the shown main window, from the default
+// space view (screenshots saved to /tmp): a sphere in spherical coordinates
+// and a helix with a tangent line and a normal plane.
+#include "app/frmF1.h"
+#include "core/Globals.h"
+#include "graph/Cls9.h"
+#include "scene/Cls3.h"
+#include "scene/Cls8.h"
+#include "tests/app/ShownWindowFixture.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+class SpaceSceneTest : public ShownWindowFixture {
+protected:
+    void SetUp() override {
+        ShownWindowFixture::SetUp();
+        DocumentKind = 3;
+        VisibleScene.RotPitch = -15;
+        VisibleScene.RotYaw = 45;
+        Camera.Zoom(0.5f); // a closer look than the starting volume of 40 units
+    }
+
+    struct Census {
+        int blue = 0;   // axis labels and titles
+        int grey = 0;   // panel grids
+        int other = 0;  // neither white, blue nor grey: the graph
+        std::set<QRgb> shades;
+    };
+    static Census Count(const QImage& img) {
+        Census c;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb p = img.pixel(x, y);
+                if (IsWhite(p)) continue;
+                if (qBlue(p) > 150 && qRed(p) < 100 && qGreen(p) < 100)
+                    ++c.blue;
+                else if (qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) > 120)
+                    ++c.grey;
+                else {
+                    ++c.other;
+                    c.shades.insert(p);
+                }
+            }
+        return c;
+    }
+};
+
+TEST_F(SpaceSceneTest, SphereInSphericalCoordinatesWithItsAxes) {
+    // r = 4 over a = 0..2pi, b = 0..pi.
+    auto g = Cls9::Init(1, "S", GraphType::Surface3D, CoordType::Spherical, "a", "b", "4", 30, 30, 0, 6.2832f, 0,
+                        3.1416f, FillStyle::TopToBottom, 255, 16711680, 0, 1, Material::Silky, Show::FilledSurface,
+                        Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    ASSERT_TRUE(g->GetPoints());
+    const Cls1 box = g->GetBox(0);
+    EXPECT_NEAR(box.MinY, -4, 1e-3);
+    EXPECT_NEAR(box.MaxY, 4, 1e-3);
+    Add(VisibleScene, g);
+    Window().BuildDisplayLists();
+    const QImage img = Show(CurrentFrame);
+    img.save("/tmp/space_sphere.png");
+    const Census c = Count(img);
+    EXPECT_GT(c.other, 8000);         // the shaded ball
+    EXPECT_GT(c.shades.size(), 100u);
+    EXPECT_GT(c.blue, 100);           // labels and titles
+    EXPECT_GT(c.grey, 300);           // the grids behind
+}
+
+TEST_F(SpaceSceneTest, HelixWithTangentNormalPlaneAndAxes) {
+    auto g = Cls9::Init(1, "H", GraphType::Curve3D, CoordType::Cartesian, "4*cos(u)", "4*sin(u)", "u/2", 200, 1, 0,
+                        12.5664f, 0, 0, FillStyle::OneColor, 0, 255, 0, 1, Material::Metal, Show::FilledSurface,
+                        Smoothness::Smooth);
+    g->FunForm = FunForm::Parametric;
+    g->ShowTangent = true;
+    g->TangentNum = 1;
+    g->TangentX(1) = 3.1416f;
+    g->ShowNormal = true;
+    g->NormalNum = 1;
+    g->NormalX(1) = 9.4248f;
+    ASSERT_TRUE(g->GetPoints());
+    Add(VisibleScene, g);
+    Window().BuildDisplayLists();
+    const QImage img = Show(CurrentFrame);
+    img.save("/tmp/space_helix.png");
+    int red = 0, green = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            if (qRed(p) > 150 && qGreen(p) < 100 && qBlue(p) < 100) ++red;
+            if (qGreen(p) > 150 && qRed(p) < 100 && qBlue(p) < 100) ++green;
+        }
+    EXPECT_GT(red, 300);  // the curve
+    EXPECT_GT(green, 20); // the tangent
+    const Census c = Count(img);
+    EXPECT_GT(c.blue, 300); // labels, titles and the normal plane
+    EXPECT_GT(c.grey, 300);
+}
+
+} // namespace

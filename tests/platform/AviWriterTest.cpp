@@ -1,0 +1,412 @@
+// Our AVI writer, read back by ffprobe and ffmpeg, and its file structure
+// walked chunk by chunk: indexes point at the frames, OpenDML past the RIFF
+// limit, nothing left at the name when a write fails.
+#include "core/BmpFile.h"
+#include "core/cDIB.h"
+#include "core/MessageService.h"
+#include "platform/AviWriter.h"
+#include "tests/platform/MediaTestSupport.h"
+#include "tests/support/RecordingServices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+// Frames go through BMP files and cDIB, as the export takes them.
+struct Frames {
+    std::vector<PictureRows> pictures;
+    std::vector<std::vector<std::uint8_t>> bits;
+    VideoFormat format;
+};
+
+Frames MakeFrames(const QTemporaryDir& dir, int w, int h, int count, int rate) {
+    Frames f;
+    cDIB dib;
+    for (int i = 0; i < count; ++i) {
+        f.pictures.push_back(PatternPicture(w, h, i + 1));
+        const std::string path = dir.filePath(QStringLiteral("Graph%1.bmp").arg(i + 1)).toStdString();
+        EXPECT_TRUE(WriteBmpFile(path, f.pictures.back()));
+        EXPECT_TRUE(dib.CreateFromFile(path));
+        f.bits.emplace_back(dib.PointerToBits(), dib.PointerToBits() + dib.SizeImage());
+        if (i == 0) {
+            f.format.Width = dib.Width();
+            f.format.Height = dib.Height();
+            f.format.Rate = rate;
+            f.format.SuggestedBufferSize = static_cast<std::uint32_t>(dib.SizeImage());
+            f.format.BitmapInfo.assign(dib.PointerToBitmapInfo(), dib.PointerToBitmapInfo() + dib.SizeBitmapInfo());
+        }
+    }
+    return f;
+}
+
+// Writes frames `order` (indexes into f) and commits.
+bool WriteVideo(AviVideoService& service, const QString& path, const Frames& f, const std::vector<int>& order) {
+    auto file = service.Create(path.toStdString(), f.format);
+    if (!file) return false;
+    for (int i : order)
+        if (!file->WriteFrame(f.bits[i].data(), f.bits[i].size())) return false;
+    return file->Commit();
+}
+
+std::vector<int> AllFrames(int n) {
+    std::vector<int> v(n);
+    for (int i = 0; i < n; ++i) v[i] = i;
+    return v;
+}
+
+std::map<std::string, std::string> Probe(const QString& path) {
+    const ToolRun r = RunTool(QStringLiteral("ffprobe"),
+                              {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                               "stream=codec_name,width,height,r_frame_rate,nb_read_frames", "-of",
+                               "default=noprint_wrappers=1", path});
+    std::map<std::string, std::string> m;
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    for (const QByteArray& line : r.out.split('\n')) {
+        const int eq = line.indexOf('=');
+        if (eq > 0) m[line.left(eq).toStdString()] = line.mid(eq + 1).trimmed().toStdString();
+    }
+    return m;
+}
+
+// Every frame ffmpeg decodes: red, green, blue bytes, top row first.
+std::vector<QByteArray> Decode(const QString& path, int w, int h) {
+    const ToolRun r = RunTool(QStringLiteral("ffmpeg"),
+                              {"-v", "error", "-i", path, "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    std::vector<QByteArray> frames;
+    const qsizetype frameBytes = qsizetype{w} * h * 3;
+    for (qsizetype at = 0; at + frameBytes <= r.out.size(); at += frameBytes) frames.push_back(r.out.mid(at, frameBytes));
+    EXPECT_EQ(r.out.size() % frameBytes, 0);
+    return frames;
+}
+
+bool Same(const QByteArray& decoded, const PictureRows& picture) {
+    const std::vector<std::uint8_t> expected = TopRowFirst(picture);
+    return decoded.size() == static_cast<qsizetype>(expected.size()) &&
+           std::equal(expected.begin(), expected.end(), reinterpret_cast<const std::uint8_t*>(decoded.constData()));
+}
+
+#define SKIP_WITHOUT_FFMPEG()                                                                              \
+    do {                                                                                                   \
+        if (!HaveTool("ffprobe") || !HaveTool("ffmpeg"))                                                   \
+            GTEST_SKIP() << "ffprobe/ffmpeg not installed (tools/setup.sh installs the ffmpeg package)";   \
+    } while (false)
+
+// ---- The file's structure, walked as a reader would.
+
+struct Chunk {
+    std::string id;         // four-character code
+    std::string type;       // of a RIFF or LIST
+    std::uint64_t pos = 0;  // of the code
+    std::uint32_t size = 0; // data bytes
+    std::vector<Chunk> children;
+    std::uint64_t Data() const { return pos + 8; }
+};
+
+class AviFileBytes {
+public:
+    explicit AviFileBytes(const QString& path) {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        bytes_ = f.readAll();
+    }
+    std::uint32_t U32(std::uint64_t at) const {
+        const auto* p = reinterpret_cast<const std::uint8_t*>(bytes_.constData() + at);
+        return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+    }
+    std::uint16_t U16(std::uint64_t at) const {
+        const auto* p = reinterpret_cast<const std::uint8_t*>(bytes_.constData() + at);
+        return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+    }
+    std::uint64_t U64(std::uint64_t at) const { return U32(at) | static_cast<std::uint64_t>(U32(at + 4)) << 32; }
+    std::string Fcc(std::uint64_t at) const { return std::string(bytes_.constData() + at, 4); }
+    std::uint64_t Size() const { return static_cast<std::uint64_t>(bytes_.size()); }
+
+    std::vector<Chunk> Parse(std::uint64_t from, std::uint64_t to) const {
+        std::vector<Chunk> out;
+        while (from + 8 <= to) {
+            Chunk c;
+            c.id = Fcc(from);
+            c.pos = from;
+            c.size = U32(from + 4);
+            EXPECT_LE(c.Data() + c.size, to) << "chunk " << c.id << " at " << from << " runs past its parent";
+            if (c.id == "RIFF" || c.id == "LIST") {
+                c.type = Fcc(from + 8);
+                c.children = Parse(from + 12, std::min<std::uint64_t>(c.Data() + c.size, to));
+            }
+            from = c.Data() + c.size + (c.size & 1);
+            out.push_back(c);
+        }
+        EXPECT_EQ(from, to);
+        return out;
+    }
+
+private:
+    QByteArray bytes_;
+};
+
+const Chunk* Find(const std::vector<Chunk>& in, const std::string& id, const std::string& type = {}) {
+    for (const Chunk& c : in)
+        if (c.id == id && (type.empty() || c.type == type)) return &c;
+    return nullptr;
+}
+
+// Checks every index against the frames actually stored: `frameBytes` each,
+// `total` of them, every RIFF within `limit` when a frame fits in one.
+void CheckStructure(const QString& path, std::uint32_t frameBytes, std::uint32_t total, std::uint64_t limit,
+                    std::size_t* riffCount = nullptr) {
+    const AviFileBytes avi(path);
+    const std::vector<Chunk> top = avi.Parse(0, avi.Size());
+    ASSERT_FALSE(top.empty());
+    std::vector<std::vector<std::uint64_t>> frames; // data positions, per RIFF
+    std::vector<std::uint64_t> moviCode;            // position of each 'movi' code
+    for (std::size_t i = 0; i < top.size(); ++i) {
+        const Chunk& riff = top[i];
+        ASSERT_EQ(riff.id, "RIFF");
+        EXPECT_EQ(riff.type, i == 0 ? "AVI " : "AVIX");
+        if (frameBytes + 1024 < limit) {
+            EXPECT_LE(riff.size + 8u, limit) << "RIFF " << i;
+        }
+        const Chunk* movi = Find(riff.children, "LIST", "movi");
+        ASSERT_NE(movi, nullptr);
+        moviCode.push_back(movi->pos + 8);
+        frames.emplace_back();
+        for (const Chunk& c : movi->children) {
+            if (c.id == "ix00") continue;
+            EXPECT_EQ(c.id, "00db");
+            EXPECT_EQ(c.size, frameBytes);
+            frames.back().push_back(c.Data());
+        }
+        EXPECT_FALSE(frames.back().empty());
+    }
+    std::uint32_t stored = 0;
+    for (const auto& r : frames) stored += static_cast<std::uint32_t>(r.size());
+    EXPECT_EQ(stored, total);
+    if (riffCount) *riffCount = top.size();
+
+    const Chunk* hdrl = Find(top[0].children, "LIST", "hdrl");
+    ASSERT_NE(hdrl, nullptr);
+    const Chunk* avih = Find(hdrl->children, "avih");
+    const Chunk* strl = Find(hdrl->children, "LIST", "strl");
+    ASSERT_TRUE(avih && strl);
+    EXPECT_EQ(avi.U32(avih->Data() + 12), 0x10u); // AVIF_HASINDEX
+    EXPECT_EQ(avi.U32(avih->Data() + 16), frames[0].size());
+    const Chunk* strh = Find(strl->children, "strh");
+    ASSERT_NE(strh, nullptr);
+    EXPECT_EQ(avi.Fcc(strh->Data()), "vids");
+    EXPECT_EQ(avi.U32(strh->Data() + 4), 0u);  // handler
+    EXPECT_EQ(avi.U32(strh->Data() + 20), 1u); // scale
+    EXPECT_EQ(avi.U32(strh->Data() + 32), total);
+    EXPECT_EQ(avi.U32(strh->Data() + 36), frameBytes);
+
+    // idx1: the first RIFF's frames, key frames, offsets from the 'movi' code.
+    const Chunk* idx1 = Find(top[0].children, "idx1");
+    ASSERT_NE(idx1, nullptr);
+    ASSERT_EQ(idx1->size, 16 * frames[0].size());
+    for (std::size_t k = 0; k < frames[0].size(); ++k) {
+        const std::uint64_t e = idx1->Data() + 16 * k;
+        EXPECT_EQ(avi.Fcc(e), "00db");
+        EXPECT_EQ(avi.U32(e + 4), 0x10u);
+        EXPECT_EQ(moviCode[0] + avi.U32(e + 8) + 8, frames[0][k]);
+        EXPECT_EQ(avi.U32(e + 12), frameBytes);
+    }
+
+    const Chunk* indx = Find(strl->children, "indx");
+    const Chunk* odml = Find(hdrl->children, "LIST", "odml");
+    if (top.size() == 1) {
+        EXPECT_EQ(indx, nullptr);
+        EXPECT_EQ(odml, nullptr);
+        return;
+    }
+    ASSERT_TRUE(indx && odml);
+    const Chunk* dmlh = Find(odml->children, "dmlh");
+    ASSERT_NE(dmlh, nullptr);
+    EXPECT_EQ(avi.U32(dmlh->Data()), total);
+    EXPECT_EQ(avi.U16(indx->Data()), 4);
+    EXPECT_EQ(avi.U32(indx->Data() + 4), top.size());
+    EXPECT_EQ(avi.Fcc(indx->Data() + 8), "00db");
+    for (std::size_t r = 0; r < top.size(); ++r) {
+        const std::uint64_t e = indx->Data() + 24 + 16 * r;
+        const std::uint64_t ix = avi.U64(e);
+        ASSERT_LT(ix + 32, avi.Size());
+        EXPECT_EQ(avi.Fcc(ix), "ix00");
+        EXPECT_EQ(avi.U32(e + 8), avi.U32(ix + 4) + 8);
+        EXPECT_EQ(avi.U32(e + 12), frames[r].size());
+        EXPECT_EQ(avi.U32(ix + 12), frames[r].size());
+        EXPECT_EQ(avi.Fcc(ix + 16), "00db");
+        const std::uint64_t base = avi.U64(ix + 20);
+        for (std::size_t k = 0; k < frames[r].size(); ++k) {
+            EXPECT_EQ(base + avi.U32(ix + 32 + 8 * k), frames[r][k]);
+            EXPECT_EQ(avi.U32(ix + 36 + 8 * k), frameBytes); // bit 31 clear: a key frame
+        }
+    }
+}
+
+// ---- Tests
+
+TEST(AviWriter, FfprobeReadsFramesSizeAndRate) {
+    SKIP_WITHOUT_FFMPEG();
+    QTemporaryDir dir;
+    RecordingMessageBox messages;
+    const struct { int w, h, n, rate; } cases[] = {{320, 240, 10, 5}, {301, 21, 4, 30}, {1, 1, 2, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
+        const Frames f = MakeFrames(dir, c.w, c.h, c.n, c.rate);
+        AviVideoService service;
+        const QString path = dir.filePath(QStringLiteral("movie.avi"));
+        ASSERT_TRUE(WriteVideo(service, path, f, AllFrames(c.n)));
+        auto probe = Probe(path);
+        EXPECT_EQ(probe["codec_name"], "rawvideo");
+        EXPECT_EQ(probe["width"], std::to_string(c.w));
+        EXPECT_EQ(probe["height"], std::to_string(c.h));
+        EXPECT_EQ(probe["r_frame_rate"], std::to_string(c.rate) + "/1");
+        EXPECT_EQ(probe["nb_read_frames"], std::to_string(c.n));
+        CheckStructure(path, f.format.SuggestedBufferSize, static_cast<std::uint32_t>(c.n),
+                       AviVideoService::DefaultRiffLimit);
+    }
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+// Frames 3, 1, 3 of an odd width: what ffmpeg decodes is what was written.
+TEST(AviWriter, DecodedFramesEqualTheWrittenPictures) {
+    SKIP_WITHOUT_FFMPEG();
+    QTemporaryDir dir;
+    const Frames f = MakeFrames(dir, 301, 33, 3, 5);
+    AviVideoService service;
+    const QString path = dir.filePath(QStringLiteral("movie.avi"));
+    ASSERT_TRUE(WriteVideo(service, path, f, {2, 0, 2}));
+    const std::vector<QByteArray> decoded = Decode(path, 301, 33);
+    ASSERT_EQ(decoded.size(), 3u);
+    EXPECT_TRUE(Same(decoded[0], f.pictures[2]));
+    EXPECT_TRUE(Same(decoded[1], f.pictures[0]));
+    EXPECT_TRUE(Same(decoded[2], f.pictures[2]));
+}
+
+// With the RIFF limit lowered, the video goes on in 'AVIX' RIFFs; ffprobe
+// counts every frame and ffmpeg decodes each in its place.
+TEST(AviWriter, OpenDmlPastTheRiffLimit) {
+    SKIP_WITHOUT_FFMPEG();
+    const std::uint64_t limit = 1 << 20;
+    const struct { int w, h, n; std::size_t riffs; } cases[] = {
+        {160, 120, 60, 4}, // 57,600-byte frames, 18 to a RIFF
+        {700, 500, 3, 3},  // frames larger than the limit: one to a RIFF
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
+        QTemporaryDir dir;
+        const Frames f = MakeFrames(dir, c.w, c.h, c.n, 10);
+        AviVideoService service;
+        service.SetRiffLimit(limit);
+        const QString path = dir.filePath(QStringLiteral("movie.avi"));
+        ASSERT_TRUE(WriteVideo(service, path, f, AllFrames(c.n)));
+        std::size_t riffs = 0;
+        CheckStructure(path, f.format.SuggestedBufferSize, static_cast<std::uint32_t>(c.n), limit, &riffs);
+        EXPECT_EQ(riffs, c.riffs);
+        EXPECT_EQ(Probe(path)["nb_read_frames"], std::to_string(c.n));
+        const std::vector<QByteArray> decoded = Decode(path, c.w, c.h);
+        ASSERT_EQ(decoded.size(), static_cast<std::size_t>(c.n));
+        for (int i = 0; i < c.n; ++i) EXPECT_TRUE(Same(decoded[i], f.pictures[i])) << "frame " << i;
+    }
+}
+
+// A write that fails anywhere (headers, frames, indexes, the final headers)
+// leaves no file at the name, or the existing one unchanged, and nothing else
+// in the folder.
+TEST(AviWriter, FailedWriteLeavesNothingAndKeepsAnExistingFile) {
+    QTemporaryDir frames, out;
+    const Frames f = MakeFrames(frames, 64, 48, 40, 5);
+    const QString path = out.filePath(QStringLiteral("movie.avi"));
+    std::uint64_t oneRiff = 0, manyRiffs = 0;
+    {
+        AviVideoService service;
+        ASSERT_TRUE(WriteVideo(service, path, f, AllFrames(40)));
+        oneRiff = static_cast<std::uint64_t>(QFileInfo(path).size());
+        service.SetRiffLimit(100000);
+        ASSERT_TRUE(WriteVideo(service, path, f, AllFrames(40)));
+        manyRiffs = static_cast<std::uint64_t>(QFileInfo(path).size());
+        QFile::remove(path);
+    }
+    const QByteArray old = "an older file of that name";
+    for (const bool existing : {false, true}) {
+        for (const bool split : {false, true}) {
+            const std::uint64_t size = split ? manyRiffs : oneRiff;
+            for (const std::uint64_t failAt : {std::uint64_t{0}, std::uint64_t{100}, size / 2, size - 300, size - 4}) {
+                SCOPED_TRACE(testing::Message() << "existing " << existing << " split " << split << " at " << failAt);
+                if (existing) {
+                    QFile o(path);
+                    ASSERT_TRUE(o.open(QIODevice::WriteOnly));
+                    o.write(old);
+                }
+                AviVideoService service;
+                if (split) service.SetRiffLimit(100000);
+                service.FailWritesAfter(failAt);
+                EXPECT_FALSE(WriteVideo(service, path, f, AllFrames(40)));
+                if (existing) {
+                    QFile o(path);
+                    ASSERT_TRUE(o.open(QIODevice::ReadOnly));
+                    EXPECT_EQ(o.readAll(), old);
+                } else {
+                    EXPECT_FALSE(QFile::exists(path));
+                }
+                EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), existing ? 1 : 0);
+            }
+        }
+    }
+}
+
+TEST(AviWriter, AnExistingFileStaysUntilCommitAndAFileGivenUpLeavesNothing) {
+    QTemporaryDir frames, out;
+    const Frames f = MakeFrames(frames, 32, 16, 3, 5);
+    const QString path = out.filePath(QStringLiteral("movie.avi"));
+    {
+        QFile o(path);
+        ASSERT_TRUE(o.open(QIODevice::WriteOnly));
+        o.write("old");
+    }
+    AviVideoService service;
+    for (const bool commit : {false, true}) {
+        auto file = service.Create(path.toStdString(), f.format);
+        ASSERT_TRUE(file);
+        for (const auto& bits : f.bits) ASSERT_TRUE(file->WriteFrame(bits.data(), bits.size()));
+        QFile o(path);
+        ASSERT_TRUE(o.open(QIODevice::ReadOnly));
+        EXPECT_EQ(o.readAll(), "old");
+        o.close();
+        if (commit) {
+            ASSERT_TRUE(file->Commit());
+        }
+        file.reset();
+        EXPECT_EQ(QFileInfo(path).size() > 3, commit);
+        EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+}
+
+TEST(AviWriter, CreateRefusesFormatsWithoutPixelsAndUnwritablePlaces) {
+    QTemporaryDir frames;
+    const Frames f = MakeFrames(frames, 8, 8, 1, 5);
+    AviVideoService service;
+    EXPECT_FALSE(service.Create(frames.filePath(QStringLiteral("no such folder/a.avi")).toStdString(), f.format));
+    const QString path = frames.filePath(QStringLiteral("a.avi"));
+    VideoFormat bad = f.format;
+    bad.Rate = 0;
+    EXPECT_FALSE(service.Create(path.toStdString(), bad));
+    bad = f.format;
+    bad.Width = 0;
+    EXPECT_FALSE(service.Create(path.toStdString(), bad));
+    bad = f.format;
+    bad.BitmapInfo.resize(39);
+    EXPECT_FALSE(service.Create(path.toStdString(), bad));
+    EXPECT_FALSE(QFile::exists(path));
+    // The default service, until the platform's is installed, starts nothing.
+    EXPECT_FALSE(Videos().Create(path.toStdString(), f.format));
+}
+
+} // namespace

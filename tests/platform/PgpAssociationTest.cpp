@@ -1,0 +1,214 @@
+// The ".pgp" association under a temporary XDG_DATA_HOME, checked with the
+// desktop's own type detection (gio).
+#include "core/MessageService.h"
+#include "platform/PgpAssociation.h"
+#include "tests/platform/MediaTestSupport.h"
+#include "tests/support/RecordingServices.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+const QString EntryFile = QStringLiteral("applications/vexilon.desktop");
+const QString PackageFile = QStringLiteral("mime/packages/vexilon.xml");
+const QString IconFile = QStringLiteral("icons/hicolor/scalable/mimetypes/application-x-vexilon-document.svg");
+
+QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+struct Stamp {
+    QByteArray bytes;
+    QDateTime modified;
+    bool operator==(const Stamp&) const = default;
+};
+Stamp StampOf(const QString& path) { return {Read(path), QFileInfo(path).fileTime(QFileDevice::FileModificationTime)}; }
+
+class PgpAssociationTest : public ::testing::Test {
+protected:
+    QTemporaryDir home;
+    QString program = QStringLiteral("/opt/Vexilon 1.0/vexilon");
+
+    QString Path(const QString& relative) const { return home.filePath(relative); }
+    PgpAssociationPlace Place() const { return {home.path(), program}; }
+
+    // The desktop's tools see our data folder (and no choices of the user's).
+    QProcessEnvironment Environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        return env;
+    }
+
+    // The content type gio gives a file.
+    std::string TypeOf(const QString& file) const {
+        const ToolRun r = RunTool(QStringLiteral("gio"), {"info", "-a", "standard::content-type", file}, Environment());
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const int at = r.out.indexOf("standard::content-type:");
+        if (at < 0) return {};
+        return r.out.mid(at + 23).split('\n').front().trimmed().toStdString();
+    }
+};
+
+#define SKIP_WITHOUT_MIME_TOOLS()                                                                          \
+    do {                                                                                                   \
+        if (!HaveTool("gio") || !HaveTool("update-mime-database"))                                         \
+            GTEST_SKIP() << "gio or update-mime-database not installed (tools/setup.sh installs "          \
+                            "libglib2.0-bin and shared-mime-info)";                                        \
+    } while (false)
+
+TEST_F(PgpAssociationTest, SavedDocumentsAreOursAndPgpFilesStayPgp) {
+    SKIP_WITHOUT_MIME_TOOLS();
+    // The desktop lists an entry only when its program exists: a stand-in
+    // that notes what it was started with.
+    QTemporaryDir installed;
+    program = installed.filePath(QStringLiteral("Vexilon 1.0/vexilon"));
+    Write(program, "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"$VX_STARTED\"\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(WritePgpAssociation(Place()), 3);
+    EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("mime/mime.cache"))));
+
+    QTemporaryDir files;
+    const QByteArray text = "S71 1 ";
+    const QByteArray document = QByteArray("\x08\x00", 2) + char(text.size()) + '\0' + text;
+    const struct { const char* name; QByteArray bytes; const char* type; } cases[] = {
+        {"my graphs.pgp", document, PgpMimeType},
+        {"old.pgp", QByteArray("\x08\x00\x0b\x00S31 2 1 2 3", 15), PgpMimeType},
+        {"message.pgp", QByteArray("\x85\x01\x0c\x03\x9a\x41\x7f\x20\x11\x8b\x5e\x01\x07\xff\x53\x00", 16),
+         "application/pgp-encrypted"},
+        {"armored.pgp", "-----BEGIN PGP MESSAGE-----\n\nhQEMA5pBfyARi14BAf9TAA==\n-----END PGP MESSAGE-----\n",
+         "application/pgp-encrypted"},
+    };
+    for (const auto& c : cases) {
+        const QString path = files.filePath(QString::fromLatin1(c.name));
+        Write(path, c.bytes);
+        EXPECT_EQ(TypeOf(path), c.type) << c.name;
+    }
+
+    if (!HaveTool("update-desktop-database")) {
+        std::cout << "[   NOTE   ] update-desktop-database not installed: opening a document not checked\n";
+        return;
+    }
+    // Opening a document from the desktop starts this program with its path,
+    // blanks and all.
+    const QString started = files.filePath(QStringLiteral("started.txt"));
+    QProcessEnvironment env = Environment();
+    env.insert(QStringLiteral("VX_STARTED"), started);
+    const QString doc = files.filePath(QStringLiteral("my graphs.pgp"));
+    const ToolRun open = RunTool(QStringLiteral("gio"), {"open", doc}, env);
+    EXPECT_EQ(open.exitCode, 0) << open.err.toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Read(started).count('\n') == 2; }, 10000));
+    EXPECT_EQ(Read(started), (program + QLatin1Char('\n') + doc + QLatin1Char('\n')).toUtf8());
+}
+
+TEST_F(PgpAssociationTest, TheEntryOpensADocumentWithThisProgram) {
+    EXPECT_EQ(WritePgpAssociation(Place()), 3);
+    const QByteArray entry = Read(Path(EntryFile));
+    EXPECT_TRUE(entry.startsWith("[Desktop Entry]\n"));
+    for (const char* line : {"Type=Application\n", "Exec=\"/opt/Vexilon 1.0/vexilon\" %f\n", "NoDisplay=true\n",
+                             "MimeType=application/x-vexilon-document;\n",
+                             "Icon=application-x-vexilon-document\n"})
+        EXPECT_NE(entry.indexOf(line), -1) << line;
+    const QByteArray package = Read(Path(PackageFile));
+    EXPECT_NE(package.indexOf("<glob pattern=\"*.pgp\" weight=\"10\"/>"), -1);
+    EXPECT_NE(package.indexOf("<magic priority=\"20\">"), -1);
+    EXPECT_TRUE(Read(Path(IconFile)).startsWith("<svg"));
+}
+
+// Exec quotes the program and escapes what the quoting and the entry's string
+// values reserve.
+TEST_F(PgpAssociationTest, ExecEscapesThePath) {
+    const struct { const char* program; const char* exec; } cases[] = {
+        {"/usr/bin/vexilon", "Exec=\"/usr/bin/vexilon\" %f\n"},
+        {"/a \"b\"/$HOME/x`y`", "Exec=\"/a \\\\\"b\\\\\"/\\\\$HOME/x\\\\`y\\\\`\" %f\n"},
+        {"/back\\slash/100%/v", "Exec=\"/back\\\\\\\\slash/100%%/v\" %f\n"},
+    };
+    for (const auto& c : cases) {
+        program = QString::fromUtf8(c.program);
+        WritePgpAssociation(Place());
+        EXPECT_NE(Read(Path(EntryFile)).indexOf(c.exec), -1) << Read(Path(EntryFile)).toStdString();
+        if (HaveTool("desktop-file-validate")) {
+            const ToolRun check = RunTool(QStringLiteral("desktop-file-validate"), {Path(EntryFile)});
+            EXPECT_EQ(check.exitCode, 0) << check.out.toStdString();
+            EXPECT_TRUE(check.out.isEmpty()) << check.out.toStdString();
+        }
+    }
+}
+
+// A second start writes nothing and runs no cache tool; a moved program
+// rewrites only the entry.
+TEST_F(PgpAssociationTest, OnlyWhatDiffersIsWritten) {
+    EXPECT_EQ(WritePgpAssociation(Place()), 3);
+    const QStringList watched = {EntryFile, PackageFile, IconFile, QStringLiteral("mime/mime.cache")};
+    std::vector<Stamp> before;
+    for (const QString& f : watched) before.push_back(StampOf(Path(f)));
+    usleep(20000); // so that a rewrite would show in the times
+    EXPECT_EQ(WritePgpAssociation(Place()), 0);
+    for (int i = 0; i < watched.size(); ++i) EXPECT_TRUE(StampOf(Path(watched[i])) == before[i]) << watched[i].toStdString();
+
+    program = QStringLiteral("/usr/local/bin/vexilon");
+    EXPECT_EQ(WritePgpAssociation(Place()), 1);
+    EXPECT_NE(Read(Path(EntryFile)).indexOf("Exec=\"/usr/local/bin/vexilon\" %f"), -1);
+    EXPECT_TRUE(StampOf(Path(PackageFile)) == before[1]);
+}
+
+TEST_F(PgpAssociationTest, TheUsersChoicesAreNeverWritten) {
+    const QString choices = Path(QStringLiteral("applications/mimeapps.list"));
+    const QByteArray mine = "[Default Applications]\napplication/x-vexilon-document=other.desktop;\n";
+    Write(choices, mine);
+    const Stamp before = StampOf(choices);
+    EXPECT_EQ(WritePgpAssociation(Place()), 3);
+    EXPECT_TRUE(StampOf(choices) == before);
+
+    // Nor made where there were none.
+    QTemporaryDir other;
+    WritePgpAssociation({other.path(), program});
+    EXPECT_FALSE(QFileInfo::exists(other.filePath(QStringLiteral("applications/mimeapps.list"))));
+}
+
+// A folder that cannot be written: nothing written, nothing said, no Qt
+// warning, start-up goes on.
+TEST_F(PgpAssociationTest, AFolderThatCannotBeWrittenStaysSilent) {
+    RecordingMessageBox messages;
+    static int warnings = 0;
+    warnings = 0;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { ++warnings; });
+
+    const QString readOnly = Path(QStringLiteral("read-only"));
+    ASSERT_TRUE(QDir().mkpath(readOnly));
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+    QString blocked = readOnly;
+    if (QFileInfo(readOnly).isWritable()) {
+        // Running with the right to write anywhere: a folder below a plain file
+        // cannot be made by anyone.
+        Write(Path(QStringLiteral("plain-file")), "x");
+        blocked = Path(QStringLiteral("plain-file/share"));
+    }
+    EXPECT_EQ(WritePgpAssociation({blocked, program}), 0);
+    qInstallMessageHandler(previous);
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_EQ(warnings, 0);
+    EXPECT_TRUE(QDir(readOnly).isEmpty());
+}
+
+} // namespace
