@@ -1,10 +1,13 @@
 // Rebuilding the display lists (the work of every trackball mouse move) and
 // redrawing them (every paint, zoom, pan and animation tick), for a scene of
 // 50 point graphs in a plane (flat markers) and a space document (spheres),
-// for a space document with one 200 x 200 surface, a plane sine and a helix.
+// for a space document with one 200 x 200 surface, a plane sine and a helix,
+// and for a special-graph document with one 200 x 200 contour plot or vector
+// field.
 // Runs in the shown main window; needs a display (xvfb-run).
 #include "app/frmF1.h"
 #include "core/Globals.h"
+#include "core/ResultPane.h"
 #include "graph/Cls9.h"
 #include "platform/GlDrawingArea.h"
 #include "platform/GlFormat.h"
@@ -105,6 +108,34 @@ void BM_RedrawSurfaceScene(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawSurfaceScene)->Unit(benchmark::kMillisecond);
 
+// A special-graph document with one 200 x 200 contour plot of sin(u)*cos(v)
+// in 10 level steps (GraphType 14) or vector field of it (15).
+void MakeSpecialScene(std::int32_t type) {
+    DocumentKind = 7;
+    VisibleScene = Cls8();
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "F", type, CoordType::Cartesian, "u", "v", "sin(u)*cos(v)", 200, 200,
+                                         -6, 6, -6, 6, FillStyle::TopToBottom, 255, 16711680, 0,
+                                         type == GraphType::Contour ? 1 : 0, 0, Show::FilledSurface,
+                                         Smoothness::Smooth, false, false, false, type == GraphType::Contour ? 10 : 0);
+    g->FunForm = FunForm::Parametric;
+    if (!g->GetPoints()) std::fprintf(stderr, "field not sampled\n");
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+}
+
+void BM_RebuildSpecialScene(benchmark::State& state) {
+    MakeSpecialScene(std::int32_t(state.range(0)));
+    RebuildLoop(state);
+    state.SetLabel(state.range(0) == GraphType::Contour ? "200x200 contour plot, 10 levels" : "200x200 vector field");
+}
+BENCHMARK(BM_RebuildSpecialScene)->Arg(GraphType::Contour)->Arg(GraphType::VectorField)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawSpecialScene(benchmark::State& state) {
+    MakeSpecialScene(std::int32_t(state.range(0)));
+    RedrawLoop(state);
+    state.SetLabel(state.range(0) == GraphType::Contour ? "200x200 contour plot, 10 levels" : "200x200 vector field");
+}
+BENCHMARK(BM_RedrawSpecialScene)->Arg(GraphType::Contour)->Arg(GraphType::VectorField)->Unit(benchmark::kMillisecond);
+
 // A plane document: y = sin(x) with the given number of segments and its
 // roots, over the background, both grids and the axes (every trackball move
 // of a plane view rebuilds this list).
@@ -127,6 +158,39 @@ void BM_RebuildPlaneSineScene(benchmark::State& state) {
     Axes.ShowprimaryGrid = Axes.ShowSecondaryGrid = Axes.ShowBackground = false;
 }
 BENCHMARK(BM_RebuildPlaneSineScene)->Arg(200)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+// The plane branch of y = sin(x) over -10..10 in 400 segments with every
+// overlay of a plane function on (ten positions in each list), compiled
+// alone (no axes): what a trackball move costs against the 33 ms frame.
+// Arg 1 writes the result lines into the window's result box, arg 0 into a
+// pane in memory (the drawing's own share).
+void BM_RebuildPlaneAnalysesScene(benchmark::State& state) {
+    DocumentKind = 1;
+    VisibleScene = Cls8();
+    Axes.Show = false;
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "y=sin(x)", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x",
+                                         "sin(x)", 1, 400, 0, 0, -10, 10, FillStyle::OneColor, 0, 0, 255, 2, 1,
+                                         Show::FilledSurface, Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    g->Show2DCurve = g->ShowRoot = g->ShowInverse = g->ShowJO = g->ShowInt = true;
+    g->ShowDev = g->ShowMax = g->ShowMin = g->ShowGuai = g->ShowLen = true;
+    g->ShowQie = g->ShowNml = g->ShowCurv = true;
+    g->RootSymbol = g->MaxSymbol = g->MinSymbol = g->GuaiSymbol = Symbol::FilledCircle;
+    g->IntFrom = g->LenFrom = -10;
+    g->IntTo = g->LenTo = 10;
+    g->QieNum = g->NmlNum = g->CurvNum = 10;
+    for (int k = 1; k <= 10; ++k) g->QieX(k) = g->NmlX(k) = g->CurvX(k) = float(2 * k - 11);
+    g->GetPoints();
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+    ResultPane& box = Result();
+    if (state.range(0) == 0) SetResultPane(nullptr);
+    RebuildLoop(state);
+    SetResultPane(&box);
+    Axes.Show = true;
+    state.SetLabel(state.range(0) == 0 ? "sin(x), 400 segments, every overlay, pane in memory"
+                                       : "sin(x), 400 segments, every overlay, result box");
+}
+BENCHMARK(BM_RebuildPlaneAnalysesScene)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A space document: a helix of the given number of segments with a tangent
 // line and a normal plane, over the panel axes with their grids and labels.
