@@ -91,7 +91,7 @@ frmF2::frmF2() {
     cmdOK = NewButton(this, "cmdOK", "确定");
     cmdOK->setDefault(true);
     PlaceTwips(cmdOK, 3060, 1560, 1260, 345);
-    connect(cmdOK, &QPushButton::clicked, this, &frmF2::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, Guarded([this] { cmdOK_Click(); }));
     // Esc unloads through the dialog's reject, as cmdOK does.
 }
 
@@ -104,7 +104,7 @@ bool frmF2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label1 && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && Label1->rect().contains(mouse->position().toPoint())) {
-            Label1_Click();
+            RunGuarded([this] { Label1_Click(); });
             return true;
         }
     }

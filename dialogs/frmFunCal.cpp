@@ -98,7 +98,7 @@ frmFunCal::frmFunCal() {
         PlaceTwips(b, k.left, k.top, k.width, KeyHeight);
         Command[static_cast<std::size_t>(k.index)] = b;
         const int index = k.index;
-        connect(b, &QPushButton::clicked, this, [this, index] { Keypad_Click(index); });
+        connect(b, &QPushButton::clicked, this, Guarded([this, index] { Keypad_Click(index); }));
     }
     int row = 0;
     for (const CommandButton& c : Commands) {
@@ -111,11 +111,11 @@ frmFunCal::frmFunCal() {
     for (QPushButton* b : Command)
         if (b != nullptr) b->setAutoDefault(false);
 
-    connect(Command[17], &QPushButton::clicked, this, &frmFunCal::Command17_Click);
-    connect(Command[18], &QPushButton::clicked, this, &frmFunCal::Command18_Click);
-    connect(Command[19], &QPushButton::clicked, this, &frmFunCal::Command19_Click);
-    connect(Command[20], &QPushButton::clicked, this, &frmFunCal::Command20_Click);
-    connect(Command[21], &QPushButton::clicked, this, &frmFunCal::Command21_Click);
+    connect(Command[17], &QPushButton::clicked, this, Guarded([this] { Command17_Click(); }));
+    connect(Command[18], &QPushButton::clicked, this, Guarded([this] { Command18_Click(); }));
+    connect(Command[19], &QPushButton::clicked, this, Guarded([this] { Command19_Click(); }));
+    connect(Command[20], &QPushButton::clicked, this, Guarded([this] { Command20_Click(); }));
+    connect(Command[21], &QPushButton::clicked, this, Guarded([this] { Command21_Click(); }));
     Form_Load();
 }
 
