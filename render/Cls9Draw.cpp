@@ -5,9 +5,11 @@
 #include "math/Module1.h"
 #include "render/FieldDrawing.h"
 #include "render/GraphDrawing.h"
+#include "render/OdeLimitDrawing.h"
 #include "render/PlaneDrawing.h"
 #include "render/SpaceCurveDrawing.h"
 #include "render/SurfaceDrawing.h"
+#include "render/VectorDrawing.h"
 #include "scene/Cls11.h"
 
 #include <GL/gl.h>
@@ -87,8 +89,17 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::VectorField:
         DrawVectorField(*this, work);
         break;
-    // The other kinds (strips, tables, vectors, differential
-    // equations, limits) draw nothing until their branches exist.
+    case GraphType::Vector:
+    case GraphType::VectorOperation:
+        DrawVector(*this);
+        break;
+    case GraphType::ODE:
+        DrawODESolutions(*this);
+        break;
+    case GraphType::Limit:
+        DrawLimitGraph(*this);
+        break;
+    // The other kinds (strips, tables) draw nothing until their branches exist.
     default:
         break;
     }
