@@ -6,6 +6,7 @@
 
 #include "tests/render/OrthoViewFixture.h"
 #include "tests/support/DialogGraphs.h"
+#include "tests/support/DrawingChecks.h"
 #include "tests/support/GlFeedback.h"
 
 #include <gtest/gtest.h>
@@ -108,8 +109,7 @@ TEST_F(OdeLimitDrawingTest, OdeFamilyDrawsElevenCurvesInItsColour) {
     EXPECT_TRUE(Near(At(7.5f, 0.05f), Split(colour)));
     EXPECT_EQ(At(9, 0.05f), White);
     EXPECT_TRUE(OnlyWhiteAnd(Split(colour)));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
+    ExpectLineStateEnded(1);
 
     // One solution through (x0, y0): only curve 0, whatever StepV would say.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -123,9 +123,7 @@ TEST_F(OdeLimitDrawingTest, OdeFamilyDrawsElevenCurvesInItsColour) {
     ASSERT_EQ(single.size(), 1u);
     EXPECT_NEAR(single[0].y, 2.05, 0.1);
     EXPECT_GE(single[0].pixels, 3); // ODEWidth 4
-    GLfloat width = 0;
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(width, 4.0f);
+    ExpectLineStateEnded(4); // the width is not reset
 }
 
 TEST_F(OdeLimitDrawingTest, WidthZeroOdeDrawsOnePixelWide) {
@@ -134,7 +132,7 @@ TEST_F(OdeLimitDrawingTest, WidthZeroOdeDrawsOnePixelWide) {
     ASSERT_TRUE(g->GetPoints());
     glLineWidth(8); // left by an earlier graph
     g->Draw();
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    ExpectLineStateEnded(1);
     const std::vector<Run> runs = RunsDown(0.05f, Split(colour));
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_NEAR(runs[0].y, 3.05, 0.1);
@@ -193,11 +191,7 @@ TEST_F(OdeLimitDrawingTest, LimitDrawsCurveMarkersAndTheLineAtX0) {
     EXPECT_NEAR(box.MaxY, 0.9957388, 1e-6); // samples 24 and 26
     EXPECT_NEAR(box.MinY, std::sin(4.0) / 4, 1e-3);
     EXPECT_TRUE(Feedback::HasColour(f.lines.back().from, 0, 255, 0));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    GLfloat width = 0;
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(width, 1.0f);
+    ExpectLineStateEnded(1);
 }
 
 TEST_F(OdeLimitDrawingTest, LimitWithBothBoxesClearedShowsOnlyItsLine) {

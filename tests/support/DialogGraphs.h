@@ -9,17 +9,25 @@
 #include <memory>
 #include <string>
 
-// One solution through (x0, y0) on MinU..MaxU (StepV, MinV, MaxV 0).
-inline std::shared_ptr<Cls9> OdeThroughPoint(const std::string& slope, float minX, float maxX, std::int32_t stepsX,
-                                             float x0, float y0, std::int32_t colour = 16711680,
-                                             std::int32_t width = 1) {
-    auto g = Cls9::Init(0, "", GraphType::ODE, CoordType::PlaneCartesian, "0", "x", slope, stepsX, 0, minX, maxX, 0,
-                        0, FillStyle::OneColor, 0, 0, 1, 1, Material::Metal, Show::FilledSurface,
+// A differential equation dy/dx = slope as frmF29's OK builds it.
+inline std::shared_ptr<Cls9> OdeGraph(const std::string& slope, float minX, float maxX, std::int32_t stepsX,
+                                      std::int32_t stepsY, float minY, float maxY, std::int32_t colour,
+                                      std::int32_t width, bool initial) {
+    auto g = Cls9::Init(0, "", GraphType::ODE, CoordType::PlaneCartesian, "0", "x", slope, stepsX, stepsY, minX,
+                        maxX, minY, maxY, FillStyle::OneColor, 0, 0, 1, 1, Material::Metal, Show::FilledSurface,
                         Smoothness::Smooth);
     g->FunForm = FunForm::Explicit;
     g->ODEColor = colour;
     g->ODEWidth = width;
-    g->ODEInitial = true;
+    g->ODEInitial = initial;
+    return g;
+}
+
+// One solution through (x0, y0) on MinU..MaxU (StepV, MinV, MaxV 0).
+inline std::shared_ptr<Cls9> OdeThroughPoint(const std::string& slope, float minX, float maxX, std::int32_t stepsX,
+                                             float x0, float y0, std::int32_t colour = 16711680,
+                                             std::int32_t width = 1) {
+    auto g = OdeGraph(slope, minX, maxX, stepsX, 0, 0, 0, colour, width, true);
     g->ODEInitX = x0;
     g->ODEInitY = y0;
     return g;
@@ -29,14 +37,7 @@ inline std::shared_ptr<Cls9> OdeThroughPoint(const std::string& slope, float min
 inline std::shared_ptr<Cls9> OdeFamily(const std::string& slope, float minX, float maxX, std::int32_t stepsX,
                                        float minY, float maxY, std::int32_t stepsY, std::int32_t colour = 16711680,
                                        std::int32_t width = 1) {
-    auto g = Cls9::Init(0, "", GraphType::ODE, CoordType::PlaneCartesian, "0", "x", slope, stepsX, stepsY, minX,
-                        maxX, minY, maxY, FillStyle::OneColor, 0, 0, 1, 1, Material::Metal, Show::FilledSurface,
-                        Smoothness::Smooth);
-    g->FunForm = FunForm::Explicit;
-    g->ODEColor = colour;
-    g->ODEWidth = width;
-    g->ODEInitial = false;
-    return g;
+    return OdeGraph(slope, minX, maxX, stepsX, stepsY, minY, maxY, colour, width, false);
 }
 
 // f near x0 from the side (LimitDir 1 both, 2 left, 3 right): 4 units on
