@@ -45,7 +45,7 @@ Cls1 Cls9::GetBox(std::int32_t lngAnimStep) {
         // The graph's own vectors: vector 1, vector 2 where it is drawn and
         // the result vector; then each axis symmetric about 0 with 3 to spare.
         const VectorOperationResult op = ComputeVectorOperation(*this);
-        const auto take = [this](const VectorComponents& v) { TakeIntoBox(Cls2::Init(v.X, v.Y, v.Z)); };
+        const auto take = [this](const VectorComponents& v) { TakeIntoBox(SamplePoint{v.X, v.Y, v.Z}); };
         take(op.V1);
         if (op.ShowsV2) take(op.V2);
         if (op.HasResult) take(op.Result);

@@ -14,12 +14,12 @@ void DrawLimitGraph(const Cls9& g) {
     BeginLineState();
     // Samples 0..last of row 0; x is a sample position, only y is tested.
     const std::int64_t last = g.Vert3D.Upper(0) >= 0 ? std::min<std::int64_t>(g.StepV, g.Vert3D.Upper(1)) : -1;
-    const auto defined = [](const Cls2* p) { return p != nullptr && p->y != UndefinedValue; };
+    const auto defined = [](const SamplePoint* p) { return p != nullptr && p->y != UndefinedValue; };
 
     if (g.LimitShowL) {
         for (std::int64_t j = 0; j < last; ++j) {
-            const Cls2* a = g.Vert3D.Find(0, j);
-            const Cls2* b = g.Vert3D.Find(0, j + 1);
+            const SamplePoint* a = g.Vert3D.Find(0, j);
+            const SamplePoint* b = g.Vert3D.Find(0, j + 1);
             if (!defined(a) || !defined(b)) continue;
             SetLineWidth(1);
             glColor3d(0, 0, 1);
@@ -29,7 +29,7 @@ void DrawLimitGraph(const Cls9& g) {
     if (g.LimitShowP) {
         Cls2 marker;
         for (std::int64_t j = 0; j <= last; ++j) {
-            const Cls2* p = g.Vert3D.Find(0, j);
+            const SamplePoint* p = g.Vert3D.Find(0, j);
             if (defined(p)) DrawPlaneMarker(p->x, p->y, 255, 0.3f, Symbol::FilledCircle, marker);
         }
     }

@@ -20,8 +20,8 @@ void DrawODESolutions(const Cls9& g) {
         SetLineWidth(g.ODEWidth);
         for (std::int64_t k = 1; k <= steps; ++k) {
             // x is a step position, never an evaluated value: only y is tested.
-            const Cls2* a = g.VertODE.Find(k - 1, c);
-            const Cls2* b = g.VertODE.Find(k, c);
+            const SamplePoint* a = g.VertODE.Find(k - 1, c);
+            const SamplePoint* b = g.VertODE.Find(k, c);
             if (a == nullptr || b == nullptr || a->y == UndefinedValue || b->y == UndefinedValue) continue;
             DrawPlaneSegment(a->x, a->y, 0, b->x, b->y, 0);
         }
