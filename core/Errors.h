@@ -25,6 +25,9 @@ private:
     std::string text_;
 };
 
+// The text of the overflow error (6).
+inline constexpr char OverflowText[] = "溢出";
+
 // The subscript error of fixed and sampled arrays (number 9).
 [[noreturn]] void RaiseSubscriptError();
 // The overflow error (number 6).

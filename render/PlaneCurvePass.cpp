@@ -1,6 +1,6 @@
 // The curve pass of explicit and parametric plane graphs: segment by segment
-// the own curve, the second curve and intersection markers of an
-// intersection graph, the inverse, the roots and the step plot; then the
+// the own curve, the second curve of an intersection graph, the inverse, the
+// roots and the step plot; then the intersection markers (each once), the
 // roots' separator line, the stem plot and f(-x).
 #include "core/Globals.h"
 #include "core/NumberText.h"
@@ -12,7 +12,6 @@
 #include "scene/Cls8.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -24,23 +23,16 @@ std::int64_t OwnSampleUpper(const Cls9& g, std::int32_t lngAnimStep) {
     return g.Vert3D.Upper(0) >= 0 ? g.Vert3D.Upper(1) : -1;
 }
 
-std::int64_t RowUpper(const PointGrid& grid) { return grid.Upper(0) >= 0 ? grid.Upper(1) : -1; }
-
 // Segments 0..count - 1 of StepV that can have both ends among the samples
 // (past the samples every point is missing).
 std::int64_t SegmentCount(std::int32_t stepV, std::int64_t upper) {
     return std::max<std::int64_t>(0, std::min<std::int64_t>(stepV, upper));
 }
 
-// Whether two roots found on neighbouring stretches of the curve are the same
-// point, computed twice with rounding: the crossing at a shared sample comes
-// out of each segment's line within a few units of the last place of the
-// segment's coordinates.
-bool SameRoot(float x, float y, float lastX, float lastY, const Cls2& p1, const Cls2& p2) {
-    const double scale = std::max({std::fabs(double(p1.x)), std::fabs(double(p2.x)), std::fabs(double(p1.y)),
-                                   std::fabs(double(p2.y))});
-    const double tolerance = 32 * double(FLT_EPSILON) * scale;
-    return std::fabs(double(x) - lastX) <= tolerance && std::fabs(double(y) - lastY) <= tolerance;
+// The largest coordinate magnitude of a segment, the scale of its rounding.
+double SegmentScale(const Cls2& p1, const Cls2& p2) {
+    return std::max({std::fabs(double(p1.x)), std::fabs(double(p2.x)), std::fabs(double(p1.y)),
+                     std::fabs(double(p2.y))});
 }
 
 } // namespace
@@ -57,9 +49,8 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
     const Cls1 box = g.BoxFields();
     Cls2 marker;
 
-    std::int64_t upper = OwnSampleUpper(g, lngAnimStep);
-    if (intersection) upper = std::max(upper, RowUpper(g.VertInter));
-    const std::int64_t segments = SegmentCount(g.StepV, upper);
+    std::int64_t segments = SegmentCount(g.StepV, OwnSampleUpper(g, lngAnimStep));
+    if (intersection) segments = std::max(segments, RowSegmentCount(g.VertInter, g.StepV));
 
     bool rootFound = false;
     float lastRootX = 0, lastRootY = 0;
@@ -78,12 +69,6 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
                 SetColor(secondRGB);
                 SetLineWidth(g.Width2);
                 if (IsDefined(q1) && IsDefined(q2)) DrawPlaneSegment(q1->x, q1->y, q1->z, q2->x, q2->y, q2->z);
-                if (g.ShowInter) {
-                    for (std::int32_t k = 0; k < work.IntersectionCount; ++k) {
-                        const Cls2& p = work.IntersectionPoints[std::size_t(k)];
-                        if (IsDefined(&p)) DrawPlaneMarker(p.x, p.y, g.InterColor, float(g.InterSize), g.InterSymbol, marker);
-                    }
-                }
             }
         }
 
@@ -100,7 +85,7 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
                 px != UndefinedValue && py != UndefinedValue) {
                 // A root on a sample ends one segment and starts the next: it
                 // is reported and marked once.
-                const bool repeated = rootFound && SameRoot(px, py, lastRootX, lastRootY, *p1, *p2);
+                const bool repeated = rootFound && SamePlanePoint(px, py, lastRootX, lastRootY, SegmentScale(*p1, *p2));
                 rootFound = true;
                 lastRootX = px;
                 lastRootY = py;
@@ -121,11 +106,20 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
         }
     }
 
+    // The intersection markers, once each, over both curves.
+    if (intersection && g.Show2DCurve && g.ShowInter && segments > 0) {
+        const std::int32_t count = std::clamp<std::int32_t>(work.IntersectionCount, 0, 50);
+        for (std::int32_t k = 0; k < count; ++k) {
+            const Cls2& p = work.IntersectionPoints[std::size_t(k)];
+            if (IsDefined(&p)) DrawPlaneMarker(p.x, p.y, g.InterColor, float(g.InterSize), g.InterSymbol, marker);
+        }
+    }
+
     if (g.ShowRoot) AppendResultLine("");
 
     if (stepStem && g.ShowStem) {
         const ColorTriple stemRGB = ColorToRGB(g.StemBodyColor);
-        const std::int64_t last = std::min<std::int64_t>(g.StepV, RowUpper(g.Vert3D));
+        const std::int64_t last = std::min<std::int64_t>(g.StepV, g.Vert3D.Upper(0) >= 0 ? g.Vert3D.Upper(1) : -1);
         for (std::int64_t i = 0; i <= last; ++i) {
             const Cls2* p = g.Vert3D.Find(0, i);
             SetColor(stemRGB);
@@ -140,7 +134,7 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
     if (g.ShowJO && g.GraphType == GraphType::Function2D) {
         SetColor(g.JOColor);
         SetLineWidth(g.JOWidth);
-        const std::int64_t mirrored = SegmentCount(g.StepV, RowUpper(g.VertJO));
+        const std::int64_t mirrored = RowSegmentCount(g.VertJO, g.StepV);
         for (std::int64_t i = 0; i < mirrored; ++i) {
             const Cls2* r1 = g.VertJO.Find(0, i);
             const Cls2* r2 = g.VertJO.Find(0, i + 1);

@@ -10,6 +10,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -68,6 +70,16 @@ bool IsDefined(const Cls2* p) {
 }
 
 bool IsDefinedXY(const Cls2* p) { return p != nullptr && p->x != UndefinedValue && p->y != UndefinedValue; }
+
+std::int64_t RowSegmentCount(const PointGrid& row, std::int32_t stepV) {
+    const std::int64_t upper = row.Upper(0) >= 0 ? row.Upper(1) : -1;
+    return std::max<std::int64_t>(0, std::min<std::int64_t>(stepV, upper));
+}
+
+bool SamePlanePoint(float x, float y, float lastX, float lastY, double scale) {
+    const double tolerance = 32 * double(FLT_EPSILON) * scale;
+    return std::fabs(double(x) - lastX) <= tolerance && std::fabs(double(y) - lastY) <= tolerance;
+}
 
 void DrawPlaneSegment(double x1, double y1, double z1, double x2, double y2, double z2) {
     // GL keeps vertices as 32-bit floats: a coordinate beyond their range is

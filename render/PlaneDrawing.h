@@ -24,6 +24,7 @@
 // drawing at once, with the line state left in effect (a compile failure, or
 // more than 50 intersections).
 #include "graph/Cls2.h"
+#include "graph/PointArray.h"
 #include "render/GraphDrawing.h"
 
 #include <cstdint>
@@ -41,6 +42,16 @@ bool IsDefined(const Cls2* p);
 // Whether x and y of the point are defined (false for nullptr).
 bool IsDefinedXY(const Cls2* p);
 
+// The segments 0..n - 1 of row 0 of `row` that have both ends among its
+// samples: StepV, fewer when the row is shorter, 0 when it does not exist.
+std::int64_t RowSegmentCount(const PointGrid& row, std::int32_t stepV);
+
+// Whether a point computed from one stretch of a curve is the point (lastX,
+// lastY) computed from the neighbouring stretch: the same crossing at a
+// shared sample comes out of each stretch within a few units of the last
+// place of its coordinates, whose largest magnitude is `scale`.
+bool SamePlanePoint(float x, float y, float lastX, float lastY, double scale);
+
 // One GL_LINES segment between two points in graph coordinates, each divided
 // by Scale2D; nothing when a scaled coordinate is not finite.
 void DrawPlaneSegment(double x1, double y1, double z1, double x2, double y2, double z2);
@@ -50,9 +61,9 @@ void DrawPlaneSegment(double x1, double y1, double z1, double x2, double y2, dou
 // drawing coordinate is not finite; `marker` holds the drawn point.
 bool DrawPlaneMarker(double x, double y, std::int32_t colour, float size, std::int32_t symbol, Cls2& marker);
 
-// The curve pass over the sample segments: own curve, second curve and
-// intersection markers, inverse, roots, step plot; then the roots' separator
-// line, the stem plot and f(-x).
+// The curve pass over the sample segments: own curve, second curve, inverse,
+// roots, step plot; then the intersection markers (each once), the roots'
+// separator line, the stem plot and f(-x).
 void DrawCurvePass(Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep);
 
 // Hooks for the steps that later work fills; until then they draw and write
