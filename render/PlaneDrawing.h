@@ -69,11 +69,18 @@ void DrawCurvePass(Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep);
 // Hooks for the steps that later work fills; until then they draw and write
 // nothing and return true (DrawImplicitPlaneGraph returns nothing: the
 // implicit and inequality forms end the drawing either way).
+//
+// The implicit and inequality forms: a point at every node of the grid over
+// MinU..MaxU by MinV..MaxV (x and y, or a and r) where f is near 0 or below
+// 0 (render/ImplicitPlaneDrawing.h); no result line.
 void DrawImplicitPlaneGraph(Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep);
-// Called when ShowInt is True.
+// Called when ShowInt is True; draws and writes only for GraphType 0 explicit
+// graphs: the region from IntFrom to IntTo (either way round) cut to the
+// samples, and the integral of the limits as typed.
 bool DrawIntegralOverlay(Cls9& graph, GraphDrawing& work);
 // Called for GraphType 20 when ShowInter or ShowArea is True: fills
-// work.IntersectionPoints and work.IntersectionCount and writes their lines.
+// work.IntersectionPoints and work.IntersectionCount and writes their lines;
+// more than 50 points shows a message and ends the drawing.
 bool SearchIntersections(Cls9& graph, GraphDrawing& work);
 // Called when ShowArea is True and at least two intersections were found.
 bool DrawAreaBetweenCurves(Cls9& graph, GraphDrawing& work);
