@@ -4,22 +4,18 @@
 // engine, no GL); and the intersection search of two curves of 5000
 // segments, alone and as part of the whole drawing. Needs a display
 // (xvfb-run).
+#include "bench/BenchGlContext.h"
 #include "core/Globals.h"
 #include "core/ResultPane.h"
 #include "graph/Cls9.h"
-#include "platform/GlFormat.h"
 #include "render/PlaneDrawing.h"
 #include "scene/Cls8.h"
 
-#include <QGuiApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
 #include <benchmark/benchmark.h>
 
 #include <GL/gl.h>
 
 #include <cmath>
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -33,16 +29,20 @@ std::shared_ptr<Cls9> Circle() {
     return g;
 }
 
-void BM_ImplicitScanIntoList(benchmark::State& state) {
+// Draws the graph into a display list, as a rebuild of the view does.
+void DrawIntoList(benchmark::State& state, Cls9& g, float scale) {
     DocumentKind = 1;
-    Scale2D = 1;
-    const std::shared_ptr<Cls9> g = Circle();
+    Scale2D = scale;
     for (auto _ : state) {
         glNewList(1, GL_COMPILE);
-        g->Draw();
+        g.Draw();
         glEndList();
     }
     glDeleteLists(1, 1);
+}
+
+void BM_ImplicitScanIntoList(benchmark::State& state) {
+    DrawIntoList(state, *Circle(), 1);
     state.counters["nodes"] = 401.0 * 401.0;
 }
 BENCHMARK(BM_ImplicitScanIntoList)->Unit(benchmark::kMillisecond);
@@ -93,35 +93,9 @@ void BM_IntersectionSearch5000(benchmark::State& state) {
 BENCHMARK(BM_IntersectionSearch5000)->Unit(benchmark::kMicrosecond);
 
 // The whole graph: search, area (31 integrals), both curves and the markers.
-void BM_IntersectionGraph5000IntoList(benchmark::State& state) {
-    DocumentKind = 1;
-    Scale2D = 10;
-    const std::shared_ptr<Cls9> g = TwoCurves();
-    for (auto _ : state) {
-        glNewList(1, GL_COMPILE);
-        g->Draw();
-        glEndList();
-    }
-    glDeleteLists(1, 1);
-}
+void BM_IntersectionGraph5000IntoList(benchmark::State& state) { DrawIntoList(state, *TwoCurves(), 10); }
 BENCHMARK(BM_IntersectionGraph5000IntoList)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    InstallDrawingSurfaceFormat();
-    QGuiApplication app(argc, argv);
-    QOffscreenSurface surface;
-    surface.setFormat(QSurfaceFormat::defaultFormat());
-    surface.create();
-    QOpenGLContext context;
-    context.setFormat(QSurfaceFormat::defaultFormat());
-    if (!context.create() || !context.makeCurrent(&surface)) {
-        std::fprintf(stderr, "no GL context\n");
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithGlContext(argc, argv); }
