@@ -6,6 +6,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 "$here/tools/setup.sh"
 cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$here/build" -j"$(nproc)"
+# The document reader's fuzz target, for a short fixed number of inputs.
+"$here/tools/fuzz.sh" -runs=10000 >"$here/build/fuzz.log" 2>&1 || { tail -50 "$here/build/fuzz.log"; exit 1; }
+tail -1 "$here/build/fuzz.log"
 cd "$here/build"
 # A display number of its own: one just freed by an earlier run may still be
 # shutting down.

@@ -13,8 +13,6 @@
 #include "scene/Cls8.h"
 #include "scene/TextureCache.h"
 
-#include <QShowEvent>
-
 #include <GL/gl.h>
 
 #include <cmath>
@@ -54,58 +52,6 @@ void CompileList(GLuint list, Body&& body) {
 }
 
 } // namespace
-
-frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Vexilon"));
-    setObjectName(QStringLiteral("frmF1"));
-    picDraw_ = new GlDrawingArea(this);
-    picDraw_->setObjectName(QStringLiteral("picDraw"));
-    picDraw_->onInitialize = [this] { SetUpContext(); };
-    picDraw_->onResize = [this](int w, int h) {
-        const double ratio = picDraw_->devicePixelRatioF();
-        Camera.SetScreen(std::int32_t(std::lround(w * ratio)), std::int32_t(std::lround(h * ratio)));
-    };
-    picDraw_->onPaint = [this] { PaintFrame(); };
-    picDraw_->onContextLost = [this] { ReleaseContext(); };
-    setCentralWidget(picDraw_);
-    resize(800, 600);
-    Form_Load();
-}
-
-frmF1::~frmF1() {
-    // The lists go with the context; the hooks must not outlive this window.
-    if (picDraw_->HasContext()) {
-        picDraw_->makeCurrent();
-        ReleaseContext();
-        picDraw_->doneCurrent();
-    }
-    picDraw_->onInitialize = nullptr;
-    picDraw_->onResize = nullptr;
-    picDraw_->onPaint = nullptr;
-    picDraw_->onContextLost = nullptr;
-}
-
-// The view defaults of the load step. The GL set-up waits for the context,
-// which Qt makes when the window is first shown.
-void frmF1::Form_Load() {
-    CurrentFrame = 1;
-    FrameCount = 10;
-    FramesPerSecond = 10;
-    Axes.Show = true;
-    RotationMode = 0;
-    ViewMinX = ViewMinY = ViewMinZ = -500;
-    ViewMaxX = ViewMaxY = ViewMaxZ = 500;
-    TrackballActive = false;
-    DragToQuat(ViewQuat, 0, 0, 0, 0);
-}
-
-void frmF1::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!loaded_) {
-        loaded_ = true;
-        Initialize();
-    }
-}
 
 bool frmF1::Initialize() {
     if (!picDraw_->HasContext() || !contextUsable_) {

@@ -1,5 +1,15 @@
 #pragma once
-// The main window: the drawing area and, around it, the program's commands.
+// The main window: menus, three toolbars, the status bar, the graph list, the
+// result pane and the drawing area, and every command of the program.
+//
+// Where things are: the window itself (construction, load, layout, splitters,
+// unload) in frmF1Window.cpp; the menu tree in frmF1Menus.cpp and the toolbars
+// in frmF1Toolbars.cpp, both as tables; the drawing (context, display lists,
+// redraw) here in frmF1.cpp; the menu handlers by menu in frmF1File.cpp,
+// frmF1Edit.cpp, frmF1View.cpp, frmF1Draw.cpp, frmF1Animation.cpp,
+// frmF1Tools.cpp and frmF1Help.cpp. Every handler Qt calls runs through the
+// handler guard of dialogs/DialogForm.h.
+#include "dialogs/MainWindowLink.h"
 #include "graph/Cls1.h"
 #include "scene/Trackball.h"
 
@@ -7,9 +17,24 @@
 #include <QString>
 
 #include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
 
+class CheckListBox;
 class GlDrawingArea;
+class QAction;
+class QCloseEvent;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
 class QShowEvent;
+class QTimer;
+class ResultPane;
+class ResultBox;
+struct NewDocumentSettings;
+class SplitterBar;
+class ToolStrip;
 
 // The display lists of the compiled scene: the static scene, and animation
 // step f at FirstFrameList + f.
@@ -23,16 +48,26 @@ extern std::int32_t CurrentFrame;
 // The box of the static scene list, handed to the background, grid and axes.
 extern Cls1 SceneBox;
 
-class frmF1 : public QMainWindow {
+// The animation player's modes.
+namespace PlayMode {
+inline constexpr std::int32_t Manual = 0;
+inline constexpr std::int32_t Normal = 1;
+inline constexpr std::int32_t Rev = 2;
+inline constexpr std::int32_t Repeat = 3;
+inline constexpr std::int32_t RevRepeat = 4;
+} // namespace PlayMode
+
+class frmF1 : public QMainWindow, public MainWindowLink {
     Q_OBJECT
 public:
     explicit frmF1(QWidget* parent = nullptr);
     ~frmF1() override;
 
     GlDrawingArea* picDraw() const { return picDraw_; }
-    // The document named on the command line (opened once documents exist).
-    void SetCommandLineDocument(const QString& path) { commandLineDocument_ = path; }
-    const QString& CommandLineDocument() const { return commandLineDocument_; }
+    // The command-line text: the path of the document the load step opens
+    // (empty: a new plane document).
+    void SetCommandLine(const QString& text) { commandLine_ = text; }
+    const QString& CommandLine() const { return commandLine_; }
 
     // Whether the drawing area has a usable GL context (double-buffered RGBA
     // with 8 bits per colour and at least 16 depth bits). When it has none,
@@ -60,11 +95,227 @@ public:
     // writes their rotation here, so a drag continues from the view shown.
     Vec4 ViewQuat{0, 0, 0, 1};
 
+    // ---- Controls (object names as here) ----
+    ToolStrip* Toolbar1;     // file, edit, help and animation commands
+    ToolStrip* Toolbar2;     // graph creation, axes and light
+    ToolStrip* Toolbar3;     // view commands, projection, model of one graph
+    QLabel* StatusBar1;      // its one panel: the toolbar hints
+    CheckListBox* List1;     // the graph list
+    SplitterBar* Splitter;   // between the left column and the drawing area
+    SplitterBar* Splitter2;  // between List1 and Result
+    QPlainTextEdit* Result;  // the result pane (read-only)
+    QTimer* Timer1;          // the animation timer
+    QMenu* FunEdit;          // popup over the graph list
+    QMenu* GraphEdit;        // popup over the drawing area
+    // The menu item or submenu with this control name (nullptr when none).
+    QAction* MenuItem(const std::string& name) const;
+
+    // ---- Window state ----
+    bool SplitterDrag = false;
+    std::int32_t PlayMode = ::PlayMode::Normal;
+    std::int32_t ClipboardGraphCount = 0;
+    // What a left-button drag in the drawing area does.
+    bool RotateDrag = false;
+    bool ZoomDrag = false;
+    bool PanDrag = false;
+    // The drawing area's loop after a drag runs while SpinActive and ends
+    // once UnloadRequested.
+    bool SpinActive = false;
+    bool UnloadRequested = false;
+    // Whether the last save wrote the document.
+    bool SaveSucceeded = false;
+
+    // ---- Load, layout, unload (twips: 15 to the pixel) ----
+    void Form_Load();
+    // Places the toolbars, the status bar, the splitters, List1, Result and
+    // picDraw for the client area's size; the splitters stay where they are.
+    void Form_Resize();
+    // The close: the save question first; Cancel is set when a wanted save
+    // did not happen, and the window then stays as it was.
+    void Form_Unload(bool& Cancel);
+    // Splitter.Left and Splitter2.Top.
+    int SplitterLeft() const { return splitterLeft_; }
+    int Splitter2Top() const { return splitter2Top_; }
+    // X and Y: the pointer inside the bar.
+    void Splitter_MouseDown(int Button, float X, float Y);
+    void Splitter_MouseMove(int Button, float X, float Y);
+    void Splitter_MouseUp(int Button, float X, float Y);
+    void Splitter2_MouseDown(int Button, float X, float Y);
+    void Splitter2_MouseMove(int Button, float X, float Y);
+    void Splitter2_MouseUp(int Button, float X, float Y);
+
+    // ---- Toolbars (frmF1Toolbars.cpp) ----
+    void Toolbar1_ButtonClick(int Index);
+    void Toolbar2_ButtonClick(int Index);
+    void Toolbar3_ButtonClick(int Index);
+    // x and y: the pointer relative to the toolbar, possibly outside it.
+    void Toolbar1_MouseMove(int Button, float x, float y);
+    void Toolbar2_MouseMove(int Button, float x, float y);
+    void Toolbar3_MouseMove(int Button, float x, float y);
+
+    // ---- Graph list (frmF1List.cpp) ----
+    // A row's tick changed: the visible scene follows the ticks (a ticked
+    // graph is added at the end and sampled again, but for tables and
+    // vectors), then the lists are rebuilt and the frame redrawn.
+    void List1_ItemCheck(int Item);
+    // A right press opens the popup FunEdit; the current row stays.
+    void List1_MouseDown(int Button, float X, float Y);
+    // Whether a graph of VisibleScene has this ID.
+    bool IsGraphShown(std::int32_t ID) const;
+    // Removes the graph at list position 1..count from both scenes and the
+    // list, rebuilds and redraws; any other position does nothing.
+    void DeleteGraph(std::int64_t Position);
+    // Empties both scenes and the list, resets GraphIDCounter, rebuilds and
+    // redraws; the result pane keeps its text.
+    void DeleteAllGraphs();
+
+    // ---- Command availability (frmF1Availability.cpp) ----
+    // The command set of each document kind; each writes its column of the
+    // availability table, playback off.
+    void EnableCommands2D();
+    void EnableCommands25D();
+    void EnableCommands3D();
+    void EnableCommandsSpecial();
+
+    // ---- Documents ----
+    // Opens the document at `path` through the document commands; whether it
+    // was opened.
+    bool OpenDocument(const std::string& path);
+
+    // ---- Menu handlers (one file per menu) ----
+    void mnuFileNew2D_Click();
+    void mnuFileNew25D_Click();
+    void mnuFileNew3D_Click();
+    void mnuFileSpe_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileSaveAVI_Click();
+    void mnuFilePrint_Click();
+    void mnuFileExit_Click();
+
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditCopyAs_Click();
+    void mnuEditPaste_Click();
+    void mnuEditDelete_Click();
+    void mnuEditDelAll_Click();
+    void mnuFunEdit_Click();
+    void mnuFunCut_Click();
+    void mnuFunCopy_Click();
+    void mnuFunDelete_Click();
+    void mnuGraphPaste_Click();
+    void mnuGraphCopyAs_Click();
+    void mnuGraphDelAll_Click();
+    void mnuGraphAxis_Click();
+    void mnuGraphLight_Click();
+
+    void mnuViewMove_Click();
+    void mnuViewZoom_Click();
+    void mnuViewFit_Click();
+    void mnuViewRotX_Click();
+    void mnuViewRotY_Click();
+    void mnuViewRotZ_Click();
+    void mnuViewRotate_Click();
+    void mnuViewFront_Click();
+    void mnuViewRight_Click();
+    void mnuViewTop_Click();
+    void mnuViewISO_Click();
+    void mnuViewSet_Click();
+
+    void mnuDrawPoint_Click();
+    void mnuDraw2DCart_Click();
+    void mnuDraw2DPolar_Click();
+    void mnuDraw25DCart_Click();
+    void mnuDraw25DPolar_Click();
+    void mnuDraw3DCart_Click();
+    void mnuDraw3DCyl_Click();
+    void mnuDraw3DSph_Click();
+    void mnuDrawTab2D_Click();
+    void mnuDrawTab25D_Click();
+    void mnuDrawTab3D_Click();
+    void mnuDrawStep_Click();
+    void mnuDrawHcg_Click();
+    void mnuDrawColor_Click();
+    void mnuDrawCon_Click();
+    void mnuDrawVector_Click();
+    void mnuDrawIP_Click();
+    void mnuDrawRV_Click();
+    void mnuDrawVecGraph_Click();
+    void mnuDrawVecOp_Click();
+    void mnuDrawLimit_Click();
+    void mnuDrawSeries_Click();
+    void mnuDrawODE_Click();
+    void mnuDrawAxis_Click();
+    void mnuDrawLight_Click();
+
+    void mnuAniPoint_Click();
+    void mnuAniCur2DCart_Click();
+    void mnuAniCur2DPol_Click();
+    void mnuAni25DCurCart_Click();
+    void mnuAni25DCurPol_Click();
+    void mnuAniSurCart_Click();
+    void mnuAniSurCyl_Click();
+    void mnuAniSurSph_Click();
+    void mnuAniStartb_Click();
+    void mnuAniPause_Click();
+    void mnuAniStop_Click();
+    void mnuAniFirst_Click();
+    void mnuAniPre_Click();
+    void mnuAniNext_Click();
+    void mnuAniLast_Click();
+    void mnuAniNormal_Click();
+    void mnuAniRev_Click();
+    void mnuAniRepeat_Click();
+    void mnuAniRevRepeat_Click();
+    void mnuAniOpt_Click();
+    void Timer1_Timer();
+
+    void mnuToolCal_Click();
+
+    void mnuHelpCon_Click();
+    void mnuHelpHome_Click();
+    void mnuHelpCus_Click();
+    void mnuHelpAbout_Click();
+
+    // ---- What the dialogs use (MainWindowLink) ----
+    std::int32_t CurrentRow() const override;
+    std::int32_t RowCount() const override;
+    std::string RowText(std::int32_t row) const override;
+    void SetRowText(std::int32_t row, const std::string& text) override;
+    void AddTickedRow(const std::string& text) override;
+    void Rebuild() override;
+    void Redraw() override;
+    void EnablePlayback() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Load();
+    // frmF1Window.cpp
+    void CreateControls();
+    void LayOut(QWidget* control, int left, int top, int width, int height);
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+    // frmF1Menus.cpp
+    void CreateMenus();
+    // frmF1File.cpp
+    enum class ClearAt { Never, Before, AfterRotation, AfterKind };
+    void NewDocument(const NewDocumentSettings& settings);
+    void StartNewDocument(const NewDocumentSettings& settings, ClearAt clear);
+    void ClearDocument();
+    // frmF1Availability.cpp
+    void ApplyCommandSet(int set);
+    void DisableClipboardCommands();
+    // frmF1Toolbars.cpp
+    void CreateToolbars();
+    void RunToolButton(int toolbar, int Index);
+    void ShowToolHint(int toolbar, float x, float y);
+    void SetProjection(std::int32_t type);
+    void SetGraphModel(bool smoothness, std::int32_t value);
+
     // The drawing area's hooks (context current).
     void SetUpContext();
     void PaintFrame();
@@ -77,7 +328,17 @@ private:
     void DrawPointGraphsAgain();
 
     GlDrawingArea* picDraw_;
-    QString commandLineDocument_;
+    QWidget* client_;
+    std::unique_ptr<ResultBox> resultBox_;
+    // The result pane and main window installed before this window, put back
+    // when it goes.
+    ResultPane* paneBefore_ = nullptr;
+    MainWindowLink* linkBefore_ = nullptr;
+    std::map<std::string, QAction*> menuItems_;
+    QString commandLine_;
+    // Splitter.Left and Splitter2.Top in twips.
+    int splitterLeft_ = 5220;
+    int splitter2Top_ = 0;
     bool loaded_ = false;
     bool contextUsable_ = false;
     std::int32_t shownFrame_ = 1;

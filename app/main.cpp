@@ -1,10 +1,14 @@
 #include "app/frmF1.h"
 #include "core/ColorService.h"
+#include "core/FileAssociation.h"
+#include "core/FileDialogService.h"
 #include "core/MessageService.h"
 #include "core/VideoService.h"
 #include "dialogs/DialogForm.h"
 #include "platform/AviWriter.h"
+#include "platform/DesktopFileAssociation.h"
 #include "platform/GlFormat.h"
+#include "platform/QtFileDialog.h"
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtPictureReader.h"
@@ -18,6 +22,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     InstallTerminationHandler();
 
+    DesktopFileAssociation association;
+    SetFileAssociationService(&association);
     frmF1 window;
     QtMessageBox messages(&window);
     SetMessageService(&messages);
@@ -25,17 +31,24 @@ int main(int argc, char** argv) {
     SetColorService(&colours);
     QtPictureReader pictures;
     SetPictureService(&pictures);
+    QtFileDialog files(&window);
+    SetFileDialogService(&files);
     AviVideoService videos;
     SetVideoService(&videos);
     SetDialogOwner(&window);
 
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1) window.SetCommandLineDocument(args.at(1));
+    // The command line is one text: the arguments joined by blanks, so a
+    // path with blanks arrives whole.
+    QStringList args = QApplication::arguments();
+    if (!args.isEmpty()) args.removeFirst();
+    window.SetCommandLine(args.join(QLatin1Char(' ')));
     window.show();
     const int rc = QApplication::exec();
     SetVideoService(nullptr);
     SetPictureService(nullptr);
+    SetFileDialogService(nullptr);
     SetColorService(nullptr);
     SetMessageService(nullptr);
+    SetFileAssociationService(nullptr);
     return rc;
 }

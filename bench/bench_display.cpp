@@ -1,7 +1,9 @@
 // Rebuilding the display lists (the work of every trackball mouse move) and
 // redrawing them (every paint, zoom, pan and animation tick), for a scene of
 // 50 point graphs in a plane (flat markers) and a space document (spheres),
-// for a space document with one 200 x 200 surface, a plane sine and a helix.
+// for a space document with one 200 x 200 surface, a plane sine and a helix,
+// and for a special-graph document with one 200 x 200 contour plot or vector
+// field.
 // Runs in the shown main window; needs a display (xvfb-run).
 #include "app/frmF1.h"
 #include "core/Globals.h"
@@ -104,6 +106,34 @@ void BM_RedrawSurfaceScene(benchmark::State& state) {
     state.SetLabel("200x200 surface");
 }
 BENCHMARK(BM_RedrawSurfaceScene)->Unit(benchmark::kMillisecond);
+
+// A special-graph document with one 200 x 200 contour plot of sin(u)*cos(v)
+// in 10 level steps (GraphType 14) or vector field of it (15).
+void MakeSpecialScene(std::int32_t type) {
+    DocumentKind = 7;
+    VisibleScene = Cls8();
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "F", type, CoordType::Cartesian, "u", "v", "sin(u)*cos(v)", 200, 200,
+                                         -6, 6, -6, 6, FillStyle::TopToBottom, 255, 16711680, 0,
+                                         type == GraphType::Contour ? 1 : 0, 0, Show::FilledSurface,
+                                         Smoothness::Smooth, false, false, false, type == GraphType::Contour ? 10 : 0);
+    g->FunForm = FunForm::Parametric;
+    if (!g->GetPoints()) std::fprintf(stderr, "field not sampled\n");
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+}
+
+void BM_RebuildSpecialScene(benchmark::State& state) {
+    MakeSpecialScene(std::int32_t(state.range(0)));
+    RebuildLoop(state);
+    state.SetLabel(state.range(0) == GraphType::Contour ? "200x200 contour plot, 10 levels" : "200x200 vector field");
+}
+BENCHMARK(BM_RebuildSpecialScene)->Arg(GraphType::Contour)->Arg(GraphType::VectorField)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawSpecialScene(benchmark::State& state) {
+    MakeSpecialScene(std::int32_t(state.range(0)));
+    RedrawLoop(state);
+    state.SetLabel(state.range(0) == GraphType::Contour ? "200x200 contour plot, 10 levels" : "200x200 vector field");
+}
+BENCHMARK(BM_RedrawSpecialScene)->Arg(GraphType::Contour)->Arg(GraphType::VectorField)->Unit(benchmark::kMillisecond);
 
 // A plane document: y = sin(x) with the given number of segments and its
 // roots, over the background, both grids and the axes (every trackball move

@@ -9,3 +9,7 @@ std::optional<std::string> GbkToUtf8(std::string_view gbk);
 // UTF-8 to GBK bytes; nullopt when the text is not valid UTF-8 or has a
 // character GBK cannot hold.
 std::optional<std::string> Utf8ToGbk(std::string_view utf8);
+// The same, with "?" in place of each character that cannot be converted
+// (a GBK byte that starts no valid character, a character GBK cannot hold).
+std::string GbkToUtf8Lenient(std::string_view gbk);
+std::string Utf8ToGbkLenient(std::string_view utf8);

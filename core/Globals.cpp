@@ -16,6 +16,9 @@ std::int32_t DocumentKind = 0;
 std::int32_t FrameCount = 10;
 std::int32_t FramesPerSecond = 10;
 float ViewMinX = -500, ViewMaxX = 500, ViewMinY = -500, ViewMaxY = 500, ViewMinZ = -500, ViewMaxZ = 500;
+std::int32_t GraphIDCounter = 0;
+bool IsEditing = false;
+bool AxesChanged = false;
 
 void ResetProgramState() {
     ShowMathErrors = false;
@@ -24,6 +27,9 @@ void ResetProgramState() {
     FramesPerSecond = 10;
     ViewMinX = ViewMinY = ViewMinZ = -500;
     ViewMaxX = ViewMaxY = ViewMaxZ = 500;
+    GraphIDCounter = 0;
+    IsEditing = false;
+    AxesChanged = false;
     for (void (*reset)() : Resets()) reset();
 }
 

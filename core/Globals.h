@@ -27,6 +27,15 @@ extern std::int32_t FramesPerSecond;
 // space curves and animation frames are clipped against.
 extern float ViewMinX, ViewMaxX, ViewMinY, ViewMaxY, ViewMinZ, ViewMaxZ;
 
+// The ID of the graph made last: a new graph gets GraphIDCounter + 1. Starts
+// at 0 and goes back to 0 when every graph is deleted.
+extern std::int32_t GraphIDCounter;
+// A graph dialog's OK replaces the graph of the list's current row instead of
+// adding a new one.
+extern bool IsEditing;
+// The last axes dialog was confirmed with OK.
+extern bool AxesChanged;
+
 // Puts every program-wide value back to its starting value: those above, and
 // those of the other layers (the scene's light, camera and axes, the shared
 // boxes, the font bases, the shown frame ...), which each register their own

@@ -12,13 +12,9 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Splits a finite value into its significant digits (no point, no trailing
-// zeros) and the decimal exponent of the first digit, after rounding to
-// `digits` significant digits.
-void Decompose(double value, int digits, std::string& mantissa, int& exponent, bool& negative) {
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
-    std::string s(buf, res.ptr);
+// The digits (no point, no trailing zeros) and the decimal exponent of the
+// first digit of a to_chars scientific text ("-1.2500e+03").
+void SplitScientific(std::string s, std::string& mantissa, int& exponent, bool& negative) {
     negative = !s.empty() && s[0] == '-';
     if (negative) s.erase(0, 1);
     const auto e = s.find('e');
@@ -27,6 +23,14 @@ void Decompose(double value, int digits, std::string& mantissa, int& exponent, b
     for (std::size_t i = 0; i < e; ++i)
         if (IsDigit(s[i])) mantissa += s[i];
     while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+}
+
+// Splits a finite value into its significant digits and the decimal exponent
+// of the first digit, after rounding to `digits` significant digits.
+void Decompose(double value, int digits, std::string& mantissa, int& exponent, bool& negative) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    SplitScientific(std::string(buf, res.ptr), mantissa, exponent, negative);
 }
 
 // Appends digits `mantissa` with first-digit exponent `exponent` in plain notation.
@@ -45,18 +49,20 @@ void AppendFixed(std::string& out, const std::string& mantissa, int exponent) {
     }
 }
 
-// Text with `digits` significant digits; with `allowExponent`, the exponent
-// form where plain digits cannot show the value (below 1E-04 or from 1E+digits).
-std::string NumberTextOf(double value, int digits, bool allowExponent) {
+// The text of a value that is not finite or zero; empty for the others.
+std::string SpecialText(double value) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
     if (value == 0) return "0";
-    std::string mantissa;
-    int exponent = 0;
-    bool negative = false;
-    Decompose(value, digits, mantissa, exponent, negative);
+    return std::string();
+}
+
+// Digits `mantissa` with first-digit exponent `exponent` as text; with
+// `allowExponent`, the exponent form below 1E-04 or from 1E+`exponentFrom`.
+std::string FormatDigits(const std::string& mantissa, int exponent, bool negative, int exponentFrom,
+                         bool allowExponent) {
     std::string out = negative ? "-" : "";
-    if (allowExponent && (exponent < -4 || exponent >= digits)) {
+    if (allowExponent && (exponent < -4 || exponent >= exponentFrom)) {
         out += mantissa[0];
         if (mantissa.size() > 1) {
             out += '.';
@@ -71,6 +77,31 @@ std::string NumberTextOf(double value, int digits, bool allowExponent) {
     }
     AppendFixed(out, mantissa, exponent);
     return out;
+}
+
+// Text with `digits` significant digits; with `allowExponent`, the exponent
+// form where plain digits cannot show the value (below 1E-04 or from 1E+digits).
+std::string NumberTextOf(double value, int digits, bool allowExponent) {
+    if (std::string special = SpecialText(value); !special.empty()) return special;
+    std::string mantissa;
+    int exponent = 0;
+    bool negative = false;
+    Decompose(value, digits, mantissa, exponent, negative);
+    return FormatDigits(mantissa, exponent, negative, digits, allowExponent);
+}
+
+// The fewest significant digits that read back as the same 32-bit float
+// (to_chars gives the shortest such text, at most 9 digits), in the form of
+// SingleText: exponent form below 1E-04 or from 1E+07.
+std::string ShortestSingleTextOf(float value, bool allowExponent) {
+    if (std::string special = SpecialText(value); !special.empty()) return special;
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+    std::string mantissa;
+    int exponent = 0;
+    bool negative = false;
+    SplitScientific(std::string(buf, res.ptr), mantissa, exponent, negative);
+    return FormatDigits(mantissa, exponent, negative, 7, allowExponent);
 }
 
 // The decimal exponent of the first significant digit of an unsigned
@@ -151,8 +182,15 @@ double ParseNumericPrefix(std::string_view text) {
 
 float ParseSingle(std::string_view text) {
     const double v = ParseNumericPrefix(text);
-    const float f = static_cast<float>(v);
+    float f = static_cast<float>(v);
     if (std::isinf(f)) RaiseOverflowError();
+    // Rounding the digits to a double and then to a float can land one float
+    // off the nearest (7.038531E-26); the digits rounded once to a float cannot.
+    std::string_view p = text.substr(0, NumericPrefixLength(text));
+    if (!p.empty() && p[0] == '+') p.remove_prefix(1);
+    float once = 0;
+    const auto res = std::from_chars(p.data(), p.data() + p.size(), once);
+    if (res.ec == std::errc() && res.ptr == p.data() + p.size() && std::isfinite(once)) f = once;
     return f;
 }
 
@@ -172,6 +210,8 @@ std::int32_t ToLong(double value) {
 std::string SingleText(float value) { return NumberTextOf(static_cast<double>(value), 7, true); }
 std::string DoubleText(double value) { return NumberTextOf(value, 15, true); }
 std::string SinglePlainText(float value) { return NumberTextOf(static_cast<double>(value), 7, false); }
+std::string ShortestSingleText(float value) { return ShortestSingleTextOf(value, true); }
+std::string ShortestSinglePlainText(float value) { return ShortestSingleTextOf(value, false); }
 std::string DoublePlainText(double value) { return NumberTextOf(value, 15, false); }
 std::string LongText(std::int64_t value) {
     char buf[24];

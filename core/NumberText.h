@@ -25,6 +25,12 @@ std::int32_t ToLong(double value);
 // A 32-bit float as text: at most 7 significant digits, no trailing zeros or
 // point, exponent form where plain digits cannot show it ("1.234568E+07", "1E-05").
 std::string SingleText(float value);
+// A 32-bit float in SingleText's form with the fewest significant digits (at
+// most 9) that read back as the same value: documents reopen exactly
+// ("3.1415927", "0.1", "1.6777216E+07").
+std::string ShortestSingleText(float value);
+// The same digits never in exponent form ("0.000015", "16777216").
+std::string ShortestSinglePlainText(float value);
 // A 64-bit float the same way with at most 15 significant digits.
 std::string DoubleText(double value);
 // A 32-bit float rounded to 7 significant digits, never in exponent form; for

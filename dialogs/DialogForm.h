@@ -9,7 +9,39 @@
 //   frmF8::Get().ShowModal();                          // controls, then Form_Load
 #include <QDialog>
 
+#include <exception>
+#include <string>
+#include <utility>
+#include <vector>
+
 class QCloseEvent;
+
+// The guard of every handler that Qt calls (menu items, toolbar buttons, list,
+// splitters, timer, dialog buttons): an error the handler raises ends the
+// command and is shown with the title "出错" and the critical icon: a
+// RaisedError's own text, a MathFault as "溢出", "除数为零。" or "表达式非法。".
+// Nothing reaches Qt's event loop.
+template <class Handler>
+void RunGuarded(Handler&& handler) noexcept;
+// The text the guard shows for an error.
+std::string HandlerErrorText(const std::exception_ptr& error);
+// Shows an error as the guard does (never raises).
+void ShowHandlerError(const std::exception_ptr& error) noexcept;
+
+// A callable for QObject::connect that runs `handler` through the guard.
+template <class Handler>
+auto Guarded(Handler handler) {
+    return [h = std::move(handler)]() mutable { RunGuarded(h); };
+}
+
+template <class Handler>
+void RunGuarded(Handler&& handler) noexcept {
+    try {
+        std::forward<Handler>(handler)();
+    } catch (...) {
+        ShowHandlerError(std::current_exception());
+    }
+}
 
 // The window that owns every dialog (the main window); dialogs created while
 // none is set are top-level windows of their own.
@@ -28,6 +60,12 @@ public:
     // drawing areas of the window under it are painted again.
     void Unload();
     bool IsUnloaded() const { return unloaded_; }
+
+    // The loaded forms, in the order they were loaded.
+    static std::vector<FormBase*> LoadedForms();
+    // Unloads every loaded form, the one loaded last first (the main window's
+    // shutdown).
+    static void UnloadAll();
 
 protected:
     using ForgetFn = void (*)(FormBase*);

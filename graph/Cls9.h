@@ -3,8 +3,9 @@
 // the graph's settings (the groups of GraphSettings.h, reached by their own
 // names), its sample arrays and its table points.
 //
-// The sampling (GetPoints) and the drawing (Draw, in render/) are members
-// defined by the layers that do that work.
+// The sampling (GetPoints), the drawing (Draw, in render/) and the record
+// writing (Save, SaveTable, in document/) are members defined by the layers
+// that do that work.
 #include "core/Globals.h"
 #include "graph/Cls1.h"
 #include "graph/Cls2.h"
@@ -113,6 +114,10 @@ public:
     bool GetPoints();
     // Draws the graph (frame lngAnimStep of an animated graph).
     void Draw(std::int32_t lngAnimStep = 0);
+    // The graph's record, and the record of a table graph (which creates the
+    // grid points it writes).
+    std::string Save();
+    std::string SaveTable();
 
 private:
     // Tests reach the private sampling helpers through this.

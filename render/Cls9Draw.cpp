@@ -3,6 +3,7 @@
 #include "core/ResultPane.h"
 #include "graph/Cls9.h"
 #include "math/Module1.h"
+#include "render/FieldDrawing.h"
 #include "render/GraphDrawing.h"
 #include "render/PlaneDrawing.h"
 #include "render/SpaceCurveDrawing.h"
@@ -80,9 +81,14 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::RevolutionY:
         DrawSurface(*this, work, lngAnimStep);
         break;
-    // The other kinds (strips, tables, fields, contours,
-    // vectors, differential equations, limits) draw nothing until their
-    // branches exist.
+    case GraphType::Contour:
+        DrawContourPlot(*this);
+        break;
+    case GraphType::VectorField:
+        DrawVectorField(*this, work);
+        break;
+    // The other kinds (strips, tables, vectors, differential
+    // equations, limits) draw nothing until their branches exist.
     default:
         break;
     }

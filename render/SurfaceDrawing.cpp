@@ -301,4 +301,5 @@ void DrawSurface(Cls9& g, GraphDrawing& common, std::int32_t lngAnimStep) {
     }
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glShadeModel(GL_SMOOTH);
+    glLineWidth(1);
 }

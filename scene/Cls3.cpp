@@ -2,6 +2,7 @@
 
 #include "core/Globals.h"
 #include "core/NumberText.h"
+#include "core/QuotedText.h"
 
 namespace {
 
@@ -11,12 +12,7 @@ void Put(std::string& out, const std::string& token) {
 }
 void Put(std::string& out, bool flag) { Put(out, std::string(flag ? "1" : "0")); }
 void Put(std::string& out, std::int32_t value) { Put(out, LongText(value)); }
-// Titles go between "@" marks, so a title with blanks spans several tokens.
-void PutTitle(std::string& out, const std::string& title) {
-    out += '@';
-    out += title;
-    out += "@ ";
-}
+void PutTitle(std::string& out, const std::string& title) { Put(out, QuotedText(title)); }
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "scene/GraphCollection.h"
 
 #include <cstdint>
+#include <string>
 
 class Cls8 {
 public:
@@ -24,6 +25,10 @@ public:
     // ones at frame lngAnimStep, the others as they are. Defined with the
     // graph drawing (render/).
     void Draw(std::int32_t lngAnimStep = 0) const;
+    // The records of the graphs (graph records, table records for the
+    // tables), each followed by one blank; "" for an empty scene. Defined with
+    // the document format (document/).
+    std::string Save() const;
 };
 
 // The drawing unit of plane documents: plane vertices are divided by it. Set

@@ -2,8 +2,9 @@
 # The layer fence: checks every #include of every library folder against
 # tools/layers.txt. A folder may include its own headers and those of the
 # folders its line names; Qt and OpenGL headers only where its line allows
-# them; never a header of another top folder (tests/, bench/) nor one reached
-# through "../". Prints each forbidden include as file:line and fails.
+# them (Qt Core alone, as <QtCore/...>, where it says core); never a header
+# of another top folder (tests/, bench/) nor one reached through "../".
+# Prints each forbidden include as file:line and fails.
 # Usage: check_layers.sh [source root]
 set -euo pipefail
 root=$(cd "${1:-$(dirname "$0")/..}" && pwd)
@@ -42,7 +43,9 @@ awk -v topdirs="$topdirs" '
         } else if (quoted && index(inc, "/") > 0) {
             to = substr(inc, 1, index(inc, "/") - 1)
             if ((to in layer || to in top) && !((from, to) in may)) what = from " may not include " to
-        } else if (!quoted && inc ~ /^Q/ && qt[from] != "yes") {
+        } else if (!quoted && inc ~ /^Q/ && qt[from] == "core" && inc !~ /^QtCore\//) {
+            what = from " may use Qt Core alone, as <QtCore/...>"
+        } else if (!quoted && inc ~ /^Q/ && qt[from] != "yes" && qt[from] != "core") {
             what = from " may not use Qt"
         } else if (!quoted && inc ~ /^GL\// && gl[from] != "yes") {
             what = from " may not use OpenGL"

@@ -8,6 +8,8 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils
   fonts-noto-cjk fonts-liberation locales
+  # The document reader's fuzz target: clang with libFuzzer.
+  clang libclang-rt-14-dev
   # Tests: ffmpeg reads our videos back; gio types and opens files by our
   # association, whose caches the desktop's tools make.
   ffmpeg shared-mime-info libglib2.0-bin desktop-file-utils

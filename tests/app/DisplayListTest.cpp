@@ -16,6 +16,7 @@
 
 #include <QImage>
 #include <QOpenGLContext>
+#include <QWidget>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -314,10 +315,12 @@ class ListStateAtMessage : public RecordingMessageBox {
 public:
     explicit ListStateAtMessage(GlDrawingArea* area) : area_(area) {}
     MsgAnswer Show(const MessageRequest& r) override {
-        area_->makeCurrent();
+        // The area's context may be current already (while Qt sets up a new one).
+        const bool current = QOpenGLContext::currentContext() == area_->context();
+        if (!current) area_->makeCurrent();
         GLint index = -1;
         glGetIntegerv(GL_LIST_INDEX, &index);
-        area_->doneCurrent();
+        if (!current) area_->doneCurrent();
         listIndexes.push_back(index);
         return RecordingMessageBox::Show(r);
     }
@@ -344,6 +347,42 @@ TEST_F(DisplayListTest, MessageRaisedWhileCompilingIsShownOnceAfterTheLists) {
     Window().BuildDisplayLists(true);
     EXPECT_EQ(box.Count(), 1u);
     Window().BuildDisplayLists();
+    EXPECT_EQ(box.Count(), 2u);
+    EXPECT_EQ(box.listIndexes.back(), 0);
+    SetResultPane(nullptr);
+}
+
+TEST_F(DisplayListTest, MessageRaisedWhileANewContextIsSetUpIsShownOnceAfterTheLists) {
+    MessageFromDrawing pane;
+    SetResultPane(&pane);
+    ListStateAtMessage box(Area());
+    Point(1, 2, 4, 0); // drawn twice into the list: two messages raised
+    // Moved into another window, the drawing area gets a new context; its set-up
+    // compiles the scene again.
+    QWidget other;
+    other.resize(400, 400);
+    GlDrawingArea* area = Area();
+    // Back into the main window before either goes, also when a check fails.
+    struct PutBack {
+        frmF1& window;
+        GlDrawingArea* area;
+        QWidget* other;
+        ~PutBack() {
+            if (area->parentWidget() == other) window.setCentralWidget(area);
+        }
+    } putBack{Window(), area, &other};
+    area->setParent(&other);
+    area->resize(400, 400);
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box.Count() > 0; }, 5000));
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "held");
+    EXPECT_EQ(box.listIndexes.back(), 0);
+    // And back into the main window: once more.
+    Window().setCentralWidget(area);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box.Count() > 1; }, 5000));
+    QTest::qWait(50);
     EXPECT_EQ(box.Count(), 2u);
     EXPECT_EQ(box.listIndexes.back(), 0);
     SetResultPane(nullptr);

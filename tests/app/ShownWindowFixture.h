@@ -1,5 +1,5 @@
 #pragma once
-// For tests in the shown main window: a 400 x 400 frmF1, shown, with its GL
+// For tests in the shown main window: a 1000 x 700 frmF1, shown, with its GL
 // context made and no message raised on the way; the light, the frame rate
 // and the current frame restored afterwards.
 #include "app/frmF1.h"
@@ -22,7 +22,7 @@ protected:
         SceneFixture::SetUp();
         RecordingMessageBox box;
         window_ = std::make_unique<frmF1>();
-        window_->resize(400, 400);
+        window_->resize(1000, 700);
         window_->show(); // the load step checks the context
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
         ASSERT_TRUE(QTest::qWaitFor([&] { return Area()->HasContext(); }, 5000));

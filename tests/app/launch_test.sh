@@ -3,6 +3,11 @@
 # checks that it ended cleanly.
 set -u
 exe=$1
+# The program writes the ".pgp" association into the user's data folder at
+# start: a folder of this run's own, removed at the end.
+XDG_DATA_HOME=$(mktemp -d)
+export XDG_DATA_HOME
+trap 'rm -rf "$XDG_DATA_HOME"' EXIT
 # Other test programs may show windows titled "Vexilon" on the same display at
 # the same time: count only the windows of this program's class.
 pattern='"Vexilon": ("vexilon"'

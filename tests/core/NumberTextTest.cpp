@@ -50,6 +50,10 @@ const SingleCase kSingleCases[] = {
     {-3.6732e-06f, "-3.6732E-06", "-0.0000036732"},
     {3.1415926f, "3.141593", "3.141593"},
     {1e20f, "1E+20", "100000000000000000000"},
+    // Exponents of two digits from 10 on.
+    {1e10f, "1E+10", "10000000000"},
+    {-2.5e-10f, "-2.5E-10", "-0.00000000025"},
+    {9.999999e9f, "9.999999E+09", "9999999000"},
 };
 
 struct DoubleCase { double value; const char* text; };
@@ -57,6 +61,7 @@ struct DoubleCase { double value; const char* text; };
 const DoubleCase kDoubleCases[] = {
     {2.0, "2"}, {0.1, "0.1"}, {1.0 / 3.0, "0.333333333333333"}, {1e15, "1E+15"},
     {123456789012345.0, "123456789012345"}, {-2.5e-7, "-2.5E-07"},
+    {1e-10, "1E-10"}, {-3.5e-10, "-3.5E-10"},
 };
 
 struct GroupedCase { double value; int decimals; const char* text; };

@@ -134,25 +134,54 @@ TEST_F(LightDialog, CallerMaySetControlsBeforeShowing) {
 }
 
 TEST_F(LightDialog, NumberBeyondSingleRangeRefusesOk) {
+    // Every value of the light, switches first, against the light at start.
+    const auto expectWholeLightAsAtStart = [](const char* when) {
+        Cls10 start;
+        EXPECT_EQ(Light.Enabled, start.Enabled) << when;
+        EXPECT_EQ(Light.TwoSides(0), start.TwoSides(0)) << when;
+        EXPECT_EQ(Light.GlobalAmbient(0), start.GlobalAmbient(0)) << when;
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(Light.Position(i), start.Position(i)) << when << " " << i;
+            EXPECT_EQ(Light.Diffuse(i), start.Diffuse(i)) << when << " " << i;
+            EXPECT_EQ(Light.Amission(i), start.Amission(i)) << when << " " << i;
+            EXPECT_EQ(Light.Specular(i), start.Specular(i)) << when << " " << i;
+        }
+    };
     RecordingMessageBox box;
     frmF8& f = Open();
     Box(f, 1)->setText("7");
-    Box(f, 12)->setText("1E+40");
-    Click(f, "Command1");
-    ASSERT_EQ(box.Count(), 1u);
-    EXPECT_EQ(box.Last().text, "溢出");
-    EXPECT_EQ(box.Last().title, "出错");
-    EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
-    EXPECT_TRUE(frmF8::Loaded());
-    EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(Light.Position(0), 100);
-    EXPECT_EQ(Light.Specular(0), 1);
+    Box(f, 8)->setText("0.25");
+    Box(f, 15)->setText("0");
+    for (int n = 1; n <= 3; ++n) Check(f, n)->setChecked(false);
+    // Beyond the range in the first box read, then in the last.
+    for (int overflowing : {1, 15}) {
+        const QString kept = Box(f, overflowing)->text();
+        Box(f, overflowing)->setText(overflowing == 1 ? "1E+40" : "-1E+39");
+        Click(f, "Command1");
+        ASSERT_EQ(box.Count(), 1u);
+        EXPECT_EQ(box.Last().text, "溢出");
+        EXPECT_EQ(box.Last().title, "出错");
+        EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
+        EXPECT_TRUE(frmF8::Loaded());
+        EXPECT_TRUE(f.isVisible());
+        expectWholeLightAsAtStart(overflowing == 1 ? "first box" : "last box");
+        // The dialog keeps what was typed.
+        EXPECT_FALSE(Check(f, 1)->isChecked());
+        Box(f, overflowing)->setText(kept);
+        box.Clear();
+    }
 
     Box(f, 12)->setText("0.5");
     Click(f, "Command1");
+    EXPECT_EQ(box.Count(), 0u);
     EXPECT_FALSE(frmF8::Loaded());
+    EXPECT_FALSE(Light.Enabled);
+    EXPECT_EQ(Light.TwoSides(0), 0);
+    EXPECT_EQ(Light.GlobalAmbient(0), 0);
     EXPECT_EQ(Light.Position(0), 7);
+    EXPECT_EQ(Light.Amission(0), 0.25f);
     EXPECT_EQ(Light.Specular(0), 0.5f);
+    EXPECT_EQ(Light.Specular(3), 0);
 }
 
 TEST_F(LightDialog, ModalShowReturnsWhenOkUnloads) {

@@ -44,6 +44,13 @@ void Grid(Cls9& g, std::int32_t kind, const std::vector<P>& four) {
     for (int k = 0; k < 4; ++k) Put(g.Vert3D(k / 2, k % 2), four[k]);
 }
 
+// A point graph sampled at p.
+void SampledPoint(Cls9& g, const P& p) {
+    g.GraphType = GraphType::Point;
+    ASSERT_TRUE(g.Vert3D.Create(1, 1));
+    Put(g.Vert3D(0, 0), p);
+}
+
 // Two solution curves of two Euler steps each.
 void TwoSolutions(Cls9& g) {
     g.GraphType = GraphType::ODE;
@@ -389,19 +396,21 @@ const std::vector<Case>& Cases() {
          },
          0, Box(-1, 1, -1, 1, -1, 1), nullptr},
         {"point (2, -3, 0)",
-         [](Cls9& g) {
-             g.GraphType = GraphType::Point;
-             ASSERT_TRUE(g.Vert3D.Create(1, 1));
-             Put(g.Vert3D(0, 0), {2, -3, 0});
-         },
+         [](Cls9& g) { SampledPoint(g, {2, -3, 0}); },
          0, Box(0, 2, -3, 0, 0, 0), nullptr},
         {"point with an undefined y",
-         [](Cls9& g) {
-             g.GraphType = GraphType::Point;
-             ASSERT_TRUE(g.Vert3D.Create(1, 1));
-             Put(g.Vert3D(0, 0), {-1, UndefinedValue, 0});
-         },
+         [](Cls9& g) { SampledPoint(g, {-1, UndefinedValue, 0}); },
          0, Box(-1, 0, 0, UndefinedValue, 0, 0), nullptr},
+        // A point on an axis: 0..0 on the two axes where it is 0.
+        {"point (0, 0, 5) on the z axis",
+         [](Cls9& g) { SampledPoint(g, {0, 0, 5}); },
+         0, Box(0, 0, 0, 0, 0, 5), nullptr},
+        {"point (0, 3, 0) on the y axis",
+         [](Cls9& g) { SampledPoint(g, {0, 3, 0}); },
+         0, Box(0, 0, 0, 3, 0, 0), nullptr},
+        {"point (-4, 0, 0) on the x axis",
+         [](Cls9& g) { SampledPoint(g, {-4, 0, 0}); },
+         0, Box(-4, 0, 0, 0, 0, 0), nullptr},
         {"point animation at frame k",
          [](Cls9& g) {
              g.GraphType = GraphType::PointAnimation;

@@ -203,6 +203,10 @@ TEST_F(Sampling, TooManyPointsAreRefusedBeforeAnyArrayIsTouched) {
         {"animation frames", GraphType::Surface3DAnimation, 99, 99, 1000, true},
         {"strip animation at the int limits", GraphType::Strip25DAnimation, 1, 2147483647,
          2147483647, true},
+        // A space curve: 3 grids of 4 x 833,333 and its 4 curve points make
+        // exactly 10,000,000; 3 grids of 11 x 303,030 and 11 curve points one more.
+        {"exactly 10,000,000 points", GraphType::Curve3D, 3, 833'332, 1, false},
+        {"10,000,001 points", GraphType::Curve3D, 10, 303'029, 1, true},
     };
     for (const Case& c : cases) {
         RecordingMessageBox box;

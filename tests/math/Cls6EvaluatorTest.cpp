@@ -2,6 +2,7 @@
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "core/NumberText.h"
+#include "Cls6Reference.h"
 #include "math/Cls6.h"
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingServices.h"
@@ -138,6 +139,16 @@ const EvalCase kEvalCases[] = {
     // A failure ends the evaluation: nothing after it is read.
     {"1/0.0000001+sqr(-1)", false, 0, R, 0, kDiv},
     {"atanh(1)+1/0.0000001", false, 0, S, 0, nullptr},
+    // CTANH and CSECH at their threshold: |e^x - e^-x| is 9.8e-8 (silent) for
+    // |x| = 4.9e-8 and 1.02e-7 (a value) for |x| = 5.1e-8, in both signs.
+    {"ctanh(x)", false, 4.9e-8f, S, 0, nullptr},
+    {"ctanh(x)", false, -4.9e-8f, S, 0, nullptr},
+    {"csech(x)", false, 4.9e-8f, S, 0, nullptr},
+    {"csech(x)", false, -4.9e-8f, S, 0, nullptr},
+    {"ctanh(x)", false, 5.1e-8f, V, 19607842.88, nullptr},
+    {"ctanh(x)", false, -5.1e-8f, V, -19607842.88, nullptr},
+    {"csech(x)", false, 5.1e-8f, V, 19607842.88, nullptr},
+    {"csech(x)", false, -5.1e-8f, V, -19607842.88, nullptr},
 };
 
 class Cls6Evaluator : public ProgramStateTest {
@@ -337,6 +348,7 @@ TEST_F(Cls6Evaluator, NumbersBelowTheSmallestDoubleAreZero) {
 TEST_F(Cls6Evaluator, RandomValuesIgnoreTheirOperand) {
     Cls6 engine;
     const std::string postfix = Compile("rnd(7)");
+    const std::string state = Cls6Reference::RandomState();
     float first = -1, second = -1;
     ASSERT_TRUE(engine.DoEvaluate(postfix, false, first, 0, 0, 0, 0, 0, 0, 0, 0, 0));
     ASSERT_TRUE(engine.DoEvaluate(postfix, false, second, 0, 0, 0, 0, 0, 0, 0, 0, 0));
@@ -345,6 +357,19 @@ TEST_F(Cls6Evaluator, RandomValuesIgnoreTheirOperand) {
         EXPECT_LT(v, 1.0f);
     }
     EXPECT_NE(first, second);
+
+    // The same stretch of the sequence drawn with other operands (0, a
+    // negative one, a variable) gives the same values.
+    for (const char* text : {"rnd(0)", "rnd(-3)", "rnd(x)"}) {
+        Cls6Reference::SetRandomState(state);
+        Cls6 other;
+        const std::string otherPostfix = Compile(text);
+        float a = -1, b = -1;
+        ASSERT_TRUE(other.DoEvaluate(otherPostfix, false, a, 0, 0, -2.5f, 0, 0, 0, 0, 0, 0)) << text;
+        ASSERT_TRUE(other.DoEvaluate(otherPostfix, false, b, 0, 0, 0.5f, 0, 0, 0, 0, 0, 0)) << text;
+        EXPECT_EQ(a, first) << text;
+        EXPECT_EQ(b, second) << text;
+    }
 }
 
 TEST_F(Cls6Evaluator, OneObjectEvaluatesManyTextsAsFreshObjectsDo) {

@@ -10,6 +10,7 @@
 #include "core/MessageService.h"
 #include "math/Cls6.h"
 #include "math/Module1.h"
+#include "Cls6Reference.h"
 #include "DerivativeTextSupport.h"
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingServices.h"
@@ -23,21 +24,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-struct Cls6Reference {
-    // Makes `engine` run every text through its steps exactly as written.
-    static void WriteStepsOnly(Cls6& engine) { engine.folding_ = false; }
-    // The number of written steps of a text `engine` has seen, and of the steps
-    // it runs while the variables are finite.
-    static std::pair<std::size_t, std::size_t> Steps(const Cls6& engine, const std::string& text) {
-        for (const auto& program : engine.programs_)
-            if (program.text == text)
-                return {program.ops.size(), (program.hasFolded ? program.folded : program.ops).size()};
-        return {0, 0};
-    }
-    static std::string RandomState() { return Cls6::RandomState(); }
-    static void SetRandomState(const std::string& state) { Cls6::SetRandomState(state); }
-};
 
 namespace {
 

@@ -89,6 +89,13 @@ TEST(CubicSpline, SmallCasesFollowTheirEndConditions) {
         ASSERT_EQ(c.count, 9);
         for (int i = 0; i < c.count; ++i) EXPECT_NEAR(c.x[i], c.y[i], 1e-6);
     }
+    // An end condition outside 0..3 is taken as the natural one (2).
+    const Curve natural = Fit({0, 1, 3, 4}, {0, 2, 1, 3}, 2);
+    for (int condition : {-1, 4, 32767}) {
+        const Curve c = Fit({0, 1, 3, 4}, {0, 2, 1, 3}, condition, 5, -5, 5, -5);
+        EXPECT_EQ(c.x, natural.x) << condition;
+        EXPECT_EQ(c.y, natural.y) << condition;
+    }
 }
 
 // Every table point occurs in the output, and the samples follow each other

@@ -71,6 +71,11 @@ TEST(Der, DeriveAppliesOneRulePerOperatorAndFunction) {
         {"sin(x)/(2+3)", "1 x cos * 2 3 + /"},
         {"x^(y-1)", "1 0 - x Log * 1 y 1 - * x / + x y 1 - ^ *"},
         {"x/(y+1)", "1 y 1 + * x 1 0 + * - y 1 + 2 ^ /"},
+        // r and u count as the variable too.
+        {"R", "1"},
+        {"U", "1"},
+        {"r^3", "1 3 * r 2 ^ *"},
+        {"sin(r)", "1 r cos *"},
     };
     for (const auto& c : cases) {
         RecordingMessageBox box;

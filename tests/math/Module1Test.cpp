@@ -17,6 +17,12 @@ TEST(Module1, InsertMulSigns) {
         {"x2", "x*2"}, {"x(x+1)", "x*(x+1)"}, {"1+x2", "1+x*2"}, {"pi2", "pi*2"},
         {")2", ")*2"}, {"2 x", "2 x"}, {"sin(x)", "sin(x)"}, {"atan(x)", "atan(x)"},
         {"exp(x)", "exp(x)"}, {"3.5x", "3.5*x"}, {"x,5", "x*,5"}, {"中2x", "中2*x"},
+        // Every variable letter in both cases, each number start after one;
+        // u and v (either case) are no variable letters.
+        {"a2", "a*2"}, {"A(1)", "A*(1)"}, {"b.5", "b*.5"}, {"B,5", "B*,5"}, {"n3", "n*3"},
+        {"N(2)", "N*(2)"}, {"r4", "r*4"}, {"R.5", "R*.5"}, {"t(1)", "t*(1)"}, {"T9", "T*9"},
+        {"X,5", "X*,5"}, {"y0", "y*0"}, {"Y(y)", "Y*(y)"}, {"Z7", "Z*7"}, {"I.1", "I*.1"},
+        {"U2", "U2"}, {"V(1)", "V(1)"}, {"1+u2", "1+u2"}, {"2*v.5", "2*v.5"},
     };
     for (const auto& c : cases) EXPECT_EQ(InsertMulSigns(c.in), c.out) << c.in;
 }

@@ -94,3 +94,11 @@ TEST(AxesRecord, SplitColor) {
         EXPECT_FLOAT_EQ(rgb.blue, c.b) << c.colour;
     }
 }
+
+TEST(AxesRecord, AnAtBeforeABlankInATitleIsWrittenFullWidth) {
+    Cls3 axes;
+    axes.Show = true;
+    axes.TitleX = std::string("a@ b");
+    axes.TitleY = std::string(1, '@'); // (a literal trips a false -Wrestrict warning of GCC 12)
+    EXPECT_NE(axes.Save().find(" @a＠ b@ @@@ @Z@ "), std::string::npos) << axes.Save();
+}

@@ -25,5 +25,15 @@ protected:
         return g;
     }
 
+    // A sampled point graph at (x, y, z): its box spans from the origin to it.
+    static std::shared_ptr<Cls9> PointGraph(std::int32_t id, float x, float y, float z) {
+        auto g = std::make_shared<Cls9>();
+        g->ID = id;
+        g->GraphType = GraphType::Point;
+        g->Vert3D.Create(0, 0);
+        g->Vert3D(0, 0) = Cls2::Init(x, y, z);
+        return g;
+    }
+
     static void Add(Cls8& scene, const std::shared_ptr<Cls9>& g) { scene.FunSurfs.Add(g, GraphKey(g->ID)); }
 };

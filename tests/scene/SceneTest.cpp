@@ -4,6 +4,7 @@
 #include "scene/Cls3.h"
 #include "scene/GraphCollection.h"
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -56,6 +57,7 @@ TEST_F(SceneBox, Table) {
         std::vector<Box> graphs; // x and y ranges of implicit plane graphs
         Box expected;
         float scale2D;
+        std::vector<std::array<float, 3>> points = {}; // point graphs after the plane graphs
     };
     const std::vector<Case> cases = {
         {"plane box snaps to whole steps", 1, false, {{-3.2f, 3.2f, -1, 1, 0, 0}},
@@ -78,12 +80,21 @@ TEST_F(SceneBox, Table) {
          float(9999999.0f / 10)},
         {"empty plane scene", 1, false, {},
          {-10000000, 10000000, -10000000, 10000000, 9999999, -9999999}, float(9999999.0f / 10)},
+        // A single point on an axis: padded from the origin to the point, and
+        // in a plane document snapped outward on both sides.
+        {"point on the z axis in a space scene", 3, false, {},
+         {-0.04f, 0.04f, -0.04f, 0.04f, -0.04f, 5.04f}, 0.504f, {{0, 0, 5}}},
+        {"point on the y axis in a space scene", 3, false, {},
+         {-0.04f, 0.04f, -0.04f, 3.04f, -0.04f, 0.04f}, 0.304f, {{0, 3, 0}}},
+        {"point on the y axis in a plane scene", 1, false, {},
+         {-1, 1, -1, 4, -0.04f, 0.04f}, 0.304f, {{0, 3, 0}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Cls8 scene;
         std::int32_t id = 1;
         for (const Box& g : c.graphs) Add(scene, PlaneGraph(id++, g.minX, g.maxX, g.minY, g.maxY));
+        for (const auto& p : c.points) Add(scene, PointGraph(id++, p[0], p[1], p[2]));
         DocumentKind = c.kind;
         Axes.ShowPI = c.showPI;
         Scale2D = -1;

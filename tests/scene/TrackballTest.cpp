@@ -29,11 +29,10 @@ TEST(Trackball, ProjectToSphere) {
 
 TEST(Trackball, DragToQuatInEveryMode) {
     ModeGuard guard;
-    // The drag (0,0) -> (0.5,0): p1 = (0,0,0.5), p2 = (0.5,0,t^2/0.5) on the sheet.
-    const double t = 0.5 * 1000 / 1414;
-    const double z2 = t * t / 0.5;
-    const double angle = 2 * std::asin(std::sqrt(0.25 + (0.5 - z2) * (0.5 - z2)));
-    EXPECT_NEAR(angle * 180 / Pi, 68, 0.1);
+    // The drag (0,0) -> (0.5,0): p1 = (0,0,0.5), p2 = (0.5,0,0.2500755) on the
+    // sheet, |p1 - p2| = 0.5589832, a turn by 2 asin(0.5589832) = 67.971 degrees
+    // about the axis of the mode.
+    const double halfSin = 0.5589832, halfCos = 0.8291790;
 
     struct Case {
         std::int32_t mode;
@@ -53,11 +52,11 @@ TEST(Trackball, DragToQuatInEveryMode) {
         RotationMode = c.mode;
         Vec4 q{};
         DragToQuat(q, c.x1, c.y1, c.x2, c.y2);
-        const double s = std::sin(angle / 2);
-        EXPECT_NEAR(q[0], c.ax * s, 1e-5) << "mode " << c.mode;
-        EXPECT_NEAR(q[1], c.ay * s, 1e-5) << "mode " << c.mode;
-        EXPECT_NEAR(q[2], c.az * s, 1e-5) << "mode " << c.mode;
-        EXPECT_NEAR(q[3], std::cos(angle / 2), 1e-5) << "mode " << c.mode;
+        EXPECT_NEAR(AngleOf(q) * 180 / Pi, 67.971, 1e-3) << "mode " << c.mode;
+        EXPECT_NEAR(q[0], c.ax * halfSin, 1e-6) << "mode " << c.mode;
+        EXPECT_NEAR(q[1], c.ay * halfSin, 1e-6) << "mode " << c.mode;
+        EXPECT_NEAR(q[2], c.az * halfSin, 1e-6) << "mode " << c.mode;
+        EXPECT_NEAR(q[3], halfCos, 1e-6) << "mode " << c.mode;
     }
 
     // Equal points give the identity in every mode, the unset mode 0 included.

@@ -26,3 +26,19 @@ std::optional<std::int32_t> RecordingColorPicker::PickColor() {
 
 RecordingResultPane::RecordingResultPane() : previous_(&Result()) { SetResultPane(this); }
 RecordingResultPane::~RecordingResultPane() { SetResultPane(previous_); }
+
+RecordingFileAssociation::RecordingFileAssociation() : previous_(&FileAssociation()) {
+    SetFileAssociationService(this);
+}
+RecordingFileAssociation::~RecordingFileAssociation() { SetFileAssociationService(previous_); }
+
+RecordingFileDialog::RecordingFileDialog() : previous_(&FileDialogs()) { SetFileDialogService(this); }
+RecordingFileDialog::~RecordingFileDialog() { SetFileDialogService(previous_); }
+
+std::optional<std::string> RecordingFileDialog::ChooseFile(const FileDialogRequest& request) {
+    requests.push_back(request);
+    if (script_.empty()) return std::nullopt;
+    auto a = script_.front();
+    script_.pop_front();
+    return a;
+}

@@ -3,6 +3,8 @@
 // lives (restoring the service it replaced), records what it is asked and
 // answers from a script.
 #include "core/ColorService.h"
+#include "core/FileAssociation.h"
+#include "core/FileDialogService.h"
 #include "core/MessageService.h"
 #include "core/ResultPane.h"
 #include "tests/support/RecordingServices.h"
@@ -67,4 +69,40 @@ public:
 private:
     std::string text_;
     ResultPane* previous_;
+};
+
+// Counts the requests to write the file association.
+class RecordingFileAssociation : public FileAssociationService {
+public:
+    RecordingFileAssociation();
+    ~RecordingFileAssociation() override;
+    RecordingFileAssociation(const RecordingFileAssociation&) = delete;
+    RecordingFileAssociation& operator=(const RecordingFileAssociation&) = delete;
+
+    void WriteFileAssociation() override { ++writes; }
+
+    int writes = 0;
+
+private:
+    FileAssociationService* previous_;
+};
+
+// Records every file-dialog request and answers from the script (a chosen
+// path, or a cancel), then cancels.
+class RecordingFileDialog : public FileDialogService {
+public:
+    RecordingFileDialog();
+    ~RecordingFileDialog() override;
+    RecordingFileDialog(const RecordingFileDialog&) = delete;
+    RecordingFileDialog& operator=(const RecordingFileDialog&) = delete;
+
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    void Choose(const std::string& path) { script_.push_back(path); }
+    void Cancel() { script_.push_back(std::nullopt); }
+
+    std::vector<FileDialogRequest> requests;
+
+private:
+    std::deque<std::optional<std::string>> script_;
+    FileDialogService* previous_;
 };

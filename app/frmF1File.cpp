@@ -1,0 +1,146 @@
+// The File menu: new documents, open, save, print, the video export, exit.
+// A command that is not built yet is an empty slot: choosing it does nothing.
+#include "app/CommandAvailability.h"
+#include "app/DocumentCommands.h"
+#include "app/frmF1.h"
+#include "core/FileDialogService.h"
+#include "core/Globals.h"
+#include "core/MessageService.h"
+#include "core/ResultPane.h"
+#include "scene/Cls10.h"
+#include "scene/Cls3.h"
+#include "scene/Cls8.h"
+
+// What a new document of each kind sets; everything else (camera, view
+// range, animation state, trackball) stays.
+struct NewDocumentSettings {
+    std::int32_t kind;
+    float roll, pitch, yaw;
+    bool moveLight; // the light's x and y
+    float lightX, lightY;
+    bool axesDefaults; // Axes.SetDefault, which turns BetterFonts on again
+    int commandSet;
+};
+
+namespace {
+
+const NewDocumentSettings* Settings(int set) {
+    using S = NewDocumentSettings;
+    static const S settings[4] = {
+        {1, 0, 0, 0, false, 0, 0, false, Set2D},
+        {2, 0, -15, 45, true, 100, 100, true, Set25D},
+        {3, 0, -15, 45, true, 100, 100, true, Set3D},
+        {7, 0, 0, 0, true, 0, 0, false, SetSpecial},
+    };
+    return &settings[set];
+}
+
+MsgAnswer AskToSave() {
+    return MsgBox("是否保存当前图形？", MsgIcon::Exclamation, NoticeTitle, MsgButtons::YesNoCancel);
+}
+
+} // namespace
+
+// The graphs and the result pane emptied.
+void frmF1::ClearDocument() {
+    DeleteAllGraphs();
+    ::Result().SetText("");
+}
+
+// Applies a kind's settings in their order, clearing the document at the
+// given step: light, rotation, drag modes, kind and BetterFonts, axes
+// defaults, command set.
+void frmF1::StartNewDocument(const NewDocumentSettings& s, ClearAt clear) {
+    if (clear == ClearAt::Before) ClearDocument();
+    if (s.moveLight) {
+        Light.Position(0) = s.lightX;
+        Light.Position(1) = s.lightY;
+    }
+    VisibleScene.RotRoll = s.roll;
+    VisibleScene.RotPitch = s.pitch;
+    VisibleScene.RotYaw = s.yaw;
+    RotateDrag = false;
+    ZoomDrag = false;
+    PanDrag = false;
+    if (clear == ClearAt::AfterRotation) ClearDocument();
+    DocumentKind = s.kind;
+    Axes.BetterFonts = false;
+    if (clear == ClearAt::AfterKind) ClearDocument();
+    if (s.axesDefaults) Axes.SetDefault();
+    ApplyCommandSet(s.commandSet);
+}
+
+// The new-document commands: an empty document takes the settings at once;
+// otherwise the save question comes first, and nothing changes unless the
+// answer is No or the save wrote the document.
+void frmF1::NewDocument(const NewDocumentSettings& s) {
+    if (DocumentScene.FunSurfs.Count() == 0) {
+        StartNewDocument(s, ClearAt::Never);
+        return;
+    }
+    switch (AskToSave()) {
+    case MsgAnswer::Yes:
+        mnuFileSave_Click();
+        if (!SaveSucceeded) return;
+        StartNewDocument(s, ClearAt::Before);
+        if (s.kind != 7) SaveSucceeded = false;
+        return;
+    case MsgAnswer::No:
+        StartNewDocument(s, s.kind == 1 ? ClearAt::AfterRotation : ClearAt::AfterKind);
+        return;
+    default: return;
+    }
+}
+
+// A new plane (2D) document.
+void frmF1::mnuFileNew2D_Click() { NewDocument(*Settings(Set2D)); }
+
+// A new strip (2.5D) document.
+void frmF1::mnuFileNew25D_Click() { NewDocument(*Settings(Set25D)); }
+
+// A new space (3D) document.
+void frmF1::mnuFileNew3D_Click() { NewDocument(*Settings(Set3D)); }
+
+// A new document of special graphs.
+void frmF1::mnuFileSpe_Click() { NewDocument(*Settings(SetSpecial)); }
+
+// Opens a ".pgp" document: with graphs in view the save question first; a
+// save that did not happen stops the command, so the document is never
+// replaced unsaved.
+void frmF1::mnuFileOpen_Click() {
+    RotateDrag = false;
+    ZoomDrag = false;
+    PanDrag = false;
+    if (VisibleScene.FunSurfs.Count() > 0) {
+        switch (AskToSave()) {
+        case MsgAnswer::Yes:
+            mnuFileSave_Click();
+            if (!SaveSucceeded) return;
+            break;
+        case MsgAnswer::No: break;
+        default: return;
+        }
+    }
+    FileDialogRequest request;
+    request.kind = FileDialogKind::Open;
+    request.title = "打开";
+    request.filter = "(*.pgp)|*.pgp";
+    request.filterIndex = 1;
+    const std::optional<std::string> path = FileDialogs().ChooseFile(request);
+    if (path) OpenDocument(*path);
+}
+
+// Saves the document; SaveSucceeded tells whether it was written.
+void frmF1::mnuFileSave_Click() { SaveSucceeded = Documents().SaveDocument(*this); }
+
+// Saves the document or the view as a bitmap under a new name.
+void frmF1::mnuFileSaveAs_Click() {}
+
+// Exports the animation as an AVI video.
+void frmF1::mnuFileSaveAVI_Click() {}
+
+// Prints the view.
+void frmF1::mnuFilePrint_Click() {}
+
+// Ends the program: the window's close asks its question.
+void frmF1::mnuFileExit_Click() { close(); }

@@ -1,0 +1,20 @@
+#pragma once
+// Reading a document: the container's bytes to a LoadedDocument, nothing
+// applied. Token 0 chooses the reader of its generation; generations 3 to 7
+// are read here, older ones are not read yet and count as malformed.
+#include "document/LoadedDocument.h"
+#include "document/RecordFormat.h"
+#include "document/TokenReader.h"
+#include "scene/Cls3.h"
+
+#include <string_view>
+
+// The document text (UTF-8), read over a copy of `currentAxes`. Throws
+// DocumentFormatError for a text that is not a document the program reads.
+LoadedDocument ReadDocumentText(std::string_view text, const Cls3& currentAxes);
+// A ".pgp" file's bytes: the framed GBK text, then ReadDocumentText.
+LoadedDocument ReadDocumentBytes(std::string_view fileBytes, const Cls3& currentAxes);
+
+// The reader of generations 3 to 7, from the record count (token 1) to the
+// axes record.
+void ReadGenerations3To7(TokenReader& r, const DocumentHeader& header, LoadedDocument& doc);

@@ -1,0 +1,22 @@
+#pragma once
+// The parses of the graph, table and axes records of generations 3 to 7, each
+// reading from the token at the read position into the object it is given.
+// They throw DocumentFormatError where the record cannot be read.
+#include "document/LoadedDocument.h"
+#include "document/TokenReader.h"
+#include "graph/Cls9.h"
+#include "scene/Cls3.h"
+
+#include <optional>
+
+// A graph record into a new graph; the frame count and speed of an animated
+// record are returned (clamped), since they are program-wide.
+std::optional<AnimationValues> ReadGraphRecord(TokenReader& r, int generation, Cls9& g);
+// A table record (type 4, 5 or 6) into a new graph; a grid side outside
+// 0..200 is malformed.
+void ReadTableRecord(TokenReader& r, int generation, Cls9& g);
+// The axes record: Show from its first token ("1" or "True"); when shown, the
+// other fields of the generation's layout (39 fields in generation 7, 28 in
+// older ones, whose titles are one token taken unchanged) are written onto
+// `axes`; every other setting keeps its value.
+void ReadAxesRecord(TokenReader& r, int generation, Cls3& axes);

@@ -1,0 +1,31 @@
+// Writes the seed documents of the reader's fuzz target into the folder named
+// on the command line: the round-trip documents and the hand-written one.
+#include "core/GbkCodec.h"
+#include "core/Globals.h"
+#include "document/DocumentContainer.h"
+#include "document/DocumentFile.h"
+#include "tests/document/SampleDocuments.h"
+
+#include <fstream>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: document_fuzz_seeds FOLDER\n";
+        return 2;
+    }
+    const std::string folder = argv[1];
+    auto write = [&](const std::string& name, const std::string& bytes) {
+        std::ofstream(folder + "/" + name, std::ios::binary) << bytes;
+    };
+    FrameCount = SampleFrameCount;
+    FramesPerSecond = SampleFramesPerSecond;
+    for (const SampleDocument& sample : RoundTripDocuments()) {
+        Cls8 scene;
+        for (const auto& g : sample.graphs) scene.FunSurfs.Add(g, GraphKey(*g));
+        const std::string text = ComposeDocumentText(sample.documentKind, scene, SampleAxes());
+        write(sample.name + ".pgp", FrameDocumentText(Utf8ToGbkLenient(text)));
+    }
+    write("handwritten.pgp", HandWrittenDocument());
+    return 0;
+}

@@ -1,0 +1,5 @@
+#include "platform/DesktopFileAssociation.h"
+
+#include "platform/PgpAssociation.h"
+
+void DesktopFileAssociation::WriteFileAssociation() { WritePgpAssociation(); }

@@ -1,0 +1,14 @@
+#pragma once
+// Comparing two graphs field by field.
+#include "graph/Cls9.h"
+#include "tests/document/RecordFieldList.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Every field of the graph record of `a` equals that of `b` (the lists up to
+// their counts, MinT and MaxT when animated).
+void ExpectSameRecordFields(const Cls9& a, const Cls9& b);
+// Every field of the table record and every grid point.
+void ExpectSameTableFields(Cls9& a, Cls9& b);

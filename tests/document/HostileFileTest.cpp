@@ -1,0 +1,152 @@
+// Files that are no readable document: each shows its message, gives nothing
+// to apply and changes no program state.
+#include "core/Globals.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
+#include "document/DocumentFile.h"
+#include "document/DocumentReader.h"
+#include "scene/Cls8.h"
+#include "tests/document/SampleDocuments.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Zeros(int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += "0 ";
+    return s;
+}
+
+// A generation-3 point record (30 tokens) with the given ID.
+std::string PointRecord(const std::string& id) {
+    return "7 " + id + " n 1 x y z 5 6 1 2 3 4 " + Zeros(9) + "3 0 0 2 1 0 0 7 ";
+}
+
+// A generation-7 plane record with every list empty but the one whose count is given.
+std::string CurvRecord(const std::string& count) {
+    Cls9 g;
+    std::string r = g.Save();
+    // Field 64, CurvNum, is token 60 of a record that is not animated.
+    auto tokens = SplitTokens(r);
+    tokens[59] = count;
+    std::string out;
+    for (const auto& t : tokens) out += t + " ";
+    return out;
+}
+
+std::string TableRecord(const std::string& lineColor, const std::string& stepU, const std::string& stepV) {
+    return "4 1 @t@ " + lineColor + " 2 0 0 0 1 3 3 " + stepU + " " + stepV + " " + Zeros(12) + Zeros(8);
+}
+
+struct HostileCase {
+    const char* name;
+    std::string bytes;
+    const char* reason; // part of the reader's own account of the fault
+};
+
+std::vector<HostileCase> HostileFiles() {
+    const std::string good = "S31 1 " + PointRecord("1") + "0";
+    const char* ends = "ends before";
+    const char* header = "unknown document header";
+    const char* older = "generation this reader does not read";
+    return {
+        {"empty file", "", "shorter than a container"},
+        {"shorter than the container", std::string("\x08\x00\x05", 3), "shorter than a container"},
+        {"not a framed text", std::string("\x09\x00\x05\x00S71 0", 9) + " 0", "not a framed text"},
+        {"text cut short", FramedFile(good).substr(0, 30), "cut short"},
+        {"empty text", FramedFile(""), ends},
+        {"unknown header", FramedFile("S17 0 0"), header},
+        {"header of another generation", FramedFile("S81 0 0"), header},
+        {"lower-case header", FramedFile("s71 0 0"), header},
+        {"a blank before the header", FramedFile(" S71 0 0"), header},
+        {"generation 1", FramedFile("S11 0 0"), older},
+        {"generation 0", FramedFile("S1 0"), older},
+        {"generation 2", FramedFile("S21 0 0"), older},
+        {"type naming no graph", FramedFile("S31 2 " + PointRecord("1") + "16 " + PointRecord("2") + "0"),
+         "names no graph type"},
+        {"type with a leading zero", FramedFile("S31 1 07" + PointRecord("1").substr(1) + "0"), "names no graph type"},
+        {"record cut short", FramedFile("S71 1 0 1 @a@ 1 x"), ends},
+        {"count beyond the records", FramedFile("S31 2 " + PointRecord("1") + "0"), ends},
+        {"no axes record", FramedFile("S31 1 " + PointRecord("1")), ends},
+        {"negative count", FramedFile("S71 -1 0"), "negative record count"},
+        {"list count 51", FramedFile("S71 1 " + CurvRecord("51") + "0"), "list count"},
+        {"negative list count", FramedFile("S71 1 " + CurvRecord("-1") + "0"), "list count"},
+        {"grid side 201", FramedFile("S31 1 " + TableRecord("1", "1", "201") + "0"), "grid side"},
+        {"negative grid side", FramedFile("S31 1 " + TableRecord("1", "-1", "0") + "0"), "grid side"},
+        {"grid longer than the text", FramedFile("S31 1 " + TableRecord("1", "200", "200") + "0"), "inside the table grid"},
+        {"strict field with letters", FramedFile("S31 1 " + TableRecord("12a", "1", "1") + "0"), "not wholly"},
+        {"empty strict field", FramedFile("S31 1 " + TableRecord("", "1", "1") + "0"), "not wholly"},
+        {"whole number beyond 32 bits", FramedFile("S31 1 " + PointRecord("99999999999") + "0"), "beyond 32 bits"},
+        {"real number beyond single", FramedFile("S31 1 " + PointRecord("1").replace(18, 1, "1E39") + "0"),
+         "beyond the single"},
+        {"an ID leaving the counter no room", FramedFile("S31 1 " + PointRecord("2147483647") + "0"), "no room"},
+        {"repeated ID", FramedFile("S31 2 " + PointRecord("3") + PointRecord("3") + "0"), "repeated"},
+        {"unterminated name", FramedFile("S71 1 0 1 @a b c"), "closing mark"},
+        {"unterminated axis title", FramedFile("S71 0 1 " + Zeros(24) + "@x"), "closing mark"},
+    };
+}
+
+TEST(HostileFiles, EachShowsTheFormatMessageAndChangesNothing) {
+    ProgramStateGuard state;
+    QTemporaryDir dir;
+    DocumentKind = 3;
+    FrameCount = 30;
+    FramesPerSecond = 7;
+    Cls3 axes = SampleAxes();
+    const std::string axesBefore = axes.Save();
+    for (const HostileCase& c : HostileFiles()) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath("hostile.pgp");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes.data(), static_cast<qint64>(c.bytes.size()));
+        file.close();
+
+        try {
+            ReadDocumentBytes(c.bytes, axes);
+            ADD_FAILURE() << "read";
+        } catch (const DocumentFormatError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << e.what();
+        }
+        RecordingMessageBox messages;
+        EXPECT_FALSE(LoadDocument(path, axes).has_value());
+        ASSERT_EQ(messages.Count(), 1u);
+        EXPECT_EQ(messages.Last().text, "文件格式不正确。");
+        EXPECT_EQ(messages.Last().title, "出错");
+        EXPECT_EQ(messages.Last().icon, MsgIcon::Critical);
+        EXPECT_EQ(DocumentKind, 3);
+        EXPECT_EQ(FrameCount, 30);
+        EXPECT_EQ(FramesPerSecond, 7);
+        EXPECT_EQ(axes.Save(), axesBefore);
+    }
+}
+
+TEST(HostileFiles, TheGoodFileBesideThemOpens) {
+    const std::string good = "S31 1 " + PointRecord("1") + "0";
+    RecordingMessageBox messages;
+    EXPECT_EQ(ReadDocumentBytes(FramedFile(good) + "tail", Cls3{}).Rows.size(), 1u);
+}
+
+TEST(OpeningFiles, MissingFileAndEmptyPath) {
+    QTemporaryDir dir;
+    RecordingMessageBox messages;
+    EXPECT_FALSE(LoadDocument(QString(), Cls3{}).has_value());
+    EXPECT_EQ(messages.Count(), 0u);
+
+    const QString missing = dir.filePath("无此文件.pgp");
+    EXPECT_FALSE(LoadDocument(missing, Cls3{}).has_value());
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "无法打开文件：" + missing.toStdString());
+    EXPECT_EQ(messages.Last().title, "出错");
+
+    messages.Clear();
+    EXPECT_FALSE(LoadDocument(dir.path(), Cls3{}).has_value());
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().title, "出错");
+}
+
+} // namespace
