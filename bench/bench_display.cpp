@@ -7,6 +7,7 @@
 // Runs in the shown main window; needs a display (xvfb-run).
 #include "app/frmF1.h"
 #include "core/Globals.h"
+#include "core/ResultPane.h"
 #include "graph/Cls9.h"
 #include "platform/GlDrawingArea.h"
 #include "platform/GlFormat.h"
@@ -157,6 +158,39 @@ void BM_RebuildPlaneSineScene(benchmark::State& state) {
     Axes.ShowprimaryGrid = Axes.ShowSecondaryGrid = Axes.ShowBackground = false;
 }
 BENCHMARK(BM_RebuildPlaneSineScene)->Arg(200)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+// The plane branch of y = sin(x) over -10..10 in 400 segments with every
+// overlay of a plane function on (ten positions in each list), compiled
+// alone (no axes): what a trackball move costs against the 33 ms frame.
+// Arg 1 writes the result lines into the window's result box, arg 0 into a
+// pane in memory (the drawing's own share).
+void BM_RebuildPlaneAnalysesScene(benchmark::State& state) {
+    DocumentKind = 1;
+    VisibleScene = Cls8();
+    Axes.Show = false;
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "y=sin(x)", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x",
+                                         "sin(x)", 1, 400, 0, 0, -10, 10, FillStyle::OneColor, 0, 0, 255, 2, 1,
+                                         Show::FilledSurface, Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    g->Show2DCurve = g->ShowRoot = g->ShowInverse = g->ShowJO = g->ShowInt = true;
+    g->ShowDev = g->ShowMax = g->ShowMin = g->ShowGuai = g->ShowLen = true;
+    g->ShowQie = g->ShowNml = g->ShowCurv = true;
+    g->RootSymbol = g->MaxSymbol = g->MinSymbol = g->GuaiSymbol = Symbol::FilledCircle;
+    g->IntFrom = g->LenFrom = -10;
+    g->IntTo = g->LenTo = 10;
+    g->QieNum = g->NmlNum = g->CurvNum = 10;
+    for (int k = 1; k <= 10; ++k) g->QieX(k) = g->NmlX(k) = g->CurvX(k) = float(2 * k - 11);
+    g->GetPoints();
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+    ResultPane& box = Result();
+    if (state.range(0) == 0) SetResultPane(nullptr);
+    RebuildLoop(state);
+    SetResultPane(&box);
+    Axes.Show = true;
+    state.SetLabel(state.range(0) == 0 ? "sin(x), 400 segments, every overlay, pane in memory"
+                                       : "sin(x), 400 segments, every overlay, result box");
+}
+BENCHMARK(BM_RebuildPlaneAnalysesScene)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A space document: a helix of the given number of segments with a tangent
 // line and a normal plane, over the panel axes with their grids and labels.

@@ -25,13 +25,12 @@ private:
     std::string text_;
 };
 
-// The text of the overflow error (6).
-inline constexpr char OverflowText[] = "溢出";
-
 // The subscript error of fixed and sampled arrays (number 9).
 [[noreturn]] void RaiseSubscriptError();
 // The overflow error (number 6).
 [[noreturn]] void RaiseOverflowError();
+// The text of the overflow error, "溢出".
+std::string OverflowErrorText();
 
 // A floating-point fault that no explicit guard caught: it is raised instead of
 // letting an infinity or NaN through.

@@ -63,7 +63,7 @@ bool DrawAreaBetweenCurves(Cls9& g, GraphDrawing& work) {
     SetColor(g.AreaColor);
     const float xmin = xs.front(), xmax = xs.back();
     FillStrip(
-        std::min(RowSegmentCount(g.Vert3D, g.StepV), RowSegmentCount(g.VertInter, g.StepV)),
+        std::min(SegmentCount(g.StepV, RowUpper(g.Vert3D)), SegmentCount(g.StepV, RowUpper(g.VertInter))),
         [&](std::int64_t j) { return SampleColumn(g.Vert3D.Find(0, j), g.VertInter.Find(0, j)); },
         LimitColumn(xmin, at(f1, xmin), at(f2, xmin)), LimitColumn(xmax, at(f1, xmax), at(f2, xmax)));
 
@@ -80,7 +80,7 @@ bool DrawAreaBetweenCurves(Cls9& g, GraphDrawing& work) {
         }
         area = SingleText(sum);
     } catch (const MathFault&) {
-        area = OverflowText; // the sums went beyond the float range
+        area = OverflowErrorText(); // the sums went beyond the float range
     }
     AppendResultLine("    相交区域的面积 " + area);
     AppendResultLine("");

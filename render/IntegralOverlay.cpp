@@ -54,14 +54,14 @@ void FillUnderCurve(const Cls9& g, GraphDrawing& work, const std::string& postfi
     const bool upward = g.IntFrom <= g.IntTo;
     const FillColumn lo = upward ? LimitColumn(g.IntFrom, yA) : LimitColumn(g.IntTo, yB);
     const FillColumn hi = upward ? LimitColumn(g.IntTo, yB) : LimitColumn(g.IntFrom, yA);
-    FillStrip(RowSegmentCount(g.Vert3D, g.StepV), [&](std::int64_t j) { return SampleColumn(g.Vert3D.Find(0, j)); },
+    FillStrip(SegmentCount(g.StepV, RowUpper(g.Vert3D)), [&](std::int64_t j) { return SampleColumn(g.Vert3D.Find(0, j)); },
               lo, hi);
 }
 
 // Polar: the fan of triangles from the origin over the samples whose angles
 // reach from the lower limit to the upper one, cut to the samples.
 void FillSector(const Cls9& g) {
-    const std::int64_t segments = RowSegmentCount(g.Vert3D, g.StepV);
+    const std::int64_t segments = SegmentCount(g.StepV, RowUpper(g.Vert3D));
     const double dA = (double(g.MaxV) - g.MinV) / g.StepV;
     const double from = (double(g.IntFrom) - g.MinV) / dA;
     const double to = (double(g.IntTo) - g.MinV) / dA;
@@ -101,7 +101,7 @@ bool DrawIntegralOverlay(Cls9& g, GraphDrawing& work) {
         value = SingleText(polar ? Integrate(g.IntFrom, g.IntTo, 0.001f, "0.5*(" + work.ExpressZ + ")^2", 2)
                                  : Integrate(g.IntFrom, g.IntTo, 0.001f, work.ExpressZ, 1));
     } catch (const MathFault&) {
-        value = OverflowText; // the sums went beyond the float range
+        value = OverflowErrorText(); // the sums went beyond the float range
     }
     AppendResultLine("    积分  从 " + SingleText(g.IntFrom) + " 到 " + SingleText(g.IntTo));
     AppendResultLine("    面积为 " + value);

@@ -28,7 +28,7 @@ bool SearchIntersections(Cls9& g, GraphDrawing& work) {
     // Both curves are sampled at the same x values, so only the segments over
     // the same interval can cross.
     const std::int64_t segments =
-        std::min(RowSegmentCount(g.Vert3D, g.StepV), RowSegmentCount(g.VertInter, g.StepV));
+        std::min(SegmentCount(g.StepV, RowUpper(g.Vert3D)), SegmentCount(g.StepV, RowUpper(g.VertInter)));
     std::int32_t n = 0;
     for (std::int64_t i = 0; i < segments; ++i) {
         const Cls2* p1 = g.Vert3D.Find(0, i);

@@ -10,7 +10,6 @@
 
 #include <GL/gl.h>
 
-#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -70,11 +69,6 @@ bool IsDefined(const Cls2* p) {
 }
 
 bool IsDefinedXY(const Cls2* p) { return p != nullptr && p->x != UndefinedValue && p->y != UndefinedValue; }
-
-std::int64_t RowSegmentCount(const PointGrid& row, std::int32_t stepV) {
-    const std::int64_t upper = row.Upper(0) >= 0 ? row.Upper(1) : -1;
-    return std::max<std::int64_t>(0, std::min<std::int64_t>(stepV, upper));
-}
 
 bool SamePlanePoint(float x, float y, float lastX, float lastY, double scale) {
     const double tolerance = 32 * double(FLT_EPSILON) * scale;

@@ -1,9 +1,9 @@
 #pragma once
-// For drawing tests of plane graphs: a GL context drawing into a 400 x 400
-// framebuffer, a plane document with Scale2D 1, graphs built with Init and
-// sampled with GetPoints, their geometry caught through GL feedback (a view of
-// -20..20) and their result lines read back.
+// For tests of the plane graph sequence: a GL context drawing a 400 x 400
+// view of -20..20, a plane document with Scale2D 1, graphs with every overlay
+// colour of the curve pass set, and readers of the feedback and the pane.
 #include "core/Globals.h"
+#include "core/NumberText.h"
 #include "core/ResultPane.h"
 #include "graph/Cls9.h"
 #include "scene/Cls8.h"
@@ -15,23 +15,27 @@
 
 #include <gtest/gtest.h>
 
+#include <GL/gl.h>
+
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-constexpr int Side = 400;
-constexpr float Range = 20; // the feedback view shows -20..20
+namespace plane_test {
+
+inline constexpr int Side = 400;
+inline constexpr float Range = 20; // the feedback view shows -20..20
 
 // Colours of the overlays, each its own so that feedback tells them apart.
-constexpr std::int32_t CurveColour = 255;               // red
-constexpr std::int32_t InverseColour = 65280;           // green
-constexpr std::int32_t RootColour = 16711680;           // blue
-constexpr std::int32_t StepColour = 255 + 65536 * 255;  // magenta
-constexpr std::int32_t StemColour = 255 + 256 * 255;    // yellow
-constexpr std::int32_t HeadColour = 256 * 255 + 65536 * 255; // cyan
-constexpr std::int32_t SecondColour = 128;              // dark red
-constexpr std::int32_t MirrorColour = 128 * 256;        // dark green
+inline constexpr std::int32_t CurveColour = 255;               // red
+inline constexpr std::int32_t InverseColour = 65280;           // green
+inline constexpr std::int32_t RootColour = 16711680;           // blue
+inline constexpr std::int32_t StepColour = 255 + 65536 * 255;  // magenta
+inline constexpr std::int32_t StemColour = 255 + 256 * 255;    // yellow
+inline constexpr std::int32_t HeadColour = 256 * 255 + 65536 * 255; // cyan
+inline constexpr std::int32_t SecondColour = 128;              // dark red
+inline constexpr std::int32_t MirrorColour = 128 * 256;        // dark green
 
 struct Rgb {
     int r, g, b;
@@ -68,7 +72,7 @@ inline std::vector<std::string> PaneLines(const std::string& text) {
     return out;
 }
 
-class PlaneDrawingFixture : public ProgramStateTest {
+class PlaneDrawingTest : public ProgramStateTest {
 protected:
     void SetUp() override {
         gl_ = std::make_unique<GlTestContext>(Side);
@@ -113,6 +117,18 @@ protected:
         return g;
     }
 
+    // The state the plane branch ends with: lighting on, smoothing and
+    // blending off, the line width last set.
+    static void ExpectLineStateEnded(float width) {
+        EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+        EXPECT_FALSE(glIsEnabled(GL_BLEND));
+        EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
+        GLfloat actual = 0;
+        glGetFloatv(GL_LINE_WIDTH, &actual);
+        EXPECT_EQ(actual, width);
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    }
+
     static Feedback Draw(Cls9& g, std::int32_t frame = 0) {
         return CaptureFeedback(Side, Range, [&] { g.Draw(frame); });
     }
@@ -120,3 +136,5 @@ protected:
 private:
     std::unique_ptr<GlTestContext> gl_;
 };
+
+} // namespace plane_test

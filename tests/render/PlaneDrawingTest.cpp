@@ -1,20 +1,6 @@
 // The plane graph sequence and the curve pass, drawn in a real GL context:
 // geometry through GL feedback, result lines through a recording pane.
-#include "core/Globals.h"
-#include "core/NumberText.h"
-#include "core/ResultPane.h"
-#include "graph/Cls9.h"
-#include "scene/Cls8.h"
-
 #include "tests/render/PlaneDrawingFixture.h"
-#include "tests/support/GlFeedback.h"
-#include "tests/support/GlTestContext.h"
-#include "tests/support/ProgramState.h"
-#include "tests/support/RecordingServices.h"
-
-#include <gtest/gtest.h>
-
-#include <GL/gl.h>
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +10,7 @@
 
 namespace {
 
-class PlaneDrawingTest : public PlaneDrawingFixture {};
+using namespace plane_test;
 
 TEST_F(PlaneDrawingTest, RootsAreWrittenAndMarkedOncePerRoot) {
     const double pi = std::acos(-1.0);
@@ -288,20 +274,13 @@ TEST_F(PlaneDrawingTest, BranchEndsWithLightingOnAndSmoothingOff) {
     glEnable(GL_BLEND);
     glEnable(GL_LINE_SMOOTH);
     g->Draw();
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
-    GLfloat width = 0;
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(width, 2.0f);
+    ExpectLineStateEnded(2);
 
     // A width GL refuses draws as 1 instead of the width left by earlier drawing.
     glLineWidth(8);
     g->LineWidth = 0;
     g->Draw();
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(width, 1.0f);
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    ExpectLineStateEnded(1);
 
     // An implicit graph draws points and ends the same way.
     g->FunForm = FunForm::Implicit;

@@ -27,6 +27,8 @@
 
 namespace {
 
+using namespace plane_test;
+
 constexpr std::int32_t IntColour = 100 + 256 * 50;         // the integral fill
 constexpr std::int32_t AreaColour = 30 + 65536 * 90;       // the area between the curves
 constexpr std::int32_t InterColour = 200 + 256 * 100 + 65536 * 10; // intersection markers
@@ -80,7 +82,7 @@ StripExtent ExtentOf(const std::vector<std::vector<FeedbackVertex>>& polygons, T
     return e;
 }
 
-class PlaneOverlaysTest : public PlaneDrawingFixture {
+class PlaneOverlaysTest : public PlaneDrawingTest {
 protected:
     // An implicit or inequality graph of f over x (or a) in minU..maxU and y
     // (or r) in minV..maxV, sampled.
