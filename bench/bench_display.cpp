@@ -1,8 +1,9 @@
-// Rebuilding the display lists (the work of every trackball mouse move) and
-// redrawing them (every paint, zoom, pan and animation tick), for a scene of
-// 50 point graphs in a plane (flat markers) and a space document (spheres),
-// for a space document with one 200 x 200 surface, a plane sine and a helix,
-// and for a special-graph document with one 200 x 200 contour plot or vector
+// Rebuilding the display lists (every change of the scene), turning the scene
+// (every trackball mouse move: the new rotation and a frame) and redrawing
+// them (every paint, zoom, pan and animation tick), for a scene of 200 point
+// graphs in a plane (flat markers) and a space document (spheres), for a
+// space document with one 200 x 200 surface, a plane sine and a helix, and
+// for a special-graph document with one 200 x 200 contour plot or vector
 // field.
 // Runs in the shown main window; needs a display (xvfb-run).
 #include "app/frmF1.h"
@@ -20,6 +21,7 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -29,27 +31,45 @@ frmF1* window = nullptr;
 void MakeScene(std::int32_t kind) {
     DocumentKind = kind;
     VisibleScene = Cls8();
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 200; ++i) {
         std::shared_ptr<Cls9> g = Cls9::Init(i, "P", GraphType::Point, CoordType::Cartesian, "x", "y", "z", 1, 1,
                                              0, 0, 0, 0, FillStyle::OneColor, 0, 0, 0, 1, 0,
                                              Show::FilledSurface, Smoothness::Smooth);
         g->Vert3D.Create(0, 0);
-        g->Vert3D(0, 0) = Cls2::Init(float(i % 10 - 5), float(i / 10 - 2), float(i % 3));
+        g->Vert3D(0, 0) = Cls2::Init(float(i % 20 - 10), float(i / 20 - 5), float(i % 3));
         g->PointColor = 255 * (i % 2);
         g->PointSize = 3;
         VisibleScene.FunSurfs.Add(g, GraphKey(i));
     }
 }
 
-// Rebuilds the lists of the scene made, as a trackball move does, waiting
-// for GL to finish each time.
+// Rebuilds the lists of the scene made, waiting for GL to finish each time.
 void RebuildLoop(benchmark::State& state) {
     for (auto _ : state) {
-        window->BuildDisplayLists(true);
+        window->BuildDisplayLists();
         window->picDraw()->makeCurrent();
         glFinish();
         window->picDraw()->doneCurrent();
     }
+}
+
+// What one trackball mouse move does: a new rotation, the lists told that
+// only the rotation changed, and the frame drawn, waited for with glFinish.
+void TurnLoop(benchmark::State& state) {
+    window->BuildDisplayLists();
+    window->TrackballActive = true;
+    GlDrawingArea* area = window->picDraw();
+    float angle = 0;
+    for (auto _ : state) {
+        angle += 0.01f;
+        window->ViewQuat = {0, std::sin(angle), 0, std::cos(angle)};
+        window->BuildDisplayLists(true);
+        area->makeCurrent();
+        area->onPaint();
+        glFinish();
+        area->doneCurrent();
+    }
+    window->TrackballActive = false;
 }
 
 // What paintGL does for a frame (light, camera, clear, call the list), into
@@ -72,6 +92,13 @@ void BM_RebuildPointScene(benchmark::State& state) {
     state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
 }
 BENCHMARK(BM_RebuildPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+void BM_TurnPointScene(benchmark::State& state) {
+    MakeScene(std::int32_t(state.range(0)));
+    TurnLoop(state);
+    state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
+}
+BENCHMARK(BM_TurnPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 void BM_RedrawPointScene(benchmark::State& state) {
     MakeScene(std::int32_t(state.range(0)));
@@ -100,6 +127,13 @@ void BM_RebuildSurfaceScene(benchmark::State& state) {
     state.SetLabel("200x200 surface");
 }
 BENCHMARK(BM_RebuildSurfaceScene)->Unit(benchmark::kMillisecond);
+
+void BM_TurnSurfaceScene(benchmark::State& state) {
+    MakeSurfaceScene();
+    TurnLoop(state);
+    state.SetLabel("200x200 surface");
+}
+BENCHMARK(BM_TurnSurfaceScene)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawSurfaceScene(benchmark::State& state) {
     MakeSurfaceScene();

@@ -18,7 +18,7 @@
 namespace {
 
 // The edge between the curves at sample j (p of the first, q of the second).
-FillColumn SampleColumn(const Cls2* p, const Cls2* q) {
+FillColumn SampleColumn(const SamplePoint* p, const SamplePoint* q) {
     FillColumn c;
     if (p == nullptr || q == nullptr || p->x == UndefinedValue) {
         c.placed = false;

@@ -58,3 +58,9 @@ struct GraphDrawing {
 // Points (GraphType 7) and point animations (8, at frame lngAnimStep): one
 // marker, flat in plane documents, a sphere elsewhere; no result line.
 void DrawPointGraph(const Cls9& graph, std::int32_t lngAnimStep);
+
+class Cls8;
+// Compiles, in the current context and before the scene's lists, the sphere of
+// each size the scene's points draw, so that every point of that size calls
+// one shared list (see Cls2::PrepareSphere).
+void PrepareMarkerSpheres(const Cls8& scene);

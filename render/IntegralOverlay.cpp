@@ -18,7 +18,7 @@ namespace {
 
 // The edge of the region under the curve at sample j: from the sample down
 // to the x axis.
-FillColumn SampleColumn(const Cls2* p) {
+FillColumn SampleColumn(const SamplePoint* p) {
     FillColumn c;
     if (p == nullptr) {
         c.placed = false;
@@ -70,8 +70,8 @@ void FillSector(const Cls9& g) {
     const std::int64_t s = clamp(std::floor(std::min(from, to)));
     const std::int64_t e = clamp(std::floor(std::max(from, to)) + 1);
     for (std::int64_t j = s; j < e; ++j) {
-        const Cls2* p1 = g.Vert3D.Find(0, j);
-        const Cls2* p2 = g.Vert3D.Find(0, j + 1);
+        const SamplePoint* p1 = g.Vert3D.Find(0, j);
+        const SamplePoint* p2 = g.Vert3D.Find(0, j + 1);
         if (!IsDefined(p1) || !IsDefined(p2)) continue;
         const double triangle[3][3] = {{p1->x, p1->y, p1->z}, {p2->x, p2->y, p2->z}, {0, 0, p2->z}};
         DrawPlanePolygon(triangle, 3);

@@ -15,9 +15,9 @@ namespace {
 // The most points the graph keeps and marks.
 constexpr std::int32_t MaxIntersections = 50;
 
-double LargestCoordinate(std::initializer_list<const Cls2*> points) {
+double LargestCoordinate(std::initializer_list<const SamplePoint*> points) {
     double m = 0;
-    for (const Cls2* p : points) m = std::max({m, std::fabs(double(p->x)), std::fabs(double(p->y))});
+    for (const SamplePoint* p : points) m = std::max({m, std::fabs(double(p->x)), std::fabs(double(p->y))});
     return m;
 }
 
@@ -31,10 +31,10 @@ bool SearchIntersections(Cls9& g, GraphDrawing& work) {
         std::min(SegmentCount(g.StepV, RowUpper(g.Vert3D)), SegmentCount(g.StepV, RowUpper(g.VertInter)));
     std::int32_t n = 0;
     for (std::int64_t i = 0; i < segments; ++i) {
-        const Cls2* p1 = g.Vert3D.Find(0, i);
-        const Cls2* p2 = g.Vert3D.Find(0, i + 1);
-        const Cls2* q1 = g.VertInter.Find(0, i);
-        const Cls2* q2 = g.VertInter.Find(0, i + 1);
+        const SamplePoint* p1 = g.Vert3D.Find(0, i);
+        const SamplePoint* p2 = g.Vert3D.Find(0, i + 1);
+        const SamplePoint* q1 = g.VertInter.Find(0, i);
+        const SamplePoint* q2 = g.VertInter.Find(0, i + 1);
         if (!IsDefinedXY(p1) || !IsDefinedXY(p2) || !IsDefinedXY(q1) || !IsDefinedXY(q2)) continue;
         float px = 0, py = 0, qx = 0, qy = 0;
         // One crossing, or the first end of an overlap.

@@ -24,7 +24,7 @@ std::int64_t OwnSampleUpper(const Cls9& g, std::int32_t lngAnimStep) {
 }
 
 // The largest coordinate magnitude of a segment, the scale of its rounding.
-double SegmentScale(const Cls2& p1, const Cls2& p2) {
+double SegmentScale(const SamplePoint& p1, const SamplePoint& p2) {
     return std::max({std::fabs(double(p1.x)), std::fabs(double(p2.x)), std::fabs(double(p1.y)),
                      std::fabs(double(p2.y))});
 }
@@ -37,7 +37,7 @@ std::int64_t SegmentCount(std::int32_t stepV, std::int64_t upper) {
     return std::max<std::int64_t>(0, std::min<std::int64_t>(stepV, upper));
 }
 
-bool AxisCrossings::Next(const Cls2& p1, const Cls2& p2, float& px, float& py) {
+bool AxisCrossings::Next(const SamplePoint& p1, const SamplePoint& p2, float& px, float& py) {
     float qx = 0, qy = 0;
     if (SegmentIntersect(p1.x, p1.y, p2.x, p2.y, box_.MinX, 0, box_.MaxX, 0, px, py, qx, qy) == 0 ||
         px == UndefinedValue || py == UndefinedValue)
@@ -67,8 +67,8 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
 
     AxisCrossings roots(g.BoxFields());
     for (std::int64_t i = 0; i < segments; ++i) {
-        const Cls2* p1 = PlaneSample(g, i, lngAnimStep);
-        const Cls2* p2 = PlaneSample(g, i + 1, lngAnimStep);
+        const SamplePoint* p1 = PlaneSample(g, i, lngAnimStep);
+        const SamplePoint* p2 = PlaneSample(g, i + 1, lngAnimStep);
 
         if (g.Show2DCurve) {
             SetColor(curveRGB);
@@ -76,8 +76,8 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
             if (IsDefined(p1) && IsDefined(p2)) DrawPlaneSegment(p1->x, p1->y, p1->z, p2->x, p2->y, p2->z);
 
             if (intersection) {
-                const Cls2* q1 = g.VertInter.Find(0, i);
-                const Cls2* q2 = g.VertInter.Find(0, i + 1);
+                const SamplePoint* q1 = g.VertInter.Find(0, i);
+                const SamplePoint* q2 = g.VertInter.Find(0, i + 1);
                 SetColor(secondRGB);
                 SetLineWidth(g.Width2);
                 if (IsDefined(q1) && IsDefined(q2)) DrawPlaneSegment(q1->x, q1->y, q1->z, q2->x, q2->y, q2->z);
@@ -121,7 +121,7 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
         const ColorTriple stemRGB = ColorToRGB(g.StemBodyColor);
         const std::int64_t last = std::min<std::int64_t>(g.StepV, RowUpper(g.Vert3D));
         for (std::int64_t i = 0; i <= last; ++i) {
-            const Cls2* p = g.Vert3D.Find(0, i);
+            const SamplePoint* p = g.Vert3D.Find(0, i);
             SetColor(stemRGB);
             SetLineWidth(g.StemBodyWidth);
             if (!IsDefinedXY(p)) continue;
@@ -136,8 +136,8 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
         SetLineWidth(g.JOWidth);
         const std::int64_t mirrored = SegmentCount(g.StepV, RowUpper(g.VertJO));
         for (std::int64_t i = 0; i < mirrored; ++i) {
-            const Cls2* r1 = g.VertJO.Find(0, i);
-            const Cls2* r2 = g.VertJO.Find(0, i + 1);
+            const SamplePoint* r1 = g.VertJO.Find(0, i);
+            const SamplePoint* r2 = g.VertJO.Find(0, i + 1);
             if (IsDefined(r1) && IsDefined(r2)) DrawPlaneSegment(r1->x, r1->y, r1->z, r2->x, r2->y, r2->z);
         }
     }

@@ -54,8 +54,8 @@ bool DrawDerivativeAnalyses(Cls9& g, GraphDrawing& work) {
     Cls2 marker;
     const std::int64_t segments = SegmentCount(g.StepV, RowUpper(g.VertDev));
     for (std::int64_t i = 0; i < segments; ++i) {
-        const Cls2* d1 = g.VertDev.Find(0, i);
-        const Cls2* d2 = g.VertDev.Find(0, i + 1);
+        const SamplePoint* d1 = g.VertDev.Find(0, i);
+        const SamplePoint* d2 = g.VertDev.Find(0, i + 1);
         if (g.ShowDev) {
             SetColor(devRGB);
             SetLineWidth(g.DevWidth);

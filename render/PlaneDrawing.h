@@ -36,12 +36,12 @@ void DrawPlaneGraph(Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep);
 
 // The graph's own samples for the curve pass: frame lngAnimStep of Anim2D for
 // a plane animation, row 0 of Vert3D otherwise. nullptr for a missing point.
-const Cls2* PlaneSample(const Cls9& graph, std::int64_t i, std::int32_t lngAnimStep);
+const SamplePoint* PlaneSample(const Cls9& graph, std::int64_t i, std::int32_t lngAnimStep);
 
 // Whether none of the point's coordinates is UndefinedValue (false for nullptr).
-bool IsDefined(const Cls2* p);
+bool IsDefined(const SamplePoint* p);
 // Whether x and y of the point are defined (false for nullptr).
-bool IsDefinedXY(const Cls2* p);
+bool IsDefinedXY(const SamplePoint* p);
 
 // Whether a point computed from one stretch of a curve is the point (lastX,
 // lastY) computed from the neighbouring stretch: the same crossing at a
@@ -74,7 +74,7 @@ public:
     explicit AxisCrossings(const Cls1& box) : box_(box) {}
     // The crossing of the segment p1-p2 (x and y of both defined) into (px,
     // py); false when there is none, it is undefined or it was just met.
-    bool Next(const Cls2& p1, const Cls2& p2, float& px, float& py);
+    bool Next(const SamplePoint& p1, const SamplePoint& p2, float& px, float& py);
 
 private:
     Cls1 box_;

@@ -44,8 +44,8 @@ bool DrawInflectionPoints(Cls9& g, GraphDrawing& work) {
     Cls2 marker;
     const std::int64_t segments = SegmentCount(g.StepV, RowUpper(g.VertDev2));
     for (std::int64_t i = 0; i < segments; ++i) {
-        const Cls2* e1 = g.VertDev2.Find(0, i);
-        const Cls2* e2 = g.VertDev2.Find(0, i + 1);
+        const SamplePoint* e1 = g.VertDev2.Find(0, i);
+        const SamplePoint* e2 = g.VertDev2.Find(0, i + 1);
         float p = 0, y = 0;
         if (!IsDefinedXY(e1) || !IsDefinedXY(e2) || !crossings.Next(*e1, *e2, p, y)) continue;
         // f'' changes its sign strictly across p (0.1 either side).
