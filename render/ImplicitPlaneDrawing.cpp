@@ -14,8 +14,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
+
+// Most nodes of a column the evaluator's grid holds at a time.
+constexpr std::int64_t MaxGridColumns = 1 << 16;
 
 // What tells the two forms apart.
 struct FormRule {
@@ -114,16 +118,30 @@ void DrawImplicitPlaneGraph(Cls9& g, GraphDrawing& work, std::int32_t lngAnimSte
 
     const ImplicitGrid grid = ChooseImplicitGrid(g.MinU, g.MaxU, g.MinV, g.MaxV, rule.nodesPerUnit);
     PolarExtent extent;
-    const double scale = Scale2D;
     if (polar || g.CoordType == CoordType::PlaneCartesian) {
+        // Slots of the evaluator's variables: the row runs through x (or a),
+        // the columns through y (or r).
+        const int rowSlot = polar ? 4 : 2, columnSlot = polar ? 5 : 3;
+        std::vector<float> vs;
+        vs.reserve(std::size_t(grid.CountV));
+        for (std::int64_t m = 0; m < grid.CountV; ++m) vs.push_back(float((double(grid.J0) + double(m)) / grid.D));
+        const Cls6::Compiled text = Cls6::Prepare(postfix);
+        // A very long column is evaluated node by node rather than held as a grid.
+        const bool byGrid = grid.CountV <= MaxGridColumns;
+        Cls6Grid nodes = byGrid ? Cls6Grid(text, 1u << rowSlot, columnSlot, vs) : Cls6Grid();
+        Cls6Variables at;
+        at.t = t;
+        const double scale = Scale2D;
         PointBatch batch;
         for (std::int64_t k = 0; k < grid.CountU; ++k) {
             const float u = float((double(grid.I0) + double(k)) / grid.D);
+            (polar ? at.a : at.x) = u;
             for (std::int64_t m = 0; m < grid.CountV; ++m) {
-                const float v = float((double(grid.J0) + double(m)) / grid.D);
+                const float v = vs[std::size_t(m)];
+                (polar ? at.r : at.y) = v;
                 float f = UndefinedValue;
-                const bool evaluated = polar ? SafeEvaluate(work.Evaluator, postfix, false, f, 0, 0, 0, 0, u, v, 0, t, 0)
-                                             : SafeEvaluate(work.Evaluator, postfix, false, f, 0, 0, u, v, 0, 0, 0, t, 0);
+                const bool evaluated = byGrid ? SafeEvaluate(work.Evaluator, nodes, m, false, f, at)
+                                              : SafeEvaluate(work.Evaluator, text, false, f, at);
                 if (!evaluated || !Plotted(rule, f)) continue;
                 float x = u, y = v;
                 if (polar) {

@@ -282,6 +282,15 @@ TEST_F(PlaneOverlaysTest, HugeRangeScansAtMostTheNodeLimitAndEnds) {
         EXPECT_NEAR(points[k].y, 0, 1e-6);
     }
 
+    // The same across: a column of a million and a half nodes.
+    auto across = Implicit("x+int(y/10)", FunForm::Implicit, 0, 1, 0, 1e6f);
+    const std::vector<FeedbackVertex> column = PointsOf(Draw(*across), CurveColour);
+    ASSERT_EQ(std::int64_t(column.size()), expected);
+    for (std::size_t k = 0; k < column.size(); ++k) {
+        EXPECT_NEAR(column[k].x, 0, 1e-6);
+        EXPECT_NEAR(column[k].y, k / huge.D, 1e-4);
+    }
+
     // Ranges that are not finite scan nothing.
     EXPECT_EQ(ChooseImplicitGrid(0, INFINITY, 0, 1, 40).CountU, 0);
     const ImplicitGrid undefined = ChooseImplicitGrid(0, NAN, 0, 1, 40);
