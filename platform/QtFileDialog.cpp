@@ -20,7 +20,13 @@ QStringList QtFileDialog::NameFilters(const std::string& filter) {
     return filters;
 }
 
-std::optional<std::string> QtFileDialog::ChooseFile(const FileDialogRequest& r) {
+QString QtFileDialog::FilterExtension(const QString& nameFilter) {
+    static const QRegularExpression single(QStringLiteral("\\(\\*\\.([^*?.;\\s()]+)\\)$"));
+    const QRegularExpressionMatch m = single.match(nameFilter);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+std::optional<FileDialogChoice> QtFileDialog::ChooseFileAndType(const FileDialogRequest& r) {
     QFileDialog dialog(parent_, QString::fromStdString(r.title));
     const QStringList filters = NameFilters(r.filter);
     dialog.setNameFilters(filters);
@@ -31,9 +37,22 @@ std::optional<std::string> QtFileDialog::ChooseFile(const FileDialogRequest& r) 
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        if (!r.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(r.defaultExt));
+        // A name typed without an extension gets the chosen type's (before the
+        // dialog asks about replacing a file of that name).
+        const QString fallback = QString::fromStdString(r.defaultExt);
+        const auto suffixFor = [fallback](const QString& nameFilter) {
+            const QString ext = FilterExtension(nameFilter);
+            return ext.isEmpty() ? fallback : ext;
+        };
+        dialog.setDefaultSuffix(suffixFor(dialog.selectedNameFilter()));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, suffixFor](const QString& f) { dialog.setDefaultSuffix(suffixFor(f)); });
     }
     if (!r.fileName.empty()) dialog.selectFile(QString::fromStdString(r.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    FileDialogChoice choice;
+    choice.path = dialog.selectedFiles().first().toStdString();
+    const qsizetype type = filters.indexOf(dialog.selectedNameFilter());
+    choice.filterIndex = type >= 0 ? std::int32_t(type + 1) : 1;
+    return choice;
 }
