@@ -26,8 +26,30 @@ QString QtFileDialog::FilterExtension(const QString& nameFilter) {
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
+namespace {
+
+// A save dialog whose default extension is that of the file type chosen when
+// the user accepts (before Qt adds it and asks about replacing a file).
+class SaveDialog : public QFileDialog {
+public:
+    SaveDialog(QWidget* parent, const QString& title, const QString& fallback)
+        : QFileDialog(parent, title), fallback_(fallback) {}
+    void accept() override {
+        if (acceptMode() == AcceptSave) {
+            const QString ext = QtFileDialog::FilterExtension(selectedNameFilter());
+            setDefaultSuffix(ext.isEmpty() ? fallback_ : ext);
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString fallback_;
+};
+
+} // namespace
+
 std::optional<FileDialogChoice> QtFileDialog::ChooseFileAndType(const FileDialogRequest& r) {
-    QFileDialog dialog(parent_, QString::fromStdString(r.title));
+    SaveDialog dialog(parent_, QString::fromStdString(r.title), QString::fromStdString(r.defaultExt));
     const QStringList filters = NameFilters(r.filter);
     dialog.setNameFilters(filters);
     if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);
@@ -37,16 +59,6 @@ std::optional<FileDialogChoice> QtFileDialog::ChooseFileAndType(const FileDialog
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        // A name typed without an extension gets the chosen type's (before the
-        // dialog asks about replacing a file of that name).
-        const QString fallback = QString::fromStdString(r.defaultExt);
-        const auto suffixFor = [fallback](const QString& nameFilter) {
-            const QString ext = FilterExtension(nameFilter);
-            return ext.isEmpty() ? fallback : ext;
-        };
-        dialog.setDefaultSuffix(suffixFor(dialog.selectedNameFilter()));
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&dialog, suffixFor](const QString& f) { dialog.setDefaultSuffix(suffixFor(f)); });
     }
     if (!r.fileName.empty()) dialog.selectFile(QString::fromStdString(r.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
