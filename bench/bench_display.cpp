@@ -2,9 +2,10 @@
 // (every trackball mouse move: the new rotation and a frame) and redrawing
 // them (every paint, zoom, pan and animation tick), for a scene of 200 point
 // graphs in a plane (flat markers) and a space document (spheres), for a
-// space document with one 200 x 200 surface, a plane sine and a helix, and
-// for a special-graph document with one 200 x 200 contour plot or vector
-// field; and one trackball mouse move over a 100 x 100 surface.
+// space document with one 200 x 200 surface, a plane sine and a helix, for a
+// special-graph document with one 200 x 200 contour plot or vector field, for
+// a strip beside an empty scene, and one trackball mouse move over a
+// 100 x 100 surface.
 // Runs in the shown main window; needs a display (xvfb-run).
 #include "app/frmF1.h"
 #include "core/Globals.h"
@@ -287,6 +288,33 @@ void BM_RotateStepSurfaceScene(benchmark::State& state) {
                                        : "100x100 surface, space axes");
 }
 BENCHMARK(BM_RotateStepSurfaceScene)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A strip document: the strip of y = sin(x) with the given number of
+// segments, faceted and filled, axes off, so the rebuild is the strip branch
+// beside the empty scene's rebuild below.
+void BM_RebuildStripScene(benchmark::State& state) {
+    DocumentKind = 2;
+    VisibleScene = Cls8();
+    Axes.Show = false;
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "y=sin(x)", GraphType::Strip25D, CoordType::PlaneCartesian, "0", "x",
+                                         "sin(x)", 1, std::int32_t(state.range(0)), 0, 0, -10, 10,
+                                         FillStyle::LeftToRight, 16711680, 255, 0, 1, Material::Silky,
+                                         Show::FilledSurface, Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    if (!g->GetPoints()) std::fprintf(stderr, "strip not sampled\n");
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+    VisibleScene.RotPitch = -15;
+    VisibleScene.RotYaw = 45;
+    RebuildLoop(state);
+}
+BENCHMARK(BM_RebuildStripScene)->Arg(2000)->Unit(benchmark::kMicrosecond);
+
+void BM_RebuildEmptyScene(benchmark::State& state) {
+    DocumentKind = 2;
+    VisibleScene = Cls8();
+    RebuildLoop(state);
+}
+BENCHMARK(BM_RebuildEmptyScene)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

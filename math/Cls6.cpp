@@ -315,12 +315,14 @@ bool Cls6::Run(const Program& program, bool folded, bool bolDegree, float& sngRe
     bool empty = false;
     const Outcome outcome =
         RunSteps((folded ? program.folded : program.ops).data(), context, value, empty);
+    lastSilent_ = outcome.silent;
     return Conclude(outcome, empty, value, sngResult);
 }
 
 bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult, float sngU,
                       float sngV, float sngX, float sngY, float sngA, float sngR, float sngB,
                       float sngT, std::int32_t lngN) {
+    lastSilent_ = false;
     const Program& program = Prepared(sExpression);
     const double variables[9] = {sngU, sngV, sngX, sngY, sngA, sngR, sngB, sngT, static_cast<double>(lngN)};
     return Run(program, program.hasFolded && folding_, bolDegree, sngResult, variables);

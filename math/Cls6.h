@@ -67,6 +67,12 @@ public:
     // Evaluates a prepared text; an empty handle gives False like an empty text.
     bool Evaluate(const Compiled& text, bool bolDegree, float& sngResult, const Cls6Variables& v);
 
+    // True when the last DoEvaluate on this object ended in a silent failure
+    // (CTANH, CSECH or an inverse hyperbolic function outside its domain), which
+    // answers True with UndefinedValue whatever ShowMathErrors says. Reported
+    // failures do not set it. For the calculator; plotting never reads it.
+    bool LastEvaluationSilent() const { return lastSilent_; }
+
 private:
     friend class Cls6Grid;
     // Lets the tests run every text through its steps exactly as written and
@@ -140,6 +146,7 @@ private:
     std::vector<double> stack_;
     std::vector<double> registers_;
     bool folding_ = true;
+    bool lastSilent_ = false;
 };
 
 // One prepared text evaluated at the nodes of a grid: along a row the

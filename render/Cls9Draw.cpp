@@ -6,7 +6,9 @@
 #include "render/FieldDrawing.h"
 #include "render/GraphDrawing.h"
 #include "render/PlaneDrawing.h"
+#include "render/PlaneTableDrawing.h"
 #include "render/SpaceCurveDrawing.h"
+#include "render/StripDrawing.h"
 #include "render/SurfaceDrawing.h"
 #include "scene/Cls11.h"
 
@@ -81,14 +83,22 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::RevolutionY:
         DrawSurface(*this, work, lngAnimStep);
         break;
+    case GraphType::Table2D:
+        DrawPlaneTable(*this, work);
+        break;
+    case GraphType::Strip25D:
+    case GraphType::Table25D:
+    case GraphType::Strip25DAnimation:
+        DrawStrip(*this, work, lngAnimStep);
+        break;
     case GraphType::Contour:
         DrawContourPlot(*this);
         break;
     case GraphType::VectorField:
         DrawVectorField(*this, work);
         break;
-    // The other kinds (strips, tables, vectors, differential
-    // equations, limits) draw nothing until their branches exist.
+    // The other kinds (vectors, differential equations, limits) draw nothing
+    // until their branches exist.
     default:
         break;
     }
