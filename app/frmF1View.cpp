@@ -34,50 +34,35 @@ void frmF1::HookDrawingAreaMouse() {
 
 // ---- Dragging modes: exactly one of the three flags is on ----
 
-void frmF1::mnuViewMove_Click() {
-    PanDrag = true;
-    ZoomDrag = false;
-    RotateDrag = false;
+namespace {
+void SetDragFlags(frmF1& w, bool rotate, bool zoom, bool pan) {
+    w.RotateDrag = rotate;
+    w.ZoomDrag = zoom;
+    w.PanDrag = pan;
 }
+// A left drag turns the model about the mode's axis (1 free).
+void ChooseRotation(frmF1& w, std::int32_t mode) {
+    RotationMode = mode;
+    SetDragFlags(w, true, false, false);
+}
+} // namespace
 
-void frmF1::mnuViewZoom_Click() {
-    ZoomDrag = true;
-    PanDrag = false;
-    RotateDrag = false;
-}
+void frmF1::mnuViewMove_Click() { SetDragFlags(*this, false, false, true); }
 
-// Turning about the screen's z axis (the menu names the mathematical X axis,
-// which space documents draw along z).
-void frmF1::mnuViewRotX_Click() {
-    RotationMode = 2;
-    RotateDrag = true;
-    ZoomDrag = false;
-    PanDrag = false;
-}
+void frmF1::mnuViewZoom_Click() { SetDragFlags(*this, false, true, false); }
 
-// Turning about the drawing x axis.
-void frmF1::mnuViewRotY_Click() {
-    RotationMode = 3;
-    RotateDrag = true;
-    ZoomDrag = false;
-    PanDrag = false;
-}
+// About the screen's z axis (the menu names the mathematical X axis, which
+// space documents draw along z).
+void frmF1::mnuViewRotX_Click() { ChooseRotation(*this, 2); }
 
-// Turning about the drawing y axis.
-void frmF1::mnuViewRotZ_Click() {
-    RotationMode = 4;
-    RotateDrag = true;
-    ZoomDrag = false;
-    PanDrag = false;
-}
+// About the drawing x axis.
+void frmF1::mnuViewRotY_Click() { ChooseRotation(*this, 3); }
 
-// Turning freely (trackball).
-void frmF1::mnuViewRotate_Click() {
-    RotationMode = 1;
-    RotateDrag = true;
-    ZoomDrag = false;
-    PanDrag = false;
-}
+// About the drawing y axis.
+void frmF1::mnuViewRotZ_Click() { ChooseRotation(*this, 4); }
+
+// Freely (trackball).
+void frmF1::mnuViewRotate_Click() { ChooseRotation(*this, 1); }
 
 // ---- Fit ----
 

@@ -108,12 +108,12 @@ void BM_RedrawPointScene(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 
-// One explicit surface of 200 x 200 quads, every option off, smooth shading.
-void MakeSurfaceScene() {
+// One explicit surface of steps x steps quads, every option off, smooth shading.
+void MakeSurfaceScene(std::int32_t steps = 200) {
     DocumentKind = 3;
     VisibleScene = Cls8();
     std::shared_ptr<Cls9> g = Cls9::Init(1, "S", GraphType::Surface3D, CoordType::Cartesian, "x", "y",
-                                         "sin(x)*cos(y)", 200, 200, -6, 6, -6, 6, FillStyle::TopToBottom, 255,
+                                         "sin(x)*cos(y)", steps, steps, -6, 6, -6, 6, FillStyle::TopToBottom, 255,
                                          16711680, 0, 1, Material::Silky, Show::FilledSurface, Smoothness::Smooth);
     g->FunForm = FunForm::Explicit;
     if (!g->GetPoints()) std::fprintf(stderr, "surface not sampled\n");
@@ -256,17 +256,8 @@ BENCHMARK(BM_RebuildHelixScene)->Arg(200)->Arg(10000)->Unit(benchmark::kMicrosec
 // glFinish. Arg 1 compiles the whole scene again at each move as well, for
 // comparison with a step that recompiles it.
 void BM_RotateStepSurfaceScene(benchmark::State& state) {
-    DocumentKind = 3;
-    VisibleScene = Cls8();
+    MakeSurfaceScene(100);
     Axes.Show = true;
-    std::shared_ptr<Cls9> g = Cls9::Init(1, "S", GraphType::Surface3D, CoordType::Cartesian, "x", "y",
-                                         "sin(x)*cos(y)", 100, 100, -6, 6, -6, 6, FillStyle::TopToBottom, 255,
-                                         16711680, 0, 1, Material::Silky, Show::FilledSurface, Smoothness::Smooth);
-    g->FunForm = FunForm::Explicit;
-    if (!g->GetPoints()) std::fprintf(stderr, "surface not sampled\n");
-    VisibleScene.FunSurfs.Add(g, GraphKey(1));
-    VisibleScene.RotPitch = -15;
-    VisibleScene.RotYaw = 45;
     window->BuildDisplayLists();
     window->mnuViewRotate_Click();
     GlDrawingArea* area = window->picDraw();
