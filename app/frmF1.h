@@ -121,6 +121,8 @@ public:
     // ---- Window state ----
     bool SplitterDrag = false;
     std::int32_t PlayMode = ::PlayMode::Normal;
+    // The direction of the back-and-forth mode: true while stepping down.
+    bool PlayBackwards = false;
     std::int32_t ClipboardGraphCount = 0;
     // What a left-button drag in the drawing area does.
     bool RotateDrag = false;
@@ -307,6 +309,7 @@ public:
     void Rebuild() override;
     void Redraw() override;
     void EnablePlayback() override;
+    void SetPlayInterval(std::int32_t milliseconds) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -338,6 +341,9 @@ private:
     void ShowToolHint(int toolbar, float x, float y);
     void SetProjection(std::int32_t type);
     void SetGraphModel(bool smoothness, std::int32_t value);
+    // frmF1Animation.cpp: the video export's step after a tick of a normal
+    // play has shown its frame.
+    void RecordShownFrame();
 
     // The drawing area's hooks (context current).
     void SetUpContext();

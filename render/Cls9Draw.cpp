@@ -5,11 +5,13 @@
 #include "math/Module1.h"
 #include "render/FieldDrawing.h"
 #include "render/GraphDrawing.h"
+#include "render/OdeLimitDrawing.h"
 #include "render/PlaneDrawing.h"
 #include "render/PlaneTableDrawing.h"
 #include "render/SpaceCurveDrawing.h"
 #include "render/StripDrawing.h"
 #include "render/SurfaceDrawing.h"
+#include "render/VectorDrawing.h"
 #include "scene/Cls11.h"
 
 #include <GL/gl.h>
@@ -97,8 +99,17 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::VectorField:
         DrawVectorField(*this, work);
         break;
-    // The other kinds (vectors, differential equations, limits) draw nothing
-    // until their branches exist.
+    case GraphType::Vector:
+    case GraphType::VectorOperation:
+        DrawVector(*this);
+        break;
+    case GraphType::ODE:
+        DrawODESolutions(*this);
+        break;
+    case GraphType::Limit:
+        DrawLimitGraph(*this);
+        break;
+    // Other values are not graph kinds: nothing is drawn.
     default:
         break;
     }
