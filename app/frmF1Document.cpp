@@ -5,6 +5,7 @@
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "dialogs/DialogForm.h"
+#include "dialogs/frmF19.h"
 #include "document/LoadedDocument.h"
 #include "graph/Cls9.h"
 #include "platform/CheckListBox.h"
@@ -30,6 +31,8 @@ void frmF1::ApplyDocument(LoadedDocument document) {
         FrameCount = document.Animation->FrameCount;
         FramesPerSecond = document.Animation->FramesPerSecond;
     }
+    // The animation options' boxes (the dialog loaded, not shown).
+    if (document.FillsAnimationBoxes) frmF19::ShowSettings(FrameCount, FramesPerSecond);
     GraphIDCounter = document.GraphIDCounter;
     for (DocumentRow& row : document.Rows) {
         const std::string key = GraphKey(*row.Graph);

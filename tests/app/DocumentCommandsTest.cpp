@@ -174,15 +174,6 @@ protected:
         for (const MenuRowSet& r : MenuSet) W().MenuItem(r.item)->setEnabled(true);
         for (const ButtonSet& b : ButtonSets) Strip(b.toolbar)->SetButtonEnabled(b.index, true);
     }
-    bool PlaybackOn() {
-        bool on = true;
-        for (const char* item : {"mnuAniStartb", "mnuAniPause", "mnuAniStop", "mnuAniFirst", "mnuAniPre",
-                                 "mnuAniNext", "mnuAniLast", "mnuAniNormal", "mnuAniRev", "mnuAniRepeat",
-                                 "mnuAniRevRepeat"})
-            on = on && W().MenuItem(item)->isEnabled();
-        for (int i = 33; i <= 43; ++i) on = on && W().Toolbar1->IsButtonEnabled(i);
-        return on;
-    }
     std::vector<std::int32_t> VisibleIDs() {
         std::vector<std::int32_t> ids;
         for (const auto& e : VisibleScene.FunSurfs) ids.push_back(e.graph->ID);

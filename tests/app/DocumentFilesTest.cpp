@@ -5,7 +5,9 @@
 // and Print with their dialogs, pictures and printer.
 #include "app/DocumentCommands.h"
 #include "core/Globals.h"
+#include "core/NumberText.h"
 #include "core/PrinterService.h"
+#include "dialogs/frmF19.h"
 #include "document/DocumentFile.h"
 #include "document/GraphLabels.h"
 #include "document/TokenReader.h"
@@ -22,6 +24,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -73,15 +76,6 @@ protected:
         std::vector<std::string> rows;
         for (int r = 0; r < W().RowCount(); ++r) rows.push_back(W().RowText(r) + (W().List1->Ticked(r) ? " [x]" : " [ ]"));
         return rows;
-    }
-    bool PlaybackOn() {
-        bool on = true;
-        for (const char* item : {"mnuAniStartb", "mnuAniPause", "mnuAniStop", "mnuAniFirst", "mnuAniPre",
-                                 "mnuAniNext", "mnuAniLast", "mnuAniNormal", "mnuAniRev", "mnuAniRepeat",
-                                 "mnuAniRevRepeat"})
-            on = on && W().MenuItem(item)->isEnabled();
-        for (int i = 33; i <= 43; ++i) on = on && W().Toolbar1->IsButtonEnabled(i);
-        return on;
     }
     void ExpectMessage(const std::string& text) {
         ASSERT_GE(box.Count(), 1u);
@@ -174,6 +168,12 @@ TEST_F(DocumentFilesTest, SaveAndOpenBringBackEveryGraphRowTickAndAxes) {
         EXPECT_EQ(FrameCount, plane ? SampleFrameCount : 3);
         EXPECT_EQ(FramesPerSecond, plane ? SampleFramesPerSecond : 3);
         EXPECT_EQ(PlaybackOn(), plane);
+        // The animation options' boxes show the values in force, the dialog hidden.
+        ASSERT_TRUE(frmF19::Loaded());
+        EXPECT_EQ(frmF19::Get().text1->text(), QString::fromStdString(LongText(FrameCount)));
+        EXPECT_EQ(frmF19::Get().Text2->text(), QString::fromStdString(LongText(FramesPerSecond)));
+        EXPECT_FALSE(frmF19::Get().isVisible());
+        frmF19::Get().Unload();
         if (plane) {
             EXPECT_EQ(CurrentFrame, 1);
         }
@@ -207,6 +207,10 @@ TEST_F(DocumentFilesTest, TheHandWrittenDocumentOpensFromTheCommandLine) {
     EXPECT_EQ(FramesPerSecond, 8);
     EXPECT_TRUE(PlaybackOn());
     EXPECT_EQ(CurrentFrame, 1);
+    ASSERT_TRUE(frmF19::Loaded());
+    EXPECT_EQ(frmF19::Get().text1->text(), QStringLiteral("20"));
+    EXPECT_EQ(frmF19::Get().Text2->text(), QStringLiteral("8"));
+    EXPECT_FALSE(frmF19::Get().isVisible());
     EXPECT_TRUE(DocumentScene.FunSurfs.Item(1)->Vert3D.Exists());
 }
 
@@ -240,24 +244,17 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
     plain.ID = 1;
     plain.NameS = "a";
     const std::string record = plain.Save();
-    std::vector<std::string> tokens = SplitTokens(record);
-    const auto with = [&](std::size_t at, const std::string& value) {
-        std::vector<std::string> t = tokens;
-        t[at] = value;
-        std::string r;
-        for (const std::string& s : t) r += s + " ";
-        return r;
-    };
     Cls9 table;
     table.GraphType = GraphType::Table2D;
     table.ID = 2;
     table.NameS = "t";
-    const std::vector<std::string> tableTokens = SplitTokens(table.SaveTable());
-    const auto tableWith = [&](std::size_t at, const std::string& value) {
-        std::vector<std::string> t = tableTokens;
+    const std::string tableRecord = table.SaveTable();
+    // A record with token `at` replaced.
+    const auto with = [](const std::string& rec, std::size_t at, const std::string& value) {
+        std::vector<std::string> t = SplitTokens(rec);
         t[at] = value;
         std::string r;
-        for (const std::string& s : t) r += s + " ";
+        for (const std::string& token : t) r += token + " ";
         return r;
     };
     const std::string good = "S71 1 " + record + " 0";
@@ -272,11 +269,11 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
         {"unknown header", FramedFile("S17 0 0")},
         {"generation 1", FramedFile("S11 0 0")},
         {"type naming no graph", FramedFile("S71 1 16" + record.substr(1) + " 0")},
-        {"list count 51", FramedFile("S71 1 " + with(59, "51") + "0")},
-        {"grid side 201", FramedFile("S71 1 " + tableWith(12, "201") + "0")},
-        {"number beyond 32 bits", FramedFile("S71 1 " + with(1, "99999999999") + "0")},
-        {"real number beyond single", FramedFile("S71 1 " + with(9, "1E39") + "0")},
-        {"strict field not a number", FramedFile("S71 1 " + tableWith(3, "12a") + "0")},
+        {"list count 51", FramedFile("S71 1 " + with(record, 59, "51") + "0")},
+        {"grid side 201", FramedFile("S71 1 " + with(tableRecord, 12, "201") + "0")},
+        {"number beyond 32 bits", FramedFile("S71 1 " + with(record, 1, "99999999999") + "0")},
+        {"real number beyond single", FramedFile("S71 1 " + with(record, 9, "1E39") + "0")},
+        {"strict field not a number", FramedFile("S71 1 " + with(tableRecord, 3, "12a") + "0")},
         {"repeated ID", FramedFile("S71 2 " + record + " " + record + " 0")},
         {"unterminated name", FramedFile("S71 1 0 1 @a b c")},
     };

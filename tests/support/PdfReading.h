@@ -103,7 +103,7 @@ inline PdfPrintout ReadPdfPrintout(const QByteArray& file) {
     using namespace pdf_reading;
     PdfPrintout out;
     const std::map<int, Object> objects = Objects(file);
-    std::map<QString, QImage> images; // by object number
+    std::map<int, QImage> images; // by object number
     QByteArray content;
     for (const auto& [number, o] : objects) {
         if (o.dictionary.contains("/Type /Page\n") || o.dictionary.contains("/Type /Page\r")) {
@@ -127,7 +127,7 @@ inline PdfPrintout ReadPdfPrintout(const QByteArray& file) {
                     for (int y = 0; y < h; ++y) memcpy(img.scanLine(y), raw.constData() + qsizetype(y) * w * 3, size_t(w) * 3);
                 }
             }
-            images[QString::number(number)] = img.convertToFormat(QImage::Format_RGB888);
+            images[number] = img.convertToFormat(QImage::Format_RGB888);
         } else if (o.dictionary.contains("/FlateDecode")) {
             content += Inflate(data, 1 << 16);
         } else {
@@ -153,7 +153,7 @@ inline PdfPrintout ReadPdfPrintout(const QByteArray& file) {
             const double x0 = c[4], y0 = c[5], x1 = c[0] + c[2] + c[4], y1 = c[1] + c[3] + c[5];
             const QRectF r(QPointF(qMin(x0, x1), out.pageSize.height() - qMax(y0, y1)),
                            QPointF(qMax(x0, x1), out.pageSize.height() - qMin(y0, y1)));
-            out.images.push_back(PdfDrawnImage{images[operands.back().mid(3)], r});
+            out.images.push_back(PdfDrawnImage{images[operands.back().mid(3).toInt()], r});
         }
         if (t == QLatin1String("q") || t == QLatin1String("Q") || t == QLatin1String("cm") || t == QLatin1String("Do") ||
             t == QLatin1String("gs") || t == QLatin1String("cs") || t == QLatin1String("CS"))
