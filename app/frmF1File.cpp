@@ -139,8 +139,12 @@ void frmF1::mnuFileOpen_Click() {
     if (path) OpenDocument(*path);
 }
 
-// Saves the document; SaveSucceeded tells whether it was written.
-void frmF1::mnuFileSave_Click() { SaveSucceeded = Documents().SaveDocument(*this); }
+// Saves the document; SaveSucceeded tells whether it was written (False also
+// when an error ends the command, so no caller goes on as if it were saved).
+void frmF1::mnuFileSave_Click() {
+    SaveSucceeded = false;
+    SaveSucceeded = Documents().SaveDocument(*this);
+}
 
 // Saves the document, or the view as it was before the dialog opened as a
 // BMP picture, under a name the user picks. A cancelled dialog ends it.
