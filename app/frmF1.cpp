@@ -7,6 +7,7 @@
 #include "platform/GlDrawingArea.h"
 #include "platform/GlOutlineFont.h"
 #include "render/GlText.h"
+#include "render/GraphDrawing.h"
 #include "scene/Cls10.h"
 #include "scene/Cls3.h"
 #include "scene/Cls4.h"
@@ -97,8 +98,11 @@ void frmF1::ReleaseContext() {
         glDeleteLists(SceneList, 1);
         if (frameListCount_ > 0) glDeleteLists(FirstFrameList, GLsizei(frameListCount_));
         ReleaseTextures();
+        Cls2::ReleaseSpheres();
     }
     ForgetTextures();
+    Cls2::ForgetSpheres();
+    listsCompiled_ = false;
     LabelFontBase = 0;
     TitleFontBase = 0;
     frameListCount_ = 0;
@@ -121,6 +125,7 @@ void frmF1::PaintFrame() {
     Camera.Projection();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
+    ApplyModelRotation();
     GLuint list = SceneList;
     if (VisibleScene.Animation()) list = CurrentFrame == 0 ? FirstFrameList : GLuint(1000 + shownFrame_);
     glCallList(list);
@@ -129,6 +134,12 @@ void frmF1::PaintFrame() {
 
 void frmF1::BuildDisplayLists(bool bolOnlyTurning) {
     if (!contextUsable_) return;
+    // Turning the scene the lists hold: the frames apply the new rotation.
+    if (bolOnlyTurning && listsCompiled_ && listsAnimated_ == VisibleScene.Animation() &&
+        (!listsAnimated_ || listsFrames_ == FrameCount)) {
+        TakeModelRotation();
+        return;
+    }
     // Messages the drawing raises wait until every list is finished and the
     // context is released (also when an error ends the build).
     MessageHoldBack hold(bolOnlyTurning);
@@ -145,14 +156,21 @@ void frmF1::BuildDisplayLists(bool bolOnlyTurning) {
 
 // With the context current: compiles the visible scene into the lists.
 void frmF1::CompileLists() {
-    // Textures are uploaded here, once per picture; the lists only bind them.
+    listsCompiled_ = false;
+    TakeModelRotation();
+    // Textures are uploaded here, once per picture, and the points' spheres
+    // compiled once per size; the lists only bind and call them.
     UploadSceneTextures(VisibleScene);
+    PrepareMarkerSpheres(VisibleScene);
     // Sets Scale2D before anything is drawn.
     VisibleScene.GetBox(0);
-    if (VisibleScene.Animation())
+    listsAnimated_ = VisibleScene.Animation();
+    listsFrames_ = FrameCount;
+    if (listsAnimated_)
         CompileFrameLists();
     else
         CompileSceneList();
+    listsCompiled_ = true;
 }
 
 void frmF1::CompileFrameLists() {
@@ -169,7 +187,6 @@ void frmF1::CompileFrameLists() {
     const std::int64_t built = frameListCount_;
     for (std::int32_t f = 0; f <= FrameCount; ++f) {
         CompileList(FirstFrameList + GLuint(f), [&] {
-            MultModelRotation();
             if (hasGraphs && plane) DrawPlaneBackgroundAndGrid(box);
             VisibleScene.Draw(f);
             if (hasGraphs) {
@@ -189,7 +206,6 @@ void frmF1::CompileSceneList() {
     const bool hasGraphs = VisibleScene.FunSurfs.Count() > 0;
     const bool plane = DocumentKind == 1 || DocumentKind == 4;
     CompileList(SceneList, [&] {
-        MultModelRotation();
         if (hasGraphs && plane) {
             SceneBox = VisibleScene.GetBox(0);
             DrawPlaneBackgroundAndGrid(SceneBox);
@@ -205,10 +221,11 @@ void frmF1::CompileSceneList() {
     });
 }
 
-// The model rotation, the same in every list: the trackball's, or the
+// The model rotation, the same for every list: the trackball's, or the
 // scene's angles turned about z (roll), x (pitch) and y (yaw) in that order.
-void frmF1::MultModelRotation() {
-    Mat16 m{};
+// The frames apply it before calling a list, so turning compiles nothing.
+void frmF1::TakeModelRotation() {
+    Mat16& m = modelRotation_;
     if (TrackballActive) {
         QuatToMatrix(m, ViewQuat);
     } else {
@@ -226,8 +243,9 @@ void frmF1::MultModelRotation() {
         // A following trackball drag continues from this view.
         ViewQuat = q3;
     }
-    glMultMatrixf(m.data());
 }
+
+void frmF1::ApplyModelRotation() const { glMultMatrixf(modelRotation_.data()); }
 
 // Points once more after everything else, so that nothing drawn at their
 // depth covers them.

@@ -81,13 +81,17 @@ public:
     void Display(std::int32_t lngAnimStep);
 
     // Compiles the visible scene into the display lists: SceneList for a
-    // static scene, one list per animation step for an animated one. Messages
-    // raised while compiling are shown once the lists are finished;
-    // bolOnlyTurning says the rebuild only turns the same scene (trackball,
-    // view presets), so a message shown before is not shown again. An error
-    // raised by a graph's drawing ends the list being compiled and goes on to
-    // the caller.
+    // static scene, one list per animation step for an animated one, and
+    // takes the model rotation that the frame display applies before calling
+    // a list. Messages raised while compiling are shown once the lists are
+    // finished. bolOnlyTurning says only the model rotation changed (the
+    // trackball, the view presets): over lists that exist for the scene it
+    // compiles nothing and only takes the new rotation; a message shown
+    // before is not shown again. An error raised by a graph's drawing ends
+    // the list being compiled and goes on to the caller.
     void BuildDisplayLists(bool bolOnlyTurning = false);
+    // Multiplies the current matrix by the model rotation the frames show.
+    void ApplyModelRotation() const;
 
     // The model rotation comes from ViewQuat instead of the scene's angles.
     bool TrackballActive = false;
@@ -324,7 +328,7 @@ private:
     void CompileLists();
     void CompileFrameLists();
     void CompileSceneList();
-    void MultModelRotation();
+    void TakeModelRotation();
     void DrawPointGraphsAgain();
 
     GlDrawingArea* picDraw_;
@@ -344,4 +348,10 @@ private:
     std::int32_t shownFrame_ = 1;
     // Frame lists FirstFrameList .. FirstFrameList + frameListCount_ - 1 exist.
     std::int64_t frameListCount_ = 0;
+    // The model rotation of the frames; whether the lists hold the scene as
+    // it was last compiled (animated or not, with its frame count).
+    Mat16 modelRotation_{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    bool listsCompiled_ = false;
+    bool listsAnimated_ = false;
+    std::int32_t listsFrames_ = 0;
 };

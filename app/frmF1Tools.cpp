@@ -1,6 +1,6 @@
 // The Tools menu.
-// A command that is not built yet is an empty slot: choosing it does nothing.
 #include "app/frmF1.h"
+#include "dialogs/frmFunCal.h"
 
-// The expression calculator.
-void frmF1::mnuToolCal_Click() {}
+// The expression calculator, modal until it is closed.
+void frmF1::mnuToolCal_Click() { frmFunCal::Get().ShowModal(); }

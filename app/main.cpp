@@ -3,6 +3,7 @@
 #include "core/FileAssociation.h"
 #include "core/FileDialogService.h"
 #include "core/MessageService.h"
+#include "core/ShellService.h"
 #include "core/VideoService.h"
 #include "dialogs/DialogForm.h"
 #include "platform/AviWriter.h"
@@ -12,6 +13,7 @@
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtPictureReader.h"
+#include "platform/QtShell.h"
 #include "platform/TerminationHandler.h"
 
 #include <QApplication>
@@ -33,6 +35,8 @@ int main(int argc, char** argv) {
     SetPictureService(&pictures);
     QtFileDialog files(&window);
     SetFileDialogService(&files);
+    QtShell shell;
+    SetShellService(&shell);
     AviVideoService videos;
     SetVideoService(&videos);
     SetDialogOwner(&window);
@@ -44,6 +48,7 @@ int main(int argc, char** argv) {
     window.SetCommandLine(args.join(QLatin1Char(' ')));
     window.show();
     const int rc = QApplication::exec();
+    SetShellService(nullptr);
     SetVideoService(nullptr);
     SetPictureService(nullptr);
     SetFileDialogService(nullptr);

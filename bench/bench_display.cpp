@@ -1,12 +1,14 @@
-// Rebuilding the display lists (the work of every trackball mouse move) and
-// redrawing them (every paint, zoom, pan and animation tick), for a scene of
-// 50 point graphs in a plane (flat markers) and a space document (spheres),
-// for a space document with one 200 x 200 surface, a plane sine and a helix,
-// and for a special-graph document with one 200 x 200 contour plot or vector
+// Rebuilding the display lists (every change of the scene), turning the scene
+// (every trackball mouse move: the new rotation and a frame) and redrawing
+// them (every paint, zoom, pan and animation tick), for a scene of 200 point
+// graphs in a plane (flat markers) and a space document (spheres), for a
+// space document with one 200 x 200 surface, a plane sine and a helix, and
+// for a special-graph document with one 200 x 200 contour plot or vector
 // field.
 // Runs in the shown main window; needs a display (xvfb-run).
 #include "app/frmF1.h"
 #include "core/Globals.h"
+#include "core/ResultPane.h"
 #include "graph/Cls9.h"
 #include "platform/GlDrawingArea.h"
 #include "platform/GlFormat.h"
@@ -19,6 +21,7 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -28,27 +31,45 @@ frmF1* window = nullptr;
 void MakeScene(std::int32_t kind) {
     DocumentKind = kind;
     VisibleScene = Cls8();
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 200; ++i) {
         std::shared_ptr<Cls9> g = Cls9::Init(i, "P", GraphType::Point, CoordType::Cartesian, "x", "y", "z", 1, 1,
                                              0, 0, 0, 0, FillStyle::OneColor, 0, 0, 0, 1, 0,
                                              Show::FilledSurface, Smoothness::Smooth);
         g->Vert3D.Create(0, 0);
-        g->Vert3D(0, 0) = Cls2::Init(float(i % 10 - 5), float(i / 10 - 2), float(i % 3));
+        g->Vert3D(0, 0) = Cls2::Init(float(i % 20 - 10), float(i / 20 - 5), float(i % 3));
         g->PointColor = 255 * (i % 2);
         g->PointSize = 3;
         VisibleScene.FunSurfs.Add(g, GraphKey(i));
     }
 }
 
-// Rebuilds the lists of the scene made, as a trackball move does, waiting
-// for GL to finish each time.
+// Rebuilds the lists of the scene made, waiting for GL to finish each time.
 void RebuildLoop(benchmark::State& state) {
     for (auto _ : state) {
-        window->BuildDisplayLists(true);
+        window->BuildDisplayLists();
         window->picDraw()->makeCurrent();
         glFinish();
         window->picDraw()->doneCurrent();
     }
+}
+
+// What one trackball mouse move does: a new rotation, the lists told that
+// only the rotation changed, and the frame drawn, waited for with glFinish.
+void TurnLoop(benchmark::State& state) {
+    window->BuildDisplayLists();
+    window->TrackballActive = true;
+    GlDrawingArea* area = window->picDraw();
+    float angle = 0;
+    for (auto _ : state) {
+        angle += 0.01f;
+        window->ViewQuat = {0, std::sin(angle), 0, std::cos(angle)};
+        window->BuildDisplayLists(true);
+        area->makeCurrent();
+        area->onPaint();
+        glFinish();
+        area->doneCurrent();
+    }
+    window->TrackballActive = false;
 }
 
 // What paintGL does for a frame (light, camera, clear, call the list), into
@@ -71,6 +92,13 @@ void BM_RebuildPointScene(benchmark::State& state) {
     state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
 }
 BENCHMARK(BM_RebuildPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+void BM_TurnPointScene(benchmark::State& state) {
+    MakeScene(std::int32_t(state.range(0)));
+    TurnLoop(state);
+    state.SetLabel(state.range(0) == 1 ? "plane markers" : "space spheres");
+}
+BENCHMARK(BM_TurnPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 void BM_RedrawPointScene(benchmark::State& state) {
     MakeScene(std::int32_t(state.range(0)));
@@ -99,6 +127,13 @@ void BM_RebuildSurfaceScene(benchmark::State& state) {
     state.SetLabel("200x200 surface");
 }
 BENCHMARK(BM_RebuildSurfaceScene)->Unit(benchmark::kMillisecond);
+
+void BM_TurnSurfaceScene(benchmark::State& state) {
+    MakeSurfaceScene();
+    TurnLoop(state);
+    state.SetLabel("200x200 surface");
+}
+BENCHMARK(BM_TurnSurfaceScene)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawSurfaceScene(benchmark::State& state) {
     MakeSurfaceScene();
@@ -157,6 +192,39 @@ void BM_RebuildPlaneSineScene(benchmark::State& state) {
     Axes.ShowprimaryGrid = Axes.ShowSecondaryGrid = Axes.ShowBackground = false;
 }
 BENCHMARK(BM_RebuildPlaneSineScene)->Arg(200)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+// The plane branch of y = sin(x) over -10..10 in 400 segments with every
+// overlay of a plane function on (ten positions in each list), compiled
+// alone (no axes): what a trackball move costs against the 33 ms frame.
+// Arg 1 writes the result lines into the window's result box, arg 0 into a
+// pane in memory (the drawing's own share).
+void BM_RebuildPlaneAnalysesScene(benchmark::State& state) {
+    DocumentKind = 1;
+    VisibleScene = Cls8();
+    Axes.Show = false;
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "y=sin(x)", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x",
+                                         "sin(x)", 1, 400, 0, 0, -10, 10, FillStyle::OneColor, 0, 0, 255, 2, 1,
+                                         Show::FilledSurface, Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    g->Show2DCurve = g->ShowRoot = g->ShowInverse = g->ShowJO = g->ShowInt = true;
+    g->ShowDev = g->ShowMax = g->ShowMin = g->ShowGuai = g->ShowLen = true;
+    g->ShowQie = g->ShowNml = g->ShowCurv = true;
+    g->RootSymbol = g->MaxSymbol = g->MinSymbol = g->GuaiSymbol = Symbol::FilledCircle;
+    g->IntFrom = g->LenFrom = -10;
+    g->IntTo = g->LenTo = 10;
+    g->QieNum = g->NmlNum = g->CurvNum = 10;
+    for (int k = 1; k <= 10; ++k) g->QieX(k) = g->NmlX(k) = g->CurvX(k) = float(2 * k - 11);
+    g->GetPoints();
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+    ResultPane& box = Result();
+    if (state.range(0) == 0) SetResultPane(nullptr);
+    RebuildLoop(state);
+    SetResultPane(&box);
+    Axes.Show = true;
+    state.SetLabel(state.range(0) == 0 ? "sin(x), 400 segments, every overlay, pane in memory"
+                                       : "sin(x), 400 segments, every overlay, result box");
+}
+BENCHMARK(BM_RebuildPlaneAnalysesScene)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A space document: a helix of the given number of segments with a tangent
 // line and a normal plane, over the panel axes with their grids and labels.

@@ -46,17 +46,17 @@ void BM_ExplicitCurveWithDerivativesPlainCpp(benchmark::State& state) {
             const float p = SamplePosition(kMin, j, step);
             const double x = p;
             const double s = std::sin(x), c = std::cos(x);
-            Cls2& a = curve(0, j);
+            SamplePoint& a = curve(0, j);
             a.x = p;
             a.y = static_cast<float>(s * x * x);
             a.z = 0;
             view.Apply(a);
-            Cls2& b = dev(0, j);
+            SamplePoint& b = dev(0, j);
             b.x = p;
             b.y = static_cast<float>(c * x * x + 2 * x * s);
             b.z = 0;
             view.Apply(b);
-            Cls2& d = dev2(0, j);
+            SamplePoint& d = dev2(0, j);
             d.x = p;
             d.y = static_cast<float>(-s * x * x + 4 * x * c + 2 * s);
             d.z = 0;
@@ -83,19 +83,19 @@ void BM_ExplicitCurveWithDerivativesPlainCppLiteral(benchmark::State& state) {
         for (int j = 0; j <= kSegments; ++j) {
             const float p = SamplePosition(kMin, j, step);
             const double x = p;
-            Cls2& a = curve(0, j);
+            SamplePoint& a = curve(0, j);
             a.x = p;
             a.y = static_cast<float>(sin(x) * pow(x, 2));
             a.z = 0;
             view.Apply(a);
-            Cls2& b = dev(0, j);
+            SamplePoint& b = dev(0, j);
             b.x = p;
             // (1*cos(x)*x^2+sin(x)*(1*2*x^1))/x^2^0
             b.y = static_cast<float>((1 * cos(x) * pow(x, 2) + sin(x) * (1 * 2 * pow(x, 1))) /
                                      pow(pow(x, 2), 0));
             b.z = 0;
             view.Apply(b);
-            Cls2& d = dev2(0, j);
+            SamplePoint& d = dev2(0, j);
             d.x = p;
             d.y = static_cast<float>(
                 ((((0 * cos(x) + 1 * (-(1) * sin(x))) / pow(cos(x), 0) * pow(x, 2) +
@@ -146,18 +146,18 @@ void BM_OdeFamilyPlainCpp(benchmark::State& state) {
         const float dU = static_cast<float>(10.0 / kSteps);
         const float upper = 4, lower = -4;
         for (int j = 0; j <= kCurves; ++j) {
-            Cls2& start = ode(0, j);
+            SamplePoint& start = ode(0, j);
             start.x = 0;
             start.y = static_cast<float>(-2.0 + j * (4.0 / kCurves));
         }
         for (int k = 1; k <= kSteps; ++k) {
             const float x = SamplePosition(0, k, dU);
             for (int j = 0; j <= kCurves; ++j) {
-                const Cls2& prev = ode(k - 1, j);
+                const SamplePoint& prev = ode(k - 1, j);
                 const float s = static_cast<float>(std::sin(double(prev.x)) - double(prev.y) / 2);
                 float y = static_cast<float>(double(prev.y) + double(s) * dU);
                 if (y > upper || y < lower) y = UndefinedValue;
-                Cls2& p = ode(k, j);
+                SamplePoint& p = ode(k, j);
                 p.x = x;
                 p.y = y;
                 p.z = 0;

@@ -100,7 +100,14 @@ BENCHMARK(BM_SurfaceWithPartialsEvaluationsOnly)->Unit(benchmark::kMillisecond);
            0 * 2 * std::pow(x, 1);
 }
 
-void BM_SurfaceWithPartialsPlainCpp(benchmark::State& state) {
+// The same three arrays by plain C++ computing the simplified formulas of
+// the surface and its two partials.
+[[gnu::noinline]] double SimplifiedByX(double x, double y) { return std::cos(x) * std::cos(y) + 2 * x; }
+[[gnu::noinline]] double SimplifiedByY(double x, double y) { return -(std::sin(x) * std::sin(y)); }
+
+// Fills the three arrays by plain C++ with the given partial formulas.
+void PlainSurfaceWithPartials(benchmark::State& state, double (*byX)(double, double),
+                              double (*byY)(double, double)) {
     ResetProgramState();
     const auto graph = SurfaceGraph();
     Cls9& g = *graph;
@@ -114,23 +121,32 @@ void BM_SurfaceWithPartialsPlainCpp(benchmark::State& state) {
             for (int i = 0; i <= kGrid; ++i) {
                 const float v = Position(-3, step, i);
                 const double x = u, y = v;
-                Cls2& p = g.Vert3D(j, i);
+                SamplePoint& p = g.Vert3D(j, i);
                 p.z = Clip90(x);
                 p.x = Clip90(y);
                 p.y = Clip90(static_cast<float>(Surface(x, y)));
-                Cls2& px = g.VertPX(j, i);
+                SamplePoint& px = g.VertPX(j, i);
                 px.z = u;
                 px.x = v;
-                px.y = static_cast<float>(SurfaceByX(x, y));
-                Cls2& py = g.VertPY(j, i);
+                px.y = static_cast<float>(byX(x, y));
+                SamplePoint& py = g.VertPY(j, i);
                 py.z = u;
                 py.x = v;
-                py.y = static_cast<float>(SurfaceByY(x, y));
+                py.y = static_cast<float>(byY(x, y));
             }
         }
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * (kGrid + 1) * (kGrid + 1));
+}
+
+void BM_SurfaceWithPartialsPlainCppSimplified(benchmark::State& state) {
+    PlainSurfaceWithPartials(state, SimplifiedByX, SimplifiedByY);
+}
+BENCHMARK(BM_SurfaceWithPartialsPlainCppSimplified)->Unit(benchmark::kMillisecond);
+
+void BM_SurfaceWithPartialsPlainCpp(benchmark::State& state) {
+    PlainSurfaceWithPartials(state, SurfaceByX, SurfaceByY);
 }
 BENCHMARK(BM_SurfaceWithPartialsPlainCpp)->Unit(benchmark::kMillisecond);
 
@@ -182,7 +198,7 @@ void BM_SurfaceAnimationPlainCpp(benchmark::State& state) {
                 const float v = Position(-3, step, i);
                 for (int k = 0; k <= kFrames; ++k) {
                     const float t = Position(0, dT, k);
-                    Cls2& p = g.Anim3D(j, i, k);
+                    SamplePoint& p = g.Anim3D(j, i, k);
                     p.z = clip(u, ViewMinZ, ViewMaxZ);
                     p.x = clip(v, ViewMinX, ViewMaxX);
                     p.y = clip(static_cast<float>(Wave(u, v, t)),

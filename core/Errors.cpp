@@ -6,7 +6,8 @@ RaisedError::RaisedError(std::int64_t number, std::string text)
     : std::runtime_error(text), number_(number), text_(std::move(text)) {}
 
 void RaiseSubscriptError() { throw RaisedError(ErrNo::Subscript, "下标越界"); }
-void RaiseOverflowError() { throw RaisedError(ErrNo::Overflow, "溢出"); }
+std::string OverflowErrorText() { return "溢出"; }
+void RaiseOverflowError() { throw RaisedError(ErrNo::Overflow, OverflowErrorText()); }
 
 static const char* FaultText(MathFault::Kind kind) {
     switch (kind) {

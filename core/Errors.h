@@ -29,6 +29,8 @@ private:
 [[noreturn]] void RaiseSubscriptError();
 // The overflow error (number 6).
 [[noreturn]] void RaiseOverflowError();
+// The text of the overflow error, "溢出".
+std::string OverflowErrorText();
 
 // A floating-point fault that no explicit guard caught: it is raised instead of
 // letting an infinity or NaN through.

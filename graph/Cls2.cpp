@@ -6,7 +6,10 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <unordered_map>
 
 Cls2 Cls2::Init(float x, float y, float z) {
     Cls2 p;
@@ -49,7 +52,57 @@ struct Rim {
     }
 };
 
+// The radius of the sphere of a marker of the given size.
+double SphereRadius(double size) { return size * 5 / 100 + 5.0 / 100; }
+
+void BuildSphere(double radius) {
+    GLUquadric* quadric = gluNewQuadric();
+    if (quadric != nullptr) {
+        gluSphere(quadric, radius, 32, 32);
+        gluDeleteQuadric(quadric);
+    }
+}
+
+// The sphere lists made, by the bits of their radius.
+std::unordered_map<std::uint64_t, GLuint>& SphereLists() {
+    static std::unordered_map<std::uint64_t, GLuint> lists;
+    return lists;
+}
+
+// A sphere about the origin: its list when one was prepared, else built here.
+void DrawSphere(double radius) {
+    const auto& lists = SphereLists();
+    const auto found = lists.find(std::bit_cast<std::uint64_t>(radius));
+    if (found != lists.end()) glCallList(found->second);
+    else BuildSphere(radius);
+}
+
+// The lists belong to a context; a test's reset starts without any.
+[[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] { SphereLists().clear(); });
+
 } // namespace
+
+void Cls2::PrepareSphere(float size) {
+    const double radius = SphereRadius(size);
+    auto& lists = SphereLists();
+    const std::uint64_t key = std::bit_cast<std::uint64_t>(radius);
+    if (lists.count(key) != 0) return;
+    const GLuint list = glGenLists(1);
+    if (list == 0) return;
+    glNewList(list, GL_COMPILE);
+    BuildSphere(radius);
+    glEndList();
+    lists.emplace(key, list);
+}
+
+void Cls2::ReleaseSpheres() {
+    for (const auto& entry : SphereLists()) glDeleteLists(entry.second, 1);
+    ForgetSpheres();
+}
+
+void Cls2::ForgetSpheres() { SphereLists().clear(); }
+
+std::size_t Cls2::SphereListCount() { return SphereLists().size(); }
 
 void Cls2::Draw() const {
     double red = 0, green = 0, blue = 0;
@@ -134,11 +187,7 @@ void Cls2::Draw() const {
     } else {
         setColor();
         glTranslatef(x, y, z);
-        GLUquadric* quadric = gluNewQuadric();
-        if (quadric != nullptr) {
-            gluSphere(quadric, size * 5 / 100 + 5.0 / 100, 32, 32);
-            gluDeleteQuadric(quadric);
-        }
+        DrawSphere(SphereRadius(size));
     }
     glPopMatrix();
 }

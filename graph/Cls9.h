@@ -139,7 +139,7 @@ private:
     void SampleODE(SamplingContext& ctx);        // 36: Euler solutions, after the analysis
     bool SampleSpaceCurve(SamplingContext& ctx); // 1
     bool SampleSurface(SamplingContext& ctx);    // 2, 13, 14, 15 with VertPX / VertPY
-    bool SamplePoint(SamplingContext& ctx);      // 7
+    bool SampleSinglePoint(SamplingContext& ctx); // 7
     bool SampleAnimation(SamplingContext& ctx);  // 8..12
 
     // The text with its free variable (x, u or a by CoordType and FunForm)
@@ -156,12 +156,12 @@ private:
     float BoxMaxZ = 0;
     float BoxMinZ = 0;
 
-    void TakeIntoBox(const Cls2& p);
-    void TakeIntoBoxXY(const Cls2& p);
+    void TakeIntoBox(const SamplePoint& p);
+    void TakeIntoBoxXY(const SamplePoint& p);
     void BoxOfPlaneKinds(std::int32_t lngAnimStep);
     void BoxOfStrip(std::int32_t lngAnimStep);
     void BoxOfSpaceKinds(std::int32_t lngAnimStep);
-    void BoxOfPoint(const Cls2* p);
+    void BoxOfPoint(const SamplePoint* p);
 };
 
 // The key of a graph in both scenes: the decimal text of its ID.

@@ -16,14 +16,14 @@ std::int64_t LastIndex(std::int64_t count, std::int64_t upper) { return std::min
 
 } // namespace
 
-void Cls9::TakeIntoBoxXY(const Cls2& p) {
+void Cls9::TakeIntoBoxXY(const SamplePoint& p) {
     if (p.x > BoxMaxX) BoxMaxX = p.x;
     if (p.x < BoxMinX) BoxMinX = p.x;
     if (p.y > BoxMaxY) BoxMaxY = p.y;
     if (p.y < BoxMinY) BoxMinY = p.y;
 }
 
-void Cls9::TakeIntoBox(const Cls2& p) {
+void Cls9::TakeIntoBox(const SamplePoint& p) {
     TakeIntoBoxXY(p);
     if (p.z > BoxMaxZ) BoxMaxZ = p.z;
     if (p.z < BoxMinZ) BoxMinZ = p.z;
@@ -79,7 +79,7 @@ Cls1 Cls9::GetBox(std::int32_t lngAnimStep) {
         const std::int64_t lastStep = LastIndex(StepU, VertODE.Upper(0));
         for (std::int64_t k = 0; k <= lastStep; ++k)
             for (std::int64_t r = 0; r <= lastSolution; ++r)
-                if (const Cls2* p = VertODE.Find(k, r)) TakeIntoBox(*p);
+                if (const SamplePoint* p = VertODE.Find(k, r)) TakeIntoBox(*p);
         break;
     }
     case GraphType::RevolutionX:
@@ -101,12 +101,12 @@ Cls1 Cls9::GetBox(std::int32_t lngAnimStep) {
         if (ShowJO) {
             const std::int64_t last = LastIndex(StepV, VertJO.Upper(1));
             for (std::int64_t j = 0; j <= last; ++j)
-                if (const Cls2* p = VertJO.Find(0, j)) TakeIntoBoxXY(*p);
+                if (const SamplePoint* p = VertJO.Find(0, j)) TakeIntoBoxXY(*p);
         }
         if (ShowDev) {
             const std::int64_t last = LastIndex(StepV, VertDev.Upper(1));
             for (std::int64_t j = 0; j <= last; ++j)
-                if (const Cls2* p = VertDev.Find(0, j)) TakeIntoBoxXY(*p);
+                if (const SamplePoint* p = VertDev.Find(0, j)) TakeIntoBoxXY(*p);
         }
     }
     if (GraphType == GraphType::RevolutionX || GraphType == GraphType::RevolutionY) {
@@ -115,7 +115,7 @@ Cls1 Cls9::GetBox(std::int32_t lngAnimStep) {
         const std::int64_t last = LastIndex(StepV, VertRev.Upper(1));
         for (std::int64_t i = 0; i <= lastAngle; ++i)
             for (std::int64_t j = 0; j <= last; ++j)
-                if (const Cls2* p = VertRev.Find(i, j)) TakeIntoBox(*p);
+                if (const SamplePoint* p = VertRev.Find(i, j)) TakeIntoBox(*p);
     }
 
     result.MaxX = BoxMaxX;
@@ -142,16 +142,16 @@ void Cls9::BoxOfPlaneKinds(std::int32_t lngAnimStep) {
         if (GraphType == GraphType::Function2DAnimation) {
             const std::int64_t last = LastIndex(StepV, Anim2D.Upper(0));
             for (std::int64_t j = 0; j <= last; ++j)
-                if (const Cls2* p = Anim2D.Find(j, lngAnimStep)) TakeIntoBox(*p);
+                if (const SamplePoint* p = Anim2D.Find(j, lngAnimStep)) TakeIntoBox(*p);
         } else {
             // An intersection adds its second curve, sample by sample.
             const bool intersection = GraphType == GraphType::Intersection;
             const std::int64_t upper = std::max(Vert3D.Upper(1), intersection ? VertInter.Upper(1) : -1);
             const std::int64_t last = LastIndex(StepV, upper);
             for (std::int64_t j = 0; j <= last; ++j) {
-                if (const Cls2* p = Vert3D.Find(0, j)) TakeIntoBox(*p);
+                if (const SamplePoint* p = Vert3D.Find(0, j)) TakeIntoBox(*p);
                 if (!intersection) continue;
-                if (const Cls2* q = VertInter.Find(0, j)) TakeIntoBox(*q);
+                if (const SamplePoint* q = VertInter.Find(0, j)) TakeIntoBox(*q);
             }
         }
     }
@@ -165,7 +165,7 @@ void Cls9::BoxOfPlaneKinds(std::int32_t lngAnimStep) {
 void Cls9::BoxOfStrip(std::int32_t lngAnimStep) {
     // Element (r, j) of the strip's two edges; nullptr where it does not exist.
     // A strip table creates its empty elements, row 1 first.
-    const auto edge = [&](std::int64_t r, std::int64_t j) -> Cls2* {
+    const auto edge = [&](std::int64_t r, std::int64_t j) -> SamplePoint* {
         switch (GraphType) {
         case GraphType::Strip25D: return Vert3D.Find(r, j);
         case GraphType::Table25D: return &VertTab3D(r, j);
@@ -179,8 +179,8 @@ void Cls9::BoxOfStrip(std::int32_t lngAnimStep) {
 
     // The second edge is the first lifted by 3 along z.
     for (std::int64_t j = 0; j <= last; ++j) {
-        Cls2* second = edge(1, j);
-        const Cls2* first = edge(0, j);
+        SamplePoint* second = edge(1, j);
+        const SamplePoint* first = edge(0, j);
         if (first == nullptr || second == nullptr) continue;
         second->x = first->x;
         second->y = first->y;
@@ -188,7 +188,7 @@ void Cls9::BoxOfStrip(std::int32_t lngAnimStep) {
     }
     for (std::int64_t r = 0; r <= 1; ++r)
         for (std::int64_t j = 0; j <= last; ++j)
-            if (const Cls2* p = edge(r, j)) TakeIntoBox(*p);
+            if (const SamplePoint* p = edge(r, j)) TakeIntoBox(*p);
 }
 
 void Cls9::BoxOfSpaceKinds(std::int32_t lngAnimStep) {
@@ -209,7 +209,7 @@ void Cls9::BoxOfSpaceKinds(std::int32_t lngAnimStep) {
         const std::int64_t lastV = LastIndex(StepV, Vert3D.Upper(1));
         for (std::int64_t u = 0; u <= lastU; ++u)
             for (std::int64_t v = 0; v <= lastV; ++v) {
-                const Cls2& p = Vert3D(u, v);
+                const SamplePoint& p = Vert3D(u, v);
                 if (!lowered) {
                     TakeIntoBox(p);
                     continue;
@@ -235,7 +235,7 @@ void Cls9::BoxOfSpaceKinds(std::int32_t lngAnimStep) {
     case GraphType::Curve3DAnimation: {
         const std::int64_t last = LastIndex(StepU, AnimCurve3D.Upper(0));
         for (std::int64_t u = 0; u <= last; ++u)
-            if (const Cls2* p = AnimCurve3D.Find(u, lngAnimStep)) TakeIntoBox(*p);
+            if (const SamplePoint* p = AnimCurve3D.Find(u, lngAnimStep)) TakeIntoBox(*p);
         break;
     }
     case GraphType::Surface3DAnimation: {
@@ -243,7 +243,7 @@ void Cls9::BoxOfSpaceKinds(std::int32_t lngAnimStep) {
         const std::int64_t lastV = LastIndex(StepV, Anim3D.Upper(1));
         for (std::int64_t u = 0; u <= lastU; ++u)
             for (std::int64_t v = 0; v <= lastV; ++v)
-                if (const Cls2* p = Anim3D.Find(u, v, lngAnimStep)) TakeIntoBox(*p);
+                if (const SamplePoint* p = Anim3D.Find(u, v, lngAnimStep)) TakeIntoBox(*p);
         break;
     }
     case GraphType::Point: BoxOfPoint(Vert3D.Find(0, 0)); break;
@@ -252,7 +252,7 @@ void Cls9::BoxOfSpaceKinds(std::int32_t lngAnimStep) {
     }
 }
 
-void Cls9::BoxOfPoint(const Cls2* p) {
+void Cls9::BoxOfPoint(const SamplePoint* p) {
     if (p == nullptr) return;
     // From the origin to the point; a point at the origin gets -1..1.
     if (p->x == 0 && p->y == 0 && p->z == 0) {

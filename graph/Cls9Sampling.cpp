@@ -45,10 +45,13 @@ struct PlannedArray {
     std::function<bool()> create;
 };
 
+// `kept`: an array the kind keeps but never fills, whose memory is taken
+// only if a point of it is ever reached.
 template <class Array, class... U>
-PlannedArray Plan(Array& array, U... upper) {
-    return PlannedArray{PointsOf({static_cast<std::int64_t>(upper)...}),
-                        [&array, upper...] { return array.Create(upper...); }};
+PlannedArray Plan(Array& array, bool kept, U... upper) {
+    return PlannedArray{PointsOf({static_cast<std::int64_t>(upper)...}), [&array, kept, upper...] {
+                            return kept ? array.CreateDeferred(upper...) : array.Create(upper...);
+                        }};
 }
 
 // The table of the sample arrays of a graph: which array a graph gets, by
@@ -56,9 +59,14 @@ PlannedArray Plan(Array& array, U... upper) {
 std::vector<PlannedArray> SampleArraysOf(Cls9& g, std::int64_t su, std::int64_t sv,
                                          std::int64_t frames) {
     const std::int32_t kind = g.GraphType;
+    // Only plane functions and strips fill the derivative and f(-x) rows.
+    const bool analysisKept = kind != GraphType::Function2D && kind != GraphType::Strip25D;
     std::vector<PlannedArray> rows;
     const auto row = [&rows](bool made, auto& array, auto... upper) {
-        if (made) rows.push_back(Plan(array, upper...));
+        if (made) rows.push_back(Plan(array, false, upper...));
+    };
+    const auto kept = [&rows, analysisKept](bool made, auto& array, auto... upper) {
+        if (made) rows.push_back(Plan(array, analysisKept, upper...));
     };
     row(true, g.Vert3D, su, sv);
     row(g.ShowSurPX, g.VertPX, su, sv);
@@ -69,9 +77,9 @@ std::vector<PlannedArray> SampleArraysOf(Cls9& g, std::int64_t su, std::int64_t 
     row(kind == GraphType::Surface3DAnimation, g.Anim3D, su, sv, frames);
     row(kind == GraphType::Curve3DAnimation, g.AnimCurve3D, su, frames);
     row(kind == GraphType::Strip25DAnimation, g.Anim25D, std::int64_t{1}, sv, frames);
-    row(true, g.VertDev, su, sv);
-    row(true, g.VertDev2, su, sv);
-    row(g.ShowJO, g.VertJO, su, sv);
+    kept(true, g.VertDev, su, sv);
+    kept(true, g.VertDev2, su, sv);
+    kept(g.ShowJO, g.VertJO, su, sv);
     row(kind == GraphType::RevolutionX || kind == GraphType::RevolutionY, g.VertRev,
         std::int64_t{40}, sv);
     row(kind == GraphType::Intersection, g.VertInter, su, sv);
@@ -80,7 +88,7 @@ std::vector<PlannedArray> SampleArraysOf(Cls9& g, std::int64_t su, std::int64_t 
 }
 
 void FillUndefined(PointGrid& grid) {
-    Cls2* p = grid.Data();
+    SamplePoint* p = grid.Data();
     for (std::int64_t n = 0; n < grid.Count(); ++n) p[n].x = p[n].y = p[n].z = UndefinedValue;
 }
 
@@ -135,12 +143,10 @@ bool Cls9::GetPoints() {
     ctx.View = ClipRange::View();
 
     // 6. Every text compiles, also those the kind does not evaluate.
-    Cls6& engine = ctx.Evaluator;
-    if (engine.InfixToPostfix(preX, ctx.X) != 0) return false;
-    if (engine.InfixToPostfix(preY, ctx.Y) != 0) return false;
-    if (engine.InfixToPostfix(preZ, ctx.Z) != 0) return false;
-    if (GraphType == GraphType::Intersection &&
-        engine.InfixToPostfix(InsertMulSigns(Exp2), ctx.Exp2) != 0)
+    if (ctx.Compile(preX, ctx.X) != 0) return false;
+    if (ctx.Compile(preY, ctx.Y) != 0) return false;
+    if (ctx.Compile(preZ, ctx.Z) != 0) return false;
+    if (GraphType == GraphType::Intersection && ctx.Compile(InsertMulSigns(Exp2), ctx.Exp2) != 0)
         return false;
 
     // 7. The partial derivatives of the Z text. One that cannot be built (its
@@ -151,13 +157,13 @@ bool Cls9::GetPoints() {
         if (ShowSurPX) {
             const std::optional<std::string> text = PartialDerivativeText(preZ, "x", ExpressZ);
             if (!text) refused = true;
-            else if (engine.InfixToPostfix(*text, ctx.PX) != 0) return false;
+            else if (ctx.Compile(*text, ctx.PX) != 0) return false;
             else ctx.HasPX = true;
         }
         if (ShowSurPY && !refused) {
             const std::optional<std::string> text = PartialDerivativeText(preZ, "y", ExpressZ);
             if (!text) refused = true;
-            else if (engine.InfixToPostfix(*text, ctx.PY) != 0) return false;
+            else if (ctx.Compile(*text, ctx.PY) != 0) return false;
             else ctx.HasPY = true;
         }
         if (ShowSurPX && !ctx.HasPX) FillUndefined(VertPX);
@@ -183,7 +189,7 @@ bool Cls9::GetPoints() {
     case GraphType::ColorMap:
     case GraphType::Contour:
     case GraphType::VectorField: sampled = SampleSurface(ctx); break;
-    case GraphType::Point: sampled = SamplePoint(ctx); break;
+    case GraphType::Point: sampled = SampleSinglePoint(ctx); break;
     case GraphType::PointAnimation:
     case GraphType::Function2DAnimation:
     case GraphType::Strip25DAnimation:

@@ -5,11 +5,12 @@
 #include "graph/SamplingSpace.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace {
 
 // The moving point at t (kind 8).
-bool MovingPoint(SamplingContext& ctx, std::int32_t coordType, float t, Cls2& p) {
+bool MovingPoint(SamplingContext& ctx, std::int32_t coordType, float t, SamplePoint& p) {
     Bindings b;
     b.t = t;
     if (coordType == CoordType::PlaneCartesian)
@@ -28,7 +29,7 @@ bool MovingPoint(SamplingContext& ctx, std::int32_t coordType, float t, Cls2& p)
 // Sample s of a plane curve at t (kinds 9 and 10): explicit y = f(x, t) or
 // r = f(a, t), parametric in u with t, Cartesian or polar.
 bool PlaneCurvePoint(SamplingContext& ctx, std::int32_t funForm, std::int32_t coordType, float s,
-                     float t, Cls2& p) {
+                     float t, SamplePoint& p) {
     const bool cartesian = coordType == CoordType::PlaneCartesian;
     if (!cartesian && coordType != CoordType::Polar) return true;
     Bindings b;
@@ -70,7 +71,7 @@ bool PlaneCurvePoint(SamplingContext& ctx, std::int32_t funForm, std::int32_t co
 // grid position itself: z = u, x = v (or their cylindrical and spherical
 // images), and only Z is evaluated.
 bool MovingSurfacePoint(SamplingContext& ctx, std::int32_t funForm, std::int32_t coordType,
-                        float u, float v, float t, Cls2& p) {
+                        float u, float v, float t, SamplePoint& p) {
     Bindings b;
     b.t = t;
     if (funForm == FunForm::Parametric) {
@@ -110,42 +111,60 @@ bool MovingSurfacePoint(SamplingContext& ctx, std::int32_t funForm, std::int32_t
 
 bool Cls9::SampleAnimation(SamplingContext& ctx) {
     const std::int64_t frames = ctx.Frames;
+    // Every loop runs through the frames innermost: the texts' grids have the
+    // times as columns and the loop's other variables as rows.
+    std::vector<float> times;
+    for (std::int64_t k = 0; k <= frames; ++k) times.push_back(ctx.T(k));
+    const auto columns = SamplingContext::Positions(times);
+    const auto arrange = [&ctx, &columns](unsigned rowVariables) {
+        for (SampledText* text : {&ctx.X, &ctx.Y, &ctx.Z})
+            SamplingContext::Arrange(*text, rowVariables, Slot::T, columns);
+    };
     switch (GraphType) {
     case GraphType::PointAnimation: {
-        Cls2* points = Anim1D.Data();
-        for (std::int64_t k = 0; k <= frames; ++k)
-            if (!MovingPoint(ctx, CoordType, ctx.T(k), points[k])) return false;
+        SamplePoint* points = Anim1D.Data();
+        arrange(0);
+        for (std::int64_t k = 0; k <= frames; ++k) {
+            ctx.Column = k;
+            if (!MovingPoint(ctx, CoordType, times[static_cast<std::size_t>(k)], points[k])) return false;
+        }
         return true;
     }
     case GraphType::Function2DAnimation:
     case GraphType::Strip25DAnimation: {
         // The strip's curve is its row 0; row 1 is made by the bounding box.
         const bool strip = GraphType == GraphType::Strip25DAnimation;
-        Cls2* base = strip ? Anim25D.Data() : Anim2D.Data();
+        SamplePoint* base = strip ? Anim25D.Data() : Anim2D.Data();
         const std::int64_t sampleStride = strip ? Anim25D.Stride(1) : Anim2D.Stride(0);
         const std::int64_t frameStride = strip ? Anim25D.Stride(2) : Anim2D.Stride(1);
+        arrange(Slot::Bit(Slot::X) | Slot::Bit(Slot::A) | Slot::Bit(Slot::U));
         for (std::int64_t j = 0; j <= StepV; ++j) {
             const float s = ctx.V(j);
             for (std::int64_t k = 0; k <= frames; ++k) {
-                Cls2& p = base[j * sampleStride + k * frameStride];
-                if (!PlaneCurvePoint(ctx, FunForm, CoordType, s, ctx.T(k), p)) return false;
+                SamplePoint& p = base[j * sampleStride + k * frameStride];
+                ctx.Column = k;
+                if (!PlaneCurvePoint(ctx, FunForm, CoordType, s, times[static_cast<std::size_t>(k)], p))
+                    return false;
                 ctx.View.Apply(p);
             }
         }
         return true;
     }
     case GraphType::Curve3DAnimation: {
-        Cls2* base = AnimCurve3D.Data();
+        SamplePoint* base = AnimCurve3D.Data();
         const std::int64_t sampleStride = AnimCurve3D.Stride(0);
         const std::int64_t frameStride = AnimCurve3D.Stride(1);
-        const CurveAxis axis = FunForm == FunForm::Explicit ? ExplicitCurveAxis(ctx.Z, CoordType)
+        const CurveAxis axis = FunForm == FunForm::Explicit ? ExplicitCurveAxis(ctx.Z.Postfix, CoordType)
                                                             : CurveAxis::None;
+        arrange(Slot::Bit(Slot::U) | Slot::Bit(Slot::X) | Slot::Bit(Slot::Y) | Slot::Bit(Slot::A) |
+                Slot::Bit(Slot::R) | Slot::Bit(Slot::B));
         Bindings b;
         for (std::int64_t j = 0; j <= StepU; ++j) {
             const float u = ctx.U(j);
             for (std::int64_t k = 0; k <= frames; ++k) {
-                Cls2& p = base[j * sampleStride + k * frameStride];
-                const float t = ctx.T(k);
+                SamplePoint& p = base[j * sampleStride + k * frameStride];
+                const float t = times[static_cast<std::size_t>(k)];
+                ctx.Column = k;
                 bool sampled = true;
                 if (FunForm == FunForm::Parametric) {
                     b.u = u;
@@ -161,18 +180,21 @@ bool Cls9::SampleAnimation(SamplingContext& ctx) {
         return true;
     }
     case GraphType::Surface3DAnimation: {
-        Cls2* base = Anim3D.Data();
+        SamplePoint* base = Anim3D.Data();
         const std::int64_t uStride = Anim3D.Stride(0);
         const std::int64_t vStride = Anim3D.Stride(1);
         const std::int64_t frameStride = Anim3D.Stride(2);
+        arrange(0x7Fu); // every variable but t
         for (std::int64_t j = 0; j <= StepU; ++j) {
             const float u = ctx.U(j);
             for (std::int64_t i = 0; i <= StepV; ++i) {
                 const float v = ctx.V(i);
-                Cls2* point = base + j * uStride + i * vStride;
+                SamplePoint* point = base + j * uStride + i * vStride;
                 for (std::int64_t k = 0; k <= frames; ++k) {
-                    Cls2& p = point[k * frameStride];
-                    if (!MovingSurfacePoint(ctx, FunForm, CoordType, u, v, ctx.T(k), p)) return false;
+                    SamplePoint& p = point[k * frameStride];
+                    ctx.Column = k;
+                    if (!MovingSurfacePoint(ctx, FunForm, CoordType, u, v, times[static_cast<std::size_t>(k)], p))
+                        return false;
                     ctx.View.Apply(p);
                 }
             }

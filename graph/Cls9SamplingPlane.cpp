@@ -11,7 +11,9 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -22,7 +24,7 @@ void ClipRow0(PointGrid& grid, std::int64_t last, const ClipRange& range) {
 
 void UndefineRow0(PointGrid& grid, std::int64_t last) {
     for (std::int64_t j = 0; j <= last; ++j) {
-        Cls2& p = grid(0, j);
+        SamplePoint& p = grid(0, j);
         p.x = p.y = p.z = UndefinedValue;
     }
 }
@@ -41,9 +43,8 @@ enum class Depth { FromX, ZeroWhenCartesian, Zero };
 // texts evaluated in the order of each form; coordinates are stored as soon as
 // they are known. Forms without a row leave the point as it is. False when an
 // evaluation answered False.
-bool SampleCurvePoint(SamplingContext& ctx, std::int32_t form, std::int32_t coord,
-                      const std::string& X, const std::string& Y, const std::string& Z, float p,
-                      Depth depth, Cls2& pt) {
+bool SampleCurvePoint(SamplingContext& ctx, std::int32_t form, std::int32_t coord, SampledText& X,
+                      SampledText& Y, SampledText& Z, float p, Depth depth, SamplePoint& pt) {
     const bool cartesian = coord == CoordType::PlaneCartesian;
     const bool polar = coord == CoordType::Polar;
     Bindings b;
@@ -106,12 +107,33 @@ std::optional<TextTriple> Derivatives(const TextTriple& texts, const TextTriple&
     return d;
 }
 
+// Three compiled texts.
+struct SampledTriple {
+    SampledText x, y, z;
+};
+
 // Compiles three texts in the order X, Y, Z; False at the first that the
 // compiler refused (it has shown its message).
-bool CompileTriple(Cls6& engine, const TextTriple& texts, TextTriple& postfix) {
-    return engine.InfixToPostfix(texts.x, postfix.x) == 0 &&
-           engine.InfixToPostfix(texts.y, postfix.y) == 0 &&
-           engine.InfixToPostfix(texts.z, postfix.z) == 0;
+bool CompileTriple(SamplingContext& ctx, const TextTriple& texts, SampledTriple& compiled) {
+    return ctx.Compile(texts.x, compiled.x) == 0 && ctx.Compile(texts.y, compiled.y) == 0 &&
+           ctx.Compile(texts.z, compiled.z) == 0;
+}
+
+// The variable a plane curve's texts run along by FunForm and CoordType (x or
+// a in the explicit forms, u in the parametric ones); -1 for the other forms.
+int CurveVariable(std::int32_t form, std::int32_t coord) {
+    if (coord != CoordType::PlaneCartesian && coord != CoordType::Polar) return -1;
+    if (form == FunForm::Explicit) return coord == CoordType::Polar ? Slot::A : Slot::X;
+    if (form == FunForm::Parametric) return Slot::U;
+    return -1;
+}
+
+// Arranges the texts of a curve for its loop over the positions.
+void ArrangeCurve(std::initializer_list<SampledText*> texts, int variable,
+                  const std::vector<float>& positions) {
+    if (variable < 0) return;
+    const auto columns = SamplingContext::Positions(positions);
+    for (SampledText* text : texts) SamplingContext::Arrange(*text, 0, variable, columns);
 }
 
 } // namespace
@@ -120,8 +142,13 @@ bool Cls9::SamplePlane(SamplingContext& ctx) {
     const std::int64_t last = StepV;
     const bool secondCurve = GraphType == GraphType::Intersection && FunForm == FunForm::Explicit &&
                              CoordType == CoordType::PlaneCartesian;
+    std::vector<float> positions;
+    for (std::int64_t j = 0; j <= last; ++j) positions.push_back(ctx.V(j));
+    ArrangeCurve({&ctx.X, &ctx.Y, &ctx.Z}, CurveVariable(FunForm, CoordType), positions);
+    if (secondCurve) ArrangeCurve({&ctx.Exp2}, Slot::X, positions);
     for (std::int64_t j = 0; j <= last; ++j) {
-        const float p = ctx.V(j);
+        const float p = positions[static_cast<std::size_t>(j)];
+        ctx.Column = j;
         if (!SampleCurvePoint(ctx, FunForm, CoordType, ctx.X, ctx.Y, ctx.Z, p, Depth::FromX,
                               Vert3D(0, j)))
             return false;
@@ -130,7 +157,7 @@ bool Cls9::SamplePlane(SamplingContext& ctx) {
             Bindings b2;
             b2.x = p;
             if (!ctx.Evaluate(ctx.Exp2, b2, g)) return false;
-            Cls2& q = VertInter(0, j);
+            SamplePoint& q = VertInter(0, j);
             q.x = StoredCoord(p);
             q.y = g;
             q.z = 0;
@@ -146,13 +173,13 @@ bool Cls9::SamplePlane(SamplingContext& ctx) {
 void Cls9::SampleRevolution() {
     const bool aboutY = GraphType == GraphType::RevolutionY;
     for (std::int64_t j = 0; j <= StepV; ++j) {
-        const Cls2& profile = Vert3D(0, j);
+        const SamplePoint& profile = Vert3D(0, j);
         const float px = profile.x;
         const float py = profile.y;
         const bool defined = !IsUndefined(px) && !IsUndefined(py);
         const double radius = std::fabs(static_cast<double>(aboutY ? px : py));
         for (std::int32_t i = 0; i <= 40; ++i) {
-            Cls2& ring = VertRev(i, j);
+            SamplePoint& ring = VertRev(i, j);
             if (!defined) {
                 ring.x = ring.y = ring.z = UndefinedValue;
                 continue;
@@ -175,7 +202,7 @@ bool Cls9::SampleSeries(SamplingContext& ctx) {
     const std::int64_t last = StepV;
     for (std::int64_t j = 0; j <= last; ++j) {
         const float p = ctx.V(j);
-        Cls2& pt = Vert3D(0, j);
+        SamplePoint& pt = Vert3D(0, j);
         pt.z = 0;
         pt.x = StoredCoord(p);
         // An undefined term leaves the sum undefined; the terms after it are
@@ -204,14 +231,19 @@ bool Cls9::SampleAnalysis(SamplingContext& ctx) {
     const bool secondAsked = ShowCurv || ShowGuai;
     const bool samples = GraphType == GraphType::Function2D || GraphType == GraphType::Strip25D;
     const std::int64_t last = StepV;
-    Cls6& engine = ctx.Evaluator;
 
     // Fills row 0 of `row`, clipping each point, at the positions `at(j)`.
-    auto sampleRow = [&](PointGrid& row, const std::string& X, const std::string& Y,
-                         const std::string& Z, Depth depth, auto at) {
+    auto sampleRow = [&](PointGrid& row, SampledText& X, SampledText& Y, SampledText& Z, Depth depth,
+                         auto at) {
+        std::vector<float> positions;
+        for (std::int64_t j = 0; j <= last; ++j) positions.push_back(at(j));
+        ArrangeCurve({&X, &Y, &Z}, CurveVariable(FunForm, CoordType), positions);
         for (std::int64_t j = 0; j <= last; ++j) {
-            Cls2& pt = row(0, j);
-            if (!SampleCurvePoint(ctx, FunForm, CoordType, X, Y, Z, at(j), depth, pt)) return false;
+            SamplePoint& pt = row(0, j);
+            ctx.Column = j;
+            if (!SampleCurvePoint(ctx, FunForm, CoordType, X, Y, Z, positions[static_cast<std::size_t>(j)],
+                                  depth, pt))
+                return false;
             ctx.View.Apply(pt);
         }
         return true;
@@ -227,8 +259,8 @@ bool Cls9::SampleAnalysis(SamplingContext& ctx) {
         const std::optional<TextTriple> first = Derivatives(prepared, own);
         std::optional<TextTriple> second;
         if (first) {
-            TextTriple post;
-            if (!CompileTriple(engine, *first, post)) return false;
+            SampledTriple post;
+            if (!CompileTriple(ctx, *first, post)) return false;
             if (samples && !sampleRow(VertDev, post.x, post.y, post.z, Depth::FromX, p))
                 return false;
             if (secondAsked) second = Derivatives(*first, own);
@@ -237,8 +269,8 @@ bool Cls9::SampleAnalysis(SamplingContext& ctx) {
         }
         if (secondAsked) {
             if (second) {
-                TextTriple post;
-                if (!CompileTriple(engine, *second, post)) return false;
+                SampledTriple post;
+                if (!CompileTriple(ctx, *second, post)) return false;
                 if (samples &&
                     !sampleRow(VertDev2, post.x, post.y, post.z, Depth::ZeroWhenCartesian, p))
                     return false;
@@ -250,10 +282,9 @@ bool Cls9::SampleAnalysis(SamplingContext& ctx) {
 
     // f(-x): the Y text unmirrored, the Z text mirrored, over -MaxV..-MinV.
     if (ShowJO) {
-        std::string postY, postM;
-        if (engine.InfixToPostfix(InsertMulSigns(ExpressY), postY) != 0) return false;
-        if (engine.InfixToPostfix(MirrorExpression(InsertMulSigns(ExpressZ)), postM) != 0)
-            return false;
+        SampledText postY, postM;
+        if (ctx.Compile(InsertMulSigns(ExpressY), postY) != 0) return false;
+        if (ctx.Compile(MirrorExpression(InsertMulSigns(ExpressZ)), postM) != 0) return false;
         // q(j) = j dV - MaxV runs from -MaxV to -MinV.
         auto q = [&ctx, this](std::int64_t j) {
             return static_cast<float>(static_cast<double>(j) * ctx.dV - static_cast<double>(MaxV));
@@ -267,7 +298,7 @@ void Cls9::SampleODE(SamplingContext& ctx) {
     const std::int64_t steps = StepU;
     const std::int64_t lastSolution = ODEInitial ? 0 : StepV;
     if (ODEInitial) {
-        Cls2& start = VertODE(0, 0);
+        SamplePoint& start = VertODE(0, 0);
         start.x = ODEInitX;
         start.y = ODEInitY;
         start.z = 0;
@@ -275,7 +306,7 @@ void Cls9::SampleODE(SamplingContext& ctx) {
         // The start heights come from the exact quotient, not from the 32-bit dV.
         const double spacing = (static_cast<double>(MaxV) - MinV) / static_cast<double>(StepV);
         for (std::int64_t j = 0; j <= lastSolution; ++j) {
-            Cls2& start = VertODE(0, j);
+            SamplePoint& start = VertODE(0, j);
             start.x = MinU;
             start.y = StoredCoord(static_cast<double>(MinV) + static_cast<double>(j) * spacing);
             start.z = 0;
@@ -291,7 +322,7 @@ void Cls9::SampleODE(SamplingContext& ctx) {
         const float x = StoredCoord(static_cast<double>(ctx.MinU) +
                                     static_cast<double>(k) * static_cast<double>(ctx.dU));
         for (std::int64_t j = 0; j <= lastSolution; ++j) {
-            const Cls2& previous = VertODE(k - 1, j);
+            const SamplePoint& previous = VertODE(k - 1, j);
             const float yp = previous.y;
             Bindings b;
             b.x = previous.x;
@@ -305,7 +336,7 @@ void Cls9::SampleODE(SamplingContext& ctx) {
                 if (y > upper) y = UndefinedValue;
                 if (y < lower) y = UndefinedValue;
             }
-            Cls2& point = VertODE(k, j);
+            SamplePoint& point = VertODE(k, j);
             point.x = x;
             point.y = y;
             point.z = 0;

@@ -8,11 +8,12 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // ---------------------------------------------------------------------------
 // Helpers shared with the animation samplers.
 
-bool ThreeTextPoint(SamplingContext& ctx, std::int32_t coordType, const Bindings& b, Cls2& p) {
+bool ThreeTextPoint(SamplingContext& ctx, std::int32_t coordType, const Bindings& b, SamplePoint& p) {
     float first = 0;
     float second = 0;
     float third = 0;
@@ -42,6 +43,17 @@ bool ThreeTextPoint(SamplingContext& ctx, std::int32_t coordType, const Bindings
     }
 }
 
+int CurveAxisSlot(std::int32_t coordType, CurveAxis axis) {
+    if (axis == CurveAxis::None) return -1;
+    const bool first = axis == CurveAxis::First;
+    switch (coordType) {
+    case CoordType::Cartesian: return first ? Slot::X : Slot::Y;
+    case CoordType::Cylindrical: return first ? Slot::A : Slot::R;
+    case CoordType::Spherical: return first ? Slot::A : Slot::B;
+    default: return -1;
+    }
+}
+
 CurveAxis ExplicitCurveAxis(const std::string& postfixZ, std::int32_t coordType) {
     const char* first = nullptr;
     const char* second = nullptr;
@@ -67,7 +79,7 @@ CurveAxis ExplicitCurveAxis(const std::string& postfixZ, std::int32_t coordType)
 }
 
 bool ExplicitCurvePoint(SamplingContext& ctx, std::int32_t coordType, CurveAxis axis, float u,
-                        float t, Cls2& p) {
+                        float t, SamplePoint& p) {
     if (axis == CurveAxis::None) return true;
     Bindings b;
     b.t = t;
@@ -113,20 +125,29 @@ bool ExplicitCurvePoint(SamplingContext& ctx, std::int32_t coordType, CurveAxis 
 
 bool Cls9::SampleSpaceCurve(SamplingContext& ctx) {
     const std::int64_t last = StepU;
-    Cls2* points = VertCurve3D.Data();
+    SamplePoint* points = VertCurve3D.Data();
+    std::vector<float> positions;
+    for (std::int64_t j = 0; j <= last; ++j) positions.push_back(ctx.U(j));
     bool sampled = true;
     if (FunForm == FunForm::Parametric) {
+        const auto columns = SamplingContext::Positions(positions);
+        for (SampledText* text : {&ctx.X, &ctx.Y, &ctx.Z}) SamplingContext::Arrange(*text, 0, Slot::U, columns);
         Bindings b;
         for (std::int64_t j = 0; j <= last && sampled; ++j) {
-            b.u = ctx.U(j);
+            b.u = positions[static_cast<std::size_t>(j)];
+            ctx.Column = j;
             sampled = ThreeTextPoint(ctx, CoordType, b, points[j]);
         }
     } else if (FunForm == FunForm::Explicit) {
         // The variable the curve runs along is the one whose token comes last
         // in the Z text: the same for every point, so found once.
-        const CurveAxis axis = ExplicitCurveAxis(ctx.Z, CoordType);
-        for (std::int64_t j = 0; j <= last && sampled; ++j)
-            sampled = ExplicitCurvePoint(ctx, CoordType, axis, ctx.U(j), 0, points[j]);
+        const CurveAxis axis = ExplicitCurveAxis(ctx.Z.Postfix, CoordType);
+        const int slot = CurveAxisSlot(CoordType, axis);
+        if (slot >= 0) SamplingContext::Arrange(ctx.Z, 0, slot, SamplingContext::Positions(positions));
+        for (std::int64_t j = 0; j <= last && sampled; ++j) {
+            ctx.Column = j;
+            sampled = ExplicitCurvePoint(ctx, CoordType, axis, positions[static_cast<std::size_t>(j)], 0, points[j]);
+        }
     }
     if (!sampled) return false;
     for (std::int64_t j = 0; j <= last; ++j) ctx.View.Apply(points[j]);
@@ -143,15 +164,32 @@ bool Cls9::SampleSurface(SamplingContext& ctx) {
     const bool withPX = partials && ctx.HasPX;
     const bool withPY = partials && ctx.HasPY;
 
+    // Rows run along u, columns along v: the variables they bind by form and
+    // coordinate system.
+    int rowSlot = Slot::U;
+    int columnSlot = Slot::V;
+    if (explicitForm) {
+        rowSlot = CoordType == CoordType::Cartesian ? Slot::X : Slot::A;
+        columnSlot = CoordType == CoordType::Cartesian     ? Slot::Y
+                     : CoordType == CoordType::Cylindrical ? Slot::R
+                                                           : Slot::B;
+    }
+    std::vector<float> positions;
+    for (std::int64_t i = 0; i <= lastV; ++i) positions.push_back(ctx.V(i));
+    const auto columns = SamplingContext::Positions(positions);
+    for (SampledText* text : {&ctx.X, &ctx.Y, &ctx.Z, &ctx.PX, &ctx.PY})
+        SamplingContext::Arrange(*text, Slot::Bit(rowSlot), columnSlot, columns);
+
     Bindings b;
     for (std::int64_t j = 0; j <= lastU; ++j) {
         const float u = ctx.U(j);
-        Cls2* row = Vert3D.Data() + j * Vert3D.Stride(0);
-        Cls2* rowPX = withPX ? VertPX.Data() + j * VertPX.Stride(0) : nullptr;
-        Cls2* rowPY = withPY ? VertPY.Data() + j * VertPY.Stride(0) : nullptr;
+        SamplePoint* row = Vert3D.Data() + j * Vert3D.Stride(0);
+        SamplePoint* rowPX = withPX ? VertPX.Data() + j * VertPX.Stride(0) : nullptr;
+        SamplePoint* rowPY = withPY ? VertPY.Data() + j * VertPY.Stride(0) : nullptr;
         for (std::int64_t i = 0; i <= lastV; ++i) {
-            const float v = ctx.V(i);
-            Cls2& p = row[i];
+            const float v = positions[static_cast<std::size_t>(i)];
+            ctx.Column = i;
+            SamplePoint& p = row[i];
             if (known) {
                 if (!explicitForm) {
                     b.u = u;
@@ -170,14 +208,14 @@ bool Cls9::SampleSurface(SamplingContext& ctx) {
             }
             float value = 0;
             if (withPX) {
-                Cls2& q = rowPX[i];
+                SamplePoint& q = rowPX[i];
                 q.z = StoredCoord(u);
                 q.x = StoredCoord(v);
                 if (!ctx.Evaluate(ctx.PX, b, value)) return false;
                 q.y = value;
             }
             if (withPY) {
-                Cls2& q = rowPY[i];
+                SamplePoint& q = rowPY[i];
                 q.z = StoredCoord(u);
                 q.x = StoredCoord(v);
                 if (!ctx.Evaluate(ctx.PY, b, value)) return false;
@@ -189,8 +227,8 @@ bool Cls9::SampleSurface(SamplingContext& ctx) {
     return true;
 }
 
-bool Cls9::SamplePoint(SamplingContext& ctx) {
-    Cls2& p = Vert3D(0, 0);
+bool Cls9::SampleSinglePoint(SamplingContext& ctx) {
+    SamplePoint& p = Vert3D(0, 0);
     const Bindings none;
     float first = 0;
     float second = 0;

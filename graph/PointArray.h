@@ -1,12 +1,16 @@
 #pragma once
-// Sample arrays of a graph: Rank-dimensional arrays of points, every index
-// from 0 to its upper bound, held in one contiguous block. Indexing hands out
-// references to the stored points; an index outside the bounds, or an array
-// that was never created, raises the subscript error (9).
+// Sample arrays of a graph: Rank-dimensional arrays of points (their
+// coordinates, SamplePoint), every index from 0 to its upper bound, held in
+// one contiguous block. Indexing hands out references to the stored points; an
+// index outside the bounds, or an array that was never created, raises the
+// subscript error (9).
 //
 // Layout: row-major (the last index varies fastest), except for frame arrays
 // (FrameOutermost), whose last index is the animation frame: there each frame
 // is one contiguous block, row-major inside.
+//
+// An array created as deferred (CreateDeferred) has its bounds and its fresh
+// points at once, but takes its memory only when a point is first reached.
 #include "core/Errors.h"
 #include "graph/Cls2.h"
 
@@ -27,20 +31,101 @@ class PointArray {
 public:
     using Index = std::int64_t;
 
-    bool Exists() const { return data_ != nullptr; }
+    bool Exists() const { return data_ != nullptr || deferred_; }
     // Number of points (0 when the array does not exist).
     Index Count() const { return count_; }
     // Upper bound of dimension d (-1 when the array does not exist).
     Index Upper(int d) const { return extent_[d] - 1; }
 
     // Creates the array afresh with the bounds 0..upper in each dimension,
-    // every element a new point at the origin (Cls2 defaults). The block is
-    // reused when it has the same size and no one shares it (see Share);
-    // otherwise a new block is allocated, so shared points keep their values.
+    // every element a new point at the origin. The block is reused when it has
+    // the same size and no one shares it; otherwise a new block is allocated.
     // A negative bound, more than MaxSamplePoints elements or a failed
     // allocation drops the array and returns false; nothing is allocated then.
     template <class... U>
     bool Create(U... upper) {
+        if (!Shape(upper...)) return false;
+        if (data_ != nullptr && data_.use_count() == 1 && allocated_ == count_) {
+            std::fill_n(data_.get(), count_, SamplePoint{});
+            return true;
+        }
+        data_.reset();
+        if (!Allocate()) {
+            Clear();
+            return false;
+        }
+        return true;
+    }
+
+    // The same array, every point at the origin, whose memory is taken when
+    // a point is first reached (for arrays that a graph's kind keeps but never
+    // fills). Refuses the same bounds as Create.
+    template <class... U>
+    bool CreateDeferred(U... upper) {
+        if (!Shape(upper...)) return false;
+        data_.reset();
+        allocated_ = 0;
+        deferred_ = true;
+        return true;
+    }
+
+    // Drops the array (and its points, unless someone shares them).
+    void Clear() {
+        data_.reset();
+        allocated_ = 0;
+        deferred_ = false;
+        count_ = 0;
+        extent_.fill(0);
+        stride_.fill(0);
+    }
+
+    // The stored point; raises the subscript error when the array does not
+    // exist or an index is outside its bounds.
+    template <class... I>
+    SamplePoint& operator()(I... idx) {
+        SamplePoint* p = Find(idx...);
+        if (p == nullptr) RaiseSubscriptError();
+        return *p;
+    }
+    template <class... I>
+    const SamplePoint& operator()(I... idx) const {
+        const SamplePoint* p = Find(idx...);
+        if (p == nullptr) RaiseSubscriptError();
+        return *p;
+    }
+
+    // The stored point, or nullptr when the array does not exist or an index
+    // is outside its bounds.
+    template <class... I>
+    SamplePoint* Find(I... idx) noexcept {
+        const Index off = OffsetOf(idx...);
+        return off < 0 || !Reached() ? nullptr : data_.get() + off;
+    }
+    template <class... I>
+    const SamplePoint* Find(I... idx) const noexcept {
+        const Index off = OffsetOf(idx...);
+        return off < 0 || !Reached() ? nullptr : data_.get() + off;
+    }
+
+    // A new point (Cls2 defaults) with the coordinates of the stored one: a
+    // copy that keeps them across later Create calls. Raises like operator().
+    template <class... I>
+    Cls2Ptr Share(I... idx) {
+        return std::make_shared<Cls2>((*this)(idx...));
+    }
+
+    // Raw access for the samplers and the drawing: element (i0, i1, ...) is
+    // Data()[i0 * Stride(0) + i1 * Stride(1) + ...]; nullptr when the array
+    // does not exist.
+    SamplePoint* Data() noexcept { return Reached() ? data_.get() : nullptr; }
+    const SamplePoint* Data() const noexcept { return Reached() ? data_.get() : nullptr; }
+    Index Stride(int d) const { return stride_[d]; }
+
+private:
+    // Checks the bounds and sets the shape (dropping the array when they are
+    // refused).
+    template <class... U>
+    bool Shape(U... upper) {
         static_assert(sizeof...(U) == Rank, "one upper bound per dimension");
         const std::array<Index, Rank> ub{static_cast<Index>(upper)...};
         Index count = 1;
@@ -55,17 +140,7 @@ public:
                 return false;
             }
         }
-        if (data_ != nullptr && data_.use_count() == 1 && count == count_) {
-            std::fill_n(data_.get(), count, Cls2{});
-        } else {
-            data_.reset();
-            try {
-                data_ = std::shared_ptr<Cls2[]>(new Cls2[count]);
-            } catch (const std::bad_alloc&) {
-                Clear();
-                return false;
-            }
-        }
+        deferred_ = false;
         count_ = count;
         for (int d = 0; d < Rank; ++d) extent_[d] = ub[d] + 1;
         // Strides: the innermost dimension is the last one, or for frame
@@ -80,63 +155,32 @@ public:
         return true;
     }
 
-    // Drops the array (and its points, unless someone shares them).
-    void Clear() {
-        data_.reset();
-        count_ = 0;
-        extent_.fill(0);
-        stride_.fill(0);
+    // A block of count_ points at the origin; false when memory ran out.
+    bool Allocate() const noexcept {
+        try {
+            data_ = std::shared_ptr<SamplePoint[]>(new SamplePoint[count_]);
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        allocated_ = count_;
+        return true;
     }
 
-    // The stored point; raises the subscript error when the array does not
-    // exist or an index is outside its bounds.
-    template <class... I>
-    Cls2& operator()(I... idx) {
-        Cls2* p = Find(idx...);
-        if (p == nullptr) RaiseSubscriptError();
-        return *p;
-    }
-    template <class... I>
-    const Cls2& operator()(I... idx) const {
-        const Cls2* p = Find(idx...);
-        if (p == nullptr) RaiseSubscriptError();
-        return *p;
+    // True when the points can be reached: a deferred array takes its block
+    // now (and stays unreachable if memory ran out).
+    bool Reached() const noexcept {
+        if (data_ != nullptr) return true;
+        if (!deferred_ || !Allocate()) return false;
+        deferred_ = false;
+        return true;
     }
 
-    // The stored point, or nullptr when the array does not exist or an index
-    // is outside its bounds.
-    template <class... I>
-    Cls2* Find(I... idx) noexcept {
-        const Index off = OffsetOf(idx...);
-        return off < 0 ? nullptr : data_.get() + off;
-    }
-    template <class... I>
-    const Cls2* Find(I... idx) const noexcept {
-        const Index off = OffsetOf(idx...);
-        return off < 0 ? nullptr : data_.get() + off;
-    }
-
-    // A shared reference to the stored point that keeps it (and its block)
-    // alive and unchanged across later Create calls. Raises like operator().
-    template <class... I>
-    Cls2Ptr Share(I... idx) {
-        Cls2* p = &(*this)(idx...);
-        return Cls2Ptr(data_, p);
-    }
-
-    // Raw access for the samplers and the drawing: element (i0, i1, ...) is
-    // Data()[i0 * Stride(0) + i1 * Stride(1) + ...].
-    Cls2* Data() noexcept { return data_.get(); }
-    const Cls2* Data() const noexcept { return data_.get(); }
-    Index Stride(int d) const { return stride_[d]; }
-
-private:
     // Offset of an element, -1 when it does not exist.
     template <class... I>
     Index OffsetOf(I... idx) const noexcept {
         static_assert(sizeof...(I) == Rank, "one index per dimension");
         const std::array<Index, Rank> ix{static_cast<Index>(idx)...};
-        if (data_ == nullptr) return -1;
+        if (data_ == nullptr && !deferred_) return -1;
         Index off = 0;
         for (int d = 0; d < Rank; ++d) {
             if (ix[d] < 0 || ix[d] >= extent_[d]) return -1;
@@ -145,7 +189,11 @@ private:
         return off;
     }
 
-    std::shared_ptr<Cls2[]> data_;
+    // The block, allocated at creation or, for a deferred array, when first
+    // reached; the drawing and tests may reach points through const access.
+    mutable std::shared_ptr<SamplePoint[]> data_;
+    mutable Index allocated_ = 0;
+    mutable bool deferred_ = false;
     Index count_ = 0;
     std::array<Index, Rank> extent_{};
     std::array<Index, Rank> stride_{};

@@ -10,20 +10,39 @@
 
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 // The variables of one evaluation; a sampler sets those its kind binds and
 // leaves the others at 0.
-struct Bindings {
-    float u = 0;
-    float v = 0;
-    float x = 0;
-    float y = 0;
-    float a = 0;
-    float r = 0;
-    float b = 0;
-    float t = 0;
-    std::int32_t n = 0;
+using Bindings = Cls6Variables;
+
+// The variable slots of the evaluator, for the grids of the samplers.
+namespace Slot {
+inline constexpr int U = 0, V = 1, X = 2, Y = 3, A = 4, R = 5, B = 6, T = 7;
+inline constexpr unsigned Bit(int slot) { return 1u << slot; }
+} // namespace Slot
+
+// A compiled text of the call: its postfix text, its prepared steps and, while
+// a sampler's loop has arranged one, the grid of that loop (made when the
+// text is first evaluated in it).
+struct SampledText {
+    std::string Postfix;
+    Cls6::Compiled Text;
+    Cls6Grid Grid;
+    bool HasGrid = false;
+    bool GridMade = false;
+    unsigned GridRows = 0;
+    int GridInner = -1;
+    std::shared_ptr<const Cls6Grid::Columns> GridColumns;
+
+    // Prepares the postfix text (after InfixToPostfix wrote it).
+    void Prepare() {
+        Text = Cls6::Prepare(Postfix);
+        Grid = Cls6Grid();
+        HasGrid = GridMade = false;
+    }
 };
 
 inline bool IsUndefined(float value) { return value == UndefinedValue; }
@@ -119,7 +138,7 @@ struct ClipRange {
         return ClipRange{-limit, limit, -limit, limit, -limit, limit};
     }
 
-    void Apply(Cls2& p) const {
+    void Apply(SamplePoint& p) const {
         if (p.x > MaxX || p.x < MinX) p.x = UndefinedValue;
         if (p.y > MaxY || p.y < MinY) p.y = UndefinedValue;
         if (p.z > MaxZ || p.z < MinZ) p.z = UndefinedValue;
@@ -140,15 +159,15 @@ public:
     // The one evaluator of the call; every text below was compiled by it.
     Cls6 Evaluator;
 
-    // Postfix texts of the prepared (InsertMulSigns) X, Y and Z texts, and of
-    // Exp2 for an intersection.
-    std::string X, Y, Z, Exp2;
+    // The prepared (InsertMulSigns) X, Y and Z texts, and Exp2 for an
+    // intersection.
+    SampledText X, Y, Z, Exp2;
 
-    // Postfix texts of dZ/dx and dZ/dy. HasPX / HasPY are True when the
-    // partial was asked for (ShowSurPX / ShowSurPY) and could be built; when it
-    // was asked for and refused, the frame has already filled VertPX / VertPY
-    // with undefined points and the sampler must leave them alone.
-    std::string PX, PY;
+    // The texts of dZ/dx and dZ/dy. HasPX / HasPY are True when the partial
+    // was asked for (ShowSurPX / ShowSurPY) and could be built; when it was
+    // asked for and refused, the frame has already filled VertPX / VertPY with
+    // undefined points and the sampler must leave them alone.
+    SampledText PX, PY;
     bool HasPX = false;
     bool HasPY = false;
 
@@ -172,12 +191,45 @@ public:
     float V(std::int64_t i) const { return SamplePosition(MinV, i, dV); }
     float T(std::int64_t k) const { return SamplePosition(MinT, k, dT); }
 
+    // The column of the grids that the next evaluations belong to (see Arrange).
+    std::int64_t Column = -1;
+
+    // Sets up the grid of a sampler's loop for `text`: along a row the
+    // variable slot `inner` runs through `positions` (column c at
+    // positions[c]; the sampler sets Column to c), the slots of `rowVariables`
+    // change from row to row. Evaluations give what they give without it; the
+    // parts a row or a column shares are only computed once.
+    static void Arrange(SampledText& text, unsigned rowVariables, int inner,
+                        std::shared_ptr<const Cls6Grid::Columns> positions) {
+        text.Grid = Cls6Grid();
+        text.HasGrid = true;
+        text.GridMade = false;
+        text.GridRows = rowVariables;
+        text.GridInner = inner;
+        text.GridColumns = std::move(positions);
+    }
+    // The positions of a loop, shared by the grids of its texts.
+    static std::shared_ptr<const Cls6Grid::Columns> Positions(const std::vector<float>& positions) {
+        return Cls6Grid::MakeColumns(positions);
+    }
+
     // Evaluates a compiled text with the bindings, angles in radians. A
     // mathematical fault gives UndefinedValue and True. False (the text left
     // nothing to evaluate, or a reported failure while ShowMathErrors is True)
     // ends the sampling: GetPoints returns False.
-    bool Evaluate(const std::string& postfix, const Bindings& b, float& result) {
-        return SafeEvaluate(Evaluator, postfix, false, result, b.u, b.v, b.x, b.y, b.a, b.r, b.b,
-                            b.t, b.n);
+    bool Evaluate(SampledText& text, const Bindings& b, float& result) {
+        if (!text.HasGrid) return SafeEvaluate(Evaluator, text.Text, false, result, b);
+        if (!text.GridMade) [[unlikely]] {
+            text.Grid = Cls6Grid(text.Text, text.GridRows, text.GridInner, text.GridColumns);
+            text.GridMade = true;
+        }
+        return SafeEvaluate(Evaluator, text.Grid, Column, false, result, b);
+    }
+    // Compiles an infix text into `text` and prepares it; the compiler's error
+    // position, 0 on success.
+    std::int32_t Compile(const std::string& infix, SampledText& text) {
+        const std::int32_t position = Evaluator.InfixToPostfix(infix, text.Postfix);
+        text.Prepare();
+        return position;
     }
 };

@@ -14,7 +14,7 @@
 // 5 spherical (a = X, b = Y, R = Z). Each coordinate is stored as soon as it
 // is known; any other CoordType writes nothing. False when an evaluation
 // answered False.
-bool ThreeTextPoint(SamplingContext& ctx, std::int32_t coordType, const Bindings& b, Cls2& p);
+bool ThreeTextPoint(SamplingContext& ctx, std::int32_t coordType, const Bindings& b, SamplePoint& p);
 
 // The variable an explicit space curve runs along: of the two variables of
 // the coordinate system (x, y; a, r; a, b), the one whose doubled token comes
@@ -22,10 +22,12 @@ bool ThreeTextPoint(SamplingContext& ctx, std::int32_t coordType, const Bindings
 // no such pair.
 enum class CurveAxis { None, First, Second };
 CurveAxis ExplicitCurveAxis(const std::string& postfixZ, std::int32_t coordType);
+// The variable slot of that variable; -1 for CurveAxis::None.
+int CurveAxisSlot(std::int32_t coordType, CurveAxis axis);
 
 // One point of an explicit space curve at parameter u (and t): the running
 // variable is bound to u, the other one is 0, and only Z is evaluated. With
 // CurveAxis::None the point is left as it is. False when the evaluation
 // answered False.
 bool ExplicitCurvePoint(SamplingContext& ctx, std::int32_t coordType, CurveAxis axis, float u,
-                        float t, Cls2& p);
+                        float t, SamplePoint& p);

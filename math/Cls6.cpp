@@ -5,10 +5,12 @@
 #include "core/MessageService.h"
 #include "core/NumberText.h"
 #include "math/Cls13.h"
+#include "math/Cls6Run.h"
 #include "math/Cls6Steps.h"
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 using namespace cls6steps;
 
@@ -18,16 +20,16 @@ constexpr std::string_view kVariableTokens[] = {"UU", "VV", "XX", "YY", "AA", "R
 constexpr std::string_view kVariableLetters = "UVXYARBTN";
 
 constexpr std::size_t kMaxPrograms = 16;
+// Texts kept by the caches shared by every evaluator of the run; when full, a
+// cache starts afresh (handles given out keep their programs).
+constexpr std::size_t kMaxSharedTexts = 512;
 
-// Ends an evaluation at a failure: a reported failure is a message and False
-// while ShowMathErrors is set; otherwise the point is UndefinedValue.
-[[gnu::cold]] bool EndWithFailure(const Outcome& outcome, float& sngResult) {
-    if (!outcome.silent && ShowMathErrors) {
-        MsgBox(outcome.message, MsgIcon::Critical, ErrorTitle);
-        return false;
-    }
-    sngResult = UndefinedValue;
-    return true;
+// Compilations that succeeded, so that the texts every sampling compiles anew
+// (derivative texts above all) are compiled once per run. A refused text is
+// compiled again each time, so that its message shows each time.
+std::unordered_map<std::string, std::string>& CompiledTexts() {
+    static std::unordered_map<std::string, std::string> texts;
+    return texts;
 }
 
 } // namespace
@@ -50,6 +52,24 @@ bool Cls6::IsNameStart(std::string_view text) {
 }
 
 std::int32_t Cls6::InfixToPostfix(const std::string& sExpression, std::string& sBuffer) {
+    auto& cache = CompiledTexts();
+    const auto found = cache.find(sExpression);
+    if (found != cache.end()) {
+        sBuffer += found->second;
+        return 0;
+    }
+    std::string postfix;
+    const std::int32_t position = Compile(sExpression, postfix);
+    if (position == 0) {
+        if (cache.size() >= kMaxSharedTexts) cache.clear();
+        cache.emplace(sExpression, postfix);
+    }
+    // A refused text leaves what it wrote before the error, as it always did.
+    sBuffer += postfix;
+    return position;
+}
+
+std::int32_t Cls6::Compile(const std::string& sExpression, std::string& sBuffer) {
     enum class State { Start, Operand, Open, Sign, Function };
     // The text is scanned byte by byte: every character the language knows is
     // ASCII, and the first other character ends the compilation, so byte
@@ -246,19 +266,32 @@ Cls6::Program Cls6::Tokenize(const std::string& sExpression) {
     }
     unsigned read = 0;
     for (const Op& op : ops)
-        if (op.code == Variable && op.index < 8) read |= 1u << op.index;
+        if (op.code == Variable) read |= 1u << op.index;
+    program.readMask = static_cast<std::uint16_t>(read);
     for (std::uint8_t k = 0; k < 8; ++k)
         if ((read >> k & 1u) != 0) program.floatSlots[program.floatSlotCount++] = k;
+    if (ops.size() == 1 && ops[0].code == Variable)
+        program.singleVariable = static_cast<std::int8_t>(ops[0].index);
     Fold(program);
     program.ops.push_back(Op{End, 0, 0.0});
     if (program.hasFolded) program.folded.push_back(Op{End, 0, 0.0});
     return program;
 }
 
+std::shared_ptr<const Cls6::Program> Cls6::Shared(const std::string& sExpression) {
+    static std::unordered_map<std::string, std::shared_ptr<const Program>> programs;
+    const auto found = programs.find(sExpression);
+    if (found != programs.end()) return found->second;
+    auto program = std::make_shared<const Program>(Tokenize(sExpression));
+    if (programs.size() >= kMaxSharedTexts) programs.clear();
+    programs.emplace(sExpression, program);
+    return program;
+}
+
 const Cls6::Program& Cls6::Prepared(const std::string& sExpression) {
     for (const Program& program : programs_)
         if (program.text == sExpression) return program;
-    Program program = Tokenize(sExpression);
+    Program program = *Shared(sExpression);
     if (stack_.size() < program.maxDepth) stack_.resize(program.maxDepth);
     if (registers_.size() < program.registers) registers_.resize(program.registers);
     if (programs_.size() < kMaxPrograms) {
@@ -271,89 +304,52 @@ const Cls6::Program& Cls6::Prepared(const std::string& sExpression) {
     return slot;
 }
 
+bool Cls6::Run(const Program& program, bool folded, bool bolDegree, float& sngResult,
+               const double* variables) {
+    // The rewritten steps hold only while every variable the text reads is finite.
+    for (std::uint8_t k = 0; folded && k < program.floatSlotCount; ++k)
+        folded = std::isfinite(variables[program.floatSlots[k]]);
+    const RunContext context{stack_.data(), registers_.data(), variables, nullptr, &program.badTokens,
+                             bolDegree};
+    double value = 0;
+    bool empty = false;
+    const Outcome outcome =
+        RunSteps((folded ? program.folded : program.ops).data(), context, value, empty);
+    lastSilent_ = outcome.silent;
+    return Conclude(outcome, empty, value, sngResult);
+}
+
 bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult, float sngU,
                       float sngV, float sngX, float sngY, float sngA, float sngR, float sngB,
                       float sngT, std::int32_t lngN) {
+    lastSilent_ = false;
     const Program& program = Prepared(sExpression);
     const double variables[9] = {sngU, sngV, sngX, sngY, sngA, sngR, sngB, sngT, static_cast<double>(lngN)};
-    // The rewritten steps hold only while every variable the text reads is finite.
-    bool folded = program.hasFolded && folding_;
-    for (std::uint8_t k = 0; folded && k < program.floatSlotCount; ++k)
-        folded = std::isfinite(variables[program.floatSlots[k]]);
-    const std::vector<Op>& ops = folded ? program.folded : program.ops;
-    double* const bottom = stack_.data();
-    double* const registers = registers_.data();
-    double* top = bottom; // one above the top value
+    return Run(program, program.hasFolded && folding_, bolDegree, sngResult, variables);
+}
 
-    for (const Op* step = ops.data();; ++step) {
-        const Op& op = *step;
-        switch (op.code) {
-        case End:
-            if (top == bottom) return false;
-            {
-                // The conversion of ToSingle, done inline while the value fits.
-                const float value = static_cast<float>(top[-1]);
-                sngResult = std::isfinite(value) ? value : ToSingle(top[-1]);
-            }
+Cls6::Compiled Cls6::Prepare(const std::string& sExpression) { return Compiled(Shared(sExpression)); }
+
+bool Cls6::Evaluate(const Compiled& text, bool bolDegree, float& sngResult, const Cls6Variables& v) {
+    const Program* program = text.program_.get();
+    if (program == nullptr) return false;
+    // The variables the text reads, one at a time (the caller has just
+    // written them); the steps read no other.
+    double variables[9];
+    for (std::uint8_t k = 0; k < program->floatSlotCount; ++k)
+        variables[program->floatSlots[k]] = v.Slot(program->floatSlots[k]);
+    variables[8] = static_cast<double>(v.n);
+    // A text that is one variable: its value, unless it needs the checked conversion.
+    if (program->singleVariable >= 0) {
+        const float value = static_cast<float>(variables[program->singleVariable]);
+        if (std::isfinite(value)) {
+            sngResult = value;
             return true;
-        case Number: *top++ = op.value; break;
-        case Variable: *top++ = variables[op.index]; break;
-        case Add: --top; top[-1] = Fin(top[-1] + top[0]); break;
-        case Sub: --top; top[-1] = Fin(top[-1] - top[0]); break;
-        case Mul: --top; top[-1] = Fin(top[-1] * top[0]); break;
-        case Div:
-            --top;
-            if (!Divide(top[-1], top[0], top[-1])) return EndWithFailure(Reported(kDivisionByZero), sngResult);
-            break;
-        case Pow:
-            --top;
-            if (!Raise(top[-1], top[0], top[-1])) return EndWithFailure(Reported(kNegativePower), sngResult);
-            break;
-// The four operators with their right (or, for the R forms, left) operand
-// taken from `operand`.
-#define VX_WITH_OPERAND(ADD, SUB, MUL, DIV, RSUB, RDIV, operand)                                   \
-    case ADD: top[-1] = Fin(top[-1] + (operand)); break;                                          \
-    case SUB: top[-1] = Fin(top[-1] - (operand)); break;                                          \
-    case MUL: top[-1] = Fin(top[-1] * (operand)); break;                                          \
-    case RSUB: top[-1] = Fin((operand) - top[-1]); break;                                         \
-    case DIV:                                                                                     \
-        if (!Divide(top[-1], (operand), top[-1])) return EndWithFailure(Reported(kDivisionByZero), sngResult); \
-        break;                                                                                    \
-    case RDIV:                                                                                    \
-        if (!Divide((operand), top[-1], top[-1])) return EndWithFailure(Reported(kDivisionByZero), sngResult); \
-        break;
-        VX_WITH_OPERAND(AddK, SubK, MulK, DivK, RSubK, RDivK, op.value)
-        VX_WITH_OPERAND(AddV, SubV, MulV, DivV, RSubV, RDivV, variables[op.index])
-        VX_WITH_OPERAND(AddR, SubR, MulR, DivR, RSubR, RDivR, registers[op.index])
-#undef VX_WITH_OPERAND
-        case PowK:
-            if (!Raise(top[-1], op.value, top[-1])) return EndWithFailure(Reported(kNegativePower), sngResult);
-            break;
-        case RPowK:
-            if (!Raise(op.value, top[-1], top[-1])) return EndWithFailure(Reported(kNegativePower), sngResult);
-            break;
-        case SetTop: top[-1] = op.value; break;
-        case Store: registers[op.index] = top[-1]; break;
-        case Load: *top++ = registers[op.index]; break;
-        case Square: top[-1] = Fin(top[-1] * top[-1]); break;
-        case Neg: top[-1] = -top[-1]; break;
-        case Sin: top[-1] = std::sin(Angle(top[-1], bolDegree)); break;
-        case Cos: top[-1] = std::cos(Angle(top[-1], bolDegree)); break;
-        case BadToken:
-            throw RaisedError(ErrNo::IllegalSymbol, "符号非法: " + program.badTokens[op.index]);
-        case PopEmpty: Cls13::RaisePopOnEmpty();
-        case NumberOverflow: throw MathFault(MathFault::Kind::Overflow);
-        case Log: case Exp: case Abs: case Atan: case Int: case Rnd: case Sqr: case Tan:
-        case Sec: case Csec: case Ctan: case Asin: case Acos: case Asec: case Acsec: case Actan:
-        case Sinh: case Cosh: case Tanh: case Ctanh: case Sech: case Csech: case Asinh:
-        case Acosh: case Atanh: case Asech: case Acsech: case Actanh: {
-            const Outcome outcome = ApplyFunction(op.code, top[-1], bolDegree, top[-1]);
-            if (outcome.message != nullptr || outcome.silent) return EndWithFailure(outcome, sngResult);
-            break;
-        }
-        default: __builtin_unreachable(); // Tokenize writes no other code
         }
     }
+    if (stack_.size() < program->maxDepth) stack_.resize(program->maxDepth);
+    if (registers_.size() < program->registers) registers_.resize(program->registers);
+    return Run(*program, program->hasFolded && folding_, bolDegree, sngResult, variables);
 }
 
 std::string Cls6::RandomState() { return cls6steps::RandomState(); }

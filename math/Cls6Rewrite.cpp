@@ -6,9 +6,11 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <unordered_map>
 
 using namespace cls6steps;
+using Op = Cls6Step;
 
 namespace {
 
@@ -18,22 +20,6 @@ namespace {
 // the text reads is finite; the evaluator runs the written steps otherwise.
 
 constexpr std::size_t kMaxFoldedSteps = 8192; // bounds the recursion depth of the rewrite
-constexpr double kNoBound = std::numeric_limits<double>::infinity();
-
-// A part of the expression and what is known of its value before evaluation.
-struct Node {
-    std::uint8_t code = Number;
-    std::uint32_t index = 0; // variable slot; for RND a serial, so that no two are shared
-    double value = 0;        // number, or the value SetTop leaves
-    std::int32_t a = -1;     // the operand, or the left one
-    std::int32_t b = -1;     // the right operand
-    bool finite = false;     // its value is never an infinity or a NaN
-    bool pure = false;       // evaluating it can neither fail nor draw a random number
-    bool zero = false;       // its value is +0 or -0
-    bool plusZero = true;    // its value may be +0
-    bool minusZero = true;   // its value may be -0
-    double bound = kNoBound; // |value| <= bound
-};
 
 struct NodeKey {
     std::uint8_t code;
@@ -284,7 +270,7 @@ public:
             push(Load, static_cast<std::uint32_t>(registers_[id]), 0.0);
             return;
         }
-        if (n.code == Number || n.code == Variable) {
+        if (n.code == Number || n.code == Variable || n.code == Part) {
             push(n.code, n.index, n.value);
             return;
         }
@@ -344,6 +330,23 @@ private:
     std::vector<std::int32_t> registers_;
     std::size_t registerCount_ = 0;
 };
+// Writes the values `roots` of the tree as steps after `steps`; returns the
+// registers they use and raises `maxDepth` to the depth of their stack.
+std::size_t EmitSteps(const std::vector<Node>& nodes, const std::vector<std::int32_t>& roots,
+                      std::vector<Op>& steps, std::size_t& maxDepth) {
+    Emitter emitter(nodes);
+    for (std::int32_t root : roots) emitter.Count(root);
+    std::size_t depth = 0;
+    auto push = [&](std::uint8_t code, std::uint32_t index, double value) {
+        steps.push_back(Op{code, index, value});
+        if (code == Number || code == Variable || code == Load || code == Part) ++depth;
+        else if (IsBinary(code)) --depth;
+        maxDepth = std::max(maxDepth, depth);
+    };
+    for (std::int32_t root : roots) emitter.Emit(root, push);
+    return emitter.RegisterCount();
+}
+
 } // namespace
 
 void Cls6::Fold(Program& program) {
@@ -377,25 +380,85 @@ void Cls6::Fold(Program& program) {
     std::vector<std::int32_t> roots;
     for (std::size_t k = 0; k < values.size(); ++k)
         if (k + 1 == values.size() || !folder.nodes[values[k]].pure) roots.push_back(values[k]);
-    Emitter emitter(folder.nodes);
-    for (std::int32_t root : roots) emitter.Count(root);
+    auto tree = std::make_shared<Cls6Tree>();
+    tree->roots = roots;
+    if (raising != nullptr) {
+        tree->raises = true;
+        tree->raising = *raising;
+    }
     std::vector<Op>& folded = program.folded;
-    std::size_t depth = 0;
     std::size_t maxDepth = 0;
-    auto push = [&](std::uint8_t code, std::uint32_t index, double value) {
-        folded.push_back(Op{code, index, value});
-        if (code == Number || code == Variable || code == Load) ++depth;
-        else if (IsBinary(code)) --depth;
-        maxDepth = std::max(maxDepth, depth);
-    };
-    for (std::int32_t root : roots) emitter.Emit(root, push);
+    const std::size_t registers = EmitSteps(folder.nodes, roots, folded, maxDepth);
     if (raising != nullptr) folded.push_back(*raising);
+    tree->nodes = std::move(folder.nodes);
+    program.tree = std::move(tree);
     // Steps that are not fewer than the written ones are not worth the check.
     if (folded.size() >= ops.size()) {
         folded.clear();
         return;
     }
     program.maxDepth = std::max(program.maxDepth, maxDepth);
-    program.registers = emitter.RegisterCount();
+    program.registers = registers;
     program.hasFolded = true;
+}
+
+bool cls6steps::Stage(const Cls6Tree& tree, unsigned rowFree, unsigned columnFree, StagedSteps& out) {
+    const std::vector<Node>& nodes = tree.nodes;
+    // What each part reads (operands come before the parts that use them).
+    std::vector<unsigned> reads(nodes.size(), 0);
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const Node& n = nodes[i];
+        unsigned m = n.code == Variable ? 1u << n.index : (n.code == Rnd ? kRandomBit : 0u);
+        if (n.a >= 0) m |= reads[n.a];
+        if (n.b >= 0) m |= reads[n.b];
+        reads[i] = m;
+    }
+    // The parts computed ahead: the largest that read nothing of a row's free
+    // variables (or of a column's), other than bare numbers and variables.
+    std::vector<std::int32_t> partOf(nodes.size(), -1);
+    std::vector<std::int32_t> parts;
+    std::vector<std::uint8_t> seen(nodes.size(), 0);
+    const auto find = [&](const auto& self, std::int32_t id) -> void {
+        if (seen[id] != 0) return;
+        seen[id] = 1;
+        const Node& n = nodes[id];
+        if (n.code == Number || n.code == Variable) return;
+        const bool perRow = (reads[id] & rowFree) == 0;
+        if (perRow || (reads[id] & columnFree) == 0) {
+            partOf[id] = static_cast<std::int32_t>(parts.size());
+            parts.push_back(id);
+            out.partPerColumn.push_back(perRow ? 0 : 1);
+            out.partMayFail.push_back(n.pure ? 0 : 1);
+            return;
+        }
+        if (n.a >= 0) self(self, n.a);
+        if (n.b >= 0) self(self, n.b);
+    };
+    for (std::int32_t root : tree.roots) find(find, root);
+    if (parts.empty()) return false;
+
+    for (std::int32_t id : parts) {
+        std::vector<Op> steps;
+        std::size_t depth = 0;
+        out.registers = std::max(out.registers, EmitSteps(nodes, {id}, steps, depth));
+        steps.push_back(Op{End, 0, 0.0});
+        out.maxDepth = std::max(out.maxDepth, depth);
+        out.parts.push_back(std::move(steps));
+    }
+    // One evaluation reads each part as a leaf: a value slot when the part
+    // cannot fail, a Part step that replays its failure otherwise.
+    std::vector<Node> leaves = nodes;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        Node& n = leaves[parts[k]];
+        const bool pure = n.pure;
+        n = Node{};
+        n.code = pure ? Variable : Part;
+        n.index = static_cast<std::uint32_t>(pure ? kFirstPartSlot + k : k);
+    }
+    std::size_t depth = 0;
+    out.registers = std::max(out.registers, EmitSteps(leaves, tree.roots, out.point, depth));
+    if (tree.raises) out.point.push_back(tree.raising);
+    out.point.push_back(Op{End, 0, 0.0});
+    out.maxDepth = std::max(out.maxDepth, depth);
+    return true;
 }

@@ -1,5 +1,9 @@
 // The functions of the expression language and the RND sequence.
+#include "math/Cls6Run.h"
 #include "math/Cls6Steps.h"
+
+#include "core/Globals.h"
+#include "core/MessageService.h"
 
 #include <random>
 #include <sstream>
@@ -33,6 +37,17 @@ std::string RandomState() {
 void SetRandomState(const std::string& state) {
     std::istringstream in(state);
     in >> RandomGenerator();
+}
+
+bool EndWithFailure(const Outcome& outcome, float& sngResult) {
+    // A reported failure is a message and False while ShowMathErrors is set;
+    // otherwise the point is UndefinedValue.
+    if (!outcome.silent && ShowMathErrors) {
+        MsgBox(outcome.message, MsgIcon::Critical, ErrorTitle);
+        return false;
+    }
+    sngResult = UndefinedValue;
+    return true;
 }
 
 Outcome ApplyFunction(std::uint8_t code, double x, bool degree, double& out) {

@@ -3,12 +3,15 @@
 // postfix text, the arithmetic every step shares with its guards and messages,
 // the functions, and the rewriting of steps (Cls6Rewrite.cpp).
 #include "core/Errors.h"
+#include "math/Cls6.h"
 
 #include <cmath>
 #include <cstdint>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cls6steps {
 
@@ -33,6 +36,9 @@ enum Code : std::uint8_t {
     // Replaces the value on the stack by a number; copies the value on the
     // stack to a register; pushes a register.
     SetTop, Store, Load,
+    // Pushes the value of a part computed ahead (Cls6Grid), or ends the
+    // evaluation with the failure that part met.
+    Part,
     // Ends every list of steps.
     End,
     // Steps that raise when evaluation reaches them.
@@ -107,6 +113,59 @@ inline bool Raise(double a, double b, double& out) {
 
 // The functions other than SIN and COS: `x` is the operand, the value goes to `out`.
 Outcome ApplyFunction(std::uint8_t code, double x, bool degree, double& out);
+
+// ---- The rewritten computation as a tree (Cls6Rewrite.cpp) ----
+
+constexpr double kNoBound = std::numeric_limits<double>::infinity();
+
+// A part of the expression and what is known of its value before evaluation.
+struct Node {
+    std::uint8_t code = Number;
+    std::uint32_t index = 0; // variable slot; for RND a serial, so that no two are shared
+    double value = 0;        // number, or the value SetTop leaves
+    std::int32_t a = -1;     // the operand, or the left one
+    std::int32_t b = -1;     // the right operand
+    bool finite = false;     // its value is never an infinity or a NaN
+    bool pure = false;       // evaluating it can neither fail nor draw a random number
+    bool zero = false;       // its value is +0 or -0
+    bool plusZero = true;    // its value may be +0
+    bool minusZero = true;   // its value may be -0
+    double bound = kNoBound; // |value| <= bound
+};
+
+} // namespace cls6steps
+
+// The rewritten computation of a text: its parts (identical ones shared, each
+// after its operands), the values evaluated in order (the last is the result),
+// and the step that raises after them, if any.
+struct Cls6Tree {
+    std::vector<cls6steps::Node> nodes;
+    std::vector<std::int32_t> roots;
+    bool raises = false;
+    Cls6Step raising{};
+};
+
+namespace cls6steps {
+
+// The steps of a text whose parts are computed ahead of each evaluation: the
+// steps of each part, and the steps of one evaluation, which read part k from
+// value slot kFirstPartSlot + k (a part that cannot fail) or through a Part
+// step (one that may). Each list ends with End.
+inline constexpr std::uint32_t kFirstPartSlot = 9;
+struct StagedSteps {
+    std::vector<Cls6Step> point;
+    std::vector<std::vector<Cls6Step>> parts;
+    std::vector<std::uint8_t> partPerColumn; // 1: computed per column, 0: per row
+    std::vector<std::uint8_t> partMayFail;   // 1: read through a Part step
+    std::size_t maxDepth = 0;
+    std::size_t registers = 0;
+};
+// Splits the tree for a grid: parts that read none of `rowFree` (the inner
+// variable and RND) are computed per row, the others that read none of
+// `columnFree` (the outer variable and RND) per column; masks have one bit
+// per variable slot and kRandomBit for RND. False when no part is worth it.
+inline constexpr unsigned kRandomBit = 1u << 15;
+bool Stage(const Cls6Tree& tree, unsigned rowFree, unsigned columnFree, StagedSteps& out);
 
 // The next RND value; the state of its sequence as text, and back.
 float NextRandom();

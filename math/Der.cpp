@@ -12,6 +12,7 @@
 #include <deque>
 #include <limits>
 #include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -299,8 +300,8 @@ namespace {
 // The text of `text`'s derivative by the chain; `derive` differentiates the
 // token list.
 template <class Derivation>
-std::optional<std::string> ChainText(const std::string& text, const std::string& expression,
-                                     Derivation derive) {
+std::optional<std::string> BuildChainText(const std::string& text, const std::string& expression,
+                                          Derivation derive) {
     DeriveRefusal refusal = DeriveRefusal::None;
     try {
         bool parsed = true;
@@ -317,6 +318,28 @@ std::optional<std::string> ChainText(const std::string& text, const std::string&
     return std::nullopt;
 }
 
+// Derivative texts built so far, by variable ("" for Derive) and text: every
+// sampling builds the same texts again. Refusals are not kept, so that their
+// messages show each time.
+std::unordered_map<std::string, std::string>& KnownDerivatives() {
+    static std::unordered_map<std::string, std::string> known;
+    return known;
+}
+
+template <class Derivation>
+std::optional<std::string> ChainText(const std::string& text, const std::string& variable,
+                                     const std::string& expression, Derivation derive) {
+    auto& known = KnownDerivatives();
+    const std::string key = variable + '\n' + text;
+    if (const auto found = known.find(key); found != known.end()) return found->second;
+    std::optional<std::string> result = BuildChainText(text, expression, derive);
+    if (result) {
+        if (known.size() >= 256) known.clear();
+        known.emplace(key, *result);
+    }
+    return result;
+}
+
 } // namespace
 
 void ShowTooLongRefusal(const std::string& expression) {
@@ -330,14 +353,14 @@ void ShowTooLongRefusal(const std::string& expression) {
 }
 
 std::optional<std::string> DerivativeText(const std::string& text, const std::string& expression) {
-    return ChainText(text, expression, [](const clsPolish& list, DeriveRefusal& refusal) {
+    return ChainText(text, std::string(), expression, [](const clsPolish& list, DeriveRefusal& refusal) {
         return Derive(list, refusal);
     });
 }
 
 std::optional<std::string> PartialDerivativeText(const std::string& text, const std::string& variable,
                                                  const std::string& expression) {
-    return ChainText(text, expression, [&variable](const clsPolish& list, DeriveRefusal& refusal) {
+    return ChainText(text, variable, expression, [&variable](const clsPolish& list, DeriveRefusal& refusal) {
         return PartialDerive(list, variable, refusal);
     });
 }

@@ -15,3 +15,13 @@ bool SafeEvaluate(Cls6& evaluator, const std::string& sExpression, bool bolDegre
         return true;
     }
 }
+
+bool SafeEvaluate(Cls6& evaluator, const Cls6::Compiled& text, bool bolDegree, float& sngResult,
+                  const Cls6Variables& v) {
+    try {
+        return evaluator.Evaluate(text, bolDegree, sngResult, v);
+    } catch (const MathFault&) {
+        sngResult = UndefinedValue;
+        return true;
+    }
+}

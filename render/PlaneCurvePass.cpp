@@ -21,22 +21,14 @@ namespace {
 std::int64_t OwnSampleUpper(const Cls9& g, std::int32_t lngAnimStep) {
     if (g.GraphType == GraphType::Function2DAnimation)
         return lngAnimStep >= 0 && lngAnimStep <= g.Anim2D.Upper(1) ? g.Anim2D.Upper(0) : -1;
-    return g.Vert3D.Upper(0) >= 0 ? g.Vert3D.Upper(1) : -1;
+    return RowUpper(g.Vert3D);
 }
 
-std::int64_t RowUpper(const PointGrid& grid) { return grid.Upper(0) >= 0 ? grid.Upper(1) : -1; }
-
-// Segments 0..count - 1 of StepV that can have both ends among the samples
-// (past the samples every point is missing).
-std::int64_t SegmentCount(std::int32_t stepV, std::int64_t upper) {
-    return std::max<std::int64_t>(0, std::min<std::int64_t>(stepV, upper));
-}
-
-// Whether two roots found on neighbouring stretches of the curve are the same
-// point, computed twice with rounding: the crossing at a shared sample comes
-// out of each segment's line within a few units of the last place of the
-// segment's coordinates.
-bool SameRoot(float x, float y, float lastX, float lastY, const Cls2& p1, const Cls2& p2) {
+// Whether two crossings met on neighbouring stretches of the curve are the
+// same point, computed twice with rounding: the crossing at a shared sample
+// comes out of each segment's line within a few units of the last place of
+// the segment's coordinates.
+bool SameCrossing(float x, float y, float lastX, float lastY, const SamplePoint& p1, const SamplePoint& p2) {
     const double scale = std::max({std::fabs(double(p1.x)), std::fabs(double(p2.x)), std::fabs(double(p1.y)),
                                    std::fabs(double(p2.y))});
     const double tolerance = 32 * double(FLT_EPSILON) * scale;
@@ -44,6 +36,24 @@ bool SameRoot(float x, float y, float lastX, float lastY, const Cls2& p1, const 
 }
 
 } // namespace
+
+std::int64_t RowUpper(const PointGrid& grid) { return grid.Upper(0) >= 0 ? grid.Upper(1) : -1; }
+
+std::int64_t SegmentCount(std::int32_t stepV, std::int64_t upper) {
+    return std::max<std::int64_t>(0, std::min<std::int64_t>(stepV, upper));
+}
+
+bool AxisCrossings::Next(const SamplePoint& p1, const SamplePoint& p2, float& px, float& py) {
+    float qx = 0, qy = 0;
+    if (SegmentIntersect(p1.x, p1.y, p2.x, p2.y, box_.MinX, 0, box_.MaxX, 0, px, py, qx, qy) == 0 ||
+        px == UndefinedValue || py == UndefinedValue)
+        return false;
+    const bool repeated = found_ && SameCrossing(px, py, lastX_, lastY_, p1, p2);
+    found_ = true;
+    lastX_ = px;
+    lastY_ = py;
+    return !repeated;
+}
 
 void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
     const bool intersection = g.GraphType == GraphType::Intersection;
@@ -54,18 +64,16 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
     const ColorTriple secondRGB = ColorToRGB(g.Color2);
     const ColorTriple inverseRGB = ColorToRGB(g.InvColor);
     const ColorTriple stepRGB = ColorToRGB(g.StepColor);
-    const Cls1 box = g.BoxFields();
     Cls2 marker;
 
     std::int64_t upper = OwnSampleUpper(g, lngAnimStep);
     if (intersection) upper = std::max(upper, RowUpper(g.VertInter));
     const std::int64_t segments = SegmentCount(g.StepV, upper);
 
-    bool rootFound = false;
-    float lastRootX = 0, lastRootY = 0;
+    AxisCrossings roots(g.BoxFields());
     for (std::int64_t i = 0; i < segments; ++i) {
-        const Cls2* p1 = PlaneSample(g, i, lngAnimStep);
-        const Cls2* p2 = PlaneSample(g, i + 1, lngAnimStep);
+        const SamplePoint* p1 = PlaneSample(g, i, lngAnimStep);
+        const SamplePoint* p2 = PlaneSample(g, i + 1, lngAnimStep);
 
         if (g.Show2DCurve) {
             SetColor(curveRGB);
@@ -73,8 +81,8 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
             if (IsDefined(p1) && IsDefined(p2)) DrawPlaneSegment(p1->x, p1->y, p1->z, p2->x, p2->y, p2->z);
 
             if (intersection) {
-                const Cls2* q1 = g.VertInter.Find(0, i);
-                const Cls2* q2 = g.VertInter.Find(0, i + 1);
+                const SamplePoint* q1 = g.VertInter.Find(0, i);
+                const SamplePoint* q2 = g.VertInter.Find(0, i + 1);
                 SetColor(secondRGB);
                 SetLineWidth(g.Width2);
                 if (IsDefined(q1) && IsDefined(q2)) DrawPlaneSegment(q1->x, q1->y, q1->z, q2->x, q2->y, q2->z);
@@ -93,22 +101,10 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
             if (IsDefined(p1) && IsDefined(p2)) DrawPlaneSegment(p1->y, p1->x, p1->z, p2->y, p2->x, p2->z);
         }
 
-        if (g.ShowRoot && IsDefinedXY(p1) && IsDefinedXY(p2)) {
-            float px = 0, py = 0, qx = 0, qy = 0;
-            // One crossing, or the first end of an overlap with the axis.
-            if (SegmentIntersect(p1->x, p1->y, p2->x, p2->y, box.MinX, 0, box.MaxX, 0, px, py, qx, qy) != 0 &&
-                px != UndefinedValue && py != UndefinedValue) {
-                // A root on a sample ends one segment and starts the next: it
-                // is reported and marked once.
-                const bool repeated = rootFound && SameRoot(px, py, lastRootX, lastRootY, *p1, *p2);
-                rootFound = true;
-                lastRootX = px;
-                lastRootY = py;
-                if (!repeated && DrawPlaneMarker(px, py, g.RootColor, float(g.RootSize), g.RootSymbol, marker))
-                    AppendResultLine("    根: x=" + SingleText(marker.x * Scale2D) + ",y=" +
-                                     SingleText(marker.y * Scale2D));
-            }
-        }
+        float px = 0, py = 0;
+        if (g.ShowRoot && IsDefinedXY(p1) && IsDefinedXY(p2) && roots.Next(*p1, *p2, px, py) &&
+            DrawPlaneMarker(px, py, g.RootColor, float(g.RootSize), g.RootSymbol, marker))
+            AppendResultLine("    根: x=" + SingleText(marker.x * Scale2D) + ",y=" + SingleText(marker.y * Scale2D));
 
         if (stepStem && g.ShowStep) {
             SetColor(stepRGB);
@@ -127,7 +123,7 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
         const ColorTriple stemRGB = ColorToRGB(g.StemBodyColor);
         const std::int64_t last = std::min<std::int64_t>(g.StepV, RowUpper(g.Vert3D));
         for (std::int64_t i = 0; i <= last; ++i) {
-            const Cls2* p = g.Vert3D.Find(0, i);
+            const SamplePoint* p = g.Vert3D.Find(0, i);
             SetColor(stemRGB);
             SetLineWidth(g.StemBodyWidth);
             if (!IsDefinedXY(p)) continue;
@@ -142,8 +138,8 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
         SetLineWidth(g.JOWidth);
         const std::int64_t mirrored = SegmentCount(g.StepV, RowUpper(g.VertJO));
         for (std::int64_t i = 0; i < mirrored; ++i) {
-            const Cls2* r1 = g.VertJO.Find(0, i);
-            const Cls2* r2 = g.VertJO.Find(0, i + 1);
+            const SamplePoint* r1 = g.VertJO.Find(0, i);
+            const SamplePoint* r2 = g.VertJO.Find(0, i + 1);
             if (IsDefined(r1) && IsDefined(r2)) DrawPlaneSegment(r1->x, r1->y, r1->z, r2->x, r2->y, r2->z);
         }
     }

@@ -59,15 +59,15 @@ void DrawPlaneGraph(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
     if (DrawOverlays(g, work, lngAnimStep)) EndLineState();
 }
 
-const Cls2* PlaneSample(const Cls9& g, std::int64_t i, std::int32_t lngAnimStep) {
+const SamplePoint* PlaneSample(const Cls9& g, std::int64_t i, std::int32_t lngAnimStep) {
     return g.GraphType == GraphType::Function2DAnimation ? g.Anim2D.Find(i, lngAnimStep) : g.Vert3D.Find(0, i);
 }
 
-bool IsDefined(const Cls2* p) {
+bool IsDefined(const SamplePoint* p) {
     return p != nullptr && p->x != UndefinedValue && p->y != UndefinedValue && p->z != UndefinedValue;
 }
 
-bool IsDefinedXY(const Cls2* p) { return p != nullptr && p->x != UndefinedValue && p->y != UndefinedValue; }
+bool IsDefinedXY(const SamplePoint* p) { return p != nullptr && p->x != UndefinedValue && p->y != UndefinedValue; }
 
 void DrawPlaneSegment(double x1, double y1, double z1, double x2, double y2, double z2) {
     // GL keeps vertices as 32-bit floats: a coordinate beyond their range is

@@ -23,7 +23,9 @@
 // The overlay hooks return whether the drawing goes on: false ends the graph's
 // drawing at once, with the line state left in effect (a compile failure, or
 // more than 50 intersections).
+#include "graph/Cls1.h"
 #include "graph/Cls2.h"
+#include "graph/PointArray.h"
 #include "render/GraphDrawing.h"
 
 #include <cstdint>
@@ -34,12 +36,12 @@ void DrawPlaneGraph(Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep);
 
 // The graph's own samples for the curve pass: frame lngAnimStep of Anim2D for
 // a plane animation, row 0 of Vert3D otherwise. nullptr for a missing point.
-const Cls2* PlaneSample(const Cls9& graph, std::int64_t i, std::int32_t lngAnimStep);
+const SamplePoint* PlaneSample(const Cls9& graph, std::int64_t i, std::int32_t lngAnimStep);
 
 // Whether none of the point's coordinates is UndefinedValue (false for nullptr).
-bool IsDefined(const Cls2* p);
+bool IsDefined(const SamplePoint* p);
 // Whether x and y of the point are defined (false for nullptr).
-bool IsDefinedXY(const Cls2* p);
+bool IsDefinedXY(const SamplePoint* p);
 
 // One GL_LINES segment between two points in graph coordinates, each divided
 // by Scale2D; nothing when a scaled coordinate is not finite.
@@ -49,6 +51,30 @@ void DrawPlaneSegment(double x1, double y1, double z1, double x2, double y2, dou
 // the colour, size and symbol given. Returns false (and draws nothing) when a
 // drawing coordinate is not finite; `marker` holds the drawn point.
 bool DrawPlaneMarker(double x, double y, std::int32_t colour, float size, std::int32_t symbol, Cls2& marker);
+
+// The last index of row 0 of a sample grid (-1 when the grid does not exist).
+std::int64_t RowUpper(const PointGrid& grid);
+// Segments 0..count - 1 of StepV that can have both ends among samples
+// 0..upper (past the samples every point is missing).
+std::int64_t SegmentCount(std::int32_t stepV, std::int64_t upper);
+
+// The crossings of a sampled curve with the x axis from the box's MinX to its
+// MaxX, met segment by segment in order (SegmentIntersect: one crossing, or
+// the first end of an overlap with the axis). A crossing equal to the one met
+// before it is not met again: a zero on a sample ends one segment and starts
+// the next, and is one point (roots, extrema, inflection points).
+class AxisCrossings {
+public:
+    explicit AxisCrossings(const Cls1& box) : box_(box) {}
+    // The crossing of the segment p1-p2 (x and y of both defined) into (px,
+    // py); false when there is none, it is undefined or it was just met.
+    bool Next(const SamplePoint& p1, const SamplePoint& p2, float& px, float& py);
+
+private:
+    Cls1 box_;
+    bool found_ = false;
+    float lastX_ = 0, lastY_ = 0;
+};
 
 // The curve pass over the sample segments: own curve, second curve and
 // intersection markers, inverse, roots, step plot; then the roots' separator
@@ -66,11 +92,22 @@ bool DrawIntegralOverlay(Cls9& graph, GraphDrawing& work);
 bool SearchIntersections(Cls9& graph, GraphDrawing& work);
 // Called when ShowArea is True and at least two intersections were found.
 bool DrawAreaBetweenCurves(Cls9& graph, GraphDrawing& work);
-// Called after the curve pass when any of ShowDev, ShowQie, ShowNml, ShowMax,
-// ShowLen, ShowMin, ShowCurv, ShowGuai is True: the derivative texts (kept for
-// the analyses after it), the derivative graph and the extrema.
+
+// The derivative-based analyses, called in this order after the curve pass
+// when any of ShowDev, ShowQie, ShowNml, ShowMax, ShowLen, ShowMin, ShowCurv,
+// ShowGuai is True (render/PlaneAnalysis.h says for which graphs each runs).
+// Each writes its result lines and draws with its own colour and width.
+//
+// The derivative texts DX, DY, DZ (kept in work.Derivatives for the analyses
+// after it; a text the derivative chain or the compiler refuses ends the
+// drawing), the derivative graph (ShowDev) and the extrema (ShowMax, ShowMin).
 bool DrawDerivativeAnalyses(Cls9& graph, GraphDrawing& work);
+// The arc length from LenFrom to LenTo (ShowLen).
 bool DrawArcLength(Cls9& graph, GraphDrawing& work);
+// Tangents at QieX (ShowQie), then normals at NmlX (ShowNml).
 bool DrawTangentsAndNormals(Cls9& graph, GraphDrawing& work);
+// The second-derivative texts when ShowGuai or ShowCurv is True (a refusal
+// ends the drawing), then the inflection points (ShowGuai).
 bool DrawInflectionPoints(Cls9& graph, GraphDrawing& work);
+// The circles of curvature at CurvX (ShowCurv).
 bool DrawCurvatureCircles(Cls9& graph, GraphDrawing& work);

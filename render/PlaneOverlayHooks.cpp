@@ -17,18 +17,3 @@ bool SearchIntersections(Cls9&, GraphDrawing& work) {
 
 // Area between two curves.
 bool DrawAreaBetweenCurves(Cls9&, GraphDrawing&) { return true; }
-
-// Derivative texts, derivative graph and extrema.
-bool DrawDerivativeAnalyses(Cls9&, GraphDrawing&) { return true; }
-
-// Arc length.
-bool DrawArcLength(Cls9&, GraphDrawing&) { return true; }
-
-// Tangents and normals at chosen positions.
-bool DrawTangentsAndNormals(Cls9&, GraphDrawing&) { return true; }
-
-// Inflection points.
-bool DrawInflectionPoints(Cls9&, GraphDrawing&) { return true; }
-
-// Circles of curvature.
-bool DrawCurvatureCircles(Cls9&, GraphDrawing&) { return true; }

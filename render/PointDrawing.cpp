@@ -13,11 +13,11 @@ void DrawPointGraph(const Cls9& graph, std::int32_t lngAnimStep) {
     if (flat) BeginLineState();
 
     // A point that was never sampled is left out like an undefined one.
-    const Cls2* found =
+    const SamplePoint* found =
         graph.GraphType == GraphType::PointAnimation ? graph.Anim1D.Find(lngAnimStep) : graph.Vert3D.Find(0, 0);
     if (found != nullptr && found->x != UndefinedValue && found->y != UndefinedValue &&
         found->z != UndefinedValue) {
-        const Cls2& source = *found;
+        const SamplePoint& source = *found;
         Cls2 marker;
         marker.Color = graph.PointColor;
         marker.Size = graph.PointSize;
@@ -35,4 +35,11 @@ void DrawPointGraph(const Cls9& graph, std::int32_t lngAnimStep) {
     }
 
     if (flat) EndLineState();
+}
+
+void PrepareMarkerSpheres(const Cls8& scene) {
+    if (DocumentKind == 1) return; // plane markers are flat
+    for (const auto& e : scene.FunSurfs)
+        if (e.graph->GraphType == GraphType::Point || e.graph->GraphType == GraphType::PointAnimation)
+            Cls2::PrepareSphere(e.graph->PointSize);
 }

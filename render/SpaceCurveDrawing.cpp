@@ -81,13 +81,13 @@ bool Finite(double v) { return std::isfinite(static_cast<float>(v)); }
 // i = 0..StepU (nullptr where the array has no such point).
 template <class PointAt>
 void DrawCurveSegments(const Cls9& graph, const GraphDrawing& work, PointAt&& point) {
-    const auto defined = [](const Cls2* p) {
+    const auto defined = [](const SamplePoint* p) {
         return p != nullptr && p->x != UndefinedValue && p->y != UndefinedValue && p->z != UndefinedValue;
     };
     bool begun = false;
     for (std::int64_t i = 0; i < graph.StepU; ++i) {
-        const Cls2* p = point(i);
-        const Cls2* q = point(i + 1);
+        const SamplePoint* p = point(i);
+        const SamplePoint* q = point(i + 1);
         if (!defined(p) || !defined(q)) continue;
         // One primitive for all segments: the same lines as one pair each.
         if (!begun) {

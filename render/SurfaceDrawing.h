@@ -33,7 +33,7 @@ public:
         return points_[std::size_t(i * (stepV_ + 1) + j)];
     }
 
-    // Copies the coordinates of *point(i, j) (a const Cls2*) for every grid
+    // Copies the coordinates of *point(i, j) (a const SamplePoint*) for every grid
     // point. False, with an empty grid, when a point is missing (nullptr) or a
     // step is below 0.
     template <class PointAt>
@@ -44,7 +44,7 @@ public:
         points_.resize(std::size_t((stepU + 1) * (stepV + 1)));
         for (std::int64_t i = 0; i <= stepU; ++i)
             for (std::int64_t j = 0; j <= stepV; ++j) {
-                const Cls2* p = point(i, j);
+                const SamplePoint* p = point(i, j);
                 if (p == nullptr) {
                     points_.clear();
                     return false;

@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev libqt6opengl6-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev libmuparser-dev
   xvfb xauth x11-utils
   fonts-noto-cjk fonts-liberation locales
   # The document reader's fuzz target: clang with libFuzzer.

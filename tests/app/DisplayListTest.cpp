@@ -201,13 +201,15 @@ TEST_F(DisplayListTest, AnimatedSceneHasOneListPerFrameAndShowsTheFrame) {
     EXPECT_TRUE(IsWhite(At(img, 2 / Scale2D, 1 / Scale2D)));
 }
 
-TEST_F(DisplayListTest, ModelRotationIsCompiledIntoTheList) {
+TEST_F(DisplayListTest, ModelRotationIsTakenByEveryBuild) {
+    // The rotation the frames apply before calling the scene's list.
     const auto compiledMatrix = [&] {
         return WithContext([&] {
             std::array<GLfloat, 16> m{};
             glMatrixMode(GL_MODELVIEW);
             glPushMatrix();
             glLoadIdentity();
+            Window().ApplyModelRotation();
             glCallList(SceneList);
             glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
             glPopMatrix();
@@ -255,6 +257,81 @@ TEST_F(DisplayListTest, ModelRotationIsCompiledIntoTheList) {
     expected = rotated(-90, 0, 0, 1, 0, 0, 1, 0);
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(m[i], expected[i], 1e-4) << i;
     EXPECT_FLOAT_EQ(Window().ViewQuat[2], float(std::sin(3.1416 / 4)));
+}
+
+// A result pane that counts the graphs drawn (each drawing empties it first).
+class CountingPane : public ResultPane {
+public:
+    std::string Text() const override { return ""; }
+    void SetText(const std::string&) override { ++drawn; }
+    int drawn = 0;
+};
+
+TEST_F(DisplayListTest, TurningCompilesNoListAndShowsWhatARebuildShows) {
+    CountingPane pane;
+    SetResultPane(&pane);
+    DocumentKind = 3;
+    for (int k = 0; k < 6; ++k) Point(k + 1, float(k - 3), float(k % 3 - 1), float(k % 2), k % 2 == 0 ? Red : Blue);
+    const Vec4 first{0, 0, 0, 1};
+    const Vec4 turned{float(std::sin(0.3)), float(std::sin(0.2)), 0, float(std::sqrt(1 - std::sin(0.3) * std::sin(0.3) - std::sin(0.2) * std::sin(0.2)))};
+    for (bool animated : {false, true}) {
+        SCOPED_TRACE(animated);
+        if (animated) Animated(10, std::vector<Cls2>(11, Cls2::Init(1, 2, 1)), Blue);
+        CurrentFrame = 3;
+        Window().TrackballActive = true;
+        Window().ViewQuat = first;
+        Window().BuildDisplayLists();
+        const QImage before = Show(CurrentFrame);
+        // A drag: the new rotation only.
+        pane.drawn = 0;
+        Window().ViewQuat = turned;
+        Window().BuildDisplayLists(true);
+        EXPECT_EQ(pane.drawn, 0);
+        const QImage dragged = Show(CurrentFrame);
+        EXPECT_FALSE(dragged == before);
+        // The same view rebuilt from nothing shows the same pixels.
+        Window().BuildDisplayLists();
+        EXPECT_GT(pane.drawn, 0);
+        EXPECT_TRUE(Show(CurrentFrame) == dragged);
+        // A preset of the scene's angles turns alike.
+        Window().TrackballActive = false;
+        VisibleScene.RotPitch = -15;
+        VisibleScene.RotYaw = 45;
+        pane.drawn = 0;
+        Window().BuildDisplayLists(true);
+        EXPECT_EQ(pane.drawn, 0);
+        const QImage preset = Show(CurrentFrame);
+        Window().BuildDisplayLists();
+        EXPECT_TRUE(Show(CurrentFrame) == preset);
+        VisibleScene.RotPitch = 0;
+        VisibleScene.RotYaw = 0;
+    }
+    // Lists that do not hold the scene (another frame count) are compiled.
+    FrameCount = 4;
+    pane.drawn = 0;
+    Window().BuildDisplayLists(true);
+    EXPECT_GT(pane.drawn, 0);
+    EXPECT_TRUE(IsList(FirstFrameList + 4));
+    EXPECT_FALSE(IsList(FirstFrameList + 5));
+    SetResultPane(nullptr);
+}
+
+TEST_F(DisplayListTest, PointSpheresOfOneSizeShareOneList) {
+    DocumentKind = 3;
+    for (int k = 0; k < 200; ++k)
+        Point(k + 1, float(k % 20) * 0.5f - 5, float(k / 20) * 0.8f - 4, 0, k % 2 == 0 ? Red : Blue)->PointSize = 1;
+    Window().BuildDisplayLists();
+    EXPECT_EQ(Cls2::SphereListCount(), 1u);
+    const QImage img = Show(CurrentFrame);
+    img.save("/tmp/point_spheres.png");
+    const QRgb c = At(img, -5, -4);
+    EXPECT_FALSE(IsWhite(c));
+    EXPECT_GT(qRed(c), qBlue(c));
+    const QRgb d = At(img, -4.5f, -4);
+    EXPECT_GT(qBlue(d), qRed(d));
+    // A rebuild calls the list made first.
+    Window().BuildDisplayLists();
+    EXPECT_EQ(Cls2::SphereListCount(), 1u);
 }
 
 // A result pane whose emptying at the start of a graph's drawing raises the

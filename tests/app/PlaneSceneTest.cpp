@@ -139,4 +139,57 @@ TEST_F(PlaneSceneTest, PictureDoesNotDependOnWhatWasDrawnBefore) {
     EXPECT_EQ(Build(), first);
 }
 
+TEST_F(PlaneSceneTest, AnalysesOfAParabola) {
+    RecordingResultPane pane;
+    auto g = Function(1, "x^2-1", -2, 2, 40, RGB(0, 0, 255), 2);
+    g->ShowDev = true;
+    g->DevColor = RGB(0, 160, 0);
+    g->DevWidth = 2;
+    g->ShowMin = true;
+    g->MinColor = RGB(255, 0, 0);
+    g->MinSize = 3;
+    g->MinSymbol = Symbol::FilledCircle;
+    g->ShowQie = true;
+    g->QieNum = 1;
+    g->QieX(1) = 1;
+    g->QieColor = RGB(255, 0, 255);
+    g->QieWidth = 2;
+    g->ShowCurv = true;
+    g->CurvNum = 1;
+    g->CurvX(1) = 0;
+    g->CurvColor = RGB(255, 128, 0);
+    g->CurvWidth = 2;
+    ASSERT_TRUE(g->GetPoints());
+    const QImage img = Build();
+    img.save("/tmp/vexilon_plane_analyses.png");
+
+    const double unit = Scale2D;
+    const auto like = [](int r, int gr, int b) {
+        return [=](QRgb c) { return std::abs(qRed(c) - r) < 60 && std::abs(qGreen(c) - gr) < 60 && std::abs(qBlue(c) - b) < 60; };
+    };
+    // The derivative 2x, the minimum marker at (0, -1), the tangent through
+    // (1, 0) of slope 2, the circle of radius 0.5 about (0, -0.5).
+    EXPECT_TRUE(Near(img, 1.5 / unit, 3 / unit, like(0, 160, 0)));
+    EXPECT_TRUE(Near(img, 0, -1 / unit, like(255, 0, 0)));
+    EXPECT_TRUE(Near(img, 1.3 / unit, 0.6 / unit, like(255, 0, 255)));
+    EXPECT_TRUE(Near(img, 0.5 / unit, -0.5 / unit, like(255, 128, 0)));
+    EXPECT_TRUE(Near(img, -0.5 / unit, -0.5 / unit, like(255, 128, 0)));
+    EXPECT_EQ(pane.Text(), "函数 y=x^2-1\r\n    极小值点: x=0,y=-1\r\n\r\n    切点: x=1, y=0\r\n      斜率: 2\r\n\r\n"
+                           "    曲率圆:\r\n      位置: x=0, y=-1\r\n        曲率: 2\r\n        曲率半径: 0.5\r\n"
+                           "        曲率圆的圆心: x=0, y=-0.5\r\n");
+}
+
+TEST_F(PlaneSceneTest, ARefusedDerivativeIsReportedOncePerBuild) {
+    auto g = Function(1, "abs(x)", -2, 2, 40, RGB(0, 0, 255), 2);
+    g->ShowDev = g->ShowMax = g->ShowGuai = true;
+    RecordingMessageBox box;
+    ASSERT_TRUE(g->GetPoints()); // the sampling's own message
+    box.Clear();
+    const QImage img = Build();
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "不能计算ABS的导数。");
+    // The curve is drawn.
+    EXPECT_TRUE(Near(img, 1 / Scale2D, 1 / Scale2D, [](QRgb c) { return qBlue(c) > 200 && qRed(c) < 60; }));
+}
+
 } // namespace

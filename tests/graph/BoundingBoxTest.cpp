@@ -15,7 +15,7 @@ namespace {
 using P = std::array<float, 3>;
 constexpr float Big = 9999999.0f;
 
-void Put(Cls2& point, const P& p) {
+void Put(SamplePoint& point, const P& p) {
     point.x = p[0];
     point.y = p[1];
     point.z = p[2];

@@ -7,6 +7,7 @@
 #include "tests/support/GlTestContext.h"
 #include "tests/support/ProgramState.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -147,6 +148,38 @@ TEST_F(MarkerGl, SphereInASpaceDocument) {
         EXPECT_EQ(Pixel(Side / 2 + 45, Side / 2).g, 128) << kind;
         EXPECT_EQ(Pixel(Side / 2 + 56, Side / 2).r, 255) << kind;
     }
+}
+
+TEST_F(MarkerGl, PreparedSphereListDrawsTheSamePixelsAsTheSphereBuiltEachTime) {
+    DocumentKind = 3;
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_DEPTH_TEST);
+    const auto draw = [] {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        View(0, 0, 0.5);
+        for (int k = 0; k < 9; ++k) {
+            Cls2 p = Cls2::Init(-0.3f + 0.3f * static_cast<float>(k % 3), -0.3f + 0.3f * static_cast<float>(k / 3), 0);
+            p.Size = k == 4 ? 2.0f : 0.5f;
+            p.Color = 255 + 256 * 40 * k;
+            p.Draw();
+        }
+        glFinish();
+    };
+    draw();
+    const QImage built = gl_->Image();
+    Cls2::PrepareSphere(0.5f);
+    Cls2::PrepareSphere(0.5f);
+    Cls2::PrepareSphere(2.0f);
+    EXPECT_EQ(Cls2::SphereListCount(), 2u);
+    draw();
+    const QImage listed = gl_->Image();
+    EXPECT_TRUE(built == listed);
+    EXPECT_NE(built.pixel(Side / 2, Side / 2), qRgb(255, 255, 255));
+    Cls2::ReleaseSpheres();
+    EXPECT_EQ(Cls2::SphereListCount(), 0u);
+    glDisable(GL_LIGHTING);
 }
 
 TEST_F(MarkerGl, MarkerGeometryThroughFeedback) {

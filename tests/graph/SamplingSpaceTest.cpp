@@ -515,7 +515,7 @@ TEST_F(SpaceSampling, FramesFollowTWithoutTheAnimationFlagAndInEitherDirection) 
             g.Animation = c.animation;
             ASSERT_TRUE(g.GetPoints()) << c.what << " kind " << kind;
             for (int k = 0; k <= 4; ++k) {
-                const Cls2* p = nullptr;
+                const SamplePoint* p = nullptr;
                 switch (kind) {
                 case GraphType::PointAnimation: p = &g.Anim1D(k); break;
                 case GraphType::Function2DAnimation: p = &g.Anim2D(1, k); break;

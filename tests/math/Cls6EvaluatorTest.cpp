@@ -172,6 +172,7 @@ TEST_F(Cls6Evaluator, FunctionsGuardsAndFailuresInBothMessageStates) {
             const bool ok = engine.DoEvaluate(postfix, c.degree, result, 0, 0, c.x, 0, 0, 0, 0, 0, 0);
             const std::string what = std::string(c.infix) + (c.degree ? " (degrees)" : "") +
                                      (show ? " showing errors" : "");
+            EXPECT_EQ(engine.LastEvaluationSilent(), c.expect == Expect::Silent) << what;
             switch (c.expect) {
             case Expect::Value:
                 EXPECT_TRUE(ok) << what;
@@ -406,3 +407,20 @@ TEST_F(Cls6Evaluator, OneObjectEvaluatesManyTextsAsFreshObjectsDo) {
 }
 
 } // namespace
+
+TEST_F(Cls6Evaluator, LastEvaluationSilentTellsOnlyTheLastCallsSilentFailure) {
+    const struct { const char* infix; bool silent; } rows[] = {
+        {"atanh(1)", true}, {"sin(0)", false}, {"atanh(1)", true}, {"1/0", false},
+    };
+    for (bool show : {false, true}) {
+        ShowMathErrors = show;
+        RecordingMessageBox box;
+        Cls6 engine; // one object: each call starts the answer afresh
+        EXPECT_FALSE(engine.LastEvaluationSilent());
+        for (const auto& r : rows) {
+            float result = 0;
+            engine.DoEvaluate(Compile(r.infix), false, result, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+            EXPECT_EQ(engine.LastEvaluationSilent(), r.silent) << r.infix << (show ? " showing errors" : "");
+        }
+    }
+}

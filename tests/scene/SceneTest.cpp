@@ -36,10 +36,10 @@ std::shared_ptr<Cls9> GrowingAnimation(std::int32_t id, std::int32_t frames) {
     g->StepV = 1;
     EXPECT_TRUE(g->Anim2D.Create(1, frames));
     for (std::int32_t f = 0; f <= frames; ++f) {
-        Cls2& a = g->Anim2D(0, f);
+        SamplePoint& a = g->Anim2D(0, f);
         a.x = float(-f);
         a.y = 1;
-        Cls2& b = g->Anim2D(1, f);
+        SamplePoint& b = g->Anim2D(1, f);
         b.x = float(f);
         b.y = float(2 * f);
     }

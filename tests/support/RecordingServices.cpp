@@ -42,3 +42,11 @@ std::optional<std::string> RecordingFileDialog::ChooseFile(const FileDialogReque
     script_.pop_front();
     return a;
 }
+
+RecordingShell::RecordingShell() : previous_(&Shell()) { SetShellService(this); }
+RecordingShell::~RecordingShell() { SetShellService(previous_); }
+
+bool RecordingShell::Open(const std::string& sFile) {
+    opened.push_back(sFile);
+    return answer;
+}

@@ -7,6 +7,7 @@
 #include "core/FileDialogService.h"
 #include "core/MessageService.h"
 #include "core/ResultPane.h"
+#include "core/ShellService.h"
 #include "tests/support/RecordingServices.h"
 
 #include <cstdint>
@@ -105,4 +106,21 @@ public:
 private:
     std::deque<std::optional<std::string>> script_;
     FileDialogService* previous_;
+};
+
+// Records every file it is asked to open, opens nothing, and answers `answer`.
+class RecordingShell : public ShellService {
+public:
+    RecordingShell();
+    ~RecordingShell() override;
+    RecordingShell(const RecordingShell&) = delete;
+    RecordingShell& operator=(const RecordingShell&) = delete;
+
+    bool Open(const std::string& sFile) override;
+
+    std::vector<std::string> opened;
+    bool answer = true;
+
+private:
+    ShellService* previous_;
 };
