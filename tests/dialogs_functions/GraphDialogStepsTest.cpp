@@ -195,7 +195,7 @@ TEST_F(Steps, EditSamplesACopyAndChangesTheGraphOnlyWhenItSampled) {
     AddPoint("0", "5", "6", CoordType::PlaneCartesian, "first");
     const auto edited = AddPoint("0", "1", "2", CoordType::PlaneCartesian, "点  x=1, y=2");
     edited->PointSize = 7;
-    const Cls2* samples = &edited->Vert3D(0, 0);
+    const auto* samples = &edited->Vert3D(0, 0);
     IsEditing = true;
     window.currentRow = 1;
 

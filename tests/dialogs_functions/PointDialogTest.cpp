@@ -277,7 +277,7 @@ TEST_F(PointDialog, FillThenOkUnchangedGivesAnEqualPointInEachVariant) {
         p->PointColor = c.kind == 1 ? WindowFrameColor : RGB(1, 2, 3);
         p->PointSize = 5;
         p->PointHollow = c.hollow;
-        const Cls2 sample = p->Vert3D(0, 0);
+        const SamplePoint sample = p->Vert3D(0, 0);
 
         frmF16& f = OpenEdit(1);
         EXPECT_EQ(f.Combo1->count(), c.kind == 3 ? 3 : 2);
