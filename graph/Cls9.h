@@ -109,8 +109,9 @@ public:
     // creates the table points it reads, and leaves its extremes in the box
     // fields. Elements that are missing or outside an array are skipped; an
     // empty box keeps the start values (minimum 9999999, maximum -9999999).
-    // Polar implicit/inequality plane graphs and vector operations return
-    // PolarImplicitBox() and VectorOpBox() as they stand.
+    // Polar implicit/inequality plane graphs return PolarImplicitBox() as it
+    // stands; a vector operation measures its own vectors (V1, V2 where drawn,
+    // the result) and pads each axis to -(m + 3)..m + 3.
     Cls1 GetBox(std::int32_t lngAnimStep = 0);
 
     // The box fields as the last GetBox (or drawing) left them.

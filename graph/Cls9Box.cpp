@@ -1,6 +1,7 @@
 // The bounding box of a graph.
 #include "graph/Cls9.h"
 #include "graph/SharedBoxes.h"
+#include "graph/VectorOperation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,16 +31,34 @@ void Cls9::TakeIntoBox(const SamplePoint& p) {
 }
 
 Cls1 Cls9::GetBox(std::int32_t lngAnimStep) {
-    // Kinds whose extent only their drawing knows: the box it left behind.
+    // The kind whose extent only its drawing knows: the box it left behind.
     if ((GraphType == GraphType::Function2D || GraphType == GraphType::Function2DAnimation) &&
         CoordType == CoordType::Polar &&
         (FunForm == FunForm::Implicit || FunForm == FunForm::Inequality))
         return PolarImplicitBox();
-    if (GraphType == GraphType::VectorOperation) return VectorOpBox();
 
     BoxMaxX = BoxMaxY = BoxMaxZ = BoxStartMax;
     BoxMinX = BoxMinY = BoxMinZ = BoxStartMin;
     Cls1 result;
+
+    if (GraphType == GraphType::VectorOperation) {
+        // The graph's own vectors: vector 1, vector 2 where it is drawn and
+        // the result vector; then each axis symmetric about 0 with 3 to spare.
+        const VectorOperationResult op = ComputeVectorOperation(*this);
+        const auto take = [this](const VectorComponents& v) { TakeIntoBox(SamplePoint{v.X, v.Y, v.Z}); };
+        take(op.V1);
+        if (op.ShowsV2) take(op.V2);
+        if (op.HasResult) take(op.Result);
+        const auto symmetric = [](float& mn, float& mx) {
+            const float m = std::max(std::fabs(mn), std::fabs(mx));
+            mn = -(m + 3.0f);
+            mx = m + 3.0f;
+        };
+        symmetric(BoxMinX, BoxMaxX);
+        symmetric(BoxMinY, BoxMaxY);
+        symmetric(BoxMinZ, BoxMaxZ);
+        return BoxFields();
+    }
 
     if (GraphType == GraphType::Vector) {
         // Symmetric about the origin on each axis, the result widened by 3.

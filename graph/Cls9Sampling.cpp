@@ -7,6 +7,7 @@
 #include "core/MessageService.h"
 #include "graph/Cls9.h"
 #include "graph/SamplingContext.h"
+#include "graph/SeriesWork.h"
 #include "math/Der.h"
 #include "math/Module1.h"
 
@@ -115,6 +116,11 @@ bool Cls9::GetPoints() {
     for (const PlannedArray& array : arrays) AddPoints(total, array.points);
     if (total > MaxSamplePoints) {
         MsgBox("采样点数过多。", MsgIcon::Critical, ErrorTitle);
+        return false;
+    }
+    // A series with more terms than a drawing can wait for.
+    if (GraphType == GraphType::Series && SeriesEvaluations(SeriesN1, SeriesN2, StepV) > MaxSeriesEvaluations) {
+        MsgBox("级数的项数太多。", MsgIcon::Critical, ErrorTitle);
         return false;
     }
 

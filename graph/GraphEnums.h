@@ -100,7 +100,7 @@ inline constexpr std::int32_t Blend = 2;   // modulated by the surface colour wi
 
 namespace VecOperation {
 inline constexpr std::int32_t Sum = 1;        // vector 1 + vector 2
-inline constexpr std::int32_t Difference = 2; // vector 2 - vector 1
+inline constexpr std::int32_t Difference = 2; // vector 1 - vector 2
 inline constexpr std::int32_t Multiple = 3;   // vector 1 * VecConstant
 inline constexpr std::int32_t DotProduct = 4;
 inline constexpr std::int32_t CrossProduct = 5;

@@ -7,15 +7,9 @@ Cls1& PolarImplicitBox() {
     return box;
 }
 
-Cls1& VectorOpBox() {
-    static Cls1 box;
-    return box;
-}
-
 namespace {
 // Back to the starting values between tests (see ResetProgramState).
 [[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] {
     PolarImplicitBox() = Cls1();
-    VectorOpBox() = Cls1();
 });
 }

@@ -6,9 +6,13 @@
 #include "math/Module1.h"
 #include "render/FieldDrawing.h"
 #include "render/GraphDrawing.h"
+#include "render/OdeLimitDrawing.h"
 #include "render/PlaneDrawing.h"
+#include "render/PlaneTableDrawing.h"
 #include "render/SpaceCurveDrawing.h"
+#include "render/StripDrawing.h"
 #include "render/SurfaceDrawing.h"
+#include "render/VectorDrawing.h"
 #include "scene/Cls11.h"
 
 #include <GL/gl.h>
@@ -79,14 +83,31 @@ void Cls9::Draw(std::int32_t lngAnimStep) {
     case GraphType::RevolutionY:
         DrawSurface(*this, work, lngAnimStep);
         break;
+    case GraphType::Table2D:
+        DrawPlaneTable(*this, work);
+        break;
+    case GraphType::Strip25D:
+    case GraphType::Table25D:
+    case GraphType::Strip25DAnimation:
+        DrawStrip(*this, work, lngAnimStep);
+        break;
     case GraphType::Contour:
         DrawContourPlot(*this);
         break;
     case GraphType::VectorField:
         DrawVectorField(*this, work);
         break;
-    // The other kinds (strips, tables, vectors, differential
-    // equations, limits) draw nothing until their branches exist.
+    case GraphType::Vector:
+    case GraphType::VectorOperation:
+        DrawVector(*this);
+        break;
+    case GraphType::ODE:
+        DrawODESolutions(*this);
+        break;
+    case GraphType::Limit:
+        DrawLimitGraph(*this);
+        break;
+    // Other values are not graph kinds: nothing is drawn.
     default:
         break;
     }

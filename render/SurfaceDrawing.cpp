@@ -159,14 +159,10 @@ void SurfaceNormals::Reset(std::int64_t stepU, std::int64_t stepV) {
     vertex_.assign(std::size_t((stepU + 1) * (stepV + 1)), GridPoint{});
 }
 
-void ComputeSurfaceNormals(const SurfaceGrid& grid, bool flattened, float flatY, float gridStepX,
-                           float gridStepY, float gridStepZ, SurfaceNormals& n) {
+void ComputeFaceNormals(const SurfaceGrid& grid, bool flattened, float flatY, SurfaceNormals& n) {
     const std::int64_t su = grid.StepU();
     const std::int64_t sv = grid.StepV();
     n.Reset(su, sv);
-
-    // Face normals: the cross product of the diagonals, made unit length (a
-    // zero one stays zero).
     for (std::int64_t i = 0; i < su; ++i)
         for (std::int64_t j = 0; j < sv; ++j) {
             GridPoint p1 = grid(i, j), p2 = grid(i + 1, j), p3 = grid(i + 1, j + 1), p4 = grid(i, j + 1);
@@ -180,6 +176,22 @@ void ComputeSurfaceNormals(const SurfaceGrid& grid, bool flattened, float flatY,
             if (len == 0) len = 0.0001f;
             n.F(i, j) = Divided(c, len);
         }
+}
+
+void NormalizeVertexNormals(const SurfaceGrid& grid, SurfaceNormals& n) {
+    for (std::int64_t i = 0; i <= grid.StepU(); ++i)
+        for (std::int64_t j = 0; j <= grid.StepV(); ++j) {
+            float len = Length(n.V(i, j));
+            if (len == 0) len = 1;
+            n.V(i, j) = Divided(n.V(i, j), len);
+        }
+}
+
+void ComputeSurfaceNormals(const SurfaceGrid& grid, bool flattened, float flatY, float gridStepX,
+                           float gridStepY, float gridStepZ, SurfaceNormals& n) {
+    const std::int64_t su = grid.StepU();
+    const std::int64_t sv = grid.StepV();
+    ComputeFaceNormals(grid, flattened, flatY, n);
 
     // Vertex normals: corners, open edges, the seams when closed, the
     // interior; later steps overwrite earlier ones.
@@ -217,13 +229,7 @@ void ComputeSurfaceNormals(const SurfaceGrid& grid, bool flattened, float flatY,
     for (std::int64_t i = 1; i < su; ++i)
         for (std::int64_t j = 1; j < sv; ++j)
             n.V(i, j) = Sum({n.F(i - 1, j), n.F(i - 1, j - 1), n.F(i, j - 1), n.F(i, j)});
-
-    for (std::int64_t i = 0; i <= su; ++i)
-        for (std::int64_t j = 0; j <= sv; ++j) {
-            float len = Length(n.V(i, j));
-            if (len == 0) len = 1;
-            n.V(i, j) = Divided(n.V(i, j), len);
-        }
+    NormalizeVertexNormals(grid, n);
 }
 
 bool ChooseSurfaceGrid(Cls9& g, std::int32_t lngAnimStep, SurfaceGrid& grid) {

@@ -83,9 +83,16 @@ private:
     std::vector<GridPoint> vertex_;
 };
 
-// Face and vertex normals of a grid with at least one quad. Face normals are
-// the cross product of the quad's diagonals (P1 - P3) x (P2 - P4), with every
-// corner's y taken as flatY when flattened (the colour map's plane). A vertex
+// The unit normal of every quad of a grid with at least one quad, the zero
+// vector for a degenerate one: the cross product of the diagonals
+// (P1 - P3) x (P2 - P4), with every corner's y taken as flatY when flattened.
+// Resets `normals` for the grid, every vertex normal zero.
+void ComputeFaceNormals(const SurfaceGrid& grid, bool flattened, float flatY, SurfaceNormals& normals);
+// Every vertex normal of the grid made unit length; a zero one stays zero.
+void NormalizeVertexNormals(const SurfaceGrid& grid, SurfaceNormals& normals);
+
+// Face and vertex normals of a grid with at least one quad. Face normals as
+// ComputeFaceNormals makes them (flattened for the colour map's plane). A vertex
 // normal sums the faces around the point; a grid whose first and last column
 // (or row) meet within 8/10 of the grid steps is closed there and both copies
 // of a seam point get the sum of the faces on both sides (the u seam, tested

@@ -11,6 +11,7 @@
 #include "scene/Cls3.h"
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
+#include "tests/app/ShownWindowFixture.h"
 #include "tests/scene/SceneFixture.h"
 #include "tests/support/RecordingServices.h"
 
@@ -61,12 +62,7 @@ protected:
     // Whether a pixel within two of the one at (x, y) is like `colour`.
     template <class Like>
     static bool Near(const QImage& img, double x, double y, Like&& like) {
-        const int px = int(std::lround((x / Camera.VolWidth + 0.5) * img.width()));
-        const int py = int(std::lround((0.5 - y / Camera.VolHeight) * img.height()));
-        for (int dx = -2; dx <= 2; ++dx)
-            for (int dy = -2; dy <= 2; ++dy)
-                if (like(img.pixel(px + dx, py + dy))) return true;
-        return false;
+        return NearDrawingPoint(img, x, y, like);
     }
     static bool Near(const QImage& img, double x, double y, QRgb colour) {
         return Near(img, x, y, [&](QRgb c) { return c == colour; });

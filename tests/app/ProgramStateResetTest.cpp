@@ -25,7 +25,6 @@ TEST_F(ProgramStateReset, PutsEveryLayersValuesBack) {
     FramesPerSecond = 25;
     ViewMaxY = 7;
     PolarImplicitBox() = Cls1{1, 2, 3, 4, 5, 6};
-    VectorOpBox().MaxZ = 9;
     Light.Enabled = false;
     Light.Position(0) = -5;
     Camera.VolHeight = 3;
@@ -48,8 +47,8 @@ TEST_F(ProgramStateReset, PutsEveryLayersValuesBack) {
     EXPECT_EQ(FrameCount, 10);
     EXPECT_EQ(FramesPerSecond, 10);
     EXPECT_EQ(ViewMaxY, 500.0f);
-    for (const Cls1* box : {&PolarImplicitBox(), &VectorOpBox()})
-        for (float v : {box->MinX, box->MaxX, box->MinY, box->MaxY, box->MinZ, box->MaxZ}) EXPECT_EQ(v, 0.0f);
+    const Cls1& box = PolarImplicitBox();
+    for (float v : {box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ}) EXPECT_EQ(v, 0.0f);
     EXPECT_TRUE(Light.Enabled);
     EXPECT_EQ(Light.Position(0), 100.0f);
     EXPECT_EQ(Camera.VolHeight, 40.0f);

@@ -16,6 +16,18 @@
 #include <cmath>
 #include <memory>
 
+// Whether a pixel within two of the one at drawing (x, y) of the plane z = 0,
+// unrotated, is accepted by `like`.
+template <class Like>
+bool NearDrawingPoint(const QImage& img, double x, double y, Like&& like) {
+    const int px = int(std::lround((x / Camera.VolWidth + 0.5) * img.width()));
+    const int py = int(std::lround((0.5 - y / Camera.VolHeight) * img.height()));
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy)
+            if (like(img.pixel(px + dx, py + dy))) return true;
+    return false;
+}
+
 class ShownWindowFixture : public SceneFixture {
 protected:
     void SetUp() override {

@@ -62,6 +62,14 @@ void TwoSolutions(Cls9& g) {
     Put(g.VertODE(1, 1), {9, 9, 9});
 }
 
+// A vector operation as its dialog makes it, components in drawing axes.
+void VectorOp(Cls9& g, std::int32_t operation, const P& v1, const P& v2) {
+    g.GraphType = GraphType::VectorOperation;
+    g.VecOperation = operation;
+    g.VecDX = v1[0], g.VecDY = v1[1], g.VecDZ = v1[2];
+    g.VecDX2 = v2[0], g.VecDY2 = v2[1], g.VecDZ2 = v2[2];
+}
+
 Cls1 Box(float minX, float maxX, float minY, float maxY, float minZ, float maxZ) {
     return Cls1{minX, maxX, minY, maxY, minZ, maxZ};
 }
@@ -271,6 +279,31 @@ const std::vector<Case>& Cases() {
              EXPECT_EQ(f.MaxZ, 3.0f);
          }},
 
+        // Vector operations: V1, V2 (not for the multiple), then the result;
+        // each axis -(m + 3)..m + 3. Components are drawing axes (X = math y,
+        // Y = math z, Z = math x).
+        {"sum of (x 1) and (y 1)",
+         [](Cls9& g) { VectorOp(g, VecOperation::Sum, {0, 0, 1}, {1, 0, 0}); },
+         0, Box(-4, 4, -3, 3, -4, 4), nullptr},
+        {"difference V1 - V2 of (x 3) and (y 1)",
+         [](Cls9& g) { VectorOp(g, VecOperation::Difference, {0, 0, 3}, {1, 0, 0}); },
+         0, Box(-4, 4, -3, 3, -6, 6), nullptr},
+        {"multiple by 2: vector 2 outside the box plays no part",
+         [](Cls9& g) {
+             VectorOp(g, VecOperation::Multiple, {1, 2, -1}, {50, 50, 50});
+             g.VecConstant = 2;
+         },
+         0, Box(-5, 5, -7, 7, -5, 5), nullptr},
+        {"scalar product: V1 widened by V2",
+         [](Cls9& g) { VectorOp(g, VecOperation::DotProduct, {1, 0, 0}, {0, -6, 2}); },
+         0, Box(-4, 4, -9, 9, -5, 5), nullptr},
+        {"cross product: widened by C",
+         [](Cls9& g) { VectorOp(g, VecOperation::CrossProduct, {0, 0, 2}, {3, 0, 0}); },
+         0, Box(-6, 6, -9, 9, -5, 5), nullptr},
+        {"operation 0: V1 and V2 alone, negative bounds mirrored",
+         [](Cls9& g) { VectorOp(g, 0, {-5, -1, 0}, {0, 0, -7}); },
+         0, Box(-8, 8, -4, 4, -10, 10), nullptr},
+
         // Space kinds.
         {"space curve",
          [](Cls9& g) {
@@ -472,10 +505,9 @@ TEST(GetBox, EveryKindAndItsEdgeCases) {
     }
 }
 
-TEST(GetBox, SharedBoxesOfPolarImplicitGraphsAndVectorOperations) {
+TEST(GetBox, SharedBoxOfPolarImplicitGraphs) {
     PolarImplicitBox() = Cls1{};
-    VectorOpBox() = Cls1{};
-    Cls9 a, b, op;
+    Cls9 a, b;
     a.GraphType = GraphType::Function2D;
     a.CoordType = CoordType::Polar;
     a.FunForm = FunForm::Implicit;
@@ -484,24 +516,32 @@ TEST(GetBox, SharedBoxesOfPolarImplicitGraphsAndVectorOperations) {
     b.GraphType = GraphType::Function2DAnimation;
     b.CoordType = CoordType::Polar;
     b.FunForm = FunForm::Inequality;
-    op.GraphType = GraphType::VectorOperation;
 
-    // Before any drawing: boxes of zeros, and the box fields untouched.
+    // Before any drawing: a box of zeros, and the box fields untouched.
     ExpectBox(a.GetBox(), Cls1{});
     ExpectBox(a.BoxFields(), Cls1{});
-    ExpectBox(op.GetBox(), Cls1{});
 
     // What the drawing wrote is what both graphs get.
     PolarImplicitBox() = Cls1{-2, 3, -1, 4, 0, 0};
     ExpectBox(a.GetBox(), Cls1{-2, 3, -1, 4, 0, 0});
     ExpectBox(b.GetBox(5), Cls1{-2, 3, -1, 4, 0, 0});
-    VectorOpBox().MaxZ = 8;
-    EXPECT_EQ(op.GetBox().MaxZ, 8.0f);
 
     // A Cartesian implicit graph measures its ranges instead.
     a.CoordType = CoordType::PlaneCartesian;
     ExpectBox(a.GetBox(), Cls1{-5, 5, 0, 0, 0, 0});
 
     PolarImplicitBox() = Cls1{};
-    VectorOpBox() = Cls1{};
+}
+
+// Each vector operation measures its own vectors, before any drawing.
+TEST(GetBox, VectorOperationsHaveBoxesOfTheirOwn) {
+    Cls9 sum, cross;
+    sum.GraphType = cross.GraphType = GraphType::VectorOperation;
+    sum.VecOperation = VecOperation::Sum;
+    cross.VecOperation = VecOperation::CrossProduct;
+    sum.VecDZ = cross.VecDZ = 5;
+    sum.VecDX2 = cross.VecDX2 = 1;
+    ExpectBox(sum.GetBox(), Box(-4, 4, -3, 3, -8, 8));
+    ExpectBox(cross.GetBox(), Box(-4, 4, -8, 8, -8, 8)); // C = (0, 5, 0)
+    ExpectBox(sum.GetBox(), Box(-4, 4, -3, 3, -8, 8));
 }

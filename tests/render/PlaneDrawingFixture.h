@@ -1,13 +1,15 @@
 #pragma once
 // For tests of the plane graph sequence: a GL context drawing a 400 x 400
 // view of -20..20, a plane document with Scale2D 1, graphs with every overlay
-// colour of the curve pass set, and readers of the feedback and the pane.
+// colour of the curve pass set, and readers of the feedback (the pane's
+// lines and the end state: tests/support/DrawingChecks.h).
 #include "core/Globals.h"
 #include "core/NumberText.h"
 #include "core/ResultPane.h"
 #include "graph/Cls9.h"
 #include "scene/Cls8.h"
 
+#include "tests/support/DrawingChecks.h"
 #include "tests/support/GlFeedback.h"
 #include "tests/support/GlTestContext.h"
 #include "tests/support/ProgramState.h"
@@ -60,18 +62,6 @@ inline std::vector<std::pair<float, float>> TriangleMarkers(const Feedback& f, s
     return out;
 }
 
-// The pane's lines (each ended by CrLf).
-inline std::vector<std::string> PaneLines(const std::string& text) {
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    for (std::size_t at = text.find(CrLf); at != std::string::npos; at = text.find(CrLf, start)) {
-        out.push_back(text.substr(start, at - start));
-        start = at + CrLf.size();
-    }
-    EXPECT_EQ(start, text.size()) << "the pane ends with a line break";
-    return out;
-}
-
 class PlaneDrawingTest : public ProgramStateTest {
 protected:
     void SetUp() override {
@@ -115,18 +105,6 @@ protected:
             EXPECT_TRUE(g->GetPoints());
         }
         return g;
-    }
-
-    // The state the plane branch ends with: lighting on, smoothing and
-    // blending off, the line width last set.
-    static void ExpectLineStateEnded(float width) {
-        EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-        EXPECT_FALSE(glIsEnabled(GL_BLEND));
-        EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
-        GLfloat actual = 0;
-        glGetFloatv(GL_LINE_WIDTH, &actual);
-        EXPECT_EQ(actual, width);
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     }
 
     static Feedback Draw(Cls9& g, std::int32_t frame = 0) {
