@@ -9,8 +9,8 @@
 // frmF1Edit.cpp, frmF1View.cpp, frmF1Draw.cpp, frmF1Animation.cpp,
 // frmF1Tools.cpp and frmF1Help.cpp. Every handler Qt calls runs through the
 // handler guard of dialogs/DialogForm.h.
-#include "dialogs/MainWindowLink.h"
 #include "core/PictureService.h"
+#include "dialogs/MainWindowLink.h"
 #include "graph/Cls1.h"
 #include "scene/Trackball.h"
 
