@@ -275,12 +275,7 @@ TEST_F(DocumentCommandsTest, NewAndOpenCommands) {
                 const bool goesOn = doc == Doc::Empty || doc == Doc::YesSaved || doc == Doc::No;
                 if (goesOn) {
                     ASSERT_EQ(fileDialog.requests.size(), 1u);
-                    const FileDialogRequest& r = fileDialog.requests[0];
-                    EXPECT_EQ(r.kind, FileDialogKind::Open);
-                    EXPECT_EQ(r.title, "打开");
-                    EXPECT_EQ(r.filter, "(*.pgp)|*.pgp");
-                    EXPECT_EQ(r.filterIndex, 1);
-                    EXPECT_EQ(r.fileName, "");
+                    ExpectDialog(fileDialog.requests[0], FileDialogKind::Open, "打开", "(*.pgp)|*.pgp", 1);
                     EXPECT_EQ(documents.opened, std::vector<std::string>{"/tmp/chosen.pgp"});
                 } else {
                     EXPECT_TRUE(fileDialog.requests.empty());

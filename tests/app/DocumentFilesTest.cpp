@@ -112,10 +112,7 @@ TEST_F(DocumentFilesTest, SaveAndOpenBringBackEveryGraphRowTickAndAxes) {
         EXPECT_TRUE(W().SaveSucceeded);
         EXPECT_EQ(association.writes, writes + 1);
         ASSERT_EQ(fileDialog.requests.size(), 1u);
-        EXPECT_EQ(fileDialog.requests[0].kind, FileDialogKind::Save);
-        EXPECT_EQ(fileDialog.requests[0].title, "保存");
-        EXPECT_EQ(fileDialog.requests[0].filter, "(*.pgp)|*.pgp");
-        EXPECT_EQ(fileDialog.requests[0].fileName, "");
+        ExpectDialog(fileDialog.requests[0], FileDialogKind::Save, "保存", "(*.pgp)|*.pgp", 1);
         EXPECT_EQ(fileDialog.requests[0].defaultExt, "pgp");
 
         // Another document in between: other kind, axes, animation values.
@@ -131,7 +128,7 @@ TEST_F(DocumentFilesTest, SaveAndOpenBringBackEveryGraphRowTickAndAxes) {
         fileDialog.Choose(path);
         Run("mnuFileOpen");
         ASSERT_EQ(fileDialog.requests.size(), 1u);
-        EXPECT_EQ(fileDialog.requests[0].title, "打开");
+        ExpectDialog(fileDialog.requests[0], FileDialogKind::Open, "打开", "(*.pgp)|*.pgp", 1);
 
         const bool plane = sample.documentKind == 1;
         EXPECT_EQ(DocumentKind, sample.documentKind);
@@ -393,12 +390,7 @@ TEST_F(DocumentFilesTest, SaveAsWritesTheViewAsABitmapOrTheDocument) {
     const int writes = association.writes;
     Run("mnuFileSaveAs");
     ASSERT_EQ(fileDialog.requests.size(), 1u);
-    const FileDialogRequest& r = fileDialog.requests[0];
-    EXPECT_EQ(r.kind, FileDialogKind::Save);
-    EXPECT_EQ(r.title, "Save As");
-    EXPECT_EQ(r.filter, "*.pgp|*.pgp|*.bmp|*.bmp");
-    EXPECT_EQ(r.filterIndex, 1);
-    EXPECT_EQ(r.fileName, "");
+    ExpectDialog(fileDialog.requests[0], FileDialogKind::Save, "Save As", "*.pgp|*.pgp|*.bmp|*.bmp", 1);
     const QImage read(QString::fromStdString(bmp));
     ASSERT_FALSE(read.isNull());
     EXPECT_EQ(read.size(), view.size());

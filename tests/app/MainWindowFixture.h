@@ -86,6 +86,15 @@ protected:
         W().AddTickedRow("点 " + std::to_string(id));
         return g;
     }
+    // A file-dialog request: its kind, title, filter and first file type, no file name.
+    static void ExpectDialog(const FileDialogRequest& r, FileDialogKind kind, const std::string& title,
+                             const std::string& filter, std::int32_t filterIndex) {
+        EXPECT_EQ(r.kind, kind);
+        EXPECT_EQ(r.title, title);
+        EXPECT_EQ(r.filter, filter);
+        EXPECT_EQ(r.filterIndex, filterIndex);
+        EXPECT_EQ(r.fileName, "");
+    }
     // Whether the eleven playback items and Toolbar1's buttons 33 to 43 are all on.
     bool PlaybackOn() {
         bool on = true;
