@@ -161,6 +161,15 @@ void DrawCurveOverlays(const Cls9& graph, GraphDrawing& work) {
     }
 }
 
+// The overlays are computed from the three texts as Cartesian coordinates of
+// the parameter u alone: a true value only for parametric Cartesian curves.
+// An explicit curve's texts ("x", "y", f) and cylindrical or spherical ones
+// would put the lines and planes beside the curve, so their ticks stay stored
+// and draw nothing.
+bool CurveOverlaysApply(const Cls9& graph) {
+    return graph.FunForm == FunForm::Parametric && graph.CoordType == CoordType::Cartesian;
+}
+
 } // namespace
 
 void DrawSpaceCurve(const Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep) {
@@ -172,6 +181,6 @@ void DrawSpaceCurve(const Cls9& graph, GraphDrawing& work, std::int32_t lngAnimS
         DrawCurveSegments(graph, work, [&](std::int64_t i) { return graph.VertCurve3D.Find(i); });
     // A text that cannot be differentiated ends the overlays; the end state
     // is the same either way.
-    if (graph.ShowTangent || graph.ShowNormal) DrawCurveOverlays(graph, work);
+    if ((graph.ShowTangent || graph.ShowNormal) && CurveOverlaysApply(graph)) DrawCurveOverlays(graph, work);
     EndLineState();
 }
