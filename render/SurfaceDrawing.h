@@ -146,6 +146,12 @@ struct SurfaceWork {
     bool TextureLoaded = false;
 };
 
+// Whether the graph's tangent planes and normal lines are drawn (and their
+// texts made): they read ExpressZ as z = f(x, y), a true value only for
+// explicit Cartesian surfaces (2, 12). Ticks of other graphs stay stored and
+// draw nothing.
+bool TangentPlanesApply(const Cls9& graph);
+
 // Draws a surface kind into the list being compiled. Leaves line width 1,
 // polygon mode GL_FILL, smooth shading, and texturing and blending off.
 void DrawSurface(Cls9& graph, GraphDrawing& common, std::int32_t lngAnimStep);
