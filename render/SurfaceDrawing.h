@@ -35,12 +35,15 @@ public:
 
     // Copies the coordinates of *point(i, j) (a const SamplePoint*) for every grid
     // point. False, with an empty grid, when a point is missing (nullptr) or a
-    // step is below 0.
+    // step is below 0. The far corner is looked up first, so steps an array
+    // does not reach (a graph never sampled, its steps of any size) are refused
+    // before the grid is made.
     template <class PointAt>
     bool Fill(std::int64_t stepU, std::int64_t stepV, PointAt&& point) {
         points_.clear();
         stepU_ = stepV_ = -1;
         if (stepU < 0 || stepV < 0) return false;
+        if (point(stepU, stepV) == nullptr) return false;
         points_.resize(std::size_t((stepU + 1) * (stepV + 1)));
         for (std::int64_t i = 0; i <= stepU; ++i)
             for (std::int64_t j = 0; j <= stepV; ++j) {

@@ -307,6 +307,26 @@ TEST_F(SurfaceDrawingTest, QuadWithAnUndefinedCornerIsLeftOut) {
     EXPECT_TRUE(Feedback([&] { g->Draw(); }).empty());
 }
 
+TEST_F(SurfaceDrawingTest, GraphNeverSampledWithHugeStepsDrawsNothingAtOnce) {
+    // Steps the sampling cap refused (a document's or a dialog's count): the
+    // graph holds no samples, and its drawing must not make a grid of
+    // 2e9 x 2e9 points before it finds that out.
+    for (const std::int32_t type : {GraphType::Surface3D, GraphType::Surface3DAnimation}) {
+        SCOPED_TRACE(type);
+        auto g = std::make_shared<Cls9>();
+        g->GraphType = type;
+        g->CoordType = CoordType::Cartesian;
+        g->FunForm = FunForm::Explicit;
+        g->ExpressZ = "x*y";
+        g->StepU = g->StepV = 2'000'000'000;
+        g->Show = Show::FilledSurface;
+        g->Smoothness = Smoothness::Smooth;
+        std::vector<FbPrimitive> drawn;
+        EXPECT_NO_THROW(drawn = Feedback([&] { g->Draw(); }));
+        EXPECT_TRUE(drawn.empty());
+    }
+}
+
 TEST_F(SurfaceDrawingTest, TangentTextsThatCannotBeMadeEndTheSurfaceBeforeAnythingIsDrawn) {
     struct Case {
         const char* expression;
