@@ -186,6 +186,13 @@ TEST_F(SpaceCurveDrawingTest, GapsPositionsAndAnimationFrames) {
     EXPECT_EQ(f.LinesOf(255, 0, 0).size(), 38u);
     EXPECT_EQ(f.LinesOf(0, 255, 0).size(), 50u);
 
+    // Steps beyond the samples (a count the sampling cap refused): the
+    // segments the array holds, and the walk ends with the array.
+    auto few = Curve("u");
+    few->StepU = 2'000'000'000;
+    f = Draw(*few);
+    EXPECT_EQ(f.LinesOf(255, 0, 0).size(), 40u);
+
     // An animation draws the segments of its frame.
     auto a = Cls9::Init(2, "A", GraphType::Curve3DAnimation, CoordType::Cartesian, "x", "y", "z", 2, 1, 0, 1, 0, 0,
                         FillStyle::OneColor, 0, 255, 0, 1, Material::Metal, Show::FilledSurface, Smoothness::Smooth);
