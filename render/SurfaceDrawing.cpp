@@ -247,8 +247,10 @@ bool ChooseSurfaceGrid(Cls9& g, std::int32_t lngAnimStep, SurfaceGrid& grid) {
         return grid.Fill(40, sv, [&](std::int64_t i, std::int64_t j) { return g.VertRev.Find(i, j); });
     default: break;
     }
-    // The partial-derivative surfaces are sampled for these kinds only.
-    const bool partials = g.GraphType == GraphType::Surface3D || g.GraphType == GraphType::ColorMap;
+    // The partial-derivative surfaces are sampled for explicit Cartesian
+    // surfaces only; another graph with the option left on draws itself.
+    const bool partials = (g.GraphType == GraphType::Surface3D || g.GraphType == GraphType::ColorMap) &&
+                          g.FunForm == FunForm::Explicit && g.CoordType == CoordType::Cartesian;
     const PointGrid& source = partials && g.ShowSurPY ? g.VertPY : partials && g.ShowSurPX ? g.VertPX : g.Vert3D;
     return grid.Fill(su, sv, [&](std::int64_t i, std::int64_t j) { return source.Find(i, j); });
 }

@@ -106,8 +106,8 @@ void ComputeSurfaceNormals(const SurfaceGrid& grid, bool flattened, float flatY,
 // The points the graph's surface is drawn from, into `grid`: frame lngAnimStep
 // of Anim3D for a surface animation; otherwise the table points (GraphType 6,
 // empty entries made at the origin), the turned profile VertRev with 41 angles
-// (21, 22), then, for surfaces and colour maps, the df/dx and then the df/dy
-// surface when shown (so both shown draw df/dy), else Vert3D. Nothing is
+// (21, 22), then, for explicit Cartesian surfaces and colour maps, the df/dx
+// and then the df/dy surface when shown (so both shown draw df/dy), else Vert3D. Nothing is
 // copied into the graph's own arrays. False, with an empty grid, for a table
 // wider than its 201 x 201 points or an array that does not hold the grid (a
 // graph never sampled).
