@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,6 +19,13 @@ inline constexpr int TwipsPerPixel = 15;
 int TwipsToPixels(int twips);
 // Places a control at a position and size given in twips.
 void PlaceTwips(QWidget* control, int left, int top, int width, int height);
+// The control, placed (for building a dialog one control a line:
+// `Label1 = Placed(NewLabel(this, "Label1", "名称"), 240, 300, 735, 255);`).
+template <class Control>
+Control* Placed(Control* control, int left, int top, int width, int height) {
+    PlaceTwips(control, left, top, width, height);
+    return control;
+}
 // Gives a dialog the inner size given in twips.
 void SizeTwips(QWidget* form, int width, int height);
 
@@ -29,6 +37,8 @@ QCheckBox* NewCheck(QWidget* parent, const char* name, const std::string& captio
 QLineEdit* NewText(QWidget* parent, const char* name, const std::string& text = std::string());
 QLabel* NewLabel(QWidget* parent, const char* name, const std::string& caption);
 QGroupBox* NewFrame(QWidget* parent, const char* name, const std::string& caption);
+// A row holding the buttons at its right end (a dialog's OK and Cancel).
+QHBoxLayout* ButtonRow(QPushButton* first, QPushButton* second);
 
 // A text box's text, and setting it.
 std::string TextOf(const QLineEdit* box);

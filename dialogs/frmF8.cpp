@@ -78,11 +78,7 @@ frmF8::frmF8() {
 
     Command1 = NewButton(this, "Command1", "确定");
     Command2 = NewButton(this, "Command2", "取消");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    main->addLayout(buttons);
+    main->addLayout(ButtonRow(Command1, Command2));
 
     connect(Command1, &QPushButton::clicked, this, &frmF8::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmF8::Command2_Click);
@@ -99,13 +95,14 @@ void frmF8::Form_Load() {
 }
 
 void frmF8::Command1_Click() {
-    // Every box is read before anything is stored, so a number beyond the
-    // range of a Single refuses the OK and leaves the light as it was.
+    // Every box is read (by its numeric value) before anything is stored, so
+    // a number beyond the range of a Single refuses the OK and leaves the
+    // light as it was.
     float values[4][4];
     try {
         for (int g = 0; g < 4; ++g)
             for (int i = 0; i < 4; ++i)
-                values[g][i] = ParseSingle(TextOf(Text[static_cast<std::size_t>(Groups[g].boxes[i])]));
+                values[g][i] = SingleValue(TextOf(Text[static_cast<std::size_t>(Groups[g].boxes[i])]));
     } catch (const RaisedError& e) {
         MsgBox(e.Text(), MsgIcon::Exclamation, ErrorTitle);
         return;
