@@ -24,7 +24,7 @@
 
 // frmF25: intersections
 
-// frmF11: plane tables
+#include "dialogs/functions/frmF11.h"
 
 // frmF26: step and stem plots
 
@@ -36,11 +36,11 @@
 
 // frmF4: strips
 
-// frmF10: strip tables
+#include "dialogs/functions/frmF10.h"
 
 // frmF6: space curves and surfaces
 
-// frmF12: surface tables
+#include "dialogs/functions/frmF12.h"
 
 // frmF24: surfaces of revolution
 
@@ -70,7 +70,7 @@ const EditRow Rows[] = {
     // intersection of two curves: frmF25
     {1, GraphType::Intersection, EditForms::Any, nullptr},
     // plane table: frmF11
-    {1, GraphType::Table2D, EditForms::Any, nullptr},
+    {1, GraphType::Table2D, EditForms::Any, EditWith<frmF11>},
     // step or stem plot: frmF26
     {1, GraphType::StepStem, EditForms::Any, nullptr},
     // differential equation: frmF29
@@ -90,7 +90,7 @@ const EditRow Rows[] = {
     // point animation: frmF17
     {2, GraphType::PointAnimation, EditForms::Any, nullptr},
     // strip table: frmF10
-    {2, GraphType::Table25D, EditForms::Any, nullptr},
+    {2, GraphType::Table25D, EditForms::Any, EditWith<frmF10>},
 
     // ---- space documents (3) ----
     // point: frmF16
@@ -104,7 +104,7 @@ const EditRow Rows[] = {
     // animated surface: frmF6, animation mode
     {3, GraphType::Surface3DAnimation, EditForms::Any, nullptr},
     // surface table: frmF12
-    {3, GraphType::Table3D, EditForms::Any, nullptr},
+    {3, GraphType::Table3D, EditForms::Any, EditWith<frmF12>},
     // surface of revolution about x: frmF24
     {3, GraphType::RevolutionX, EditForms::Any, nullptr},
     // surface of revolution about y: frmF24

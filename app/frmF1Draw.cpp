@@ -3,6 +3,9 @@
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "dialogs/functions/CreationCommand.h"
+#include "dialogs/functions/frmF10.h"
+#include "dialogs/functions/frmF11.h"
+#include "dialogs/functions/frmF12.h"
 #include "dialogs/functions/frmF16.h"
 
 // A new point.
@@ -32,14 +35,20 @@ void frmF1::mnuDraw3DCyl_Click() {}
 // A new space curve or surface in spherical coordinates.
 void frmF1::mnuDraw3DSph_Click() {}
 
-// A new plane table.
-void frmF1::mnuDrawTab2D_Click() {}
+// A new plane table, labelled as the document reader labels it.
+void frmF1::mnuDrawTab2D_Click() {
+    RunCreationCommand<frmF11>(LabelSource::Document, FlatViewRotation, [](frmF11&) {});
+}
 
-// A new strip table.
-void frmF1::mnuDrawTab25D_Click() {}
+// A new strip table, labelled as the document reader labels it.
+void frmF1::mnuDrawTab25D_Click() {
+    RunCreationCommand<frmF10>(LabelSource::Document, TurnedViewRotation, [](frmF10&) {});
+}
 
-// A new surface table.
-void frmF1::mnuDrawTab3D_Click() {}
+// A new surface table, labelled as the document reader labels it.
+void frmF1::mnuDrawTab3D_Click() {
+    RunCreationCommand<frmF12>(LabelSource::Document, TurnedViewRotation, [](frmF12&) {});
+}
 
 // A new step plot.
 void frmF1::mnuDrawStep_Click() {}
