@@ -185,14 +185,14 @@ TableAppearancePages::TableAppearancePages(QTabWidget* tabs, const char* materia
     QWidget* look = tabs->widget(3);
 
     Option1 = Placed(NewOption(colours, "Option1", FillOptionCaptions[0]), 240, 360, 1935, 300);
-    Option2 = Placed(NewOption(colours, "Option2", FillOptionCaptions[2]), 240, 780, 1935, 300);
-    Option3 = Placed(NewOption(colours, "Option3", FillOptionCaptions[1]), 240, 1200, 1935, 300);
-    Option4 = Placed(NewOption(colours, "Option4", FillOptionCaptions[3]), 240, 1620, 1935, 300);
+    Option2 = Placed(NewOption(colours, "Option2", FillOptionCaptions[2]), 240, 840, 1935, 300);
+    Option3 = Placed(NewOption(colours, "Option3", FillOptionCaptions[1]), 240, 1320, 1935, 300);
+    Option4 = Placed(NewOption(colours, "Option4", FillOptionCaptions[3]), 240, 1800, 1935, 300);
     Label4 = Placed(NewLabel(colours, "Label4", "颜色1"), 2280, 420, 615, 255);
     Picture2 = Placed(NewColorBox(colours, "Picture2", RGB(255, 0, 0)), 2940, 360, 975, 375);
-    Label5 = Placed(NewLabel(colours, "Label5", "颜色2"), 2280, 840, 615, 255);
-    Picture3 = Placed(NewColorBox(colours, "Picture3", RGB(0, 0, 255)), 2940, 780, 975, 375);
-    Picture4 = Placed(NewColorBox(colours, "Picture4", RGB(255, 0, 0)), 2940, 1580, 975, 375);
+    Label5 = Placed(NewLabel(colours, "Label5", "颜色2"), 2280, 900, 615, 255);
+    Picture3 = Placed(NewColorBox(colours, "Picture3", RGB(0, 0, 255)), 2940, 840, 975, 375);
+    Picture4 = Placed(NewColorBox(colours, "Picture4", RGB(255, 0, 0)), 2940, 1760, 975, 375);
     Option2->setChecked(true);
 
     Label6 = Placed(NewLabel(material, "Label6", materialCaption), 240, 300, 2400, 255);
