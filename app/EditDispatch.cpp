@@ -28,11 +28,11 @@
 
 // frmF26: step and stem plots
 
-// frmF29: differential equations
+#include "dialogs/special/frmF29.h"
 
-// frmF30: limits
+#include "dialogs/special/frmF30.h"
 
-// frmF31: series
+#include "dialogs/special/frmF31.h"
 
 // frmF4: strips
 
@@ -44,9 +44,9 @@
 
 // frmF24: surfaces of revolution
 
-// frmF27: space vectors
+#include "dialogs/special/frmF27.h"
 
-// frmF28: vector operations
+#include "dialogs/special/frmF28.h"
 
 // frmF22: colour maps
 
@@ -74,11 +74,11 @@ const EditRow Rows[] = {
     // step or stem plot: frmF26
     {1, GraphType::StepStem, EditForms::Any, nullptr},
     // differential equation: frmF29
-    {1, GraphType::ODE, EditForms::Any, nullptr},
+    {1, GraphType::ODE, EditForms::Any, EditWith<frmF29>},
     // limit: frmF30
-    {1, GraphType::Limit, EditForms::Any, nullptr},
+    {1, GraphType::Limit, EditForms::Any, EditWith<frmF30>},
     // series: frmF31
-    {1, GraphType::Series, EditForms::Any, nullptr},
+    {1, GraphType::Series, EditForms::Any, EditWith<frmF31>},
 
     // ---- strip documents (2) ----
     // strip: frmF4, plain mode
@@ -110,9 +110,9 @@ const EditRow Rows[] = {
     // surface of revolution about y: frmF24
     {3, GraphType::RevolutionY, EditForms::Any, nullptr},
     // space vector: frmF27
-    {3, GraphType::Vector, EditForms::Any, nullptr},
+    {3, GraphType::Vector, EditForms::Any, EditWith<frmF27>},
     // vector operation: frmF28
-    {3, GraphType::VectorOperation, EditForms::Any, nullptr},
+    {3, GraphType::VectorOperation, EditForms::Any, EditWith<frmF28>},
     // point animation: frmF17
     {3, GraphType::PointAnimation, EditForms::Any, nullptr},
 

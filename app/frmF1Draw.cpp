@@ -4,6 +4,11 @@
 #include "core/Globals.h"
 #include "dialogs/functions/CreationCommand.h"
 #include "dialogs/functions/frmF16.h"
+#include "dialogs/special/frmF27.h"
+#include "dialogs/special/frmF28.h"
+#include "dialogs/special/frmF29.h"
+#include "dialogs/special/frmF30.h"
+#include "dialogs/special/frmF31.h"
 
 // A new point.
 void frmF1::mnuDrawPoint_Click() {
@@ -62,20 +67,30 @@ void frmF1::mnuDrawIP_Click() {}
 // A new surface of revolution.
 void frmF1::mnuDrawRV_Click() {}
 
-// A new space vector.
-void frmF1::mnuDrawVecGraph_Click() {}
+// A new space vector, labelled and turned as the other space graphs.
+void frmF1::mnuDrawVecGraph_Click() {
+    RunCreationCommand<frmF27>(LabelSource::Document, TurnedViewRotation, [](frmF27&) {});
+}
 
-// A new vector operation.
-void frmF1::mnuDrawVecOp_Click() {}
+// A new vector operation, labelled and turned as the other space graphs.
+void frmF1::mnuDrawVecOp_Click() {
+    RunCreationCommand<frmF28>(LabelSource::Document, TurnedViewRotation, [](frmF28&) {});
+}
 
-// A new limit graph.
-void frmF1::mnuDrawLimit_Click() {}
+// A new limit graph, with its document label.
+void frmF1::mnuDrawLimit_Click() {
+    RunCreationCommand<frmF30>(LabelSource::Document, FlatViewRotation, [](frmF30&) {});
+}
 
-// A new series graph.
-void frmF1::mnuDrawSeries_Click() {}
+// A new series graph, with its document label.
+void frmF1::mnuDrawSeries_Click() {
+    RunCreationCommand<frmF31>(LabelSource::Document, FlatViewRotation, [](frmF31&) {});
+}
 
-// A new differential-equation graph.
-void frmF1::mnuDrawODE_Click() {}
+// A new differential-equation graph, with its document label.
+void frmF1::mnuDrawODE_Click() {
+    RunCreationCommand<frmF29>(LabelSource::Document, FlatViewRotation, [](frmF29&) {});
+}
 
 // The coordinate-system dialog.
 void frmF1::mnuDrawAxis_Click() {}
