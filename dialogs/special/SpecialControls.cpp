@@ -15,8 +15,6 @@ void SelectListValueOrNone(QComboBox* list, double value) {
     if (!SelectListValue(list, value)) SelectListIndex(list, -1);
 }
 
-std::string BoundText(float value) { return ShortestSinglePlainText(value); }
-
 std::optional<std::vector<float>> ReadSingles(std::initializer_list<const QLineEdit*> boxes) {
     std::vector<float> values;
     values.reserve(boxes.size());

@@ -2,12 +2,11 @@
 // Small pieces the special-graph dialogs share beyond the graph dialog parts
 // of dialogs/functions/: the filling of a list of values 1, 2, 3 ... that
 // shows no entry for a value it does not hold (so that OK gives back 0, the
-// value a list without a selection stands for), the text a stored Single is
-// filled in as, and the reading of number boxes into Singles.
+// value a list without a selection stands for), and the reading of number
+// boxes into Singles.
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
-#include <string>
 #include <vector>
 
 class QComboBox;
@@ -17,10 +16,6 @@ class QLineEdit;
 // selection handler, as a user's choice does); any other value selects no
 // entry (the handler runs for that too).
 void SelectListValueOrNone(QComboBox* list, double value);
-
-// A Single as a box shows it for editing: the shortest plain text that reads
-// back as the same Single (never an exponent, which the filters would refuse).
-std::string BoundText(float value);
 
 // The numeric values of the boxes as Singles, in the order given; nothing,
 // after "溢出" titled "出错" (exclamation icon), when one lies beyond the

@@ -1,6 +1,7 @@
 #include "dialogs/special/frmF27.h"
 
 #include "core/Globals.h"
+#include "core/NumberText.h"
 #include "dialogs/FormControls.h"
 #include "dialogs/functions/GraphControls.h"
 #include "dialogs/functions/GraphDialogSteps.h"
@@ -109,12 +110,12 @@ void frmF27::Command1_Click() {
 void frmF27::Command2_Click() { CancelGraphDialog(*this); }
 
 void frmF27::FillForEdit(const Cls9& graph) {
-    SetText(Text1, BoundText(graph.VecBeginZ));
-    SetText(Text2, BoundText(graph.VecBeginX));
-    SetText(Text3, BoundText(graph.VecBeginY));
-    SetText(Text4, BoundText(graph.VecEndZ));
-    SetText(Text5, BoundText(graph.VecEndX));
-    SetText(Text6, BoundText(graph.VecEndY));
+    SetText(Text1, ShortestSinglePlainText(graph.VecBeginZ));
+    SetText(Text2, ShortestSinglePlainText(graph.VecBeginX));
+    SetText(Text3, ShortestSinglePlainText(graph.VecBeginY));
+    SetText(Text4, ShortestSinglePlainText(graph.VecEndZ));
+    SetText(Text5, ShortestSinglePlainText(graph.VecEndX));
+    SetText(Text6, ShortestSinglePlainText(graph.VecEndY));
     Picture3->SetColor(graph.VecColor);
     SelectListValueOrNone(Combo3, graph.VecWidth);
     SetTicked(Check1, graph.ShowVecBegin);

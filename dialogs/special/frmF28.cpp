@@ -1,6 +1,7 @@
 #include "dialogs/special/frmF28.h"
 
 #include "core/Globals.h"
+#include "core/NumberText.h"
 #include "dialogs/FormControls.h"
 #include "dialogs/functions/GraphControls.h"
 #include "dialogs/functions/GraphDialogSteps.h"
@@ -111,11 +112,11 @@ void frmF28::Command2_Click() { CancelGraphDialog(*this); }
 void frmF28::FillForEdit(const Cls9& graph) {
     // The operation first: it decides what is shown.
     SelectListValueOrNone(Combo1, graph.VecOperation);
-    SetText(Text2, BoundText(graph.VecDZ));
-    SetText(Text3, BoundText(graph.VecDX));
-    SetText(Text4, BoundText(graph.VecDY));
-    SetText(Text1, BoundText(graph.VecConstant));
-    SetText(Text5, BoundText(graph.VecDZ2));
-    SetText(Text6, BoundText(graph.VecDX2));
-    SetText(Text7, BoundText(graph.VecDY2));
+    SetText(Text2, ShortestSinglePlainText(graph.VecDZ));
+    SetText(Text3, ShortestSinglePlainText(graph.VecDX));
+    SetText(Text4, ShortestSinglePlainText(graph.VecDY));
+    SetText(Text1, ShortestSinglePlainText(graph.VecConstant));
+    SetText(Text5, ShortestSinglePlainText(graph.VecDZ2));
+    SetText(Text6, ShortestSinglePlainText(graph.VecDX2));
+    SetText(Text7, ShortestSinglePlainText(graph.VecDY2));
 }

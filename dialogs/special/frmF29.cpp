@@ -28,11 +28,11 @@ const std::string StepsYMessage = "段数y必须大于1。";
 frmF29::frmF29() {
     setObjectName(QStringLiteral("frmF29"));
     setWindowTitle(ToQString("常微分方程定义的图形"));
-    SizeTwips(this, 5415, 5295);
+    SizeTwips(this, 5415, 5655);
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    PlaceTwips(SSTab1, 120, 120, 5175, 4455);
+    PlaceTwips(SSTab1, 120, 120, 5175, 4815);
     auto* equationTab = new QWidget;
     auto* propertyTab = new QWidget;
     SSTab1->addTab(equationTab, ToQString("方程"));
@@ -76,8 +76,8 @@ frmF29::frmF29() {
     Label13 = Placed(NewLabel(propertyTab, "Label13", "线宽"), 240, 900, 615, 255);
     Combo1 = Placed(NewList(propertyTab, "Combo1", true), 1080, 840, 1215, 315);
 
-    Command1 = Placed(NewButton(this, "Command1", "确定"), 2640, 4740, 1215, 375);
-    Command2 = Placed(NewButton(this, "Command2", "取消"), 4080, 4740, 1215, 375);
+    Command1 = Placed(NewButton(this, "Command1", "确定"), 2640, 5100, 1215, 375);
+    Command2 = Placed(NewButton(this, "Command2", "取消"), 4080, 5100, 1215, 375);
     Command1->setDefault(true);
 
     Option2->setChecked(true);
@@ -186,15 +186,15 @@ void frmF29::FillForEdit(const Cls9& graph) {
     (graph.ODEInitial ? Option1 : Option2)->setChecked(true);
     if (graph.ODEInitial) {
         // x0 first: its change rewrites min x, which is filled after it.
-        SetText(Text9, BoundText(graph.ODEInitX));
-        SetText(Text10, BoundText(graph.ODEInitY));
+        SetText(Text9, ShortestSinglePlainText(graph.ODEInitX));
+        SetText(Text10, ShortestSinglePlainText(graph.ODEInitY));
     } else {
-        SetText(Text6, BoundText(graph.MinV));
-        SetText(Text7, BoundText(graph.MaxV));
+        SetText(Text6, ShortestSinglePlainText(graph.MinV));
+        SetText(Text7, ShortestSinglePlainText(graph.MaxV));
         SetText(Text8, LongText(graph.StepV));
     }
-    SetText(Text3, BoundText(graph.MinU));
-    SetText(Text4, BoundText(graph.MaxU));
+    SetText(Text3, ShortestSinglePlainText(graph.MinU));
+    SetText(Text4, ShortestSinglePlainText(graph.MaxU));
     SetText(Text5, LongText(graph.StepU));
     Picture1->SetColor(graph.ODEColor);
     SelectListValueOrNone(Combo1, graph.ODEWidth);

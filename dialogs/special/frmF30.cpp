@@ -1,6 +1,7 @@
 #include "dialogs/special/frmF30.h"
 
 #include "core/Globals.h"
+#include "core/NumberText.h"
 #include "dialogs/FormControls.h"
 #include "dialogs/functions/GraphControls.h"
 #include "dialogs/functions/GraphDialogSteps.h"
@@ -95,7 +96,7 @@ void frmF30::FillForEdit(const Cls9& graph) {
     SetText(Text3, graph.NameS);
     SetText(Text1, graph.ExpressZ);
     SelectListValueOrNone(Combo1, graph.LimitDir);
-    SetText(Text2, BoundText(graph.LimitX0));
+    SetText(Text2, ShortestSinglePlainText(graph.LimitX0));
     SetTicked(Check1, graph.LimitShowP);
     SetTicked(Check2, graph.LimitShowL);
 }

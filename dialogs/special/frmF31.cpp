@@ -128,12 +128,12 @@ void frmF31::Command2_Click() { CancelGraphDialog(*this); }
 
 void frmF31::FillForEdit(const Cls9& graph) {
     SetText(Text5, graph.NameS);
-    SetText(Text4, BoundText(graph.SeriesA0));
+    SetText(Text4, ShortestSinglePlainText(graph.SeriesA0));
     SetText(Text2, LongText(graph.SeriesN2));
     SetText(Text1, LongText(graph.SeriesN1));
     SetText(Text3, graph.ExpressZ);
-    SetText(Text6, BoundText(graph.MinV));
-    SetText(Text7, BoundText(graph.MaxV));
+    SetText(Text6, ShortestSinglePlainText(graph.MinV));
+    SetText(Text7, ShortestSinglePlainText(graph.MaxV));
     SetText(Text8, LongText(graph.StepV));
     Picture1->SetColor(graph.SeriesColor);
     SelectListValueOrNone(Combo1, graph.SeriesWidth);
