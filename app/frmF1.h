@@ -312,7 +312,6 @@ private:
     void ClearDocument();
     // frmF1Availability.cpp
     void ApplyCommandSet(int set);
-    void DisableClipboardCommands();
     // frmF1Toolbars.cpp
     void CreateToolbars();
     void RunToolButton(int toolbar, int Index);

@@ -1,4 +1,5 @@
 #include "app/frmF1.h"
+#include "core/ClipboardService.h"
 #include "core/ColorService.h"
 #include "core/FileAssociation.h"
 #include "core/FileDialogService.h"
@@ -7,6 +8,7 @@
 #include "core/VideoService.h"
 #include "dialogs/DialogForm.h"
 #include "platform/AviWriter.h"
+#include "platform/QtClipboard.h"
 #include "platform/DesktopFileAssociation.h"
 #include "platform/GlFormat.h"
 #include "platform/QtFileDialog.h"
@@ -37,6 +39,8 @@ int main(int argc, char** argv) {
     SetFileDialogService(&files);
     QtShell shell;
     SetShellService(&shell);
+    QtClipboard clipboard;
+    SetClipboardService(&clipboard);
     AviVideoService videos;
     SetVideoService(&videos);
     SetDialogOwner(&window);
@@ -48,6 +52,7 @@ int main(int argc, char** argv) {
     window.SetCommandLine(args.join(QLatin1Char(' ')));
     window.show();
     const int rc = QApplication::exec();
+    SetClipboardService(nullptr);
     SetShellService(nullptr);
     SetVideoService(nullptr);
     SetPictureService(nullptr);

@@ -22,6 +22,10 @@ QStringList QtFileDialog::NameFilters(const std::string& filter) {
 
 std::optional<std::string> QtFileDialog::ChooseFile(const FileDialogRequest& r) {
     QFileDialog dialog(parent_, QString::fromStdString(r.title));
+    // Qt's own dialog (set before anything else): it adds the default suffix
+    // before it asks about replacing a file, so the question names the file
+    // that would be written.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     const QStringList filters = NameFilters(r.filter);
     dialog.setNameFilters(filters);
     if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);
