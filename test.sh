@@ -11,5 +11,6 @@ cmake --build "$here/build" -j"$(nproc)"
 tail -1 "$here/build/fuzz.log"
 cd "$here/build"
 # A display number of its own: one just freed by an earlier run may still be
-# shutting down.
-xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)" "$@"
+# shutting down. -noreset: by default the server resets whenever its last
+# client leaves, and a test program connecting during that reset is refused.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-noreset -screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)" "$@"

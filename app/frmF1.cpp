@@ -127,7 +127,10 @@ void frmF1::PaintFrame() {
     glPushMatrix();
     ApplyModelRotation();
     GLuint list = SceneList;
-    if (VisibleScene.Animation()) list = CurrentFrame == 0 ? FirstFrameList : GLuint(1000 + shownFrame_);
+    // Frame 0 shows step 0, also when the paint comes after the player has
+    // moved on from it.
+    if (VisibleScene.Animation())
+        list = CurrentFrame == 0 || shownFrame_ <= 0 ? FirstFrameList : GLuint(1000 + shownFrame_);
     glCallList(list);
     glPopMatrix();
 }

@@ -98,6 +98,10 @@ public:
     // The accumulated trackball rotation; every build from the scene's angles
     // writes their rotation here, so a drag continues from the view shown.
     Vec4 ViewQuat{0, 0, 0, 1};
+    // The rotation of the last trackball drag step.
+    Vec4 DragQuat{0, 0, 0, 1};
+    // The factor of the last zoom drag step.
+    float ZoomFactor = 1;
 
     // ---- Controls (object names as here) ----
     ToolStrip* Toolbar1;     // file, edit, help and animation commands
@@ -117,6 +121,8 @@ public:
     // ---- Window state ----
     bool SplitterDrag = false;
     std::int32_t PlayMode = ::PlayMode::Normal;
+    // The direction of the back-and-forth mode: true while stepping down.
+    bool PlayBackwards = false;
     std::int32_t ClipboardGraphCount = 0;
     // What a left-button drag in the drawing area does.
     bool RotateDrag = false;
@@ -147,6 +153,18 @@ public:
     void Splitter2_MouseDown(int Button, float X, float Y);
     void Splitter2_MouseMove(int Button, float X, float Y);
     void Splitter2_MouseUp(int Button, float X, float Y);
+
+    // ---- The drawing area's mouse (frmF1View.cpp) ----
+    // Button: the button pressed (MouseDown) or held (MouseMove), 1 left,
+    // 2 right, 4 middle, 8 another; X and Y in device pixels. A left press
+    // starts a drag, a right press opens GraphEdit; a move with the left
+    // button alone zooms, turns or pans as the chosen mode says. A release
+    // does nothing.
+    void picDraw_MouseDown(int Button, int Shift, float X, float Y);
+    void picDraw_MouseMove(int Button, int Shift, float X, float Y);
+    // DragQuat followed by ViewQuat becomes ViewQuat; the lists take the new
+    // rotation and the frame is shown.
+    void ApplyTrackball();
 
     // ---- Toolbars (frmF1Toolbars.cpp) ----
     void Toolbar1_ButtonClick(int Index);
@@ -291,6 +309,7 @@ public:
     void Rebuild() override;
     void Redraw() override;
     void EnablePlayback() override;
+    void SetPlayInterval(std::int32_t milliseconds) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -305,6 +324,9 @@ private:
     int ScaleHeight() const;
     // frmF1Menus.cpp
     void CreateMenus();
+    // frmF1View.cpp
+    void HookDrawingAreaMouse();
+    void SetPresetView(float roll, float pitch, float yaw);
     // frmF1File.cpp
     enum class ClearAt { Never, Before, AfterRotation, AfterKind };
     void NewDocument(const NewDocumentSettings& settings);
@@ -318,6 +340,9 @@ private:
     void ShowToolHint(int toolbar, float x, float y);
     void SetProjection(std::int32_t type);
     void SetGraphModel(bool smoothness, std::int32_t value);
+    // frmF1Animation.cpp: the video export's step after a tick of a normal
+    // play has shown its frame.
+    void RecordShownFrame();
 
     // The drawing area's hooks (context current).
     void SetUpContext();
@@ -343,6 +368,9 @@ private:
     int splitterLeft_ = 5220;
     int splitter2Top_ = 0;
     bool loaded_ = false;
+    // Where the left button went down or the last drag step ended (device pixels).
+    float lastX_ = 0;
+    float lastY_ = 0;
     bool contextUsable_ = false;
     std::int32_t shownFrame_ = 1;
     // Frame lists FirstFrameList .. FirstFrameList + frameListCount_ - 1 exist.

@@ -74,6 +74,8 @@ frmF1::~frmF1() {
     picDraw_->onResize = nullptr;
     picDraw_->onPaint = nullptr;
     picDraw_->onContextLost = nullptr;
+    picDraw_->onMouseDown = nullptr;
+    picDraw_->onMouseMove = nullptr;
     if (&MainWindow() == this) SetMainWindowLink(linkBefore_);
     if (&::Result() == resultBox_.get()) SetResultPane(paneBefore_);
 }
@@ -129,6 +131,7 @@ void frmF1::CreateControls() {
     };
     picDraw_->onPaint = [this] { RunGuarded([this] { PaintFrame(); }); };
     picDraw_->onContextLost = [this] { RunGuarded([this] { ReleaseContext(); }); };
+    HookDrawingAreaMouse();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -169,6 +172,7 @@ void frmF1::Form_Load() {
     TrackballActive = false;
     ZoomDrag = false;
     PanDrag = false;
+    ZoomFactor = 1;
     DragToQuat(ViewQuat, 0, 0, 0, 0);
     // Start-up goes on whatever the association write does.
     try {

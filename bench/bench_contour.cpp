@@ -4,19 +4,15 @@
 // list as the drawing does, and both are also run without GL (the contour
 // lines in a document kind that draws nothing, marching squares summing its
 // segments). Needs a display (xvfb-run).
+#include "bench/BenchGlContext.h"
 #include "core/Globals.h"
-#include "platform/GlFormat.h"
 #include "render/CContour.h"
 
-#include <QGuiApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
 #include <benchmark/benchmark.h>
 
 #include <GL/gl.h>
 
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -146,20 +142,4 @@ BENCHMARK(BM_MarchingSquaresNoGl)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    InstallDrawingSurfaceFormat();
-    QGuiApplication app(argc, argv);
-    QOffscreenSurface surface;
-    surface.setFormat(QSurfaceFormat::defaultFormat());
-    surface.create();
-    QOpenGLContext context;
-    context.setFormat(QSurfaceFormat::defaultFormat());
-    if (!context.create() || !context.makeCurrent(&surface)) {
-        std::fprintf(stderr, "no GL context\n");
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksWithGlContext(argc, argv); }

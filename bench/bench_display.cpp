@@ -3,8 +3,9 @@
 // them (every paint, zoom, pan and animation tick), for a scene of 200 point
 // graphs in a plane (flat markers) and a space document (spheres), for a
 // space document with one 200 x 200 surface, a plane sine and a helix, for a
-// special-graph document with one 200 x 200 contour plot or vector field, and
-// for a strip beside an empty scene.
+// special-graph document with one 200 x 200 contour plot or vector field, for
+// a strip beside an empty scene, and one trackball mouse move over a
+// 100 x 100 surface.
 // Runs in the shown main window; needs a display (xvfb-run).
 #include "app/frmF1.h"
 #include "core/Globals.h"
@@ -107,12 +108,12 @@ void BM_RedrawPointScene(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawPointScene)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 
-// One explicit surface of 200 x 200 quads, every option off, smooth shading.
-void MakeSurfaceScene() {
+// One explicit surface of steps x steps quads, every option off, smooth shading.
+void MakeSurfaceScene(std::int32_t steps = 200) {
     DocumentKind = 3;
     VisibleScene = Cls8();
     std::shared_ptr<Cls9> g = Cls9::Init(1, "S", GraphType::Surface3D, CoordType::Cartesian, "x", "y",
-                                         "sin(x)*cos(y)", 200, 200, -6, 6, -6, 6, FillStyle::TopToBottom, 255,
+                                         "sin(x)*cos(y)", steps, steps, -6, 6, -6, 6, FillStyle::TopToBottom, 255,
                                          16711680, 0, 1, Material::Silky, Show::FilledSurface, Smoothness::Smooth);
     g->FunForm = FunForm::Explicit;
     if (!g->GetPoints()) std::fprintf(stderr, "surface not sampled\n");
@@ -248,6 +249,36 @@ void BM_RebuildHelixScene(benchmark::State& state) {
     RebuildLoop(state);
 }
 BENCHMARK(BM_RebuildHelixScene)->Arg(200)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// One trackball mouse move over a 100 x 100 surface in a space document with
+// its axes: the drawing area's move handler (DragToQuat, ApplyTrackball with
+// the lists taking the new rotation) and the frame drawn, waited for with
+// glFinish. Arg 1 compiles the whole scene again at each move as well, for
+// comparison with a step that recompiles it.
+void BM_RotateStepSurfaceScene(benchmark::State& state) {
+    MakeSurfaceScene(100);
+    Axes.Show = true;
+    window->BuildDisplayLists();
+    window->mnuViewRotate_Click();
+    GlDrawingArea* area = window->picDraw();
+    const float cx = float(area->width()) / 2, cy = float(area->height()) / 2;
+    window->picDraw_MouseDown(1, 0, cx, cy);
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        window->picDraw_MouseMove(1, 0, cx + float(step % 40), cy + float(step % 30));
+        if (state.range(0) == 1) window->BuildDisplayLists();
+        area->makeCurrent();
+        area->onPaint();
+        glFinish();
+        area->doneCurrent();
+    }
+    window->TrackballActive = false;
+    window->RotateDrag = false;
+    state.SetLabel(state.range(0) == 1 ? "100x100 surface, space axes, scene recompiled"
+                                       : "100x100 surface, space axes");
+}
+BENCHMARK(BM_RotateStepSurfaceScene)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A strip document: the strip of y = sin(x) with the given number of
 // segments, faceted and filled, axes off, so the rebuild is the strip branch

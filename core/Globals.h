@@ -21,6 +21,9 @@ extern bool ShowMathErrors;
 extern std::int32_t DocumentKind;
 // N: animated graphs are sampled at frames 0..N.
 extern std::int32_t FrameCount;
+// The most steps the animation options accept: each is a full sampling of
+// every animated graph and a display list.
+inline constexpr std::int32_t MaxFrameCount = 1000;
 extern std::int32_t FramesPerSecond;
 
 // The range of drawn coordinates (drawing axes: x, y up, z) that plane samples,

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,6 +51,14 @@ QLabel* NewLabel(QWidget* parent, const char* name, const std::string& caption) 
 }
 QGroupBox* NewFrame(QWidget* parent, const char* name, const std::string& caption) {
     return Named<QGroupBox>(name, ToQString(caption), parent);
+}
+
+QHBoxLayout* ButtonRow(QPushButton* first, QPushButton* second) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(first);
+    row->addWidget(second);
+    return row;
 }
 
 std::string TextOf(const QLineEdit* box) { return ToStdString(box->text()); }

@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,6 +30,8 @@ QCheckBox* NewCheck(QWidget* parent, const char* name, const std::string& captio
 QLineEdit* NewText(QWidget* parent, const char* name, const std::string& text = std::string());
 QLabel* NewLabel(QWidget* parent, const char* name, const std::string& caption);
 QGroupBox* NewFrame(QWidget* parent, const char* name, const std::string& caption);
+// A row holding the buttons at its right end (a dialog's OK and Cancel).
+QHBoxLayout* ButtonRow(QPushButton* first, QPushButton* second);
 
 // A text box's text, and setting it.
 std::string TextOf(const QLineEdit* box);

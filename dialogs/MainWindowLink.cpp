@@ -12,6 +12,7 @@ public:
     void Rebuild() override {}
     void Redraw() override {}
     void EnablePlayback() override {}
+    void SetPlayInterval(std::int32_t) override {}
 };
 
 NoWindow none;

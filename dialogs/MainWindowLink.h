@@ -27,6 +27,9 @@ public:
     // Turns on the eleven playback menu items and their toolbar buttons (an
     // animated graph now exists).
     virtual void EnablePlayback() = 0;
+    // The interval of the animation timer in milliseconds; whether it runs
+    // is kept.
+    virtual void SetPlayInterval(std::int32_t milliseconds) = 0;
 };
 
 // The installed main window (one without rows that does nothing until one is

@@ -78,11 +78,7 @@ frmF8::frmF8() {
 
     Command1 = NewButton(this, "Command1", "确定");
     Command2 = NewButton(this, "Command2", "取消");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    main->addLayout(buttons);
+    main->addLayout(ButtonRow(Command1, Command2));
 
     connect(Command1, &QPushButton::clicked, this, &frmF8::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmF8::Command2_Click);

@@ -1,8 +1,23 @@
 #include "platform/GlDrawingArea.h"
 
+#include <QMouseEvent>
 #include <QOpenGLContext>
 
 #include <GL/gl.h>
+
+namespace {
+
+int ButtonCode(Qt::MouseButtons b) {
+    const Qt::MouseButtons known = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
+    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0) |
+           (b & ~known ? 8 : 0);
+}
+
+int ShiftCode(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
 
 GlDrawingArea::GlDrawingArea(QWidget* parent) : QOpenGLWidget(parent) {}
 
@@ -48,4 +63,14 @@ void GlDrawingArea::paintGL() {
     }
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void GlDrawingArea::mousePressEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    if (onMouseDown) onMouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), p.x(), p.y());
+}
+
+void GlDrawingArea::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    if (onMouseMove) onMouseMove(ButtonCode(event->buttons()), ShiftCode(event->modifiers()), p.x(), p.y());
 }

@@ -18,6 +18,20 @@ void EndLineState() {
     glDisable(GL_BLEND);
 }
 
+void BeginPointState() {
+    glDisable(GL_LIGHTING);
+    glEnable(GL_POINT_SMOOTH);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+}
+
+void EndPointState() {
+    glEnable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_POINT_SMOOTH);
+}
+
 void PlainLineState() {
     glDisable(GL_LINE_SMOOTH);
     glDisable(GL_BLEND);

@@ -10,6 +10,12 @@
 void BeginLineState();
 void EndLineState();
 
+// The point state of point clouds: lighting off, smoothed points blended by
+// their alpha with the nicest smoothing. EndPointState turns lighting back on
+// and smoothing and blending off; the point size is left as it is.
+void BeginPointState();
+void EndPointState();
+
 // Lines that are neither smoothed nor blended, as the plane grid, the
 // background's frame and the axis ticks are drawn.
 void PlainLineState();

@@ -1,6 +1,6 @@
 // The curve pass of explicit and parametric plane graphs: segment by segment
-// the own curve, the second curve and intersection markers of an
-// intersection graph, the inverse, the roots and the step plot; then the
+// the own curve, the second curve of an intersection graph, the inverse, the
+// roots and the step plot; then the intersection markers (each once), the
 // roots' separator line, the stem plot and f(-x).
 #include "core/Globals.h"
 #include "core/NumberText.h"
@@ -12,7 +12,6 @@
 #include "scene/Cls8.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -24,15 +23,10 @@ std::int64_t OwnSampleUpper(const Cls9& g, std::int32_t lngAnimStep) {
     return RowUpper(g.Vert3D);
 }
 
-// Whether two crossings met on neighbouring stretches of the curve are the
-// same point, computed twice with rounding: the crossing at a shared sample
-// comes out of each segment's line within a few units of the last place of
-// the segment's coordinates.
-bool SameCrossing(float x, float y, float lastX, float lastY, const SamplePoint& p1, const SamplePoint& p2) {
-    const double scale = std::max({std::fabs(double(p1.x)), std::fabs(double(p2.x)), std::fabs(double(p1.y)),
-                                   std::fabs(double(p2.y))});
-    const double tolerance = 32 * double(FLT_EPSILON) * scale;
-    return std::fabs(double(x) - lastX) <= tolerance && std::fabs(double(y) - lastY) <= tolerance;
+// The largest coordinate magnitude of a segment, the scale of its rounding.
+double SegmentScale(const SamplePoint& p1, const SamplePoint& p2) {
+    return std::max({std::fabs(double(p1.x)), std::fabs(double(p2.x)), std::fabs(double(p1.y)),
+                     std::fabs(double(p2.y))});
 }
 
 } // namespace
@@ -48,7 +42,8 @@ bool AxisCrossings::Next(const SamplePoint& p1, const SamplePoint& p2, float& px
     if (SegmentIntersect(p1.x, p1.y, p2.x, p2.y, box_.MinX, 0, box_.MaxX, 0, px, py, qx, qy) == 0 ||
         px == UndefinedValue || py == UndefinedValue)
         return false;
-    const bool repeated = found_ && SameCrossing(px, py, lastX_, lastY_, p1, p2);
+    // A zero on a sample comes out of both segments' lines, with rounding.
+    const bool repeated = found_ && SamePlanePoint(px, py, lastX_, lastY_, SegmentScale(p1, p2));
     found_ = true;
     lastX_ = px;
     lastY_ = py;
@@ -86,12 +81,6 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
                 SetColor(secondRGB);
                 SetLineWidth(g.Width2);
                 if (IsDefined(q1) && IsDefined(q2)) DrawPlaneSegment(q1->x, q1->y, q1->z, q2->x, q2->y, q2->z);
-                if (g.ShowInter) {
-                    for (std::int32_t k = 0; k < work.IntersectionCount; ++k) {
-                        const Cls2& p = work.IntersectionPoints[std::size_t(k)];
-                        if (IsDefined(&p)) DrawPlaneMarker(p.x, p.y, g.InterColor, float(g.InterSize), g.InterSymbol, marker);
-                    }
-                }
             }
         }
 
@@ -114,6 +103,15 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
                 DrawPlaneSegment(p1->x, p1->y, 0, p1->x, p2->y, 0);
                 DrawPlaneSegment(p1->x, p2->y, 0, p2->x, p2->y, 0);
             }
+        }
+    }
+
+    // The intersection markers, once each, over both curves.
+    if (intersection && g.Show2DCurve && g.ShowInter && segments > 0) {
+        const std::int32_t count = std::clamp<std::int32_t>(work.IntersectionCount, 0, 50);
+        for (std::int32_t k = 0; k < count; ++k) {
+            const Cls2& p = work.IntersectionPoints[std::size_t(k)];
+            if (IsDefined(&p)) DrawPlaneMarker(p.x, p.y, g.InterColor, float(g.InterSize), g.InterSymbol, marker);
         }
     }
 

@@ -10,6 +10,7 @@
 
 #include <GL/gl.h>
 
+#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -68,6 +69,11 @@ bool IsDefined(const SamplePoint* p) {
 }
 
 bool IsDefinedXY(const SamplePoint* p) { return p != nullptr && p->x != UndefinedValue && p->y != UndefinedValue; }
+
+bool SamePlanePoint(float x, float y, float lastX, float lastY, double scale) {
+    const double tolerance = 32 * double(FLT_EPSILON) * scale;
+    return std::fabs(double(x) - lastX) <= tolerance && std::fabs(double(y) - lastY) <= tolerance;
+}
 
 void DrawPlaneSegment(double x1, double y1, double z1, double x2, double y2, double z2) {
     // GL keeps vertices as 32-bit floats: a coordinate beyond their range is

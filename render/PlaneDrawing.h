@@ -43,6 +43,12 @@ bool IsDefined(const SamplePoint* p);
 // Whether x and y of the point are defined (false for nullptr).
 bool IsDefinedXY(const SamplePoint* p);
 
+// Whether a point computed from one stretch of a curve is the point (lastX,
+// lastY) computed from the neighbouring stretch: the same crossing at a
+// shared sample comes out of each stretch within a few units of the last
+// place of its coordinates, whose largest magnitude is `scale`.
+bool SamePlanePoint(float x, float y, float lastX, float lastY, double scale);
+
 // One GL_LINES segment between two points in graph coordinates, each divided
 // by Scale2D; nothing when a scaled coordinate is not finite.
 void DrawPlaneSegment(double x1, double y1, double z1, double x2, double y2, double z2);
@@ -76,19 +82,23 @@ private:
     float lastX_ = 0, lastY_ = 0;
 };
 
-// The curve pass over the sample segments: own curve, second curve and
-// intersection markers, inverse, roots, step plot; then the roots' separator
-// line, the stem plot and f(-x).
+// The curve pass over the sample segments: own curve, second curve, inverse,
+// roots, step plot; then the intersection markers (each once), the roots'
+// separator line, the stem plot and f(-x).
 void DrawCurvePass(Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep);
 
-// Hooks for the steps that later work fills; until then they draw and write
-// nothing and return true (DrawImplicitPlaneGraph returns nothing: the
-// implicit and inequality forms end the drawing either way).
+// The implicit and inequality forms: a point at every node of the grid over
+// MinU..MaxU by MinV..MaxV (x and y, or a and r) where f is near 0 or below
+// 0 (render/ImplicitPlaneDrawing.h); no result line. Nothing else is drawn
+// for these forms, so there is nothing to return.
 void DrawImplicitPlaneGraph(Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep);
-// Called when ShowInt is True.
+// Called when ShowInt is True; draws and writes only for GraphType 0 explicit
+// graphs: the region from IntFrom to IntTo (either way round) cut to the
+// samples, and the integral of the limits as typed.
 bool DrawIntegralOverlay(Cls9& graph, GraphDrawing& work);
 // Called for GraphType 20 when ShowInter or ShowArea is True: fills
-// work.IntersectionPoints and work.IntersectionCount and writes their lines.
+// work.IntersectionPoints and work.IntersectionCount and writes their lines;
+// more than 50 points shows a message and ends the drawing.
 bool SearchIntersections(Cls9& graph, GraphDrawing& work);
 // Called when ShowArea is True and at least two intersections were found.
 bool DrawAreaBetweenCurves(Cls9& graph, GraphDrawing& work);

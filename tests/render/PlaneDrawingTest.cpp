@@ -282,11 +282,16 @@ TEST_F(PlaneDrawingTest, BranchEndsWithLightingOnAndSmoothingOff) {
     g->Draw();
     ExpectLineStateEnded(1);
 
-    // An implicit graph leaves the state as it was.
+    // An implicit graph draws points and ends the same way.
     g->FunForm = FunForm::Implicit;
     glDisable(GL_LIGHTING);
+    glEnable(GL_BLEND);
+    glEnable(GL_POINT_SMOOTH);
     g->Draw();
-    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(glIsEnabled(GL_POINT_SMOOTH));
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
 } // namespace

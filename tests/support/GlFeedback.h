@@ -32,6 +32,7 @@ struct FeedbackText {
 };
 
 struct Feedback {
+    std::vector<FeedbackVertex> points; // points drawn, glyph marks left out
     std::vector<FeedbackLine> lines;
     std::vector<std::vector<FeedbackVertex>> polygons;
     std::vector<FeedbackText> texts;
@@ -45,6 +46,12 @@ struct Feedback {
         std::vector<FeedbackLine> out;
         for (const FeedbackLine& l : lines)
             if (HasColour(l.from, r, g, b)) out.push_back(l);
+        return out;
+    }
+    std::vector<FeedbackVertex> PointsOf(int r, int g, int b) const {
+        std::vector<FeedbackVertex> out;
+        for (const FeedbackVertex& p : points)
+            if (HasColour(p, r, g, b)) out.push_back(p);
         return out;
     }
     std::vector<std::vector<FeedbackVertex>> PolygonsOf(int r, int g, int b) const {
@@ -153,7 +160,10 @@ Feedback CaptureFeedback(int side, float range, Draw&& draw, float advance = 0.7
             pendingCode = int(buffer[std::size_t(i++)]);
         } else if (token == GL_POINT_TOKEN) {
             const FeedbackVertex v = vertex();
-            if (pendingCode < 0) continue;
+            if (pendingCode < 0) {
+                out.points.push_back(v);
+                continue;
+            }
             const int font = pendingCode >= 1000 ? 1000 : 0;
             const char c = char(pendingCode - font);
             // The next glyph of the same text lies one advance to the right.

@@ -1,8 +1,9 @@
 #pragma once
 // The main window as the dialogs see it (MainWindowLink), for dialog tests:
-// a list of rows held in memory with a current row the test sets, and counts
-// of the rebuilds, redraws and playback requests. Installs itself while it
-// lives. (Header only: the dialogs' test programs include it.)
+// a list of rows held in memory with a current row the test sets, counts of
+// the rebuilds and redraws, the playback request and the timer interval set.
+// Installs itself while it lives. (Header only: the dialogs' test programs
+// include it.)
 #include "dialogs/MainWindowLink.h"
 
 #include <string>
@@ -25,12 +26,15 @@ public:
     void Rebuild() override { ++rebuilds; }
     void Redraw() override { ++redraws; }
     void EnablePlayback() override { playbackOn = true; }
+    void SetPlayInterval(std::int32_t milliseconds) override { playInterval = milliseconds; }
 
     std::vector<std::string> rows;
     std::int32_t currentRow = -1;
     int rebuilds = 0;
     int redraws = 0;
     bool playbackOn = false;
+    // The last interval given to the animation timer (-1: none).
+    std::int32_t playInterval = -1;
 
 private:
     MainWindowLink* previous_;
