@@ -4,6 +4,7 @@
 #include "core/FileAssociation.h"
 #include "core/FileDialogService.h"
 #include "core/MessageService.h"
+#include "core/PrinterService.h"
 #include "core/ShellService.h"
 #include "core/VideoService.h"
 #include "dialogs/DialogForm.h"
@@ -15,6 +16,7 @@
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtPictureReader.h"
+#include "platform/QtPrinter.h"
 #include "platform/QtShell.h"
 #include "platform/TerminationHandler.h"
 
@@ -41,6 +43,8 @@ int main(int argc, char** argv) {
     SetShellService(&shell);
     QtClipboard clipboard;
     SetClipboardService(&clipboard);
+    QtPrinter printer;
+    SetPrinterService(&printer);
     AviVideoService videos;
     SetVideoService(&videos);
     SetDialogOwner(&window);
@@ -53,6 +57,7 @@ int main(int argc, char** argv) {
     window.show();
     const int rc = QApplication::exec();
     SetClipboardService(nullptr);
+    SetPrinterService(nullptr);
     SetShellService(nullptr);
     SetVideoService(nullptr);
     SetPictureService(nullptr);
