@@ -3,10 +3,12 @@
 #include "app/frmF1.h"
 #include "core/ClipboardService.h"
 #include "core/Globals.h"
+#include "core/ViewCapture.h"
 #include "document/ClipboardExchange.h"
 #include "document/RecordFormat.h"
 #include "graph/Cls9.h"
 #include "platform/CheckListBox.h"
+#include "platform/GlDrawingArea.h"
 #include "scene/Cls8.h"
 
 namespace {
@@ -35,8 +37,21 @@ void frmF1::mnuEditCut_Click() {
 // Copy: the current row's graph onto the clipboard as a record.
 void frmF1::mnuEditCopy_Click() { CopyCurrentGraph(*this); }
 
-// Copy as bitmap: the drawing area onto the clipboard.
-void frmF1::mnuEditCopyAs_Click() {}
+// Copy as bitmap: the drawing area's picture onto the clipboard, in place of
+// what it held (no text, so a later Paste adds nothing). Nothing without a
+// graph in view; once the frame is shown again, any failure (no picture to
+// take, an error) ends it silently. Pending events do not run: the capture
+// draws the frame into its own framebuffer, whatever covers the area.
+void frmF1::mnuEditCopyAs_Click() {
+    if (VisibleScene.FunSurfs.Count() == 0) return;
+    Display(CurrentFrame);
+    try {
+        picDraw_->setFocus();
+        const std::optional<PictureRows> view = ViewCapture().CaptureView();
+        if (view) Clipboard().SetPicture(*view);
+    } catch (...) {
+    }
+}
 
 // Paste: the graph records of the clipboard's text, when the document's kind
 // takes them, become new graphs with new IDs at the end of both scenes, each

@@ -7,7 +7,14 @@
 #include "platform/CheckListBox.h"
 #include "tests/app/MainWindowFixture.h"
 
+#include "core/ViewCapture.h"
+#include "platform/PictureImage.h"
+
 #include <QAction>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -253,6 +260,77 @@ TEST_F(ClipboardTest, PopupItemsAndButtonsInEveryKind) {
         Run("mnuFunCut");
         EXPECT_EQ(DocumentScene.FunSurfs.Count(), 1);
     }
+}
+
+// Copy as bitmap: the drawn view as a picture in device pixels and no text,
+// so a later Paste adds nothing; pending events do not run; the popup item
+// and the toolbar button run it too; nothing without a graph in view.
+TEST_F(ClipboardTest, CopyAsBitmapPutsThePictureAndNoText) {
+    Start();
+    SampledPoint("-1", "0.5", RGB(255, 0, 0));
+    W().List1->SetListIndex(0);
+    Run("mnuEditCopy");
+    QTest::qWait(50);
+
+    bool pendingRan = false;
+    QTimer::singleShot(0, [&] { pendingRan = true; });
+    Run("mnuEditCopyAs");
+    EXPECT_FALSE(pendingRan);
+    ASSERT_TRUE(clipboard.picture.has_value());
+    EXPECT_EQ(clipboard.text, "");
+    const QImage shown = W().picDraw()->grabFramebuffer();
+    const auto expected = PictureRowsFromImage(shown);
+    ASSERT_TRUE(expected.has_value());
+    EXPECT_EQ(clipboard.picture->Width, expected->Width);
+    EXPECT_EQ(clipboard.picture->Height, expected->Height);
+    EXPECT_EQ(clipboard.picture->Width, qRound(W().picDraw()->width() * W().picDraw()->devicePixelRatioF()));
+    EXPECT_TRUE(clipboard.picture->Rgb == expected->Rgb);
+    EXPECT_EQ(W().ClipboardGraphCount, 1);
+
+    Run("mnuEditPaste");
+    EXPECT_EQ(DocumentScene.FunSurfs.Count(), 1);
+
+    Run("mnuGraphCopyAs");
+    Click(1, 15);
+    EXPECT_EQ(clipboard.pictureWrites, 3);
+
+    W().List1->SetTicked(0, false);
+    Run("mnuEditCopyAs");
+    EXPECT_EQ(clipboard.pictureWrites, 3);
+    EXPECT_EQ(box.Count(), 0u);
+}
+
+// A window over the drawing area is not copied: the picture equals the one
+// taken with the area uncovered.
+TEST_F(ClipboardTest, AWindowOverTheAreaIsNotCaptured) {
+    Start();
+    SampledPoint("-1", "0.5", RGB(255, 0, 0));
+    QTest::qWait(50);
+    const std::optional<PictureRows> uncovered = ViewCapture().CaptureView();
+    ASSERT_TRUE(uncovered.has_value());
+
+    QWidget cover(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    QPalette green;
+    green.setColor(QPalette::Window, QColor(0, 200, 0));
+    cover.setPalette(green);
+    cover.setAutoFillBackground(true);
+    const QRect area(W().picDraw()->mapToGlobal(QPoint(0, 0)), W().picDraw()->size());
+    cover.setGeometry(area);
+    cover.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&cover));
+    QTest::qWait(100);
+    // The screen shows the cover over the area.
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(),
+                                                                       area.height()).toImage();
+    EXPECT_EQ(screen.pixelColor(screen.width() / 2, screen.height() / 2), QColor(0, 200, 0));
+    screen.save("/tmp/vexilon_covered_area.png");
+
+    Run("mnuEditCopyAs");
+    ASSERT_TRUE(clipboard.picture.has_value());
+    EXPECT_EQ(clipboard.picture->Width, uncovered->Width);
+    EXPECT_EQ(clipboard.picture->Height, uncovered->Height);
+    EXPECT_TRUE(clipboard.picture->Rgb == uncovered->Rgb);
+    ImageFromPictureRows(*clipboard.picture).save("/tmp/vexilon_copy_as_bitmap.png");
 }
 
 } // namespace
