@@ -13,23 +13,7 @@
 
 namespace {
 
-class LimitDialog : public SpecialDialogTest {
-protected:
-    frmF30& OpenNew() {
-        IsEditing = false;
-        frmF30& f = frmF30::Get();
-        f.show();
-        return f;
-    }
-    frmF30& OpenEdit(std::int32_t row) {
-        IsEditing = true;
-        window.currentRow = row;
-        frmF30& f = frmF30::Get();
-        f.FillForEdit(*DocumentScene.FunSurfs.Item(row + 1));
-        f.show();
-        return f;
-    }
-};
+using LimitDialog = SpecialDialogTest;
 
 TEST_F(LimitDialog, BoxSnapshotsGiveTheMessageOrTheGraph) {
     struct Case {
@@ -57,13 +41,11 @@ TEST_F(LimitDialog, BoxSnapshotsGiveTheMessageOrTheGraph) {
         {{{"Text1", "sin("}}, 0, "语法错误|", 1},
     };
     for (const Case& c : cases) {
-        std::string trace = "side " + std::to_string(c.side);
-        for (const auto& [name, text] : c.typed) trace += std::string(" ") + name + "=[" + text + "]";
-        SCOPED_TRACE(trace);
+        SCOPED_TRACE("side " + std::to_string(c.side) + Trace(c.typed));
         ProgramStateGuard fresh;
         box.Clear();
         DocumentKind = 3;
-        frmF30& f = OpenNew();
+        frmF30& f = OpenNew<frmF30>();
         if (c.side >= 0) SelectListIndex(f.Combo1, c.side);
         else f.Combo1->setEditText("x");
         Type(&f, c.typed);
@@ -91,7 +73,7 @@ TEST_F(LimitDialog, BoxSnapshotsGiveTheMessageOrTheGraph) {
 }
 
 TEST_F(LimitDialog, TheGraphOfTheOkAndItsSamplesAroundX0) {
-    frmF30& f = OpenNew();
+    frmF30& f = OpenNew<frmF30>();
     EXPECT_EQ(f.windowTitle(), QString::fromUtf8("极限图形属性"));
     EXPECT_EQ(f.Combo1->currentText(), QString::fromUtf8("两侧"));
     EXPECT_EQ(f.Combo1->count(), 3);
@@ -111,7 +93,7 @@ TEST_F(LimitDialog, TheGraphOfTheOkAndItsSamplesAroundX0) {
     EXPECT_NEAR(g->Vert3D(0, 26).y, 0.9957388, 1e-6);
 
     // Both checks cleared: created and sampled all the same.
-    frmF30& h = OpenNew();
+    frmF30& h = OpenNew<frmF30>();
     SetTicked(h.Check1, false);
     SetTicked(h.Check2, false);
     Type(&h, {{"Text1", "x"}});
@@ -140,7 +122,7 @@ TEST_F(LimitDialog, FillThenOkUnchangedGivesAnEqualGraph) {
         graph->NameS = "N";
         const auto g = AddGraph(graph, "极限 " + graph->ExpressZ);
         const std::string before = g->Save();
-        frmF30& f = OpenEdit(0);
+        frmF30& f = OpenEdit<frmF30>(0);
         EXPECT_EQ(f.Combo1->currentIndex(), graph->LimitDir - 1);
         Click(&f, "Command1");
         EXPECT_EQ(box.Count(), 0u);
@@ -155,7 +137,7 @@ TEST_F(LimitDialog, ARefusedEditKeepsTheGraphAndItsRow) {
     DocumentKind = 1;
     const auto g = AddGraph(LimitGraph("sin(x)/x", 0), "极限 sin(x)/x");
     const std::string before = g->Save();
-    frmF30& f = OpenEdit(0);
+    frmF30& f = OpenEdit<frmF30>(0);
     Type(&f, {{"Text1", "cos("}, {"Text2", "5"}});
     Click(&f, "Command1");
     ASSERT_EQ(box.Count(), 1u);

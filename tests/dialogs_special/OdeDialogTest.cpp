@@ -24,20 +24,6 @@ protected:
     static void Choose(QRadioButton* option) {
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     }
-    frmF29& OpenNew() {
-        IsEditing = false;
-        frmF29& f = frmF29::Get();
-        f.show();
-        return f;
-    }
-    frmF29& OpenEdit(std::int32_t row) {
-        IsEditing = true;
-        window.currentRow = row;
-        frmF29& f = frmF29::Get();
-        f.FillForEdit(*DocumentScene.FunSurfs.Item(row + 1));
-        f.show();
-        return f;
-    }
 };
 
 TEST_F(OdeDialog, BoxSnapshotsGiveTheMessagesInOrderOrTheGraph) {
@@ -95,13 +81,11 @@ TEST_F(OdeDialog, BoxSnapshotsGiveTheMessagesInOrderOrTheGraph) {
         {false, {{"Text2", "  "}}, "", "", 0, 0, 0, 0, 0, 0, 50, 10},
     };
     for (const Case& c : cases) {
-        std::string trace = c.initial ? "initial" : "family";
-        for (const auto& [name, text] : c.typed) trace += std::string(" ") + name + "=[" + text + "]";
-        SCOPED_TRACE(trace);
+        SCOPED_TRACE(std::string(c.initial ? "initial" : "family") + Trace(c.typed));
         ProgramStateGuard fresh;
         box.Clear();
         DocumentKind = 1;
-        frmF29& f = OpenNew();
+        frmF29& f = OpenNew<frmF29>();
         if (c.initial) f.Option1->setChecked(true);
         Type(&f, c.typed);
         Click(&f, "Command1");
@@ -136,7 +120,7 @@ TEST_F(OdeDialog, BoxSnapshotsGiveTheMessagesInOrderOrTheGraph) {
 
 TEST_F(OdeDialog, TheGraphOfTheOkAsTheOtherGraphsOfItsKind) {
     DocumentKind = 1;
-    frmF29& f = OpenNew();
+    frmF29& f = OpenNew<frmF29>();
     EXPECT_EQ(f.windowTitle(), QString::fromUtf8("常微分方程定义的图形"));
     EXPECT_EQ(f.SSTab1->tabText(0), QString::fromUtf8("方程"));
     EXPECT_EQ(f.SSTab1->tabText(1), QString::fromUtf8("属性"));
@@ -172,14 +156,14 @@ TEST_F(OdeDialog, TheGraphOfTheOkAsTheOtherGraphsOfItsKind) {
     EXPECT_TRUE(window.rows.empty());
 
     // A width typed over the list stands for no entry: 0.
-    frmF29& h = OpenNew();
+    frmF29& h = OpenNew<frmF29>();
     h.Combo1->setEditText("abc");
     Click(&h, "Command1");
     EXPECT_EQ(DocumentScene.FunSurfs.Item(2)->ODEWidth, 0);
 }
 
 TEST_F(OdeDialog, OneSolutionHidesTheYRangeAndMirrorsX0IntoMinX) {
-    frmF29& f = OpenNew();
+    frmF29& f = OpenNew<frmF29>();
     Choose(f.Option1);
     ASSERT_TRUE(f.Option1->isChecked());
     for (QWidget* w : {static_cast<QWidget*>(f.Label6), static_cast<QWidget*>(f.Label7),
@@ -236,7 +220,7 @@ TEST_F(OdeDialog, FillThenOkUnchangedGivesAnEqualGraph) {
         const std::string before = g->Save();
         const SamplePoint last = g->VertODE(g->StepU, 0);
 
-        frmF29& f = OpenEdit(0);
+        frmF29& f = OpenEdit<frmF29>(0);
         EXPECT_EQ(f.Option1->isChecked(), g->ODEInitial);
         EXPECT_EQ(f.Text6->isVisibleTo(&f), !g->ODEInitial);
         Click(&f, "Command1");
@@ -256,7 +240,7 @@ TEST_F(OdeDialog, ARefusedEditKeepsTheGraphItsSamplesAndItsRow) {
     const auto g = AddGraph(OdeFamily("x-y", 0, 2, 20, -3, 3, 6), "常微分方程 dy/dx=x-y");
     const std::string before = g->Save();
     const float sample = g->VertODE(20, 3).y;
-    frmF29& f = OpenEdit(0);
+    frmF29& f = OpenEdit<frmF29>(0);
     for (const Typed& typed : {Typed{{"Text2", "x-"}}, Typed{{"Text2", "x"}, {"Text8", "0"}},
                               Typed{{"Text2", "x"}, {"Text4", "sin("}}}) {
         box.Clear();

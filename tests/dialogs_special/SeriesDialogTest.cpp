@@ -14,23 +14,7 @@
 
 namespace {
 
-class SeriesDialog : public SpecialDialogTest {
-protected:
-    frmF31& OpenNew() {
-        IsEditing = false;
-        frmF31& f = frmF31::Get();
-        f.show();
-        return f;
-    }
-    frmF31& OpenEdit(std::int32_t row) {
-        IsEditing = true;
-        window.currentRow = row;
-        frmF31& f = frmF31::Get();
-        f.FillForEdit(*DocumentScene.FunSurfs.Item(row + 1));
-        f.show();
-        return f;
-    }
-};
+using SeriesDialog = SpecialDialogTest;
 
 TEST_F(SeriesDialog, BoxSnapshotsGiveTheMessagesInOrderOrTheGraph) {
     struct Case {
@@ -72,13 +56,11 @@ TEST_F(SeriesDialog, BoxSnapshotsGiveTheMessagesInOrderOrTheGraph) {
         {{{"Text3", "x^"}}, "语法错误|", 1},
     };
     for (const Case& c : cases) {
-        std::string trace;
-        for (const auto& [name, text] : c.typed) trace += std::string(" ") + name + "=[" + text + "]";
-        SCOPED_TRACE(trace);
+        SCOPED_TRACE(Trace(c.typed));
         ProgramStateGuard fresh;
         box.Clear();
         DocumentKind = 3;
-        frmF31& f = OpenNew();
+        frmF31& f = OpenNew<frmF31>();
         Type(&f, c.typed);
         Click(&f, "Command1");
         EXPECT_EQ(Message().substr(0, std::string(c.message).size()), c.message);
@@ -108,7 +90,7 @@ TEST_F(SeriesDialog, BoxSnapshotsGiveTheMessagesInOrderOrTheGraph) {
 }
 
 TEST_F(SeriesDialog, TheGraphOfTheOkAndItsSums) {
-    frmF31& f = OpenNew();
+    frmF31& f = OpenNew<frmF31>();
     EXPECT_EQ(f.windowTitle(), QString::fromUtf8("级数图形的属性"));
     EXPECT_EQ(f.Text8->text(), "300");
     EXPECT_EQ(f.Text8->toolTip(), "Recommended Value: 100 - 500");
@@ -129,7 +111,7 @@ TEST_F(SeriesDialog, TheGraphOfTheOkAndItsSums) {
     EXPECT_NEAR(g->Vert3D(0, 3).y, 1.9990234, 1e-6);
 
     // The alternating series of ln(1 + x), twelve terms.
-    frmF31& h = OpenNew();
+    frmF31& h = OpenNew<frmF31>();
     Type(&h, {{"Text1", "1"}, {"Text2", "12"}, {"Text3", "(-1)^(n+1)*x^n/n"}, {"Text6", "-1"}, {"Text7", "1"},
               {"Text8", "4"}});
     h.Combo1->setEditText("abc");
@@ -143,7 +125,7 @@ TEST_F(SeriesDialog, TheGraphOfTheOkAndItsSums) {
 
 TEST_F(SeriesDialog, ASeriesTooLongToSumAddsNothingAndKeepsAnEditedGraph) {
     DocumentKind = 1;
-    frmF31& f = OpenNew();
+    frmF31& f = OpenNew<frmF31>();
     Type(&f, {{"Text1", "1"}, {"Text2", "1000000"}, {"Text3", "x^n/n^2"}, {"Text6", "-1"}, {"Text7", "1"},
               {"Text8", "50"}});
     Click(&f, "Command1");
@@ -160,7 +142,7 @@ TEST_F(SeriesDialog, ASeriesTooLongToSumAddsNothingAndKeepsAnEditedGraph) {
     box.Clear();
     const auto g = AddGraph(SeriesGraph("x^n", 1, 1, 10, -1, 1, 4), "级数 x^n");
     const std::string before = g->Save();
-    frmF31& e = OpenEdit(0);
+    frmF31& e = OpenEdit<frmF31>(0);
     Type(&e, {{"Text2", "1000000"}, {"Text8", "50"}});
     Click(&e, "Command1");
     EXPECT_EQ(box.Count(), 1u);
@@ -187,7 +169,7 @@ TEST_F(SeriesDialog, FillThenOkUnchangedGivesAnEqualGraph) {
         graph->NameS = "N";
         const auto g = AddGraph(graph, "级数 " + graph->ExpressZ);
         const std::string before = g->Save();
-        frmF31& f = OpenEdit(0);
+        frmF31& f = OpenEdit<frmF31>(0);
         Click(&f, "Command1");
         EXPECT_EQ(box.Count(), 0u);
         EXPECT_FALSE(frmF31::Loaded());

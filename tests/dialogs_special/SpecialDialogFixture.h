@@ -25,11 +25,36 @@ protected:
     static void Type(QWidget* form, const Typed& typed) {
         for (const auto& [name, text] : typed) SetText(Box(form, name), text);
     }
+    // The typed boxes as a trace line.
+    static std::string Trace(const Typed& typed) {
+        std::string trace;
+        for (const auto& [name, text] : typed) trace += std::string(" ") + name + "=[" + text + "]";
+        return trace;
+    }
     static std::string Shown(QWidget* form, const char* name) { return TextOf(Box(form, name)); }
 
     // The message the last OK showed as "title|text", or "" when none.
     std::string Message() const {
         return box.Count() == 0 ? std::string() : box.Last().title + "|" + box.Last().text;
+    }
+
+    // The dialog as its command opens it / filled for editing row `row`,
+    // shown without blocking.
+    template <class Form>
+    Form& OpenNew() {
+        IsEditing = false;
+        Form& f = Form::Get();
+        f.show();
+        return f;
+    }
+    template <class Form>
+    Form& OpenEdit(std::int32_t row) {
+        IsEditing = true;
+        window.currentRow = row;
+        Form& f = Form::Get();
+        f.FillForEdit(*DocumentScene.FunSurfs.Item(row + 1));
+        f.show();
+        return f;
     }
 
     // A sampled graph in both scenes with its row, made current.

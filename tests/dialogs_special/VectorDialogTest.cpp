@@ -21,22 +21,6 @@ namespace {
 
 class VectorDialogs : public SpecialDialogTest {
 protected:
-    template <class Form>
-    Form& OpenNew() {
-        IsEditing = false;
-        Form& f = Form::Get();
-        f.show();
-        return f;
-    }
-    template <class Form>
-    Form& OpenEdit(std::int32_t row) {
-        IsEditing = true;
-        window.currentRow = row;
-        Form& f = Form::Get();
-        f.FillForEdit(*DocumentScene.FunSurfs.Item(row + 1));
-        f.show();
-        return f;
-    }
     // Begin Z, X, Y and end Z, X, Y of a vector: its mathematical x, y, z.
     static std::vector<float> Points(const Cls9& g) {
         return {g.VecBeginZ, g.VecBeginX, g.VecBeginY, g.VecEndZ, g.VecEndX, g.VecEndY};
@@ -61,9 +45,7 @@ TEST_F(VectorDialogs, VectorBoxesGoToZXYOrGiveTheirMessage) {
         {{{"Text6", "-1e39"}}, "出错|溢出"},
     };
     for (const Case& c : cases) {
-        std::string trace;
-        for (const auto& [name, text] : c.typed) trace += std::string(" ") + name + "=[" + text + "]";
-        SCOPED_TRACE(trace);
+        SCOPED_TRACE(Trace(c.typed));
         ProgramStateGuard fresh;
         box.Clear();
         DocumentKind = 3;
