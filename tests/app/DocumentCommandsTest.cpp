@@ -174,15 +174,6 @@ protected:
         for (const MenuRowSet& r : MenuSet) W().MenuItem(r.item)->setEnabled(true);
         for (const ButtonSet& b : ButtonSets) Strip(b.toolbar)->SetButtonEnabled(b.index, true);
     }
-    bool PlaybackOn() {
-        bool on = true;
-        for (const char* item : {"mnuAniStartb", "mnuAniPause", "mnuAniStop", "mnuAniFirst", "mnuAniPre",
-                                 "mnuAniNext", "mnuAniLast", "mnuAniNormal", "mnuAniRev", "mnuAniRepeat",
-                                 "mnuAniRevRepeat"})
-            on = on && W().MenuItem(item)->isEnabled();
-        for (int i = 33; i <= 43; ++i) on = on && W().Toolbar1->IsButtonEnabled(i);
-        return on;
-    }
     std::vector<std::int32_t> VisibleIDs() {
         std::vector<std::int32_t> ids;
         for (const auto& e : VisibleScene.FunSurfs) ids.push_back(e.graph->ID);
@@ -284,12 +275,7 @@ TEST_F(DocumentCommandsTest, NewAndOpenCommands) {
                 const bool goesOn = doc == Doc::Empty || doc == Doc::YesSaved || doc == Doc::No;
                 if (goesOn) {
                     ASSERT_EQ(fileDialog.requests.size(), 1u);
-                    const FileDialogRequest& r = fileDialog.requests[0];
-                    EXPECT_EQ(r.kind, FileDialogKind::Open);
-                    EXPECT_EQ(r.title, "打开");
-                    EXPECT_EQ(r.filter, "(*.pgp)|*.pgp");
-                    EXPECT_EQ(r.filterIndex, 1);
-                    EXPECT_EQ(r.fileName, "");
+                    ExpectDialog(fileDialog.requests[0], FileDialogKind::Open, "打开", "(*.pgp)|*.pgp", 1);
                     EXPECT_EQ(documents.opened, std::vector<std::string>{"/tmp/chosen.pgp"});
                 } else {
                     EXPECT_TRUE(fileDialog.requests.empty());
@@ -503,6 +489,32 @@ TEST_F(DocumentCommandsTest, CurrentRowAndThePopup) {
     EXPECT_EQ(list->ListCount(), 1);
     EXPECT_EQ(list->ItemText(0), "点 2");
     EXPECT_EQ(list->ListIndex(), -1);
+}
+
+// The current row is the highlighted one: Ctrl with a click or a key does not
+// take the highlight off the row the commands act on.
+TEST_F(DocumentCommandsTest, TheCurrentRowStaysHighlighted) {
+    Start();
+    Point(1, -1, 0);
+    Point(2, 1, 0);
+    CheckListBox* list = W().List1;
+    const QPoint first = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+    ASSERT_EQ(list->ListIndex(), 0);
+    ASSERT_TRUE(list->item(0)->isSelected());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, first);
+    EXPECT_EQ(list->ListIndex(), 0);
+    EXPECT_TRUE(list->item(0)->isSelected());
+    QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(list->ListIndex(), 0);
+    EXPECT_TRUE(list->item(0)->isSelected());
+    QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(list->selectedItems().size(), 1);
+    EXPECT_TRUE(list->item(list->ListIndex())->isSelected());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(list->ListIndex(), 1);
+    EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{list->item(1)});
 }
 
 TEST_F(DocumentCommandsTest, ExitClosesTheWindow) {
