@@ -110,6 +110,51 @@ void FillPositions(QListWidget* list, std::int32_t count, const PositionList& po
 
 } // namespace
 
+// The overlays of the analysis pages, one row each, in the order the OK reads
+// them and the edit fills them: the check box and its property, then those
+// of the row's colour box, width or size list (read by text), marker list,
+// range boxes (from, to) and position list. A null member: the row has none.
+namespace {
+using A = PlaneAnalysisSettings;
+struct OverlayRow {
+    QCheckBox* frmF5::*check;
+    bool A::*shown;
+    ColorBox* frmF5::*colourBox = nullptr;
+    std::int32_t A::*colour = nullptr;
+    QComboBox* frmF5::*number = nullptr;
+    std::int32_t A::*numberValue = nullptr;
+    QComboBox* frmF5::*marker = nullptr;
+    std::int32_t A::*markerValue = nullptr;
+    QLineEdit* frmF5::*from = nullptr;
+    float A::*fromValue = nullptr;
+    QLineEdit* frmF5::*to = nullptr;
+    float A::*toValue = nullptr;
+    QListWidget* frmF5::*positions = nullptr;
+    std::int32_t A::*count = nullptr;
+    PositionList A::*list = nullptr;
+};
+using F = frmF5;
+const OverlayRow OverlayRows[] = {
+    {&F::Check1, &A::ShowInverse, &F::Picture2, &A::InvColor, &F::Combo4, &A::InvWidth},
+    {&F::Check2, &A::ShowDev, &F::Picture3, &A::DevColor, &F::Combo5, &A::DevWidth},
+    {&F::Check4, &A::ShowInt, &F::Picture4, &A::IntColor, nullptr, nullptr, nullptr, nullptr, &F::Text13, &A::IntFrom,
+     &F::Text14, &A::IntTo},
+    {&F::Check5, &A::ShowMax, &F::Picture5, &A::MaxColor, &F::Combo7, &A::MaxSize, &F::Combo6, &A::MaxSymbol},
+    {&F::Check6, &A::ShowMin, &F::Picture6, &A::MinColor, &F::Combo9, &A::MinSize, &F::Combo8, &A::MinSymbol},
+    {&F::Check8, &A::ShowGuai, &F::Picture8, &A::GuaiColor, &F::Combo11, &A::GuaiSize, &F::Combo17, &A::GuaiSymbol},
+    {&F::Check7, &A::ShowJO, &F::Picture7, &A::JOColor, &F::Combo10, &A::JOWidth},
+    {&F::Check9, &A::ShowRoot, &F::Picture9, &A::RootColor, &F::Combo12, &A::RootSize, &F::Combo13, &A::RootSymbol},
+    {&F::Check10, &A::ShowCurv, &F::Picture10, &A::CurvColor, &F::Combo14, &A::CurvWidth, nullptr, nullptr, nullptr,
+     nullptr, nullptr, nullptr, &F::List1, &A::CurvNum, &A::CurvX},
+    {&F::Check13, &A::ShowLen, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &F::Text17, &A::LenFrom,
+     &F::Text18, &A::LenTo},
+    {&F::Check14, &A::ShowQie, &F::Picture11, &A::QieColor, &F::Combo15, &A::QieWidth, nullptr, nullptr, nullptr,
+     nullptr, nullptr, nullptr, &F::List2, &A::QieNum, &A::QieX},
+    {&F::Check15, &A::ShowNml, &F::Picture12, &A::NmlColor, &F::Combo16, &A::NmlWidth, nullptr, nullptr, nullptr,
+     nullptr, nullptr, nullptr, &F::List3, &A::NmlNum, &A::NmlX},
+};
+} // namespace
+
 frmF5::frmF5() {
     setObjectName(QStringLiteral("frmF5"));
     setWindowTitle(ToQString("二维函数图形属性"));
@@ -518,58 +563,7 @@ void frmF5::Command1_Click() {
 
     // The overlays, every control whether enabled or not.
     g.Show2DCurve = Ticked(Check3);
-    const auto width = [](const QComboBox* list, std::int32_t& property) {
-        const auto value = ReadWhole(list);
-        if (value) property = *value;
-        return value.has_value();
-    };
-    const auto bound = [&bounds](const QLineEdit* box, float& property) {
-        const auto value = bounds.Evaluate(TextOf(box));
-        if (value) property = *value;
-        return value.has_value();
-    };
-    g.ShowInverse = Ticked(Check1);
-    g.InvColor = Picture2->Color();
-    if (!width(Combo4, g.InvWidth)) return;
-    g.ShowDev = Ticked(Check2);
-    g.DevColor = Picture3->Color();
-    if (!width(Combo5, g.DevWidth)) return;
-    g.ShowInt = Ticked(Check4);
-    g.IntColor = Picture4->Color();
-    if (!bound(Text13, g.IntFrom) || !bound(Text14, g.IntTo)) return;
-    g.ShowMax = Ticked(Check5);
-    g.MaxColor = Picture5->Color();
-    if (!width(Combo7, g.MaxSize)) return;
-    g.MaxSymbol = ListPositionValue(Combo6);
-    g.ShowMin = Ticked(Check6);
-    g.MinColor = Picture6->Color();
-    if (!width(Combo9, g.MinSize)) return;
-    g.MinSymbol = ListPositionValue(Combo8);
-    g.ShowGuai = Ticked(Check8);
-    g.GuaiColor = Picture8->Color();
-    if (!width(Combo11, g.GuaiSize)) return;
-    g.GuaiSymbol = ListPositionValue(Combo17);
-    g.ShowJO = Ticked(Check7);
-    g.JOColor = Picture7->Color();
-    if (!width(Combo10, g.JOWidth)) return;
-    g.ShowRoot = Ticked(Check9);
-    g.RootColor = Picture9->Color();
-    if (!width(Combo12, g.RootSize)) return;
-    g.RootSymbol = ListPositionValue(Combo13);
-    g.ShowCurv = Ticked(Check10);
-    g.CurvColor = Picture10->Color();
-    if (!width(Combo14, g.CurvWidth)) return;
-    ReadPositions(List1, g.CurvNum, g.CurvX);
-    g.ShowLen = Ticked(Check13);
-    if (!bound(Text17, g.LenFrom) || !bound(Text18, g.LenTo)) return;
-    g.ShowQie = Ticked(Check14);
-    g.QieColor = Picture11->Color();
-    if (!width(Combo15, g.QieWidth)) return;
-    ReadPositions(List2, g.QieNum, g.QieX);
-    g.ShowNml = Ticked(Check15);
-    g.NmlColor = Picture12->Color();
-    if (!width(Combo16, g.NmlWidth)) return;
-    ReadPositions(List3, g.NmlNum, g.NmlX);
+    if (!ReadOverlays(bounds, g)) return;
 
     if (animated) {
         MainWindow().EnablePlayback();
@@ -667,48 +661,38 @@ void frmF5::FillForEdit(const Cls9& graph) {
 }
 
 void frmF5::FillAnalysis(const Cls9& g) {
-    SetTicked(Check1, g.ShowInverse);
-    Picture2->SetColor(g.InvColor);
-    SelectListValueOrText(Combo4, g.InvWidth);
-    SetTicked(Check2, g.ShowDev);
-    Picture3->SetColor(g.DevColor);
-    SelectListValueOrText(Combo5, g.DevWidth);
-    SetTicked(Check4, g.ShowInt);
-    Picture4->SetColor(g.IntColor);
-    SetText(Text13, BoundText(g.IntFrom));
-    SetText(Text14, BoundText(g.IntTo));
-    SetTicked(Check5, g.ShowMax);
-    Picture5->SetColor(g.MaxColor);
-    SelectListValueOrText(Combo7, g.MaxSize);
-    SelectListValueOrNone(Combo6, g.MaxSymbol);
-    SetTicked(Check6, g.ShowMin);
-    Picture6->SetColor(g.MinColor);
-    SelectListValueOrText(Combo9, g.MinSize);
-    SelectListValueOrNone(Combo8, g.MinSymbol);
-    SetTicked(Check8, g.ShowGuai);
-    Picture8->SetColor(g.GuaiColor);
-    SelectListValueOrText(Combo11, g.GuaiSize);
-    SelectListValueOrNone(Combo17, g.GuaiSymbol);
-    SetTicked(Check7, g.ShowJO);
-    Picture7->SetColor(g.JOColor);
-    SelectListValueOrText(Combo10, g.JOWidth);
-    SetTicked(Check9, g.ShowRoot);
-    Picture9->SetColor(g.RootColor);
-    SelectListValueOrText(Combo12, g.RootSize);
-    SelectListValueOrNone(Combo13, g.RootSymbol);
-    SetTicked(Check10, g.ShowCurv);
-    Picture10->SetColor(g.CurvColor);
-    SelectListValueOrText(Combo14, g.CurvWidth);
-    FillPositions(List1, g.CurvNum, g.CurvX);
-    SetTicked(Check13, g.ShowLen);
-    SetText(Text17, BoundText(g.LenFrom));
-    SetText(Text18, BoundText(g.LenTo));
-    SetTicked(Check14, g.ShowQie);
-    Picture11->SetColor(g.QieColor);
-    SelectListValueOrText(Combo15, g.QieWidth);
-    FillPositions(List2, g.QieNum, g.QieX);
-    SetTicked(Check15, g.ShowNml);
-    Picture12->SetColor(g.NmlColor);
-    SelectListValueOrText(Combo16, g.NmlWidth);
-    FillPositions(List3, g.NmlNum, g.NmlX);
+    for (const OverlayRow& r : OverlayRows) {
+        SetTicked(this->*r.check, g.*r.shown);
+        if (r.colourBox) (this->*r.colourBox)->SetColor(g.*r.colour);
+        if (r.number) SelectListValueOrText(this->*r.number, g.*r.numberValue);
+        if (r.marker) SelectListValueOrNone(this->*r.marker, g.*r.markerValue);
+        if (r.from) {
+            SetText(this->*r.from, BoundText(g.*r.fromValue));
+            SetText(this->*r.to, BoundText(g.*r.toValue));
+        }
+        if (r.positions) FillPositions(this->*r.positions, g.*r.count, g.*r.list);
+    }
+}
+
+bool frmF5::ReadOverlays(BoundEvaluation& bounds, Cls9& g) {
+    for (const OverlayRow& r : OverlayRows) {
+        g.*r.shown = Ticked(this->*r.check);
+        if (r.colourBox) g.*r.colour = (this->*r.colourBox)->Color();
+        if (r.number) {
+            const auto value = ReadWhole(this->*r.number);
+            if (!value) return false;
+            g.*r.numberValue = *value;
+        }
+        if (r.marker) g.*r.markerValue = ListPositionValue(this->*r.marker);
+        if (r.from) {
+            const auto from = bounds.Evaluate(TextOf(this->*r.from));
+            if (!from) return false;
+            g.*r.fromValue = *from;
+            const auto to = bounds.Evaluate(TextOf(this->*r.to));
+            if (!to) return false;
+            g.*r.toValue = *to;
+        }
+        if (r.positions) ReadPositions(this->*r.positions, g.*r.count, g.*r.list);
+    }
+    return true;
 }

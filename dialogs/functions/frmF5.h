@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <optional>
 
+class BoundEvaluation;
 class Cls9;
 class ColorBox;
 class QCheckBox;
@@ -185,8 +186,10 @@ private:
     void AddPosition(QListWidget* list, QLineEdit* input);
     static void DeletePosition(QListWidget* list);
     static void ResetPositions(QListWidget* list, QLineEdit* input);
-    // The analysis page from the graph (the explicit form in plain mode).
+    // The analysis page from the graph (the explicit form in plain mode), and
+    // the page read into a graph (false after a refusal).
     void FillAnalysis(const Cls9& graph);
+    bool ReadOverlays(BoundEvaluation& bounds, Cls9& graph);
 
     // The form index the coordinate handler keeps across its refill.
     std::int16_t rememberedForm_ = 0;

@@ -36,14 +36,7 @@ protected:
     // Pixels of the drawing area that are clearly blue (the curve's colour,
     // smoothed).
     int BluePixels() {
-        const QImage img = W().picDraw()->grabFramebuffer();
-        int n = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) {
-                const QRgb c = img.pixel(x, y);
-                if (qBlue(c) - std::max(qRed(c), qGreen(c)) > 60) ++n;
-            }
-        return n;
+        return PixelsWhere([](QRgb c) { return qBlue(c) - std::max(qRed(c), qGreen(c)) > 60; });
     }
 };
 

@@ -36,14 +36,7 @@ protected:
         return f;
     }
     // The dialog filled for editing row `row`, shown without blocking.
-    frmF5& OpenEdit(std::int32_t row) {
-        IsEditing = true;
-        window.currentRow = row;
-        frmF5& f = frmF5::Get();
-        f.FillForEdit(*DocumentScene.FunSurfs.Item(row + 1));
-        f.show();
-        return f;
-    }
+    frmF5& OpenEdit(std::int32_t row) { return OpenForEdit<frmF5>(row); }
     static void Type(QLineEdit* box, const char* text) { box->setText(QString::fromUtf8(text)); }
     static void Type(QComboBox* list, const char* text) { list->setEditText(QString::fromUtf8(text)); }
     static void Ok(frmF5& f) { QTest::mouseClick(f.Command1, Qt::LeftButton); }
