@@ -153,6 +153,69 @@ TEST_F(SpaceCommand, AnimationCommandTakesTheOptionsAndOpensTheAnimationMode) {
     EXPECT_EQ(W().List1->ListCount(), 1);
 }
 
+TEST_F(SpaceCommand, EditedThroughTheGraphList) {
+    Start();
+    W().mnuFileNew3D_Click();
+    Choose("mnuDraw3DCyl", [](frmF6& f) {
+        Fill({{f.Text2, "r*r"}, {f.Text6, "2*pi"}, {f.Text7, "12"}, {f.Text9, "1"}, {f.Text10, "6"}});
+        Confirm(f);
+    });
+    frmF19::ShowSettings(4, 10);
+    Choose("mnuAniSurSph", [](frmF6& f) {
+        f.Combo2->setCurrentIndex(0);
+        Fill({{f.Text2, "1+t"}, {f.Text6, "pi"}, {f.Text7, "9"}, {f.Text12, "1/3"}});
+        Confirm(f);
+    });
+    ASSERT_EQ(W().List1->ListCount(), 2);
+    EXPECT_EQ(W().List1->ItemText(0), "三维曲面  z=r*r");
+    EXPECT_EQ(W().List1->ItemText(1), "三维曲线动画  r=1+t");
+    const std::shared_ptr<Cls9> surface = DocumentScene.FunSurfs.Item(1);
+    const std::shared_ptr<Cls9> curve = DocumentScene.FunSurfs.Item(2);
+    const std::string surfaceRecord = surface->Save();
+    const std::string curveRecord = curve->Save();
+
+    // The edit command fills the dialog in the graph's mode; OK unchanged
+    // gives the same graphs and labels.
+    const auto edit = [&](int row, const std::function<void(frmF6&)>& act) {
+        W().List1->SetListIndex(row);
+        QTimer::singleShot(0, [act] {
+            ASSERT_TRUE(frmF6::Loaded());
+            act(frmF6::Get());
+        });
+        W().MenuItem("mnuFunEdit")->trigger();
+    };
+    edit(0, [](frmF6& f) {
+        EXPECT_TRUE(IsEditing);
+        EXPECT_EQ(ToStdString(f.windowTitle()), "三维函数图形属性");
+        EXPECT_EQ(f.Combo1->currentIndex(), 1);
+        EXPECT_EQ(TextOf(f.Text2), "r*r");
+        EXPECT_EQ(TextOf(f.Text6), "6.283185"); // 2 times pi as 3.1415926
+        Confirm(f);
+    });
+    edit(1, [](frmF6& f) {
+        EXPECT_EQ(ToStdString(f.windowTitle()), "三维函数图形动画属性");
+        EXPECT_EQ(ToStdString(f.Combo2->currentText()), "曲线动画");
+        EXPECT_EQ(TextOf(f.Text13), "4");
+        EXPECT_EQ(TextOf(f.Text12), "0.33333334");
+        Confirm(f);
+    });
+    EXPECT_EQ(box.Count(), 0u);
+    EXPECT_FALSE(IsEditing);
+    EXPECT_EQ(surface->Save(), surfaceRecord);
+    EXPECT_EQ(curve->Save(), curveRecord);
+    EXPECT_EQ(W().List1->ItemText(0), "三维曲面  z=r*r");
+    EXPECT_EQ(W().List1->ItemText(1), "三维曲线动画  r=1+t");
+
+    // A change reaches the graph, its row and the drawing.
+    edit(0, [](frmF6& f) {
+        SetText(f.Text2, "2");
+        Confirm(f);
+    });
+    EXPECT_EQ(surface->ExpressZ, "2");
+    EXPECT_EQ(W().List1->ItemText(0), "三维曲面  z=2");
+    EXPECT_EQ(DocumentScene.FunSurfs.Count(), 2);
+}
+
 TEST_F(SpaceCommand, SphereAndHelixCreatedThroughTheDialog) {
     Start();
     W().mnuFileNew3D_Click();
