@@ -38,7 +38,7 @@
 
 // frmF10: strip tables
 
-// frmF6: space curves and surfaces
+#include "dialogs/special/frmF6.h"
 
 // frmF12: surface tables
 
@@ -96,13 +96,13 @@ const EditRow Rows[] = {
     // point: frmF16
     {3, GraphType::Point, EditForms::Any, EditWith<frmF16>},
     // space curve: frmF6, plain mode
-    {3, GraphType::Curve3D, EditForms::Any, nullptr},
+    {3, GraphType::Curve3D, EditForms::Any, EditWith<frmF6>},
     // surface: frmF6, plain mode
-    {3, GraphType::Surface3D, EditForms::Any, nullptr},
+    {3, GraphType::Surface3D, EditForms::Any, EditWith<frmF6>},
     // animated space curve: frmF6, animation mode
-    {3, GraphType::Curve3DAnimation, EditForms::Any, nullptr},
+    {3, GraphType::Curve3DAnimation, EditForms::Any, EditWith<frmF6>},
     // animated surface: frmF6, animation mode
-    {3, GraphType::Surface3DAnimation, EditForms::Any, nullptr},
+    {3, GraphType::Surface3DAnimation, EditForms::Any, EditWith<frmF6>},
     // surface table: frmF12
     {3, GraphType::Table3D, EditForms::Any, nullptr},
     // surface of revolution about x: frmF24

@@ -12,8 +12,10 @@
 #include "dialogs/frmF19.h"
 #include "dialogs/functions/CreationCommand.h"
 #include "dialogs/functions/frmF5.h"
-#include "scene/Cls3.h"
+#include "dialogs/special/frmF6.h"
 #include "graph/Cls9.h"
+#include "scene/Cls10.h"
+#include "scene/Cls3.h"
 #include "scene/Cls8.h"
 
 #include <QTimer>
@@ -51,14 +53,26 @@ void frmF1::mnuAni25DCurCart_Click() {}
 // A new strip animation in polar coordinates.
 void frmF1::mnuAni25DCurPol_Click() {}
 
+// A new space animation in the coordinate system `coordinate` (0 Cartesian,
+// 1 cylindrical, 2 spherical): one-sided light, plain axis texts, the frame
+// count and speed of the animation options' boxes (the timer takes the
+// speed), then the space dialog in animation mode. These settings stay also
+// when the dialog is cancelled.
+static void NewSpaceAnimation(int coordinate) {
+    Light.TwoSides(0) = 0;
+    TakeAnimationSettings();
+    RunCreationCommand<frmF6>(LabelSource::frmF6, TurnedViewRotation,
+                              [coordinate](frmF6& f) { f.PrepareNewGraph(coordinate, true); });
+}
+
 // A new space animation in Cartesian coordinates.
-void frmF1::mnuAniSurCart_Click() {}
+void frmF1::mnuAniSurCart_Click() { NewSpaceAnimation(0); }
 
 // A new space animation in cylindrical coordinates.
-void frmF1::mnuAniSurCyl_Click() {}
+void frmF1::mnuAniSurCyl_Click() { NewSpaceAnimation(1); }
 
 // A new space animation in spherical coordinates.
-void frmF1::mnuAniSurSph_Click() {}
+void frmF1::mnuAniSurSph_Click() { NewSpaceAnimation(2); }
 
 // Starts playing: mode 2 resting on frame 1 starts over at the last frame.
 void frmF1::mnuAniStartb_Click() {

@@ -5,6 +5,7 @@
 #include "dialogs/functions/CreationCommand.h"
 #include "dialogs/functions/frmF16.h"
 #include "dialogs/functions/frmF5.h"
+#include "dialogs/special/frmF6.h"
 
 // A new point.
 void frmF1::mnuDrawPoint_Click() {
@@ -31,13 +32,19 @@ void frmF1::mnuDraw25DCart_Click() {}
 void frmF1::mnuDraw25DPolar_Click() {}
 
 // A new space curve or surface in Cartesian coordinates.
-void frmF1::mnuDraw3DCart_Click() {}
+void frmF1::mnuDraw3DCart_Click() {
+    RunCreationCommand<frmF6>(LabelSource::frmF6, TurnedViewRotation, [](frmF6& f) { f.PrepareNewGraph(0, false); });
+}
 
 // A new space curve or surface in cylindrical coordinates.
-void frmF1::mnuDraw3DCyl_Click() {}
+void frmF1::mnuDraw3DCyl_Click() {
+    RunCreationCommand<frmF6>(LabelSource::frmF6, TurnedViewRotation, [](frmF6& f) { f.PrepareNewGraph(1, false); });
+}
 
 // A new space curve or surface in spherical coordinates.
-void frmF1::mnuDraw3DSph_Click() {}
+void frmF1::mnuDraw3DSph_Click() {
+    RunCreationCommand<frmF6>(LabelSource::frmF6, TurnedViewRotation, [](frmF6& f) { f.PrepareNewGraph(2, false); });
+}
 
 // A new plane table.
 void frmF1::mnuDrawTab2D_Click() {}
