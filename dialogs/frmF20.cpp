@@ -21,9 +21,6 @@
 
 namespace {
 
-// A check box counts as ticked only when fully ticked (a greyed one does not).
-bool FullyTicked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
-
 // The colours the style pictures are painted with: the background's initial
 // first and second colours.
 const QColor PictureFirst(0, 255, 0);

@@ -20,9 +20,6 @@
 
 namespace {
 
-// A check box counts as ticked only when fully ticked (a greyed one does not).
-bool FullyTicked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
-
 // An interval count as typed: its whole number (halves to even), 0 for a text
 // without a number or a number beyond the 32-bit range (the drawing takes a
 // count below 1 as 1).
