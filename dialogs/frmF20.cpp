@@ -148,7 +148,7 @@ void frmF20::Form_Load() {
 
     // A style below 1 frames the picture of style 2 (OK stores 2); one above
     // 19 frames none and is stored back.
-    const std::int32_t k = Axes.BackStyle - 1 < 0 ? 1 : Axes.BackStyle - 1;
+    const std::int32_t k = Axes.BackStyle < 1 ? 1 : Axes.BackStyle - 1;
     FramePicture(k);
     selectedStyle_ = Axes.BackStyle;
 }

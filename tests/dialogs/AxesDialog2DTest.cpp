@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -145,7 +146,7 @@ TEST_F(AxesDialog2D, UntouchedOkStoresBackWhatWasLoaded) {
 }
 
 TEST_F(AxesDialog2D, StyleBelowOneFramesTheSecondPictureAndOkStoresTwo) {
-    for (std::int32_t stored : {0, -5}) {
+    for (std::int32_t stored : {0, -5, std::numeric_limits<std::int32_t>::min()}) {
         Axes.BackStyle = stored;
         frmF20& f = Open();
         EXPECT_TRUE(Frames(f, 1));
