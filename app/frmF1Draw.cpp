@@ -3,6 +3,8 @@
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "dialogs/functions/CreationCommand.h"
+#include "dialogs/frmF20.h"
+#include "dialogs/frmF3.h"
 #include "dialogs/functions/frmF16.h"
 #include "dialogs/functions/frmF5.h"
 #include "dialogs/special/frmF6.h"
@@ -91,8 +93,19 @@ void frmF1::mnuDrawSeries_Click() {}
 // A new differential-equation graph.
 void frmF1::mnuDrawODE_Click() {}
 
-// The coordinate-system dialog.
-void frmF1::mnuDrawAxis_Click() {}
+// The coordinate-system dialog of the document kind; after an OK the view is
+// rebuilt and shown.
+void frmF1::mnuDrawAxis_Click() {
+    if (DocumentKind == 1 || DocumentKind == 4)
+        frmF20::Get().ShowModal();
+    else
+        frmF3::Get().ShowModal();
+    if (AxesChanged) {
+        BuildDisplayLists();
+        Display(CurrentFrame);
+        AxesChanged = false;
+    }
+}
 
 // The light dialog.
 void frmF1::mnuDrawLight_Click() {}
