@@ -3,6 +3,7 @@
 #include "app/CommandAvailability.h"
 #include "app/DocumentCommands.h"
 #include "app/frmF1.h"
+#include "app/frmF23.h"
 #include "core/FileDialogService.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
@@ -136,8 +137,11 @@ void frmF1::mnuFileSave_Click() { SaveSucceeded = Documents().SaveDocument(*this
 // Saves the document or the view as a bitmap under a new name.
 void frmF1::mnuFileSaveAs_Click() {}
 
-// Exports the animation as an AVI video.
-void frmF1::mnuFileSaveAVI_Click() {}
+// Exports the animation as an AVI video: the export dialog, modeless, when a
+// ticked graph is animated.
+void frmF1::mnuFileSaveAVI_Click() {
+    if (VisibleScene.Animation()) frmF23::Get().ShowModeless();
+}
 
 // Prints the view.
 void frmF1::mnuFilePrint_Click() {}
