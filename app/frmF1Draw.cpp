@@ -1,9 +1,15 @@
 // The Draw menu: the creation commands of every graph kind, the axes and the light.
 // A command that is not built yet is an empty slot: choosing it does nothing.
 #include "app/frmF1.h"
+#include "core/Globals.h"
+#include "dialogs/functions/CreationCommand.h"
+#include "dialogs/functions/frmF16.h"
 
 // A new point.
-void frmF1::mnuDrawPoint_Click() {}
+void frmF1::mnuDrawPoint_Click() {
+    RunCreationCommand<frmF16>(LabelSource::mnuDrawPoint, PointViewRotation(DocumentKind),
+                               [](frmF16& f) { f.PrepareNewPoint(); });
+}
 
 // A new plane function in Cartesian coordinates.
 void frmF1::mnuDraw2DCart_Click() {}

@@ -329,3 +329,9 @@ std::optional<std::int32_t> WholeCount(std::string_view text) {
     if (!(r >= -2147483648.0 && r <= 2147483647.0)) return std::nullopt;
     return static_cast<std::int32_t>(r);
 }
+
+float SingleValue(std::string_view text) {
+    const float f = static_cast<float>(NumericValue(text));
+    if (std::isinf(f)) RaiseOverflowError();
+    return f;
+}

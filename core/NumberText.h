@@ -60,3 +60,6 @@ double NumericValue(std::string_view text);
 // neighbour ("2.5" -> 2, "3.5" -> 4); nothing when the rounded value lies
 // outside the 32-bit range, so that each caller can refuse it in its own words.
 std::optional<std::int32_t> WholeCount(std::string_view text);
+// NumericValue as a Single (sizes, light values); a value beyond the Single
+// range raises the overflow error (6, "溢出").
+float SingleValue(std::string_view text);

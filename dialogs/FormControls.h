@@ -19,6 +19,13 @@ inline constexpr int TwipsPerPixel = 15;
 int TwipsToPixels(int twips);
 // Places a control at a position and size given in twips.
 void PlaceTwips(QWidget* control, int left, int top, int width, int height);
+// The control, placed (for building a dialog one control a line:
+// `Label1 = Placed(NewLabel(this, "Label1", "名称"), 240, 300, 735, 255);`).
+template <class Control>
+Control* Placed(Control* control, int left, int top, int width, int height) {
+    PlaceTwips(control, left, top, width, height);
+    return control;
+}
 // Gives a dialog the inner size given in twips.
 void SizeTwips(QWidget* form, int width, int height);
 

@@ -95,13 +95,14 @@ void frmF8::Form_Load() {
 }
 
 void frmF8::Command1_Click() {
-    // Every box is read before anything is stored, so a number beyond the
-    // range of a Single refuses the OK and leaves the light as it was.
+    // Every box is read (by its numeric value) before anything is stored, so
+    // a number beyond the range of a Single refuses the OK and leaves the
+    // light as it was.
     float values[4][4];
     try {
         for (int g = 0; g < 4; ++g)
             for (int i = 0; i < 4; ++i)
-                values[g][i] = ParseSingle(TextOf(Text[static_cast<std::size_t>(Groups[g].boxes[i])]));
+                values[g][i] = SingleValue(TextOf(Text[static_cast<std::size_t>(Groups[g].boxes[i])]));
     } catch (const RaisedError& e) {
         MsgBox(e.Text(), MsgIcon::Exclamation, ErrorTitle);
         return;

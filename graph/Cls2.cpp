@@ -1,5 +1,6 @@
 #include "graph/Cls2.h"
 
+#include "core/ColorParts.h"
 #include "core/Globals.h"
 
 #include <GL/gl.h>
@@ -19,13 +20,10 @@ Cls2 Cls2::Init(float x, float y, float z) {
 }
 
 void Cls2::SplitColor(std::int32_t color, double& red, double& green, double& blue) {
-    const double c = color;
-    blue = std::floor(c / 256 / 256);
-    green = std::floor((c - blue * 65536) / 256);
-    red = std::floor(c - blue * 65536 - green * 256);
-    red /= 255;
-    green /= 255;
-    blue /= 255;
+    const ColorBytes parts = ColorParts(color);
+    red = parts.red / 255.0;
+    green = parts.green / 255.0;
+    blue = parts.blue / 255.0;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 
 #include <algorithm>
+#include <utility>
 
 std::shared_ptr<Cls9> Cls9::Init(std::int32_t lngID, const std::string& strName,
                                  std::int32_t gtpGraphType, std::int32_t dtpCoordType,
@@ -140,3 +141,25 @@ void Cls9::TabEqualTo(Cls9& fsfnew) {
 }
 
 std::string GraphKey(std::int32_t id) { return LongText(id); }
+
+void Cls9::TakeSamples(Cls9& from) {
+    const auto take = [](auto& to, auto& source) {
+        to = std::move(source);
+        source.Clear();
+    };
+    take(Vert3D, from.Vert3D);
+    take(VertPX, from.VertPX);
+    take(VertPY, from.VertPY);
+    take(VertInter, from.VertInter);
+    take(VertCurve3D, from.VertCurve3D);
+    take(VertDev, from.VertDev);
+    take(VertDev2, from.VertDev2);
+    take(VertRev, from.VertRev);
+    take(VertJO, from.VertJO);
+    take(VertODE, from.VertODE);
+    take(Anim1D, from.Anim1D);
+    take(Anim2D, from.Anim2D);
+    take(Anim3D, from.Anim3D);
+    take(AnimCurve3D, from.AnimCurve3D);
+    take(Anim25D, from.Anim25D);
+}

@@ -60,6 +60,12 @@ public:
     FramePoints3 Anim3D;     // (0..StepU, 0..StepV, 0..N) surface animation
     FramePoints2 AnimCurve3D; // (0..StepU, 0..N) space-curve animation
     FramePoints3 Anim25D;    // (0..1, 0..StepV, 0..N) strip edges; row 1 made by GetBox
+    // (A new sample array is also moved by TakeSamples.)
+
+    // Moves every sample array above (not the table points) from `from` into
+    // this graph, leaving `from` without samples: an edit samples a copy of
+    // the graph first and hands the samples over once that succeeded.
+    void TakeSamples(Cls9& from);
 
     // The number of frame steps of every animated graph: FrameCount now.
     std::int32_t StepT() const { return FrameCount; }

@@ -1,5 +1,6 @@
 // The entry of a graph's drawing: the set-up every kind shares, then the
 // branch of the graph's kind.
+#include "core/ColorParts.h"
 #include "core/ResultPane.h"
 #include "graph/Cls9.h"
 #include "math/Module1.h"
@@ -19,13 +20,10 @@
 #include <cmath>
 
 void ColorToRGB(std::int32_t lngColor, double& red, double& green, double& blue) {
-    const double c = lngColor;
-    blue = std::floor(c / 65536);
-    green = std::floor((c - 65536 * blue) / 256);
-    red = c - 65536 * blue - 256 * green;
-    red /= 255;
-    green /= 255;
-    blue /= 255;
+    const ColorBytes parts = ColorParts(lngColor);
+    red = parts.red / 255.0;
+    green = parts.green / 255.0;
+    blue = parts.blue / 255.0;
 }
 
 ColorTriple ColorToRGB(std::int32_t lngColor) {

@@ -1,5 +1,6 @@
 #include "render/GlText.h"
 
+#include "core/ColorParts.h"
 #include "core/GbkCodec.h"
 #include "core/Globals.h"
 #include "core/Utf8.h"
@@ -33,9 +34,9 @@ namespace {
 });
 }
 
-std::int32_t GetRed(std::int32_t c) { return c & 255; }
-std::int32_t GetGreen(std::int32_t c) { return (c / 256) & 255; }
-std::int32_t GetBlue(std::int32_t c) { return (c / 65536) & 255; }
+std::int32_t GetRed(std::int32_t c) { return ColorParts(c).red; }
+std::int32_t GetGreen(std::int32_t c) { return ColorParts(c).green; }
+std::int32_t GetBlue(std::int32_t c) { return ColorParts(c).blue; }
 
 void SetGLColor(std::int32_t c) {
     glColor3f(float(GetRed(c) / 255.0), float(GetGreen(c) / 255.0), float(GetBlue(c) / 255.0));

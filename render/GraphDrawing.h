@@ -18,7 +18,7 @@ struct ColorTriple {
     double blue = 0;
 };
 
-// Splits red + 256*green + 65536*blue into its parts divided by 255.
+// The parts of a colour (ColorParts: a system-colour code by its table) divided by 255.
 void ColorToRGB(std::int32_t lngColor, double& red, double& green, double& blue);
 ColorTriple ColorToRGB(std::int32_t lngColor);
 

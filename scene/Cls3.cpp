@@ -1,5 +1,6 @@
 #include "scene/Cls3.h"
 
+#include "core/ColorParts.h"
 #include "core/Globals.h"
 #include "core/NumberText.h"
 #include "core/QuotedText.h"
@@ -80,11 +81,9 @@ void Cls3::SetDefault() {
 }
 
 Cls3::Rgb Cls3::SplitColor(std::int32_t colour) {
-    // Integer division truncates toward zero, as the colour's parts are split.
-    const std::int32_t blue = colour / 256 / 256;
-    const std::int32_t green = (colour - blue * 65536) / 256;
-    const std::int32_t red = colour - blue * 65536 - green * 256;
-    return {static_cast<float>(red / 255.0), static_cast<float>(green / 255.0), static_cast<float>(blue / 255.0)};
+    const ColorBytes parts = ColorParts(colour);
+    return {static_cast<float>(parts.red / 255.0), static_cast<float>(parts.green / 255.0),
+            static_cast<float>(parts.blue / 255.0)};
 }
 
 Cls3 Axes;

@@ -315,7 +315,10 @@ TEST_F(GlTextTest, ColourHelpers) {
         std::int32_t r, g, b;
     };
     const Case cases[] = {{64 + 256 * 128 + 65536 * 255, 64, 128, 255}, {255, 255, 0, 0}, {0, 0, 0, 0},
-                          {0xFFFFFF, 255, 255, 255}, {256 * 7, 0, 7, 0}};
+                          {0xFFFFFF, 255, 255, 255}, {256 * 7, 0, 7, 0},
+                          // System-colour codes through the table of system colours.
+                          {static_cast<std::int32_t>(0x80000002u), 0, 0, 128},
+                          {static_cast<std::int32_t>(0x80000006u), 0, 0, 0}};
     for (const Case& c : cases) {
         EXPECT_EQ(GetRed(c.colour), c.r);
         EXPECT_EQ(GetGreen(c.colour), c.g);

@@ -103,6 +103,24 @@ TEST_F(LightDialog, OkStoresTheLeadingNumbersAndUnloads) {
     EXPECT_FALSE(Check(again, 3)->isChecked());
 }
 
+TEST_F(LightDialog, BoxesAreReadByTheirNumericValue) {
+    // Blanks anywhere, D exponents and &H / &O numbers, as every count and
+    // size box of the dialogs reads them.
+    frmF8& f = Open();
+    Box(f, 1)->setText(" 1 2 ");
+    Box(f, 2)->setText("1D2");
+    Box(f, 3)->setText("&H10");
+    Box(f, 16)->setText("&o10");
+    Box(f, 4)->setText("\t-.5");
+    Click(f, "Command1");
+    EXPECT_FALSE(frmF8::Loaded());
+    EXPECT_EQ(Light.Position(0), 12);
+    EXPECT_EQ(Light.Position(1), 100);
+    EXPECT_EQ(Light.Position(2), 16);
+    EXPECT_EQ(Light.Position(3), 8);
+    EXPECT_EQ(Light.Diffuse(0), -0.5f);
+}
+
 TEST_F(LightDialog, CancelCloseBoxAndEscapeChangeNothing) {
     const auto tryClose = [&](int how) {
         frmF8& f = Open();

@@ -236,6 +236,12 @@ TEST(ColorToRGB, SplitsTheColourLong) {
     EXPECT_EQ(r + g + b, 0.0);
     ColorToRGB(16777215, r, g, b);
     EXPECT_EQ(r + g + b, 3.0);
+    // A system-colour code: its system colour, never negative parts.
+    const ColorTriple title = ColorToRGB(static_cast<std::int32_t>(0x80000002u));
+    EXPECT_EQ(title.red + title.green, 0.0);
+    EXPECT_DOUBLE_EQ(title.blue, 128 / 255.0);
+    ColorToRGB(static_cast<std::int32_t>(0x80000006u), r, g, b);
+    EXPECT_EQ(r + g + b, 0.0);
 }
 
 } // namespace

@@ -86,6 +86,9 @@ TEST(AxesRecord, SplitColor) {
         {0, 0, 0, 0},
         {RGB(255, 255, 255), 1, 1, 1},
         {RGB(51, 102, 204), 0.2f, 0.4f, 0.8f},
+        // System-colour codes through the table of system colours.
+        {static_cast<std::int32_t>(0x80000006u), 0, 0, 0},
+        {static_cast<std::int32_t>(0x80000002u), 0, 0, 128 / 255.0f},
     };
     for (const Case& c : cases) {
         const Cls3::Rgb rgb = Cls3::SplitColor(c.colour);

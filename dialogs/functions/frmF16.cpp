@@ -1,0 +1,181 @@
+#include "dialogs/functions/frmF16.h"
+
+#include "core/ColorParts.h"
+#include "core/Globals.h"
+#include "dialogs/FormControls.h"
+#include "dialogs/functions/GraphControls.h"
+#include "dialogs/functions/GraphDialogSteps.h"
+#include "graph/Cls9.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// Plane and strip documents offer plane coordinate systems, the others space ones.
+bool PlaneCoordinates() { return DocumentKind == 1 || DocumentKind == 2; }
+
+// The captions of Label3, Label4, Label5 for each coordinate list entry
+// (nullptr: unchanged).
+struct BoxLabels {
+    const char* first;
+    const char* second;
+    const char* third;
+};
+constexpr BoxLabels PlaneLabels[] = {{"x", "y", nullptr}, {"a", "r", nullptr}};
+constexpr BoxLabels SpaceLabels[] = {{"x", "y", "z"}, {"a", "r", "z"}, {"a", "b", "r"}};
+
+} // namespace
+
+frmF16::frmF16() {
+    setObjectName(QStringLiteral("frmF16"));
+    setWindowTitle(ToQString("点属性"));
+    SizeTwips(this, 5040, 4200);
+
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    PlaceTwips(SSTab1, 120, 120, 4800, 3300);
+    auto* pointTab = new QWidget;
+    auto* propertyTab = new QWidget;
+    SSTab1->addTab(pointTab, ToQString("点"));
+    SSTab1->addTab(propertyTab, ToQString("属性"));
+
+    Label1 = Placed(NewLabel(pointTab, "Label1", "名称"), 240, 300, 735, 255);
+    Text1 = Placed(NewText(pointTab, "Text1"), 1320, 240, 3015, 315);
+    Label2 = Placed(NewLabel(pointTab, "Label2", "坐标系类型"), 240, 780, 1035, 255);
+    Combo1 = Placed(NewList(pointTab, "Combo1", false), 1320, 720, 3015, 315);
+    Frame1 = Placed(NewFrame(pointTab, "Frame1", "坐标"), 240, 1200, 4095, 1575);
+    Label3 = Placed(NewLabel(Frame1, "Label3", "X"), 240, 360, 375, 255);
+    Text2 = Placed(NewText(Frame1, "Text2"), 720, 300, 3135, 315);
+    Label4 = Placed(NewLabel(Frame1, "Label4", "Y"), 240, 780, 375, 255);
+    Text3 = Placed(NewText(Frame1, "Text3"), 720, 720, 3135, 315);
+    Label5 = Placed(NewLabel(Frame1, "Label5", "Z"), 240, 1200, 375, 255);
+    Text4 = Placed(NewText(Frame1, "Text4"), 720, 1140, 3135, 315);
+
+    Label6 = Placed(NewLabel(propertyTab, "Label6", "颜色"), 240, 360, 615, 255);
+    Picture1 = Placed(NewColorBox(propertyTab, "Picture1", WindowFrameColor), 1080, 300, 1215, 375);
+    Label7 = Placed(NewLabel(propertyTab, "Label7", "大小"), 240, 900, 615, 255);
+    Combo2 = Placed(NewList(propertyTab, "Combo2", true), 1080, 840, 1215, 315);
+    Frame2 = Placed(NewFrame(propertyTab, "Frame2", "是否空心"), 240, 1440, 4095, 855);
+    Option1 = Placed(NewOption(Frame2, "Option1", "实心"), 360, 360, 1215, 300);
+    Option2 = Placed(NewOption(Frame2, "Option2", "空心"), 1920, 360, 1215, 300);
+    Option1->setChecked(true);
+
+    Command1 = Placed(NewButton(this, "Command1", "确定"), 2160, 3645, 1215, 375);
+    Command2 = Placed(NewButton(this, "Command2", "取消"), 3600, 3645, 1215, 375);
+    Command1->setDefault(true);
+
+    connect(Combo1, &QComboBox::currentIndexChanged, this, Guarded([this] { Combo1_Click(); }));
+    connect(Picture1, &ColorBox::clicked, this, Guarded([this] { Picture1_Click(); }));
+    connect(Command1, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
+    connect(Command2, &QPushButton::clicked, this, Guarded([this] { Command2_Click(); }));
+    Form_Load();
+}
+
+void frmF16::Form_Load() {
+    // The openers replace these entries.
+    AddListItems(Combo1, {"直角坐标", "极坐标"});
+    FillSizeList(Combo2);
+}
+
+void frmF16::Combo1_Click() {
+    const int index = ListIndex(Combo1);
+    const BoxLabels* labels = nullptr;
+    if (PlaneCoordinates()) {
+        if (index >= 0 && index < 2) labels = &PlaneLabels[index];
+    } else if (index >= 0 && index < 3) {
+        labels = &SpaceLabels[index];
+    }
+    if (labels == nullptr) return;
+    Label3->setText(ToQString(labels->first));
+    Label4->setText(ToQString(labels->second));
+    if (labels->third != nullptr) Label5->setText(ToQString(labels->third));
+}
+
+void frmF16::Picture1_Click() { PickBoxColor(Picture1); }
+
+void frmF16::Command1_Click() {
+    if (!FilterStep({{Text3}, {Text2}, {Text4}})) return;
+    if (PlaneCoordinates() ? !EmptyStep({Text2, Text3}) : !EmptyStep({Text2, Text3, Text4})) return;
+
+    // The coordinate system of the selected entry (the first with none).
+    const int index = std::max(ListIndex(Combo1), 0);
+    const std::int32_t coordType = PlaneCoordinates() ? CoordType::PlaneCartesian + index
+                                                      : CoordType::Cartesian + index;
+    const bool space = DocumentKind == 3;
+    const std::string x = space ? TextOf(Text2) : "0";
+    const std::string y = space ? TextOf(Text3) : TextOf(Text2);
+    const std::string z = space ? TextOf(Text4) : TextOf(Text3);
+    const auto point = Cls9::Init(GraphIDCounter, TextOf(Text1), GraphType::Point, coordType, x, y, z, 1, 1,
+                                  0, 1, 0, 0, FillStyle::OneColor, 0xFF0000, 0xFF0000, 0, 1, Material::Metal,
+                                  Show::Wireframe, Smoothness::Smoother);
+    point->FunForm = FunForm::Parametric;
+    if (Option1->isChecked()) point->PointHollow = false;
+    if (Option2->isChecked()) point->PointHollow = true;
+    point->PointColor = Picture1->Color();
+    point->PointSize = ListNumericValue(Combo2);
+
+    if (!CommitGraph(point, LabelSource::frmF16)) return;
+    CloseGraphDialog(*this);
+}
+
+void frmF16::Command2_Click() { CancelGraphDialog(*this); }
+
+void frmF16::FillCoordinateSystems() {
+    ClearList(Combo1);
+    if (PlaneCoordinates())
+        AddListItems(Combo1, {"直角坐标", "极坐标"});
+    else
+        AddListItems(Combo1, {"直角坐标", "柱面坐标", "球面坐标"});
+}
+
+void frmF16::ShowVariant(bool thirdCoordinate, bool markerChoice) {
+    Label5->setVisible(thirdCoordinate);
+    Text4->setVisible(thirdCoordinate);
+    Frame2->setVisible(markerChoice);
+}
+
+void frmF16::PrepareNewPoint() {
+    if (DocumentKind == 1) {
+        ShowVariant(false, true);
+    } else {
+        ShowVariant(true, false);
+        Picture1->SetColor(255);
+    }
+    FillCoordinateSystems();
+    SelectListIndex(Combo1, 0);
+}
+
+void frmF16::FillForEdit(const Cls9& point) {
+    FillCoordinateSystems();
+    const int position = point.CoordType - (PlaneCoordinates() ? CoordType::PlaneCartesian : CoordType::Cartesian);
+    // A coordinate system the list does not offer selects no entry.
+    SelectListIndex(Combo1, position >= 0 && position < Combo1->count() ? position : -1);
+    SetText(Text1, point.NameS);
+    if (DocumentKind == 1 || DocumentKind == 2) {
+        SetText(Text2, point.ExpressY);
+        SetText(Text3, point.ExpressZ);
+    } else {
+        SetText(Text2, point.ExpressX);
+        SetText(Text3, point.ExpressY);
+        SetText(Text4, point.ExpressZ);
+    }
+    Picture1->SetColor(point.PointColor);
+    SelectListValue(Combo2, point.PointSize);
+    if (DocumentKind == 1) {
+        ShowVariant(false, true);
+        (point.PointHollow ? Option2 : Option1)->setChecked(true);
+    } else if (DocumentKind == 2) {
+        ShowVariant(false, false);
+    } else {
+        ShowVariant(true, false);
+    }
+}
