@@ -92,6 +92,14 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
+// A list of frame numbers as text, one selected entry at most, unsorted.
+QListWidget* NewList(QWidget* parent, const char* name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
 // Whether a frame read back can stand in the video of frame 1's format.
 bool SameFormat(const cDIB& frame, const VideoFormat& format) {
     if (frame.SizeImage() != static_cast<std::int32_t>(format.SuggestedBufferSize)) return false;
@@ -109,39 +117,24 @@ frmF23::frmF23() {
     setWindowFlag(Qt::Tool, true);
     SizeTwips(this, 4815, 4215);
 
-    Label1 = NewLabel(this, "Label1", "动画帧");
-    PlaceTwips(Label1, 120, 120, 1800, 255);
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    PlaceTwips(List1, 120, 420, 1800, 2535);
-    Label2 = NewLabel(this, "Label2", "选定的帧");
-    PlaceTwips(Label2, 2895, 120, 1800, 255);
-    List2 = new QListWidget(this);
-    List2->setObjectName(QStringLiteral("List2"));
-    PlaceTwips(List2, 2895, 420, 1800, 2535);
-    for (QListWidget* list : {List1, List2}) list->setSelectionMode(QAbstractItemView::SingleSelection);
+    Label1 = Placed(NewLabel(this, "Label1", "动画帧"), 120, 120, 1800, 255);
+    List1 = Placed(NewList(this, "List1"), 120, 420, 1800, 2535);
+    Label2 = Placed(NewLabel(this, "Label2", "选定的帧"), 2895, 120, 1800, 255);
+    List2 = Placed(NewList(this, "List2"), 2895, 420, 1800, 2535);
 
-    Command1 = NewButton(this, "Command1", ">");
+    Command1 = Placed(NewButton(this, "Command1", ">"), 2070, 900, 675, 375);
     Command1->setToolTip(QStringLiteral("Select a frame"));
-    PlaceTwips(Command1, 2070, 900, 675, 375);
-    Command2 = NewButton(this, "Command2", ">>");
+    Command2 = Placed(NewButton(this, "Command2", ">>"), 2070, 1440, 675, 375);
     Command2->setToolTip(QStringLiteral("Select all frames"));
-    PlaceTwips(Command2, 2070, 1440, 675, 375);
-    Command3 = NewButton(this, "Command3", "删除");
+    Command3 = Placed(NewButton(this, "Command3", "删除"), 2070, 1980, 675, 375);
     Command3->setToolTip(QStringLiteral("Delete the selected frame"));
-    PlaceTwips(Command3, 2070, 1980, 675, 375);
 
-    Label3 = NewLabel(this, "Label3", "速度");
-    PlaceTwips(Label3, 120, 3135, 600, 255);
-    Text1 = NewText(this, "Text1", "5");
-    PlaceTwips(Text1, 780, 3090, 900, 330);
-    Label4 = NewLabel(this, "Label4", "帧/秒");
-    PlaceTwips(Label4, 1770, 3135, 900, 255);
+    Label3 = Placed(NewLabel(this, "Label3", "速度"), 120, 3135, 600, 255);
+    Text1 = Placed(NewText(this, "Text1", "5"), 780, 3090, 900, 330);
+    Label4 = Placed(NewLabel(this, "Label4", "帧/秒"), 1770, 3135, 900, 255);
 
-    Command4 = NewButton(this, "Command4", "生成帧");
-    PlaceTwips(Command4, 120, 3660, 1335, 375);
-    Command5 = NewButton(this, "Command5", "保存动画");
-    PlaceTwips(Command5, 3360, 3660, 1335, 375);
+    Command4 = Placed(NewButton(this, "Command4", "生成帧"), 120, 3660, 1335, 375);
+    Command5 = Placed(NewButton(this, "Command5", "保存动画"), 3360, 3660, 1335, 375);
 
     connect(Command1, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
     connect(Command2, &QPushButton::clicked, this, Guarded([this] { Command2_Click(); }));
