@@ -115,13 +115,7 @@ protected:
     // Its row is ticked, which samples it and builds the frame lists.
     std::shared_ptr<Cls9> MovingPoint(std::int32_t frames) {
         FrameCount = frames;
-        auto g = Cls9::Init(1, "P", GraphType::PointAnimation, CoordType::PlaneCartesian, "0", "t", "1", 1, 1, 0,
-                            0, 0, 0, FillStyle::OneColor, 0, 0, 0, 1, 0, Show::FilledSurface, Smoothness::Smooth);
-        g->Animation = true;
-        g->MinT = float(-frames);
-        g->MaxT = float(frames);
-        g->PointColor = RGB(255, 0, 0);
-        g->PointSize = 10;
+        auto g = MovingPointGraph(1);
         Add(DocumentScene, g);
         W().AddTickedRow("点动画   x=t, y=1");
         EXPECT_TRUE(VisibleScene.Animation());
