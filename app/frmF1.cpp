@@ -16,6 +16,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -128,9 +129,12 @@ void frmF1::PaintFrame() {
     ApplyModelRotation();
     GLuint list = SceneList;
     // Frame 0 shows step 0, also when the paint comes after the player has
-    // moved on from it.
-    if (VisibleScene.Animation())
-        list = CurrentFrame == 0 || shownFrame_ <= 0 ? FirstFrameList : GLuint(1000 + shownFrame_);
+    // moved on from it; a frame beyond the last list (a repeating play between
+    // ticks, a reverse play before its first) shows the last step.
+    if (VisibleScene.Animation()) {
+        const std::int64_t frame = std::min<std::int64_t>(shownFrame_, std::max<std::int64_t>(frameListCount_, 1));
+        list = CurrentFrame == 0 || frame <= 0 ? FirstFrameList : GLuint(1000 + frame);
+    }
     glCallList(list);
     glPopMatrix();
 }

@@ -93,6 +93,14 @@ void CheckListBox::mouseDoubleClickEvent(QMouseEvent* e) {
     else mousePressEvent(e);
 }
 
+// A row made current is selected alone, whatever the modifiers: Qt would let
+// Ctrl unselect it and leave it current but no longer highlighted.
+QItemSelectionModel::SelectionFlags CheckListBox::selectionCommand(const QModelIndex& index,
+                                                                   const QEvent* event) const {
+    if (index.isValid()) return QItemSelectionModel::ClearAndSelect;
+    return QListWidget::selectionCommand(index, event);
+}
+
 void CheckListBox::focusInEvent(QFocusEvent* e) {
     const bool none = currentRow() < 0;
     QListWidget::focusInEvent(e);

@@ -3,6 +3,7 @@
 // the program expects of its graph list rather than as Qt moves it:
 // - only a left press (or the keyboard) makes a row current; a right or
 //   middle press reports itself and leaves the current row as it is;
+// - the current row is always the highlighted one (Ctrl does not unselect it);
 // - removing the current row leaves no row current (-1);
 // - the list taking the focus does not make a row current.
 // It reports check-state changes only, one call per changed row (a new label
@@ -47,6 +48,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
 
 private:
     QListWidgetItem* Row(int row) const;

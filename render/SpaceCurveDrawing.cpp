@@ -78,16 +78,18 @@ CurveAt EvaluateAt(Cls6& evaluator, const CurveTexts& t, float u) {
 bool Finite(double v) { return std::isfinite(static_cast<float>(v)); }
 
 // The segments between defined neighbouring samples, point(i) for
-// i = 0..StepU (nullptr where the array has no such point).
+// i = 0..StepU (nullptr where the array has no such point). The walk ends
+// where the array ends: a graph never sampled may keep steps in the billions.
 template <class PointAt>
 void DrawCurveSegments(const Cls9& graph, const GraphDrawing& work, PointAt&& point) {
     const auto defined = [](const SamplePoint* p) {
-        return p != nullptr && p->x != UndefinedValue && p->y != UndefinedValue && p->z != UndefinedValue;
+        return p->x != UndefinedValue && p->y != UndefinedValue && p->z != UndefinedValue;
     };
     bool begun = false;
     for (std::int64_t i = 0; i < graph.StepU; ++i) {
         const SamplePoint* p = point(i);
         const SamplePoint* q = point(i + 1);
+        if (p == nullptr || q == nullptr) break;
         if (!defined(p) || !defined(q)) continue;
         // One primitive for all segments: the same lines as one pair each.
         if (!begun) {
@@ -161,6 +163,15 @@ void DrawCurveOverlays(const Cls9& graph, GraphDrawing& work) {
     }
 }
 
+// The overlays are computed from the three texts as Cartesian coordinates of
+// the parameter u alone: a true value only for parametric Cartesian curves.
+// An explicit curve's texts ("x", "y", f) and cylindrical or spherical ones
+// would put the lines and planes beside the curve, so their ticks stay stored
+// and draw nothing.
+bool CurveOverlaysApply(const Cls9& graph) {
+    return graph.FunForm == FunForm::Parametric && graph.CoordType == CoordType::Cartesian;
+}
+
 } // namespace
 
 void DrawSpaceCurve(const Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep) {
@@ -172,6 +183,6 @@ void DrawSpaceCurve(const Cls9& graph, GraphDrawing& work, std::int32_t lngAnimS
         DrawCurveSegments(graph, work, [&](std::int64_t i) { return graph.VertCurve3D.Find(i); });
     // A text that cannot be differentiated ends the overlays; the end state
     // is the same either way.
-    if (graph.ShowTangent || graph.ShowNormal) DrawCurveOverlays(graph, work);
+    if ((graph.ShowTangent || graph.ShowNormal) && CurveOverlaysApply(graph)) DrawCurveOverlays(graph, work);
     EndLineState();
 }

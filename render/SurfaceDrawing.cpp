@@ -247,10 +247,17 @@ bool ChooseSurfaceGrid(Cls9& g, std::int32_t lngAnimStep, SurfaceGrid& grid) {
         return grid.Fill(40, sv, [&](std::int64_t i, std::int64_t j) { return g.VertRev.Find(i, j); });
     default: break;
     }
-    // The partial-derivative surfaces are sampled for these kinds only.
-    const bool partials = g.GraphType == GraphType::Surface3D || g.GraphType == GraphType::ColorMap;
+    // The partial-derivative surfaces are sampled for explicit Cartesian
+    // surfaces only; another graph with the option left on draws itself.
+    const bool partials = (g.GraphType == GraphType::Surface3D || g.GraphType == GraphType::ColorMap) &&
+                          g.FunForm == FunForm::Explicit && g.CoordType == CoordType::Cartesian;
     const PointGrid& source = partials && g.ShowSurPY ? g.VertPY : partials && g.ShowSurPX ? g.VertPX : g.Vert3D;
     return grid.Fill(su, sv, [&](std::int64_t i, std::int64_t j) { return source.Find(i, j); });
+}
+
+bool TangentPlanesApply(const Cls9& g) {
+    return (g.GraphType == GraphType::Surface3D || g.GraphType == GraphType::Surface3DAnimation) &&
+           g.FunForm == FunForm::Explicit && g.CoordType == CoordType::Cartesian;
 }
 
 void DrawSurface(Cls9& g, GraphDrawing& common, std::int32_t lngAnimStep) {
@@ -267,7 +274,8 @@ void DrawSurface(Cls9& g, GraphDrawing& common, std::int32_t lngAnimStep) {
     w.GridStepZ = Single(double(w.ExtentZ) / std::max(g.StepU, g.StepV));
 
     // A surface whose tangent texts cannot be made is not drawn at all.
-    if ((g.ShowTangent || g.ShowNormal) && !PrepareTangentTexts(w)) return;
+    const bool tangents = (g.ShowTangent || g.ShowNormal) && TangentPlanesApply(g);
+    if (tangents && !PrepareTangentTexts(w)) return;
     if (!ChooseSurfaceGrid(g, lngAnimStep, w.Grid) || !w.Grid.HasCells()) return;
 
     switch (g.Show) {
@@ -301,7 +309,7 @@ void DrawSurface(Cls9& g, GraphDrawing& common, std::int32_t lngAnimStep) {
         DrawQuads(w);
         if (w.TextureLoaded) glDisable(GL_TEXTURE_2D);
         if (g.ShowTrans) glDisable(GL_BLEND);
-        DrawTangentPlanesAndNormalLines(w);
+        if (tangents) DrawTangentPlanesAndNormalLines(w);
         if (g.ShowColormap) DrawSurfaceColorMapView(w);
         DrawSurfaceContourAndVectorViews(w);
     }

@@ -35,12 +35,15 @@ public:
 
     // Copies the coordinates of *point(i, j) (a const SamplePoint*) for every grid
     // point. False, with an empty grid, when a point is missing (nullptr) or a
-    // step is below 0.
+    // step is below 0. The far corner is looked up first, so steps an array
+    // does not reach (a graph never sampled, its steps of any size) are refused
+    // before the grid is made.
     template <class PointAt>
     bool Fill(std::int64_t stepU, std::int64_t stepV, PointAt&& point) {
         points_.clear();
         stepU_ = stepV_ = -1;
         if (stepU < 0 || stepV < 0) return false;
+        if (point(stepU, stepV) == nullptr) return false;
         points_.resize(std::size_t((stepU + 1) * (stepV + 1)));
         for (std::int64_t i = 0; i <= stepU; ++i)
             for (std::int64_t j = 0; j <= stepV; ++j) {
@@ -103,8 +106,8 @@ void ComputeSurfaceNormals(const SurfaceGrid& grid, bool flattened, float flatY,
 // The points the graph's surface is drawn from, into `grid`: frame lngAnimStep
 // of Anim3D for a surface animation; otherwise the table points (GraphType 6,
 // empty entries made at the origin), the turned profile VertRev with 41 angles
-// (21, 22), then, for surfaces and colour maps, the df/dx and then the df/dy
-// surface when shown (so both shown draw df/dy), else Vert3D. Nothing is
+// (21, 22), then, for explicit Cartesian surfaces and colour maps, the df/dx
+// and then the df/dy surface when shown (so both shown draw df/dy), else Vert3D. Nothing is
 // copied into the graph's own arrays. False, with an empty grid, for a table
 // wider than its 201 x 201 points or an array that does not hold the grid (a
 // graph never sampled).
@@ -145,6 +148,12 @@ struct SurfaceWork {
     // Whether the texture is bound and GL_TEXTURE_2D on for the quads.
     bool TextureLoaded = false;
 };
+
+// Whether the graph's tangent planes and normal lines are drawn (and their
+// texts made): they read ExpressZ as z = f(x, y), a true value only for
+// explicit Cartesian surfaces (2, 12). Ticks of other graphs stay stored and
+// draw nothing.
+bool TangentPlanesApply(const Cls9& graph);
 
 // Draws a surface kind into the list being compiled. Leaves line width 1,
 // polygon mode GL_FILL, smooth shading, and texturing and blending off.

@@ -323,3 +323,38 @@ TEST_F(AnimationPlayer, TheSameFrameCountSamplesNothingAgain) {
 }
 
 } // namespace
+
+namespace {
+
+// Between ticks of a repeating play CurrentFrame is one frame ahead: after
+// the last frame it is N + 2, and a reverse play starts from N + 2. A resize
+// then redraws CurrentFrame, for which no list exists: the view shows the
+// last frame instead of nothing.
+TEST_F(AnimationPlayer, AResizeBeyondTheLastFrameShowsTheLastFrame) {
+    auto g = MovingPoint(1);
+    Restart(g, 3);
+    ClickButton(42);
+    for (int t = 0; t < 4; ++t) Window().Timer1_Timer();
+    ClickButton(34);
+    ASSERT_EQ(CurrentFrame, 5);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(ShownFrame(*g), 4);
+    Window().resize(620, 460);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ShownFrame(*g), 4);
+
+    Restart(g, 3);
+    ClickButton(41);
+    ClickButton(34);
+    ASSERT_EQ(CurrentFrame, 5);
+    Window().resize(600, 450);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ShownFrame(*g), 4);
+    // The play goes on from there as before.
+    Window().Timer1_Timer();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ShownFrame(*g), 4);
+    EXPECT_EQ(CurrentFrame, 4);
+}
+
+} // namespace

@@ -505,6 +505,32 @@ TEST_F(DocumentCommandsTest, CurrentRowAndThePopup) {
     EXPECT_EQ(list->ListIndex(), -1);
 }
 
+// The current row is the highlighted one: Ctrl with a click or a key does not
+// take the highlight off the row the commands act on.
+TEST_F(DocumentCommandsTest, TheCurrentRowStaysHighlighted) {
+    Start();
+    Point(1, -1, 0);
+    Point(2, 1, 0);
+    CheckListBox* list = W().List1;
+    const QPoint first = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+    ASSERT_EQ(list->ListIndex(), 0);
+    ASSERT_TRUE(list->item(0)->isSelected());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, first);
+    EXPECT_EQ(list->ListIndex(), 0);
+    EXPECT_TRUE(list->item(0)->isSelected());
+    QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(list->ListIndex(), 0);
+    EXPECT_TRUE(list->item(0)->isSelected());
+    QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(list->selectedItems().size(), 1);
+    EXPECT_TRUE(list->item(list->ListIndex())->isSelected());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(list->ListIndex(), 1);
+    EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{list->item(1)});
+}
+
 TEST_F(DocumentCommandsTest, ExitClosesTheWindow) {
     Start();
     W().MenuItem("mnuFileExit")->trigger();

@@ -138,6 +138,42 @@ TEST_F(SpaceCurveDrawingTest, RefusedDerivativeEndsTheOverlaysAndStillRestoresTh
     ExpectEndState();
 }
 
+TEST_F(SpaceCurveDrawingTest, OverlaysDrawOnlyForParametricCartesianCurves) {
+    // The overlays read the three texts as Cartesian functions of u alone. An
+    // explicit curve ("x", "y", f(x)) or a cylindrical or spherical one keeps
+    // its ticks and draws no line or plane beside the curve, and no message
+    // comes even for a text that cannot be differentiated.
+    RecordingMessageBox box;
+    struct Case {
+        std::int32_t coordType, funForm;
+        const char *x, *y, *z;
+    };
+    const Case cases[] = {
+        {CoordType::Cartesian, FunForm::Explicit, "x", "y", "x^2+t"},
+        {CoordType::Cylindrical, FunForm::Explicit, "a", "r", "a"},
+        {CoordType::Spherical, FunForm::Explicit, "a", "b", "2"},
+        {CoordType::Cylindrical, FunForm::Parametric, "u", "2", "u"},
+        {CoordType::Spherical, FunForm::Parametric, "u", "1", "3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.x) + ", " + c.y + ", " + c.z);
+        auto g = Cls9::Init(1, "C", GraphType::Curve3D, c.coordType, c.x, c.y, c.z, 20, 1, 0.5f, 2, 0, 0,
+                            FillStyle::OneColor, 0, 255, 0, 1, Material::Metal, Show::FilledSurface,
+                            Smoothness::Smooth);
+        g->FunForm = c.funForm;
+        ASSERT_TRUE(g->GetPoints());
+        Overlays(*g, 1, 1);
+        const Feedback f = Draw(*g);
+        EXPECT_FALSE(f.LinesOf(255, 0, 0).empty()); // the curve itself
+        EXPECT_TRUE(f.LinesOf(0, 255, 0).empty());
+        EXPECT_TRUE(f.polygons.empty());
+        EXPECT_TRUE(g->ShowTangent);
+        EXPECT_TRUE(g->ShowNormal);
+        ExpectEndState();
+    }
+    EXPECT_EQ(box.Count(), 0u);
+}
+
 TEST_F(SpaceCurveDrawingTest, GapsPositionsAndAnimationFrames) {
     // An undefined sample leaves out both segments it ends; positions beyond
     // the 50 the lists hold are not read.
@@ -149,6 +185,13 @@ TEST_F(SpaceCurveDrawingTest, GapsPositionsAndAnimationFrames) {
     Feedback f = Draw(*g);
     EXPECT_EQ(f.LinesOf(255, 0, 0).size(), 38u);
     EXPECT_EQ(f.LinesOf(0, 255, 0).size(), 50u);
+
+    // Steps beyond the samples (a count the sampling cap refused): the
+    // segments the array holds, and the walk ends with the array.
+    auto few = Curve("u");
+    few->StepU = 2'000'000'000;
+    f = Draw(*few);
+    EXPECT_EQ(f.LinesOf(255, 0, 0).size(), 40u);
 
     // An animation draws the segments of its frame.
     auto a = Cls9::Init(2, "A", GraphType::Curve3DAnimation, CoordType::Cartesian, "x", "y", "z", 2, 1, 0, 1, 0, 0,

@@ -7,6 +7,7 @@
 
 #include "tests/render/OrthoViewFixture.h"
 #include "tests/support/GlFeedback.h"
+#include "tests/support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 
@@ -355,6 +356,43 @@ TEST_F(SpecialGraphDrawingTest, TangentPlaneAndNormalLineAtAPoint) {
     EXPECT_NEAR(line.from.x, 0.5, 1e-3);
     EXPECT_NEAR(line.from.y, 0.5, 1e-3);
     EXPECT_NEAR(GlZ(line.from), 1.25, 1e-2);
+}
+
+TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesOnlyOnExplicitCartesianSurfaces) {
+    // They read the text as z = f(x, y): on a cylindrical or spherical
+    // surface, or a parametric one with ticks left from the explicit form, a
+    // plane there would float beside the surface (and a parametric text in u
+    // and v cannot be made into df/dx at all). Such ticks stay stored and draw
+    // nothing; the surface itself is drawn, with no message.
+    RecordingMessageBox box;
+    struct Case {
+        std::int32_t coordType, funForm;
+        const char *x, *y, *z;
+    };
+    const Case cases[] = {
+        {CoordType::Cylindrical, FunForm::Explicit, "a", "r", "r"},
+        {CoordType::Spherical, FunForm::Explicit, "a", "b", "2"},
+        {CoordType::Cartesian, FunForm::Parametric, "u", "v", "u*v"},
+        {CoordType::Cylindrical, FunForm::Parametric, "u", "2", "v"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.x) + ", " + c.y + ", " + c.z);
+        DocumentKind = 3;
+        auto g = Cls9::Init(1, "", GraphType::Surface3D, c.coordType, c.x, c.y, c.z, 6, 6, 0.5f, 2, 0.5f, 2,
+                            FillStyle::OneColor, Red, Red, 0, 1, 0, Show::FilledSurface, Smoothness::Smooth);
+        g->FunForm = c.funForm;
+        ASSERT_TRUE(g->GetPoints());
+        g->ShowTangent = g->ShowNormal = true;
+        g->TangentNum = g->NormalNum = 1;
+        g->TangentX(1) = g->NormalX(1) = 1;
+        g->TangentY(1) = g->NormalY(1) = 1;
+        const Feedback fb = Capture(g);
+        EXPECT_FALSE(fb.PolygonsOf(255, 0, 0).empty()); // the surface
+        EXPECT_TRUE(fb.PolygonsOf(0, 0, 255).empty());
+        EXPECT_TRUE(fb.LinesOf(0, 255, 0).empty());
+        EXPECT_TRUE(g->ShowTangent && g->ShowNormal);
+    }
+    EXPECT_EQ(box.Count(), 0u);
 }
 
 TEST_F(SpecialGraphDrawingTest, ColourMapAndVectorViewsBeneathASurface) {

@@ -307,6 +307,57 @@ TEST_F(SurfaceDrawingTest, QuadWithAnUndefinedCornerIsLeftOut) {
     EXPECT_TRUE(Feedback([&] { g->Draw(); }).empty());
 }
 
+TEST_F(SurfaceDrawingTest, DerivativeSurfacesOnlyForExplicitCartesianSurfaces) {
+    // The df/dx and df/dy surfaces are sampled for explicit Cartesian surfaces
+    // only. A cylindrical or parametric surface with the option left on (its
+    // samples of df/dx all at the origin) is drawn as itself, not as a point.
+    RecordingMessageBox box; // sampling a parametric text's df/dx refuses it
+    struct Case {
+        std::int32_t coordType, funForm;
+        const char *x, *y, *z;
+    };
+    const Case cases[] = {
+        {CoordType::Cylindrical, FunForm::Explicit, "a", "r", "r"},
+        {CoordType::Cartesian, FunForm::Parametric, "u", "v", "u+v"},
+    };
+    for (const Case& c : cases) {
+        for (const bool py : {false, true}) {
+            SCOPED_TRACE(std::string(c.z) + (py ? " df/dy" : " df/dx"));
+            auto g = Cls9::Init(1, "", GraphType::Surface3D, c.coordType, c.x, c.y, c.z, 4, 4, 1, 3, 1, 3,
+                                FillStyle::OneColor, Blue, Red, 0, 1, 0, Show::FilledSurface, Smoothness::Smooth);
+            g->FunForm = c.funForm;
+            g->ShowSurPX = !py;
+            g->ShowSurPY = py;
+            ASSERT_TRUE(g->GetPoints());
+            const std::vector<FbVertex> vs = Vertices(Feedback([&] { g->Draw(); }));
+            ASSERT_FALSE(vs.empty());
+            float lo = 1e9f, hi = -1e9f;
+            for (const FbVertex& v : vs) lo = std::min(lo, v.x), hi = std::max(hi, v.x);
+            EXPECT_GT(hi - lo, 1.0f); // the surface's own extent
+        }
+    }
+}
+
+TEST_F(SurfaceDrawingTest, GraphNeverSampledWithHugeStepsDrawsNothingAtOnce) {
+    // Steps the sampling cap refused (a document's or a dialog's count): the
+    // graph holds no samples, and its drawing must not make a grid of
+    // 2e9 x 2e9 points before it finds that out.
+    for (const std::int32_t type : {GraphType::Surface3D, GraphType::Surface3DAnimation}) {
+        SCOPED_TRACE(type);
+        auto g = std::make_shared<Cls9>();
+        g->GraphType = type;
+        g->CoordType = CoordType::Cartesian;
+        g->FunForm = FunForm::Explicit;
+        g->ExpressZ = "x*y";
+        g->StepU = g->StepV = 2'000'000'000;
+        g->Show = Show::FilledSurface;
+        g->Smoothness = Smoothness::Smooth;
+        std::vector<FbPrimitive> drawn;
+        EXPECT_NO_THROW(drawn = Feedback([&] { g->Draw(); }));
+        EXPECT_TRUE(drawn.empty());
+    }
+}
+
 TEST_F(SurfaceDrawingTest, TangentTextsThatCannotBeMadeEndTheSurfaceBeforeAnythingIsDrawn) {
     struct Case {
         const char* expression;
