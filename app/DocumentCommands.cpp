@@ -1,25 +1,77 @@
 #include "app/DocumentCommands.h"
 
+#include "app/frmF1.h"
+#include "core/FileAssociation.h"
+#include "core/FileDialogService.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
+#include "document/DocumentFile.h"
+#include "scene/Cls3.h"
+#include "scene/Cls8.h"
+
+#include <QString>
+
+#include <utility>
 
 namespace {
 
-// Until documents can be read and written: opening says it cannot, saving
-// reports that nothing was written.
-class NoDocuments : public DocumentCommands {
+bool WriteDocumentText(const std::string& path, const std::string& text) {
+    if (SaveDocumentFile(QString::fromStdString(path), text) != SaveResult::Written) return false;
+    RefreshFileAssociation();
+    return true;
+}
+
+// The ".pgp" files: the document library reads and checks a document
+// completely before the window applies it, and writes the visible scene.
+class FileDocuments : public DocumentCommands {
 public:
-    bool OpenDocument(frmF1&, const std::string& path) override {
-        MsgBox("无法打开文件：" + path, MsgIcon::Critical, ErrorTitle);
-        return false;
+    bool OpenDocument(frmF1& window, const std::string& path) override {
+        std::optional<LoadedDocument> document = LoadDocument(QString::fromStdString(path), Axes);
+        if (!document) return false;
+        window.ApplyDocument(std::move(*document));
+        return true;
     }
-    bool SaveDocument(frmF1&) override { return false; }
+
+    // An empty document is not saved and counts as saved; a cancelled dialog
+    // or a failed write counts as not saved.
+    bool SaveDocument(frmF1&) override {
+        if (DocumentScene.FunSurfs.Count() == 0) return true;
+        const std::string text = ComposeDocumentText(DocumentKind, VisibleScene, Axes);
+        // Refused before the dialog: no file would be written.
+        if (!DocumentFitsContainer(text)) {
+            MsgBox(DocumentTooLargeText, MsgIcon::Critical, ErrorTitle);
+            return false;
+        }
+        FileDialogRequest request;
+        request.kind = FileDialogKind::Save;
+        request.title = "保存";
+        request.filter = "(*.pgp)|*.pgp";
+        request.defaultExt = "pgp";
+        const std::optional<std::string> path = FileDialogs().ChooseFile(request);
+        if (!path) {
+            RefreshFileAssociation();
+            return false;
+        }
+        return WriteDocumentText(*path, text);
+    }
 };
 
-NoDocuments none;
-DocumentCommands* current = &none;
+FileDocuments files;
+DocumentCommands* current = &files;
 
 } // namespace
 
 DocumentCommands& Documents() { return *current; }
-void SetDocumentCommands(DocumentCommands* commands) { current = commands ? commands : &none; }
+void SetDocumentCommands(DocumentCommands* commands) { current = commands ? commands : &files; }
+
+bool WriteDocument(const std::string& path) {
+    return WriteDocumentText(path, ComposeDocumentText(DocumentKind, VisibleScene, Axes));
+}
+
+void RefreshFileAssociation() {
+    // Never reported: a refresh that fails changes nothing else.
+    try {
+        FileAssociation().WriteFileAssociation();
+    } catch (...) {
+    }
+}

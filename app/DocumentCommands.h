@@ -1,8 +1,8 @@
 #pragma once
 // The seam between the main window's File commands and the documents: what
 // the command line, File > Open, the save question and File > Save need of the
-// document reader and writer. The documents work fills it (here, or by
-// installing its own); until then no document is opened and none is saved.
+// document reader and writer. The default reads and writes ".pgp" files;
+// tests install scripted commands.
 #include <string>
 
 class frmF1;
@@ -19,8 +19,15 @@ public:
     virtual bool SaveDocument(frmF1& window) = 0;
 };
 
-// The installed commands (ones that open and save nothing until others are
-// installed).
+// The installed commands (the ".pgp" files unless others are installed).
 DocumentCommands& Documents();
 // Installs `commands` (not owned); nullptr restores the default.
 void SetDocumentCommands(DocumentCommands* commands);
+
+// Writes the visible scene and the axes as the ".pgp" document at `path`
+// (Save, and Save As with the document type), then refreshes the file
+// association. False, the user told why, when nothing was written.
+bool WriteDocument(const std::string& path);
+// Writes the ".pgp" association again through the association service;
+// failures are not reported.
+void RefreshFileAssociation();

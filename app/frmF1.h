@@ -9,6 +9,7 @@
 // frmF1Edit.cpp, frmF1View.cpp, frmF1Draw.cpp, frmF1Animation.cpp,
 // frmF1Tools.cpp and frmF1Help.cpp. Every handler Qt calls runs through the
 // handler guard of dialogs/DialogForm.h.
+#include "core/PictureService.h"
 #include "dialogs/MainWindowLink.h"
 #include "graph/Cls1.h"
 #include "scene/Trackball.h"
@@ -19,10 +20,13 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CheckListBox;
 class GlDrawingArea;
+class GlViewCapture;
+struct LoadedDocument;
 class QAction;
 class QCloseEvent;
 class QLabel;
@@ -35,6 +39,7 @@ class ResultBox;
 struct NewDocumentSettings;
 class SplitterBar;
 class ToolStrip;
+class ViewCaptureService;
 
 // The display lists of the compiled scene: the static scene, and animation
 // step f at FirstFrameList + f.
@@ -134,6 +139,9 @@ public:
     bool UnloadRequested = false;
     // Whether the last save wrote the document.
     bool SaveSucceeded = false;
+    // The file type last chosen in the shared file dialog (1 = the first):
+    // Save As offers it first; Open sets 1.
+    std::int32_t dlgSaveFilterIndex = 1;
 
     // ---- Load, layout, unload (twips: 15 to the pixel) ----
     void Form_Load();
@@ -203,6 +211,11 @@ public:
     // Opens the document at `path` through the document commands; whether it
     // was opened.
     bool OpenDocument(const std::string& path);
+    // Makes a document read and checked the current one (frmF1Document.cpp):
+    // the graphs deleted, the kind, rotation, command set, animation values,
+    // ID counter, rows and axes taken from it, every row ticked with one
+    // rebuild after the last, and frame 1 of an animated scene shown.
+    void ApplyDocument(LoadedDocument document);
 
     // ---- Menu handlers (one file per menu) ----
     void mnuFileNew2D_Click();
@@ -332,6 +345,7 @@ private:
     void NewDocument(const NewDocumentSettings& settings);
     void StartNewDocument(const NewDocumentSettings& settings, ClearAt clear);
     void ClearDocument();
+    std::optional<PictureRows> CaptureDrawnView();
     // frmF1Availability.cpp
     void ApplyCommandSet(int set);
     void DisableClipboardCommands();
@@ -359,6 +373,12 @@ private:
     GlDrawingArea* picDraw_;
     QWidget* client_;
     std::unique_ptr<ResultBox> resultBox_;
+    // The capture of picDraw, installed as the view-capture service.
+    std::unique_ptr<GlViewCapture> capture_;
+    ViewCaptureService* captureBefore_ = nullptr;
+    // While a document's rows are ticked, the tick handling leaves the
+    // rebuild to the reader.
+    bool ticksHeld_ = false;
     // The result pane and main window installed before this window, put back
     // when it goes.
     ResultPane* paneBefore_ = nullptr;

@@ -177,4 +177,4 @@ void frmF1::SetPlayInterval(std::int32_t milliseconds) { Timer1->setInterval(mil
 // The video export's recording step (RecordingFrames, RecordedFrameCount):
 // while the export records, the shown frame is captured and written as frame
 // file n, until n reaches FrameCount.
-void frmF1::RecordShownFrame() { frmF23::RecordFrame(*this); }
+void frmF1::RecordShownFrame() { frmF23::RecordFrame(); }

@@ -24,8 +24,7 @@ void frmF1::mnuEditDelete_Click() { DeleteGraph(List1->ListIndex() + 1); }
 // Delete all: every graph of the document.
 void frmF1::mnuEditDelAll_Click() { DeleteAllGraphs(); }
 
-// Graph list popup, Edit: the current row's graph in its dialog.
-void frmF1::mnuFunEdit_Click() {}
+// Graph list popup, Edit: the current row's graph in its dialog (app/EditDispatch.cpp).
 
 // Graph list popup, Cut.
 void frmF1::mnuFunCut_Click() { mnuEditCut_Click(); }

@@ -4,13 +4,21 @@
 #include "app/DocumentCommands.h"
 #include "app/frmF1.h"
 #include "app/frmF23.h"
+#include "core/BmpFile.h"
 #include "core/FileDialogService.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
+#include "core/PrinterService.h"
 #include "core/ResultPane.h"
+#include "core/ViewCapture.h"
+#include "dialogs/FormControls.h"
+#include "document/DocumentFile.h"
+#include "platform/GlDrawingArea.h"
 #include "scene/Cls10.h"
 #include "scene/Cls3.h"
 #include "scene/Cls8.h"
+
+#include <QCoreApplication>
 
 // What a new document of each kind sets; everything else (camera, view
 // range, animation state, trackball) stays.
@@ -126,16 +134,40 @@ void frmF1::mnuFileOpen_Click() {
     request.kind = FileDialogKind::Open;
     request.title = "打开";
     request.filter = "(*.pgp)|*.pgp";
-    request.filterIndex = 1;
+    dlgSaveFilterIndex = 1;
+    request.filterIndex = dlgSaveFilterIndex;
     const std::optional<std::string> path = FileDialogs().ChooseFile(request);
     if (path) OpenDocument(*path);
 }
 
-// Saves the document; SaveSucceeded tells whether it was written.
-void frmF1::mnuFileSave_Click() { SaveSucceeded = Documents().SaveDocument(*this); }
+// Saves the document; SaveSucceeded tells whether it was written (False also
+// when an error ends the command, so no caller goes on as if it were saved).
+void frmF1::mnuFileSave_Click() {
+    SaveSucceeded = false;
+    SaveSucceeded = Documents().SaveDocument(*this);
+}
 
-// Saves the document or the view as a bitmap under a new name.
-void frmF1::mnuFileSaveAs_Click() {}
+// Saves the document, or the view as it was before the dialog opened as a
+// BMP picture, under a name the user picks. A cancelled dialog ends it.
+void frmF1::mnuFileSaveAs_Click() {
+    const std::optional<PictureRows> view = CaptureDrawnView();
+    FileDialogRequest request;
+    request.kind = FileDialogKind::Save;
+    request.title = "Save As";
+    request.filter = "*.pgp|*.pgp|*.bmp|*.bmp";
+    request.filterIndex = dlgSaveFilterIndex;
+    request.defaultExt = "pgp";
+    const std::optional<FileDialogChoice> choice = FileDialogs().ChooseFileAndType(request);
+    QCoreApplication::processEvents();
+    if (!choice || choice->path.empty()) return;
+    dlgSaveFilterIndex = choice->filterIndex;
+    if (choice->filterIndex == 1) {
+        WriteDocument(choice->path);
+        return;
+    }
+    if (!view || !WriteBmpFile(choice->path, *view))
+        MsgBox(DocumentWriteFailedText + choice->path, MsgIcon::Critical, ErrorTitle);
+}
 
 // Exports the animation as an AVI video: the export dialog, modeless, when a
 // ticked graph is animated.
@@ -143,8 +175,22 @@ void frmF1::mnuFileSaveAVI_Click() {
     if (VisibleScene.Animation()) frmF23::Get().ShowModeless();
 }
 
-// Prints the view.
-void frmF1::mnuFilePrint_Click() {}
+// Prints the view on the default printer as one page, at its size on the
+// screen. Without a printer nothing happens.
+void frmF1::mnuFilePrint_Click() {
+    const std::optional<PictureRows> view = CaptureDrawnView();
+    if (!view) return;
+    Printer().PrintPicture(*view, picDraw_->width() * TwipsPerPixel, picDraw_->height() * TwipsPerPixel);
+}
+
+// The view drawn again and captured, with the drawing area focused and the
+// pending events run first (a repaint they hold shows in the picture).
+std::optional<PictureRows> frmF1::CaptureDrawnView() {
+    Display(CurrentFrame);
+    picDraw_->setFocus();
+    QCoreApplication::processEvents();
+    return ViewCapture().CaptureView();
+}
 
 // Ends the program: the window's close asks its question.
 void frmF1::mnuFileExit_Click() { close(); }

@@ -34,6 +34,8 @@ void frmF1::List1_ItemCheck(int) {
             if (SampledWhenTicked(g->GraphType)) g->GetPoints();
         }
     }
+    // A document's rows are ticked one by one; it rebuilds once, after the last.
+    if (ticksHeld_) return;
     BuildDisplayLists();
     Display(CurrentFrame);
 }

@@ -7,10 +7,12 @@
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "core/ResultPane.h"
+#include "core/ViewCapture.h"
 #include "dialogs/DialogForm.h"
 #include "dialogs/FormControls.h"
 #include "platform/CheckListBox.h"
 #include "platform/GlDrawingArea.h"
+#include "platform/GlViewCapture.h"
 #include "platform/SplitterBar.h"
 #include "platform/ToolStrip.h"
 #include "scene/Cls3.h"
@@ -56,6 +58,9 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
     SetResultPane(resultBox_.get());
     linkBefore_ = &MainWindow();
     SetMainWindowLink(this);
+    capture_ = std::make_unique<GlViewCapture>(*picDraw_);
+    captureBefore_ = &ViewCapture();
+    SetViewCaptureService(capture_.get());
 
     splitterLeft_ = SplitterDesignLeft;
     splitter2Top_ = DesignHeight - 3 * H - Splitter2Height;
@@ -79,6 +84,7 @@ frmF1::~frmF1() {
     picDraw_->onMouseMove = nullptr;
     if (&MainWindow() == this) SetMainWindowLink(linkBefore_);
     if (&::Result() == resultBox_.get()) SetResultPane(paneBefore_);
+    if (&ViewCapture() == capture_.get()) SetViewCaptureService(captureBefore_);
 }
 
 void frmF1::CreateControls() {

@@ -8,9 +8,9 @@
 #include "core/MessageService.h"
 #include "core/NumberText.h"
 #include "core/VideoService.h"
+#include "core/ViewCapture.h"
 #include "core/cDIB.h"
 #include "dialogs/FormControls.h"
-#include "platform/GlDrawingArea.h"
 #include "platform/PictureImage.h"
 
 #include <QApplication>
@@ -34,29 +34,17 @@ const std::string OtherFormatText = "不支持该文件定义的位图格式:";
 // The size of the recording's frame 1: every later frame is scaled to it.
 QSize recordingSize;
 
-// ---- The drawing area read directly, until the view-capture service is in.
-// The area's framebuffer holds the frame just shown (grabbing paints it
-// again), in device pixels; nothing before the area has a context.
-std::optional<QImage> CaptureDrawnFrame(frmF1& player) {
-    GlDrawingArea* area = player.picDraw();
-    if (!area->HasContext() || area->width() <= 0 || area->height() <= 0) return std::nullopt;
-    QImage image = area->grabFramebuffer();
-    if (image.isNull()) return std::nullopt;
-    return image;
-}
-// ----
-
-// The shown frame as the picture of frame file n: frame 1 sets the size of
-// the recording, a later frame of another size (the area was resized) is
-// scaled to it.
-std::optional<PictureRows> RecordedPicture(frmF1& player, std::int32_t n) {
-    std::optional<QImage> image = CaptureDrawnFrame(player);
-    if (!image) return std::nullopt;
-    if (n == 1)
-        recordingSize = image->size();
-    else if (image->size() != recordingSize)
-        *image = image->scaled(recordingSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return PictureRowsFromImage(*image);
+// The shown frame as the picture of frame file n, in device pixels: frame 1
+// sets the size of the recording, a later frame of another size (the area was
+// resized) is scaled to it.
+std::optional<PictureRows> RecordedPicture(std::int32_t n) {
+    std::optional<PictureRows> picture = ViewCapture().CaptureView();
+    if (!picture) return std::nullopt;
+    const QSize size(picture->Width, picture->Height);
+    if (n == 1) recordingSize = size;
+    if (size == recordingSize) return picture;
+    return PictureRowsFromImage(
+        ImageFromPictureRows(*picture).scaled(recordingSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 // The messages raised during an export, held until it is over: a modal box
@@ -247,7 +235,7 @@ void frmF23::Command5_Click() {
     if (writeFailed) MsgBox(WriteErrorText, MsgIcon::Information, AppTitle);
 }
 
-void frmF23::RecordFrame(frmF1& player) {
+void frmF23::RecordFrame() {
     if (!RecordingFrames) return;
     // The recording lists its frames in the export dialog: with the dialog
     // closed there is nothing to record for.
@@ -257,7 +245,7 @@ void frmF23::RecordFrame(frmF1& player) {
     }
     frmF23& dialog = Get();
     const std::int32_t n = RecordedFrameCount + 1;
-    const std::optional<PictureRows> picture = RecordedPicture(player, n);
+    const std::optional<PictureRows> picture = RecordedPicture(n);
     if (!picture || !WriteBmpFile(FrameFilePath(n), *picture)) {
         // The frames written so far stay listed; the play goes on.
         RecordingFrames = false;

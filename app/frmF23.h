@@ -44,10 +44,11 @@ public:
     // frames; the frame files are deleted after every path past the dialog.
     void Command5_Click();
 
-    // The recording step of a normal-mode tick (the frame is shown): writes
-    // it as the next frame file and lists it; the frame FrameCount ends the
-    // recording. Nothing unless RecordingFrames.
-    static void RecordFrame(frmF1& player);
+    // The recording step of a normal-mode tick (the frame is shown): the view
+    // captured through the view-capture service becomes the next frame file
+    // and is listed; the frame FrameCount ends the recording. Nothing unless
+    // RecordingFrames.
+    static void RecordFrame();
 
 private:
     // The main window that owns the dialog (nullptr when another widget does).

@@ -3,6 +3,7 @@
 #include "core/FileAssociation.h"
 #include "core/FileDialogService.h"
 #include "core/MessageService.h"
+#include "core/PrinterService.h"
 #include "core/ShellService.h"
 #include "core/VideoService.h"
 #include "dialogs/DialogForm.h"
@@ -13,6 +14,7 @@
 #include "platform/QtColorPicker.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtPictureReader.h"
+#include "platform/QtPrinter.h"
 #include "platform/QtShell.h"
 #include "platform/TerminationHandler.h"
 
@@ -37,6 +39,8 @@ int main(int argc, char** argv) {
     SetFileDialogService(&files);
     QtShell shell;
     SetShellService(&shell);
+    QtPrinter printer;
+    SetPrinterService(&printer);
     AviVideoService videos;
     SetVideoService(&videos);
     SetDialogOwner(&window);
@@ -48,6 +52,7 @@ int main(int argc, char** argv) {
     window.SetCommandLine(args.join(QLatin1Char(' ')));
     window.show();
     const int rc = QApplication::exec();
+    SetPrinterService(nullptr);
     SetShellService(nullptr);
     SetVideoService(nullptr);
     SetPictureService(nullptr);

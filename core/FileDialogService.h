@@ -18,16 +18,27 @@ struct FileDialogRequest {
     std::int32_t filterIndex = 1;
     // The file name shown at first.
     std::string fileName;
-    // Added to a typed name without an extension (save dialogs).
+    // Added to a typed name without an extension (save dialogs) when the
+    // chosen file type names no extension of its own ("*.bmp" adds ".bmp").
     std::string defaultExt;
+};
+
+// What the user chose: the path and the file type it was chosen under.
+struct FileDialogChoice {
+    std::string path;
+    // 1 = the first file type of the filter.
+    std::int32_t filterIndex = 1;
 };
 
 class FileDialogService {
 public:
     virtual ~FileDialogService() = default;
-    // The chosen path, or nothing when the user cancels. An open dialog
-    // accepts only files that exist; a save dialog asks before replacing one.
-    virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
+    // The chosen path and file type, or nothing when the user cancels. An
+    // open dialog accepts only files that exist; a save dialog asks before
+    // replacing one.
+    virtual std::optional<FileDialogChoice> ChooseFileAndType(const FileDialogRequest& request) = 0;
+    // The chosen path alone.
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request);
 };
 
 // The installed service (one that always cancels until one is installed).

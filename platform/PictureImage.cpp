@@ -23,3 +23,15 @@ std::optional<PictureRows> PictureRowsFromImage(const QImage& source) {
         std::memcpy(rows.Rgb.data() + std::size_t(r) * rowBytes, image.constScanLine(rows.Height - 1 - r), rowBytes);
     return rows;
 }
+
+QImage ImageFromPictureRows(const PictureRows& picture) {
+    if (picture.Width <= 0 || picture.Height <= 0 ||
+        picture.Rgb.size() != std::size_t(picture.Width) * std::size_t(picture.Height) * 3)
+        return QImage();
+    QImage image(picture.Width, picture.Height, QImage::Format_RGB888);
+    if (image.isNull()) return image;
+    const std::size_t rowBytes = std::size_t(picture.Width) * 3;
+    for (int r = 0; r < picture.Height; ++r)
+        std::memcpy(image.scanLine(picture.Height - 1 - r), picture.Rgb.data() + std::size_t(r) * rowBytes, rowBytes);
+    return image;
+}

@@ -10,3 +10,6 @@ class QImage;
 // The image's pixels (alpha dropped) as bottom-first rows; nothing for a null
 // or empty image, or one too large to convert.
 std::optional<PictureRows> PictureRowsFromImage(const QImage& image);
+// A picture as a QImage (RGB888, top row first); a null image for a picture
+// whose size and bytes do not agree.
+QImage ImageFromPictureRows(const PictureRows& picture);

@@ -20,8 +20,36 @@ QStringList QtFileDialog::NameFilters(const std::string& filter) {
     return filters;
 }
 
-std::optional<std::string> QtFileDialog::ChooseFile(const FileDialogRequest& r) {
-    QFileDialog dialog(parent_, QString::fromStdString(r.title));
+QString QtFileDialog::FilterExtension(const QString& nameFilter) {
+    static const QRegularExpression single(QStringLiteral("\\(\\*\\.([^*?.;\\s()]+)\\)$"));
+    const QRegularExpressionMatch m = single.match(nameFilter);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+namespace {
+
+// A save dialog whose default extension is that of the file type chosen when
+// the user accepts (before Qt adds it and asks about replacing a file).
+class SaveDialog : public QFileDialog {
+public:
+    SaveDialog(QWidget* parent, const QString& title, const QString& fallback)
+        : QFileDialog(parent, title), fallback_(fallback) {}
+    void accept() override {
+        if (acceptMode() == AcceptSave) {
+            const QString ext = QtFileDialog::FilterExtension(selectedNameFilter());
+            setDefaultSuffix(ext.isEmpty() ? fallback_ : ext);
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString fallback_;
+};
+
+} // namespace
+
+std::optional<FileDialogChoice> QtFileDialog::ChooseFileAndType(const FileDialogRequest& r) {
+    SaveDialog dialog(parent_, QString::fromStdString(r.title), QString::fromStdString(r.defaultExt));
     const QStringList filters = NameFilters(r.filter);
     dialog.setNameFilters(filters);
     if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);
@@ -31,9 +59,12 @@ std::optional<std::string> QtFileDialog::ChooseFile(const FileDialogRequest& r) 
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        if (!r.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(r.defaultExt));
     }
     if (!r.fileName.empty()) dialog.selectFile(QString::fromStdString(r.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    FileDialogChoice choice;
+    choice.path = dialog.selectedFiles().first().toStdString();
+    const qsizetype type = filters.indexOf(dialog.selectedNameFilter());
+    choice.filterIndex = type >= 0 ? std::int32_t(type + 1) : 1;
+    return choice;
 }

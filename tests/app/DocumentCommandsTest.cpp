@@ -174,15 +174,6 @@ protected:
         for (const MenuRowSet& r : MenuSet) W().MenuItem(r.item)->setEnabled(true);
         for (const ButtonSet& b : ButtonSets) Strip(b.toolbar)->SetButtonEnabled(b.index, true);
     }
-    bool PlaybackOn() {
-        bool on = true;
-        for (const char* item : {"mnuAniStartb", "mnuAniPause", "mnuAniStop", "mnuAniFirst", "mnuAniPre",
-                                 "mnuAniNext", "mnuAniLast", "mnuAniNormal", "mnuAniRev", "mnuAniRepeat",
-                                 "mnuAniRevRepeat"})
-            on = on && W().MenuItem(item)->isEnabled();
-        for (int i = 33; i <= 43; ++i) on = on && W().Toolbar1->IsButtonEnabled(i);
-        return on;
-    }
     std::vector<std::int32_t> VisibleIDs() {
         std::vector<std::int32_t> ids;
         for (const auto& e : VisibleScene.FunSurfs) ids.push_back(e.graph->ID);
@@ -284,12 +275,7 @@ TEST_F(DocumentCommandsTest, NewAndOpenCommands) {
                 const bool goesOn = doc == Doc::Empty || doc == Doc::YesSaved || doc == Doc::No;
                 if (goesOn) {
                     ASSERT_EQ(fileDialog.requests.size(), 1u);
-                    const FileDialogRequest& r = fileDialog.requests[0];
-                    EXPECT_EQ(r.kind, FileDialogKind::Open);
-                    EXPECT_EQ(r.title, "打开");
-                    EXPECT_EQ(r.filter, "(*.pgp)|*.pgp");
-                    EXPECT_EQ(r.filterIndex, 1);
-                    EXPECT_EQ(r.fileName, "");
+                    ExpectDialog(fileDialog.requests[0], FileDialogKind::Open, "打开", "(*.pgp)|*.pgp", 1);
                     EXPECT_EQ(documents.opened, std::vector<std::string>{"/tmp/chosen.pgp"});
                 } else {
                     EXPECT_TRUE(fileDialog.requests.empty());

@@ -14,6 +14,7 @@
 #include "tests/scene/SceneFixture.h"
 #include "tests/support/RecordingServices.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QImage>
@@ -84,6 +85,25 @@ protected:
         Add(VisibleScene, g);
         W().AddTickedRow("点 " + std::to_string(id));
         return g;
+    }
+    // A file-dialog request: its kind, title, filter and first file type, no file name.
+    static void ExpectDialog(const FileDialogRequest& r, FileDialogKind kind, const std::string& title,
+                             const std::string& filter, std::int32_t filterIndex) {
+        EXPECT_EQ(r.kind, kind);
+        EXPECT_EQ(r.title, title);
+        EXPECT_EQ(r.filter, filter);
+        EXPECT_EQ(r.filterIndex, filterIndex);
+        EXPECT_EQ(r.fileName, "");
+    }
+    // Whether the eleven playback items and Toolbar1's buttons 33 to 43 are all on.
+    bool PlaybackOn() {
+        bool on = true;
+        for (const char* item : {"mnuAniStartb", "mnuAniPause", "mnuAniStop", "mnuAniFirst", "mnuAniPre",
+                                 "mnuAniNext", "mnuAniLast", "mnuAniNormal", "mnuAniRev", "mnuAniRepeat",
+                                 "mnuAniRevRepeat"})
+            on = on && W().MenuItem(item)->isEnabled();
+        for (int i = 33; i <= 43; ++i) on = on && W().Toolbar1->IsButtonEnabled(i);
+        return on;
     }
     // Pixels of the drawing area that are mostly red.
     int RedPixels() {

@@ -1,5 +1,7 @@
 #include "tests/support/RecordingServices.h"
 
+#include <algorithm>
+
 RecordingMessageBox::RecordingMessageBox() : previous_(&Messages()) { SetMessageService(this); }
 RecordingMessageBox::~RecordingMessageBox() { SetMessageService(previous_); }
 
@@ -35,12 +37,21 @@ RecordingFileAssociation::~RecordingFileAssociation() { SetFileAssociationServic
 RecordingFileDialog::RecordingFileDialog() : previous_(&FileDialogs()) { SetFileDialogService(this); }
 RecordingFileDialog::~RecordingFileDialog() { SetFileDialogService(previous_); }
 
-std::optional<std::string> RecordingFileDialog::ChooseFile(const FileDialogRequest& request) {
+std::optional<FileDialogChoice> RecordingFileDialog::ChooseFileAndType(const FileDialogRequest& request) {
     requests.push_back(request);
     if (script_.empty()) return std::nullopt;
-    auto a = script_.front();
+    const std::optional<Entry> a = script_.front();
     script_.pop_front();
-    return a;
+    if (!a) return std::nullopt;
+    return FileDialogChoice{a->path, a->filterIndex > 0 ? a->filterIndex : std::max(request.filterIndex, 1)};
+}
+
+RecordingPrinter::RecordingPrinter() : previous_(&Printer()) { SetPrinterService(this); }
+RecordingPrinter::~RecordingPrinter() { SetPrinterService(previous_); }
+
+bool RecordingPrinter::PrintPicture(const PictureRows& picture, std::int32_t widthTwips, std::int32_t heightTwips) {
+    pages.push_back(Page{picture, widthTwips, heightTwips});
+    return answer;
 }
 
 RecordingShell::RecordingShell() : previous_(&Shell()) { SetShellService(this); }

@@ -6,10 +6,9 @@
 #include "core/FileAssociation.h"
 #include "core/FileDialogService.h"
 #include "core/MessageService.h"
+#include "core/PrinterService.h"
 #include "core/ResultPane.h"
 #include "core/ShellService.h"
-#include "tests/support/RecordingServices.h"
-
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -97,15 +96,44 @@ public:
     RecordingFileDialog(const RecordingFileDialog&) = delete;
     RecordingFileDialog& operator=(const RecordingFileDialog&) = delete;
 
-    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
-    void Choose(const std::string& path) { script_.push_back(path); }
+    std::optional<FileDialogChoice> ChooseFileAndType(const FileDialogRequest& request) override;
+    // The path under the file type the dialog offered first.
+    void Choose(const std::string& path) { script_.push_back(Entry{path, 0}); }
+    // The path under file type `filterIndex` (1 = the first).
+    void Choose(const std::string& path, std::int32_t filterIndex) { script_.push_back(Entry{path, filterIndex}); }
     void Cancel() { script_.push_back(std::nullopt); }
 
     std::vector<FileDialogRequest> requests;
 
 private:
-    std::deque<std::optional<std::string>> script_;
+    struct Entry {
+        std::string path;
+        std::int32_t filterIndex; // 0: the offered one
+    };
+    std::deque<std::optional<Entry>> script_;
     FileDialogService* previous_;
+};
+
+// Records every picture it is asked to print and answers `answer`.
+class RecordingPrinter : public PrinterService {
+public:
+    RecordingPrinter();
+    ~RecordingPrinter() override;
+    RecordingPrinter(const RecordingPrinter&) = delete;
+    RecordingPrinter& operator=(const RecordingPrinter&) = delete;
+
+    bool PrintPicture(const PictureRows& picture, std::int32_t widthTwips, std::int32_t heightTwips) override;
+
+    struct Page {
+        PictureRows picture;
+        std::int32_t widthTwips;
+        std::int32_t heightTwips;
+    };
+    std::vector<Page> pages;
+    bool answer = true;
+
+private:
+    PrinterService* previous_;
 };
 
 // Records every file it is asked to open, opens nothing, and answers `answer`.

@@ -1,0 +1,175 @@
+// The edit command "编辑..." and its table of dialogs.
+//
+// Each dialog has an include slot below and its rows in the table, each on a
+// line of its own between comment lines: a dialog that joins replaces its
+// slot comment by its include and `nullptr` in its rows by its function.
+#include "app/EditDispatch.h"
+
+#include "app/frmF1.h"
+#include "core/Globals.h"
+#include "core/MessageService.h"
+#include "graph/GraphEnums.h"
+#include "platform/CheckListBox.h"
+#include "scene/Cls8.h"
+
+#include <iterator>
+
+// ---- The dialogs of the rows, one slot each ----
+
+// frmF5: plane functions
+
+#include "dialogs/functions/frmF16.h"
+
+// frmF17: point animations
+
+// frmF25: intersections
+
+// frmF11: plane tables
+
+// frmF26: step and stem plots
+
+// frmF29: differential equations
+
+// frmF30: limits
+
+// frmF31: series
+
+// frmF4: strips
+
+// frmF10: strip tables
+
+// frmF6: space curves and surfaces
+
+// frmF12: surface tables
+
+// frmF24: surfaces of revolution
+
+// frmF27: space vectors
+
+// frmF28: vector operations
+
+// frmF22: colour maps
+
+// frmF18: contour plots
+
+// frmF21: vector fields
+
+namespace {
+
+// ---- The table: document kind, graph type, forms, the dialog ----
+const EditRow Rows[] = {
+    // ---- plane documents (1) ----
+    // plane function: frmF5, plain mode
+    {1, GraphType::Function2D, EditForms::Plane, nullptr},
+    // animated plane function: frmF5, animation mode
+    {1, GraphType::Function2DAnimation, EditForms::Plane, nullptr},
+    // point: frmF16
+    {1, GraphType::Point, EditForms::Any, EditWith<frmF16>},
+    // point animation: frmF17
+    {1, GraphType::PointAnimation, EditForms::Any, nullptr},
+    // intersection of two curves: frmF25
+    {1, GraphType::Intersection, EditForms::Any, nullptr},
+    // plane table: frmF11
+    {1, GraphType::Table2D, EditForms::Any, nullptr},
+    // step or stem plot: frmF26
+    {1, GraphType::StepStem, EditForms::Any, nullptr},
+    // differential equation: frmF29
+    {1, GraphType::ODE, EditForms::Any, nullptr},
+    // limit: frmF30
+    {1, GraphType::Limit, EditForms::Any, nullptr},
+    // series: frmF31
+    {1, GraphType::Series, EditForms::Any, nullptr},
+
+    // ---- strip documents (2) ----
+    // strip: frmF4, plain mode
+    {2, GraphType::Strip25D, EditForms::Strip, nullptr},
+    // animated strip: frmF4, animation mode
+    {2, GraphType::Strip25DAnimation, EditForms::Strip, nullptr},
+    // point: frmF16
+    {2, GraphType::Point, EditForms::Any, EditWith<frmF16>},
+    // point animation: frmF17
+    {2, GraphType::PointAnimation, EditForms::Any, nullptr},
+    // strip table: frmF10
+    {2, GraphType::Table25D, EditForms::Any, nullptr},
+
+    // ---- space documents (3) ----
+    // point: frmF16
+    {3, GraphType::Point, EditForms::Any, EditWith<frmF16>},
+    // space curve: frmF6, plain mode
+    {3, GraphType::Curve3D, EditForms::Any, nullptr},
+    // surface: frmF6, plain mode
+    {3, GraphType::Surface3D, EditForms::Any, nullptr},
+    // animated space curve: frmF6, animation mode
+    {3, GraphType::Curve3DAnimation, EditForms::Any, nullptr},
+    // animated surface: frmF6, animation mode
+    {3, GraphType::Surface3DAnimation, EditForms::Any, nullptr},
+    // surface table: frmF12
+    {3, GraphType::Table3D, EditForms::Any, nullptr},
+    // surface of revolution about x: frmF24
+    {3, GraphType::RevolutionX, EditForms::Any, nullptr},
+    // surface of revolution about y: frmF24
+    {3, GraphType::RevolutionY, EditForms::Any, nullptr},
+    // space vector: frmF27
+    {3, GraphType::Vector, EditForms::Any, nullptr},
+    // vector operation: frmF28
+    {3, GraphType::VectorOperation, EditForms::Any, nullptr},
+    // point animation: frmF17
+    {3, GraphType::PointAnimation, EditForms::Any, nullptr},
+
+    // ---- special documents (7) ----
+    // colour map: frmF22
+    {7, GraphType::ColorMap, EditForms::Any, nullptr},
+    // contour plot: frmF18
+    {7, GraphType::Contour, EditForms::Any, nullptr},
+    // vector field: frmF21
+    {7, GraphType::VectorField, EditForms::Any, nullptr},
+    // point animation: frmF17
+    {7, GraphType::PointAnimation, EditForms::Any, nullptr},
+};
+
+bool FormEdited(EditForms forms, std::int32_t funForm) {
+    switch (forms) {
+    case EditForms::Any: return true;
+    case EditForms::Plane: return funForm >= FunForm::Implicit && funForm <= FunForm::Inequality;
+    case EditForms::Strip: return funForm == FunForm::Explicit || funForm == FunForm::Parametric;
+    }
+    return false;
+}
+
+} // namespace
+
+const EditRow* EditRows(std::size_t& count) {
+    count = std::size(Rows);
+    return Rows;
+}
+
+EditOpener EditDialogFor(std::int32_t documentKind, const Cls9& graph) {
+    for (const EditRow& row : Rows)
+        if (row.documentKind == documentKind && row.graphType == graph.GraphType)
+            return FormEdited(row.forms, graph.FunForm) ? row.open : nullptr;
+    return nullptr;
+}
+
+// Graph list popup, Edit: the graph of the list's current row (which a right
+// click does not move) in its dialog, filled from it, with IsEditing set; the
+// dialog's OK replaces the graph. An unticked or missing current row gets the
+// notice; a graph without a dialog opens nothing (IsEditing stays set).
+void frmF1::mnuFunEdit_Click() {
+    const int row = List1->ListIndex();
+    if (row < 0 || row >= List1->ListCount() || !List1->Ticked(row)) {
+        MsgBox("请首先选定一个函数项。", MsgIcon::Exclamation, NoticeTitle);
+        return;
+    }
+    IsEditing = true;
+    // The ticked row's graph is the same object in both scenes: the visible
+    // one with its ID is the one edited.
+    const std::int32_t id = DocumentScene.FunSurfs.Item(std::int64_t(row) + 1)->ID;
+    std::shared_ptr<Cls9> graph;
+    for (const auto& e : VisibleScene.FunSurfs)
+        if (e.graph->ID == id) {
+            graph = e.graph;
+            break;
+        }
+    if (!graph) return;
+    if (const EditOpener open = EditDialogFor(DocumentKind, *graph)) open(*graph);
+}

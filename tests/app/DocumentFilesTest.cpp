@@ -1,0 +1,479 @@
+// Documents in the main window, driven through the File menu with the real
+// reader and writer: Save and Open bring every graph back with its row, tick,
+// IDs and axes; the hand-written document opens from the command line;
+// files that are no document leave the current one untouched; Save, Save As
+// and Print with their dialogs, pictures and printer.
+#include "app/DocumentCommands.h"
+#include "core/Globals.h"
+#include "core/NumberText.h"
+#include "core/PrinterService.h"
+#include "dialogs/frmF19.h"
+#include "document/DocumentFile.h"
+#include "document/GraphLabels.h"
+#include "document/TokenReader.h"
+#include "platform/CheckListBox.h"
+#include "platform/PictureImage.h"
+#include "platform/QtPrinter.h"
+#include "scene/Cls3.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/document/GraphFields.h"
+#include "tests/document/SampleDocuments.h"
+#include "tests/support/PdfReading.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class DocumentFilesTest : public MainWindowFixture {
+protected:
+    // The ".pgp" files, not the scripted commands of the fixture.
+    DocumentFilesTest() { SetDocumentCommands(nullptr); }
+
+    std::string Path(const QString& name) { return dir_.filePath(name).toStdString(); }
+    void Run(const char* item) { W().MenuItem(item)->trigger(); }
+
+    static void WriteFile(const std::string& path, const std::string& bytes) {
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes.data(), qint64(bytes.size()));
+    }
+    static std::string ReadFile(const std::string& path) {
+        QFile file(QString::fromStdString(path));
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        const QByteArray b = file.readAll();
+        return std::string(b.constData(), std::size_t(b.size()));
+    }
+    // The document text of a file (GBK is ASCII here), without its frame.
+    static std::string DocumentText(const std::string& path) {
+        const std::string bytes = ReadFile(path);
+        return bytes.size() < 4 ? std::string() : bytes.substr(4);
+    }
+
+    // The graphs as a document of this kind in the window, each with its row, ticked.
+    void Show(std::int32_t kind, const std::vector<std::shared_ptr<Cls9>>& graphs) {
+        DocumentKind = kind;
+        for (const auto& g : graphs) {
+            Add(DocumentScene, g);
+            W().AddTickedRow(DocumentRowLabel(kind, *g));
+        }
+    }
+
+    std::vector<std::int32_t> IDs(const Cls8& scene) {
+        std::vector<std::int32_t> ids;
+        for (const auto& e : scene.FunSurfs) ids.push_back(e.graph->ID);
+        return ids;
+    }
+    std::vector<std::string> Rows() {
+        std::vector<std::string> rows;
+        for (int r = 0; r < W().RowCount(); ++r) rows.push_back(W().RowText(r) + (W().List1->Ticked(r) ? " [x]" : " [ ]"));
+        return rows;
+    }
+    void ExpectMessage(const std::string& text) {
+        ASSERT_GE(box.Count(), 1u);
+        EXPECT_EQ(box.Last().text, text);
+        EXPECT_EQ(box.Last().title, "出错");
+        EXPECT_EQ(box.Last().icon, MsgIcon::Critical);
+    }
+
+    QTemporaryDir dir_;
+};
+
+// What a free text reads back as: the "@" before a blank was written "＠".
+std::string ReadBackText(std::string text) {
+    for (std::size_t at = text.find("@ "); at != std::string::npos; at = text.find("@ ", at))
+        text.replace(at, 1, "＠");
+    return text;
+}
+
+TEST_F(DocumentFilesTest, SaveAndOpenBringBackEveryGraphRowTickAndAxes) {
+    Start();
+    for (const SampleDocument& sample : RoundTripDocuments()) {
+        SCOPED_TRACE(sample.name);
+        const std::string path = Path(QString::fromStdString(sample.name + ".pgp"));
+        W().DeleteAllGraphs();
+        Show(sample.documentKind, sample.graphs);
+        Axes = SampleAxes();
+        FrameCount = SampleFrameCount;
+        FramesPerSecond = SampleFramesPerSecond;
+
+        fileDialog.requests.clear();
+        fileDialog.Choose(path);
+        const int writes = association.writes;
+        Run("mnuFileSave");
+        EXPECT_TRUE(W().SaveSucceeded);
+        EXPECT_EQ(association.writes, writes + 1);
+        ASSERT_EQ(fileDialog.requests.size(), 1u);
+        ExpectDialog(fileDialog.requests[0], FileDialogKind::Save, "保存", "(*.pgp)|*.pgp", 1);
+        EXPECT_EQ(fileDialog.requests[0].defaultExt, "pgp");
+
+        // Another document in between: other kind, axes, animation values.
+        W().DeleteAllGraphs();
+        Point(40, 1, 1);
+        DocumentKind = 9;
+        Axes = Cls3();
+        FrameCount = FramesPerSecond = 3;
+        W().TrackballActive = true;
+        box.Clear();
+        box.Answer(MsgAnswer::No); // the save question of Open
+        fileDialog.requests.clear();
+        fileDialog.Choose(path);
+        Run("mnuFileOpen");
+        ASSERT_EQ(fileDialog.requests.size(), 1u);
+        ExpectDialog(fileDialog.requests[0], FileDialogKind::Open, "打开", "(*.pgp)|*.pgp", 1);
+
+        const bool plane = sample.documentKind == 1;
+        EXPECT_EQ(DocumentKind, sample.documentKind);
+        EXPECT_EQ(VisibleScene.RotPitch, plane ? 0 : -15);
+        EXPECT_EQ(VisibleScene.RotYaw, plane ? 0 : 45);
+        EXPECT_FALSE(W().TrackballActive);
+        std::vector<std::int32_t> ids;
+        std::vector<std::string> rows;
+        std::int32_t counter = 0;
+        for (const auto& g : sample.graphs) {
+            ids.push_back(g->ID);
+            rows.push_back(DocumentRowLabel(sample.documentKind, *g) + " [x]");
+            counter = std::max(counter, g->ID + 1);
+        }
+        EXPECT_EQ(Rows(), rows);
+        EXPECT_EQ(IDs(DocumentScene), ids);
+        EXPECT_EQ(IDs(VisibleScene), ids);
+        EXPECT_EQ(GraphIDCounter, counter);
+        for (std::size_t i = 0; i < sample.graphs.size(); ++i) {
+            Cls9& written = *sample.graphs[i];
+            Cls9& read = *DocumentScene.FunSurfs.Item(std::int64_t(i) + 1);
+            EXPECT_NE(&written, &read);
+            written.NameS = ReadBackText(written.NameS);
+            if (written.GraphType == GraphType::Table2D || written.GraphType == GraphType::Table3D)
+                ExpectSameTableFields(written, read);
+            else
+                ExpectSameRecordFields(written, read);
+        }
+        Cls3 axes = SampleAxes();
+        axes.TitleX = ReadBackText(axes.TitleX);
+        EXPECT_EQ(Axes.Save(), axes.Save());
+        EXPECT_EQ(Axes.TitleY, "@");
+        // The plane document holds an animated graph: its values, frame 1, playback on.
+        EXPECT_EQ(FrameCount, plane ? SampleFrameCount : 3);
+        EXPECT_EQ(FramesPerSecond, plane ? SampleFramesPerSecond : 3);
+        EXPECT_EQ(PlaybackOn(), plane);
+        // The animation options' boxes show the values in force, the dialog hidden.
+        ASSERT_TRUE(frmF19::Loaded());
+        EXPECT_EQ(frmF19::Get().text1->text(), QString::fromStdString(LongText(FrameCount)));
+        EXPECT_EQ(frmF19::Get().Text2->text(), QString::fromStdString(LongText(FramesPerSecond)));
+        EXPECT_FALSE(frmF19::Get().isVisible());
+        frmF19::Get().Unload();
+        if (plane) {
+            EXPECT_EQ(CurrentFrame, 1);
+        }
+        // (The junk expressions of the graphs have their own messages.)
+        for (const MessageRequest& m : box.requests)
+            for (const std::string& t : {DocumentMalformedText, DocumentOpenFailedText, DocumentWriteFailedText})
+                EXPECT_NE(m.text.rfind(t, 0), 0u) << m.text;
+    }
+}
+
+TEST_F(DocumentFilesTest, TheHandWrittenDocumentOpensFromTheCommandLine) {
+    const std::string path = Path(QStringLiteral("抛物线.pgp"));
+    WriteFile(path, HandWrittenDocument());
+    RecordingResultPane pane;
+    Start(QString::fromStdString(path));
+
+    EXPECT_EQ(box.Count(), 0u);
+    EXPECT_EQ(DocumentKind, 1);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"二维曲线  y=x^2 [x]", "二维表数据图形: data table [x]",
+                                                "二维曲线动画  x=cos(u+t),y=sin(u) [x]"}));
+    EXPECT_EQ(IDs(DocumentScene), (std::vector<std::int32_t>{3, 7, 5}));
+    EXPECT_EQ(IDs(VisibleScene), (std::vector<std::int32_t>{3, 7, 5}));
+    EXPECT_EQ(GraphIDCounter, 8);
+    EXPECT_EQ(DocumentScene.FunSurfs.Item(1)->NameS, "抛物线");
+    EXPECT_TRUE(Axes.Show);
+    EXPECT_EQ(Axes.TitleX, "t (s)");
+    EXPECT_EQ(Axes.LabelNumX, 5);
+    EXPECT_EQ(Axes.AxisWidth, 2);
+    EXPECT_TRUE(Axes.BetterFonts);
+    EXPECT_EQ(FrameCount, 20);
+    EXPECT_EQ(FramesPerSecond, 8);
+    EXPECT_TRUE(PlaybackOn());
+    EXPECT_EQ(CurrentFrame, 1);
+    ASSERT_TRUE(frmF19::Loaded());
+    EXPECT_EQ(frmF19::Get().text1->text(), QStringLiteral("20"));
+    EXPECT_EQ(frmF19::Get().Text2->text(), QStringLiteral("8"));
+    EXPECT_FALSE(frmF19::Get().isVisible());
+    EXPECT_TRUE(DocumentScene.FunSurfs.Item(1)->Vert3D.Exists());
+}
+
+TEST_F(DocumentFilesTest, TicksAreDrawnOnceAfterTheLastRow) {
+    // Every drawing of two curves crossing more than 50 times shows its
+    // message once the lists are built: one build, one message, whatever the
+    // number of rows after it.
+    Cls8 scene;
+    for (std::int32_t id = 1; id <= 4; ++id) {
+        auto g = Cls9::Init(id, "f", id == 1 ? GraphType::Intersection : GraphType::Function2D,
+                            CoordType::PlaneCartesian, "0", "x", "sin(20*x)", 1, 2000, 0, 0, -10, 10,
+                            FillStyle::OneColor, 0, 0, RGB(0, 0, 255), 1, 1, Show::FilledSurface, Smoothness::Smooth);
+        g->FunForm = FunForm::Explicit;
+        g->Show2DCurve = true;
+        g->Exp2 = "0";
+        g->ShowInter = id == 1;
+        Add(scene, g);
+    }
+    const std::string path = Path(QStringLiteral("crossings.pgp"));
+    ASSERT_EQ(SaveDocumentFile(QString::fromStdString(path), ComposeDocumentText(1, scene, Cls3{})),
+              SaveResult::Written);
+    Start(QString::fromStdString(path));
+    EXPECT_EQ(VisibleScene.FunSurfs.Count(), 4);
+    std::size_t crossings = 0;
+    for (const MessageRequest& m : box.requests) crossings += m.text == "交点个数大于50。";
+    EXPECT_EQ(crossings, 1u);
+}
+
+TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
+    Cls9 plain;
+    plain.ID = 1;
+    plain.NameS = "a";
+    const std::string record = plain.Save();
+    Cls9 table;
+    table.GraphType = GraphType::Table2D;
+    table.ID = 2;
+    table.NameS = "t";
+    const std::string tableRecord = table.SaveTable();
+    // A record with token `at` replaced.
+    const auto with = [](const std::string& rec, std::size_t at, const std::string& value) {
+        std::vector<std::string> t = SplitTokens(rec);
+        t[at] = value;
+        std::string r;
+        for (const std::string& token : t) r += token + " ";
+        return r;
+    };
+    const std::string good = "S71 1 " + record + " 0";
+    struct Case {
+        const char* name;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"empty file", ""},
+        {"cut short", FramedFile(good).substr(0, 40)},
+        {"not a framed text", std::string("\x09\x00\x05\x00S71 0 0", 11)},
+        {"unknown header", FramedFile("S17 0 0")},
+        {"generation 1", FramedFile("S11 0 0")},
+        {"type naming no graph", FramedFile("S71 1 16" + record.substr(1) + " 0")},
+        {"list count 51", FramedFile("S71 1 " + with(record, 59, "51") + "0")},
+        {"grid side 201", FramedFile("S71 1 " + with(tableRecord, 12, "201") + "0")},
+        {"number beyond 32 bits", FramedFile("S71 1 " + with(record, 1, "99999999999") + "0")},
+        {"real number beyond single", FramedFile("S71 1 " + with(record, 9, "1E39") + "0")},
+        {"strict field not a number", FramedFile("S71 1 " + with(tableRecord, 3, "12a") + "0")},
+        {"repeated ID", FramedFile("S71 2 " + record + " " + record + " 0")},
+        {"unterminated name", FramedFile("S71 1 0 1 @a b c")},
+    };
+    Start();
+    // The current document: two points, a space document with its axes.
+    Point(1, 0, 0);
+    Point(2, 1, 1);
+    W().List1->SetTicked(1, false);
+    DocumentKind = 3;
+    Axes = SampleAxes();
+    FrameCount = 30;
+    GraphIDCounter = 2;
+    const std::string axes = Axes.Save();
+    const std::vector<std::string> rows = Rows();
+    ASSERT_TRUE(SaveDocumentFile(QString::fromStdString(Path("good.pgp")), good) == SaveResult::Written);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = Path(QStringLiteral("hostile.pgp"));
+        WriteFile(path, c.bytes);
+        box.Clear();
+        box.Answer(MsgAnswer::No);
+        fileDialog.Choose(path);
+        Run("mnuFileOpen");
+        ASSERT_EQ(box.Count(), 2u);
+        EXPECT_EQ(box.requests[0].text, "是否保存当前图形？");
+        ExpectMessage("文件格式不正确。");
+        EXPECT_EQ(Rows(), rows);
+        EXPECT_EQ(IDs(DocumentScene), (std::vector<std::int32_t>{1, 2}));
+        EXPECT_EQ(IDs(VisibleScene), (std::vector<std::int32_t>{1}));
+        EXPECT_EQ(DocumentKind, 3);
+        EXPECT_EQ(Axes.Save(), axes);
+        EXPECT_EQ(FrameCount, 30);
+        EXPECT_EQ(GraphIDCounter, 2);
+    }
+    // A folder is no file: its own message; the good file beside them opens.
+    box.Clear();
+    box.Answer(MsgAnswer::No);
+    fileDialog.Choose(dir_.path().toStdString());
+    Run("mnuFileOpen");
+    ExpectMessage("无法打开文件：" + dir_.path().toStdString());
+    EXPECT_EQ(Rows(), rows);
+    box.Answer(MsgAnswer::No);
+    fileDialog.Choose(Path("good.pgp"));
+    Run("mnuFileOpen");
+    EXPECT_EQ(Rows(), (std::vector<std::string>{DocumentRowLabel(1, plain) + " [x]"}));
+}
+
+TEST_F(DocumentFilesTest, SaveWritesTheVisibleSceneAndReportsWhatHappened) {
+    Start();
+    // An empty document: no dialog, counts as saved.
+    Run("mnuFileSave");
+    EXPECT_TRUE(W().SaveSucceeded);
+    EXPECT_TRUE(fileDialog.requests.empty());
+    EXPECT_EQ(association.writes, 1); // the start-up's
+
+    // Graphs, none ticked: the header, the count 0 and the axes record.
+    Point(1, 0, 0);
+    W().List1->SetTicked(0, false);
+    Axes = Cls3();
+    const std::string path = Path(QStringLiteral("none.pgp"));
+    fileDialog.Choose(path);
+    Run("mnuFileSave");
+    EXPECT_TRUE(W().SaveSucceeded);
+    EXPECT_EQ(DocumentText(path), "S71 0 0");
+    EXPECT_EQ(association.writes, 2);
+
+    // Cancelled: not saved, nothing written; the association is refreshed.
+    fileDialog.Cancel();
+    Run("mnuFileSave");
+    EXPECT_FALSE(W().SaveSucceeded);
+    EXPECT_EQ(association.writes, 3);
+
+    // A file that cannot be written: the message, not saved.
+    const std::string nowhere = Path(QStringLiteral("no/such/folder/a.pgp"));
+    fileDialog.Choose(nowhere);
+    box.Clear();
+    Run("mnuFileSave");
+    EXPECT_FALSE(W().SaveSucceeded);
+    ExpectMessage("无法保存文件：" + nowhere);
+    EXPECT_EQ(association.writes, 3);
+
+    // Beyond the container: refused before any dialog.
+    auto big = std::make_shared<Cls9>();
+    big->GraphType = GraphType::Table3D;
+    big->ID = 5;
+    big->StepU = big->StepV = 120;
+    Add(DocumentScene, big);
+    Add(VisibleScene, big);
+    W().List1->AddItem("t");
+    const std::size_t asked = fileDialog.requests.size();
+    box.Clear();
+    Run("mnuFileSave");
+    EXPECT_FALSE(W().SaveSucceeded);
+    ExpectMessage("文档太大，无法保存。");
+    EXPECT_EQ(fileDialog.requests.size(), asked);
+
+    // New after a cancelled save keeps the document.
+    W().DeleteGraph(2);
+    box.Clear();
+    box.Answer(MsgAnswer::Yes);
+    fileDialog.Cancel();
+    Run("mnuFileNew3D");
+    EXPECT_EQ(W().RowCount(), 1);
+    EXPECT_EQ(DocumentKind, 1);
+}
+
+TEST_F(DocumentFilesTest, SaveAsWritesTheViewAsABitmapOrTheDocument) {
+    Start();
+    Point(1, 0, 0);
+    QCoreApplication::processEvents();
+    const QImage view = W().picDraw()->grabFramebuffer().convertToFormat(QImage::Format_RGB888);
+    ASSERT_GT(RedPixels(), 20);
+
+    // The picture type: the BMP of the view, as QImage reads it.
+    const std::string bmp = Path(QStringLiteral("view.bmp"));
+    fileDialog.Choose(bmp, 2);
+    const int writes = association.writes;
+    Run("mnuFileSaveAs");
+    ASSERT_EQ(fileDialog.requests.size(), 1u);
+    ExpectDialog(fileDialog.requests[0], FileDialogKind::Save, "Save As", "*.pgp|*.pgp|*.bmp|*.bmp", 1);
+    const QImage read(QString::fromStdString(bmp));
+    ASSERT_FALSE(read.isNull());
+    EXPECT_EQ(read.size(), view.size());
+    EXPECT_TRUE(read.convertToFormat(QImage::Format_RGB888) == view);
+    EXPECT_EQ(association.writes, writes);
+
+    // The type chosen last is offered first; the document type writes the
+    // document (also an empty one) and refreshes the association.
+    W().DeleteAllGraphs();
+    Axes = Cls3();
+    const std::string doc = Path(QStringLiteral("empty.pgp"));
+    fileDialog.Choose(doc, 1);
+    Run("mnuFileSaveAs");
+    EXPECT_EQ(fileDialog.requests.back().filterIndex, 2);
+    EXPECT_EQ(DocumentText(doc), "S71 0 0");
+    EXPECT_EQ(association.writes, writes + 1);
+
+    // File > Open in between: the first type again; a cancel writes nothing
+    // and leaves SaveSucceeded.
+    fileDialog.Choose(Path(QStringLiteral("again.bmp")), 2);
+    Run("mnuFileSaveAs");
+    EXPECT_EQ(fileDialog.requests.back().filterIndex, 1);
+    fileDialog.Cancel();
+    Run("mnuFileOpen");
+    fileDialog.Cancel();
+    W().SaveSucceeded = true;
+    Run("mnuFileSaveAs");
+    EXPECT_EQ(fileDialog.requests.back().filterIndex, 1);
+    EXPECT_TRUE(W().SaveSucceeded);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 3);
+
+    // A picture that cannot be written: the message.
+    const std::string nowhere = Path(QStringLiteral("no/such/folder/v.bmp"));
+    fileDialog.Choose(nowhere, 2);
+    box.Clear();
+    Run("mnuFileSaveAs");
+    ExpectMessage("无法保存文件：" + nowhere);
+}
+
+TEST_F(DocumentFilesTest, PrintPutsTheViewOnOnePageAtScreenSize) {
+    Start();
+    Point(1, 0, 0);
+    QCoreApplication::processEvents();
+    const QImage view = W().picDraw()->grabFramebuffer().convertToFormat(QImage::Format_RGB888);
+
+    {
+        RecordingPrinter printer;
+        Run("mnuFilePrint");
+        ASSERT_EQ(printer.pages.size(), 1u);
+        EXPECT_EQ(printer.pages[0].widthTwips, W().picDraw()->width() * 15);
+        EXPECT_EQ(printer.pages[0].heightTwips, W().picDraw()->height() * 15);
+        EXPECT_TRUE(ImageFromPictureRows(printer.pages[0].picture) == view);
+    }
+
+    QtPrinter pdf;
+    const QString file = dir_.filePath(QStringLiteral("view.pdf"));
+    pdf.SetOutputFile(file);
+    SetPrinterService(&pdf);
+    Run("mnuFilePrint");
+    SetPrinterService(nullptr);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const PdfPrintout out = ReadPdfPrintout(f.readAll());
+    EXPECT_EQ(out.pages, 1);
+    ASSERT_EQ(out.images.size(), 1u);
+    // 15 twips a pixel: 0.75 points.
+    EXPECT_NEAR(out.images[0].rect.width(), view.width() * 0.75, 0.01);
+    EXPECT_NEAR(out.images[0].rect.height(), view.height() * 0.75, 0.01);
+    const QImage printed = out.images[0].image;
+    ASSERT_EQ(printed.size(), view.size());
+    // The red point shows where it is on the screen.
+    int red = 0, misplaced = 0;
+    for (int y = 0; y < view.height(); ++y)
+        for (int x = 0; x < view.width(); ++x) {
+            const QRgb p = printed.pixel(x, y);
+            const bool isRed = qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80;
+            const QRgb v = view.pixel(x, y);
+            const bool wasRed = qRed(v) > 200 && qGreen(v) < 80 && qBlue(v) < 80;
+            red += isRed;
+            misplaced += isRed != wasRed;
+        }
+    EXPECT_GT(red, 20);
+    EXPECT_LT(misplaced, red / 4);
+}
+
+} // namespace
