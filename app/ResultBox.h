@@ -1,15 +1,18 @@
 #pragma once
 // The result pane service shown in the main window's read-only text box: the
-// text keeps its CrLf line ends, the box shows them as line breaks.
+// text keeps its CrLf line ends, the box shows them as line breaks. Appended
+// text is added at the end of the box's document, so writing n lines costs
+// their length, not n rewrites of the whole text; the box keeps no undo steps.
 #include "core/ResultPane.h"
 
 class QPlainTextEdit;
 
 class ResultBox : public ResultPane {
 public:
-    explicit ResultBox(QPlainTextEdit* box) : box_(box) {}
+    explicit ResultBox(QPlainTextEdit* box);
     std::string Text() const override { return text_; }
     void SetText(const std::string& text) override;
+    void AppendText(const std::string& text) override;
 
 private:
     QPlainTextEdit* box_;

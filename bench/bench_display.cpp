@@ -194,6 +194,25 @@ void BM_RebuildPlaneSineScene(benchmark::State& state) {
 }
 BENCHMARK(BM_RebuildPlaneSineScene)->Arg(200)->Arg(5000)->Unit(benchmark::kMicrosecond);
 
+// y = 0 over -10..10 in the given number of segments with its roots: one
+// result line per segment written into the window's result box.
+void BM_RebuildPlaneManyResultLines(benchmark::State& state) {
+    DocumentKind = 1;
+    VisibleScene = Cls8();
+    Axes.Show = false;
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "y=0", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x", "0",
+                                         1, std::int32_t(state.range(0)), 0, 0, -10, 10, FillStyle::OneColor, 0, 0,
+                                         255, 2, 1, Show::FilledSurface, Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    g->Show2DCurve = g->ShowRoot = true;
+    g->RootSymbol = Symbol::FilledCircle;
+    g->GetPoints();
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+    RebuildLoop(state);
+    Axes.Show = true;
+}
+BENCHMARK(BM_RebuildPlaneManyResultLines)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
+
 // The plane branch of y = sin(x) over -10..10 in 400 segments with every
 // overlay of a plane function on (ten positions in each list), compiled
 // alone (no axes): what a trackball move costs against the 33 ms frame.

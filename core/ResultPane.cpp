@@ -8,6 +8,7 @@ class MemoryPane : public ResultPane {
 public:
     std::string Text() const override { return text_; }
     void SetText(const std::string& text) override { text_ = text; }
+    void AppendText(const std::string& text) override { text_ += text; }
 
 private:
     std::string text_;
@@ -21,4 +22,4 @@ ResultPane* current = &memory;
 ResultPane& Result() { return *current; }
 void SetResultPane(ResultPane* pane) { current = pane ? pane : &memory; }
 
-void AppendResultLine(const std::string& line) { Result().SetText(Result().Text() + line + CrLf); }
+void AppendResultLine(const std::string& line) { Result().AppendText(line + CrLf); }

@@ -10,6 +10,9 @@ public:
     virtual ~ResultPane() = default;
     virtual std::string Text() const = 0;
     virtual void SetText(const std::string& text) = 0;
+    // Adds `text` at the end. A pane that can add without rewriting what it
+    // holds does so: a drawing may write thousands of lines, one at a time.
+    virtual void AppendText(const std::string& text) { SetText(Text() + text); }
 };
 
 // The installed pane (one that keeps its text in memory until one is installed).

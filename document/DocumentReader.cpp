@@ -2,6 +2,7 @@
 
 #include "core/GbkCodec.h"
 #include "document/DocumentContainer.h"
+#include "document/OldDocumentReaders.h"
 #include "document/RecordParse.h"
 
 void ReadGenerations3To7(TokenReader& r, const DocumentHeader& header, LoadedDocument& doc) {
@@ -30,13 +31,14 @@ LoadedDocument ReadDocumentText(std::string_view text, const Cls3& currentAxes) 
     LoadedDocument doc;
     doc.Axes = currentAxes;
     switch (header->Generation) {
+    case 0: ReadGeneration0(r, *header, doc); break;
+    case 1:
+    case 2: ReadGenerations1And2(r, *header, doc); break;
     case 3:
     case 4:
     case 5:
     case 6:
     case 7: ReadGenerations3To7(r, *header, doc); break;
-    // Generations 0, 1 and 2 have readers of their own, not built yet.
-    default: r.Fail("a generation this reader does not read");
     }
     return doc;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Reading a document: the container's bytes to a LoadedDocument, nothing
 // applied. Token 0 chooses the reader of its generation; generations 3 to 7
-// are read here, older ones are not read yet and count as malformed.
+// are read here, 0 to 2 by the readers of document/OldDocumentReaders.h.
 #include "document/LoadedDocument.h"
 #include "document/RecordFormat.h"
 #include "document/TokenReader.h"

@@ -44,10 +44,12 @@ struct LoadedDocument {
     std::int32_t GraphIDCounter = 0;
     // From the last animated record; nothing when no record was animated.
     std::optional<AnimationValues> Animation;
-    // A graph record was read: the animation options' boxes are then written.
+    // A graph record of generation 1 or later was read: the animation options'
+    // boxes are then written (generation 0 leaves them).
     bool FillsAnimationBoxes = false;
     // The coordinate system the document leaves: the axes it was read over,
-    // with the fields the axes record holds written onto them.
+    // with the fields the axes record holds written onto them (generation 0
+    // has no axes record and leaves them as they were).
     Cls3 Axes;
 };
 

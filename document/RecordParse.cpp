@@ -50,19 +50,23 @@ std::optional<AnimationValues> ReadGraphRecord(TokenReader& r, int generation, C
     g.Material = r.Long();
     g.Show = r.Long();
     g.Smoothness = r.Long();
-    g.PointColor = r.Long();
-    r.PointSize(g.PointSize);
-    g.PointHollow = r.Flag();
-    g.Animation = r.Flag();
-    if (g.Animation) {
-        g.MinT = r.Single();
-        g.MaxT = r.Single();
-        AnimationValues v;
-        v.FrameCount = std::clamp(r.Long(), 1, 1000);
-        v.FramesPerSecond = std::max(r.Long(), 1);
-        animation = v;
+    // A generation-0 record ends here.
+    if (generation >= 1) {
+        g.PointColor = r.Long();
+        r.PointSize(g.PointSize);
+        g.PointHollow = r.Flag();
+        g.Animation = r.Flag();
+        if (g.Animation) {
+            g.MinT = r.Single();
+            g.MaxT = r.Single();
+            AnimationValues v;
+            v.FrameCount = std::clamp(r.Long(), 1, 1000);
+            v.FramesPerSecond = std::max(r.Long(), 1);
+            animation = v;
+        }
     }
-    g.FunForm = r.Long();
+    // Generations 0 to 2 store no form: every graph of theirs is parametric.
+    g.FunForm = generation >= 3 ? r.Long() : 3;
     if (generation >= 4) {
         g.Show2DCurve = r.Flag();
         g.ShowInverse = r.Flag();
@@ -128,7 +132,7 @@ std::optional<AnimationValues> ReadGraphRecord(TokenReader& r, int generation, C
         g.ShowArea = r.Flag();
         g.AreaColor = r.Long();
     } else {
-        // Generation 3 has no curve flag: its plane curves are drawn.
+        // Generations 0 to 3 have no curve flag: their plane curves are drawn.
         g.Show2DCurve = true;
     }
     if (generation >= 5) {
@@ -183,10 +187,12 @@ std::optional<AnimationValues> ReadGraphRecord(TokenReader& r, int generation, C
         g.TransAlpha = r.Single();
         r.QuotedText(g.TexName);
     }
-    g.ShowContour = r.Flag();
-    g.ShowVector = r.Flag();
-    g.ShowColormap = r.Flag();
-    g.ContourLevel = r.Long();
+    if (generation >= 2) {
+        g.ShowContour = r.Flag();
+        g.ShowVector = r.Flag();
+        g.ShowColormap = r.Flag();
+        g.ContourLevel = r.Long();
+    }
     return animation;
 }
 

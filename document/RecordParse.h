@@ -1,7 +1,8 @@
 #pragma once
-// The parses of the graph, table and axes records of generations 3 to 7, each
-// reading from the token at the read position into the object it is given.
-// They throw DocumentFormatError where the record cannot be read.
+// The parses of the graph, table and axes records, each reading from the
+// token at the read position into the object it is given, with the fields of
+// its generation (graph and axes records 0 to 7, table records 3 to 7). They
+// throw DocumentFormatError where the record cannot be read.
 #include "document/LoadedDocument.h"
 #include "document/TokenReader.h"
 #include "graph/Cls9.h"
@@ -10,13 +11,16 @@
 #include <optional>
 
 // A graph record into a new graph; the frame count and speed of an animated
-// record are returned (clamped), since they are program-wide.
+// record are returned (clamped), since they are program-wide. Generation 0
+// stores the first 21 fields, 1 adds the point and animation fields, 2 the
+// contour, vector and colour-map switches; a record of generations 0 to 2
+// leaves FunForm 3 and Show2DCurve True.
 std::optional<AnimationValues> ReadGraphRecord(TokenReader& r, int generation, Cls9& g);
 // A table record (type 4, 5 or 6) into a new graph; a grid side outside
 // 0..200 is malformed.
 void ReadTableRecord(TokenReader& r, int generation, Cls9& g);
-// The axes record: Show from its first token ("1" or "True"); when shown, the
-// other fields of the generation's layout (39 fields in generation 7, 28 in
-// older ones, whose titles are one token taken unchanged) are written onto
-// `axes`; every other setting keeps its value.
+// The axes record (generations 1 to 7): Show from its first token ("1" or
+// "True"); when shown, the other fields of the generation's layout (39 fields
+// in generation 7, 28 in older ones, whose titles are one token taken
+// unchanged) are written onto `axes`; every other setting keeps its value.
 void ReadAxesRecord(TokenReader& r, int generation, Cls3& axes);

@@ -1,9 +1,11 @@
 // Writes the seed documents of the reader's fuzz target into the folder named
-// on the command line: the round-trip documents and the hand-written one.
+// on the command line: the round-trip documents, the hand-written one and the
+// hand-written files of the oldest generations, damaged ones included.
 #include "core/GbkCodec.h"
 #include "core/Globals.h"
 #include "document/DocumentContainer.h"
 #include "document/DocumentFile.h"
+#include "tests/document/OldDocuments.h"
 #include "tests/document/SampleDocuments.h"
 
 #include <fstream>
@@ -27,5 +29,7 @@ int main(int argc, char** argv) {
         write(sample.name + ".pgp", FrameDocumentText(Utf8ToGbkLenient(text)));
     }
     write("handwritten.pgp", HandWrittenDocument());
+    int n = 0;
+    for (const OldDocumentFixture& old : OldDocumentFixtures()) write("old-" + std::to_string(++n) + ".pgp", old.bytes);
     return 0;
 }

@@ -264,7 +264,6 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
         {"cut short", FramedFile(good).substr(0, 40)},
         {"not a framed text", std::string("\x09\x00\x05\x00S71 0 0", 11)},
         {"unknown header", FramedFile("S17 0 0")},
-        {"generation 1", FramedFile("S11 0 0")},
         {"type naming no graph", FramedFile("S71 1 16" + record.substr(1) + " 0")},
         {"list count 51", FramedFile("S71 1 " + with(record, 59, "51") + "0")},
         {"grid side 201", FramedFile("S71 1 " + with(tableRecord, 12, "201") + "0")},
@@ -316,6 +315,16 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
     fileDialog.Choose(Path("good.pgp"));
     Run("mnuFileOpen");
     EXPECT_EQ(Rows(), (std::vector<std::string>{DocumentRowLabel(1, plain) + " [x]"}));
+    // A generation-1 file is a document too: no graphs, axes hidden.
+    WriteFile(Path("old.pgp"), FramedFile("S11 0 0"));
+    box.Clear();
+    box.Answer(MsgAnswer::No);
+    fileDialog.Choose(Path("old.pgp"));
+    Run("mnuFileOpen");
+    EXPECT_EQ(box.Count(), 1u); // the save question alone
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(DocumentKind, 1);
+    EXPECT_FALSE(Axes.Show);
 }
 
 TEST_F(DocumentFilesTest, SaveWritesTheVisibleSceneAndReportsWhatHappened) {

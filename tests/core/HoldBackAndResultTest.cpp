@@ -88,6 +88,21 @@ TEST(ResultPane, LinesAreAppendedWithCrLfAndTheRecordingPaneInstallsItself) {
         EXPECT_EQ(pane.Text(), "x = 1\r\n\r\ny = 0.5\r\n");
     }
     EXPECT_EQ(Result().Text(), "built-in\r\n");
+    // A pane that can only set its whole text gets the lines through it.
+    struct SetOnlyPane : ResultPane {
+        std::string Text() const override { return text; }
+        void SetText(const std::string& t) override {
+            text = t;
+            ++sets;
+        }
+        std::string text = "a\r\n";
+        int sets = 0;
+    } setOnly;
+    SetResultPane(&setOnly);
+    AppendResultLine("b");
+    SetResultPane(nullptr);
+    EXPECT_EQ(setOnly.text, "a\r\nb\r\n");
+    EXPECT_EQ(setOnly.sets, 1);
     Result().SetText("");
 }
 

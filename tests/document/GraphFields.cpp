@@ -32,3 +32,9 @@ void ExpectSameTableFields(Cls9& a, Cls9& b) {
             ASSERT_TRUE(p.x == q.x && p.y == q.y && p.z == q.z) << "point " << i << "," << j;
         }
 }
+
+void ExpectSameAxes(const Cls3& a, const Cls3& b) {
+#define VX_SAME(f) EXPECT_EQ(a.f, b.f) << "axes setting " #f;
+    VX_AXES_FIELDS(VX_SAME)
+#undef VX_SAME
+}

@@ -1,6 +1,7 @@
 #pragma once
-// Comparing two graphs field by field.
+// Comparing two graphs, or two coordinate systems, field by field.
 #include "graph/Cls9.h"
+#include "scene/Cls3.h"
 #include "tests/document/RecordFieldList.h"
 
 #include <gtest/gtest.h>
@@ -12,3 +13,5 @@
 void ExpectSameRecordFields(const Cls9& a, const Cls9& b);
 // Every field of the table record and every grid point.
 void ExpectSameTableFields(Cls9& a, Cls9& b);
+// Every setting of `a` equals that of `b`.
+void ExpectSameAxes(const Cls3& a, const Cls3& b);

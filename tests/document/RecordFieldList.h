@@ -29,3 +29,13 @@
     X(Material) X(Show) X(Smoothness) X(StepU) X(StepV) X(Show2DLine) X(Show2DScatter)                  \
     X(ShowSmoothCurve) X(ScatterSize) X(ScatterColor) X(SmoothCurveColor) X(SmoothCurveWidth) X(Symbol)
 
+
+// Every setting of the coordinate system.
+#define VX_AXES_FIELDS(X)                                                                              \
+    X(Show) X(ShowXYPanel) X(ShowXZPanel) X(ShowYZPanel) X(ShowXYXGrid) X(ShowXZXGrid) X(ShowYZYGrid)   \
+    X(LabelNumX) X(LabelNumY) X(LabelNumZ) X(TitleX) X(TitleY) X(TitleZ) X(ShowXYYGrid) X(ShowXZZGrid)  \
+    X(ShowYZZGrid) X(XYPanelColor) X(XZPanelColor) X(YZPanelColor) X(XYGridColor) X(XZGridColor)        \
+    X(YZGridColor) X(XYPanelMaterial) X(XZPanelMaterial) X(YZPanelMaterial) X(AxisColor) X(AxisWidth)   \
+    X(BetterFonts) X(AxisStyle) X(ShowprimaryGrid) X(ShowSecondaryGrid) X(ShowBackground) X(BackStyle)  \
+    X(BackColor) X(BackColor2) X(PriGridColor) X(SecGridColor) X(ShowShadow) X(ShowSecondaryLabel)      \
+    X(ShowPI)

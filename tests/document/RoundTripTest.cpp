@@ -22,8 +22,6 @@ std::string ReadBackText(std::string text) {
     return text;
 }
 
-void ExpectSameAxes(const Cls3& a, const Cls3& b) { EXPECT_EQ(a.Save(), b.Save()); }
-
 TEST(DocumentRoundTrip, EveryFieldOfEveryKindComesBack) {
     ProgramStateGuard state;
     QTemporaryDir dir;

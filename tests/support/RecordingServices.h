@@ -65,6 +65,7 @@ public:
 
     std::string Text() const override { return text_; }
     void SetText(const std::string& text) override { text_ = text; }
+    void AppendText(const std::string& text) override { text_ += text; }
 
 private:
     std::string text_;
