@@ -3,13 +3,13 @@
 #include "app/VideoFrames.h"
 #include "app/frmF1.h"
 #include "core/BmpFile.h"
-#include "core/FileDialogService.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "core/NumberText.h"
 #include "core/VideoService.h"
 #include "core/ViewCapture.h"
 #include "core/cDIB.h"
+#include "core/cFileDlg.h"
 #include "dialogs/FormControls.h"
 #include "platform/PictureImage.h"
 
@@ -170,17 +170,13 @@ void frmF23::Command5_Click() {
         MsgBox("请先按顺序选择要生成动画的帧。", MsgIcon::Exclamation, ErrorTitle);
         return;
     }
-    // ---- The file dialog service directly, until cFileDlg is in.
-    FileDialogRequest request;
-    request.kind = FileDialogKind::Save;
-    request.title = "保存动画到AVI文件";
-    request.filter = "AVI Files|*.avi";
-    request.filterIndex = 1;
-    request.fileName = "untitled.avi";
-    request.defaultExt = "avi";
-    const std::optional<std::string> path = FileDialogs().ChooseFile(request);
-    // ----
-    if (!path) return;
+    // A new dialog object each time: it keeps what a call leaves in it.
+    cFileDlg dialog;
+    dialog.DefaultExt = "avi";
+    dialog.DlgTitle = "保存动画到AVI文件";
+    dialog.Filter = "AVI Files|*.avi";
+    std::string path = "untitled.avi";
+    if (!dialog.VBGetSaveFileName(path)) return;
 
     // One uninterrupted run: no event is processed until the video is
     // written and the frame files are gone; its messages come afterwards.
@@ -204,7 +200,7 @@ void frmF23::Command5_Click() {
             format.Rate = VideoFrameRate(TextOf(Text1));
             format.SuggestedBufferSize = static_cast<std::uint32_t>(frame.SizeImage());
             format.BitmapInfo.assign(frame.PointerToBitmapInfo(), frame.PointerToBitmapInfo() + frame.SizeBitmapInfo());
-            std::unique_ptr<VideoFile> video = Videos().Create(*path, format);
+            std::unique_ptr<VideoFile> video = Videos().Create(path, format);
             writeFailed = !video;
             const int count = List2->count();
             for (int i = 0; video && i < count; ++i) {
