@@ -16,7 +16,7 @@
 
 // ---- The dialogs of the rows, one slot each ----
 
-// frmF5: plane functions
+#include "dialogs/functions/frmF5.h"
 
 #include "dialogs/functions/frmF16.h"
 
@@ -60,9 +60,9 @@ namespace {
 const EditRow Rows[] = {
     // ---- plane documents (1) ----
     // plane function: frmF5, plain mode
-    {1, GraphType::Function2D, EditForms::Plane, nullptr},
+    {1, GraphType::Function2D, EditForms::Plane, EditWith<frmF5>},
     // animated plane function: frmF5, animation mode
-    {1, GraphType::Function2DAnimation, EditForms::Plane, nullptr},
+    {1, GraphType::Function2DAnimation, EditForms::Plane, EditWith<frmF5>},
     // point: frmF16
     {1, GraphType::Point, EditForms::Any, EditWith<frmF16>},
     // point animation: frmF17

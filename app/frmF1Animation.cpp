@@ -11,6 +11,9 @@
 #include "app/frmF23.h"
 #include "core/Globals.h"
 #include "dialogs/frmF19.h"
+#include "dialogs/functions/CreationCommand.h"
+#include "dialogs/functions/frmF5.h"
+#include "scene/Cls3.h"
 #include "graph/Cls9.h"
 #include "scene/Cls8.h"
 
@@ -19,11 +22,29 @@
 // A new point animation.
 void frmF1::mnuAniPoint_Click() {}
 
+// The settings every animation command starts with: no edit, plain axis
+// texts, and the frame count and speed of the animation options' boxes.
+static void TakeAnimationSettings() {
+    IsEditing = false;
+    Axes.BetterFonts = false;
+    FrameCount = frmF19::FrameCountInBox();
+    FramesPerSecond = frmF19::SpeedInBox();
+    ApplyPlaySpeed(FramesPerSecond);
+}
+
 // A new plane-function animation in Cartesian coordinates.
-void frmF1::mnuAniCur2DCart_Click() {}
+void frmF1::mnuAniCur2DCart_Click() {
+    TakeAnimationSettings();
+    RunCreationCommand<frmF5>(LabelSource::mnuAniCur2DCart, FlatViewRotation,
+                              [](frmF5& f) { f.PrepareNewGraph(false, true); });
+}
 
 // A new plane-function animation in polar coordinates.
-void frmF1::mnuAniCur2DPol_Click() {}
+void frmF1::mnuAniCur2DPol_Click() {
+    TakeAnimationSettings();
+    RunCreationCommand<frmF5>(LabelSource::mnuAniCur2DPol, FlatViewRotation,
+                              [](frmF5& f) { f.PrepareNewGraph(true, true); });
+}
 
 // A new strip animation in Cartesian coordinates.
 void frmF1::mnuAni25DCurCart_Click() {}

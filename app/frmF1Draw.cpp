@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "dialogs/functions/CreationCommand.h"
 #include "dialogs/functions/frmF16.h"
+#include "dialogs/functions/frmF5.h"
 
 // A new point.
 void frmF1::mnuDrawPoint_Click() {
@@ -12,10 +13,16 @@ void frmF1::mnuDrawPoint_Click() {
 }
 
 // A new plane function in Cartesian coordinates.
-void frmF1::mnuDraw2DCart_Click() {}
+void frmF1::mnuDraw2DCart_Click() {
+    RunCreationCommand<frmF5>(LabelSource::mnuDraw2DCart, FlatViewRotation,
+                              [](frmF5& f) { f.PrepareNewGraph(false, false); });
+}
 
 // A new plane function in polar coordinates.
-void frmF1::mnuDraw2DPolar_Click() {}
+void frmF1::mnuDraw2DPolar_Click() {
+    RunCreationCommand<frmF5>(LabelSource::mnuDraw2DPolar, FlatViewRotation,
+                              [](frmF5& f) { f.PrepareNewGraph(true, false); });
+}
 
 // A new strip in Cartesian coordinates.
 void frmF1::mnuDraw25DCart_Click() {}
