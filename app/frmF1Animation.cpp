@@ -8,6 +8,7 @@
 // whose ticks change nothing, and leave a running timer running.
 // A command that is not built yet is an empty slot: choosing it does nothing.
 #include "app/frmF1.h"
+#include "app/frmF23.h"
 #include "core/Globals.h"
 #include "dialogs/frmF19.h"
 #include "dialogs/functions/CreationCommand.h"
@@ -210,6 +211,5 @@ void frmF1::SetPlayInterval(std::int32_t milliseconds) { Timer1->setInterval(mil
 
 // The video export's recording step (RecordingFrames, RecordedFrameCount):
 // while the export records, the shown frame is captured and written as frame
-// file n, until n reaches FrameCount. Nothing is recorded until the export
-// exists.
-void frmF1::RecordShownFrame() {}
+// file n, until n reaches FrameCount.
+void frmF1::RecordShownFrame() { frmF23::RecordFrame(); }
