@@ -16,7 +16,7 @@
 
 // ---- The dialogs of the rows, one slot each ----
 
-// frmF5: plane functions
+#include "dialogs/functions/frmF5.h"
 
 #include "dialogs/functions/frmF16.h"
 
@@ -38,7 +38,7 @@
 
 // frmF10: strip tables
 
-// frmF6: space curves and surfaces
+#include "dialogs/special/frmF6.h"
 
 // frmF12: surface tables
 
@@ -60,9 +60,9 @@ namespace {
 const EditRow Rows[] = {
     // ---- plane documents (1) ----
     // plane function: frmF5, plain mode
-    {1, GraphType::Function2D, EditForms::Plane, nullptr},
+    {1, GraphType::Function2D, EditForms::Plane, EditWith<frmF5>},
     // animated plane function: frmF5, animation mode
-    {1, GraphType::Function2DAnimation, EditForms::Plane, nullptr},
+    {1, GraphType::Function2DAnimation, EditForms::Plane, EditWith<frmF5>},
     // point: frmF16
     {1, GraphType::Point, EditForms::Any, EditWith<frmF16>},
     // point animation: frmF17
@@ -96,13 +96,13 @@ const EditRow Rows[] = {
     // point: frmF16
     {3, GraphType::Point, EditForms::Any, EditWith<frmF16>},
     // space curve: frmF6, plain mode
-    {3, GraphType::Curve3D, EditForms::Any, nullptr},
+    {3, GraphType::Curve3D, EditForms::Any, EditWith<frmF6>},
     // surface: frmF6, plain mode
-    {3, GraphType::Surface3D, EditForms::Any, nullptr},
+    {3, GraphType::Surface3D, EditForms::Any, EditWith<frmF6>},
     // animated space curve: frmF6, animation mode
-    {3, GraphType::Curve3DAnimation, EditForms::Any, nullptr},
+    {3, GraphType::Curve3DAnimation, EditForms::Any, EditWith<frmF6>},
     // animated surface: frmF6, animation mode
-    {3, GraphType::Surface3DAnimation, EditForms::Any, nullptr},
+    {3, GraphType::Surface3DAnimation, EditForms::Any, EditWith<frmF6>},
     // surface table: frmF12
     {3, GraphType::Table3D, EditForms::Any, nullptr},
     // surface of revolution about x: frmF24

@@ -5,7 +5,7 @@
 #include "dialogs/FormControls.h"
 #include "dialogs/functions/GraphControls.h"
 #include "dialogs/functions/GraphDialogSteps.h"
-#include "dialogs/special/SpecialControls.h"
+#include "dialogs/special/SingleBoxes.h"
 #include "graph/Cls9.h"
 
 #include <QCheckBox>

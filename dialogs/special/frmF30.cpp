@@ -5,7 +5,6 @@
 #include "dialogs/FormControls.h"
 #include "dialogs/functions/GraphControls.h"
 #include "dialogs/functions/GraphDialogSteps.h"
-#include "dialogs/special/SpecialControls.h"
 #include "graph/Cls9.h"
 
 #include <QCheckBox>

@@ -1,19 +1,12 @@
-#include "dialogs/special/SpecialControls.h"
+#include "dialogs/special/SingleBoxes.h"
 
 #include "core/Errors.h"
 #include "core/Globals.h"
 #include "core/NumberText.h"
 #include "dialogs/FormControls.h"
-#include "dialogs/functions/GraphControls.h"
 #include "dialogs/functions/GraphDialogSteps.h"
 
-#include <QComboBox>
 #include <QLineEdit>
-
-
-void SelectListValueOrNone(QComboBox* list, double value) {
-    if (!SelectListValue(list, value)) SelectListIndex(list, -1);
-}
 
 std::optional<std::vector<float>> ReadSingles(std::initializer_list<const QLineEdit*> boxes) {
     std::vector<float> values;
