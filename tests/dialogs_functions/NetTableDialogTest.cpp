@@ -10,6 +10,7 @@
 #include "dialogs/functions/frmF12.h"
 #include "tests/dialogs_functions/GraphDialogFixture.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,49 @@ protected:
     static std::string Named(const Form& f, const char* name) {
         const auto* w = f.template findChild<QWidget*>(QString::fromLatin1(name));
         return w != nullptr ? Caption(w) : "(none)";
+    }
+    // The dialog shown and active, as its opener leaves it.
+    template <class Form>
+    Form& OpenActive() {
+        Form& f = OpenNew<Form>();
+        f.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+        return f;
+    }
+    // A box cleared and typed into as the user does: click, select all, type.
+    static void TypeInto(QLineEdit* box, const char* text) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, QString::fromUtf8(text));
+    }
+    // Data cell `row`, `column` (both from 1) clicked in the grid, which takes the focus.
+    static void ClickCell(TableGrid* grid, int row, int column) {
+        const QRect cell = grid->visualRect(grid->model()->index(row - 1, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    }
+    // Keys to whichever widget has the focus (the grid or its editor txtRep):
+    // "\t" TAB, "\b" Shift+TAB, "\n" Enter, "v" Down; other characters typed.
+    static void Keys(const std::string& keys) {
+        for (char c : keys) {
+            QWidget* target = QApplication::focusWidget();
+            ASSERT_NE(target, nullptr);
+            if (c == '\t')
+                QTest::keyClick(target, Qt::Key_Tab);
+            else if (c == '\b')
+                QTest::keyClick(target, Qt::Key_Backtab, Qt::ShiftModifier);
+            else if (c == '\n')
+                QTest::keyClick(target, Qt::Key_Return);
+            else if (c == 'v')
+                QTest::keyClick(target, Qt::Key_Down);
+            else
+                QTest::keyClick(target, c);
+        }
+    }
+    static std::vector<std::string> Column(const TableGrid& g, int column) {
+        std::vector<std::string> cells;
+        for (int r = 1; r <= g.DataRows(); ++r) cells.push_back(g.CellText(r, column));
+        return cells;
     }
     // A table graph in both scenes with its row, as a document holds it.
     std::shared_ptr<Cls9> AddTable(std::int32_t type, std::int32_t rows, std::int32_t columns, const char* name) {
@@ -385,6 +429,167 @@ TEST_F(NetTableDialog, FillingValuesWithoutAnOptionLeaveTheLoadChoice) {
     EXPECT_TRUE(f.Option10->isChecked());
     // An empty table point reads as the origin.
     EXPECT_EQ(f.fgdGrid->CellText(1, 1), "0");
+}
+
+TEST_F(NetTableDialog, StripTableTypedByTheUser) {
+    frmF10& f = OpenActive<frmF10>();
+    TypeInto(f.Text1, "band 1");
+    TypeInto(f.Text2, "3");
+    QTest::mouseClick(f.Command5, Qt::LeftButton);
+    ASSERT_EQ(f.fgdGrid->DataRows(), 3);
+    ClickCell(f.fgdGrid, 1, 1);
+    // Per row: X, TAB, Y, Down, Shift+TAB to the next row's X. A TAB in the
+    // last column stays there; a comma becomes a point at the OK.
+    Keys("-1\t2,5\tv\b3\t-4\nv\b");
+    EXPECT_FALSE(f.txtRep->isVisible());
+    Keys("1e1\t\t7");
+    EXPECT_TRUE(f.txtRep->isVisible());
+    EXPECT_EQ(Column(*f.fgdGrid, 1), (std::vector<std::string>{"-1", "3", "1e1"}));
+    EXPECT_EQ(Column(*f.fgdGrid, 2), (std::vector<std::string>{"2,5", "-4", "7"}));
+    // The OK with the editor still open takes what was typed.
+    QTest::mouseClick(f.Command3, Qt::LeftButton);
+
+    EXPECT_EQ(box.Count(), 0u);
+    ASSERT_EQ(DocumentScene.FunSurfs.Count(), 1);
+    EXPECT_FALSE(frmF10::Loaded());
+    Cls9& g = *DocumentScene.FunSurfs.Item(1);
+    EXPECT_EQ(g.GraphType, GraphType::Table25D);
+    EXPECT_EQ(g.NameS, "band 1");
+    EXPECT_EQ(g.StepU, 1);
+    EXPECT_EQ(g.StepV, 2);
+    const float expected[][2] = {{-1, 2.5f}, {3, -4}, {10, 7}};
+    for (int j = 0; j < 3; ++j) {
+        EXPECT_EQ(g.VertTab3D(0, j).x, expected[j][0]) << j;
+        EXPECT_EQ(g.VertTab3D(0, j).y, expected[j][1]) << j;
+        EXPECT_EQ(g.VertTab3D(0, j).z, 0) << j;
+    }
+    EXPECT_TRUE(VisibleScene.FunSurfs.Item(1) == DocumentScene.FunSurfs.Item(1));
+}
+
+TEST_F(NetTableDialog, SurfaceTableTypedByTheUser) {
+    frmF12& f = OpenActive<frmF12>();
+    TypeInto(f.Text2, "2");
+    TypeInto(f.Text3, "2");
+    QTest::mouseClick(f.Command5, Qt::LeftButton);
+    ASSERT_EQ(f.fgdGrid->DataRows(), 4);
+    EXPECT_EQ(f.fgdGrid->NumberingText(3), "1,0");
+    ClickCell(f.fgdGrid, 1, 1);
+    // X, Y, Z of the table points (0,0), (0,1), (1,0), (1,1) in turn.
+    Keys("1\t2\t3\tv\b\b4\t5\t6v\b\b7\t8\t9v\b\b0\t-1\t-2\n");
+    EXPECT_EQ(Column(*f.fgdGrid, 3), (std::vector<std::string>{"3", "6", "9", "-2"}));
+    // A bad cell typed over is refused at the OK with the cells before it cleaned.
+    ClickCell(f.fgdGrid, 2, 2);
+    Keys("5 \t");
+    ClickCell(f.fgdGrid, 3, 2);
+    Keys("x\n");
+    QTest::mouseClick(f.Command3, Qt::LeftButton);
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "存在非法数据。");
+    EXPECT_EQ(box.Last().title, "出错");
+    EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(f.fgdGrid->CellText(2, 2), "5");
+    EXPECT_EQ(DocumentScene.FunSurfs.Count(), 0);
+    ClickCell(f.fgdGrid, 3, 2);
+    Keys("8\n");
+    QTest::mouseClick(f.Command3, Qt::LeftButton);
+
+    ASSERT_EQ(DocumentScene.FunSurfs.Count(), 1);
+    Cls9& g = *DocumentScene.FunSurfs.Item(1);
+    EXPECT_EQ(g.GraphType, GraphType::Table3D);
+    EXPECT_EQ(g.StepU, 1);
+    EXPECT_EQ(g.StepV, 1);
+    // The X, Y, Z cells become z, x, y.
+    const float cells[2][2][3] = {{{1, 2, 3}, {4, 5, 6}}, {{7, 8, 9}, {0, -1, -2}}};
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 2; ++j) {
+            const Cls2& p = g.VertTab3D(i, j);
+            EXPECT_EQ(p.z, cells[i][j][0]) << i << "," << j;
+            EXPECT_EQ(p.x, cells[i][j][1]) << i << "," << j;
+            EXPECT_EQ(p.y, cells[i][j][2]) << i << "," << j;
+        }
+}
+
+TEST_F(NetTableDialog, TypedCountsRefusedAtTheOk) {
+    struct Case {
+        const char* what;
+        bool surface;
+        const char* rows;    // Text2
+        const char* columns; // Text3 (surface)
+        const char* message;
+    };
+    const Case cases[] = {
+        {"strip 0", false, "0", "", "数据个数必须在1到201之间。"},
+        {"strip -3", false, "-3", "", "数据个数必须在1到201之间。"},
+        {"strip 202", false, "202", "", "数据个数必须在1到201之间。"},
+        {"strip 8 without 重置", false, "8", "", "数据个数与表格行数不一致，请先按“重置”。"},
+        {"surface 0 columns", true, "5", "0", "行数和列数必须在1到201之间。"},
+        {"surface 202 rows", true, "202", "1", "行数和列数必须在1到201之间。"},
+        {"surface 5 × 6 without 重置", true, "5", "6", "数据个数与表格行数不一致，请先按“重置”。"},
+        {"surface empty rows", true, "", "5", "请输入所有参数。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        box.Clear();
+        FormBase* form = nullptr;
+        if (c.surface) {
+            frmF12& f = OpenActive<frmF12>();
+            TypeInto(f.Text2, c.rows);
+            TypeInto(f.Text3, c.columns);
+            form = &f;
+        } else {
+            frmF10& f = OpenActive<frmF10>();
+            TypeInto(f.Text2, c.rows);
+            form = &f;
+        }
+        Click(form, "Command3");
+        ASSERT_EQ(box.Count(), 1u);
+        EXPECT_EQ(box.Last().text, c.message);
+        EXPECT_EQ(box.Last().title, "Vexilon");
+        EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
+        EXPECT_EQ(DocumentScene.FunSurfs.Count(), 0);
+        EXPECT_TRUE(form->isVisible());
+        form->Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(NetTableDialog, EditTypedOverAndCancelled) {
+    DocumentKind = 2;
+    const auto t = AddTable(GraphType::Table25D, 1, 2, "e");
+    t->VertTab3D(0, 0) = Cls2::Init(1, 2, 0);
+    t->VertTab3D(0, 1) = Cls2::Init(3, 4, 0);
+    t->FirstColor = RGB(0, 0, 9);
+
+    // Cancel: the table and its row as they were; the filling did not reach the graph.
+    frmF10& f = OpenForEdit<frmF10>(0);
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    ClickCell(f.fgdGrid, 2, 2);
+    Keys("9\n");
+    TypeInto(f.Text1, "zz");
+    QTest::mouseClick(f.Command4, Qt::LeftButton);
+    EXPECT_FALSE(frmF10::Loaded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(t->NameS, "e");
+    EXPECT_EQ(t->VertTab3D(0, 1).y, 4);
+    EXPECT_EQ(window.rows, (std::vector<std::string>{"old e"}));
+    EXPECT_EQ(window.rebuilds, 0);
+
+    // OK after typing over one cell: that point alone changes.
+    frmF10& g = OpenForEdit<frmF10>(0);
+    g.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
+    ClickCell(g.fgdGrid, 2, 2);
+    Keys("9\n");
+    QTest::mouseClick(g.Command3, Qt::LeftButton);
+    EXPECT_EQ(box.Count(), 0u);
+    EXPECT_FALSE(IsEditing);
+    EXPECT_EQ(t->VertTab3D(0, 0).x, 1);
+    EXPECT_EQ(t->VertTab3D(0, 0).y, 2);
+    EXPECT_EQ(t->VertTab3D(0, 1).x, 3);
+    EXPECT_EQ(t->VertTab3D(0, 1).y, 9);
+    EXPECT_EQ(t->FirstColor, RGB(0, 0, 9));
+    EXPECT_EQ(window.rows, (std::vector<std::string>{"二维半表数据图形  e"}));
 }
 
 } // namespace

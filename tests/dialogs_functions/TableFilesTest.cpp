@@ -314,4 +314,90 @@ TEST_F(TableFileDialogs, SurfaceFilesRoundTripAndRefuseEachCount) {
     EXPECT_EQ(Cells(*g.fgdGrid), cells);
 }
 
+TEST_F(TableFileDialogs, StripAndSurfaceRefusalsLeaveTheDialogUnchanged) {
+    struct Case {
+        const char* what;
+        bool surface;
+        std::string text;
+        const char* message; // "" ignored silently
+    };
+    const Case cases[] = {
+        {"strip count 300", false, "\"D25 300\r\n1 2\r\n\"\r\n", "导入的数据个数不能超过201。"},
+        {"strip count -2", false, "\"D25 -2\r\n1 2\r\n\"\r\n", "导入文件中的数据个数不正确。"},
+        {"strip, a plane file", false, "D2 1\r\n1 2\r\n\r\n", ""},
+        {"strip, a surface file", false, "\"D3\t1\t1\r\n1\t2\t3\r\n\"\r\n", ""},
+        {"surface rows 300", true, "\"D3\t300\t1\r\n\"\r\n", "导入的数据个数不能超过201。"},
+        {"surface columns 202", true, "\"D3\t1\t202\r\n\"\r\n", "导入的数据个数不能超过201。"},
+        {"surface rows -2", true, "\"D3\t-2\t1\r\n\"\r\n", "导入文件中的数据个数不正确。"},
+        {"surface, a strip file", true, "\"D25 1\r\n1 2\r\n\"\r\n", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        box.Clear();
+        Write("in.txt", c.text);
+        QWidget* form = nullptr;
+        QLineEdit* count = nullptr;
+        TableGrid* grid = nullptr;
+        if (c.surface) {
+            frmF12& f = Open<frmF12>();
+            SetText(f.Text2, "1");
+            SetText(f.Text3, "2");
+            Click(&f, "Command5");
+            form = &f;
+            count = f.Text2;
+            grid = f.fgdGrid;
+        } else {
+            frmF10& f = Open<frmF10>();
+            SetText(f.Text2, "2");
+            Click(&f, "Command5");
+            form = &f;
+            count = f.Text2;
+            grid = f.fgdGrid;
+        }
+        grid->SetCellText(1, 1, "a");
+        grid->SetCellText(2, 2, "b");
+        const std::vector<Tokens> before = Cells(*grid);
+        Import(form, "in.txt");
+        if (std::string(c.message).empty()) {
+            EXPECT_EQ(box.Count(), 0u);
+        } else {
+            ASSERT_EQ(box.Count(), 1u);
+            EXPECT_EQ(box.Last().text, c.message);
+            EXPECT_EQ(box.Last().title, "出错");
+            EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
+        }
+        EXPECT_EQ(TextOf(count), c.surface ? "1" : "2");
+        EXPECT_EQ(Cells(*grid), before);
+        static_cast<FormBase*>(form)->Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(TableFileDialogs, StripAndSurfaceExportsRefuseMoreRowsThanTheGridHas) {
+    frmF10& s = Open<frmF10>();
+    SetText(s.Text2, "6");
+    Click(&s, "Command2");
+    frmF12& t = Open<frmF12>();
+    SetText(t.Text2, "2");
+    SetText(t.Text3, "2");
+    Click(&t, "Command5");
+    SetText(t.Text2, "3");
+    SetText(t.Text3, "3");
+    Click(&t, "Command2");
+    ASSERT_EQ(box.Count(), 2u);
+    for (const auto& m : box.requests) {
+        EXPECT_EQ(m.text, "数据个数与表格行数不一致，请先按“重置”。");
+        EXPECT_EQ(m.title, "Vexilon");
+        EXPECT_EQ(m.icon, MsgIcon::Exclamation);
+    }
+    EXPECT_TRUE(files.requests.empty());
+    // Fewer points than the grid holds: the first rows.
+    SetText(t.Text2, "1");
+    SetText(t.Text3, "2");
+    t.fgdGrid->SetCellText(2, 3, "z");
+    t.fgdGrid->SetCellText(3, 1, "not written");
+    Export(&t, "net.txt");
+    EXPECT_EQ(Read("net.txt"), "\"D3\t1\t2\r\n\t\t\r\n\t\tz\r\n\"\r\n");
+}
+
 } // namespace
