@@ -101,6 +101,17 @@ protected:
         files.Choose(Path(name));
         Click(form, "Command1");
     }
+    // An import's message: none for "", else the refusal (title "出错", exclamation icon).
+    void ExpectImportMessage(const char* message) const {
+        if (*message == '\0') {
+            EXPECT_EQ(box.Count(), 0u);
+            return;
+        }
+        ASSERT_EQ(box.Count(), 1u);
+        EXPECT_EQ(box.Last().text, message);
+        EXPECT_EQ(box.Last().title, "出错");
+        EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
+    }
     void Export(QWidget* form, const char* name) {
         files.Choose(Path(name));
         Click(form, "Command2");
@@ -192,14 +203,7 @@ TEST_F(TableFileDialogs, RefusedAndForeignFilesLeaveTheDialogUnchanged) {
         f.fgdGrid->SetCellText(2, 2, "b");
         Write("in.txt", c.text);
         Import(&f, "in.txt");
-        if (std::string(c.message).empty()) {
-            EXPECT_EQ(box.Count(), 0u);
-        } else {
-            ASSERT_EQ(box.Count(), 1u);
-            EXPECT_EQ(box.Last().text, c.message);
-            EXPECT_EQ(box.Last().title, "出错");
-            EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
-        }
+        ExpectImportMessage(c.message);
         EXPECT_EQ(TextOf(f.Text2), "2");
         EXPECT_EQ(Cells(*f.fgdGrid), (std::vector<Tokens>{{"a", ""}, {"", "b"}}));
         f.Unload();
@@ -358,14 +362,7 @@ TEST_F(TableFileDialogs, StripAndSurfaceRefusalsLeaveTheDialogUnchanged) {
         grid->SetCellText(2, 2, "b");
         const std::vector<Tokens> before = Cells(*grid);
         Import(form, "in.txt");
-        if (std::string(c.message).empty()) {
-            EXPECT_EQ(box.Count(), 0u);
-        } else {
-            ASSERT_EQ(box.Count(), 1u);
-            EXPECT_EQ(box.Last().text, c.message);
-            EXPECT_EQ(box.Last().title, "出错");
-            EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
-        }
+        ExpectImportMessage(c.message);
         EXPECT_EQ(TextOf(count), c.surface ? "1" : "2");
         EXPECT_EQ(Cells(*grid), before);
         static_cast<FormBase*>(form)->Unload();
