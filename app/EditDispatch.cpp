@@ -22,7 +22,7 @@
 
 // frmF17: point animations
 
-// frmF25: intersections
+#include "dialogs/special/frmF25.h"
 
 // frmF11: plane tables
 
@@ -48,11 +48,11 @@
 
 // frmF28: vector operations
 
-// frmF22: colour maps
+#include "dialogs/special/frmF22.h"
 
-// frmF18: contour plots
+#include "dialogs/special/frmF18.h"
 
-// frmF21: vector fields
+#include "dialogs/special/frmF21.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ const EditRow Rows[] = {
     // point animation: frmF17
     {1, GraphType::PointAnimation, EditForms::Any, nullptr},
     // intersection of two curves: frmF25
-    {1, GraphType::Intersection, EditForms::Any, nullptr},
+    {1, GraphType::Intersection, EditForms::Any, EditWith<frmF25>},
     // plane table: frmF11
     {1, GraphType::Table2D, EditForms::Any, nullptr},
     // step or stem plot: frmF26
@@ -118,11 +118,11 @@ const EditRow Rows[] = {
 
     // ---- special documents (7) ----
     // colour map: frmF22
-    {7, GraphType::ColorMap, EditForms::Any, nullptr},
+    {7, GraphType::ColorMap, EditForms::Any, EditWith<frmF22>},
     // contour plot: frmF18
-    {7, GraphType::Contour, EditForms::Any, nullptr},
+    {7, GraphType::Contour, EditForms::Any, EditWith<frmF18>},
     // vector field: frmF21
-    {7, GraphType::VectorField, EditForms::Any, nullptr},
+    {7, GraphType::VectorField, EditForms::Any, EditWith<frmF21>},
     // point animation: frmF17
     {7, GraphType::PointAnimation, EditForms::Any, nullptr},
 };

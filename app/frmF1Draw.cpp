@@ -4,6 +4,10 @@
 #include "core/Globals.h"
 #include "dialogs/functions/CreationCommand.h"
 #include "dialogs/functions/frmF16.h"
+#include "dialogs/special/frmF18.h"
+#include "dialogs/special/frmF21.h"
+#include "dialogs/special/frmF22.h"
+#include "dialogs/special/frmF25.h"
 
 // A new point.
 void frmF1::mnuDrawPoint_Click() {
@@ -47,17 +51,26 @@ void frmF1::mnuDrawStep_Click() {}
 // A new stem plot.
 void frmF1::mnuDrawHcg_Click() {}
 
-// A new colour map.
-void frmF1::mnuDrawColor_Click() {}
+// A new colour map; its row takes the document label.
+void frmF1::mnuDrawColor_Click() {
+    RunCreationCommand<frmF22>(LabelSource::Document, FlatViewRotation, [](frmF22&) {});
+}
 
-// A new contour plot.
-void frmF1::mnuDrawCon_Click() {}
+// A new contour plot; its row takes the document label.
+void frmF1::mnuDrawCon_Click() {
+    RunCreationCommand<frmF18>(LabelSource::Document, FlatViewRotation, [](frmF18&) {});
+}
 
-// A new vector field.
-void frmF1::mnuDrawVector_Click() {}
+// A new vector field; its row takes the document label.
+void frmF1::mnuDrawVector_Click() {
+    RunCreationCommand<frmF21>(LabelSource::Document, FlatViewRotation, [](frmF21&) {});
+}
 
 // A new intersection of two plane curves.
-void frmF1::mnuDrawIP_Click() {}
+void frmF1::mnuDrawIP_Click() {
+    RunCreationCommand<frmF25>(LabelSource::mnuDrawIP, FlatViewRotation,
+                               [](frmF25& f) { f.PrepareNewIntersection(); });
+}
 
 // A new surface of revolution.
 void frmF1::mnuDrawRV_Click() {}

@@ -57,6 +57,12 @@ std::optional<std::int32_t> CountStep(std::string_view text, CountFloor floor, c
     return count;
 }
 
+std::optional<std::int32_t> WholeValueStep(std::string_view text) {
+    const std::optional<std::int32_t> value = WholeCount(text);
+    if (!value) RefuseOk(IllegalDataMessage, ErrorTitle);
+    return value;
+}
+
 std::optional<float> BoundEvaluation::Evaluate(const std::string& text, float start) {
     std::string postfix;
     if (engine_.InfixToPostfix(text, postfix) != 0) return std::nullopt;
