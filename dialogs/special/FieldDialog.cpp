@@ -138,6 +138,10 @@ void FieldDialog<Form>::Command1_Click() {
     // 1. Filter: the texts and the bounds (the counts, the name and the
     // second page are read as they stand).
     if (!FilterStep({{Text2}, {Text3}, {Text4}, {Text5}, {Text6}, {Text8}, {Text9}})) return;
+    // The filter reads an empty box (or one blank) as "0" but leaves "" of a
+    // box of blanks, which no graph can be sampled from: it reads "0" too.
+    for (QLineEdit* box : {Text2, Text3, Text4, Text5, Text6, Text8, Text9})
+        if (TextOf(box).empty()) SetText(box, "0");
     // 2. Counts: only the u message when both are wrong.
     const std::optional<std::int32_t> stepU = CountStep(TextOf(Text7), CountFloor::One, "段数u必须大于1。");
     if (!stepU) return;

@@ -127,6 +127,8 @@ void frmF25::Command1_Click() {
                      {Text6, BoxFilter::Number},
                      {Text4}}))
         return;
+    // A box of blanks passed the empty check and is empty now: as missing.
+    if (!EmptyStep({Text2, Text3, Text4, Text5, Text6})) return;
     // 3. A plane document, whatever follows.
     DocumentKind = 1;
     // 5. Bounds, minimum first; a minimum above the maximum is accepted.

@@ -163,6 +163,8 @@ TEST_F(FieldDialogs, ContourOkGivesTheMessageOrTheGraph) {
         {"levels beyond 32 bits", {{"Text11", "1E+10"}}, nullptr, "出错", "存在非法数据。", 7},
         {"typed width", {}, "6", ok, "", 7, 40, 40, 0, 0, 0, 0, 10, 6},
         {"width beyond 32 bits", {}, "1E+10", "出错", "存在非法数据。", 7},
+        // A box of blanks reads "0", as an empty one does.
+        {"blank bound and text", {{"Text5", "  "}, {"Text4", "   "}}, nullptr, ok, "", 7, 40, 40, 0, 0, 0, 0, 10, 1},
         {"illegal text", {{"Text4", "u#v"}}, nullptr, "出错", "存在非法数据。", 1},
         {"a bound that does not compile", {{"Text9", "(1"}}, nullptr, "语法错误", nullptr, 7},
     };
@@ -208,6 +210,7 @@ TEST_F(FieldDialogs, ContourOkGivesTheMessageOrTheGraph) {
 TEST_F(FieldDialogs, UntouchedContourBuildsTheFamilysGraph) {
     frmF18& f = OpenNew<frmF18>();
     SetText(f.Text1, " name ");
+    SetText(f.Text4, "   "); // blanks read as an empty box does
     SetText(f.Text10, "0");
     Click(&f, "Command1");
     EXPECT_EQ(box.Last().text, "段数v必须大于1。");
