@@ -348,7 +348,6 @@ private:
     std::optional<PictureRows> CaptureDrawnView();
     // frmF1Availability.cpp
     void ApplyCommandSet(int set);
-    void DisableClipboardCommands();
     // frmF1Toolbars.cpp
     void CreateToolbars();
     void RunToolButton(int toolbar, int Index);

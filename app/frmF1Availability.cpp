@@ -116,12 +116,3 @@ void frmF1::EnablePlayback() {
     for (int i = FirstPlaybackButton; i <= LastPlaybackButton; ++i) Toolbar1->SetButtonEnabled(i, true);
     for (const char* item : PlaybackMenuItems()) MenuItem(item)->setEnabled(true);
 }
-
-// Copy, cut, paste and copy as bitmap wait for the clipboard exchange: until
-// it exists their items and buttons stay disabled in every document kind.
-void frmF1::DisableClipboardCommands() {
-    for (const char* item : {"mnuEditCut", "mnuEditCopy", "mnuEditCopyAs", "mnuEditPaste", "mnuFunCut", "mnuFunCopy",
-                             "mnuGraphPaste", "mnuGraphCopyAs"})
-        MenuItem(item)->setEnabled(false);
-    for (int i = 13; i <= 16; ++i) Toolbar1->SetButtonEnabled(i, false);
-}

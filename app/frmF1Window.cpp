@@ -52,7 +52,6 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
     CreateControls();
     CreateMenus();
     CreateToolbars();
-    DisableClipboardCommands();
     resultBox_ = std::make_unique<ResultBox>(Result);
     paneBefore_ = &::Result();
     SetResultPane(resultBox_.get());

@@ -1,4 +1,5 @@
 #include "app/frmF1.h"
+#include "core/ClipboardService.h"
 #include "core/ColorService.h"
 #include "core/FileAssociation.h"
 #include "core/FileDialogService.h"
@@ -8,6 +9,7 @@
 #include "core/VideoService.h"
 #include "dialogs/DialogForm.h"
 #include "platform/AviWriter.h"
+#include "platform/QtClipboard.h"
 #include "platform/DesktopFileAssociation.h"
 #include "platform/GlFormat.h"
 #include "platform/QtFileDialog.h"
@@ -39,6 +41,8 @@ int main(int argc, char** argv) {
     SetFileDialogService(&files);
     QtShell shell;
     SetShellService(&shell);
+    QtClipboard clipboard;
+    SetClipboardService(&clipboard);
     QtPrinter printer;
     SetPrinterService(&printer);
     AviVideoService videos;
@@ -52,6 +56,7 @@ int main(int argc, char** argv) {
     window.SetCommandLine(args.join(QLatin1Char(' ')));
     window.show();
     const int rc = QApplication::exec();
+    SetClipboardService(nullptr);
     SetPrinterService(nullptr);
     SetShellService(nullptr);
     SetVideoService(nullptr);

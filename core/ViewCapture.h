@@ -1,6 +1,6 @@
 #pragma once
-// The drawn view as a picture, as a service: Save As and Print (later the
-// clipboard's copy as a bitmap) take what the drawing area shows through it.
+// The drawn view as a picture, as a service: Save As, Print and Copy as
+// bitmap take what the drawing area shows through it.
 // The main window installs the capture of its drawing area while it lives.
 #include "core/PictureService.h"
 

@@ -1,5 +1,7 @@
 #include "document/RecordParse.h"
 
+#include "core/NumberText.h"
+
 #include <algorithm>
 
 namespace {
@@ -17,21 +19,32 @@ void ReadPairList(TokenReader& r, std::int32_t& count, PositionList& xs, Positio
     }
 }
 
-// A name: a free text between "@" marks in generation 7, one token before.
-void ReadName(TokenReader& r, int generation, std::string& field) {
-    if (generation >= 7)
+// Whose rules a record is read by: a document's of a generation, or Paste's
+// (the newest layout, with the differences of Paste written where they are).
+struct RecordRules {
+    int generation = 7;
+    bool pasted = false;
+    // Set once a graph record's Animation field is reached.
+    bool reachedAnimation = false;
+};
+
+// A name: a free text between "@" marks in generation 7, one token before;
+// Paste's own reading of it.
+void ReadName(TokenReader& r, const RecordRules& rules, std::string& field) {
+    if (rules.pasted)
+        r.PastedName(field);
+    else if (rules.generation >= 7)
         r.QuotedText(field);
     else
         field = r.Text();
 }
 
-} // namespace
-
-std::optional<AnimationValues> ReadGraphRecord(TokenReader& r, int generation, Cls9& g) {
+std::optional<AnimationValues> ReadGraphFields(TokenReader& r, RecordRules& rules, Cls9& g) {
+    const int generation = rules.generation;
     std::optional<AnimationValues> animation;
     g.GraphType = r.Long();
     g.ID = r.Long();
-    ReadName(r, generation, g.NameS);
+    ReadName(r, rules, g.NameS);
     g.CoordType = r.Long();
     g.ExpressX = r.Text();
     g.ExpressY = r.Text();
@@ -53,16 +66,29 @@ std::optional<AnimationValues> ReadGraphRecord(TokenReader& r, int generation, C
     // A generation-0 record ends here.
     if (generation >= 1) {
         g.PointColor = r.Long();
-        r.PointSize(g.PointSize);
-        g.PointHollow = r.Flag();
+        if (rules.pasted) {
+            // Any size; hollow for any number but 0.
+            g.PointSize = r.Single();
+            g.PointHollow = ParseNumericPrefix(r.Next()) != 0;
+        } else {
+            r.PointSize(g.PointSize);
+            g.PointHollow = r.Flag();
+        }
+        rules.reachedAnimation = true;
         g.Animation = r.Flag();
         if (g.Animation) {
             g.MinT = r.Single();
             g.MaxT = r.Single();
-            AnimationValues v;
-            v.FrameCount = std::clamp(r.Long(), 1, 1000);
-            v.FramesPerSecond = std::max(r.Long(), 1);
-            animation = v;
+            if (rules.pasted) {
+                // The frame count and speed stay the document's.
+                r.Next();
+                r.Next();
+            } else {
+                AnimationValues v;
+                v.FrameCount = std::clamp(r.Long(), 1, 1000);
+                v.FramesPerSecond = std::max(r.Long(), 1);
+                animation = v;
+            }
         }
     }
     // Generations 0 to 2 store no form: every graph of theirs is parametric.
@@ -196,10 +222,11 @@ std::optional<AnimationValues> ReadGraphRecord(TokenReader& r, int generation, C
     return animation;
 }
 
-void ReadTableRecord(TokenReader& r, int generation, Cls9& g) {
+void ReadTableFields(TokenReader& r, const RecordRules& rules, Cls9& g) {
+    const int generation = rules.generation;
     g.GraphType = r.Long();
     g.ID = r.Long();
-    ReadName(r, generation, g.NameS);
+    ReadName(r, rules, g.NameS);
     g.LineColor = r.StrictLong();
     g.LineWidth = r.StrictLong();
     g.FillStyle = r.Long();
@@ -211,9 +238,10 @@ void ReadTableRecord(TokenReader& r, int generation, Cls9& g) {
     g.StepU = r.Long();
     g.StepV = r.Long();
     if (!PointTable::InRange(g.StepU, g.StepV)) r.Fail("table grid side outside 0..200");
-    // Checked first: a grid larger than the rest of the text is not built.
     const std::size_t gridTokens = 3 * std::size_t(g.StepU + 1) * std::size_t(g.StepV + 1);
-    if (r.Count() - r.Position() < gridTokens) r.Fail("the text ends inside the table grid");
+    // Checked first: a grid larger than the rest of the text is not built.
+    // (Paste reads the points past the text as 0.)
+    if (!r.ReadsEmptyPastEnd() && r.Count() - r.Position() < gridTokens) r.Fail("the text ends inside the table grid");
     for (std::int32_t i = 0; i <= g.StepU; ++i)
         for (std::int32_t j = 0; j <= g.StepV; ++j) {
             Cls2& p = g.VertTab3D(i, j);
@@ -230,6 +258,36 @@ void ReadTableRecord(TokenReader& r, int generation, Cls9& g) {
         g.SmoothCurveColor = r.Long();
         g.SmoothCurveWidth = r.Long();
         g.Symbol = r.Long();
+    }
+}
+
+} // namespace
+
+std::optional<AnimationValues> ReadGraphRecord(TokenReader& r, int generation, Cls9& g) {
+    RecordRules rules{generation};
+    return ReadGraphFields(r, rules, g);
+}
+
+void ReadTableRecord(TokenReader& r, int generation, Cls9& g) { ReadTableFields(r, RecordRules{generation}, g); }
+
+PastedRecord ReadPastedGraphRecord(TokenReader& r, Cls9& g) {
+    RecordRules rules{7, true};
+    try {
+        ReadGraphFields(r, rules, g);
+        return PastedRecord::Whole;
+    } catch (const ListCountError&) {
+        return PastedRecord::Refused;
+    } catch (const DocumentFormatError&) {
+        return rules.reachedAnimation ? PastedRecord::Partial : PastedRecord::Refused;
+    }
+}
+
+PastedRecord ReadPastedTableRecord(TokenReader& r, Cls9& g) {
+    try {
+        ReadTableFields(r, RecordRules{7, true}, g);
+        return PastedRecord::Whole;
+    } catch (const DocumentFormatError&) {
+        return PastedRecord::Refused;
     }
 }
 

@@ -19,6 +19,19 @@ std::optional<AnimationValues> ReadGraphRecord(TokenReader& r, int generation, C
 // A table record (type 4, 5 or 6) into a new graph; a grid side outside
 // 0..200 is malformed.
 void ReadTableRecord(TokenReader& r, int generation, Cls9& g);
+// How Paste read a record: whole; in part (a fault from the Animation field
+// on, the graph keeps the fields read before it); or refused (a fault before
+// Animation, in a table record, or a list count outside 0..50: nothing is
+// added).
+enum class PastedRecord { Whole, Partial, Refused };
+// A graph record of a clipboard text: the newest layout without generation
+// gates, a name by TokenReader::PastedName, any PointSize, PointHollow for any
+// non-zero number, an animated record's frame count and speed passed over.
+// Read from a reader whose reads past the last token give empty tokens.
+PastedRecord ReadPastedGraphRecord(TokenReader& r, Cls9& g);
+// A table record of a clipboard text (Whole or Refused); a grid side outside
+// 0..200 refuses it.
+PastedRecord ReadPastedTableRecord(TokenReader& r, Cls9& g);
 // The axes record (generations 1 to 7): Show from its first token ("1" or
 // "True"); when shown, the other fields of the generation's layout (39 fields
 // in generation 7, 28 in older ones, whose titles are one token taken

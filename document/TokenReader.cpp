@@ -21,14 +21,19 @@ std::vector<std::string> SplitTokens(std::string_view text) {
     return tokens;
 }
 
-TokenReader::TokenReader(std::vector<std::string> tokens) : tokens_(std::move(tokens)) {}
+TokenReader::TokenReader(std::vector<std::string> tokens, PastEnd pastEnd)
+    : tokens_(std::move(tokens)), pastEnd_(pastEnd) {}
 
 void TokenReader::Fail(std::string_view what) const {
     throw DocumentFormatError("token " + LongText(static_cast<std::int64_t>(position_)) + ": " + std::string(what));
 }
 
 const std::string& TokenReader::Peek() const {
-    if (AtEnd()) Fail("the text ends before this field");
+    static const std::string empty;
+    if (AtEnd()) {
+        if (ReadsEmptyPastEnd()) return empty;
+        Fail("the text ends before this field");
+    }
     return tokens_[position_];
 }
 
@@ -59,7 +64,7 @@ std::int32_t TokenReader::ListCount() {
     const std::int32_t n = Long();
     if (n < 0 || n > 50) {
         --position_;
-        Fail("list count outside 0..50");
+        throw ListCountError("token " + LongText(static_cast<std::int64_t>(position_)) + ": list count outside 0..50");
     }
     return n;
 }
@@ -109,4 +114,30 @@ void TokenReader::QuotedText(std::string& field) {
         text += t;
     }
     field = std::move(text);
+}
+
+void TokenReader::PastedName(std::string& field) {
+    constexpr int MostJoinedTokens = 100;
+    const std::string first = Next();
+    if (first.empty() || first[0] != '@') {
+        field = first;
+        return;
+    }
+    if (first.size() >= 2 && first.back() == '@') {
+        field = first.substr(1, first.size() - 2);
+        return;
+    }
+    const std::size_t afterFirst = position_;
+    std::string text = first.substr(1);
+    for (int k = 0; k < MostJoinedTokens; ++k) {
+        const std::string& t = Next();
+        text += ' ';
+        if (!t.empty() && t.back() == '@') {
+            text.append(t, 0, t.size() - 1);
+            field = std::move(text);
+            return;
+        }
+        text += t;
+    }
+    position_ = afterFirst;
 }

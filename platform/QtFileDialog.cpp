@@ -50,6 +50,10 @@ private:
 
 std::optional<FileDialogChoice> QtFileDialog::ChooseFileAndType(const FileDialogRequest& r) {
     SaveDialog dialog(parent_, QString::fromStdString(r.title), QString::fromStdString(r.defaultExt));
+    // Qt's own dialog (set before anything else): its accept adds the default
+    // extension before it asks about replacing a file, so the question names
+    // the file that would be written.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     const QStringList filters = NameFilters(r.filter);
     dialog.setNameFilters(filters);
     if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);

@@ -151,7 +151,7 @@ const ButtonSet ButtonSets[] = {
     {3, 22, {false, true, true, false}},
     {3, 23, {false, true, true, false}},
 };
-// Copy, cut, paste and copy as bitmap: disabled until the clipboard exchange exists.
+// Copy, cut, paste and copy as bitmap: outside the table, on in every kind.
 const char* const ClipboardItems[] = {"mnuEditCut",  "mnuEditCopy",   "mnuEditCopyAs", "mnuEditPaste",
                                       "mnuFunCut",   "mnuFunCopy",    "mnuGraphPaste", "mnuGraphCopyAs"};
 
@@ -324,12 +324,12 @@ TEST_F(DocumentCommandsTest, NewAndOpenCommands) {
     }
 }
 
-TEST_F(DocumentCommandsTest, StartUpHasThePlaneSetAndNoClipboardCommands) {
+TEST_F(DocumentCommandsTest, StartUpHasThePlaneSetAndTheClipboardCommands) {
     Start();
     EXPECT_EQ(CommandSet(), 0);
     EXPECT_FALSE(PlaybackOn());
-    for (const char* item : ClipboardItems) EXPECT_FALSE(W().MenuItem(item)->isEnabled()) << item;
-    for (int i = 13; i <= 16; ++i) EXPECT_FALSE(W().Toolbar1->IsButtonEnabled(i)) << i;
+    for (const char* item : ClipboardItems) EXPECT_TRUE(W().MenuItem(item)->isEnabled()) << item;
+    for (int i = 13; i <= 16; ++i) EXPECT_TRUE(W().Toolbar1->IsButtonEnabled(i)) << i;
 }
 
 // The availability table, kind by kind, with the deliberate differences of
@@ -351,8 +351,8 @@ TEST_F(DocumentCommandsTest, EachKindHasItsCommandSet) {
         for (const MenuRowSet& r : MenuSet) EXPECT_EQ(W().MenuItem(r.item)->isEnabled(), r.on[set]) << r.item;
         for (const ButtonSet& b : ButtonSets)
             EXPECT_EQ(Strip(b.toolbar)->IsButtonEnabled(b.index), b.on[set]) << b.toolbar << "/" << b.index;
-        for (const char* item : ClipboardItems) EXPECT_FALSE(W().MenuItem(item)->isEnabled()) << item;
-        for (int i = 13; i <= 16; ++i) EXPECT_FALSE(W().Toolbar1->IsButtonEnabled(i));
+        for (const char* item : ClipboardItems) EXPECT_TRUE(W().MenuItem(item)->isEnabled()) << item;
+        for (int i = 13; i <= 16; ++i) EXPECT_TRUE(W().Toolbar1->IsButtonEnabled(i));
         for (const char* item : {"mnuFileOpen", "mnuEditDelete", "mnuEditDelAll", "mnuViewMove", "mnuViewZoom",
                                  "mnuViewFit", "mnuAniOpt", "mnuToolCal", "mnuHelpCon", "mnuFunDelete",
                                  "mnuGraphDelAll", "mnuDraw2DCart", "mnuAniSurCart", "mnuDrawStep"})

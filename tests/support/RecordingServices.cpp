@@ -61,3 +61,18 @@ bool RecordingShell::Open(const std::string& sFile) {
     opened.push_back(sFile);
     return answer;
 }
+
+RecordingClipboard::RecordingClipboard() : previous_(&Clipboard()) { SetClipboardService(this); }
+RecordingClipboard::~RecordingClipboard() { SetClipboardService(previous_); }
+
+void RecordingClipboard::SetText(const std::string& t) {
+    ++textWrites;
+    text = t;
+    picture.reset();
+}
+
+void RecordingClipboard::SetPicture(const PictureRows& p) {
+    ++pictureWrites;
+    text.clear();
+    picture = p;
+}

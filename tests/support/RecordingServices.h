@@ -2,6 +2,7 @@
 // The recording doubles of core's services: each installs itself while it
 // lives (restoring the service it replaced), records what it is asked and
 // answers from a script.
+#include "core/ClipboardService.h"
 #include "core/ColorService.h"
 #include "core/FileAssociation.h"
 #include "core/FileDialogService.h"
@@ -152,4 +153,27 @@ public:
 
 private:
     ShellService* previous_;
+};
+
+// A clipboard in memory: holds a text or a picture, as the system's holds one
+// of them after each write, and records every write.
+class RecordingClipboard : public ClipboardService {
+public:
+    RecordingClipboard();
+    ~RecordingClipboard() override;
+    RecordingClipboard(const RecordingClipboard&) = delete;
+    RecordingClipboard& operator=(const RecordingClipboard&) = delete;
+
+    void SetText(const std::string& text) override;
+    std::string GetText() override { return text; }
+    void SetPicture(const PictureRows& picture) override;
+
+    // What it holds now: a text (empty for none) or a picture.
+    std::string text;
+    std::optional<PictureRows> picture;
+    int textWrites = 0;
+    int pictureWrites = 0;
+
+private:
+    ClipboardService* previous_;
 };
