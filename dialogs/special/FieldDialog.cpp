@@ -28,11 +28,11 @@ constexpr const char* RecommendedCount = "Recommended Value: 30 - 60";
 template <class Form>
 FieldDialog<Form>::FieldDialog(const FieldKind& kind) : kind_(kind) {
     this->setWindowTitle(ToQString(kind.caption));
-    SizeTwips(this, 6000, 4860);
+    SizeTwips(this, 6000, 5100);
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    PlaceTwips(SSTab1, 120, 120, 5760, 4095);
+    PlaceTwips(SSTab1, 120, 120, 5760, 4335);
     auto* functionPage = new QWidget;
     auto* secondPage = new QWidget;
     SSTab1->addTab(functionPage, ToQString("函数"));
@@ -94,8 +94,8 @@ FieldDialog<Form>::FieldDialog(const FieldKind& kind) : kind_(kind) {
         Picture3 = Placed(NewColorBox(Frame3, "Picture3", 0xFF0000), 960, 840, 1215, 375);
     }
 
-    Command1 = Placed(NewButton(this, "Command1", "确定"), 3240, 4365, 1215, 375);
-    Command2 = Placed(NewButton(this, "Command2", "取消"), 4665, 4365, 1215, 375);
+    Command1 = Placed(NewButton(this, "Command1", "确定"), 3240, 4605, 1215, 375);
+    Command2 = Placed(NewButton(this, "Command2", "取消"), 4665, 4605, 1215, 375);
     Command1->setDefault(true);
 
     if (Picture1) QObject::connect(Picture1, &ColorBox::clicked, this, Guarded([this] { Picture1_Click(); }));

@@ -20,11 +20,11 @@
 frmF25::frmF25() {
     setObjectName(QStringLiteral("frmF25"));
     setWindowTitle(ToQString("相交"));
-    SizeTwips(this, 5520, 4800);
+    SizeTwips(this, 5520, 5040);
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    PlaceTwips(SSTab1, 120, 120, 5280, 4035);
+    PlaceTwips(SSTab1, 120, 120, 5280, 4275);
     auto* functionPage = new QWidget;
     auto* curvePage = new QWidget;
     auto* intersectionPage = new QWidget;
@@ -81,8 +81,8 @@ frmF25::frmF25() {
     SetTicked(Check1, true);
     SetTicked(Check2, true);
 
-    Command1 = Placed(NewButton(this, "Command1", "确定"), 2760, 4305, 1215, 375);
-    Command2 = Placed(NewButton(this, "Command2", "取消"), 4185, 4305, 1215, 375);
+    Command1 = Placed(NewButton(this, "Command1", "确定"), 2760, 4545, 1215, 375);
+    Command2 = Placed(NewButton(this, "Command2", "取消"), 4185, 4545, 1215, 375);
     Command1->setDefault(true);
 
     connect(Picture1, &ColorBox::clicked, this, Guarded([this] { Picture1_Click(); }));

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <functional>
@@ -55,6 +56,15 @@ protected:
         SetText(f.Text9, "2");
         QTest::mouseClick(f.Command1, Qt::LeftButton);
     }
+    // Screenshots of a dialog, one per page of its tabs: /tmp/<stem>_<page>.png.
+    static void SavePages(QWidget& dialog, QTabWidget* tabs, const char* stem) {
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            dialog.grab().save(QString::fromLatin1(stem) + QLatin1Char('_') + QChar(u'0' + page) +
+                               QStringLiteral(".png"));
+        }
+        tabs->setCurrentIndex(0);
+    }
     // Distinct colours among the drawing area's pixels that are not white.
     std::size_t Colours(const char* screenshot) {
         const QImage img = W().picDraw()->grabFramebuffer();
@@ -80,6 +90,7 @@ TEST_F(FieldAndIntersectionCommands, ContourPlotFromTheMenuThenEdited) {
     WithDialog<frmF18>([&] { Menu("mnuDrawCon"); },
                        [](frmF18& f) {
                            EXPECT_EQ(ToStdString(f.windowTitle()), "函数的等值线");
+                           SavePages(f, f.SSTab1, "/tmp/vexilon_frmF18");
                            ConfirmField(f, "u", "v", "u*v");
                        });
     EXPECT_EQ(box.Count(), 0u);
@@ -116,6 +127,7 @@ TEST_F(FieldAndIntersectionCommands, VectorFieldAndColourMapFromTheToolbar) {
     WithDialog<frmF21>([&] { Click(2, 15); },
                        [&](frmF21& f) {
                            EXPECT_EQ(ToStdString(f.windowTitle()), "函数的矢量图");
+                           SavePages(f, f.SSTab1, "/tmp/vexilon_frmF21");
                            colors.Choose(RGB(200, 0, 0));
                            QTest::mouseClick(f.Picture1, Qt::LeftButton);
                            ConfirmField(f, "u", "v", "sin(u)*cos(v)");
@@ -130,6 +142,7 @@ TEST_F(FieldAndIntersectionCommands, VectorFieldAndColourMapFromTheToolbar) {
     WithDialog<frmF22>([&] { Click(2, 13); },
                        [](frmF22& f) {
                            EXPECT_EQ(ToStdString(f.windowTitle()), "函数的色谱图");
+                           SavePages(f, f.SSTab1, "/tmp/vexilon_frmF22");
                            ConfirmField(f, "u", "v", "u*u+v*v");
                        });
     EXPECT_EQ(box.Count(), 0u);
@@ -149,6 +162,7 @@ TEST_F(FieldAndIntersectionCommands, IntersectionFromTheToolbarThenEdited) {
     WithDialog<frmF25>([&] { Click(2, 21); },
                        [](frmF25& f) {
                            EXPECT_EQ(ToStdString(f.windowTitle()), "二维曲线相交");
+                           SavePages(f, f.SSTab1, "/tmp/vexilon_frmF25");
                            SetText(f.Text2, "x^2");
                            SetText(f.Text3, "x");
                            SetText(f.Text4, "-1");
