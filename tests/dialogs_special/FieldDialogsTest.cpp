@@ -9,7 +9,7 @@
 #include "dialogs/special/frmF18.h"
 #include "dialogs/special/frmF21.h"
 #include "dialogs/special/frmF22.h"
-#include "tests/dialogs_functions/GraphDialogFixture.h"
+#include "tests/dialogs_special/SpecialDialogFixture.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -27,33 +27,7 @@ namespace {
 
 using Boxes = std::vector<std::pair<const char*, const char*>>;
 
-class FieldDialogs : public GraphDialogTest {
-protected:
-    // The dialog as its creation command opens it, shown without blocking.
-    template <class Form>
-    Form& OpenNew() {
-        IsEditing = false;
-        Form& f = Form::Get();
-        f.show();
-        return f;
-    }
-    // The dialog filled for editing row `row`, shown without blocking.
-    template <class Form>
-    Form& OpenEdit(std::int32_t row) {
-        IsEditing = true;
-        window.currentRow = row;
-        Form& f = Form::Get();
-        f.FillForEdit(*DocumentScene.FunSurfs.Item(row + 1));
-        f.show();
-        return f;
-    }
-    static void Type(QWidget* form, const Boxes& boxes) {
-        for (const auto& [name, text] : boxes) {
-            auto* box = form->findChild<QLineEdit*>(QString::fromLatin1(name));
-            ASSERT_NE(box, nullptr) << name;
-            SetText(box, text);
-        }
-    }
+class FieldDialogs : public SpecialDialogTest {
 public:
     // Chooses a colour in a colour box's dialog.
     void Pick(ColorBox* box, std::int32_t colour) {

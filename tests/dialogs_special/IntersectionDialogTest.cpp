@@ -7,7 +7,7 @@
 #include "dialogs/FormControls.h"
 #include "dialogs/functions/GraphControls.h"
 #include "dialogs/special/frmF25.h"
-#include "tests/dialogs_functions/GraphDialogFixture.h"
+#include "tests/dialogs_special/SpecialDialogFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,32 +25,16 @@ namespace {
 
 using Boxes = std::vector<std::pair<const char*, const char*>>;
 
-class IntersectionDialog : public GraphDialogTest {
+class IntersectionDialog : public SpecialDialogTest {
 protected:
     // The dialog as the intersection command prepares it, shown without blocking.
     frmF25& OpenNew() {
-        IsEditing = false;
-        frmF25& f = frmF25::Get();
+        frmF25& f = SpecialDialogTest::OpenNew<frmF25>();
         f.PrepareNewIntersection();
-        f.show();
         return f;
     }
-    // The dialog filled for editing row `row`, shown without blocking.
-    frmF25& OpenEdit(std::int32_t row) {
-        IsEditing = true;
-        window.currentRow = row;
-        frmF25& f = frmF25::Get();
-        f.FillForEdit(*DocumentScene.FunSurfs.Item(row + 1));
-        f.show();
-        return f;
-    }
-    static void Type(frmF25& f, const Boxes& boxes) {
-        for (const auto& [name, text] : boxes) {
-            auto* box = f.findChild<QLineEdit*>(QString::fromLatin1(name));
-            ASSERT_NE(box, nullptr) << name;
-            SetText(box, text);
-        }
-    }
+    frmF25& OpenEdit(std::int32_t row) { return SpecialDialogTest::OpenEdit<frmF25>(row); }
+    static void Type(frmF25& f, const Boxes& boxes) { SpecialDialogTest::Type(&f, boxes); }
     static std::shared_ptr<Cls9> Newest() { return DocumentScene.FunSurfs.Item(DocumentScene.FunSurfs.Count()); }
     static std::string Text(const QComboBox* list) { return ToStdString(list->currentText()); }
 };
