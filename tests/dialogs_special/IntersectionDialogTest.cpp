@@ -221,14 +221,7 @@ TEST_F(IntersectionDialog, OkGivesTheMessageOrTheValues) {
         Click(&f, "Command1");
         EXPECT_EQ(DocumentKind, c.kind);
         if (*c.title) {
-            ASSERT_EQ(box.Count(), 1u);
-            EXPECT_EQ(box.Last().title, c.title);
-            if (c.message) {
-                EXPECT_EQ(box.Last().text, c.message);
-                EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
-            }
-            EXPECT_TRUE(frmF25::Loaded());
-            EXPECT_EQ(DocumentScene.FunSurfs.Count(), 0);
+            ExpectRefused<frmF25>(c.title, c.message);
             EXPECT_EQ(GraphIDCounter, 0);
             if (c.after) c.after(f);
             f.Unload();

@@ -73,6 +73,20 @@ protected:
         return DocumentScene.FunSurfs.Count() == 1 ? DocumentScene.FunSurfs.Item(1) : nullptr;
     }
 
+    // A refused OK: one message titled `title` (with the text `text` and the
+    // exclamation icon when `text` is given), the dialog still open, no graph.
+    template <class Form>
+    void ExpectRefused(const char* title, const char* text) {
+        ASSERT_EQ(box.Count(), 1u);
+        EXPECT_EQ(box.Last().title, title);
+        if (text) {
+            EXPECT_EQ(box.Last().text, text);
+            EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
+        }
+        EXPECT_TRUE(Form::Loaded());
+        EXPECT_EQ(DocumentScene.FunSurfs.Count(), 0);
+    }
+
     // Unloads what a case left open and lets Qt delete it.
     static void Settle() {
         for (FormBase* f : FormBase::LoadedForms()) f->Unload();
