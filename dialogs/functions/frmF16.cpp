@@ -5,6 +5,7 @@
 #include "dialogs/FormControls.h"
 #include "dialogs/functions/GraphControls.h"
 #include "dialogs/functions/GraphDialogSteps.h"
+#include "dialogs/functions/PointParts.h"
 #include "graph/Cls9.h"
 
 #include <QComboBox>
@@ -15,25 +16,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include <algorithm>
 #include <string>
-
-namespace {
-
-// Plane and strip documents offer plane coordinate systems, the others space ones.
-bool PlaneCoordinates() { return DocumentKind == 1 || DocumentKind == 2; }
-
-// The captions of Label3, Label4, Label5 for each coordinate list entry
-// (nullptr: unchanged).
-struct BoxLabels {
-    const char* first;
-    const char* second;
-    const char* third;
-};
-constexpr BoxLabels PlaneLabels[] = {{"x", "y", nullptr}, {"a", "r", nullptr}};
-constexpr BoxLabels SpaceLabels[] = {{"x", "y", "z"}, {"a", "r", "z"}, {"a", "b", "r"}};
-
-} // namespace
 
 frmF16::frmF16() {
     setObjectName(QStringLiteral("frmF16"));
@@ -86,56 +69,26 @@ void frmF16::Form_Load() {
     FillSizeList(Combo2);
 }
 
-void frmF16::Combo1_Click() {
-    const int index = ListIndex(Combo1);
-    const BoxLabels* labels = nullptr;
-    if (PlaneCoordinates()) {
-        if (index >= 0 && index < 2) labels = &PlaneLabels[index];
-    } else if (index >= 0 && index < 3) {
-        labels = &SpaceLabels[index];
-    }
-    if (labels == nullptr) return;
-    Label3->setText(ToQString(labels->first));
-    Label4->setText(ToQString(labels->second));
-    if (labels->third != nullptr) Label5->setText(ToQString(labels->third));
-}
+void frmF16::Combo1_Click() { RelabelPointBoxes(Combo1, Label3, Label4, Label5); }
 
 void frmF16::Picture1_Click() { PickBoxColor(Picture1); }
 
 void frmF16::Command1_Click() {
     if (!FilterStep({{Text3}, {Text2}, {Text4}})) return;
-    if (PlaneCoordinates() ? !EmptyStep({Text2, Text3}) : !EmptyStep({Text2, Text3, Text4})) return;
+    if (PlanePointCoordinates() ? !EmptyStep({Text2, Text3}) : !EmptyStep({Text2, Text3, Text4})) return;
 
-    // The coordinate system of the selected entry (the first with none).
-    const int index = std::max(ListIndex(Combo1), 0);
-    const std::int32_t coordType = PlaneCoordinates() ? CoordType::PlaneCartesian + index
-                                                      : CoordType::Cartesian + index;
     const bool space = DocumentKind == 3;
     const std::string x = space ? TextOf(Text2) : "0";
     const std::string y = space ? TextOf(Text3) : TextOf(Text2);
     const std::string z = space ? TextOf(Text4) : TextOf(Text3);
-    const auto point = Cls9::Init(GraphIDCounter, TextOf(Text1), GraphType::Point, coordType, x, y, z, 1, 1,
-                                  0, 1, 0, 0, FillStyle::OneColor, 0xFF0000, 0xFF0000, 0, 1, Material::Metal,
-                                  Show::Wireframe, Smoothness::Smoother);
-    point->FunForm = FunForm::Parametric;
-    if (Option1->isChecked()) point->PointHollow = false;
-    if (Option2->isChecked()) point->PointHollow = true;
-    point->PointColor = Picture1->Color();
-    point->PointSize = ListNumericValue(Combo2);
+    const auto point = NewPointGraph(TextOf(Text1), GraphType::Point, SelectedPointCoordType(Combo1), x, y, z);
+    ReadPointMarker({Picture1, Combo2, Option1, Option2}, *point);
 
     if (!CommitGraph(point, LabelSource::frmF16)) return;
     CloseGraphDialog(*this);
 }
 
 void frmF16::Command2_Click() { CancelGraphDialog(*this); }
-
-void frmF16::FillCoordinateSystems() {
-    ClearList(Combo1);
-    if (PlaneCoordinates())
-        AddListItems(Combo1, {"直角坐标", "极坐标"});
-    else
-        AddListItems(Combo1, {"直角坐标", "柱面坐标", "球面坐标"});
-}
 
 void frmF16::ShowVariant(bool thirdCoordinate, bool markerChoice) {
     Label5->setVisible(thirdCoordinate);
@@ -150,15 +103,13 @@ void frmF16::PrepareNewPoint() {
         ShowVariant(true, false);
         Picture1->SetColor(255);
     }
-    FillCoordinateSystems();
+    FillPointCoordinateSystems(Combo1);
     SelectListIndex(Combo1, 0);
 }
 
 void frmF16::FillForEdit(const Cls9& point) {
-    FillCoordinateSystems();
-    const int position = point.CoordType - (PlaneCoordinates() ? CoordType::PlaneCartesian : CoordType::Cartesian);
-    // A coordinate system the list does not offer selects no entry.
-    SelectListIndex(Combo1, position >= 0 && position < Combo1->count() ? position : -1);
+    FillPointCoordinateSystems(Combo1);
+    SelectPointCoordType(Combo1, point.CoordType);
     SetText(Text1, point.NameS);
     if (DocumentKind == 1 || DocumentKind == 2) {
         SetText(Text2, point.ExpressY);
@@ -168,11 +119,9 @@ void frmF16::FillForEdit(const Cls9& point) {
         SetText(Text3, point.ExpressY);
         SetText(Text4, point.ExpressZ);
     }
-    Picture1->SetColor(point.PointColor);
-    SelectListValue(Combo2, point.PointSize);
+    FillPointMarker({Picture1, Combo2, Option1, Option2}, point, DocumentKind == 1);
     if (DocumentKind == 1) {
         ShowVariant(false, true);
-        (point.PointHollow ? Option2 : Option1)->setChecked(true);
     } else if (DocumentKind == 2) {
         ShowVariant(false, false);
     } else {
