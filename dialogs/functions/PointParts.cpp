@@ -6,6 +6,7 @@
 #include "graph/Cls9.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -71,6 +72,20 @@ std::shared_ptr<Cls9> NewPointGraph(const std::string& name, std::int32_t graphT
                             Smoothness::Smoother);
     point->FunForm = FunForm::Parametric;
     return point;
+}
+
+PointPropertyTab NewPointPropertyTab(QWidget* tab, const char* colorLabel, const char* sizeLabel,
+                                     const char* frame, std::int32_t designColor) {
+    PointPropertyTab t{};
+    t.colorLabel = Placed(NewLabel(tab, colorLabel, "颜色"), 240, 360, 615, 255);
+    t.color = Placed(NewColorBox(tab, "Picture1", designColor), 1080, 300, 1215, 375);
+    t.sizeLabel = Placed(NewLabel(tab, sizeLabel, "大小"), 240, 900, 615, 255);
+    t.size = Placed(NewList(tab, "Combo2", true), 1080, 840, 1215, 315);
+    t.frame = Placed(NewFrame(tab, frame, "是否空心"), 240, 1440, 4095, 855);
+    t.solid = Placed(NewOption(t.frame, "Option1", "实心"), 360, 360, 1215, 300);
+    t.hollow = Placed(NewOption(t.frame, "Option2", "空心"), 1920, 360, 1215, 300);
+    t.solid->setChecked(true);
+    return t;
 }
 
 void ReadPointMarker(const PointMarkerControls& controls, Cls9& graph) {

@@ -10,8 +10,10 @@
 class Cls9;
 class ColorBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QRadioButton;
+class QWidget;
 
 // Plane and strip documents offer the plane coordinate systems ("直角坐标",
 // "极坐标"), the others the space ones ("直角坐标", "柱面坐标", "球面坐标").
@@ -34,6 +36,23 @@ void RelabelPointBoxes(const QComboBox* list, QLabel* first, QLabel* second, QLa
 // dialogs give every point: one segment, one colour, FunForm 3.
 std::shared_ptr<Cls9> NewPointGraph(const std::string& name, std::int32_t graphType, std::int32_t coordType,
                                     const std::string& x, const std::string& y, const std::string& z);
+
+// The "属性" tab of a point dialog, laid out on `tab`: the colour box (its
+// design colour given) with its label "颜色", the size list with its label
+// "大小" (filled by Form_Load), and the frame "是否空心" with "实心" (Option1,
+// selected) and "空心" (Option2). The labels and the frame take the names the
+// dialog numbers them by.
+struct PointPropertyTab {
+    QLabel* colorLabel;
+    ColorBox* color;
+    QLabel* sizeLabel;
+    QComboBox* size;
+    QGroupBox* frame;
+    QRadioButton* solid;
+    QRadioButton* hollow;
+};
+PointPropertyTab NewPointPropertyTab(QWidget* tab, const char* colorLabel, const char* sizeLabel,
+                                     const char* frame, std::int32_t designColor);
 
 // The marker controls of a point dialog's "属性" tab.
 struct PointMarkerControls {

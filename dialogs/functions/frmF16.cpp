@@ -43,14 +43,14 @@ frmF16::frmF16() {
     Label5 = Placed(NewLabel(Frame1, "Label5", "Z"), 240, 1200, 375, 255);
     Text4 = Placed(NewText(Frame1, "Text4"), 720, 1140, 3135, 315);
 
-    Label6 = Placed(NewLabel(propertyTab, "Label6", "颜色"), 240, 360, 615, 255);
-    Picture1 = Placed(NewColorBox(propertyTab, "Picture1", WindowFrameColor), 1080, 300, 1215, 375);
-    Label7 = Placed(NewLabel(propertyTab, "Label7", "大小"), 240, 900, 615, 255);
-    Combo2 = Placed(NewList(propertyTab, "Combo2", true), 1080, 840, 1215, 315);
-    Frame2 = Placed(NewFrame(propertyTab, "Frame2", "是否空心"), 240, 1440, 4095, 855);
-    Option1 = Placed(NewOption(Frame2, "Option1", "实心"), 360, 360, 1215, 300);
-    Option2 = Placed(NewOption(Frame2, "Option2", "空心"), 1920, 360, 1215, 300);
-    Option1->setChecked(true);
+    const PointPropertyTab properties = NewPointPropertyTab(propertyTab, "Label6", "Label7", "Frame2", WindowFrameColor);
+    Label6 = properties.colorLabel;
+    Picture1 = properties.color;
+    Label7 = properties.sizeLabel;
+    Combo2 = properties.size;
+    Frame2 = properties.frame;
+    Option1 = properties.solid;
+    Option2 = properties.hollow;
 
     Command1 = Placed(NewButton(this, "Command1", "确定"), 2160, 3645, 1215, 375);
     Command2 = Placed(NewButton(this, "Command2", "取消"), 3600, 3645, 1215, 375);

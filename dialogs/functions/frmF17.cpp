@@ -53,14 +53,14 @@ frmF17::frmF17() {
     Text7 = Placed(NewText(Frame2, "Text7"), 1080, 1140, 2775, 315);
     Text7->setToolTip(QStringLiteral("Recommended Value: 30 - 60"));
 
-    Label9 = Placed(NewLabel(propertyTab, "Label9", "颜色"), 240, 360, 615, 255);
-    Picture1 = Placed(NewColorBox(propertyTab, "Picture1", MenuTextColor), 1080, 300, 1215, 375);
-    Label10 = Placed(NewLabel(propertyTab, "Label10", "大小"), 240, 900, 615, 255);
-    Combo2 = Placed(NewList(propertyTab, "Combo2", true), 1080, 840, 1215, 315);
-    Frame3 = Placed(NewFrame(propertyTab, "Frame3", "是否空心"), 240, 1440, 4095, 855);
-    Option1 = Placed(NewOption(Frame3, "Option1", "实心"), 360, 360, 1215, 300);
-    Option2 = Placed(NewOption(Frame3, "Option2", "空心"), 1920, 360, 1215, 300);
-    Option1->setChecked(true);
+    const PointPropertyTab properties = NewPointPropertyTab(propertyTab, "Label9", "Label10", "Frame3", MenuTextColor);
+    Label9 = properties.colorLabel;
+    Picture1 = properties.color;
+    Label10 = properties.sizeLabel;
+    Combo2 = properties.size;
+    Frame3 = properties.frame;
+    Option1 = properties.solid;
+    Option2 = properties.hollow;
 
     Command1 = Placed(NewButton(this, "Command1", "确定"), 2160, 5325, 1215, 375);
     Command2 = Placed(NewButton(this, "Command2", "取消"), 3600, 5325, 1215, 375);
