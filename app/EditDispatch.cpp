@@ -20,7 +20,7 @@
 
 #include "dialogs/functions/frmF16.h"
 
-// frmF17: point animations
+#include "dialogs/functions/frmF17.h"
 
 #include "dialogs/special/frmF25.h"
 
@@ -66,7 +66,7 @@ const EditRow Rows[] = {
     // point: frmF16
     {1, GraphType::Point, EditForms::Any, EditWith<frmF16>},
     // point animation: frmF17
-    {1, GraphType::PointAnimation, EditForms::Any, nullptr},
+    {1, GraphType::PointAnimation, EditForms::Any, EditWith<frmF17>},
     // intersection of two curves: frmF25
     {1, GraphType::Intersection, EditForms::Any, EditWith<frmF25>},
     // plane table: frmF11
@@ -88,7 +88,7 @@ const EditRow Rows[] = {
     // point: frmF16
     {2, GraphType::Point, EditForms::Any, EditWith<frmF16>},
     // point animation: frmF17
-    {2, GraphType::PointAnimation, EditForms::Any, nullptr},
+    {2, GraphType::PointAnimation, EditForms::Any, EditWith<frmF17>},
     // strip table: frmF10
     {2, GraphType::Table25D, EditForms::Any, nullptr},
 
@@ -114,7 +114,7 @@ const EditRow Rows[] = {
     // vector operation: frmF28
     {3, GraphType::VectorOperation, EditForms::Any, EditWith<frmF28>},
     // point animation: frmF17
-    {3, GraphType::PointAnimation, EditForms::Any, nullptr},
+    {3, GraphType::PointAnimation, EditForms::Any, EditWith<frmF17>},
 
     // ---- special documents (7) ----
     // colour map: frmF22
@@ -124,7 +124,7 @@ const EditRow Rows[] = {
     // vector field: frmF21
     {7, GraphType::VectorField, EditForms::Any, EditWith<frmF21>},
     // point animation: frmF17
-    {7, GraphType::PointAnimation, EditForms::Any, nullptr},
+    {7, GraphType::PointAnimation, EditForms::Any, EditWith<frmF17>},
 };
 
 bool FormEdited(EditForms forms, std::int32_t funForm) {

@@ -12,6 +12,7 @@
 #include "core/Globals.h"
 #include "dialogs/frmF19.h"
 #include "dialogs/functions/CreationCommand.h"
+#include "dialogs/functions/frmF17.h"
 #include "dialogs/functions/frmF5.h"
 #include "dialogs/special/frmF6.h"
 #include "graph/Cls9.h"
@@ -21,8 +22,15 @@
 
 #include <QTimer>
 
-// A new point animation.
-void frmF1::mnuAniPoint_Click() {}
+static void TakeAnimationSettings();
+
+// A new point animation: the dialog prepared for the document kind, the view
+// turned in space documents.
+void frmF1::mnuAniPoint_Click() {
+    TakeAnimationSettings();
+    RunCreationCommand<frmF17>(LabelSource::mnuAniPoint, PointViewRotation(DocumentKind),
+                               [](frmF17& f) { f.PrepareNewAnimation(); });
+}
 
 // The settings every animation command starts with: no edit, plain axis
 // texts, and the frame count and speed of the animation options' boxes.
