@@ -11,9 +11,11 @@
 #include "core/Globals.h"
 #include "dialogs/frmF19.h"
 #include "dialogs/functions/CreationCommand.h"
+#include "dialogs/functions/frmF4.h"
 #include "dialogs/functions/frmF5.h"
 #include "scene/Cls3.h"
 #include "graph/Cls9.h"
+#include "scene/Cls10.h"
 #include "scene/Cls8.h"
 
 #include <QTimer>
@@ -45,11 +47,21 @@ void frmF1::mnuAniCur2DPol_Click() {
                               [](frmF5& f) { f.PrepareNewGraph(true, true); });
 }
 
-// A new strip animation in Cartesian coordinates.
-void frmF1::mnuAni25DCurCart_Click() {}
+// A new strip animation in Cartesian coordinates; two-sided lighting off.
+void frmF1::mnuAni25DCurCart_Click() {
+    Light.TwoSides(0) = 0;
+    TakeAnimationSettings();
+    RunCreationCommand<frmF4>(LabelSource::mnuAni25DCurCart, TurnedViewRotation,
+                              [](frmF4& f) { f.PrepareNewStrip(false, true); });
+}
 
-// A new strip animation in polar coordinates.
-void frmF1::mnuAni25DCurPol_Click() {}
+// A new strip animation in polar coordinates; two-sided lighting off.
+void frmF1::mnuAni25DCurPol_Click() {
+    Light.TwoSides(0) = 0;
+    TakeAnimationSettings();
+    RunCreationCommand<frmF4>(LabelSource::mnuAni25DCurPol, TurnedViewRotation,
+                              [](frmF4& f) { f.PrepareNewStrip(true, true); });
+}
 
 // A new space animation in Cartesian coordinates.
 void frmF1::mnuAniSurCart_Click() {}

@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "dialogs/functions/CreationCommand.h"
 #include "dialogs/functions/frmF16.h"
+#include "dialogs/functions/frmF4.h"
 #include "dialogs/functions/frmF5.h"
 
 // A new point.
@@ -25,10 +26,16 @@ void frmF1::mnuDraw2DPolar_Click() {
 }
 
 // A new strip in Cartesian coordinates.
-void frmF1::mnuDraw25DCart_Click() {}
+void frmF1::mnuDraw25DCart_Click() {
+    RunCreationCommand<frmF4>(LabelSource::mnuDraw25DCart, TurnedViewRotation,
+                              [](frmF4& f) { f.PrepareNewStrip(false, false); });
+}
 
 // A new strip in polar coordinates.
-void frmF1::mnuDraw25DPolar_Click() {}
+void frmF1::mnuDraw25DPolar_Click() {
+    RunCreationCommand<frmF4>(LabelSource::mnuDraw25DPolar, TurnedViewRotation,
+                              [](frmF4& f) { f.PrepareNewStrip(true, false); });
+}
 
 // A new space curve or surface in Cartesian coordinates.
 void frmF1::mnuDraw3DCart_Click() {}
