@@ -40,17 +40,6 @@ protected:
     static void Type(QLineEdit* box, const char* text) { box->setText(QString::fromUtf8(text)); }
     static void Type(QComboBox* list, const char* text) { list->setEditText(QString::fromUtf8(text)); }
     static void Ok(frmF5& f) { QTest::mouseClick(f.Command1, Qt::LeftButton); }
-    static std::string Caption(const QLabel* l) { return ToStdString(l->text()); }
-    static std::vector<std::string> Items(const QComboBox* list) {
-        std::vector<std::string> items;
-        for (int i = 0; i < list->count(); ++i) items.push_back(ToStdString(list->itemText(i)));
-        return items;
-    }
-    // The graph the last OK added (nullptr when none).
-    std::shared_ptr<Cls9> Added() {
-        const auto n = DocumentScene.FunSurfs.Count();
-        return n > 0 ? DocumentScene.FunSurfs.Item(n) : nullptr;
-    }
     // A new graph typed in the dialog and confirmed; its row as the command
     // labels it.
     std::shared_ptr<Cls9> Create(bool polar, bool animated, int form, const std::function<void(frmF5&)>& type) {

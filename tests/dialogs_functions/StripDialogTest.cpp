@@ -38,28 +38,17 @@ protected:
         return f;
     }
     frmF4& OpenEdit(std::int32_t row) { return OpenForEdit<frmF4>(row); }
-    // Typed as a user types: the box's text selected and replaced key by key
-    // (Backspace for an empty text; a character without a key inserted).
-    static void Type(QLineEdit* box, const char* text) {
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Backspace);
-        for (const QChar c : QString::fromUtf8(text)) {
-            if (c.unicode() < 128)
-                QTest::keyClick(box, char(c.unicode()));
-            else
-                box->insert(QString(c));
-        }
-    }
+    static void Type(QLineEdit* box, const char* text) { TypeKeys(box, text); }
     static void Ok(frmF4& f) { QTest::mouseClick(f.Command1, Qt::LeftButton); }
-    static std::string Caption(const QLabel* l) { return ToStdString(l->text()); }
-    static std::vector<std::string> Items(const QComboBox* list) {
-        std::vector<std::string> items;
-        for (int i = 0; i < list->count(); ++i) items.push_back(ToStdString(list->itemText(i)));
-        return items;
+    // A click on an option button's circle.
+    static void ClickOption(QRadioButton* option) {
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     }
-    std::shared_ptr<Cls9> Added() {
-        const auto n = DocumentScene.FunSurfs.Count();
-        return n > 0 ? DocumentScene.FunSurfs.Item(n) : nullptr;
+    // A click on row `row` of the material list (scrolled into view first).
+    static void ClickMaterial(frmF4& f, int row) {
+        f.SSTab1->setCurrentIndex(2);
+        f.List1->scrollToItem(f.List1->item(row));
+        QTest::mouseClick(f.List1->viewport(), Qt::LeftButton, {}, f.List1->visualItemRect(f.List1->item(row)).center());
     }
     // A new strip typed in the dialog and confirmed; its row as its command
     // labels it. Nothing when no strip was added.
@@ -477,16 +466,18 @@ TEST_F(StripDialog, TheLookPagesReachTheStrip) {
          3, red, blue, 4, 3, 3},
         {"material, vertices, faceted",
          [](frmF4& f) {
-             f.List1->setCurrentRow(12);
-             f.Option5->click();
-             f.Option8->click();
+             ClickMaterial(f, 12);
+             f.SSTab1->setCurrentIndex(3);
+             ClickOption(f.Option5);
+             ClickOption(f.Option8);
          },
          3, red, blue, 13, 1, 1},
         {"wireframe, smoother",
          [](frmF4& f) {
-             f.List1->setCurrentRow(0);
-             f.Option6->click();
-             f.Option9->click();
+             ClickMaterial(f, 0);
+             f.SSTab1->setCurrentIndex(3);
+             ClickOption(f.Option6);
+             ClickOption(f.Option9);
          },
          3, red, blue, 1, 2, 2},
     };
