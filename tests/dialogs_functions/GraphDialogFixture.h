@@ -61,6 +61,34 @@ protected:
         return n > 0 ? DocumentScene.FunSurfs.Item(n) : nullptr;
     }
 
+    // The outcome of an OK of the dialog `Form` that began with `before`
+    // graphs. `title` empty: accepted (no message, one graph more, the dialog
+    // unloaded); else refused with one message of this title (the text
+    // `message` with the exclamation icon, or with `message` empty the
+    // compiler's own critical message), nothing added, the dialog open.
+    template <class Form>
+    bool ExpectOkOutcome(std::int32_t before, const std::string& title, const std::string& message) {
+        if (title.empty()) {
+            EXPECT_EQ(box.Count(), 0u) << (box.Count() ? box.Last().text : "");
+            EXPECT_EQ(DocumentScene.FunSurfs.Count(), before + 1);
+            EXPECT_FALSE(Form::Loaded());
+            return true;
+        }
+        EXPECT_EQ(box.Count(), 1u);
+        if (box.Count() == 0) return false;
+        EXPECT_EQ(box.Last().title, title);
+        if (message.empty()) {
+            EXPECT_EQ(box.Last().icon, MsgIcon::Critical);
+        } else {
+            EXPECT_EQ(box.Last().text, message);
+            EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
+        }
+        EXPECT_TRUE(Form::Loaded());
+        EXPECT_EQ(DocumentScene.FunSurfs.Count(), before);
+        EXPECT_EQ(VisibleScene.FunSurfs.Count(), before);
+        return false;
+    }
+
     // A sampled point graph in both scenes with its row, as a document holds it.
     std::shared_ptr<Cls9> AddPoint(const std::string& x, const std::string& y, const std::string& z,
                                    std::int32_t coordType, const std::string& row) {
