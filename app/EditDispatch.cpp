@@ -34,7 +34,7 @@
 
 #include "dialogs/special/frmF31.h"
 
-// frmF4: strips
+#include "dialogs/functions/frmF4.h"
 
 // frmF10: strip tables
 
@@ -82,9 +82,9 @@ const EditRow Rows[] = {
 
     // ---- strip documents (2) ----
     // strip: frmF4, plain mode
-    {2, GraphType::Strip25D, EditForms::Strip, nullptr},
+    {2, GraphType::Strip25D, EditForms::Strip, EditWith<frmF4>},
     // animated strip: frmF4, animation mode
-    {2, GraphType::Strip25DAnimation, EditForms::Strip, nullptr},
+    {2, GraphType::Strip25DAnimation, EditForms::Strip, EditWith<frmF4>},
     // point: frmF16
     {2, GraphType::Point, EditForms::Any, EditWith<frmF16>},
     // point animation: frmF17

@@ -6,6 +6,7 @@
 #include "dialogs/frmF20.h"
 #include "dialogs/frmF3.h"
 #include "dialogs/functions/frmF16.h"
+#include "dialogs/functions/frmF4.h"
 #include "dialogs/functions/frmF5.h"
 #include "dialogs/special/frmF18.h"
 #include "dialogs/special/frmF21.h"
@@ -37,10 +38,16 @@ void frmF1::mnuDraw2DPolar_Click() {
 }
 
 // A new strip in Cartesian coordinates.
-void frmF1::mnuDraw25DCart_Click() {}
+void frmF1::mnuDraw25DCart_Click() {
+    RunCreationCommand<frmF4>(LabelSource::mnuDraw25DCart, TurnedViewRotation,
+                              [](frmF4& f) { f.PrepareNewStrip(false, false); });
+}
 
 // A new strip in polar coordinates.
-void frmF1::mnuDraw25DPolar_Click() {}
+void frmF1::mnuDraw25DPolar_Click() {
+    RunCreationCommand<frmF4>(LabelSource::mnuDraw25DPolar, TurnedViewRotation,
+                              [](frmF4& f) { f.PrepareNewStrip(true, false); });
+}
 
 // A new space curve or surface in Cartesian coordinates.
 void frmF1::mnuDraw3DCart_Click() {
