@@ -88,8 +88,7 @@ protected:
         Command5 = data_->Command5;
         Command2 = data_->Command2;
         Command1 = data_->Command1;
-        look_ = std::make_unique<TableAppearancePages>(SSTab1, design.materialCaption, design.smoothnessCaption,
-                                                       WindowVariables<Form>());
+        look_ = std::make_unique<TableAppearancePages>(SSTab1, design.materialCaption, design.smoothnessCaption);
         Option1 = look_->Option1;
         Option2 = look_->Option2;
         Option3 = look_->Option3;

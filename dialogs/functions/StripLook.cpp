@@ -36,7 +36,6 @@ void StripLookPages::BuildLookPages(QTabWidget* tabs, const char* smoothnessCapt
     Placed(NewLabel(materialPage, "Label7", "选择一种材质"), 480, 360, 2400, 255);
     List1 = Placed(new QListWidget(materialPage), 480, 720, 3000, 2400);
     List1->setObjectName(QStringLiteral("List1"));
-    FillMaterialList(List1, StripMaterial);
 
     // Page "外观".
     Frame1 = Placed(NewFrame(lookPage, "Frame1", "模型"), 480, 360, 2640, 1800);
@@ -49,12 +48,16 @@ void StripLookPages::BuildLookPages(QTabWidget* tabs, const char* smoothnessCapt
     Option9 = Placed(NewOption(Frame2, "Option9", SmoothnessOptionCaptions[1]), 240, 840, 2160, 300);
     Option10 = Placed(NewOption(Frame2, "Option10", SmoothnessOptionCaptions[2]), 240, 1320, 2160, 300);
     Option10->setChecked(true);
+    ConnectLookPages(tabs);
+}
 
-    QObject::connect(Picture2, &ColorBox::clicked, tabs, Guarded([this] {
+void StripLookPages::ConnectLookPages(QObject* context) {
+    FillMaterialList(List1, StripMaterial);
+    QObject::connect(Picture2, &ColorBox::clicked, context, Guarded([this] {
         if (const auto chosen = PickBoxColor(Picture2)) StripColor1 = *chosen;
     }));
     for (ColorBox* box : {Picture3, Picture4})
-        QObject::connect(box, &ColorBox::clicked, tabs, Guarded([this, box] {
+        QObject::connect(box, &ColorBox::clicked, context, Guarded([this, box] {
             if (const auto chosen = PickBoxColor(box)) StripColor2 = *chosen;
         }));
 }

@@ -17,6 +17,7 @@
 
 class Cls9;
 class QGroupBox;
+class QObject;
 class QListWidget;
 class QRadioButton;
 class QTabWidget;
@@ -61,6 +62,10 @@ protected:
     // the smoothness frame has the caption given. Colour clicks and material
     // choices run through the handler guard.
     void BuildLookPages(QTabWidget* tabs, const char* smoothnessCaption);
+    // For pages laid out by a dialog of its own: the material list filled
+    // (held material Metal), the colour clicks connected to the held colours
+    // (through the handler guard, owned by `context`).
+    void ConnectLookPages(QObject* context);
     // The edit filling: fill option, the three colour boxes and the held
     // colours, material (list and held value), model and smoothness. A value
     // without an option leaves its group at the load default; a material

@@ -178,8 +178,7 @@ void TableDataPage::FillCounts(std::int64_t rows, std::int64_t columns) {
 // ---- the pages "颜色", "材质", "外观" ----
 
 TableAppearancePages::TableAppearancePages(QTabWidget* tabs, const char* materialCaption,
-                                           const char* smoothnessCaption, DialogVariables& held)
-    : held_(held) {
+                                           const char* smoothnessCaption) {
     QWidget* colours = tabs->widget(1);
     QWidget* material = tabs->widget(2);
     QWidget* look = tabs->widget(3);
@@ -210,51 +209,7 @@ TableAppearancePages::TableAppearancePages(QTabWidget* tabs, const char* materia
     Option7->setChecked(true);
     Option10->setChecked(true);
 
-    held_.FirstColor = RGB(255, 0, 0);
-    held_.SecondColor = RGB(0, 0, 255);
-    FillMaterialList(List1, held_.Material);
-
-    QObject::connect(Picture2, &ColorBox::clicked, colours, Guarded([this] { Picture2_Click(); }));
-    QObject::connect(Picture3, &ColorBox::clicked, colours, Guarded([this] { Picture3_Click(); }));
-    QObject::connect(Picture4, &ColorBox::clicked, colours, Guarded([this] { Picture4_Click(); }));
-}
-
-void TableAppearancePages::Picture2_Click() {
-    if (const auto colour = PickBoxColor(Picture2)) held_.FirstColor = *colour;
-}
-
-void TableAppearancePages::Picture3_Click() {
-    if (const auto colour = PickBoxColor(Picture3)) held_.SecondColor = *colour;
-}
-
-void TableAppearancePages::Picture4_Click() {
-    if (const auto colour = PickBoxColor(Picture4)) held_.SecondColor = *colour;
-}
-
-TableAppearancePages::Look TableAppearancePages::Read() const {
-    Look look;
-    look.fill = ReadFill(OptionValue({Option1, Option3, Option2, Option4}), Picture2, Picture3, Picture4,
-                         held_.FirstColor);
-    look.material = List1->currentRow() + 1;
-    look.show = OptionValue({Option5, Option6, Option7});
-    look.smoothness = OptionValue({Option8, Option9, Option10});
-    return look;
-}
-
-void TableAppearancePages::Fill(const Cls9& graph) {
-    if (graph.FillStyle >= 1 && graph.FillStyle <= 4)
-        SelectOptionValue({Option1, Option3, Option2, Option4}, graph.FillStyle);
-    Picture2->SetColor(graph.FirstColor);
-    Picture3->SetColor(graph.SecondColor);
-    Picture4->SetColor(graph.SecondColor);
-    if (graph.Material >= 1 && graph.Material <= std::int32_t(MaterialNames.size()))
-        List1->setCurrentRow(graph.Material - 1);
-    if (graph.Show >= 1 && graph.Show <= 3) SelectOptionValue({Option5, Option6, Option7}, graph.Show);
-    if (graph.Smoothness >= 1 && graph.Smoothness <= 3)
-        SelectOptionValue({Option8, Option9, Option10}, graph.Smoothness);
-    // The held colours are the graph's, so 单色 keeps its first colour.
-    held_.FirstColor = graph.FirstColor;
-    held_.SecondColor = graph.SecondColor;
+    ConnectLookPages(colours);
 }
 
 // ---- cells and points ----
@@ -292,10 +247,10 @@ void FillTableCells(TableFormat format, const Cls9& table, TableGrid& grid) {
 // ---- the strip and surface tables ----
 
 bool CommitNetTable(TableFormat format, const std::shared_ptr<Cls9>& graph, TableDataPage& data,
-                    const TableAppearancePages& look) {
+                    TableAppearancePages& look) {
     const std::optional<TableSize> size = data.CheckCounts();
     if (!size) return false;
-    const TableAppearancePages::Look chosen = look.Read();
+    const StripLookPages::Look chosen = look.ReadLook();
     const bool strip = format != TableFormat::D3;
     Cls9& g = *graph;
     g.StepV = size->columns - 1;
@@ -321,5 +276,5 @@ void FillNetTable(TableFormat format, const Cls9& table, TableDataPage& data, Ta
     const std::int64_t columns = std::int64_t(table.StepV) + 1;
     data.FillCounts(rows, columns);
     FillTableCells(format, table, *data.fgdGrid);
-    look.Fill(table);
+    look.FillLook(table);
 }

@@ -4,6 +4,7 @@
 // grid) with the count steps of their OK, and the pages "颜色", "材质",
 // "外观" of the strip and surface tables with the colours they hold.
 #include "dialogs/functions/GraphControls.h"
+#include "dialogs/functions/StripLook.h"
 #include "dialogs/functions/TableFiles.h"
 
 #include <cstdint>
@@ -87,59 +88,21 @@ private:
     std::string fileName_;
 };
 
-// The held colours, material and appearance pages of the strip and surface
-// tables. `held` is the dialog's window-level colours (first, second) and
-// material: set at load to red, blue and Metal.
-class TableAppearancePages {
+// The pages "颜色", "材质", "外观" of the strip and surface tables, laid out
+// for their narrower window: the controls, held colours and material, edit
+// filling (`FillLook`) and reading (`ReadLook`) of the strip dialog's pages.
+class TableAppearancePages : public StripLookPages {
 public:
-    TableAppearancePages(QTabWidget* tabs, const char* materialCaption, const char* smoothnessCaption,
-                         DialogVariables& held);
+    TableAppearancePages(QTabWidget* tabs, const char* materialCaption, const char* smoothnessCaption);
     TableAppearancePages(const TableAppearancePages&) = delete;
     TableAppearancePages& operator=(const TableAppearancePages&) = delete;
 
-    // "颜色"
-    QRadioButton* Option1;  // "从左到右渐变" FillStyle 1
-    QRadioButton* Option2;  // "从上到下渐变" FillStyle 3 (selected)
-    QRadioButton* Option3;  // "从前到后渐变" FillStyle 2
-    QRadioButton* Option4;  // "单色" FillStyle 4
-    QLabel* Label4;         // "颜色1"
-    ColorBox* Picture2;     // FirstColor, red
-    QLabel* Label5;         // "颜色2"
-    ColorBox* Picture3;     // SecondColor, blue
-    ColorBox* Picture4;     // the single colour, red
-    // "材质"
-    QLabel* Label6;
-    QListWidget* List1;
-    // "外观"
-    QGroupBox* Frame1;      // "模型"
-    QRadioButton* Option5;  // "顶点模型"
-    QRadioButton* Option6;  // "线框模型"
-    QRadioButton* Option7;  // "曲面模型" (selected)
-    QGroupBox* Frame2;      // smoothness
-    QRadioButton* Option8;  // "刻面"
-    QRadioButton* Option9;  // "较平滑"
-    QRadioButton* Option10; // "平滑" (selected)
+    QLabel* Label4; // "颜色1"
+    QLabel* Label5; // "颜色2"
+    QLabel* Label6; // the material caption
 
-    // Picture2 sets the held first colour, Picture3 and Picture4 the second.
-    void Picture2_Click();
-    void Picture3_Click();
-    void Picture4_Click();
-
-    // What the OK reads: the fill and its colours (单色: the held first
-    // colour), the material (the list's selection + 1), the model and shading.
-    struct Look {
-        FillColors fill;
-        std::int32_t material = 0;
-        std::int32_t show = 0;
-        std::int32_t smoothness = 0;
-    };
-    Look Read() const;
-    // The edit filling: options, boxes, list and the held colours from the
-    // graph (a value without an option or entry leaves the load's choice).
-    void Fill(const Cls9& graph);
-
-private:
-    DialogVariables& held_;
+    using StripLookPages::FillLook;
+    using StripLookPages::ReadLook;
 };
 
 // The OK's cells and points: data rows 1..size.Points() checked in grid order
@@ -155,7 +118,7 @@ void FillTableCells(TableFormat format, const Cls9& table, TableGrid& grid);
 // fill, colours, material, model and shading; the steps; the cells and
 // points; the properties; the new or edit path (not sampled). False when a step refused.
 bool CommitNetTable(TableFormat format, const std::shared_ptr<Cls9>& graph, TableDataPage& data,
-                    const TableAppearancePages& look);
+                    TableAppearancePages& look);
 // Their edit filling: name, counts, grid numbered and filled with the
 // shortest texts of the table's values, then the appearance pages.
 void FillNetTable(TableFormat format, const Cls9& table, TableDataPage& data, TableAppearancePages& look);

@@ -411,7 +411,7 @@ TEST_F(NetTableDialog, SurfaceFillThenOkUnchangedGivesAnEqualTable) {
     EXPECT_EQ(window.rows, (std::vector<std::string>{"三维表数据图形  c"}));
 }
 
-TEST_F(NetTableDialog, FillingValuesWithoutAnOptionLeaveTheLoadChoice) {
+TEST_F(NetTableDialog, FillingValuesWithoutAnOptionOrEntry) {
     DocumentKind = 2;
     const auto t = AddTable(GraphType::Table25D, 1, 1, "d");
     t->FillStyle = 7;
@@ -424,11 +424,17 @@ TEST_F(NetTableDialog, FillingValuesWithoutAnOptionLeaveTheLoadChoice) {
     f.FillForEdit(*t);
     EXPECT_EQ(f.fgdGrid->DataRows(), 1);
     EXPECT_TRUE(f.Option2->isChecked());
-    EXPECT_EQ(f.List1->currentRow(), 3);
+    // A material without an entry selects none and is held as it is.
+    EXPECT_EQ(f.List1->currentRow(), -1);
     EXPECT_TRUE(f.Option7->isChecked());
     EXPECT_TRUE(f.Option10->isChecked());
     // An empty table point reads as the origin.
     EXPECT_EQ(f.fgdGrid->CellText(1, 1), "0");
+    f.show();
+    Click(&f, "Command3");
+    EXPECT_EQ(box.Count(), 0u);
+    EXPECT_EQ(t->Material, 14);
+    EXPECT_EQ(t->FillStyle, FillStyle::TopToBottom);
 }
 
 TEST_F(NetTableDialog, StripTableTypedByTheUser) {
