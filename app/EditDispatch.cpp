@@ -16,7 +16,7 @@
 
 // ---- The dialogs of the rows, one slot each ----
 
-// frmF5: plane functions
+#include "dialogs/functions/frmF5.h"
 
 #include "dialogs/functions/frmF16.h"
 
@@ -28,25 +28,25 @@
 
 // frmF26: step and stem plots
 
-// frmF29: differential equations
+#include "dialogs/special/frmF29.h"
 
-// frmF30: limits
+#include "dialogs/special/frmF30.h"
 
-// frmF31: series
+#include "dialogs/special/frmF31.h"
 
 // frmF4: strips
 
 // frmF10: strip tables
 
-// frmF6: space curves and surfaces
+#include "dialogs/special/frmF6.h"
 
 // frmF12: surface tables
 
 // frmF24: surfaces of revolution
 
-// frmF27: space vectors
+#include "dialogs/special/frmF27.h"
 
-// frmF28: vector operations
+#include "dialogs/special/frmF28.h"
 
 // frmF22: colour maps
 
@@ -60,9 +60,9 @@ namespace {
 const EditRow Rows[] = {
     // ---- plane documents (1) ----
     // plane function: frmF5, plain mode
-    {1, GraphType::Function2D, EditForms::Plane, nullptr},
+    {1, GraphType::Function2D, EditForms::Plane, EditWith<frmF5>},
     // animated plane function: frmF5, animation mode
-    {1, GraphType::Function2DAnimation, EditForms::Plane, nullptr},
+    {1, GraphType::Function2DAnimation, EditForms::Plane, EditWith<frmF5>},
     // point: frmF16
     {1, GraphType::Point, EditForms::Any, EditWith<frmF16>},
     // point animation: frmF17
@@ -74,11 +74,11 @@ const EditRow Rows[] = {
     // step or stem plot: frmF26
     {1, GraphType::StepStem, EditForms::Any, nullptr},
     // differential equation: frmF29
-    {1, GraphType::ODE, EditForms::Any, nullptr},
+    {1, GraphType::ODE, EditForms::Any, EditWith<frmF29>},
     // limit: frmF30
-    {1, GraphType::Limit, EditForms::Any, nullptr},
+    {1, GraphType::Limit, EditForms::Any, EditWith<frmF30>},
     // series: frmF31
-    {1, GraphType::Series, EditForms::Any, nullptr},
+    {1, GraphType::Series, EditForms::Any, EditWith<frmF31>},
 
     // ---- strip documents (2) ----
     // strip: frmF4, plain mode
@@ -96,13 +96,13 @@ const EditRow Rows[] = {
     // point: frmF16
     {3, GraphType::Point, EditForms::Any, EditWith<frmF16>},
     // space curve: frmF6, plain mode
-    {3, GraphType::Curve3D, EditForms::Any, nullptr},
+    {3, GraphType::Curve3D, EditForms::Any, EditWith<frmF6>},
     // surface: frmF6, plain mode
-    {3, GraphType::Surface3D, EditForms::Any, nullptr},
+    {3, GraphType::Surface3D, EditForms::Any, EditWith<frmF6>},
     // animated space curve: frmF6, animation mode
-    {3, GraphType::Curve3DAnimation, EditForms::Any, nullptr},
+    {3, GraphType::Curve3DAnimation, EditForms::Any, EditWith<frmF6>},
     // animated surface: frmF6, animation mode
-    {3, GraphType::Surface3DAnimation, EditForms::Any, nullptr},
+    {3, GraphType::Surface3DAnimation, EditForms::Any, EditWith<frmF6>},
     // surface table: frmF12
     {3, GraphType::Table3D, EditForms::Any, nullptr},
     // surface of revolution about x: frmF24
@@ -110,9 +110,9 @@ const EditRow Rows[] = {
     // surface of revolution about y: frmF24
     {3, GraphType::RevolutionY, EditForms::Any, nullptr},
     // space vector: frmF27
-    {3, GraphType::Vector, EditForms::Any, nullptr},
+    {3, GraphType::Vector, EditForms::Any, EditWith<frmF27>},
     // vector operation: frmF28
-    {3, GraphType::VectorOperation, EditForms::Any, nullptr},
+    {3, GraphType::VectorOperation, EditForms::Any, EditWith<frmF28>},
     // point animation: frmF17
     {3, GraphType::PointAnimation, EditForms::Any, nullptr},
 

@@ -8,9 +8,15 @@
 // whose ticks change nothing, and leave a running timer running.
 // A command that is not built yet is an empty slot: choosing it does nothing.
 #include "app/frmF1.h"
+#include "app/frmF23.h"
 #include "core/Globals.h"
 #include "dialogs/frmF19.h"
+#include "dialogs/functions/CreationCommand.h"
+#include "dialogs/functions/frmF5.h"
+#include "dialogs/special/frmF6.h"
 #include "graph/Cls9.h"
+#include "scene/Cls10.h"
+#include "scene/Cls3.h"
 #include "scene/Cls8.h"
 
 #include <QTimer>
@@ -18,11 +24,29 @@
 // A new point animation.
 void frmF1::mnuAniPoint_Click() {}
 
+// The settings every animation command starts with: no edit, plain axis
+// texts, and the frame count and speed of the animation options' boxes.
+static void TakeAnimationSettings() {
+    IsEditing = false;
+    Axes.BetterFonts = false;
+    FrameCount = frmF19::FrameCountInBox();
+    FramesPerSecond = frmF19::SpeedInBox();
+    ApplyPlaySpeed(FramesPerSecond);
+}
+
 // A new plane-function animation in Cartesian coordinates.
-void frmF1::mnuAniCur2DCart_Click() {}
+void frmF1::mnuAniCur2DCart_Click() {
+    TakeAnimationSettings();
+    RunCreationCommand<frmF5>(LabelSource::mnuAniCur2DCart, FlatViewRotation,
+                              [](frmF5& f) { f.PrepareNewGraph(false, true); });
+}
 
 // A new plane-function animation in polar coordinates.
-void frmF1::mnuAniCur2DPol_Click() {}
+void frmF1::mnuAniCur2DPol_Click() {
+    TakeAnimationSettings();
+    RunCreationCommand<frmF5>(LabelSource::mnuAniCur2DPol, FlatViewRotation,
+                              [](frmF5& f) { f.PrepareNewGraph(true, true); });
+}
 
 // A new strip animation in Cartesian coordinates.
 void frmF1::mnuAni25DCurCart_Click() {}
@@ -30,14 +54,26 @@ void frmF1::mnuAni25DCurCart_Click() {}
 // A new strip animation in polar coordinates.
 void frmF1::mnuAni25DCurPol_Click() {}
 
+// A new space animation in the coordinate system `coordinate` (0 Cartesian,
+// 1 cylindrical, 2 spherical): one-sided light, plain axis texts, the frame
+// count and speed of the animation options' boxes (the timer takes the
+// speed), then the space dialog in animation mode. These settings stay also
+// when the dialog is cancelled.
+static void NewSpaceAnimation(int coordinate) {
+    Light.TwoSides(0) = 0;
+    TakeAnimationSettings();
+    RunCreationCommand<frmF6>(LabelSource::frmF6, TurnedViewRotation,
+                              [coordinate](frmF6& f) { f.PrepareNewGraph(coordinate, true); });
+}
+
 // A new space animation in Cartesian coordinates.
-void frmF1::mnuAniSurCart_Click() {}
+void frmF1::mnuAniSurCart_Click() { NewSpaceAnimation(0); }
 
 // A new space animation in cylindrical coordinates.
-void frmF1::mnuAniSurCyl_Click() {}
+void frmF1::mnuAniSurCyl_Click() { NewSpaceAnimation(1); }
 
 // A new space animation in spherical coordinates.
-void frmF1::mnuAniSurSph_Click() {}
+void frmF1::mnuAniSurSph_Click() { NewSpaceAnimation(2); }
 
 // Starts playing: mode 2 resting on frame 1 starts over at the last frame.
 void frmF1::mnuAniStartb_Click() {
@@ -175,6 +211,5 @@ void frmF1::SetPlayInterval(std::int32_t milliseconds) { Timer1->setInterval(mil
 
 // The video export's recording step (RecordingFrames, RecordedFrameCount):
 // while the export records, the shown frame is captured and written as frame
-// file n, until n reaches FrameCount. Nothing is recorded until the export
-// exists.
-void frmF1::RecordShownFrame() {}
+// file n, until n reaches FrameCount.
+void frmF1::RecordShownFrame() { frmF23::RecordFrame(); }

@@ -3,7 +3,16 @@
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "dialogs/functions/CreationCommand.h"
+#include "dialogs/frmF20.h"
+#include "dialogs/frmF3.h"
 #include "dialogs/functions/frmF16.h"
+#include "dialogs/functions/frmF5.h"
+#include "dialogs/special/frmF27.h"
+#include "dialogs/special/frmF28.h"
+#include "dialogs/special/frmF29.h"
+#include "dialogs/special/frmF30.h"
+#include "dialogs/special/frmF31.h"
+#include "dialogs/special/frmF6.h"
 
 // A new point.
 void frmF1::mnuDrawPoint_Click() {
@@ -12,10 +21,16 @@ void frmF1::mnuDrawPoint_Click() {
 }
 
 // A new plane function in Cartesian coordinates.
-void frmF1::mnuDraw2DCart_Click() {}
+void frmF1::mnuDraw2DCart_Click() {
+    RunCreationCommand<frmF5>(LabelSource::mnuDraw2DCart, FlatViewRotation,
+                              [](frmF5& f) { f.PrepareNewGraph(false, false); });
+}
 
 // A new plane function in polar coordinates.
-void frmF1::mnuDraw2DPolar_Click() {}
+void frmF1::mnuDraw2DPolar_Click() {
+    RunCreationCommand<frmF5>(LabelSource::mnuDraw2DPolar, FlatViewRotation,
+                              [](frmF5& f) { f.PrepareNewGraph(true, false); });
+}
 
 // A new strip in Cartesian coordinates.
 void frmF1::mnuDraw25DCart_Click() {}
@@ -24,13 +39,19 @@ void frmF1::mnuDraw25DCart_Click() {}
 void frmF1::mnuDraw25DPolar_Click() {}
 
 // A new space curve or surface in Cartesian coordinates.
-void frmF1::mnuDraw3DCart_Click() {}
+void frmF1::mnuDraw3DCart_Click() {
+    RunCreationCommand<frmF6>(LabelSource::frmF6, TurnedViewRotation, [](frmF6& f) { f.PrepareNewGraph(0, false); });
+}
 
 // A new space curve or surface in cylindrical coordinates.
-void frmF1::mnuDraw3DCyl_Click() {}
+void frmF1::mnuDraw3DCyl_Click() {
+    RunCreationCommand<frmF6>(LabelSource::frmF6, TurnedViewRotation, [](frmF6& f) { f.PrepareNewGraph(1, false); });
+}
 
 // A new space curve or surface in spherical coordinates.
-void frmF1::mnuDraw3DSph_Click() {}
+void frmF1::mnuDraw3DSph_Click() {
+    RunCreationCommand<frmF6>(LabelSource::frmF6, TurnedViewRotation, [](frmF6& f) { f.PrepareNewGraph(2, false); });
+}
 
 // A new plane table.
 void frmF1::mnuDrawTab2D_Click() {}
@@ -62,23 +83,44 @@ void frmF1::mnuDrawIP_Click() {}
 // A new surface of revolution.
 void frmF1::mnuDrawRV_Click() {}
 
-// A new space vector.
-void frmF1::mnuDrawVecGraph_Click() {}
+// A new space vector, labelled and turned as the other space graphs.
+void frmF1::mnuDrawVecGraph_Click() {
+    RunCreationCommand<frmF27>(LabelSource::Document, TurnedViewRotation, [](frmF27&) {});
+}
 
-// A new vector operation.
-void frmF1::mnuDrawVecOp_Click() {}
+// A new vector operation, labelled and turned as the other space graphs.
+void frmF1::mnuDrawVecOp_Click() {
+    RunCreationCommand<frmF28>(LabelSource::Document, TurnedViewRotation, [](frmF28&) {});
+}
 
-// A new limit graph.
-void frmF1::mnuDrawLimit_Click() {}
+// A new limit graph, with its document label.
+void frmF1::mnuDrawLimit_Click() {
+    RunCreationCommand<frmF30>(LabelSource::Document, FlatViewRotation, [](frmF30&) {});
+}
 
-// A new series graph.
-void frmF1::mnuDrawSeries_Click() {}
+// A new series graph, with its document label.
+void frmF1::mnuDrawSeries_Click() {
+    RunCreationCommand<frmF31>(LabelSource::Document, FlatViewRotation, [](frmF31&) {});
+}
 
-// A new differential-equation graph.
-void frmF1::mnuDrawODE_Click() {}
+// A new differential-equation graph, with its document label.
+void frmF1::mnuDrawODE_Click() {
+    RunCreationCommand<frmF29>(LabelSource::Document, FlatViewRotation, [](frmF29&) {});
+}
 
-// The coordinate-system dialog.
-void frmF1::mnuDrawAxis_Click() {}
+// The coordinate-system dialog of the document kind; after an OK the view is
+// rebuilt and shown.
+void frmF1::mnuDrawAxis_Click() {
+    if (DocumentKind == 1 || DocumentKind == 4)
+        frmF20::Get().ShowModal();
+    else
+        frmF3::Get().ShowModal();
+    if (AxesChanged) {
+        BuildDisplayLists();
+        Display(CurrentFrame);
+        AxesChanged = false;
+    }
+}
 
 // The light dialog.
 void frmF1::mnuDrawLight_Click() {}

@@ -3,6 +3,7 @@
 #include "app/CommandAvailability.h"
 #include "app/DocumentCommands.h"
 #include "app/frmF1.h"
+#include "app/frmF23.h"
 #include "core/BmpFile.h"
 #include "core/FileDialogService.h"
 #include "core/Globals.h"
@@ -170,8 +171,11 @@ void frmF1::mnuFileSaveAs_Click() {
         MsgBox(DocumentWriteFailedText + choice->path, MsgIcon::Critical, ErrorTitle);
 }
 
-// Exports the animation as an AVI video.
-void frmF1::mnuFileSaveAVI_Click() {}
+// Exports the animation as an AVI video: the export dialog, modeless, when a
+// ticked graph is animated.
+void frmF1::mnuFileSaveAVI_Click() {
+    if (VisibleScene.Animation()) frmF23::Get().ShowModeless();
+}
 
 // Prints the view on the default printer as one page, at its size on the
 // screen. Without a printer nothing happens.

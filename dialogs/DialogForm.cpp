@@ -71,6 +71,14 @@ void FormBase::ShowModal() {
     if (!unloaded_) exec();
 }
 
+void FormBase::ShowModeless() {
+    if (unloaded_) return;
+    setModal(false);
+    show();
+    raise();
+    activateWindow();
+}
+
 void FormBase::Unload() {
     if (unloaded_) return;
     unloaded_ = true;

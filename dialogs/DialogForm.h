@@ -55,6 +55,9 @@ public:
 
     // Shows the dialog modally; returns when it is unloaded or hidden.
     void ShowModal();
+    // Shows the dialog without waiting for it: the windows under it stay
+    // usable. A dialog already shown comes to the front.
+    void ShowModeless();
     // Hides the dialog, ends its modal run and forgets the instance; the
     // widget itself is deleted once control is back in the event loop. The
     // drawing areas of the window under it are painted again.

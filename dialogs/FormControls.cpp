@@ -65,4 +65,5 @@ std::string TextOf(const QLineEdit* box) { return ToStdString(box->text()); }
 void SetText(QLineEdit* box, const std::string& text) { box->setText(ToQString(text)); }
 
 bool Ticked(const QCheckBox* box) { return box->isChecked(); }
+bool FullyTicked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
 void SetTicked(QCheckBox* box, bool ticked) { box->setChecked(ticked); }

@@ -45,4 +45,6 @@ std::string TextOf(const QLineEdit* box);
 void SetText(QLineEdit* box, const std::string& text);
 // A check box's value as a flag, and setting it.
 bool Ticked(const QCheckBox* box);
+// Whether a check box is fully ticked (a greyed one is not).
+bool FullyTicked(const QCheckBox* box);
 void SetTicked(QCheckBox* box, bool ticked);

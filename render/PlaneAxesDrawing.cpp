@@ -5,6 +5,7 @@
 #include "core/NumberText.h"
 #include "render/GlText.h"
 #include "render/DrawingState.h"
+#include "scene/BackStyles.h"
 #include "scene/Cls3.h"
 #include "scene/Cls8.h"
 
@@ -247,7 +248,7 @@ void Cls3::DrawBackground(float sngMinX, float sngMaxX, float sngMinY, float sng
     };
     // A style outside 1..19 (only from a document) is drawn as the solid one.
     const std::int32_t style = BackStyle >= 1 && BackStyle <= 19 ? BackStyle : 1;
-    if (style == 4 || style == 5 || style == 8 || style == 9) {
+    if (BackStyleBands(style)) {
         // Two quads meeting at the horizontal (4, 5) or vertical (8, 9) middle
         // line, the first colour along that line (4, 8) or along the two outer
         // edges (5, 9).
@@ -273,10 +274,7 @@ void Cls3::DrawBackground(float sngMinX, float sngMaxX, float sngMinY, float sng
     } else {
         // The colours of the bottom-left, bottom-right, top-left and top-right
         // corners and of the centre, by style.
-        static constexpr const char* Corners[20] = {
-            nullptr, "PPPPP", "PPQQM", "QQPPM", nullptr, nullptr, "QPQPM", "PQPQM", nullptr, nullptr,
-            "MPQMM", "MQPMM", "PQQPP", "QPPQQ", "PMMQM", "QMMPM", "QPPQP", "PQQPQ", "PPPPQ", "QQQQP"};
-        const char* c = Corners[style];
+        const char* c = BackStyleCorners(style);
         const auto colour = [&](char which) -> const Rgb& { return which == 'P' ? p : which == 'Q' ? q : m; };
         const Rgb &bl = colour(c[0]), &br = colour(c[1]), &tl = colour(c[2]), &tr = colour(c[3]), &mid = colour(c[4]);
         const auto triangle = [&](const Rgb& c1, double x1, double y1, const Rgb& c2, double x2, double y2) {

@@ -100,6 +100,11 @@ void FillNumberList(QComboBox* list, int count, int selected) {
 void FillSizeList(QComboBox* list) { FillNumberList(list, 9, 1); }
 void FillWidthList(QComboBox* list, int largest) { FillNumberList(list, largest, 0); }
 
+void FillWidthListText(QComboBox* list, int largest) {
+    FillNumberList(list, largest, -1);
+    list->setEditText(QStringLiteral("1"));
+}
+
 void FillSymbolList(QComboBox* list) {
     const QSignalBlocker quiet(list);
     for (const char* name : SymbolNames) list->addItem(ToQString(name));
@@ -120,6 +125,16 @@ bool SelectListValue(QComboBox* list, double value) {
     if (!(value >= 1 && value <= list->count()) || value != std::floor(value)) return false;
     SelectListIndex(list, static_cast<int>(value) - 1);
     return true;
+}
+
+void SelectListValueOrText(QComboBox* list, std::int32_t value) {
+    if (SelectListValue(list, value)) return;
+    SelectListIndex(list, -1);
+    if (list->isEditable()) list->setEditText(ToQString(LongText(value)));
+}
+
+void SelectListValueOrNone(QComboBox* list, std::int32_t value) {
+    if (!SelectListValue(list, value)) SelectListIndex(list, -1);
 }
 
 void FillMaterialList(QListWidget* list, std::int32_t& material) {

@@ -78,6 +78,8 @@ int ListIndex(const QComboBox* list);
 // width "1", the first marker). Selection handlers do not run.
 void FillSizeList(QComboBox* list);
 void FillWidthList(QComboBox* list, int largest = 8);
+// A width list "1".."largest" with the text "1" and no entry selected.
+void FillWidthListText(QComboBox* list, int largest = 8);
 void FillSymbolList(QComboBox* list);
 inline constexpr std::array<const char*, 6> SymbolNames = {"实心圆", "空心圆", "实心方形",
                                                            "实心三角形", "实心菱形", "十字丝形"};
@@ -91,6 +93,13 @@ std::int32_t ListPositionValue(const QComboBox* list);
 // The filling of a list of values 1, 2, 3 ...: a whole value 1..count selects
 // position value - 1 (true); any other value leaves the list as it is.
 bool SelectListValue(QComboBox* list, double value);
+// The filling of a list read by its text (widths, sizes): the entry of the
+// value as SelectListValue selects it, or else no entry and the value's text
+// (a stored 0 or 12 reads back as itself).
+void SelectListValueOrText(QComboBox* list, std::int32_t value);
+// The filling of a list read by its position (markers): the entry of the
+// value, or else no entry (which reads back as 0).
+void SelectListValueOrNone(QComboBox* list, std::int32_t value);
 
 // ---- Material list ----
 inline constexpr std::array<const char*, 13> MaterialNames = {

@@ -65,14 +65,7 @@ protected:
     // A red point moving along y = 1 from x = -N to N: frame f shows it at
     // x = 2 (f - 1) - N. In both scenes with its list row, ticked.
     std::shared_ptr<Cls9> MovingPoint(std::int32_t id, bool ticked = true) {
-        auto g = Cls9::Init(id, "P", GraphType::PointAnimation, CoordType::PlaneCartesian, "0", "t", "1", 1, 1,
-                            0, 0, 0, 0, FillStyle::OneColor, 0, 0, 0, 1, 0, Show::FilledSurface,
-                            Smoothness::Smooth);
-        g->Animation = true;
-        g->MinT = float(-FrameCount);
-        g->MaxT = float(FrameCount);
-        g->PointColor = RGB(255, 0, 0);
-        g->PointSize = 10;
+        auto g = MovingPointGraph(id);
         Add(DocumentScene, g);
         Window().AddTickedRow("点动画   x=t, y=1");
         if (!ticked) Window().List1->SetTicked(Window().List1->ListCount() - 1, false);

@@ -105,16 +105,19 @@ protected:
         for (int i = 33; i <= 43; ++i) on = on && W().Toolbar1->IsButtonEnabled(i);
         return on;
     }
-    // Pixels of the drawing area that are mostly red.
-    int RedPixels() {
+    // Pixels of the drawing area whose colour passes `test`.
+    template <class Test>
+    int PixelsWhere(Test test) {
         const QImage img = W().picDraw()->grabFramebuffer();
         int n = 0;
         for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) {
-                const QRgb c = img.pixel(x, y);
-                if (qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80) ++n;
-            }
+            for (int x = 0; x < img.width(); ++x)
+                if (test(img.pixel(x, y))) ++n;
         return n;
+    }
+    // Pixels of the drawing area that are mostly red.
+    int RedPixels() {
+        return PixelsWhere([](QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; });
     }
 
     RecordingMessageBox box;

@@ -1,6 +1,7 @@
 #include "dialogs/DialogForm.h"
 #include "dialogs/FormControls.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
@@ -122,4 +123,21 @@ TEST(DialogHelpers, ModalRunEndsWithUnloadAndOwnerTakesDialogsAlong) {
     EXPECT_EQ(DialogOwner(), nullptr);
     frmTest::Get().Unload();
     FlushDeletes();
+}
+
+TEST(DialogHelpers, AModelessDialogLeavesTheOwnerUsable) {
+    auto owner = std::make_unique<QWidget>();
+    owner->show();
+    SetDialogOwner(owner.get());
+    frmTest& f = frmTest::Get();
+    f.ShowModeless(); // returns at once
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_FALSE(f.isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    f.ShowModeless(); // shown again: still the one instance
+    EXPECT_EQ(&frmTest::Get(), &f);
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_FALSE(frmTest::Loaded());
+    FlushDeletes();
+    SetDialogOwner(nullptr);
 }

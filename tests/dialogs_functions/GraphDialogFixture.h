@@ -45,6 +45,18 @@ protected:
         return g;
     }
 
+    // The dialog `Form` filled for editing row `row` (IsEditing set, the row
+    // current), shown without blocking.
+    template <class Form>
+    Form& OpenForEdit(std::int32_t row) {
+        IsEditing = true;
+        window.currentRow = row;
+        Form& f = Form::Get();
+        f.FillForEdit(*DocumentScene.FunSurfs.Item(row + 1));
+        f.show();
+        return f;
+    }
+
     RecordingMessageBox box;
     RecordingColorPicker colors;
     RecordingMainWindow window;

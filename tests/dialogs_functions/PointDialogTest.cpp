@@ -34,14 +34,7 @@ protected:
         return f;
     }
     // The dialog filled for editing row `row`, shown without blocking.
-    frmF16& OpenEdit(std::int32_t row) {
-        IsEditing = true;
-        window.currentRow = row;
-        frmF16& f = frmF16::Get();
-        f.FillForEdit(*DocumentScene.FunSurfs.Item(row + 1));
-        f.show();
-        return f;
-    }
+    frmF16& OpenEdit(std::int32_t row) { return OpenForEdit<frmF16>(row); }
     static std::vector<std::string> Items(const QComboBox* list) {
         std::vector<std::string> items;
         for (int i = 0; i < list->count(); ++i) items.push_back(ToStdString(list->itemText(i)));

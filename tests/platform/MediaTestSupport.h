@@ -1,15 +1,22 @@
 #pragma once
 // Helpers of the picture, video and association tests: patterned pictures,
-// running a tool and reading what it printed.
+// running a tool and reading what it printed, videos read back by ffprobe and
+// ffmpeg (the tests that need them skip when they are not installed).
 #include "core/PictureService.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
 // A picture whose every byte depends on its place and on `seed`, so a swapped
@@ -62,3 +69,44 @@ inline ToolRun RunTool(const QString& program, const QStringList& args,
 }
 
 inline bool HaveTool(const char* name) { return !QStandardPaths::findExecutable(QString::fromLatin1(name)).isEmpty(); }
+
+// What ffprobe says of the video stream of a file (counting its frames).
+inline std::map<std::string, std::string> Probe(const QString& path) {
+    const ToolRun r = RunTool(QStringLiteral("ffprobe"),
+                              {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                               "stream=codec_name,width,height,r_frame_rate,nb_read_frames", "-of",
+                               "default=noprint_wrappers=1", path});
+    std::map<std::string, std::string> m;
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    for (const QByteArray& line : r.out.split('\n')) {
+        const int eq = line.indexOf('=');
+        if (eq > 0) m[line.left(eq).toStdString()] = line.mid(eq + 1).trimmed().toStdString();
+    }
+    return m;
+}
+
+// Every frame ffmpeg decodes: red, green, blue bytes, top row first.
+inline std::vector<QByteArray> Decode(const QString& path, int w, int h) {
+    const ToolRun r = RunTool(QStringLiteral("ffmpeg"),
+                              {"-v", "error", "-i", path, "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    std::vector<QByteArray> frames;
+    const qsizetype frameBytes = qsizetype{w} * h * 3;
+    for (qsizetype at = 0; at + frameBytes <= r.out.size(); at += frameBytes) frames.push_back(r.out.mid(at, frameBytes));
+    EXPECT_EQ(r.out.size() % frameBytes, 0);
+    return frames;
+}
+
+// Whether a decoded frame holds exactly the picture.
+inline bool Same(const QByteArray& decoded, const PictureRows& picture) {
+    const std::vector<std::uint8_t> expected = TopRowFirst(picture);
+    return decoded.size() == static_cast<qsizetype>(expected.size()) &&
+           std::equal(expected.begin(), expected.end(), reinterpret_cast<const std::uint8_t*>(decoded.constData()));
+}
+
+#define SKIP_WITHOUT_FFMPEG()                                                                              \
+    do {                                                                                                   \
+        if (!HaveTool("ffprobe") || !HaveTool("ffmpeg"))                                                   \
+            GTEST_SKIP() << "ffprobe/ffmpeg not installed (tools/setup.sh installs the ffmpeg package)";   \
+    } while (false)

@@ -1,6 +1,8 @@
 #pragma once
 // Scene tests: the program at its starting state for each case, and graphs
 // with known boxes.
+#include "core/ColorService.h"
+#include "core/Globals.h"
 #include "graph/Cls9.h"
 #include "scene/Cls8.h"
 #include "tests/support/ProgramState.h"
@@ -32,6 +34,20 @@ protected:
         g->GraphType = GraphType::Point;
         g->Vert3D.Create(0, 0);
         g->Vert3D(0, 0) = Cls2::Init(x, y, z);
+        return g;
+    }
+
+    // A red point animation moving along y = 1 from x = -N to N (N =
+    // FrameCount): frame f shows it at x = 2 (f - 1) - N.
+    static std::shared_ptr<Cls9> MovingPointGraph(std::int32_t id) {
+        auto g = Cls9::Init(id, "P", GraphType::PointAnimation, CoordType::PlaneCartesian, "0", "t", "1", 1, 1,
+                            0, 0, 0, 0, FillStyle::OneColor, 0, 0, 0, 1, 0, Show::FilledSurface,
+                            Smoothness::Smooth);
+        g->Animation = true;
+        g->MinT = float(-FrameCount);
+        g->MaxT = float(FrameCount);
+        g->PointColor = RGB(255, 0, 0);
+        g->PointSize = 10;
         return g;
     }
 

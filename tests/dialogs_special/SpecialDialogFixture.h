@@ -1,0 +1,81 @@
+#pragma once
+// The special-graph dialogs driven as a user drives them: boxes typed by
+// their numbered names, OK and Cancel clicked, the message shown or the graph
+// made compared; graphs with their rows as a document holds them, for edits.
+#include "dialogs/FormControls.h"
+#include "tests/dialogs_functions/GraphDialogFixture.h"
+
+#include <QLineEdit>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class SpecialDialogTest : public GraphDialogTest {
+protected:
+    // Boxes by name and the text typed into each.
+    using Typed = std::vector<std::pair<const char*, const char*>>;
+
+    static QLineEdit* Box(QWidget* form, const char* name) {
+        auto* box = form->findChild<QLineEdit*>(QString::fromLatin1(name));
+        EXPECT_NE(box, nullptr) << name;
+        return box;
+    }
+    static void Type(QWidget* form, const Typed& typed) {
+        for (const auto& [name, text] : typed) SetText(Box(form, name), text);
+    }
+    // The typed boxes as a trace line.
+    static std::string Trace(const Typed& typed) {
+        std::string trace;
+        for (const auto& [name, text] : typed) trace += std::string(" ") + name + "=[" + text + "]";
+        return trace;
+    }
+    static std::string Shown(QWidget* form, const char* name) { return TextOf(Box(form, name)); }
+
+    // The message the last OK showed as "title|text", or "" when none.
+    std::string Message() const {
+        return box.Count() == 0 ? std::string() : box.Last().title + "|" + box.Last().text;
+    }
+
+    // The dialog as its command opens it / filled for editing row `row`,
+    // shown without blocking.
+    template <class Form>
+    Form& OpenNew() {
+        IsEditing = false;
+        Form& f = Form::Get();
+        f.show();
+        return f;
+    }
+    template <class Form>
+    Form& OpenEdit(std::int32_t row) {
+        IsEditing = true;
+        window.currentRow = row;
+        Form& f = Form::Get();
+        f.FillForEdit(*DocumentScene.FunSurfs.Item(row + 1));
+        f.show();
+        return f;
+    }
+
+    // A sampled graph in both scenes with its row, made current.
+    std::shared_ptr<Cls9> AddGraph(const std::shared_ptr<Cls9>& g, const std::string& row) {
+        g->ID = ++GraphIDCounter;
+        EXPECT_TRUE(g->GetPoints());
+        DocumentScene.FunSurfs.Add(g, GraphKey(*g));
+        VisibleScene.FunSurfs.Add(g, GraphKey(*g));
+        window.rows.push_back(row);
+        window.currentRow = static_cast<std::int32_t>(window.rows.size()) - 1;
+        return g;
+    }
+
+    // The only graph of the document (nullptr when there is none or more).
+    static std::shared_ptr<Cls9> OnlyGraph() {
+        return DocumentScene.FunSurfs.Count() == 1 ? DocumentScene.FunSurfs.Item(1) : nullptr;
+    }
+
+    // Unloads what a case left open and lets Qt delete it.
+    static void Settle() {
+        for (FormBase* f : FormBase::LoadedForms()) f->Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
