@@ -133,4 +133,23 @@ TEST_F(SampleExpectations, LimitHasAGapAtX0) {
     EXPECT_NEAR(g.Vert3D(0, 26).y, 0.9957388, 1e-6);
 }
 
+// The capture takes the colours as drawn: the smoothed edges of a red curve
+// blend red into the white background (pink), never into another hue.
+TEST_F(SampleExpectations, CapturedEdgesKeepTheirColour) {
+    OpenSample("2D/rose with four leaves.pgp");
+    const QImage image = Render(0);
+    ASSERT_FALSE(image.isNull());
+    int red = 0, edges = 0, otherHue = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (qRed(c) == 220 && qGreen(c) == 0 && qBlue(c) == 0) ++red;
+            else if (qRed(c) > 200 && qGreen(c) > 30 && qGreen(c) < 230 && qGreen(c) == qBlue(c)) ++edges;
+            if (qGreen(c) > qRed(c) + 60) ++otherHue;
+        }
+    EXPECT_GT(red, 0);
+    EXPECT_GT(edges, 0);
+    EXPECT_EQ(otherHue, 0);
+}
+
 } // namespace
