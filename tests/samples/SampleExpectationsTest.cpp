@@ -7,6 +7,7 @@
 #include "graph/SamplingContext.h"
 #include "scene/Cls8.h"
 #include "tests/samples/SampleWindow.h"
+#include "tools/mksamples/SampleBuild.h"
 
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -150,6 +151,17 @@ TEST_F(SampleExpectations, CapturedEdgesKeepTheirColour) {
     EXPECT_GT(red, 0);
     EXPECT_GT(edges, 0);
     EXPECT_EQ(otherHue, 0);
+}
+
+// mksamples refuses a document the writer would refuse, and one of 5000
+// tokens or more.
+TEST(SampleLimits, BytesAndTokens) {
+    EXPECT_EQ(SampleTextRefusal(std::string(65535, 'x')), std::nullopt);
+    EXPECT_EQ(SampleTextRefusal(std::string(65536, 'x')), "文档太大，无法保存。");
+    std::string tokens;
+    for (int k = 0; k < 4999; ++k) tokens += "1 ";
+    EXPECT_EQ(SampleTextRefusal(tokens), std::nullopt);
+    EXPECT_EQ(SampleTextRefusal(tokens + "1"), "5000 tokens");
 }
 
 } // namespace

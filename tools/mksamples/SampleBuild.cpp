@@ -3,6 +3,7 @@
 #include "core/Globals.h"
 #include "document/DocumentFile.h"
 #include "document/GraphLabels.h"
+#include "document/TokenReader.h"
 #include "graph/Cls9.h"
 
 #include <variant>
@@ -92,4 +93,11 @@ std::string ComposeSampleText(const SampleFile& file) {
     // edge (its row 1), kept by Save.
     scene.GetBox(0);
     return ComposeDocumentText(file.kind, scene, Axes);
+}
+
+std::optional<std::string> SampleTextRefusal(const std::string& text) {
+    if (!DocumentFitsContainer(text)) return DocumentTooLargeText;
+    const std::size_t tokens = SplitTokens(text).size();
+    if (tokens > MaxSampleTokens) return std::to_string(tokens) + " tokens";
+    return std::nullopt;
 }

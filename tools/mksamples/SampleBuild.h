@@ -9,6 +9,7 @@
 #include "tools/mksamples/SampleContent.h"
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -33,3 +34,6 @@ std::string ComposeSampleText(const SampleFile& file);
 // The limits of a sample document: the container's 65,535 bytes, and fewer
 // than 5000 tokens.
 inline constexpr std::size_t MaxSampleTokens = 4999;
+// Why a sample's document text is refused (the writer's "文档太大，无法保存。"
+// or its token count), or nothing when it fits both limits.
+std::optional<std::string> SampleTextRefusal(const std::string& text);

@@ -54,9 +54,8 @@ int main(int argc, char** argv) {
         }
         if (!messages.texts.empty()) return Fail(file.path + ": message \"" + messages.texts.front() + "\"");
         // The writer's own limit, and a margin of tokens.
-        if (!DocumentFitsContainer(text)) return Fail(file.path + ": " + DocumentTooLargeText);
+        if (const std::optional<std::string> refusal = SampleTextRefusal(text)) return Fail(file.path + ": " + *refusal);
         const std::size_t tokens = SplitTokens(text).size();
-        if (tokens > MaxSampleTokens) return Fail(file.path + ": " + std::to_string(tokens) + " tokens");
 
         const QString path = QDir(folder).filePath(QString::fromStdString(file.path));
         if (!QDir().mkpath(QFileInfo(path).absolutePath())) return Fail("cannot make the folder of " + file.path);
