@@ -165,6 +165,20 @@ inline void Positions(const std::vector<std::string>& entries, std::int32_t& cou
     count = static_cast<std::int32_t>(entries.size());
     for (std::int32_t i = 1; i <= count; ++i) list(i) = static_cast<float>(NumericValue(entries[std::size_t(i - 1)]));
 }
+// An overlay drawn as a line, and marked points, into the graph's fields.
+template <class Overlay>
+void StoreLine(const Overlay& o, bool& show, std::int32_t& colour, std::int32_t& width) {
+    show = o.on;
+    colour = o.colour;
+    width = DialogCount(o.width);
+}
+template <class Overlay>
+void StoreMarkers(const Overlay& o, bool& show, std::int32_t& colour, std::int32_t& size, std::int32_t& symbol) {
+    show = o.on;
+    colour = o.colour;
+    size = DialogCount(o.size);
+    symbol = o.symbol;
+}
 // A bound box of a page that may be disabled: an empty one stays 0.
 inline float PageBound(const std::string& typed) { return typed.empty() ? 0.0f : DialogBound(typed); }
 } // namespace dialog_detail
@@ -212,35 +226,17 @@ inline std::shared_ptr<Cls9> BuildGraph(const PlaneFunctionBoxes& b) {
     Cls9& x = *graph;
     x.FunForm = forms[static_cast<int>(b.form)];
     x.Show2DCurve = b.showCurve;
-    x.ShowInverse = b.inverse.on;
-    x.InvColor = b.inverse.colour;
-    x.InvWidth = DialogCount(b.inverse.width);
-    x.ShowDev = b.derivative.on;
-    x.DevColor = b.derivative.colour;
-    x.DevWidth = DialogCount(b.derivative.width);
+    StoreLine(b.inverse, x.ShowInverse, x.InvColor, x.InvWidth);
+    StoreLine(b.derivative, x.ShowDev, x.DevColor, x.DevWidth);
     x.ShowInt = b.integral.on;
     x.IntColor = b.integral.colour;
     x.IntFrom = PageBound(b.integral.from);
     x.IntTo = PageBound(b.integral.to);
-    x.ShowMax = b.maxima.on;
-    x.MaxColor = b.maxima.colour;
-    x.MaxSize = DialogCount(b.maxima.size);
-    x.MaxSymbol = b.maxima.symbol;
-    x.ShowMin = b.minima.on;
-    x.MinColor = b.minima.colour;
-    x.MinSize = DialogCount(b.minima.size);
-    x.MinSymbol = b.minima.symbol;
-    x.ShowGuai = b.inflections.on;
-    x.GuaiColor = b.inflections.colour;
-    x.GuaiSize = DialogCount(b.inflections.size);
-    x.GuaiSymbol = b.inflections.symbol;
-    x.ShowJO = b.mirror.on;
-    x.JOColor = b.mirror.colour;
-    x.JOWidth = DialogCount(b.mirror.width);
-    x.ShowRoot = b.roots.on;
-    x.RootColor = b.roots.colour;
-    x.RootSize = DialogCount(b.roots.size);
-    x.RootSymbol = b.roots.symbol;
+    StoreMarkers(b.maxima, x.ShowMax, x.MaxColor, x.MaxSize, x.MaxSymbol);
+    StoreMarkers(b.minima, x.ShowMin, x.MinColor, x.MinSize, x.MinSymbol);
+    StoreMarkers(b.inflections, x.ShowGuai, x.GuaiColor, x.GuaiSize, x.GuaiSymbol);
+    StoreLine(b.mirror, x.ShowJO, x.JOColor, x.JOWidth);
+    StoreMarkers(b.roots, x.ShowRoot, x.RootColor, x.RootSize, x.RootSymbol);
     x.ShowCurv = b.curvature.on;
     x.CurvColor = b.curvature.colour;
     x.CurvWidth = DialogCount(b.curvature.width);
@@ -684,6 +680,26 @@ namespace dialog_detail {
 inline float Cell(const std::string& typed) { return static_cast<float>(NumericValue(FilteredNumber(typed))); }
 } // namespace dialog_detail
 
+namespace dialog_detail {
+// The points (x, y) of a plane or strip table in row 0 of its grid, at most 201.
+inline std::shared_ptr<Cls9> PlaneTableGraph(const std::string& name, const std::vector<TableRow>& rows) {
+    if (rows.empty() || rows.size() > 201) throw DialogRefusal("a table holds 1 to 201 points");
+    auto graph = std::make_shared<Cls9>();
+    Cls9& g = *graph;
+    g.StepV = static_cast<std::int32_t>(rows.size()) - 1;
+    g.StepU = 1;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        Cls2& p = g.VertTab3D(0, std::int64_t(r));
+        p.x = Cell(rows[r].x);
+        p.y = Cell(rows[r].y);
+        p.z = 0;
+    }
+    g.CoordType = CoordType::PlaneCartesian;
+    g.NameS = name;
+    return graph;
+}
+} // namespace dialog_detail
+
 struct PlaneTableBoxes {
     std::string name = "Untitled";
     std::vector<TableRow> rows; // the count box holds their number
@@ -699,19 +715,8 @@ struct PlaneTableBoxes {
     std::int32_t smoothWidth = 1; // the entry chosen
 };
 inline std::shared_ptr<Cls9> BuildGraph(const PlaneTableBoxes& b) {
-    if (b.rows.empty() || b.rows.size() > 201) throw DialogRefusal("a plane table holds 1 to 201 points");
-    auto graph = std::make_shared<Cls9>();
+    auto graph = dialog_detail::PlaneTableGraph(b.name, b.rows);
     Cls9& g = *graph;
-    g.StepV = static_cast<std::int32_t>(b.rows.size()) - 1;
-    g.StepU = 1;
-    for (std::size_t r = 0; r < b.rows.size(); ++r) {
-        Cls2& p = g.VertTab3D(0, std::int64_t(r));
-        p.x = dialog_detail::Cell(b.rows[r].x);
-        p.y = dialog_detail::Cell(b.rows[r].y);
-        p.z = 0;
-    }
-    g.CoordType = CoordType::PlaneCartesian;
-    g.NameS = b.name;
     g.GraphType = GraphType::Table2D;
     g.FillStyle = FillStyle::OneColor;
     g.FirstColor = 0xFF0000;
@@ -739,19 +744,8 @@ struct StripTableBoxes {
     SurfaceLook look;
 };
 inline std::shared_ptr<Cls9> BuildGraph(const StripTableBoxes& b) {
-    if (b.rows.empty() || b.rows.size() > 201) throw DialogRefusal("a strip table holds 1 to 201 points");
-    auto graph = std::make_shared<Cls9>();
+    auto graph = dialog_detail::PlaneTableGraph(b.name, b.rows);
     Cls9& g = *graph;
-    g.StepV = static_cast<std::int32_t>(b.rows.size()) - 1;
-    g.StepU = 1;
-    for (std::size_t r = 0; r < b.rows.size(); ++r) {
-        Cls2& p = g.VertTab3D(0, std::int64_t(r));
-        p.x = dialog_detail::Cell(b.rows[r].x);
-        p.y = dialog_detail::Cell(b.rows[r].y);
-        p.z = 0;
-    }
-    g.CoordType = CoordType::PlaneCartesian;
-    g.NameS = b.name;
     g.GraphType = GraphType::Table25D;
     g.FillStyle = FillStyleOf(b.look.fill);
     g.FirstColor = b.look.colour1;
