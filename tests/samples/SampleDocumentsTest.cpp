@@ -122,6 +122,7 @@ TEST_P(SampleDocument, OpensDrawsAndSavesAgain) {
         EXPECT_TRUE(PlaybackOn());
         EXPECT_EQ(CurrentFrame, 1);
         EXPECT_EQ(FrameCount, file.frames);
+        EXPECT_EQ(FramesPerSecond, file.speed);
     }
     const QImage shown = Render(first);
     ASSERT_EQ(shown.size(), QSize(640, 480));
