@@ -103,6 +103,16 @@ protected:
         return g;
     }
 
+    // The dialog `Form` as its creation command opens it (IsEditing cleared),
+    // shown without blocking.
+    template <class Form>
+    Form& OpenNew() {
+        IsEditing = false;
+        Form& f = Form::Get();
+        f.show();
+        return f;
+    }
+
     // The dialog `Form` filled for editing row `row` (IsEditing set, the row
     // current), shown without blocking.
     template <class Form>

@@ -25,13 +25,6 @@ namespace {
 
 class NetTableDialog : public GraphDialogTest {
 protected:
-    template <class Form>
-    Form& OpenNew() {
-        IsEditing = false;
-        Form& f = Form::Get();
-        f.show();
-        return f;
-    }
     static std::string Caption(const QWidget* w) {
         if (const auto* o = qobject_cast<const QRadioButton*>(w)) return ToStdString(o->text());
         if (const auto* l = qobject_cast<const QLabel*>(w)) return ToStdString(l->text());

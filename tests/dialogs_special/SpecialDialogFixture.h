@@ -38,15 +38,8 @@ protected:
         return box.Count() == 0 ? std::string() : box.Last().title + "|" + box.Last().text;
     }
 
-    // The dialog as its command opens it / filled for editing row `row`,
+    // The dialog filled for editing row `row`,
     // shown without blocking.
-    template <class Form>
-    Form& OpenNew() {
-        IsEditing = false;
-        Form& f = Form::Get();
-        f.show();
-        return f;
-    }
     template <class Form>
     Form& OpenEdit(std::int32_t row) {
         IsEditing = true;
