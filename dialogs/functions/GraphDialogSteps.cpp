@@ -57,6 +57,12 @@ std::optional<std::int32_t> CountStep(std::string_view text, CountFloor floor, c
     return count;
 }
 
+std::optional<std::int32_t> WholeValueStep(std::string_view text) {
+    const std::optional<std::int32_t> value = WholeCount(text);
+    if (!value) RefuseOk(IllegalDataMessage, ErrorTitle);
+    return value;
+}
+
 std::optional<float> BoundEvaluation::Evaluate(const std::string& text, float start) {
     std::string postfix;
     if (engine_.InfixToPostfix(text, postfix) != 0) return std::nullopt;
@@ -134,7 +140,11 @@ bool ReplaceEditedGraph(Cls9& built, LabelSource dialog, GraphSampling sampling)
         if (twin && twin != edited) twin->EqualTo(copy);
         shown.TakeSamples(copy);
     }
-    MainWindow().SetRowText(row, EditLabel(dialog, DocumentKind, shown));
+    // A graph the dialog's edit labels do not name (a step and stem plot with
+    // neither plot) gets the row its document would give it: no row is blank.
+    std::string label = EditLabel(dialog, DocumentKind, shown);
+    if (label.empty()) label = DocumentRowLabel(DocumentKind, shown);
+    MainWindow().SetRowText(row, label);
     MainWindow().Rebuild();
     return true;
 }

@@ -77,6 +77,11 @@ enum class CountFloor { One, AboveZero };
 // message titled "注意": below the floor, or beyond the 32-bit range.
 std::optional<std::int32_t> CountStep(std::string_view text, CountFloor floor, const std::string& message);
 
+// A whole value that is not a count (a level count, a width or size read
+// from a list's text): NumericValue rounded half to even, any sign; nothing
+// after "存在非法数据。" titled "出错" beyond the 32-bit range.
+std::optional<std::int32_t> WholeValueStep(std::string_view text);
+
 // ---- 4. Bound evaluation ----
 // One compiler for every bound of one OK. A bound's text is compiled as it
 // stands (no implied multiplication signs) and evaluated in radians with every
@@ -109,8 +114,9 @@ bool AddNewGraph(const std::shared_ptr<Cls9>& graph, GraphSampling sampling = Gr
 // The edit path, on a copy: the graph of the list's current row is sampled
 // with the new settings as a copy first; only when that succeeds does the
 // graph (and its visible twin) take the settings and the samples, its row the
-// dialog's edit label, and the view a rebuild. A failed edit changes nothing:
-// graph, samples and label stay as they were (false).
+// dialog's edit label (the document row label where it has none), and the
+// view a rebuild. A failed edit changes nothing: graph, samples and label stay
+// as they were (false).
 bool ReplaceEditedGraph(Cls9& built, LabelSource dialog, GraphSampling sampling = GraphSampling::Sampled);
 
 // The new or edit path by IsEditing.
