@@ -88,9 +88,7 @@ std::string BoundText(float value) { return ShortestSinglePlainText(value); }
 // A whole value of a list's text (widths, sizes); beyond 32 bits the OK is
 // refused with "存在非法数据。".
 std::optional<std::int32_t> ReadWhole(const QComboBox* list) {
-    const std::optional<std::int32_t> value = WholeCount(ToStdString(list->currentText()));
-    if (!value) RefuseOk(IllegalDataMessage, ErrorTitle);
-    return value;
+    return WholeValueStep(ToStdString(list->currentText()));
 }
 
 // A position list's entries as positions 1..n (the last entry stays selected).

@@ -1,0 +1,268 @@
+// Draw > 旋转曲面, 特殊图形 > 阶梯图 / 火柴杆图 and 光照... in the shown main
+// window (menu items, Toolbar2's buttons, the drawing area's popup): OK and
+// Cancel of each, the new row with its tick and the view rotation, the graph
+// on screen, editing through "编辑..."; the light dialog rebuilding nothing.
+#include "core/ResultPane.h"
+#include "dialogs/frmF8.h"
+#include "dialogs/special/frmF24.h"
+#include "dialogs/special/frmF26.h"
+#include "platform/CheckListBox.h"
+#include "scene/Cls10.h"
+#include "tests/app/MainWindowFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace {
+
+// The result pane, counting how often a graph's drawing empties it (each
+// drawing of a graph does, once): the rebuilds of the view.
+class DrawingCounter : public ResultPane {
+public:
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override {
+        if (text.empty()) ++drawings;
+        text_ = text;
+    }
+    int drawings = 0;
+
+private:
+    std::string text_;
+};
+
+class RevolutionStepCommands : public MainWindowFixture {
+protected:
+    void TearDown() override {
+        SetResultPane(nullptr);
+        MainWindowFixture::TearDown();
+    }
+    // Runs `command`; `act` runs on the dialog `Form` once it is shown.
+    template <class Form>
+    void Run(const std::function<void()>& command, const std::function<void(Form&)>& act) {
+        bool acted = false;
+        QTimer::singleShot(0, [&] {
+            acted = Form::Loaded() && Form::Get().isVisible();
+            if (acted) act(Form::Get());
+            for (FormBase* f : FormBase::LoadedForms()) f->Unload();
+        });
+        command();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(acted);
+    }
+    std::function<void()> Menu(const char* item) {
+        return [this, item] { W().MenuItem(item)->trigger(); };
+    }
+    std::function<void()> Button(int index) {
+        return [this, index] { Click(2, index); };
+    }
+    std::function<void()> EditRow(int row) {
+        return [this, row] {
+            W().List1->SetListIndex(row);
+            W().MenuItem("mnuFunEdit")->trigger();
+        };
+    }
+    static void Type(QWidget* form, std::initializer_list<std::pair<const char*, const char*>> typed) {
+        for (const auto& [name, text] : typed)
+            form->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    }
+    static void Ok(QWidget* form) { QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton); }
+    static void Cancel(QWidget* form) {
+        QTest::mouseClick(form->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    }
+    void ExpectRotation(float roll, float pitch, float yaw) {
+        EXPECT_EQ(VisibleScene.RotRoll, roll);
+        EXPECT_EQ(VisibleScene.RotPitch, pitch);
+        EXPECT_EQ(VisibleScene.RotYaw, yaw);
+    }
+    // Pixels of the view within 40 of `colour` in each part.
+    int Near(QRgb colour) {
+        return PixelsWhere([colour](QRgb c) {
+            return std::abs(qRed(c) - qRed(colour)) < 40 && std::abs(qGreen(c) - qGreen(colour)) < 40 &&
+                   std::abs(qBlue(c) - qBlue(colour)) < 40;
+        });
+    }
+    // Pixels of the view that differ from `before`.
+    int ChangedFrom(const QImage& before) {
+        const QImage now = W().picDraw()->grabFramebuffer();
+        if (now.size() != before.size()) return -1;
+        int n = 0;
+        for (int y = 0; y < now.height(); ++y)
+            for (int x = 0; x < now.width(); ++x)
+                if (now.pixel(x, y) != before.pixel(x, y)) ++n;
+        return n;
+    }
+};
+
+TEST_F(RevolutionStepCommands, RevolutionFromTheMenuAndTheButtonThenEdited) {
+    Start();
+    W().mnuFileNew3D_Click();
+    ASSERT_EQ(DocumentKind, 3);
+    VisibleScene.RotYaw = 10;
+    const QImage empty = W().picDraw()->grabFramebuffer();
+    IsEditing = true;
+    Run<frmF24>(Menu("mnuDrawRV"), [](frmF24& f) {
+        EXPECT_FALSE(IsEditing);
+        Type(&f, {{"Text2", "sin(x)"}, {"Text5", "0"}, {"Text6", "2*pi"}});
+        Ok(&f);
+    });
+    EXPECT_FALSE(frmF24::Loaded());
+    EXPECT_FALSE(IsEditing);
+    ASSERT_EQ(DocumentScene.FunSurfs.Count(), 1);
+    ASSERT_EQ(W().List1->ListCount(), 1);
+    EXPECT_EQ(W().List1->ItemText(0), "旋转曲面  y=sin(x)");
+    EXPECT_TRUE(W().List1->Ticked(0));
+    ExpectRotation(0, -15, 45);
+    EXPECT_EQ(box.Count(), 0u);
+    // The surface about X on screen: two lit red lobes of |sin(x)| over 0..2 pi
+    // in the middle of the view.
+    EXPECT_GT(ChangedFrom(empty), 2000);
+    const auto reddish = [](QRgb c) { return qRed(c) > qBlue(c) + 60 && qRed(c) > qGreen(c) + 60; };
+    EXPECT_GT(PixelsWhere(reddish), 600);
+    W().picDraw()->grabFramebuffer().save("/tmp/vexilon_revolution_command.png");
+
+    // Cancel from Toolbar2's button 29 adds nothing and turns nothing.
+    VisibleScene.RotYaw = 10;
+    Run<frmF24>(Button(29), [](frmF24& f) {
+        Type(&f, {{"Text2", "x"}, {"Text5", "0"}, {"Text6", "1"}});
+        Cancel(&f);
+    });
+    EXPECT_EQ(DocumentScene.FunSurfs.Count(), 1);
+    EXPECT_EQ(W().List1->ListCount(), 1);
+    EXPECT_EQ(VisibleScene.RotYaw, 10);
+    // OK from the button.
+    Run<frmF24>(Button(29), [](frmF24& f) {
+        Type(&f, {{"Text2", "x/4"}, {"Text5", "0"}, {"Text6", "1"}});
+        f.Option12->setChecked(true);
+        Ok(&f);
+    });
+    ASSERT_EQ(W().List1->ListCount(), 2);
+    EXPECT_EQ(W().List1->ItemText(1), "旋转曲面  y=x/4");
+    EXPECT_TRUE(W().List1->Ticked(1));
+    EXPECT_EQ(DocumentScene.FunSurfs.Item(2)->GraphType, GraphType::RevolutionY);
+    ExpectRotation(0, -15, 45);
+
+    // Editing through the row: the dialog filled, the graph changed in place.
+    const std::shared_ptr<Cls9> g = DocumentScene.FunSurfs.Item(1);
+    Run<frmF24>(EditRow(0), [](frmF24& f) {
+        EXPECT_TRUE(IsEditing);
+        EXPECT_EQ(f.Text2->text(), "sin(x)");
+        EXPECT_TRUE(f.Option11->isChecked());
+        Type(&f, {{"Text2", "cos(x)"}});
+        Ok(&f);
+    });
+    EXPECT_FALSE(IsEditing);
+    EXPECT_EQ(DocumentScene.FunSurfs.Item(1), g);
+    EXPECT_EQ(g->ExpressZ, "cos(x)");
+    EXPECT_EQ(W().List1->ItemText(0), "旋转曲面  y=cos(x)");
+    EXPECT_EQ(W().List1->ListCount(), 2);
+    EXPECT_EQ(box.Count(), 0u);
+}
+
+TEST_F(RevolutionStepCommands, StepAndStemFromTheMenuAndTheButtonsThenEdited) {
+    Start();
+    ASSERT_EQ(DocumentKind, 1);
+    VisibleScene.RotPitch = 20;
+    const int blueBefore = Near(qRgb(0, 0, 192));
+    const int redBefore = Near(qRgb(192, 0, 0));
+    // 火柴杆图: the stem plot ticked.
+    Run<frmF26>(Menu("mnuDrawHcg"), [](frmF26& f) {
+        EXPECT_TRUE(f.Check1->isChecked());
+        EXPECT_FALSE(f.Check2->isChecked());
+        Type(&f, {{"Text2", "2*sin(x)"}, {"Text4", "-3"}, {"Text5", "3"}, {"Text6", "12"}});
+        f.Combo1->setEditText("6");
+        f.Combo4->setEditText("3");
+        Ok(&f);
+    });
+    EXPECT_FALSE(frmF26::Loaded());
+    ASSERT_EQ(W().List1->ListCount(), 1);
+    EXPECT_EQ(W().List1->ItemText(0), "火柴杆图  y=2*sin(x)");
+    EXPECT_TRUE(W().List1->Ticked(0));
+    ExpectRotation(0, 0, 0);
+    EXPECT_FALSE(IsEditing);
+    EXPECT_EQ(box.Count(), 0u);
+    // Thirteen dark blue stems with dark red heads on screen.
+    EXPECT_GT(Near(qRgb(0, 0, 192)), blueBefore + 150);
+    EXPECT_GT(Near(qRgb(192, 0, 0)), redBefore + 13 * 10);
+    W().picDraw()->grabFramebuffer().save("/tmp/vexilon_stem_command.png");
+
+    // 阶梯图 from Toolbar2's button 26, the stem plot ticked as well.
+    Run<frmF26>(Button(26), [](frmF26& f) {
+        EXPECT_TRUE(f.Check2->isChecked());
+        EXPECT_FALSE(f.Check1->isChecked());
+        Type(&f, {{"Text2", "x"}, {"Text4", "0"}, {"Text5", "2"}});
+        f.Check1->setChecked(true);
+        Ok(&f);
+    });
+    ASSERT_EQ(W().List1->ListCount(), 2);
+    EXPECT_EQ(W().List1->ItemText(1), "Step & Stem  y=x");
+    EXPECT_TRUE(W().List1->Ticked(1));
+    // Cancel from button 27 adds nothing.
+    Run<frmF26>(Button(27), [](frmF26& f) {
+        EXPECT_TRUE(f.Check1->isChecked());
+        Cancel(&f);
+    });
+    EXPECT_EQ(W().List1->ListCount(), 2);
+    // Neither plot: the row its document would give it.
+    Run<frmF26>(Menu("mnuDrawStep"), [](frmF26& f) {
+        Type(&f, {{"Text2", "x^2"}, {"Text4", "0"}, {"Text5", "1"}});
+        f.Check2->setChecked(false);
+        Ok(&f);
+    });
+    ASSERT_EQ(W().List1->ListCount(), 3);
+    EXPECT_EQ(W().List1->ItemText(2), "Step & Stem  0, x, x^2");
+    EXPECT_EQ(DocumentScene.FunSurfs.Count(), 3);
+
+    // Editing the graph with both plots: the edit label names the step plot.
+    const std::shared_ptr<Cls9> g = DocumentScene.FunSurfs.Item(2);
+    const std::string before = g->Save();
+    Run<frmF26>(EditRow(1), [](frmF26& f) {
+        EXPECT_TRUE(f.Check1->isChecked());
+        EXPECT_TRUE(f.Check2->isChecked());
+        EXPECT_EQ(f.Text2->text(), "x");
+        Ok(&f);
+    });
+    EXPECT_EQ(g->Save(), before);
+    EXPECT_EQ(W().List1->ItemText(1), "阶梯图  y=x");
+    EXPECT_EQ(W().List1->ListCount(), 3);
+    EXPECT_FALSE(IsEditing);
+    EXPECT_EQ(box.Count(), 0u);
+}
+
+TEST_F(RevolutionStepCommands, TheLightDialogFromTheMenuTheButtonAndThePopupRebuildsNothing) {
+    Start();
+    W().mnuFileNew3D_Click();
+    Run<frmF24>(Menu("mnuDrawRV"), [](frmF24& f) {
+        Type(&f, {{"Text2", "1"}, {"Text5", "0"}, {"Text6", "1"}});
+        Ok(&f);
+    });
+    ASSERT_EQ(W().List1->ListCount(), 1);
+    DrawingCounter pane;
+    SetResultPane(&pane);
+    const bool lit = Light.Enabled;
+    const std::function<void()> openers[] = {Menu("mnuDrawLight"), Button(34), Menu("mnuGraphLight")};
+    for (const auto& open : openers) {
+        for (const char* button : {"Command1", "Command2"}) {
+            Run<frmF8>(open, [button](frmF8& f) {
+                f.Check1->setChecked(!f.Check1->isChecked());
+                QTest::mouseClick(f.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+            });
+        }
+    }
+    // Three OKs switched the light, three Cancels kept it; nothing was rebuilt.
+    EXPECT_EQ(Light.Enabled, !lit);
+    EXPECT_EQ(pane.drawings, 0);
+    EXPECT_EQ(W().List1->ListCount(), 1);
+    EXPECT_EQ(DocumentScene.FunSurfs.Count(), 1);
+    EXPECT_EQ(box.Count(), 0u);
+}
+
+} // namespace
