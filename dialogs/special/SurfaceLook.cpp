@@ -100,11 +100,10 @@ void SurfaceLook::Picture4_Click() {
 
 std::int32_t SurfaceLook::SettleFill() {
     const std::int32_t fillStyle = OptionValue({Option1, Option3, Option2, Option4});
-    if (fillStyle >= FillStyle::LeftToRight && fillStyle <= FillStyle::TopToBottom) {
-        values_.FirstColor = Picture2->Color();
-        values_.SecondColor = Picture3->Color();
-    } else if (fillStyle == FillStyle::OneColor) {
-        values_.SecondColor = Picture4->Color();
+    if (fillStyle >= FillStyle::LeftToRight && fillStyle <= FillStyle::OneColor) {
+        const FillColors colours = ReadFill(fillStyle, Picture2, Picture3, Picture4, values_.FirstColor);
+        values_.FirstColor = colours.FirstColor;
+        values_.SecondColor = colours.SecondColor;
     }
     return fillStyle;
 }
