@@ -88,9 +88,31 @@ std::vector<PlannedArray> SampleArraysOf(Cls9& g, std::int64_t su, std::int64_t 
     return rows;
 }
 
-void FillUndefined(PointGrid& grid) {
-    SamplePoint* p = grid.Data();
-    for (std::int64_t n = 0; n < grid.Count(); ++n) p[n].x = p[n].y = p[n].z = UndefinedValue;
+template <class Array>
+void FillUndefined(Array& array) {
+    SamplePoint* p = array.Data();
+    if (p == nullptr) return; // never made, or kept and never reached
+    for (std::int64_t n = 0; n < array.Count(); ++n) p[n].x = p[n].y = p[n].z = UndefinedValue;
+}
+
+// The arrays of a graph whose text does not compile: every point undefined,
+// so that nothing is drawn or analysed instead of points at the origin.
+void FillAllUndefined(Cls9& g) {
+    FillUndefined(g.Vert3D);
+    FillUndefined(g.VertPX);
+    FillUndefined(g.VertPY);
+    FillUndefined(g.VertCurve3D);
+    FillUndefined(g.Anim1D);
+    FillUndefined(g.Anim2D);
+    FillUndefined(g.Anim3D);
+    FillUndefined(g.AnimCurve3D);
+    FillUndefined(g.Anim25D);
+    FillUndefined(g.VertDev);
+    FillUndefined(g.VertDev2);
+    FillUndefined(g.VertJO);
+    FillUndefined(g.VertRev);
+    FillUndefined(g.VertInter);
+    FillUndefined(g.VertODE);
 }
 
 } // namespace
@@ -149,11 +171,14 @@ bool Cls9::GetPoints() {
     ctx.View = ClipRange::View();
 
     // 6. Every text compiles, also those the kind does not evaluate.
-    if (ctx.Compile(preX, ctx.X) != 0) return false;
-    if (ctx.Compile(preY, ctx.Y) != 0) return false;
-    if (ctx.Compile(preZ, ctx.Z) != 0) return false;
-    if (GraphType == GraphType::Intersection && ctx.Compile(InsertMulSigns(Exp2), ctx.Exp2) != 0)
+    const bool compiled = ctx.Compile(preX, ctx.X) == 0 && ctx.Compile(preY, ctx.Y) == 0 &&
+                          ctx.Compile(preZ, ctx.Z) == 0 &&
+                          (GraphType != GraphType::Intersection ||
+                           ctx.Compile(InsertMulSigns(Exp2), ctx.Exp2) == 0);
+    if (!compiled) {
+        FillAllUndefined(*this);
         return false;
+    }
 
     // 7. The partial derivatives of the Z text. One that cannot be built (its
     // message shown once) leaves its surface undefined; the graph itself is

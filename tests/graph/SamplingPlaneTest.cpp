@@ -117,6 +117,10 @@ TEST_F(Sampling, EveryTextCompilesAndKindsWithoutSamplerOnlyGetFreshArrays) {
         EXPECT_FALSE(g.GetPoints());
         ASSERT_EQ(box.Count(), 1u);
         EXPECT_EQ(box.Last().title, "语法错误");
+        // Nothing to draw or analyse: no point is left at the origin.
+        ASSERT_TRUE(g.Vert3D.Exists());
+        for (std::int64_t i = 0; i <= g.Vert3D.Upper(0); ++i)
+            EXPECT_EQ(g.Vert3D(i, 0).y, UndefinedValue) << i;
     }
     {
         RecordingMessageBox box;
