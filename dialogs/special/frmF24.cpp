@@ -28,15 +28,9 @@ frmF24::frmF24() : SurfaceLook(Values()) {
     setWindowTitle(ToQString("旋转曲面"));
     SizeTwips(this, 7215, 5640);
 
-    SSTab1 = new QTabWidget(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    PlaceTwips(SSTab1, 120, 120, 6975, 4815);
+    SSTab1 = Placed(NewTabs(this, "SSTab1", {"函数", "颜色", "材质", "外观", "纹理", "透明性"}), 120, 120, 6975, 4815);
     QWidget* page[6];
-    const char* const titles[6] = {"函数", "颜色", "材质", "外观", "纹理", "透明性"};
-    for (int i = 0; i < 6; ++i) {
-        page[i] = new QWidget;
-        SSTab1->addTab(page[i], ToQString(titles[i]));
-    }
+    for (int i = 0; i < 6; ++i) page[i] = SSTab1->widget(i);
 
     // "函数"
     QWidget* p = page[0];

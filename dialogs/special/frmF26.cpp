@@ -39,15 +39,9 @@ frmF26::frmF26() {
     setWindowTitle(ToQString("特殊图形属性"));
     SizeTwips(this, 6000, 4800);
 
-    SSTab1 = new QTabWidget(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    PlaceTwips(SSTab1, 120, 120, 5760, 3960);
+    SSTab1 = Placed(NewTabs(this, "SSTab1", {"函数", "阶梯图", "火柴杆图"}), 120, 120, 5760, 3960);
     QWidget* page[3];
-    const char* const titles[3] = {"函数", "阶梯图", "火柴杆图"};
-    for (int i = 0; i < 3; ++i) {
-        page[i] = new QWidget;
-        SSTab1->addTab(page[i], ToQString(titles[i]));
-    }
+    for (int i = 0; i < 3; ++i) page[i] = SSTab1->widget(i);
 
     // "函数"
     QWidget* p = page[0];

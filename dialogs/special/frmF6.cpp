@@ -121,16 +121,11 @@ frmF6::frmF6() : SurfaceLook(Values()) {
     setWindowTitle(ToQString("三维函数图形属性"));
     SizeTwips(this, 7215, 6240);
 
-    SSTab1 = new QTabWidget(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    PlaceTwips(SSTab1, 120, 120, 6975, 5415);
+    SSTab1 = Placed(NewTabs(this, "SSTab1",
+                            {"函数", "颜色", "材质", "外观", "特殊图形", "偏导函数", "切向", "法向", "纹理", "透明性"}),
+                    120, 120, 6975, 5415);
     QWidget* page[10];
-    const char* const titles[10] = {"函数", "颜色", "材质", "外观", "特殊图形",
-                                    "偏导函数", "切向", "法向", "纹理", "透明性"};
-    for (int i = 0; i < 10; ++i) {
-        page[i] = new QWidget;
-        SSTab1->addTab(page[i], ToQString(titles[i]));
-    }
+    for (int i = 0; i < 10; ++i) page[i] = SSTab1->widget(i);
 
     // "函数"
     QWidget* p = page[0];

@@ -2,93 +2,26 @@
 // window (menu items, Toolbar2's buttons, the drawing area's popup): OK and
 // Cancel of each, the new row with its tick and the view rotation, the graph
 // on screen, editing through "编辑..."; the light dialog rebuilding nothing.
-#include "core/ResultPane.h"
 #include "dialogs/frmF8.h"
 #include "dialogs/special/frmF24.h"
 #include "dialogs/special/frmF26.h"
-#include "platform/CheckListBox.h"
 #include "scene/Cls10.h"
-#include "tests/app/MainWindowFixture.h"
+#include "tests/app/GraphCommandFixture.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 
-#include <cstdlib>
 #include <functional>
 #include <string>
 
 namespace {
 
-// The result pane, counting how often a graph's drawing empties it (each
-// drawing of a graph does, once): the rebuilds of the view.
-class DrawingCounter : public ResultPane {
-public:
-    std::string Text() const override { return text_; }
-    void SetText(const std::string& text) override {
-        if (text.empty()) ++drawings;
-        text_ = text;
-    }
-    int drawings = 0;
-
-private:
-    std::string text_;
-};
-
-class RevolutionStepCommands : public MainWindowFixture {
+class RevolutionStepCommands : public GraphCommandFixture {
 protected:
     void TearDown() override {
         SetResultPane(nullptr);
-        MainWindowFixture::TearDown();
-    }
-    // Runs `command`; `act` runs on the dialog `Form` once it is shown.
-    template <class Form>
-    void Run(const std::function<void()>& command, const std::function<void(Form&)>& act) {
-        bool acted = false;
-        QTimer::singleShot(0, [&] {
-            acted = Form::Loaded() && Form::Get().isVisible();
-            if (acted) act(Form::Get());
-            for (FormBase* f : FormBase::LoadedForms()) f->Unload();
-        });
-        command();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(acted);
-    }
-    std::function<void()> Menu(const char* item) {
-        return [this, item] { W().MenuItem(item)->trigger(); };
-    }
-    std::function<void()> Button(int index) {
-        return [this, index] { Click(2, index); };
-    }
-    std::function<void()> EditRow(int row) {
-        return [this, row] {
-            W().List1->SetListIndex(row);
-            W().MenuItem("mnuFunEdit")->trigger();
-        };
-    }
-    static void Type(QWidget* form, std::initializer_list<std::pair<const char*, const char*>> typed) {
-        for (const auto& [name, text] : typed)
-            form->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
-    }
-    static void Ok(QWidget* form) { QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton); }
-    static void Cancel(QWidget* form) {
-        QTest::mouseClick(form->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-    }
-    void ExpectRotation(float roll, float pitch, float yaw) {
-        EXPECT_EQ(VisibleScene.RotRoll, roll);
-        EXPECT_EQ(VisibleScene.RotPitch, pitch);
-        EXPECT_EQ(VisibleScene.RotYaw, yaw);
-    }
-    // Pixels of the view within 40 of `colour` in each part.
-    int Near(QRgb colour) {
-        return PixelsWhere([colour](QRgb c) {
-            return std::abs(qRed(c) - qRed(colour)) < 40 && std::abs(qGreen(c) - qGreen(colour)) < 40 &&
-                   std::abs(qBlue(c) - qBlue(colour)) < 40;
-        });
+        GraphCommandFixture::TearDown();
     }
     // Pixels of the view that differ from `before`.
     int ChangedFrom(const QImage& before) {
@@ -171,8 +104,8 @@ TEST_F(RevolutionStepCommands, StepAndStemFromTheMenuAndTheButtonsThenEdited) {
     Start();
     ASSERT_EQ(DocumentKind, 1);
     VisibleScene.RotPitch = 20;
-    const int blueBefore = Near(qRgb(0, 0, 192));
-    const int redBefore = Near(qRgb(192, 0, 0));
+    const int blueBefore = Near(qRgb(0, 0, 192), 40);
+    const int redBefore = Near(qRgb(192, 0, 0), 40);
     // 火柴杆图: the stem plot ticked.
     Run<frmF26>(Menu("mnuDrawHcg"), [](frmF26& f) {
         EXPECT_TRUE(f.Check1->isChecked());
@@ -190,8 +123,8 @@ TEST_F(RevolutionStepCommands, StepAndStemFromTheMenuAndTheButtonsThenEdited) {
     EXPECT_FALSE(IsEditing);
     EXPECT_EQ(box.Count(), 0u);
     // Thirteen dark blue stems with dark red heads on screen.
-    EXPECT_GT(Near(qRgb(0, 0, 192)), blueBefore + 150);
-    EXPECT_GT(Near(qRgb(192, 0, 0)), redBefore + 13 * 10);
+    EXPECT_GT(Near(qRgb(0, 0, 192), 40), blueBefore + 150);
+    EXPECT_GT(Near(qRgb(192, 0, 0), 40), redBefore + 13 * 10);
     W().picDraw()->grabFramebuffer().save("/tmp/vexilon_stem_command.png");
 
     // 阶梯图 from Toolbar2's button 26, the stem plot ticked as well.
