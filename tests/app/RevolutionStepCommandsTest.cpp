@@ -170,6 +170,59 @@ TEST_F(RevolutionStepCommands, StepAndStemFromTheMenuAndTheButtonsThenEdited) {
     EXPECT_EQ(box.Count(), 0u);
 }
 
+TEST_F(RevolutionStepCommands, EachCommandFromTheMenuAndTheToolbarWithOkAndCancel) {
+    struct Case {
+        const char* command;
+        int button;
+        bool space;         // run in a space document, else in a plane one
+        bool ok;
+        const char* label = "";      // the new row after OK
+        float pitch = 0, yaw = 0;    // the rotation after OK
+    };
+    const Case cases[] = {
+        {"mnuDrawRV", 29, true, true, "旋转曲面  y=x+1", -15, 45},
+        {"mnuDrawRV", 29, true, false},
+        {"mnuDrawStep", 26, false, true, "阶梯图  y=x+1", 0, 0},
+        {"mnuDrawStep", 26, false, false},
+        {"mnuDrawHcg", 27, false, true, "火柴杆图  y=x+1", 0, 0},
+        {"mnuDrawHcg", 27, false, false},
+    };
+    Start();
+    for (const Case& c : cases) {
+        for (const bool fromMenu : {true, false}) {
+            SCOPED_TRACE(std::string(c.command) + (fromMenu ? " menu" : " button") + (c.ok ? " OK" : " Cancel"));
+            if (c.space) W().mnuFileNew3D_Click();
+            else W().mnuFileNew2D_Click();
+            VisibleScene.RotPitch = 7;
+            VisibleScene.RotYaw = 8;
+            IsEditing = true;
+            const auto act = [&c](FormBase& f) {
+                EXPECT_FALSE(IsEditing);
+                if (c.space) Type(&f, {{"Text2", "x+1"}, {"Text5", "0"}, {"Text6", "1"}});
+                else Type(&f, {{"Text2", "x+1"}, {"Text4", "0"}, {"Text5", "1"}});
+                if (c.ok) Ok(&f);
+                else Cancel(&f);
+            };
+            const std::function<void()> command = fromMenu ? Menu(c.command) : Button(c.button);
+            if (c.space) Run<frmF24>(command, [&](frmF24& f) { act(f); });
+            else Run<frmF26>(command, [&](frmF26& f) { act(f); });
+            EXPECT_FALSE(IsEditing);
+            EXPECT_EQ(box.Count(), 0u);
+            if (c.ok) {
+                ASSERT_EQ(W().List1->ListCount(), 1);
+                EXPECT_EQ(W().List1->ItemText(0), c.label);
+                EXPECT_TRUE(W().List1->Ticked(0));
+                ExpectRotation(0, c.pitch, c.yaw);
+            } else {
+                EXPECT_EQ(W().List1->ListCount(), 0);
+                EXPECT_EQ(DocumentScene.FunSurfs.Count(), 0);
+                ExpectRotation(0, 7, 8);
+            }
+            W().DeleteAllGraphs();
+        }
+    }
+}
+
 TEST_F(RevolutionStepCommands, TheLightDialogFromTheMenuTheButtonAndThePopupRebuildsNothing) {
     Start();
     W().mnuFileNew3D_Click();
