@@ -20,9 +20,9 @@
 
 #include "dialogs/functions/frmF16.h"
 
-// frmF17: point animations
+#include "dialogs/functions/frmF17.h"
 
-// frmF25: intersections
+#include "dialogs/special/frmF25.h"
 
 // frmF11: plane tables
 
@@ -34,7 +34,7 @@
 
 #include "dialogs/special/frmF31.h"
 
-// frmF4: strips
+#include "dialogs/functions/frmF4.h"
 
 // frmF10: strip tables
 
@@ -48,11 +48,11 @@
 
 #include "dialogs/special/frmF28.h"
 
-// frmF22: colour maps
+#include "dialogs/special/frmF22.h"
 
-// frmF18: contour plots
+#include "dialogs/special/frmF18.h"
 
-// frmF21: vector fields
+#include "dialogs/special/frmF21.h"
 
 namespace {
 
@@ -66,9 +66,9 @@ const EditRow Rows[] = {
     // point: frmF16
     {1, GraphType::Point, EditForms::Any, EditWith<frmF16>},
     // point animation: frmF17
-    {1, GraphType::PointAnimation, EditForms::Any, nullptr},
+    {1, GraphType::PointAnimation, EditForms::Any, EditWith<frmF17>},
     // intersection of two curves: frmF25
-    {1, GraphType::Intersection, EditForms::Any, nullptr},
+    {1, GraphType::Intersection, EditForms::Any, EditWith<frmF25>},
     // plane table: frmF11
     {1, GraphType::Table2D, EditForms::Any, nullptr},
     // step or stem plot: frmF26
@@ -82,13 +82,13 @@ const EditRow Rows[] = {
 
     // ---- strip documents (2) ----
     // strip: frmF4, plain mode
-    {2, GraphType::Strip25D, EditForms::Strip, nullptr},
+    {2, GraphType::Strip25D, EditForms::Strip, EditWith<frmF4>},
     // animated strip: frmF4, animation mode
-    {2, GraphType::Strip25DAnimation, EditForms::Strip, nullptr},
+    {2, GraphType::Strip25DAnimation, EditForms::Strip, EditWith<frmF4>},
     // point: frmF16
     {2, GraphType::Point, EditForms::Any, EditWith<frmF16>},
     // point animation: frmF17
-    {2, GraphType::PointAnimation, EditForms::Any, nullptr},
+    {2, GraphType::PointAnimation, EditForms::Any, EditWith<frmF17>},
     // strip table: frmF10
     {2, GraphType::Table25D, EditForms::Any, nullptr},
 
@@ -114,17 +114,17 @@ const EditRow Rows[] = {
     // vector operation: frmF28
     {3, GraphType::VectorOperation, EditForms::Any, EditWith<frmF28>},
     // point animation: frmF17
-    {3, GraphType::PointAnimation, EditForms::Any, nullptr},
+    {3, GraphType::PointAnimation, EditForms::Any, EditWith<frmF17>},
 
     // ---- special documents (7) ----
     // colour map: frmF22
-    {7, GraphType::ColorMap, EditForms::Any, nullptr},
+    {7, GraphType::ColorMap, EditForms::Any, EditWith<frmF22>},
     // contour plot: frmF18
-    {7, GraphType::Contour, EditForms::Any, nullptr},
+    {7, GraphType::Contour, EditForms::Any, EditWith<frmF18>},
     // vector field: frmF21
-    {7, GraphType::VectorField, EditForms::Any, nullptr},
+    {7, GraphType::VectorField, EditForms::Any, EditWith<frmF21>},
     // point animation: frmF17
-    {7, GraphType::PointAnimation, EditForms::Any, nullptr},
+    {7, GraphType::PointAnimation, EditForms::Any, EditWith<frmF17>},
 };
 
 bool FormEdited(EditForms forms, std::int32_t funForm) {

@@ -12,6 +12,8 @@
 #include "core/Globals.h"
 #include "dialogs/frmF19.h"
 #include "dialogs/functions/CreationCommand.h"
+#include "dialogs/functions/frmF17.h"
+#include "dialogs/functions/frmF4.h"
 #include "dialogs/functions/frmF5.h"
 #include "dialogs/special/frmF6.h"
 #include "graph/Cls9.h"
@@ -21,8 +23,15 @@
 
 #include <QTimer>
 
-// A new point animation.
-void frmF1::mnuAniPoint_Click() {}
+static void TakeAnimationSettings();
+
+// A new point animation: the dialog prepared for the document kind, the view
+// turned in space documents.
+void frmF1::mnuAniPoint_Click() {
+    TakeAnimationSettings();
+    RunCreationCommand<frmF17>(LabelSource::mnuAniPoint, PointViewRotation(DocumentKind),
+                               [](frmF17& f) { f.PrepareNewAnimation(); });
+}
 
 // The settings every animation command starts with: no edit, plain axis
 // texts, and the frame count and speed of the animation options' boxes.
@@ -48,22 +57,31 @@ void frmF1::mnuAniCur2DPol_Click() {
                               [](frmF5& f) { f.PrepareNewGraph(true, true); });
 }
 
-// A new strip animation in Cartesian coordinates.
-void frmF1::mnuAni25DCurCart_Click() {}
-
-// A new strip animation in polar coordinates.
-void frmF1::mnuAni25DCurPol_Click() {}
-
-// A new space animation in the coordinate system `coordinate` (0 Cartesian,
-// 1 cylindrical, 2 spherical): one-sided light, plain axis texts, the frame
-// count and speed of the animation options' boxes (the timer takes the
-// speed), then the space dialog in animation mode. These settings stay also
-// when the dialog is cancelled.
-static void NewSpaceAnimation(int coordinate) {
+// A new strip or space animation: one-sided light, plain axis texts, the
+// frame count and speed of the animation options' boxes (the timer takes the
+// speed), then the dialog prepared in animation mode and the turned view.
+// These settings stay also when the dialog is cancelled.
+template <class Form, class Prepare>
+static void NewTurnedAnimation(LabelSource label, Prepare prepare) {
     Light.TwoSides(0) = 0;
     TakeAnimationSettings();
-    RunCreationCommand<frmF6>(LabelSource::frmF6, TurnedViewRotation,
-                              [coordinate](frmF6& f) { f.PrepareNewGraph(coordinate, true); });
+    RunCreationCommand<Form>(label, TurnedViewRotation, prepare);
+}
+
+// A new strip animation in Cartesian coordinates.
+void frmF1::mnuAni25DCurCart_Click() {
+    NewTurnedAnimation<frmF4>(LabelSource::mnuAni25DCurCart, [](frmF4& f) { f.PrepareNewStrip(false, true); });
+}
+
+// A new strip animation in polar coordinates.
+void frmF1::mnuAni25DCurPol_Click() {
+    NewTurnedAnimation<frmF4>(LabelSource::mnuAni25DCurPol, [](frmF4& f) { f.PrepareNewStrip(true, true); });
+}
+
+// A new space animation in the coordinate system `coordinate` (0 Cartesian,
+// 1 cylindrical, 2 spherical).
+static void NewSpaceAnimation(int coordinate) {
+    NewTurnedAnimation<frmF6>(LabelSource::frmF6, [coordinate](frmF6& f) { f.PrepareNewGraph(coordinate, true); });
 }
 
 // A new space animation in Cartesian coordinates.

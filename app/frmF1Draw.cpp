@@ -7,7 +7,12 @@
 #include "dialogs/frmF3.h"
 #include "dialogs/frmF8.h"
 #include "dialogs/functions/frmF16.h"
+#include "dialogs/functions/frmF4.h"
 #include "dialogs/functions/frmF5.h"
+#include "dialogs/special/frmF18.h"
+#include "dialogs/special/frmF21.h"
+#include "dialogs/special/frmF22.h"
+#include "dialogs/special/frmF25.h"
 #include "dialogs/special/frmF27.h"
 #include "dialogs/special/frmF28.h"
 #include "dialogs/special/frmF29.h"
@@ -36,10 +41,16 @@ void frmF1::mnuDraw2DPolar_Click() {
 }
 
 // A new strip in Cartesian coordinates.
-void frmF1::mnuDraw25DCart_Click() {}
+void frmF1::mnuDraw25DCart_Click() {
+    RunCreationCommand<frmF4>(LabelSource::mnuDraw25DCart, TurnedViewRotation,
+                              [](frmF4& f) { f.PrepareNewStrip(false, false); });
+}
 
 // A new strip in polar coordinates.
-void frmF1::mnuDraw25DPolar_Click() {}
+void frmF1::mnuDraw25DPolar_Click() {
+    RunCreationCommand<frmF4>(LabelSource::mnuDraw25DPolar, TurnedViewRotation,
+                              [](frmF4& f) { f.PrepareNewStrip(true, false); });
+}
 
 // A new space curve or surface in Cartesian coordinates.
 void frmF1::mnuDraw3DCart_Click() {
@@ -75,17 +86,26 @@ void frmF1::mnuDrawHcg_Click() {
     RunCreationCommand<frmF26>(LabelSource::Document, FlatViewRotation, [](frmF26& f) { f.PrepareNewGraph(true); });
 }
 
-// A new colour map.
-void frmF1::mnuDrawColor_Click() {}
+// A new colour map; its row takes the document label.
+void frmF1::mnuDrawColor_Click() {
+    RunCreationCommand<frmF22>(LabelSource::Document, FlatViewRotation, [](frmF22&) {});
+}
 
-// A new contour plot.
-void frmF1::mnuDrawCon_Click() {}
+// A new contour plot; its row takes the document label.
+void frmF1::mnuDrawCon_Click() {
+    RunCreationCommand<frmF18>(LabelSource::Document, FlatViewRotation, [](frmF18&) {});
+}
 
-// A new vector field.
-void frmF1::mnuDrawVector_Click() {}
+// A new vector field; its row takes the document label.
+void frmF1::mnuDrawVector_Click() {
+    RunCreationCommand<frmF21>(LabelSource::Document, FlatViewRotation, [](frmF21&) {});
+}
 
 // A new intersection of two plane curves.
-void frmF1::mnuDrawIP_Click() {}
+void frmF1::mnuDrawIP_Click() {
+    RunCreationCommand<frmF25>(LabelSource::mnuDrawIP, FlatViewRotation,
+                               [](frmF25& f) { f.PrepareNewIntersection(); });
+}
 
 // A new surface of revolution.
 void frmF1::mnuDrawRV_Click() { RunCreationCommand<frmF24>(LabelSource::frmF24, TurnedViewRotation, [](frmF24&) {}); }

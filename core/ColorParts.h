@@ -12,11 +12,13 @@ struct ColorBytes {
 };
 
 // The system-colour code of system colour `index` (top bit set): 6, the window
-// frame, is the design colour of the point dialogs' colour boxes.
+// frame, is the design colour of the point dialog's colour box, 7, the menu
+// text, that of the point animation dialog's.
 constexpr std::int32_t SystemColorCode(std::int32_t index) {
     return static_cast<std::int32_t>(0x80000000u | static_cast<std::uint32_t>(index));
 }
 inline constexpr std::int32_t WindowFrameColor = SystemColorCode(6);
+inline constexpr std::int32_t MenuTextColor = SystemColorCode(7);
 
 // True for a system-colour code (top bit set).
 constexpr bool IsSystemColor(std::int32_t color) { return color < 0; }

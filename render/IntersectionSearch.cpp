@@ -21,6 +21,22 @@ double LargestCoordinate(std::initializer_list<const SamplePoint*> points) {
     return m;
 }
 
+// The crossing in a segment over which the difference of the curves, taken
+// at the same x values, changes sign or vanishes at an end. The crossing of
+// the two lines, computed from slopes and intercepts, can round to just
+// outside both segments of a crossing on a sample; the signs do not.
+bool CrossingBySigns(const SamplePoint* p1, const SamplePoint* p2, const SamplePoint* q1, const SamplePoint* q2,
+                     float& px, float& py) {
+    if (p1->x != q1->x || p2->x != q2->x) return false;
+    const double d1 = double(p1->y) - q1->y;
+    const double d2 = double(p2->y) - q2->y;
+    if ((d1 > 0 && d2 > 0) || (d1 < 0 && d2 < 0) || (d1 == 0 && d2 == 0)) return false;
+    const double t = d1 / (d1 - d2);
+    px = float(p1->x + t * (double(p2->x) - p1->x));
+    py = float(p1->y + t * (double(p2->y) - p1->y));
+    return std::isfinite(px) && std::isfinite(py);
+}
+
 } // namespace
 
 bool SearchIntersections(Cls9& g, GraphDrawing& work) {
@@ -38,7 +54,9 @@ bool SearchIntersections(Cls9& g, GraphDrawing& work) {
         if (!IsDefinedXY(p1) || !IsDefinedXY(p2) || !IsDefinedXY(q1) || !IsDefinedXY(q2)) continue;
         float px = 0, py = 0, qx = 0, qy = 0;
         // One crossing, or the first end of an overlap.
-        if (SegmentIntersect(p1->x, p1->y, p2->x, p2->y, q1->x, q1->y, q2->x, q2->y, px, py, qx, qy) == 0) continue;
+        if (SegmentIntersect(p1->x, p1->y, p2->x, p2->y, q1->x, q1->y, q2->x, q2->y, px, py, qx, qy) == 0 &&
+            !CrossingBySigns(p1, p2, q1, q2, px, py))
+            continue;
         // A crossing on a sample ends one segment and starts the next: it is
         // one point.
         if (n > 0) {

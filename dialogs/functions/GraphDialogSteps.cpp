@@ -79,6 +79,34 @@ bool RangeStep(float minimum, float maximum, const std::string& message) {
     return true;
 }
 
+std::optional<std::pair<float, float>> EvaluatedRange(BoundEvaluation& bounds, const QLineEdit* minimum,
+                                                      const QLineEdit* maximum, const std::string& message) {
+    const auto low = bounds.Evaluate(TextOf(minimum));
+    if (!low) return std::nullopt;
+    const auto high = bounds.Evaluate(TextOf(maximum));
+    if (!high) return std::nullopt;
+    if (!RangeStep(*low, *high, message)) return std::nullopt;
+    return std::pair{*low, *high};
+}
+
+bool TimeCountStep(const QLineEdit* count) {
+    if (NumericValue(TextOf(count)) >= 1) return true;
+    RefuseOk("段数t必须大于1。", NoticeTitle);
+    return false;
+}
+
+bool AnimationStep(BoundEvaluation& bounds, const QLineEdit* minimumT, const QLineEdit* maximumT,
+                   std::int32_t animatedType, Cls9& graph) {
+    MainWindow().EnablePlayback();
+    const auto t = EvaluatedRange(bounds, minimumT, maximumT, "最小t必须小于最大t。");
+    if (!t) return false;
+    graph.Animation = true;
+    graph.GraphType = animatedType;
+    graph.MinT = t->first;
+    graph.MaxT = t->second;
+    return true;
+}
+
 namespace {
 
 // The visible graph with this ID (nullptr when the graph is not ticked).

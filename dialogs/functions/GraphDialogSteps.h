@@ -30,6 +30,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class Cls9;
 class FormBase;
@@ -101,6 +102,21 @@ private:
 // False after the pair's message titled "注意" when the minimum is above the
 // maximum (equal bounds pass).
 bool RangeStep(float minimum, float maximum, const std::string& message);
+
+// The evaluated bounds of a pair of range boxes, minimum first, each from its
+// own text: nothing when one does not compile or after the pair's refusal.
+std::optional<std::pair<float, float>> EvaluatedRange(BoundEvaluation& bounds, const QLineEdit* minimum,
+                                                      const QLineEdit* maximum, const std::string& message);
+
+// ---- Animation mode ----
+// False after "段数t必须大于1。" titled "注意" when the t count box reads below 1
+// (it is tested, not stored: every animation has FrameCount steps).
+bool TimeCountStep(const QLineEdit* count);
+// The playback commands turned on (they stay on whatever follows), the t
+// range evaluated and checked ("最小t必须小于最大t。"), then the graph made the
+// animated kind over it. False: a bound did not compile or was refused.
+bool AnimationStep(BoundEvaluation& bounds, const QLineEdit* minimumT, const QLineEdit* maximumT,
+                   std::int32_t animatedType, Cls9& graph);
 
 // ---- 8, 9. New path or edit path, by IsEditing ----
 // Table graphs are copied with TabEqualTo and not sampled.

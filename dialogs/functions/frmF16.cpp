@@ -5,6 +5,7 @@
 #include "dialogs/FormControls.h"
 #include "dialogs/functions/GraphControls.h"
 #include "dialogs/functions/GraphDialogSteps.h"
+#include "dialogs/functions/PointParts.h"
 #include "graph/Cls9.h"
 
 #include <QComboBox>
@@ -15,25 +16,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include <algorithm>
 #include <string>
-
-namespace {
-
-// Plane and strip documents offer plane coordinate systems, the others space ones.
-bool PlaneCoordinates() { return DocumentKind == 1 || DocumentKind == 2; }
-
-// The captions of Label3, Label4, Label5 for each coordinate list entry
-// (nullptr: unchanged).
-struct BoxLabels {
-    const char* first;
-    const char* second;
-    const char* third;
-};
-constexpr BoxLabels PlaneLabels[] = {{"x", "y", nullptr}, {"a", "r", nullptr}};
-constexpr BoxLabels SpaceLabels[] = {{"x", "y", "z"}, {"a", "r", "z"}, {"a", "b", "r"}};
-
-} // namespace
 
 frmF16::frmF16() {
     setObjectName(QStringLiteral("frmF16"));
@@ -60,14 +43,14 @@ frmF16::frmF16() {
     Label5 = Placed(NewLabel(Frame1, "Label5", "Z"), 240, 1200, 375, 255);
     Text4 = Placed(NewText(Frame1, "Text4"), 720, 1140, 3135, 315);
 
-    Label6 = Placed(NewLabel(propertyTab, "Label6", "颜色"), 240, 360, 615, 255);
-    Picture1 = Placed(NewColorBox(propertyTab, "Picture1", WindowFrameColor), 1080, 300, 1215, 375);
-    Label7 = Placed(NewLabel(propertyTab, "Label7", "大小"), 240, 900, 615, 255);
-    Combo2 = Placed(NewList(propertyTab, "Combo2", true), 1080, 840, 1215, 315);
-    Frame2 = Placed(NewFrame(propertyTab, "Frame2", "是否空心"), 240, 1440, 4095, 855);
-    Option1 = Placed(NewOption(Frame2, "Option1", "实心"), 360, 360, 1215, 300);
-    Option2 = Placed(NewOption(Frame2, "Option2", "空心"), 1920, 360, 1215, 300);
-    Option1->setChecked(true);
+    const PointPropertyTab properties = NewPointPropertyTab(propertyTab, "Label6", "Label7", "Frame2", WindowFrameColor);
+    Label6 = properties.colorLabel;
+    Picture1 = properties.color;
+    Label7 = properties.sizeLabel;
+    Combo2 = properties.size;
+    Frame2 = properties.frame;
+    Option1 = properties.solid;
+    Option2 = properties.hollow;
 
     Command1 = Placed(NewButton(this, "Command1", "确定"), 2160, 3645, 1215, 375);
     Command2 = Placed(NewButton(this, "Command2", "取消"), 3600, 3645, 1215, 375);
@@ -86,56 +69,26 @@ void frmF16::Form_Load() {
     FillSizeList(Combo2);
 }
 
-void frmF16::Combo1_Click() {
-    const int index = ListIndex(Combo1);
-    const BoxLabels* labels = nullptr;
-    if (PlaneCoordinates()) {
-        if (index >= 0 && index < 2) labels = &PlaneLabels[index];
-    } else if (index >= 0 && index < 3) {
-        labels = &SpaceLabels[index];
-    }
-    if (labels == nullptr) return;
-    Label3->setText(ToQString(labels->first));
-    Label4->setText(ToQString(labels->second));
-    if (labels->third != nullptr) Label5->setText(ToQString(labels->third));
-}
+void frmF16::Combo1_Click() { RelabelPointBoxes(Combo1, Label3, Label4, Label5); }
 
 void frmF16::Picture1_Click() { PickBoxColor(Picture1); }
 
 void frmF16::Command1_Click() {
     if (!FilterStep({{Text3}, {Text2}, {Text4}})) return;
-    if (PlaneCoordinates() ? !EmptyStep({Text2, Text3}) : !EmptyStep({Text2, Text3, Text4})) return;
+    if (PlanePointCoordinates() ? !EmptyStep({Text2, Text3}) : !EmptyStep({Text2, Text3, Text4})) return;
 
-    // The coordinate system of the selected entry (the first with none).
-    const int index = std::max(ListIndex(Combo1), 0);
-    const std::int32_t coordType = PlaneCoordinates() ? CoordType::PlaneCartesian + index
-                                                      : CoordType::Cartesian + index;
     const bool space = DocumentKind == 3;
     const std::string x = space ? TextOf(Text2) : "0";
     const std::string y = space ? TextOf(Text3) : TextOf(Text2);
     const std::string z = space ? TextOf(Text4) : TextOf(Text3);
-    const auto point = Cls9::Init(GraphIDCounter, TextOf(Text1), GraphType::Point, coordType, x, y, z, 1, 1,
-                                  0, 1, 0, 0, FillStyle::OneColor, 0xFF0000, 0xFF0000, 0, 1, Material::Metal,
-                                  Show::Wireframe, Smoothness::Smoother);
-    point->FunForm = FunForm::Parametric;
-    if (Option1->isChecked()) point->PointHollow = false;
-    if (Option2->isChecked()) point->PointHollow = true;
-    point->PointColor = Picture1->Color();
-    point->PointSize = ListNumericValue(Combo2);
+    const auto point = NewPointGraph(TextOf(Text1), GraphType::Point, SelectedPointCoordType(Combo1), x, y, z);
+    ReadPointMarker({Picture1, Combo2, Option1, Option2}, *point);
 
     if (!CommitGraph(point, LabelSource::frmF16)) return;
     CloseGraphDialog(*this);
 }
 
 void frmF16::Command2_Click() { CancelGraphDialog(*this); }
-
-void frmF16::FillCoordinateSystems() {
-    ClearList(Combo1);
-    if (PlaneCoordinates())
-        AddListItems(Combo1, {"直角坐标", "极坐标"});
-    else
-        AddListItems(Combo1, {"直角坐标", "柱面坐标", "球面坐标"});
-}
 
 void frmF16::ShowVariant(bool thirdCoordinate, bool markerChoice) {
     Label5->setVisible(thirdCoordinate);
@@ -150,15 +103,13 @@ void frmF16::PrepareNewPoint() {
         ShowVariant(true, false);
         Picture1->SetColor(255);
     }
-    FillCoordinateSystems();
+    FillPointCoordinateSystems(Combo1);
     SelectListIndex(Combo1, 0);
 }
 
 void frmF16::FillForEdit(const Cls9& point) {
-    FillCoordinateSystems();
-    const int position = point.CoordType - (PlaneCoordinates() ? CoordType::PlaneCartesian : CoordType::Cartesian);
-    // A coordinate system the list does not offer selects no entry.
-    SelectListIndex(Combo1, position >= 0 && position < Combo1->count() ? position : -1);
+    FillPointCoordinateSystems(Combo1);
+    SelectPointCoordType(Combo1, point.CoordType);
     SetText(Text1, point.NameS);
     if (DocumentKind == 1 || DocumentKind == 2) {
         SetText(Text2, point.ExpressY);
@@ -168,11 +119,9 @@ void frmF16::FillForEdit(const Cls9& point) {
         SetText(Text3, point.ExpressY);
         SetText(Text4, point.ExpressZ);
     }
-    Picture1->SetColor(point.PointColor);
-    SelectListValue(Combo2, point.PointSize);
+    FillPointMarker({Picture1, Combo2, Option1, Option2}, point, DocumentKind == 1);
     if (DocumentKind == 1) {
         ShowVariant(false, true);
-        (point.PointHollow ? Option2 : Option1)->setChecked(true);
     } else if (DocumentKind == 2) {
         ShowVariant(false, false);
     } else {

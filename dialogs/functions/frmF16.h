@@ -59,8 +59,6 @@ public:
     void FillForEdit(const Cls9& point);
 
 private:
-    // Combo1 emptied and filled with the coordinate systems of the document kind.
-    void FillCoordinateSystems();
     // Whether the third coordinate and the marker choice are shown.
     void ShowVariant(bool thirdCoordinate, bool markerChoice);
 };

@@ -5,6 +5,7 @@
 #include "core/NumberText.h"
 #include "dialogs/FormControls.h"
 #include "dialogs/MainWindowLink.h"
+#include "dialogs/functions/CurveForms.h"
 #include "dialogs/functions/GraphControls.h"
 #include "dialogs/functions/GraphDialogSteps.h"
 #include "graph/Cls9.h"
@@ -24,12 +25,6 @@
 
 namespace {
 
-// The four forms of each coordinate system and mode, in Combo3's order.
-constexpr const char* CartesianForms[] = {"y=f(x)", "x=f1(u),y=f2(u)", "f(x,y)=0", "f(x,y)<=0"};
-constexpr const char* PolarForms[] = {"r=f(a)", "a=f1(u),r=f2(u)", "f(a,r)=0", "f(a,r)<=0"};
-constexpr const char* CartesianTimeForms[] = {"y=f(x,t)", "x=f1(u,t),y=f2(u,t)", "f(x,y,t)=0", "f(x,y,t)<=0"};
-constexpr const char* PolarTimeForms[] = {"r=f(a,t)", "a=f1(u,t),r=f2(u,t)", "f(a,r,t)=0", "f(a,r,t)<=0"};
-
 // FunForm of each Combo3 entry, and the entry of a FunForm (-1: none).
 constexpr std::int32_t EntryForms[] = {FunForm::Explicit, FunForm::Parametric, FunForm::Implicit,
                                        FunForm::Inequality};
@@ -39,27 +34,24 @@ int FormEntry(std::int32_t funForm) {
     return -1;
 }
 
-// The labels and shown boxes of a form in a coordinate system. Captions of
-// the expression labels: still mode, animation mode; nullptr: hidden (Label4)
-// or unchanged (Label14, Label15).
+// The labels and shown boxes of a form in a coordinate system: the captions
+// of Label3, Label4 (nullptr: hidden), Label5..Label7; whether Label7 and
+// Text6 are shown; the y range captions (nullptr: unchanged) and whether its
+// row is shown.
 struct FormLayout {
-    const char* label3;
-    const char* label3Time;
-    const char* label4;
-    const char* label4Time;
-    const char* range[3]; // Label5, Label6, Label7
-    bool segments;        // Label7 and Text6 shown
+    CurveCaptions captions;
+    bool segments;
     const char* yRange[2];
-    bool second;          // Label14, Label15, Text10, Text11 shown
+    bool second;
 };
 // [form][0 Cartesian, 1 polar]; the implicit and inequality forms alike.
 constexpr FormLayout Layouts[3][2] = {
-    {{"y(x)", "y(x,t)", nullptr, nullptr, {"最小 x", "最大 x", "段数 x"}, true, {nullptr, nullptr}, false},
-     {"r(a)", "r(a,t)", nullptr, nullptr, {"最小 a", "最大 a", "段数 a"}, true, {nullptr, nullptr}, false}},
-    {{"x(u)", "x(u,t)", "y(u)", "y(u,t)", {"最小 u", "最大 u", "段数 u"}, true, {nullptr, nullptr}, false},
-     {"a(u)", "a(u,t)", "r(u)", "r(u,t)", {"最小 u", "最大 u", "段数 u"}, true, {nullptr, nullptr}, false}},
-    {{"f(x,y)", "f(x,y,t)", nullptr, nullptr, {"最小 x", "最大 x", "段数 x"}, false, {"最小 y", "最大 y"}, true},
-     {"f(a,r)", "f(a,r,t)", nullptr, nullptr, {"最小 a", "最大 a", "段数 a"}, false, {"最小 r", "最大 r"}, true}},
+    {{CurveFormCaptions[0][0], true, {nullptr, nullptr}, false},
+     {CurveFormCaptions[0][1], true, {nullptr, nullptr}, false}},
+    {{CurveFormCaptions[1][0], true, {nullptr, nullptr}, false},
+     {CurveFormCaptions[1][1], true, {nullptr, nullptr}, false}},
+    {{{"f(x,y)", "f(x,y,t)", nullptr, nullptr, {"最小 x", "最大 x", "段数 x"}}, false, {"最小 y", "最大 y"}, true},
+     {{"f(a,r)", "f(a,r,t)", nullptr, nullptr, {"最小 a", "最大 a", "段数 a"}}, false, {"最小 r", "最大 r"}, true}},
 };
 
 void SetCaption(QLabel* label, const char* caption) { label->setText(ToQString(caption)); }
@@ -374,7 +366,7 @@ void frmF5::Form_Load() {
     Combo1->setEditText(ToQString("直角坐标"));
     FillWidthListText(Combo2);
     FillForms(false, false);
-    Combo3->setEditText(ToQString(CartesianForms[0]));
+    Combo3->setEditText(ToQString(PlaneFormNames(false, false)[0]));
     // The analysis lists and colour boxes took their defaults when made.
     Picture1->SetColor(RGB(0, 0, 255));
     if (AnimationMode()) EnableAnalysis(false);
@@ -402,8 +394,7 @@ void frmF5::EnableAnalysis(bool enabled) {
 }
 
 void frmF5::FillForms(bool polar, bool animated) {
-    const char* const* forms = polar ? (animated ? PolarTimeForms : PolarForms)
-                                     : (animated ? CartesianTimeForms : CartesianForms);
+    const auto& forms = PlaneFormNames(polar, animated);
     ClearList(Combo3);
     AddListItems(Combo3, {forms[0], forms[1], forms[2], forms[3]});
 }
@@ -415,14 +406,15 @@ void frmF5::ShowTimeRow(bool shown) {
 
 void frmF5::ApplyFormLayout(int form, bool polar, bool animationCaptions) {
     const FormLayout& l = Layouts[std::min(form, 2)][polar ? 1 : 0];
-    SetCaption(Label3, animationCaptions ? l.label3Time : l.label3);
-    const bool second = l.label4 != nullptr;
-    if (second) SetCaption(Label4, animationCaptions ? l.label4Time : l.label4);
+    const CurveCaptions& c = l.captions;
+    SetCaption(Label3, animationCaptions ? c.firstTime : c.first);
+    const bool second = c.second != nullptr;
+    if (second) SetCaption(Label4, animationCaptions ? c.secondTime : c.second);
     Label4->setVisible(second);
     Text3->setVisible(second);
-    SetCaption(Label5, l.range[0]);
-    SetCaption(Label6, l.range[1]);
-    SetCaption(Label7, l.range[2]);
+    SetCaption(Label5, c.range[0]);
+    SetCaption(Label6, c.range[1]);
+    SetCaption(Label7, c.range[2]);
     Label7->setVisible(l.segments);
     Text6->setVisible(l.segments);
     if (l.yRange[0] != nullptr) {
@@ -486,10 +478,7 @@ void frmF5::Command1_Click() {
     const bool animated = AnimationMode();
     // The function page's boxes, then the t steps.
     if (!FilterStep({{Text2}, {Text3}, {Text4}, {Text5}, {Text10}, {Text11}, {Text7}, {Text8}})) return;
-    if (animated && !(NumericValue(TextOf(Text9)) >= 1)) {
-        RefuseOk("段数t必须大于1。", NoticeTitle);
-        return;
-    }
+    if (animated && !TimeCountStep(Text9)) return;
     // The analysis pages' boxes, while enabled.
     const auto enabled = [](QLineEdit* box, BoxFilter filter) {
         return FilteredBox{box, filter, &IllegalDataMessage, FilterWhen::Enabled};
@@ -524,11 +513,9 @@ void frmF5::Command1_Click() {
     }
 
     BoundEvaluation bounds;
-    const auto low = bounds.Evaluate(TextOf(Text4));
-    if (!low) return;
-    const auto high = bounds.Evaluate(TextOf(Text5));
-    if (!high) return;
-    if (!RangeStep(*low, *high, parametric ? "最小u必须小于最大u。" : "最小x必须小于最大x。")) return;
+    const auto range = EvaluatedRange(bounds, Text4, Text5, parametric ? "最小u必须小于最大u。" : "最小x必须小于最大x。");
+    if (!range) return;
+    const auto [low, high] = *range;
 
     const std::string variable = coordType == CoordType::PlaneCartesian ? "x" : "a";
     const std::string expressY = parametric ? TextOf(Text2) : variable;
@@ -537,23 +524,20 @@ void frmF5::Command1_Click() {
     float lowY = 0;
     float highY = 0;
     if (!curve) {
-        const auto y0 = bounds.Evaluate(TextOf(Text10));
-        if (!y0) return;
-        const auto y1 = bounds.Evaluate(TextOf(Text11));
-        if (!y1) return;
-        if (!RangeStep(*y0, *y1, "最小y必须小于最大y。")) return;
-        lowY = *y0;
-        highY = *y1;
+        const auto y = EvaluatedRange(bounds, Text10, Text11, "最小y必须小于最大y。");
+        if (!y) return;
+        lowY = y->first;
+        highY = y->second;
     }
 
     const auto lineWidth = ReadWhole(Combo2);
     if (!lineWidth) return;
     const auto graph = curve ? Cls9::Init(GraphIDCounter, TextOf(Text1), GraphType::Function2D, coordType, "0",
-                                          expressY, expressZ, 1, segments, 0, 1.0f, *low, *high,
+                                          expressY, expressZ, 1, segments, 0, 1.0f, low, high,
                                           FillStyle::OneColor, 16711680, 16711680, Picture1->Color(), *lineWidth,
                                           Material::Metal, Show::Wireframe, Smoothness::Smoother)
                              : Cls9::Init(GraphIDCounter, TextOf(Text1), GraphType::Function2D, coordType, "0",
-                                          variable, expressZ, 0, 0, *low, *high, lowY, highY,
+                                          variable, expressZ, 0, 0, low, high, lowY, highY,
                                           FillStyle::OneColor, 16711680, 16711680, Picture1->Color(), *lineWidth,
                                           Material::Metal, Show::Wireframe, Smoothness::Smoother);
     Cls9& g = *graph;
@@ -563,18 +547,7 @@ void frmF5::Command1_Click() {
     g.Show2DCurve = Ticked(Check3);
     if (!ReadOverlays(bounds, g)) return;
 
-    if (animated) {
-        MainWindow().EnablePlayback();
-        const auto t0 = bounds.Evaluate(TextOf(Text7));
-        if (!t0) return;
-        const auto t1 = bounds.Evaluate(TextOf(Text8));
-        if (!t1) return;
-        if (!RangeStep(*t0, *t1, "最小t必须小于最大t。")) return;
-        g.Animation = true;
-        g.GraphType = GraphType::Function2DAnimation;
-        g.MinT = *t0;
-        g.MaxT = *t1;
-    }
+    if (animated && !AnimationStep(bounds, Text7, Text8, GraphType::Function2DAnimation, g)) return;
 
     // An edit whose analysis page was not filled from the graph (and is not
     // in use now) keeps the graph's analysis settings.
@@ -595,12 +568,10 @@ void frmF5::PrepareNewGraph(bool polar, bool animated) {
     setWindowTitle(ToQString(animated ? "二维函数图形动画属性" : "二维函数图形属性"));
     SelectListIndex(Combo1, polar ? 1 : 0);
     FillForms(polar, animated);
-    const char* first = polar ? (animated ? PolarTimeForms[0] : PolarForms[0])
-                              : (animated ? CartesianTimeForms[0] : CartesianForms[0]);
-    Combo3->setEditText(ToQString(first));
+    Combo3->setEditText(ToQString(PlaneFormNames(polar, animated)[0]));
     ShowTimeRow(animated);
-    const FormLayout& explicitForm = Layouts[0][polar ? 1 : 0];
-    SetCaption(Label3, animated ? explicitForm.label3Time : explicitForm.label3);
+    const CurveCaptions& explicitForm = CurveFormCaptions[0][polar ? 1 : 0];
+    SetCaption(Label3, animated ? explicitForm.firstTime : explicitForm.first);
     if (animated) {
         Text9->setEnabled(false);
         SetText(Text9, LongText(FrameCount));

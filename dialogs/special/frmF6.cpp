@@ -4,7 +4,6 @@
 #include "core/Globals.h"
 #include "core/NumberText.h"
 #include "dialogs/FormControls.h"
-#include "dialogs/MainWindowLink.h"
 #include "dialogs/functions/GraphDialogSteps.h"
 #include "graph/Cls9.h"
 
@@ -436,18 +435,9 @@ void frmF6::Command1_Click() {
         graph->NormalY(1) = *py;
     }
 
-    if (animation) {
-        // The playback commands stay on even when the t range is refused.
-        MainWindow().EnablePlayback();
-        const auto minT = bounds.Evaluate(TextOf(Text11));
-        if (!minT) return;
-        const auto maxT = bounds.Evaluate(TextOf(Text12));
-        if (!maxT) return;
-        if (!RangeStep(*minT, *maxT, "最小t必须小于最大t。")) return;
-        graph->Animation = true;
-        graph->MinT = *minT;
-        graph->MaxT = *maxT;
-    }
+    // The graph already has its animated kind; the playback commands stay on
+    // even when the t range is refused.
+    if (animation && !AnimationStep(bounds, Text11, Text12, graph->GraphType, *graph)) return;
 
     if (!CommitGraph(graph, LabelSource::frmF6)) return;
     CloseGraphDialog(*this);

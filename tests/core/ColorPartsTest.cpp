@@ -32,5 +32,6 @@ TEST(ColorParts, OrdinaryColoursSplitAndSystemCodesAreLookedUp) {
     }
     EXPECT_EQ(WindowFrameColor, static_cast<std::int32_t>(0x80000006u));
     EXPECT_TRUE(IsSystemColor(WindowFrameColor));
+    EXPECT_EQ(MenuTextColor, static_cast<std::int32_t>(0x80000007u));
     EXPECT_FALSE(IsSystemColor(0xFFFFFF));
 }

@@ -56,12 +56,6 @@ public:
 
 using Controls = GraphDialogTest;
 
-std::vector<std::string> Items(const QComboBox* list) {
-    std::vector<std::string> items;
-    for (int i = 0; i < list->count(); ++i) items.push_back(ToStdString(list->itemText(i)));
-    return items;
-}
-
 TEST_F(Controls, ListsTheirDefaultsAndTheirValues) {
     ControlsForm& f = ControlsForm::Get();
     EXPECT_EQ(Items(f.Combo1), (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));

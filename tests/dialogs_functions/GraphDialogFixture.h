@@ -10,13 +10,19 @@
 #include "tests/support/RecordingMainWindow.h"
 #include "tests/support/RecordingServices.h"
 
+#include "dialogs/FormControls.h"
+
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class GraphDialogTest : public ProgramStateTest {
 protected:
@@ -29,6 +35,58 @@ protected:
         auto* b = form->findChild<QPushButton*>(QString::fromLatin1(name));
         ASSERT_NE(b, nullptr) << name;
         QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    // Typed as a user types: the box's text selected and replaced key by key
+    // (Backspace for an empty text; a character without a key inserted).
+    static void TypeKeys(QLineEdit* box, const char* text) {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        for (const QChar c : QString::fromUtf8(text)) {
+            if (c.unicode() < 128)
+                QTest::keyClick(box, char(c.unicode()));
+            else
+                box->insert(QString(c));
+        }
+    }
+    static std::string Caption(const QLabel* l) { return ToStdString(l->text()); }
+    static std::vector<std::string> Items(const QComboBox* list) {
+        std::vector<std::string> items;
+        for (int i = 0; i < list->count(); ++i) items.push_back(ToStdString(list->itemText(i)));
+        return items;
+    }
+    // The graph the last OK added (nullptr when none).
+    static std::shared_ptr<Cls9> Added() {
+        const auto n = DocumentScene.FunSurfs.Count();
+        return n > 0 ? DocumentScene.FunSurfs.Item(n) : nullptr;
+    }
+
+    // The outcome of an OK of the dialog `Form` that began with `before`
+    // graphs. `title` empty: accepted (no message, one graph more, the dialog
+    // unloaded); else refused with one message of this title (the text
+    // `message` with the exclamation icon, or with `message` empty the
+    // compiler's own critical message), nothing added, the dialog open.
+    template <class Form>
+    bool ExpectOkOutcome(std::int32_t before, const std::string& title, const std::string& message) {
+        if (title.empty()) {
+            EXPECT_EQ(box.Count(), 0u) << (box.Count() ? box.Last().text : "");
+            EXPECT_EQ(DocumentScene.FunSurfs.Count(), before + 1);
+            EXPECT_FALSE(Form::Loaded());
+            return true;
+        }
+        EXPECT_EQ(box.Count(), 1u);
+        if (box.Count() == 0) return false;
+        EXPECT_EQ(box.Last().title, title);
+        if (message.empty()) {
+            EXPECT_EQ(box.Last().icon, MsgIcon::Critical);
+        } else {
+            EXPECT_EQ(box.Last().text, message);
+            EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
+        }
+        EXPECT_TRUE(Form::Loaded());
+        EXPECT_EQ(DocumentScene.FunSurfs.Count(), before);
+        EXPECT_EQ(VisibleScene.FunSurfs.Count(), before);
+        return false;
     }
 
     // A sampled point graph in both scenes with its row, as a document holds it.

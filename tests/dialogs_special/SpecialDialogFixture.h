@@ -98,6 +98,34 @@ protected:
         return DocumentScene.FunSurfs.Count() == 1 ? DocumentScene.FunSurfs.Item(1) : nullptr;
     }
 
+    // A refused OK: one message titled `title` (with the text `text` and the
+    // exclamation icon when `text` is given), the dialog still open, no graph.
+    template <class Form>
+    void ExpectRefused(const char* title, const char* text) {
+        ASSERT_EQ(box.Count(), 1u);
+        EXPECT_EQ(box.Last().title, title);
+        if (text) {
+            EXPECT_EQ(box.Last().text, text);
+            EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
+        }
+        EXPECT_TRUE(Form::Loaded());
+        EXPECT_EQ(DocumentScene.FunSurfs.Count(), 0);
+    }
+
+    // An edit of the second of two rows confirmed unchanged: no message, the
+    // same graph object and ID with the record `before`, the row relabelled
+    // `label`, the first row untouched, one list rebuild.
+    void ExpectEqualAfterEdit(const std::shared_ptr<Cls9>& g, const std::string& before, const std::string& label) {
+        EXPECT_EQ(box.Count(), 0u) << (box.Count() ? box.Last().text : "");
+        EXPECT_FALSE(IsEditing);
+        EXPECT_EQ(DocumentScene.FunSurfs.Item(2), g);
+        EXPECT_EQ(g->ID, 2);
+        EXPECT_EQ(g->Save(), before);
+        EXPECT_EQ(window.rows[1], label);
+        EXPECT_EQ(window.rows[0], "first");
+        EXPECT_EQ(window.rebuilds, 1);
+    }
+
     // Unloads what a case left open and lets Qt delete it.
     static void Settle() {
         for (FormBase* f : FormBase::LoadedForms()) f->Unload();

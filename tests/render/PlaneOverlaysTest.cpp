@@ -432,6 +432,10 @@ TEST_F(PlaneOverlaysTest, TwoCurvesMeetTwiceAndTheLensBetweenIsFilled) {
         // Samples at -1, 0, 1, 2: both crossings on samples, each found by
         // two segments.
         {"3 segments, crossings on samples", -1, 2, 3, 1e-6},
+        // The dialog's 300 segments: x = 1 falls on a sample that rounding
+        // moves off it, and each of its segments places the crossing of the
+        // lines just outside itself.
+        {"300 segments, a crossing on a rounded sample", -1, 2, 300, 2e-4},
         // The range given downwards: the same points, last to first.
         {"range 2..-1", 2, -1, 299, 2e-4},
     };
