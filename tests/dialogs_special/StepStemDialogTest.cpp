@@ -168,7 +168,6 @@ TEST_F(StepStemDialog, PlotSettingsAsTyped) {
         else SelectListIndex(f.Combo3, 4);
         f.Combo4->setEditText(QString::fromUtf8(c.bodyWidth));
         Click(&f, "Command1");
-        EXPECT_EQ(Message(), c.message);
         if (const auto g = OkOutcome<frmF26>(c.message)) {
             EXPECT_EQ(g->StepWidth, c.step);
             EXPECT_EQ(g->LineWidth, c.step);
@@ -256,14 +255,8 @@ TEST_F(StepStemDialog, FillThenOkUnchangedGivesTheSameGraphAndTheEditLabels) {
         EXPECT_EQ(e.Combo3->currentIndex(), -1);
         EXPECT_EQ(Shown(&e, "Text4"), "-0.33333334");
         Click(&e, "Command1");
-        EXPECT_EQ(box.Count(), 0u);
         EXPECT_FALSE(frmF26::Loaded());
-        EXPECT_FALSE(IsEditing);
-        EXPECT_EQ(DocumentScene.FunSurfs.Item(2), g);
-        EXPECT_EQ(g->Save(), before);
-        EXPECT_EQ(window.rows[1], c.label);
-        EXPECT_EQ(window.rows[0], "first");
-        EXPECT_EQ(window.rebuilds, 1);
+        ExpectEqualAfterEdit(g, before, c.label);
         Settle();
     }
 }
