@@ -20,17 +20,6 @@ namespace {
 
 class PlaneTableDialog : public GraphDialogTest {
 protected:
-    frmF11& OpenNew() {
-        IsEditing = false;
-        frmF11& f = frmF11::Get();
-        f.show();
-        return f;
-    }
-    static std::vector<std::string> Items(const QComboBox* list) {
-        std::vector<std::string> items;
-        for (int i = 0; i < list->count(); ++i) items.push_back(ToStdString(list->itemText(i)));
-        return items;
-    }
     // The points of a table graph, x and y of row 0.
     static std::vector<std::pair<float, float>> Points(Cls9& g) {
         std::vector<std::pair<float, float>> points;
@@ -40,7 +29,7 @@ protected:
 };
 
 TEST_F(PlaneTableDialog, ControlsAndDefaults) {
-    frmF11& f = OpenNew();
+    frmF11& f = OpenNew<frmF11>();
     EXPECT_EQ(ToStdString(f.windowTitle()), "二维表数据图形属性");
     std::vector<std::string> pages;
     for (int i = 0; i < f.SSTab1->count(); ++i) pages.push_back(ToStdString(f.SSTab1->tabText(i)));
@@ -70,7 +59,7 @@ TEST_F(PlaneTableDialog, ControlsAndDefaults) {
 }
 
 TEST_F(PlaneTableDialog, UntouchedOkGivesFivePointsAtTheOrigin) {
-    frmF11& f = OpenNew();
+    frmF11& f = OpenNew<frmF11>();
     Click(&f, "Command3");
     EXPECT_EQ(box.Count(), 0u);
     EXPECT_FALSE(frmF11::Loaded());
@@ -141,7 +130,7 @@ TEST_F(PlaneTableDialog, CountsAndCellsToMessagesOrPoints) {
         SCOPED_TRACE(c.what);
         ProgramStateGuard fresh;
         box.Clear();
-        frmF11& f = OpenNew();
+        frmF11& f = OpenNew<frmF11>();
         if (*c.reset != '\0') {
             SetText(f.Text2, c.reset);
             Click(&f, "Command5");
@@ -173,7 +162,7 @@ TEST_F(PlaneTableDialog, CountsAndCellsToMessagesOrPoints) {
 }
 
 TEST_F(PlaneTableDialog, WidthsAndSizesAreWholeNumbersOfTheirTexts) {
-    frmF11& f = OpenNew();
+    frmF11& f = OpenNew<frmF11>();
     f.Combo1->setEditText(QStringLiteral("2.5"));
     f.Combo2->setEditText(QStringLiteral(" 12x"));
     f.Combo3->setCurrentIndex(7);
@@ -185,7 +174,7 @@ TEST_F(PlaneTableDialog, WidthsAndSizesAreWholeNumbersOfTheirTexts) {
     EXPECT_EQ(g.SmoothCurveWidth, 8);
     EXPECT_EQ(g.Symbol, 6);
     // Beyond 32 bits: refused as illegal data.
-    frmF11& h = OpenNew();
+    frmF11& h = OpenNew<frmF11>();
     h.Combo2->setEditText(QStringLiteral("1E20"));
     Click(&h, "Command3");
     EXPECT_EQ(box.Last().text, "存在非法数据。");
@@ -194,7 +183,7 @@ TEST_F(PlaneTableDialog, WidthsAndSizesAreWholeNumbersOfTheirTexts) {
 }
 
 TEST_F(PlaneTableDialog, OkWithTheEditorOpenTakesWhatWasTyped) {
-    frmF11& f = OpenNew();
+    frmF11& f = OpenNew<frmF11>();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     f.fgdGrid->SetCurrentCell(2, 2);
@@ -208,7 +197,7 @@ TEST_F(PlaneTableDialog, OkWithTheEditorOpenTakesWhatWasTyped) {
 }
 
 TEST_F(PlaneTableDialog, ColourBoxesAndCancel) {
-    frmF11& f = OpenNew();
+    frmF11& f = OpenNew<frmF11>();
     colors.Choose(RGB(1, 2, 3));
     colors.Choose(RGB(4, 5, 6));
     colors.Cancel();
