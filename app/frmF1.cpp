@@ -195,10 +195,10 @@ void frmF1::CompileFrameLists() {
     for (std::int32_t f = 0; f <= FrameCount; ++f) {
         CompileList(FirstFrameList + GLuint(f), [&] {
             if (hasGraphs && plane) DrawPlaneBackgroundAndGrid(box);
-            VisibleScene.Draw(f);
+            if (!graphsLeftOut_) VisibleScene.Draw(f);
             if (hasGraphs) {
                 if (Axes.Show) DrawCoordinateSystem(box);
-                DrawPointGraphsAgain();
+                if (!graphsLeftOut_) DrawPointGraphsAgain();
             }
         });
         if (f + 1 > frameListCount_) frameListCount_ = f + 1;
@@ -217,13 +217,13 @@ void frmF1::CompileSceneList() {
             SceneBox = VisibleScene.GetBox(0);
             DrawPlaneBackgroundAndGrid(SceneBox);
         }
-        VisibleScene.Draw(0);
+        if (!graphsLeftOut_) VisibleScene.Draw(0);
         if (hasGraphs) {
             if (Axes.Show) {
                 SceneBox = VisibleScene.GetBox(0);
                 DrawCoordinateSystem(SceneBox);
             }
-            DrawPointGraphsAgain();
+            if (!graphsLeftOut_) DrawPointGraphsAgain();
         }
     });
 }

@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class CheckListBox;
 class GlDrawingArea;
@@ -97,6 +98,10 @@ public:
     void BuildDisplayLists(bool bolOnlyTurning = false);
     // Multiplies the current matrix by the model rotation the frames show.
     void ApplyModelRotation() const;
+    // Lists built while set leave the graphs' own drawing out and keep
+    // everything else (box, axes, background, rotation): the view without
+    // its graphs, to compare a picture with.
+    void SetGraphDrawingLeftOut(bool leftOut) { graphsLeftOut_ = leftOut; }
 
     // The model rotation comes from ViewQuat instead of the scene's angles.
     bool TrackballActive = false;
@@ -308,6 +313,10 @@ public:
 
     void mnuToolCal_Click();
 
+    // The 演示 menu's commands (frmF1Demo.cpp): the sample document at the
+    // program's folder + `pathLiteral` (its "\" turned into "/").
+    void OpenSample(std::string_view pathLiteral);
+
     void mnuHelpCon_Click();
     void mnuHelpHome_Click();
     void mnuHelpCus_Click();
@@ -335,8 +344,9 @@ private:
     void LayOut(QWidget* control, int left, int top, int width, int height);
     int ScaleWidth() const;
     int ScaleHeight() const;
-    // frmF1Menus.cpp
+    // frmF1Menus.cpp, frmF1Demo.cpp
     void CreateMenus();
+    void CreateSampleMenu(QMenu* demo);
     // frmF1View.cpp
     void HookDrawingAreaMouse();
     void SetPresetView(float roll, float pitch, float yaw);
@@ -345,6 +355,9 @@ private:
     void NewDocument(const NewDocumentSettings& settings);
     void StartNewDocument(const NewDocumentSettings& settings, ClearAt clear);
     void ClearDocument();
+    // File > Open's save question, asked when graphs are in view: whether to
+    // go on (No, or Yes with the document saved).
+    bool SaveQuestionBeforeOpening();
     std::optional<PictureRows> CaptureDrawnView();
     // frmF1Availability.cpp
     void ApplyCommandSet(int set);
@@ -399,6 +412,7 @@ private:
     // it was last compiled (animated or not, with its frame count).
     Mat16 modelRotation_{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     bool listsCompiled_ = false;
+    bool graphsLeftOut_ = false;
     bool listsAnimated_ = false;
     std::int32_t listsFrames_ = 0;
 };

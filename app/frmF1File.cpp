@@ -113,23 +113,25 @@ void frmF1::mnuFileNew3D_Click() { NewDocument(*Settings(Set3D)); }
 // A new document of special graphs.
 void frmF1::mnuFileSpe_Click() { NewDocument(*Settings(SetSpecial)); }
 
-// Opens a ".pgp" document: with graphs in view the save question first; a
-// save that did not happen stops the command, so the document is never
-// replaced unsaved.
+// With graphs in view, the save question; a save that did not happen stops
+// the command, so the document is never replaced unsaved.
+bool frmF1::SaveQuestionBeforeOpening() {
+    if (VisibleScene.FunSurfs.Count() == 0) return true;
+    switch (AskToSave()) {
+    case MsgAnswer::Yes:
+        mnuFileSave_Click();
+        return SaveSucceeded;
+    case MsgAnswer::No: return true;
+    default: return false;
+    }
+}
+
+// Opens a ".pgp" document the user picks, after the save question.
 void frmF1::mnuFileOpen_Click() {
     RotateDrag = false;
     ZoomDrag = false;
     PanDrag = false;
-    if (VisibleScene.FunSurfs.Count() > 0) {
-        switch (AskToSave()) {
-        case MsgAnswer::Yes:
-            mnuFileSave_Click();
-            if (!SaveSucceeded) return;
-            break;
-        case MsgAnswer::No: break;
-        default: return;
-        }
-    }
+    if (!SaveQuestionBeforeOpening()) return;
     FileDialogRequest request;
     request.kind = FileDialogKind::Open;
     request.title = "打开";

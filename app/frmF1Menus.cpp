@@ -11,8 +11,8 @@
 
 #include <vector>
 
-// The menu bar's menus in order, then the two hidden popups. The sample
-// documents' items belong under mnuDemo.
+// The menu bar's menus in order, then the two hidden popups. The entries of
+// mnuDemo come from the sample menu's table (app/SampleMenu.h).
 const std::vector<MenuRow>& MenuTree() {
     static const std::vector<MenuRow> rows{
         {0, MenuKind::Bar, "File", "文件", nullptr, nullptr},
@@ -173,6 +173,7 @@ void frmF1::CreateMenus() {
         }
         }
     }
+    CreateSampleMenu(menuItems_["mnuDemo"]->menu());
 }
 
 QAction* frmF1::MenuItem(const std::string& name) const {

@@ -7,5 +7,5 @@
 
 std::optional<PictureRows> GlViewCapture::CaptureView() {
     if (!area_.HasContext() || area_.width() <= 0 || area_.height() <= 0) return std::nullopt;
-    return PictureRowsFromImage(area_.grabFramebuffer());
+    return PictureRowsFromFramebuffer(area_.grabFramebuffer());
 }

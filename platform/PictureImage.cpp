@@ -24,6 +24,12 @@ std::optional<PictureRows> PictureRowsFromImage(const QImage& source) {
     return rows;
 }
 
+std::optional<PictureRows> PictureRowsFromFramebuffer(QImage image) {
+    if (image.format() == QImage::Format_ARGB32_Premultiplied || image.format() == QImage::Format_ARGB32)
+        image.reinterpretAsFormat(QImage::Format_RGB32);
+    return PictureRowsFromImage(image);
+}
+
 QImage ImageFromPictureRows(const PictureRows& picture) {
     if (picture.Width <= 0 || picture.Height <= 0 ||
         picture.Rgb.size() != std::size_t(picture.Width) * std::size_t(picture.Height) * 3)

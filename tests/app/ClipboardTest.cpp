@@ -282,7 +282,7 @@ TEST_F(ClipboardTest, CopyAsBitmapPutsThePictureAndNoText) {
     ASSERT_TRUE(clipboard.picture.has_value());
     EXPECT_EQ(clipboard.text, "");
     const QImage shown = W().picDraw()->grabFramebuffer();
-    const auto expected = PictureRowsFromImage(shown);
+    const auto expected = PictureRowsFromFramebuffer(shown);
     ASSERT_TRUE(expected.has_value());
     EXPECT_EQ(clipboard.picture->Width, expected->Width);
     EXPECT_EQ(clipboard.picture->Height, expected->Height);

@@ -286,7 +286,8 @@ TEST_F(MainWindowTest, MenuTree) {
     };
     for (QAction* top : w.menuBar()->actions()) {
         shown.push_back("0 " + ToStdString(top->objectName()) + " " + ToStdString(top->text()));
-        walk(top->menu(), 1);
+        // The entries of 演示 are checked by the sample documents' tests.
+        if (top->objectName() != QStringLiteral("mnuDemo")) walk(top->menu(), 1);
     }
     for (QMenu* popup : {w.FunEdit, w.GraphEdit}) {
         ASSERT_NE(popup, nullptr);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh folder and checks that the help pages lie in
-# "help" beside the installed executable, as the build puts them beside its own.
+# "help" and the sample documents in "samples" beside the installed
+# executable, as the build puts them beside its own.
 set -eu
 cmake=$1
 build=$2
@@ -20,4 +21,9 @@ for page in "$source"/app/help/*; do
     exit 1
   fi
 done
-echo "installed with its help pages: $exe"
+# The sample documents the build generated, in "samples" beside it too.
+if ! diff -r "$build/samples" "$(dirname "$exe")/samples" >/dev/null; then
+  echo "the sample documents are not installed beside $exe"
+  exit 1
+fi
+echo "installed with its help pages and sample documents: $exe"

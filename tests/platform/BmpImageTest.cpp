@@ -67,4 +67,16 @@ TEST(BmpFile, PictureRowsFromImageDropsAlphaAndTurnsTheRows) {
     EXPECT_FALSE(PictureRowsFromImage(QImage()));
 }
 
+// A grabbed framebuffer keeps the colours drawn where blending left partial
+// alpha (colour above alpha, which is no valid premultiplied pixel).
+TEST(BmpFile, PictureRowsFromFramebufferIgnoresAlpha) {
+    QImage image(2, 1, QImage::Format_ARGB32_Premultiplied);
+    image.fill(qRgba(255, 255, 255, 255));
+    image.setPixel(1, 0, qRgba(237, 127, 127, 64)); // a blended edge of a red line on white
+    const std::optional<PictureRows> p = PictureRowsFromFramebuffer(image);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->Rgb, (std::vector<std::uint8_t>{255, 255, 255, 237, 127, 127}));
+    EXPECT_FALSE(PictureRowsFromFramebuffer(QImage()));
+}
+
 } // namespace

@@ -1,0 +1,167 @@
+// What the analysed samples report once opened: the result pane's lines of
+// the last-drawn graph, numbers within the table's tolerances; for the
+// differential equation with an initial value and the limit, whose graphs
+// write no line, their sampled points.
+#include "core/NumberText.h"
+#include "graph/Cls9.h"
+#include "graph/SamplingContext.h"
+#include "scene/Cls8.h"
+#include "tests/samples/SampleWindow.h"
+#include "tools/mksamples/SampleBuild.h"
+
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A result line: the text it holds, then the numbers that follow that text.
+struct Line {
+    std::string label;
+    std::vector<double> values;
+};
+struct Expectation {
+    std::string file;
+    std::vector<Line> lines; // in order: every line holding one of the labels
+    double tolerance = 1e-3;
+    bool relative = true; // absolute where the expected value is 0
+};
+
+const std::vector<Expectation>& Expectations() {
+    static const std::vector<Expectation> table{
+        {"2D/probability curve.pgp", {{"面积为", {0.6827}}}, 0.0005, false},
+        {"2D/root.pgp", {{"根:", {-1.8794, 0}}, {"根:", {0.3473, 0}}, {"根:", {1.5321, 0}}}},
+        {"2D/extremum.pgp",
+         {{"极小值点:", {-2, -1}},
+          {"极大值点:", {0, 3}},
+          {"极小值点:", {2, -1}},
+          {"拐点:", {-1.1547, 0.7778}},
+          {"拐点:", {1.1547, 0.7778}}}},
+        {"2D/integral.pgp", {{"面积为", {2}}}, 0.002, false},
+        {"2D/integral_polar.pgp", {{"面积为", {3 * 3.14159265358979}}}, 0.01, false},
+        {"2D/curvature.pgp",
+         {{"长度为", {2.2956}},
+          {"曲率半径:", {1}},
+          {"曲率圆的圆心:", {0, 1}},
+          {"曲率半径:", {2.828}},
+          {"曲率圆的圆心:", {-1, 2.5}}}},
+        {"2D/intersection.pgp", {{"交点:", {-1, 1}}, {"交点:", {2, 4}}, {"相交区域的面积", {4.5}}}, 0.01, false},
+        {"3D/vector.pgp", {{"模:", {5.385165}}}},
+        {"3D/vecscalar.pgp", {{"值=", {6}}, {"夹角:", {44.9999}}}},
+        {"3D/vecvecproduct.pgp", {{"(粉红):", {0, 0, 6}}}},
+    };
+    return table;
+}
+
+// The numbers written after `label` in a line.
+std::vector<double> NumbersAfter(const std::string& line, const std::string& label) {
+    static const QRegularExpression number(R"(-?\d+(\.\d+)?(e[-+]?\d+)?)");
+    const QString rest = QString::fromStdString(line.substr(line.find(label) + label.size()));
+    std::vector<double> values;
+    for (auto it = number.globalMatch(rest); it.hasNext();) values.push_back(NumericValue(it.next().captured().toStdString()));
+    return values;
+}
+
+using SampleExpectations = SampleWindowTest;
+
+TEST_F(SampleExpectations, ResultPaneLinesOfTheAnalysedSamples) {
+    for (const Expectation& e : Expectations()) {
+        SCOPED_TRACE(e.file);
+        box.Clear();
+        if (VisibleScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
+        OpenSample(e.file);
+        const std::string pane = W().Result->toPlainText().toStdString();
+        std::vector<std::string> found; // the lines holding a label, with the label
+        std::vector<std::vector<double>> values;
+        std::size_t start = 0;
+        while (start <= pane.size()) {
+            const std::size_t end = std::min(pane.find('\n', start), pane.size());
+            const std::string line = pane.substr(start, end - start);
+            for (const Line& l : e.lines)
+                if (line.find(l.label) != std::string::npos) {
+                    found.push_back(l.label);
+                    values.push_back(NumbersAfter(line, l.label));
+                    break;
+                }
+            start = end + 1;
+        }
+        std::vector<std::string> labels;
+        for (const Line& l : e.lines) labels.push_back(l.label);
+        ASSERT_EQ(found, labels) << pane;
+        for (std::size_t k = 0; k < labels.size(); ++k) {
+            ASSERT_EQ(values[k].size(), e.lines[k].values.size()) << labels[k] << "\n" << pane;
+            for (std::size_t v = 0; v < values[k].size(); ++v) {
+                const double want = e.lines[k].values[v];
+                const double tolerance = e.relative && want != 0 ? e.tolerance * std::fabs(want) : e.tolerance;
+                EXPECT_NEAR(values[k][v], want, tolerance) << labels[k] << " value " << v + 1 << "\n" << pane;
+            }
+        }
+    }
+}
+
+// The last graph of the visible scene.
+const Cls9& LastGraph() {
+    const Cls9* last = nullptr;
+    for (const auto& e : VisibleScene.FunSurfs) last = e.graph.get();
+    return *last;
+}
+
+TEST_F(SampleExpectations, EulerSolutionFromItsInitialValue) {
+    OpenSample("2D/odeinit.pgp");
+    ASSERT_EQ(VisibleScene.FunSurfs.Count(), 2);
+    const Cls9& exact = *VisibleScene.FunSurfs.begin()->graph;
+    const Cls9& euler = LastGraph();
+    ASSERT_EQ(euler.GraphType, GraphType::ODE);
+    ASSERT_EQ(euler.StepU, 20);
+    EXPECT_NEAR(euler.VertODE(20, 0).x, 2, 2e-5);
+    EXPECT_NEAR(euler.VertODE(20, 0).y, std::pow(1.1, 20), 1e-5 * std::pow(1.1, 20));
+    const std::int64_t last = exact.Vert3D.Upper(1);
+    EXPECT_NEAR(exact.Vert3D(0, last).x, 2, 1e-6);
+    EXPECT_NEAR(exact.Vert3D(0, last).y, std::exp(2.0), 1e-3 * std::exp(2.0));
+}
+
+TEST_F(SampleExpectations, LimitHasAGapAtX0) {
+    OpenSample("2D/limit.pgp");
+    const Cls9& g = LastGraph();
+    ASSERT_EQ(g.GraphType, GraphType::Limit);
+    ASSERT_EQ(g.Vert3D.Upper(1), 50);
+    EXPECT_LT(std::fabs(g.Vert3D(0, 25).x), 1e-6);
+    EXPECT_TRUE(IsUndefined(g.Vert3D(0, 25).y));
+    EXPECT_NEAR(g.Vert3D(0, 24).y, 0.9957388, 1e-6);
+    EXPECT_NEAR(g.Vert3D(0, 26).y, 0.9957388, 1e-6);
+}
+
+// The capture takes the colours as drawn: the smoothed edges of a red curve
+// blend red into the white background (pink), never into another hue.
+TEST_F(SampleExpectations, CapturedEdgesKeepTheirColour) {
+    OpenSample("2D/rose with four leaves.pgp");
+    const QImage image = Render(0);
+    ASSERT_FALSE(image.isNull());
+    int red = 0, edges = 0, otherHue = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (qRed(c) == 220 && qGreen(c) == 0 && qBlue(c) == 0) ++red;
+            else if (qRed(c) > 200 && qGreen(c) > 30 && qGreen(c) < 230 && qGreen(c) == qBlue(c)) ++edges;
+            if (qGreen(c) > qRed(c) + 60) ++otherHue;
+        }
+    EXPECT_GT(red, 0);
+    EXPECT_GT(edges, 0);
+    EXPECT_EQ(otherHue, 0);
+}
+
+// mksamples refuses a document the writer would refuse, and one of 5000
+// tokens or more.
+TEST(SampleLimits, BytesAndTokens) {
+    EXPECT_EQ(SampleTextRefusal(std::string(65535, 'x')), std::nullopt);
+    EXPECT_EQ(SampleTextRefusal(std::string(65536, 'x')), "文档太大，无法保存。");
+    std::string tokens;
+    for (int k = 0; k < 4999; ++k) tokens += "1 ";
+    EXPECT_EQ(SampleTextRefusal(tokens), std::nullopt);
+    EXPECT_EQ(SampleTextRefusal(tokens + "1"), "5000 tokens");
+}
+
+} // namespace
