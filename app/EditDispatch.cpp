@@ -26,7 +26,7 @@
 
 // frmF11: plane tables
 
-// frmF26: step and stem plots
+#include "dialogs/special/frmF26.h"
 
 #include "dialogs/special/frmF29.h"
 
@@ -42,7 +42,7 @@
 
 // frmF12: surface tables
 
-// frmF24: surfaces of revolution
+#include "dialogs/special/frmF24.h"
 
 #include "dialogs/special/frmF27.h"
 
@@ -72,7 +72,7 @@ const EditRow Rows[] = {
     // plane table: frmF11
     {1, GraphType::Table2D, EditForms::Any, nullptr},
     // step or stem plot: frmF26
-    {1, GraphType::StepStem, EditForms::Any, nullptr},
+    {1, GraphType::StepStem, EditForms::Any, EditWith<frmF26>},
     // differential equation: frmF29
     {1, GraphType::ODE, EditForms::Any, EditWith<frmF29>},
     // limit: frmF30
@@ -106,9 +106,9 @@ const EditRow Rows[] = {
     // surface table: frmF12
     {3, GraphType::Table3D, EditForms::Any, nullptr},
     // surface of revolution about x: frmF24
-    {3, GraphType::RevolutionX, EditForms::Any, nullptr},
+    {3, GraphType::RevolutionX, EditForms::Any, EditWith<frmF24>},
     // surface of revolution about y: frmF24
-    {3, GraphType::RevolutionY, EditForms::Any, nullptr},
+    {3, GraphType::RevolutionY, EditForms::Any, EditWith<frmF24>},
     // space vector: frmF27
     {3, GraphType::Vector, EditForms::Any, EditWith<frmF27>},
     // vector operation: frmF28

@@ -5,6 +5,7 @@
 #include "dialogs/functions/CreationCommand.h"
 #include "dialogs/frmF20.h"
 #include "dialogs/frmF3.h"
+#include "dialogs/frmF8.h"
 #include "dialogs/functions/frmF16.h"
 #include "dialogs/functions/frmF4.h"
 #include "dialogs/functions/frmF5.h"
@@ -17,6 +18,8 @@
 #include "dialogs/special/frmF29.h"
 #include "dialogs/special/frmF30.h"
 #include "dialogs/special/frmF31.h"
+#include "dialogs/special/frmF24.h"
+#include "dialogs/special/frmF26.h"
 #include "dialogs/special/frmF6.h"
 
 // A new point.
@@ -73,11 +76,15 @@ void frmF1::mnuDrawTab25D_Click() {}
 // A new surface table.
 void frmF1::mnuDrawTab3D_Click() {}
 
-// A new step plot.
-void frmF1::mnuDrawStep_Click() {}
+// A new step plot: the step plot ticked; the row named as documents name it.
+void frmF1::mnuDrawStep_Click() {
+    RunCreationCommand<frmF26>(LabelSource::Document, FlatViewRotation, [](frmF26& f) { f.PrepareNewGraph(false); });
+}
 
-// A new stem plot.
-void frmF1::mnuDrawHcg_Click() {}
+// A new stem plot: the stem plot ticked.
+void frmF1::mnuDrawHcg_Click() {
+    RunCreationCommand<frmF26>(LabelSource::Document, FlatViewRotation, [](frmF26& f) { f.PrepareNewGraph(true); });
+}
 
 // A new colour map; its row takes the document label.
 void frmF1::mnuDrawColor_Click() {
@@ -101,7 +108,7 @@ void frmF1::mnuDrawIP_Click() {
 }
 
 // A new surface of revolution.
-void frmF1::mnuDrawRV_Click() {}
+void frmF1::mnuDrawRV_Click() { RunCreationCommand<frmF24>(LabelSource::frmF24, TurnedViewRotation, [](frmF24&) {}); }
 
 // A new space vector, labelled and turned as the other space graphs.
 void frmF1::mnuDrawVecGraph_Click() {
@@ -142,5 +149,6 @@ void frmF1::mnuDrawAxis_Click() {
     }
 }
 
-// The light dialog.
-void frmF1::mnuDrawLight_Click() {}
+// The light dialog; its closing repaints the view with the new light, which
+// is not part of the display lists: nothing is rebuilt.
+void frmF1::mnuDrawLight_Click() { frmF8::Get().ShowModal(); }

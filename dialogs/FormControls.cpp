@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include <utility>
 
@@ -51,6 +52,13 @@ QLabel* NewLabel(QWidget* parent, const char* name, const std::string& caption) 
 }
 QGroupBox* NewFrame(QWidget* parent, const char* name, const std::string& caption) {
     return Named<QGroupBox>(name, ToQString(caption), parent);
+}
+
+QTabWidget* NewTabs(QWidget* parent, const char* name, std::initializer_list<const char*> titles) {
+    auto* tabs = new QTabWidget(parent);
+    tabs->setObjectName(QString::fromLatin1(name));
+    for (const char* title : titles) tabs->addTab(new QWidget, ToQString(title));
+    return tabs;
 }
 
 QHBoxLayout* ButtonRow(QPushButton* first, QPushButton* second) {

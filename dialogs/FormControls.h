@@ -4,6 +4,7 @@
 // and the passage of texts between the model (UTF-8) and the widgets.
 #include <QString>
 
+#include <initializer_list>
 #include <string>
 
 class QCheckBox;
@@ -12,6 +13,7 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 class QWidget;
 
 // 15 twips make one pixel.
@@ -37,6 +39,8 @@ QCheckBox* NewCheck(QWidget* parent, const char* name, const std::string& captio
 QLineEdit* NewText(QWidget* parent, const char* name, const std::string& text = std::string());
 QLabel* NewLabel(QWidget* parent, const char* name, const std::string& caption);
 QGroupBox* NewFrame(QWidget* parent, const char* name, const std::string& caption);
+// A tab control with one empty page a title, in order (`tabs->widget(i)`).
+QTabWidget* NewTabs(QWidget* parent, const char* name, std::initializer_list<const char*> titles);
 // A row holding the buttons at its right end (a dialog's OK and Cancel).
 QHBoxLayout* ButtonRow(QPushButton* first, QPushButton* second);
 

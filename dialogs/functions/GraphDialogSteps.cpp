@@ -168,7 +168,11 @@ bool ReplaceEditedGraph(Cls9& built, LabelSource dialog, GraphSampling sampling)
         if (twin && twin != edited) twin->EqualTo(copy);
         shown.TakeSamples(copy);
     }
-    MainWindow().SetRowText(row, EditLabel(dialog, DocumentKind, shown));
+    // A graph the dialog's edit labels do not name (a step and stem plot with
+    // neither plot) gets the row its document would give it: no row is blank.
+    std::string label = EditLabel(dialog, DocumentKind, shown);
+    if (label.empty()) label = DocumentRowLabel(DocumentKind, shown);
+    MainWindow().SetRowText(row, label);
     MainWindow().Rebuild();
     return true;
 }

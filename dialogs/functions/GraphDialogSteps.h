@@ -130,8 +130,9 @@ bool AddNewGraph(const std::shared_ptr<Cls9>& graph, GraphSampling sampling = Gr
 // The edit path, on a copy: the graph of the list's current row is sampled
 // with the new settings as a copy first; only when that succeeds does the
 // graph (and its visible twin) take the settings and the samples, its row the
-// dialog's edit label, and the view a rebuild. A failed edit changes nothing:
-// graph, samples and label stay as they were (false).
+// dialog's edit label (the document row label where it has none), and the
+// view a rebuild. A failed edit changes nothing: graph, samples and label stay
+// as they were (false).
 bool ReplaceEditedGraph(Cls9& built, LabelSource dialog, GraphSampling sampling = GraphSampling::Sampled);
 
 // The new or edit path by IsEditing.

@@ -111,33 +111,20 @@ std::string WithT(const std::string& caption) {
 // evaluates back to the same Single.
 std::string BoundText(float value) { return ShortestSinglePlainText(value); }
 
-QFrame* NewLine(QWidget* parent, const char* name, bool vertical) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QString::fromLatin1(name));
-    line->setFrameShape(vertical ? QFrame::VLine : QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    return line;
-}
-
 } // namespace
 
 frmF6::Variables& frmF6::Values() { return WindowVariables<frmF6, Variables>(); }
 
-frmF6::frmF6() {
+frmF6::frmF6() : SurfaceLook(Values()) {
     setObjectName(QStringLiteral("frmF6"));
     setWindowTitle(ToQString("三维函数图形属性"));
     SizeTwips(this, 7215, 6240);
 
-    SSTab1 = new QTabWidget(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    PlaceTwips(SSTab1, 120, 120, 6975, 5415);
+    SSTab1 = Placed(NewTabs(this, "SSTab1",
+                            {"函数", "颜色", "材质", "外观", "特殊图形", "偏导函数", "切向", "法向", "纹理", "透明性"}),
+                    120, 120, 6975, 5415);
     QWidget* page[10];
-    const char* const titles[10] = {"函数", "颜色", "材质", "外观", "特殊图形",
-                                    "偏导函数", "切向", "法向", "纹理", "透明性"};
-    for (int i = 0; i < 10; ++i) {
-        page[i] = new QWidget;
-        SSTab1->addTab(page[i], ToQString(titles[i]));
-    }
+    for (int i = 0; i < 10; ++i) page[i] = SSTab1->widget(i);
 
     // "函数"
     QWidget* p = page[0];
@@ -190,46 +177,7 @@ frmF6::frmF6() {
     for (QWidget* w : std::initializer_list<QWidget*>{Text7, Text10, Label19, Label22})
         w->setToolTip(QString::fromLatin1(RecommendedCount));
 
-    // "颜色"
-    p = page[1];
-    Option1 = Placed(NewOption(p, "Option1", FillOptionCaptions[0]), 360, 540, 2055, 300);
-    Option3 = Placed(NewOption(p, "Option3", FillOptionCaptions[1]), 360, 1140, 2055, 300);
-    Option2 = Placed(NewOption(p, "Option2", FillOptionCaptions[2]), 360, 1740, 2055, 300);
-    Option4 = Placed(NewOption(p, "Option4", FillOptionCaptions[3]), 360, 2700, 2055, 300);
-    Label1 = Placed(NewLabel(p, "Label1", "颜色1"), 3360, 1020, 735, 255);
-    Picture2 = Placed(NewColorBox(p, "Picture2", 255), 4200, 960, 1215, 375);
-    Label5 = Placed(NewLabel(p, "Label5", "颜色2"), 3360, 1620, 735, 255);
-    Picture3 = Placed(NewColorBox(p, "Picture3", 0xFF0000), 4200, 1560, 1215, 375);
-    Picture4 = Placed(NewColorBox(p, "Picture4", 255), 4200, 2655, 1215, 375);
-    // The three gradient options join one bracket that leads to the two
-    // boxes; the single-colour option has its own line.
-    Line1 = Placed(NewLine(p, "Line1", false), 2460, 690, 300, 15);
-    Line2 = Placed(NewLine(p, "Line2", false), 2460, 1290, 300, 15);
-    Line3 = Placed(NewLine(p, "Line3", false), 2460, 1890, 300, 15);
-    Line4 = Placed(NewLine(p, "Line4", true), 2760, 690, 15, 1215);
-    Line5 = Placed(NewLine(p, "Line5", false), 2760, 1140, 540, 15);
-    Line6 = Placed(NewLine(p, "Line6", false), 2760, 1740, 540, 15);
-    Line7 = Placed(NewLine(p, "Line7", false), 2460, 2850, 1680, 15);
-
-    // "材质"
-    p = page[2];
-    Label7 = Placed(NewLabel(p, "Label7", "选择一种材质"), 240, 300, 2415, 255);
-    List1 = new QListWidget(p);
-    List1->setObjectName(QStringLiteral("List1"));
-    PlaceTwips(List1, 240, 660, 3015, 3735);
-
-    // "外观"
-    p = page[3];
-    Frame1 = Placed(NewFrame(p, "Frame1", "模型"), 240, 300, 3015, 1695);
-    Option5 = Placed(NewOption(Frame1, "Option5", ModelOptionCaptions[0]), 240, 360, 2415, 300);
-    Option6 = Placed(NewOption(Frame1, "Option6", ModelOptionCaptions[1]), 240, 780, 2415, 300);
-    Option7 = Placed(NewOption(Frame1, "Option7", ModelOptionCaptions[2]), 240, 1200, 2415, 300);
-    Frame2 = Placed(NewFrame(p, "Frame2", "平滑性"), 3480, 300, 3015, 1695);
-    Option8 = Placed(NewOption(Frame2, "Option8", SmoothnessOptionCaptions[0]), 240, 360, 2415, 300);
-    Option9 = Placed(NewOption(Frame2, "Option9", SmoothnessOptionCaptions[1]), 240, 780, 2415, 300);
-    Option10 = Placed(NewOption(Frame2, "Option10", SmoothnessOptionCaptions[2]), 240, 1200, 2415, 300);
-    Option7->setChecked(true);
-    Option10->setChecked(true);
+    BuildSurfaceLook(this, page[1], page[2], page[3], "平滑性");
 
     // "特殊图形"
     p = page[4];
@@ -261,27 +209,16 @@ frmF6::frmF6() {
     Label16 = Placed(NewLabel(Frame7, "Label16", "y"), 240, 840, 375, 255);
     Text17 = Placed(NewText(Frame7, "Text17"), 720, 780, 3255, 315);
 
-    // "纹理"
-    p = page[8];
-    Check6 = Placed(NewCheck(p, "Check6", "添加纹理"), 480, 360, 3015, 300);
-    Text18 = Placed(NewText(p, "Text18"), 480, 840, 5175, 315);
-    Command3 = Placed(NewButton(p, "Command3", "..."), 5760, 840, 495, 315);
-    Frame8 = Placed(NewFrame(p, "Frame8", "方式"), 480, 1440, 3015, 1215);
-    Option15 = Placed(NewOption(Frame8, "Option15", "覆盖"), 240, 360, 2415, 300);
-    Option14 = Placed(NewOption(Frame8, "Option14", "混色"), 240, 780, 2415, 300);
-    Option15->setChecked(true);
-
-    // "透明性"
-    p = page[9];
-    Check7 = Placed(NewCheck(p, "Check7", "设置透明性"), 480, 360, 3015, 300);
-    Slider1 = new QSlider(Qt::Horizontal, p);
-    Slider1->setObjectName(QStringLiteral("Slider1"));
-    Slider1->setRange(0, 10);
-    Slider1->setSingleStep(1);
-    Slider1->setPageStep(1);
-    Slider1->setTickPosition(QSlider::TicksBelow);
-    Slider1->setTickInterval(1);
-    PlaceTwips(Slider1, 480, 840, 5175, 495);
+    texture_ = BuildTexturePage(page[8], {"Check6", "Text18", "Frame8", "Option15", "Option14"});
+    Check6 = texture_.tick;
+    Text18 = texture_.path;
+    Command3 = texture_.browse;
+    Frame8 = texture_.frame;
+    Option15 = texture_.replace;
+    Option14 = texture_.blend;
+    transparency_ = BuildTransparencyPage(page[9], "Check7");
+    Check7 = transparency_.tick;
+    Slider1 = transparency_.slider;
 
     Command1 = Placed(NewButton(this, "Command1", "确定"), 4440, 5700, 1215, 375);
     Command2 = Placed(NewButton(this, "Command2", "取消"), 5880, 5700, 1215, 375);
@@ -290,9 +227,6 @@ frmF6::frmF6() {
     connect(Combo1, &QComboBox::currentIndexChanged, this, Guarded([this] { Combo1_Click(); }));
     connect(Combo2, &QComboBox::currentIndexChanged, this, Guarded([this] { Combo2_Click(); }));
     connect(Combo3, &QComboBox::currentIndexChanged, this, Guarded([this] { Combo3_Click(); }));
-    connect(Picture2, &ColorBox::clicked, this, Guarded([this] { Picture2_Click(); }));
-    connect(Picture3, &ColorBox::clicked, this, Guarded([this] { Picture3_Click(); }));
-    connect(Picture4, &ColorBox::clicked, this, Guarded([this] { Picture4_Click(); }));
     connect(Command3, &QPushButton::clicked, this, Guarded([this] { Command3_Click(); }));
     connect(Command1, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
     connect(Command2, &QPushButton::clicked, this, Guarded([this] { Command2_Click(); }));
@@ -303,11 +237,7 @@ frmF6::~frmF6() = default;
 
 void frmF6::Form_Load() {
     AddListItems(Combo1, {"直角坐标", "柱面坐标", "球面坐标"});
-    Option2->setChecked(true);
-    Variables& values = Values();
-    values.FirstColor = 255;
-    values.SecondColor = 0xFF0000;
-    FillMaterialList(List1, values.Material);
+    LoadSurfaceLook();
     // The Cartesian surface's forms until the first rebuild, none selected.
     AddListItems(Combo3, {FormTable[0][1][0][0], FormTable[0][1][0][1]});
     Combo3->setEditText(ToQString(FormTable[0][1][0][0]));
@@ -388,25 +318,7 @@ void frmF6::Combo3_Click() {
         w->setVisible(surface);
 }
 
-void frmF6::Command3_Click() {
-    FileDialogRequest request;
-    request.kind = FileDialogKind::Open;
-    request.title = "打开";
-    request.filter = "(*.bmp)|*.bmp|*.jpg|*.jpg|*.gif|*.gif";
-    request.filterIndex = 1;
-    // A cancelled browse keeps the name that was there.
-    if (const std::optional<std::string> path = FileDialogs().ChooseFile(request)) SetText(Text18, *path);
-}
-
-void frmF6::Picture2_Click() {
-    if (const auto colour = PickBoxColor(Picture2)) Values().FirstColor = *colour;
-}
-void frmF6::Picture3_Click() {
-    if (const auto colour = PickBoxColor(Picture3)) Values().SecondColor = *colour;
-}
-void frmF6::Picture4_Click() {
-    if (const auto colour = PickBoxColor(Picture4)) Values().SecondColor = *colour;
-}
+void frmF6::Command3_Click() { BrowseTexture(Text18); }
 
 void frmF6::Command1_Click() {
     const std::int32_t kind = KindOfText(ToStdString(Combo2->currentText()));
@@ -419,13 +331,7 @@ void frmF6::Command1_Click() {
     DocumentKind = 3;
 
     Variables& values = Values();
-    const std::int32_t fillStyle = OptionValue({Option1, Option3, Option2, Option4});
-    if (fillStyle >= FillStyle::LeftToRight && fillStyle <= FillStyle::TopToBottom) {
-        values.FirstColor = Picture2->Color();
-        values.SecondColor = Picture3->Color();
-    } else if (fillStyle == FillStyle::OneColor) {
-        values.SecondColor = Picture4->Color();
-    }
+    const std::int32_t fillStyle = SettleFill();
     const int coordinate = ListIndex(Combo1);
     const std::string name = TextOf(Text1);
     if (ListIndex(Combo3) < 0) SelectListIndex(Combo3, 0);
@@ -475,8 +381,8 @@ void frmF6::Command1_Click() {
     }
     if (!RangeStep(*minU, *maxU, "最小值必须小于最大值。")) return;
 
-    const std::int32_t show = OptionValue({Option5, Option6, Option7});
-    const std::int32_t smoothness = OptionValue({Option8, Option9, Option10});
+    const std::int32_t show = ShowValue();
+    const std::int32_t smoothness = SmoothnessValue();
     const std::int32_t funForm = parametric ? FunForm::Parametric : FunForm::Explicit;
 
     // An edit starts from the edited graph, so that what the dialog does not
@@ -491,12 +397,7 @@ void frmF6::Command1_Click() {
                  edited ? edited->LineWidth : values.LineWidth, values.Material, show, smoothness, false, false,
                  false, edited ? edited->ContourLevel : 0, funForm);
 
-    graph->ShowTex = Ticked(Check6);
-    if (graph->ShowTex) graph->TexName = TextOf(Text18).empty() ? " " : TextOf(Text18);
-    graph->ShowTrans = Ticked(Check7);
-    if (graph->ShowTrans) graph->TransAlpha = static_cast<float>(Slider1->value() / 10.0);
-    if (Option15->isChecked()) graph->TexMode = TexMode::Replace;
-    if (Option14->isChecked()) graph->TexMode = TexMode::Blend;
+    ReadTextureAndTransparency(texture_, transparency_, *graph);
     graph->FunForm = funForm;
     graph->ShowColormap = Ticked(Check1);
     graph->ShowContour = Ticked(Check2);
@@ -604,18 +505,7 @@ void frmF6::FillForEdit(const Cls9& graph) {
         SetText(Text12, BoundText(graph.MaxT));
     }
 
-    Variables& values = Values();
-    SelectOptionValue({Option1, Option3, Option2, Option4}, graph.FillStyle);
-    Picture2->SetColor(graph.FirstColor);
-    Picture3->SetColor(graph.SecondColor);
-    Picture4->SetColor(graph.SecondColor);
-    values.FirstColor = graph.FirstColor;
-    values.SecondColor = graph.SecondColor;
-    const bool listed = graph.Material >= 1 && graph.Material <= static_cast<std::int32_t>(MaterialNames.size());
-    List1->setCurrentRow(listed ? graph.Material - 1 : -1);
-    values.Material = graph.Material;
-    SelectOptionValue({Option5, Option6, Option7}, graph.Show);
-    SelectOptionValue({Option8, Option9, Option10}, graph.Smoothness);
+    FillSurfaceLook(graph);
 
     SetTicked(Check1, graph.ShowColormap);
     SetTicked(Check2, graph.ShowContour);
@@ -628,12 +518,7 @@ void frmF6::FillForEdit(const Cls9& graph) {
     SetTicked(Check5, graph.ShowNormal);
     SetText(Text15, BoundText(graph.NormalX(1)));
     SetText(Text17, BoundText(graph.NormalY(1)));
-    SetTicked(Check6, graph.ShowTex);
-    SetText(Text18, graph.TexName);
-    SelectOptionValue({Option15, Option14}, graph.TexMode);
-    SetTicked(Check7, graph.ShowTrans);
-    const double tenths = std::isfinite(graph.TransAlpha) ? RoundHalfEven(graph.TransAlpha * 10.0) : 0;
-    Slider1->setValue(static_cast<int>(std::clamp(tenths, 0.0, 10.0)));
+    FillTextureAndTransparency(graph, texture_, transparency_);
 
     edited_ = std::make_unique<Cls9>();
     edited_->EqualTo(graph);

@@ -12,6 +12,7 @@
 // commands (PrepareNewGraph) and by the edit command (FillForEdit).
 #include "dialogs/DialogForm.h"
 #include "dialogs/functions/GraphControls.h"
+#include "dialogs/special/SurfaceLook.h"
 
 #include <cstdint>
 #include <memory>
@@ -30,7 +31,7 @@ class QRadioButton;
 class QSlider;
 class QTabWidget;
 
-class frmF6 : public DialogForm<frmF6> {
+class frmF6 : public DialogForm<frmF6>, public SurfaceLook {
     Q_OBJECT
 public:
     frmF6();
@@ -81,35 +82,7 @@ public:
     QLineEdit* Text12;
     QLabel* Label10;
     QLineEdit* Text13;  // the frame count in animation mode (disabled)
-    // Tab "颜色"
-    QRadioButton* Option1; // "从左到右渐变" (FillStyle 1)
-    QRadioButton* Option3; // "从前到后渐变" (2)
-    QRadioButton* Option2; // "从上到下渐变" (3, selected)
-    QRadioButton* Option4; // "单色" (4)
-    QLabel* Label1;        // "颜色1"
-    ColorBox* Picture2;    // red
-    QLabel* Label5;        // "颜色2"
-    ColorBox* Picture3;    // blue
-    ColorBox* Picture4;    // the single colour, red
-    QFrame* Line1;         // Line1..Line7 join the options to the boxes
-    QFrame* Line2;
-    QFrame* Line3;
-    QFrame* Line4;
-    QFrame* Line5;
-    QFrame* Line6;
-    QFrame* Line7;
-    // Tab "材质"
-    QLabel* Label7;        // "选择一种材质"
-    QListWidget* List1;    // the 13 materials, "Metal" selected
-    // Tab "外观"
-    QGroupBox* Frame1;     // "模型"
-    QRadioButton* Option5; // "顶点模型"
-    QRadioButton* Option6; // "线框模型"
-    QRadioButton* Option7; // "曲面模型" (selected)
-    QGroupBox* Frame2;     // "平滑性"
-    QRadioButton* Option8; // "刻面"
-    QRadioButton* Option9; // "较平滑"
-    QRadioButton* Option10; // "平滑" (selected)
+    // Tabs "颜色", "材质", "外观": the SurfaceLook base ("平滑性")
     // Tab "特殊图形"
     QCheckBox* Check1;     // "添加色谱图"
     QCheckBox* Check2;     // "添加等值线图"
@@ -155,9 +128,6 @@ public:
     // Form chosen: enabling, then the captions and boxes of the combination.
     void Combo3_Click();
     void Command3_Click();
-    void Picture2_Click();
-    void Picture3_Click();
-    void Picture4_Click();
     void Command1_Click();
     void Command2_Click();
 
@@ -179,4 +149,6 @@ private:
     // The settings of the edited graph, which an edit keeps where the dialog
     // shows nothing of them.
     std::unique_ptr<Cls9> edited_;
+    TexturePage texture_;
+    TransparencyPage transparency_;
 };

@@ -8,7 +8,7 @@
 #include "dialogs/frmF3.h"
 #include "dialogs/functions/GraphControls.h"
 #include "scene/Cls3.h"
-#include "tests/app/MainWindowFixture.h"
+#include "tests/app/GraphCommandFixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,21 +21,6 @@
 #include <functional>
 
 namespace {
-
-// The result pane, counting how often a graph's drawing empties it (each
-// drawing of a graph does, once).
-class DrawingCounter : public ResultPane {
-public:
-    std::string Text() const override { return text_; }
-    void SetText(const std::string& text) override {
-        if (text.empty()) ++drawings;
-        text_ = text;
-    }
-    int drawings = 0;
-
-private:
-    std::string text_;
-};
 
 class AxesCommand : public MainWindowFixture {
 protected:

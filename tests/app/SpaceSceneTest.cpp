@@ -101,4 +101,40 @@ TEST_F(SpaceSceneTest, HelixWithTangentNormalPlaneAndAxes) {
     EXPECT_GT(c.grey, 300);
 }
 
+TEST_F(SpaceSceneTest, SurfaceWithTangentPlaneNormalAndTheThreeViewsBeneath) {
+    const auto surface = [] {
+        auto g = Cls9::Init(1, "S", GraphType::Surface3D, CoordType::Cartesian, "x", "y",
+                            "2*exp(-(x^2+y^2)/4)*cos(x)", 30, 30, -3, 3, -3, 3, FillStyle::TopToBottom, 255,
+                            16711680, 0, 1, Material::Silky, Show::FilledSurface, Smoothness::Smooth);
+        g->FunForm = FunForm::Explicit;
+        return g;
+    };
+    auto plain = surface();
+    ASSERT_TRUE(plain->GetPoints());
+    Add(VisibleScene, plain);
+    Window().BuildDisplayLists();
+    const Census without = Count(Show(CurrentFrame));
+
+    VisibleScene.FunSurfs.Remove(GraphKey(plain->ID));
+    auto g = surface();
+    g->ShowColormap = g->ShowContour = g->ShowVector = true;
+    g->ContourLevel = 8;
+    g->ShowTangent = true;
+    g->TangentNum = 1;
+    g->TangentX(1) = 1;
+    g->TangentY(1) = 1;
+    g->ShowNormal = true;
+    g->NormalNum = 1;
+    g->NormalX(1) = -1;
+    g->NormalY(1) = -1;
+    ASSERT_TRUE(g->GetPoints());
+    Add(VisibleScene, g);
+    Window().BuildDisplayLists();
+    const QImage img = Show(CurrentFrame);
+    img.save("/tmp/space_surface_all_views.png");
+    // The views beneath (a coloured map with black contours and arrows) and
+    // the plane and line add many pixels to the picture of the bare surface.
+    EXPECT_GT(Count(img).other, without.other + 3000);
+}
+
 } // namespace

@@ -8,73 +8,15 @@
 #include "dialogs/special/frmF29.h"
 #include "dialogs/special/frmF30.h"
 #include "dialogs/special/frmF31.h"
-#include "platform/CheckListBox.h"
-#include "tests/app/MainWindowFixture.h"
+#include "tests/app/GraphCommandFixture.h"
 
-#include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
-
-#include <functional>
 #include <string>
 
 namespace {
 
-class SpecialGraphCommands : public MainWindowFixture {
+class SpecialGraphCommands : public GraphCommandFixture {
 protected:
-    // Runs `command` (a menu item or a button); `act` runs on the dialog `Form`
-    // once it is shown.
-    template <class Form>
-    void Run(const std::function<void()>& command, const std::function<void(Form&)>& act) {
-        bool acted = false;
-        QTimer::singleShot(0, [&] {
-            acted = Form::Loaded();
-            if (acted) act(Form::Get());
-            if (Form::Loaded()) Form::Get().Unload();
-        });
-        command();
-        EXPECT_TRUE(acted);
-    }
-    std::function<void()> Menu(const char* item) {
-        return [this, item] { W().MenuItem(item)->trigger(); };
-    }
-    std::function<void()> Button(int index) {
-        return [this, index] { Click(2, index); };
-    }
-    // "编辑..." on the current row.
-    std::function<void()> EditRow(int row) {
-        return [this, row] {
-            W().List1->SetListIndex(row);
-            W().MenuItem("mnuFunEdit")->trigger();
-        };
-    }
-    static void Type(QWidget* form, std::initializer_list<std::pair<const char*, const char*>> typed) {
-        for (const auto& [name, text] : typed)
-            form->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
-    }
-    static void Ok(QWidget* form) { QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton); }
-    static void Cancel(QWidget* form) {
-        QTest::mouseClick(form->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-    }
-    // Pixels of the view near `colour`.
-    int Pixels(QRgb colour) {
-        const QImage img = W().picDraw()->grabFramebuffer();
-        int n = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) {
-                const QRgb c = img.pixel(x, y);
-                if (std::abs(qRed(c) - qRed(colour)) < 60 && std::abs(qGreen(c) - qGreen(colour)) < 60 &&
-                    std::abs(qBlue(c) - qBlue(colour)) < 60)
-                    ++n;
-            }
-        return n;
-    }
-    void ExpectRotation(float roll, float pitch, float yaw) {
-        EXPECT_EQ(VisibleScene.RotRoll, roll);
-        EXPECT_EQ(VisibleScene.RotPitch, pitch);
-        EXPECT_EQ(VisibleScene.RotYaw, yaw);
-    }
+    int Pixels(QRgb colour) { return Near(colour); }
 };
 
 TEST_F(SpecialGraphCommands, DifferentialEquationFromTheMenuAndTheButtonThenEdited) {

@@ -38,6 +38,17 @@ protected:
         return box.Count() == 0 ? std::string() : box.Last().title + "|" + box.Last().text;
     }
 
+    // ExpectOkOutcome of an OK in an empty document, the message written
+    // "title|text" ("" accepted; "语法错误|" the compiler's own): the graph
+    // made, or nullptr after a refusal.
+    template <class Form>
+    std::shared_ptr<Cls9> OkOutcome(const std::string& message) {
+        const std::size_t bar = message.find('|');
+        const std::string title = message.substr(0, bar);
+        const std::string text = bar == std::string::npos ? std::string() : message.substr(bar + 1);
+        return ExpectOkOutcome<Form>(0, title, text) ? OnlyGraph() : nullptr;
+    }
+
     // The dialog as its command opens it / filled for editing row `row`,
     // shown without blocking.
     template <class Form>
