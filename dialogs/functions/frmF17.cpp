@@ -90,6 +90,10 @@ void frmF17::Command1_Click() {
                                 : !EmptyStep({Text2, Text3, Text4, Text5, Text6}))
         return;
     if (!FilterStep({{Text3}, {Text4}, {Text2}, {Text5}, {Text6}, {Text7}})) return;
+    // A box of blanks passed the empty test and is empty after the filter (no
+    // point can be sampled from it): missing as well.
+    if (IsShown(Text4) ? !EmptyStep({Text2, Text3, Text4, Text5, Text6}) : !EmptyStep({Text2, Text3, Text5, Text6}))
+        return;
     // The t count only shows FrameCount; it is checked and not used.
     if (!CountStep(TextOf(Text7), CountFloor::AboveZero, "段数 t 必须大于0。")) return;
 

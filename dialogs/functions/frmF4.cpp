@@ -154,6 +154,9 @@ void frmF4::Command1_Click() {
     // segment count, then the range on its evaluated bounds.
     if (!EmptyStep({Text2, Text5, Text6, Text7})) return;
     if (animated && !EmptyStep({Text4, Text8, Text9})) return;
+    // An empty second box became "0" in the filter; one of blanks is empty
+    // now, and no strip could be sampled from it: missing as well.
+    if (IsShown(Text3) && !EmptyStep({Text3})) return;
     const auto segments = CountStep(TextOf(Text7), CountFloor::One, parametric ? "段数u必须大于1。" : "段数x必须大于1。");
     if (!segments) return;
     BoundEvaluation bounds;

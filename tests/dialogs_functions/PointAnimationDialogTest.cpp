@@ -78,6 +78,12 @@ TEST_F(PointAnimationDialog, TypedBoxesGiveTheMessageOrTheAnimation) {
         {1, 10, "abc@", "1", "", "0", "1", "出错", illegal, false},
         {1, 10, "abc@", "#", "", "0", "1", "出错", illegal, false},
         {1, 10, "t", "1", "", "0", "1@", "出错", illegal, false},
+        // A box of blanks passes the empty test and is emptied by the filter:
+        // missing then (no point can be sampled from it), before the t count.
+        {1, 0, "  ", "1", "", "0", "1", "注意", missing, false},
+        {1, 10, "t", "1", "", "0", "   ", "注意", missing, false},
+        {2, 10, "t", "1", "  ", "0", "1", "注意", missing, false},
+        {7, 10, "t", "1", "  ", "0", "1", "注意", missing, false},
         // 3. The t count: FrameCount 0 (neither the options nor the reader give it).
         {1, 0, "t", "1", "", "0", "1", "注意", "段数 t 必须大于0。", false},
         // From here on playback is on: a bound that does not compile (the

@@ -182,6 +182,11 @@ TEST_F(StripDialog, RefusalsComeInTheirOrderWithTheirMessages) {
         {"range of blanks", 1, false, {{"Text5", "   "}}, "注意", empty},
         {"segments empty", 0, false, {{"Text7", ""}}, "注意", empty},
         {"animated t box of blanks", 1, true, {{"Text4", "  "}}, "注意", empty},
+        // A second box of blanks is emptied by the filter: no strip can be
+        // sampled from it (an empty one became "0"); hidden, it is not read.
+        {"second box of blanks", 1, false, {{"Text3", "  "}}, "注意", empty},
+        {"animated second box of blanks", 1, true, {{"Text3", "   "}}, "注意", empty},
+        {"hidden second box of blanks", 0, false, {{"Text3", "  "}}, "", ""},
         {"segments 0", 0, false, {{"Text7", "0"}}, "注意", "段数x必须大于1。"},
         {"segments 0.5", 0, true, {{"Text7", "0.5"}}, "注意", "段数x必须大于1。"},
         {"parametric segments", 1, false, {{"Text7", "-3"}}, "注意", "段数u必须大于1。"},
