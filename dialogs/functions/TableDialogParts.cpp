@@ -109,7 +109,8 @@ void TableDataPage::Command2_Click() {
     for (const QLineEdit* box : {Text2, Text3}) {
         if (box == nullptr) continue;
         const std::optional<std::int32_t> count = WholeCount(TextOf(box));
-        if (!count) {
+        // A negative count would write a file that no import reads back.
+        if (!count || *count < 0) {
             RefuseOk(TableRowsMessage, "");
             return;
         }
