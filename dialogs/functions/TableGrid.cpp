@@ -27,6 +27,11 @@ bool ShiftOnly(const QKeyEvent& key) {
         key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     return held == Qt::ShiftModifier || (key.key() == Qt::Key_Backtab && held == Qt::NoModifier);
 }
+// Whether a key is a chord with Ctrl, Alt or Meta: a shortcut, never a
+// character typed over a cell (whatever text the platform gives it).
+bool Chord(const QKeyEvent& key) {
+    return (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+}
 
 } // namespace
 
@@ -206,7 +211,7 @@ bool TableGrid::fgdGrid_KeyPress(const QKeyEvent& key) {
         return true;
     }
     const QString typed = key.text();
-    if (typed.isEmpty() || !typed.front().isPrint()) return false;
+    if (typed.isEmpty() || !typed.front().isPrint() || Chord(key)) return false;
     if (onCell) {
         txtRep->setText(typed);
         txtRep->end(false);

@@ -13,8 +13,8 @@
 // is held; TAB moves one data column right (Shift: left) without leaving the
 // row or wrapping; Enter opens the editor on the cell's text; any other
 // printable character opens it on that character (typing over a cell
-// replaces its text); arrows and paging move the current cell among the data
-// cells. Keys in the editor: the cell follows every edit; Enter, TAB and the
+// replaces its text), but not a chord with Ctrl, Alt or Meta (a shortcut);
+// arrows and paging move the current cell among the data cells. Keys in the editor: the cell follows every edit; Enter, TAB and the
 // arrows commit it, hide the editor and give the grid the focus; TAB then
 // moves as in the grid and an arrow is sent on to the grid, which moves its
 // current cell (Left and Right never move the caret). A click on another

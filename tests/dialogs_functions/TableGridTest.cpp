@@ -133,6 +133,29 @@ TEST_F(TableGridTest, KeySequences) {
     }
 }
 
+TEST_F(TableGridTest, ChordsWithCtrlAltOrMetaAreNotTypedOverACell) {
+    // Shortcuts pressed on the grid (Alt+letter, Ctrl+C, ...) neither open the
+    // editor nor replace the cell's text; Shift still types.
+    const Qt::KeyboardModifiers chords[] = {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier,
+                                            Qt::ControlModifier | Qt::ShiftModifier};
+    for (const Qt::KeyboardModifiers held : chords) {
+        SCOPED_TRACE(int(held));
+        frmF11& f = Open(1, 1);
+        f.fgdGrid->SetCellText(1, 1, "12");
+        QTest::keyClick(f.fgdGrid, Qt::Key_C, held);
+        QTest::keyClick(f.fgdGrid, 'v', held);
+        EXPECT_EQ(f.fgdGrid->CellText(1, 1), "12");
+        EXPECT_FALSE(f.txtRep->isVisible());
+        EXPECT_TRUE(frmF11::Loaded());
+        f.Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    frmF11& f = Open(1, 1);
+    QTest::keyClick(f.fgdGrid, 'E', Qt::ShiftModifier);
+    EXPECT_EQ(f.fgdGrid->CellText(1, 1), "E");
+    EXPECT_TRUE(f.txtRep->isVisible());
+}
+
 TEST_F(TableGridTest, AClickOnAnotherCellClosesTheEditorWithItsText) {
     frmF11& f = Open(1, 1);
     Press("5");
