@@ -104,23 +104,14 @@ void TableDataPage::Command5_Click() {
 }
 
 void TableDataPage::Command2_Click() {
-    std::vector<std::int32_t> counts;
-    std::int64_t points = 1;
-    for (const QLineEdit* box : {Text2, Text3}) {
-        if (box == nullptr) continue;
-        const std::optional<std::int32_t> count = WholeCount(TextOf(box));
-        // A negative count would write a file that no import reads back.
-        if (!count || *count < 0) {
-            RefuseOk(TableRowsMessage, "");
-            return;
-        }
-        counts.push_back(*count);
-        points *= std::max(*count, 0);
-    }
-    if (points > fgdGrid->DataRows()) {
-        RefuseOk(TableRowsMessage, "");
-        return;
-    }
+    // The counts are checked as OK checks them, so a count that 重置 cannot
+    // make fit gets the range message instead of the one asking for 重置.
+    const std::optional<TableSize> size = CheckCounts();
+    if (!size) return;
+    const std::vector<std::int32_t> counts =
+        format_ == TableFormat::D3 ? std::vector<std::int32_t>{size->rows, size->columns}
+                                   : std::vector<std::int32_t>{size->columns};
+    const std::int64_t points = size->Points();
     std::vector<std::vector<std::string>> rows;
     for (std::int32_t r = 1; r <= points; ++r) {
         std::vector<std::string>& cells = rows.emplace_back();

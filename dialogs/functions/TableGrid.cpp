@@ -56,6 +56,13 @@ bool TableCellEditor::event(QEvent* event) {
 }
 
 void TableCellEditor::keyPressEvent(QKeyEvent* event) {
+    // Escape leaves the cell, keeping what was typed, and stays in the
+    // dialog: closing it from inside a cell would drop the whole table.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        RunGuarded([this] { grid_->CommitEditor(); });
+        event->accept();
+        return;
+    }
     bool handled = false;
     RunGuarded([&] { handled = grid_->txtRep_KeyDown(*event) || grid_->txtRep_KeyPress(*event); });
     if (handled) {

@@ -90,6 +90,9 @@ public:
     // Keys of the editor: an arrow, Enter or TAB commits and moves (true when
     // the key was one of these); every release copies the text into the cell.
     bool txtRep_KeyDown(const QKeyEvent& key);
+    // The editor's text into the current cell, the editor hidden, the focus
+    // on the grid.
+    void CommitEditor();
     bool txtRep_KeyPress(const QKeyEvent& key);
     void txtRep_KeyUp();
 
@@ -101,9 +104,5 @@ protected:
 private:
     // TAB: one data column left (leftward) or right, within the row.
     void MoveColumn(bool leftward);
-    // The editor's text into the current cell, the editor hidden, the focus
-    // on the grid.
-    void CommitEditor();
-
     bool shiftOnly_ = false;
 };

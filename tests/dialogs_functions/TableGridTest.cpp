@@ -156,6 +156,20 @@ TEST_F(TableGridTest, ChordsWithCtrlAltOrMetaAreNotTypedOverACell) {
     EXPECT_TRUE(f.txtRep->isVisible());
 }
 
+TEST_F(TableGridTest, EscapeInACellLeavesTheCellAndKeepsTheDialog) {
+    frmF11& f = Open(1, 1);
+    Press("5");
+    ASSERT_TRUE(f.txtRep->isVisible());
+    QTest::keyClick(f.txtRep, Qt::Key_Escape);
+    EXPECT_FALSE(f.txtRep->isVisible());
+    EXPECT_EQ(f.fgdGrid->CellText(1, 1), "5");
+    ASSERT_TRUE(frmF11::Loaded());
+    // From the grid itself Escape cancels the dialog, as everywhere else.
+    QTest::keyClick(f.fgdGrid, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(frmF11::Loaded());
+}
+
 TEST_F(TableGridTest, AClickOnAnotherCellClosesTheEditorWithItsText) {
     frmF11& f = Open(1, 1);
     Press("5");
