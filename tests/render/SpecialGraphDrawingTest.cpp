@@ -502,6 +502,35 @@ TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesTouchExplicitSurfaces
     EXPECT_EQ(box.Count(), 0u);
 }
 
+TEST_F(SpecialGraphDrawingTest, TangentPlaneAndNormalLineOfABallShowWhereTheyTouchIt) {
+    // r = 4, seen from the front (GL z, the mathematical x): the plane at
+    // a = 0, b = pi/2 covers the ball's nearest point; the line at a = pi/2
+    // sticks out of its right edge (GL x 4 to 4.5; its inner half is hidden).
+    DocumentKind = 3;
+    auto g = Cls9::Init(1, "", GraphType::Surface3D, CoordType::Spherical, "a", "b", "4", 24, 24, 0, 6.2832f, 0,
+                        3.1416f, FillStyle::OneColor, Red, Red, 0, 1, 0, Show::FilledSurface, Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    ASSERT_TRUE(g->GetPoints());
+    g->Draw();
+    const Colour red{255, 0, 0}, white{255, 255, 255};
+    EXPECT_EQ(At(0.3f, 0.3f), red);
+    EXPECT_EQ(At(4.3f, 0), white);
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    g->ShowTangent = g->ShowNormal = true;
+    g->TangentNum = g->NormalNum = 1;
+    g->TangentX(1) = 0;
+    g->TangentY(1) = 1.5708f;
+    g->NormalX(1) = 1.5708f;
+    g->NormalY(1) = 1.5708f;
+    g->Draw();
+    EXPECT_EQ(At(0.3f, 0.3f), (Colour{0, 0, 255}));
+    EXPECT_EQ(At(-0.3f, -0.3f), (Colour{0, 0, 255}));
+    EXPECT_EQ(At(0.7f, 0.7f), red); // beyond the unit square
+    EXPECT_EQ(At(4.3f, 0), (Colour{0, 255, 0}));
+    EXPECT_EQ(At(4.7f, 0), white);
+}
+
 TEST_F(SpecialGraphDrawingTest, ColourMapAndVectorViewsBeneathASurface) {
     // z = 2x rises by 4 per grid step along u (the function's x, GL z).
     auto g = Surface("2*x", 4, -4, 4);
