@@ -268,7 +268,9 @@ void DrawSurfaceContourAndVectorViews(SurfaceWork& w) {
     if (!g.ShowContour && !g.ShowVector) return;
     const ViewGrid view(w);
     const float level = float(double(w.Box.MinY) - 3);
-    // Black lines, drawn 0.1 above the plane in a space document.
+    // Black lines, drawn 0.1 above the plane in a space document, over the
+    // grid's own positions (no sideways shift), where the colour-map view's
+    // colours and the arrows are.
     if (g.ShowContour) DrawGridContour(view.Grid(), level, g.ContourLevel, g.FillStyle, 0, 0, g.LineWidth);
     if (g.ShowVector) {
         BeginLineState();

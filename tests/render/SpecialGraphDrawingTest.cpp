@@ -566,6 +566,34 @@ TEST_F(SpecialGraphDrawingTest, ColourMapAndVectorViewsBeneathASurface) {
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
 }
 
+TEST_F(SpecialGraphDrawingTest, ContourViewLiesOverTheSurfacesOwnGrid) {
+    // z = x over -3..3: its level lines are lines of constant x (GL z) across
+    // the whole y range (GL x -3..3), each at the x of its level, 0.1 above
+    // the plane of the views (BoxMinY - 3 = -6): over the same places as the
+    // grid, the colour-map view and the arrows, with no shift of their own.
+    auto g = Surface("x", 6, -3, 3);
+    g->ShowContour = true;
+    g->ContourLevel = 6;
+    const Feedback fb = CaptureFromAbove(g);
+    const auto lines = fb.LinesOf(0, 0, 0);
+    ASSERT_FALSE(lines.empty());
+    std::set<long> levels;
+    float left = 1e9f, right = -1e9f;
+    for (const FeedbackLine& l : lines)
+        for (const FeedbackVertex& v : {l.from, l.to}) {
+            const float x = -v.y; // the function's x, GL z
+            EXPECT_NEAR(x, std::round(x), 1e-3);
+            EXPECT_NEAR(v.y, l.from.y, 1e-3); // along GL x
+            EXPECT_NEAR(GlZ(v), -5.9f, 1e-3);
+            levels.insert(std::lround(x));
+            left = std::min(left, v.x);
+            right = std::max(right, v.x);
+        }
+    EXPECT_GE(levels.size(), 5u);
+    EXPECT_NEAR(left, -3, 1e-3);
+    EXPECT_NEAR(right, 3, 1e-3);
+}
+
 TEST_F(SpecialGraphDrawingTest, ViewsOfASurfaceAnimationShowItsStaticSamples) {
     // The frame drawn lies at x 2..6, the static samples Vert3D at x -6..-2;
     // both rise along GL z.
