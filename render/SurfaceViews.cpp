@@ -92,46 +92,6 @@ bool EvaluateAt(SurfaceWork& w, float x0, float y0, float& z0, float& fx, float&
     return at(w.SurfacePostfix, z0) && at(w.PartialXPostfix, fx) && at(w.PartialYPostfix, fy);
 }
 
-double Component(const SpaceVector& v, int axis) { return axis == 0 ? v.x : axis == 1 ? v.y : v.z; }
-void SetComponent(SpaceVector& v, int axis, double value) { (axis == 0 ? v.x : axis == 1 ? v.y : v.z) = value; }
-
-// Axes 0, 1, 2 are x, y, z.
-constexpr int AxisZ = 2;
-
-// The axis along which a plane of normal n is lifted: that of n's largest
-// component (z, then x, on a tie), so that the plane is never solved along a
-// direction it runs in.
-int LiftAxis(const SpaceVector& n) {
-    const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
-    if (az >= ax && az >= ay) return AxisZ;
-    return ax >= ay ? 0 : 1;
-}
-
-// A piece of the plane through p with normal n: the square of side 1 about p
-// in the two other axes (x, y for z; y, z for x; z, x for y), each corner
-// lifted along `axis` onto the plane. Nothing where n has no component along
-// `axis` or a corner is not finite.
-void DrawTangentPiece(const SpaceVector& p, const SpaceVector& n, int axis) {
-    const double along = Component(n, axis);
-    if (along == 0) return;
-    const int i = (axis + 1) % 3, j = (axis + 2) % 3;
-    static constexpr double offsets[4][2] = {{-0.5, -0.5}, {-0.5, 0.5}, {0.5, 0.5}, {0.5, -0.5}};
-    SpaceVector corners[4];
-    for (int k = 0; k < 4; ++k) {
-        const double di = offsets[k][0], dj = offsets[k][1];
-        SpaceVector& c = corners[k];
-        c = p;
-        SetComponent(c, i, Component(p, i) + di);
-        SetComponent(c, j, Component(p, j) + dj);
-        SetComponent(c, axis, Component(p, axis) - (Component(n, i) * di + Component(n, j) * dj) / along);
-        if (!std::isfinite(float(c.x)) || !std::isfinite(float(c.y)) || !std::isfinite(float(c.z))) return;
-    }
-    glBegin(GL_QUADS);
-    glColor3d(0, 0, 1);
-    for (const SpaceVector& c : corners) SpaceVertex(c);
-    glEnd();
-}
-
 // The normal line through p: n scaled to 1 along `axis`, laid from p half of
 // it backwards to half of it forwards.
 void DrawNormalSegment(const SpaceVector& p, const SpaceVector& n, int axis) {
@@ -227,7 +187,7 @@ void DrawTangentPlanesAndNormalLines(SurfaceWork& w) {
             if (!EvaluateAt(w, x0, y0, z0, fx, fy)) return false;
             p = {x0, y0, z0};
             n = {-double(fx), -double(fy), 1};
-            axis = AxisZ;
+            axis = SpaceAxisZ;
             return true;
         };
     } else {
@@ -240,11 +200,11 @@ void DrawTangentPlanesAndNormalLines(SurfaceWork& w) {
         };
     }
     SpaceVector p, n;
-    int axis = AxisZ;
+    int axis = SpaceAxisZ;
     if (g.ShowTangent) {
         const std::int32_t count = std::min(g.TangentNum, PositionList::Upper);
         for (std::int32_t k = 1; k <= count; ++k)
-            if (at(g.TangentX(k), g.TangentY(k), p, n, axis)) DrawTangentPiece(p, n, axis);
+            if (at(g.TangentX(k), g.TangentY(k), p, n, axis)) DrawPlanePiece(p, n, axis);
     }
     if (g.ShowNormal) {
         const std::int32_t count = std::min(g.NormalNum, PositionList::Upper);
