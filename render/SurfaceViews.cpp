@@ -112,7 +112,10 @@ void DrawNormalSegment(const SpaceVector& p, const SpaceVector& n, int axis) {
 // of the surface there, at (s1, s2) = (a, r) or (a, b): the point as its grid
 // samples it (the X and Y texts evaluated too, but in a surface animation,
 // which binds the position itself, at the frame's t), the normal the cross
-// product of the derivatives of the mapped point by s1 and by s2.
+// product of the derivatives of the mapped point by s1 and by s2. On the axis
+// of a cylindrical surface (r = 0) and at the poles of a spherical one the
+// derivative by a vanishes; the normal there is that of the surface just
+// beside the point in s2.
 class MappedSurface {
 public:
     explicit MappedSurface(SurfaceWork& w)
@@ -126,6 +129,20 @@ public:
     bool Ok() const { return ok_; }
 
     bool At(float s1, float s2, SpaceVector& p, SpaceVector& n) {
+        if (!PointAndNormal(s1, s2, p, n)) return false;
+        const double h = 0.001 * std::max(1.0, std::fabs(double(s2)));
+        for (const double side : {h, -h}) {
+            if (!IsZero(n)) break;
+            SpaceVector beside;
+            if (!PointAndNormal(s1, float(s2 + side), beside, n)) n = {};
+        }
+        return !IsZero(n);
+    }
+
+private:
+    static bool IsZero(const SpaceVector& v) { return v.x == 0 && v.y == 0 && v.z == 0; }
+
+    bool PointAndNormal(float s1, float s2, SpaceVector& p, SpaceVector& n) {
         SpaceVector d1, d2, p2;
         if (!PointAndDerivative([&](float s, SpaceVector& q) { return Point(s, s2, q); }, s1, p, d1)) return false;
         if (!PointAndDerivative([&](float s, SpaceVector& q) { return Point(s1, s, q); }, s2, p2, d2)) return false;
@@ -133,7 +150,6 @@ public:
         return Finite(n);
     }
 
-private:
     bool Point(float s1, float s2, SpaceVector& p) {
         const bool spherical = coordType_ == CoordType::Spherical;
         const float r = spherical ? 0 : s2, b = spherical ? s2 : 0;
