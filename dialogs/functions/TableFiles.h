@@ -55,7 +55,8 @@ std::optional<ImportedTable> ReadTableFileText(TableFormat format, std::string_v
 
 // 导出...: the save dialog ("导出", "(*.txt)|*.txt", no name offered); the
 // chosen file is written (replaced), GBK. `fileName` is the dialog's file
-// name, the chosen path afterwards. A file that cannot be written says so.
+// name, the chosen path afterwards. A file that cannot be written (wholly,
+// flushed and given its name) says so and keeps the old file of that name.
 void ExportTableFile(TableFormat format, const std::vector<std::int32_t>& counts,
                      const std::vector<std::vector<std::string>>& rows, std::string& fileName);
 // 导入...: the open dialog ("打开", "(*.txt)|*.txt", offering `fileName`), the

@@ -10,6 +10,9 @@
 #include "dialogs/functions/frmF11.h"
 #include "dialogs/functions/frmF12.h"
 #include "tests/dialogs_functions/GraphDialogFixture.h"
+#include "tests/support/SmallDisk.h"
+
+#include <QDir>
 
 #include <QFile>
 #include <QLineEdit>
@@ -250,6 +253,51 @@ TEST_F(TableFileDialogs, ExportRefusesMoreRowsThanTheGridHas) {
     Click(&f, "Command2");
     ASSERT_EQ(box.Count(), 1u);
     EXPECT_EQ(box.Last().text.rfind("无法保存文件：", 0), 0u);
+}
+
+// An export that fails at any step of writing (a full disk) says so and
+// leaves the old file of that name as it was.
+TEST_F(TableFileDialogs, AFailedExportSaysSoAndKeepsTheOldFile) {
+    using Step = FailingFileSystem::Step;
+    frmF11& f = Open<frmF11>();
+    for (const Step step : {Step::Create, Step::Write, Step::Flush, Step::Close, Step::Rename}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        Write("old.txt", "D2 1\r\n7 8\r\n\r\n");
+        FailingFileSystem disk(step, 3);
+        box.Clear();
+        Export(&f, "old.txt");
+        EXPECT_EQ(disk.failures, 1);
+        ASSERT_EQ(box.Count(), 1u);
+        EXPECT_EQ(box.Last().text, "无法保存文件：" + Path("old.txt"));
+        EXPECT_EQ(box.Last().title, "出错");
+        EXPECT_EQ(Read("old.txt"), "D2 1\r\n7 8\r\n\r\n");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    // On a disk that fills up: 8 KB of tmpfs holding the old file, and 201
+    // rows of some 30 bytes exported over it.
+    SmallDisk small;
+    if (!small.Mounted()) GTEST_SKIP() << small.Why();
+    const std::string path = small.File("old.txt");
+    {
+        QFile old(QString::fromStdString(path));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("D2 1\r\n7 8\r\n\r\n");
+    }
+    SetText(f.Text2, "201");
+    Click(&f, "Command5");
+    for (int r = 1; r <= 201; ++r) {
+        f.fgdGrid->SetCellText(r, 1, "1234567890.1234" + std::to_string(r));
+        f.fgdGrid->SetCellText(r, 2, "-987654321.5678" + std::to_string(r));
+    }
+    box.Clear();
+    files.Choose(path);
+    Click(&f, "Command2");
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "无法保存文件：" + path);
+    QFile old(QString::fromStdString(path));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll().toStdString(), "D2 1\r\n7 8\r\n\r\n");
 }
 
 TEST_F(TableFileDialogs, StripFileOfThePartAndForeignFiles) {
