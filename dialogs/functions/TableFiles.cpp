@@ -158,5 +158,8 @@ std::optional<ImportedTable> ImportTableFile(TableFormat format, std::string& fi
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
-    return ReadTableFileText(format, GbkToUtf8Lenient(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+    std::string_view gbk(bytes.constData(), std::size_t(bytes.size()));
+    // Editors may put a UTF-8 byte-order mark first; the file is read as if it had none.
+    if (gbk.substr(0, 3) == "\xEF\xBB\xBF") gbk.remove_prefix(3);
+    return ReadTableFileText(format, GbkToUtf8Lenient(gbk));
 }

@@ -6,8 +6,9 @@
 //   D25 (strip tables)    "D25 n          then "X Y" per data row, then a line "
 //   D3  (surface tables)  "D3<TAB>r<TAB>c then "X<TAB>Y<TAB>Z" per data row, then a line "
 //
-// Lines end in CR LF; cell texts are written as they stand. Reading takes CR
-// LF, a lone CR or a lone LF as a line end (files written on Linux import),
+// Lines end in CR LF; cell texts are written as they stand. Reading skips a
+// UTF-8 byte-order mark at the start of a file, takes CR LF, a lone CR or a
+// lone LF as a line end (files written on Linux import),
 // joins the lines with a blank after each and splits the result at every
 // blank and TAB, an empty token between two separators in a row; token 1 must
 // end in the format's header word, tokens 2 (and 3) are the counts, the cells

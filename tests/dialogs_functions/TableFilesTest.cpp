@@ -300,6 +300,35 @@ TEST_F(TableFileDialogs, AFailedExportSaysSoAndKeepsTheOldFile) {
     EXPECT_EQ(old.readAll().toStdString(), "D2 1\r\n7 8\r\n\r\n");
 }
 
+// A file that starts with a UTF-8 byte-order mark, as some editors write
+// them, reads as if it had none, in each of the three dialogs.
+TEST_F(TableFileDialogs, AByteOrderMarkIsReadAsIfItWereNotThere) {
+    const auto writeRaw = [&](const char* name, const std::string& bytes) {
+        QFile file(QString::fromStdString(Path(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), qint64(bytes.size()));
+    };
+    const std::string bom = "\xEF\xBB\xBF";
+    writeRaw("plane.txt", bom + "D2 2\r\n1 2\r\n3 4\r\n\r\n");
+    writeRaw("strip.txt", bom + "\"D25 2\r\n1 2\r\n3 4\r\n\"\r\n");
+    writeRaw("net.txt", bom + "\"D3\t1\t2\r\n1\t2\t3\r\n4\t5\t6\r\n\"\r\n");
+
+    frmF11& plane = Open<frmF11>();
+    Import(&plane, "plane.txt");
+    EXPECT_EQ(TextOf(plane.Text2), "2");
+    EXPECT_EQ(Cells(*plane.fgdGrid), (std::vector<Tokens>{{"1", "2"}, {"3", "4"}}));
+    frmF10& strip = Open<frmF10>();
+    Import(&strip, "strip.txt");
+    EXPECT_EQ(TextOf(strip.Text2), "2");
+    EXPECT_EQ(Cells(*strip.fgdGrid), (std::vector<Tokens>{{"1", "2"}, {"3", "4"}}));
+    frmF12& net = Open<frmF12>();
+    Import(&net, "net.txt");
+    EXPECT_EQ(TextOf(net.Text2), "1");
+    EXPECT_EQ(TextOf(net.Text3), "2");
+    EXPECT_EQ(Cells(*net.fgdGrid), (std::vector<Tokens>{{"1", "2", "3"}, {"4", "5", "6"}}));
+    EXPECT_EQ(box.Count(), 0u);
+}
+
 TEST_F(TableFileDialogs, StripFileOfThePartAndForeignFiles) {
     frmF10& f = Open<frmF10>();
     SetText(f.Text2, "2");
