@@ -30,9 +30,9 @@ int main(int argc, char** argv) {
         const std::string text = ComposeDocumentText(sample.documentKind, scene, SampleAxes());
         write(sample.name + ".pgp", FrameDocumentText(Utf8ToGbkLenient(text)));
     }
-    // A surface table of 45 by 45 points: some 75 KB, the long frame.
+    // A surface table of 50 by 50 points: some 75 KB, the long frame.
     Cls8 large;
-    large.FunSurfs.Add(LargestDistinctTable(1, 45, 45), "1");
+    large.FunSurfs.Add(LargestDistinctTable(1, 50, 50), "1");
     write("large.pgp", FrameDocumentText(Utf8ToGbkLenient(ComposeDocumentText(3, large, SampleAxes()))));
     write("handwritten.pgp", HandWrittenDocument());
     int n = 0;
