@@ -13,7 +13,10 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -358,41 +361,174 @@ TEST_F(SpecialGraphDrawingTest, TangentPlaneAndNormalLineAtAPoint) {
     EXPECT_NEAR(GlZ(line.from), 1.25, 1e-2);
 }
 
-TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesOnlyOnExplicitCartesianSurfaces) {
-    // They read the text as z = f(x, y): on a cylindrical or spherical
-    // surface, or a parametric one with ticks left from the explicit form, a
-    // plane there would float beside the surface (and a parametric text in u
-    // and v cannot be made into df/dx at all). Such ticks stay stored and draw
-    // nothing; the surface itself is drawn, with no message.
+TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesTouchExplicitSurfacesAsDrawn) {
+    // The explicit surfaces of the three coordinate systems, at a position in
+    // the function's own variables (x, y; a, r; a, b), which here is a grid
+    // point: the plane passes through the surface's point perpendicular to
+    // the surface normal, the cross product of finite differences of the
+    // mapped point worked out here from the function; it is the unit square
+    // about the point in two axes, lifted along the third, the axis of the
+    // normal's largest component (always z for a Cartesian surface). The
+    // normal line runs along the normal, centred on the point, 1 long along
+    // that axis. At a point where the mapping has no normal (the pole of a
+    // sphere) and on the parametric forms, for which the dialog offers
+    // neither, nothing is drawn and the ticks stay stored. No message.
     RecordingMessageBox box;
+    using Vec = std::array<double, 3>;
+    using Mapped = std::function<Vec(double s1, double s2, double t)>; // mathematical (x, y, z)
     struct Case {
-        std::int32_t coordType, funForm;
+        const char* name;
+        std::int32_t type, coordType, funForm;
         const char *x, *y, *z;
+        float min1, max1, min2, max2; // 8 x 8 cells
+        float s1, s2;
+        Mapped at;   // nullptr: nothing drawn
+        int axis;    // the lift axis in GL: 0 x, 1 y (up), 2 z
+        std::int32_t frame = 0;
+    };
+    const auto cyl = [](double a, double r, double h) { return Vec{r * std::cos(a), r * std::sin(a), h}; };
+    const auto sph = [](double a, double b, double R) {
+        return Vec{R * std::sin(b) * std::cos(a), R * std::sin(b) * std::sin(a), R * std::cos(b)};
     };
     const Case cases[] = {
-        {CoordType::Cylindrical, FunForm::Explicit, "a", "r", "r"},
-        {CoordType::Spherical, FunForm::Explicit, "a", "b", "2"},
-        {CoordType::Cartesian, FunForm::Parametric, "u", "v", "u*v"},
-        {CoordType::Cylindrical, FunForm::Parametric, "u", "2", "v"},
+        {"Cartesian", GraphType::Surface3D, CoordType::Cartesian, FunForm::Explicit, "x", "y", "x^2/2+y", -2, 2,
+         -2, 2, 1, 0.5f, [](double x, double y, double) { return Vec{x, y, x * x / 2 + y}; }, 1},
+        {"Cartesian, steep: still lifted along z", GraphType::Surface3D, CoordType::Cartesian, FunForm::Explicit,
+         "x", "y", "3*x", -2, 2, -2, 2, 1, 0.5f, [](double x, double y, double) { return Vec{x, y, 3 * x}; }, 1},
+        {"cylindrical", GraphType::Surface3D, CoordType::Cylindrical, FunForm::Explicit, "a", "r", "r^2/4", 0, 2, 0,
+         4, 1, 2, [&](double a, double r, double) { return cyl(a, r, r * r / 4); }, 1},
+        {"cylindrical in both variables", GraphType::Surface3D, CoordType::Cylindrical, FunForm::Explicit, "a",
+         "r", "a/2+r", 0, 2, 0, 4, 0.5f, 1, [&](double a, double r, double) { return cyl(a, r, a / 2 + r); }, 1},
+        {"spherical, normal mostly up", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit, "a", "b",
+         "2", 0, 2, 0, 2.4f, 0.5f, 0.6f, [&](double a, double b, double) { return sph(a, b, 2); }, 1},
+        {"spherical near the equator, towards x", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit,
+         "a", "b", "2", 0, 2, 0, 2.4f, 0.25f, 1.5f, [&](double a, double b, double) { return sph(a, b, 2); }, 2},
+        {"spherical towards y", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit, "a", "b",
+         "1.5+cos(b)/2", 0, 2, 0, 2.4f, 2, 1.2f,
+         [&](double a, double b, double) { return sph(a, b, 1.5 + std::cos(b) / 2); }, 0},
+        {"spherical animation at its frame's t", GraphType::Surface3DAnimation, CoordType::Spherical,
+         FunForm::Explicit, "a", "b", "2+t*b", 0, 2, 0, 2.4f, 0.5f, 0.6f,
+         [&](double a, double b, double t) { return sph(a, b, 2 + t * b); }, 1, 1},
+        {"spherical at the pole", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit, "a", "b", "2", 0,
+         2, 0, 2.4f, 1, 0, nullptr, 0},
+        {"parametric Cartesian", GraphType::Surface3D, CoordType::Cartesian, FunForm::Parametric, "u", "v", "u*v",
+         0, 2, 0, 2, 1, 1, nullptr, 0},
+        {"parametric cylindrical", GraphType::Surface3D, CoordType::Cylindrical, FunForm::Parametric, "u", "2",
+         "v", 0, 2, 0, 2, 1, 1, nullptr, 0},
     };
+    FrameCount = 4; // t over 0..2: frame 1 at t = 0.5
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.x) + ", " + c.y + ", " + c.z);
+        SCOPED_TRACE(c.name);
         DocumentKind = 3;
-        auto g = Cls9::Init(1, "", GraphType::Surface3D, c.coordType, c.x, c.y, c.z, 6, 6, 0.5f, 2, 0.5f, 2,
+        auto g = Cls9::Init(1, "", c.type, c.coordType, c.x, c.y, c.z, 8, 8, c.min1, c.max1, c.min2, c.max2,
                             FillStyle::OneColor, Red, Red, 0, 1, 0, Show::FilledSurface, Smoothness::Smooth);
         g->FunForm = c.funForm;
+        g->MinT = 0;
+        g->MaxT = 2;
+        g->Animation = c.type == GraphType::Surface3DAnimation;
         ASSERT_TRUE(g->GetPoints());
         g->ShowTangent = g->ShowNormal = true;
         g->TangentNum = g->NormalNum = 1;
-        g->TangentX(1) = g->NormalX(1) = 1;
-        g->TangentY(1) = g->NormalY(1) = 1;
-        const Feedback fb = Capture(g);
-        EXPECT_FALSE(fb.PolygonsOf(255, 0, 0).empty()); // the surface
-        EXPECT_TRUE(fb.PolygonsOf(0, 0, 255).empty());
-        EXPECT_TRUE(fb.LinesOf(0, 255, 0).empty());
+        g->TangentX(1) = g->NormalX(1) = c.s1;
+        g->TangentY(1) = g->NormalY(1) = c.s2;
+        const Feedback fb = CaptureFeedback(Side, 10, [&] { g->Draw(c.frame); });
+        const auto surface = fb.PolygonsOf(255, 0, 0);
+        EXPECT_FALSE(surface.empty());
         EXPECT_TRUE(g->ShowTangent && g->ShowNormal);
+        if (!c.at) {
+            EXPECT_TRUE(fb.PolygonsOf(0, 0, 255).empty());
+            EXPECT_TRUE(fb.LinesOf(0, 255, 0).empty());
+            continue;
+        }
+        // The point and the normal, in GL axes (y, z, x of the mathematical ones).
+        const double t = 0.5 * c.frame;
+        const auto gl = [&](double s1, double s2) {
+            const Vec m = c.at(s1, s2, t);
+            return Vec{m[1], m[2], m[0]};
+        };
+        const double h = 1e-5;
+        const Vec p = gl(c.s1, c.s2);
+        Vec d1, d2;
+        for (std::size_t k = 0; k < 3; ++k) {
+            d1[k] = (gl(c.s1 + h, c.s2)[k] - gl(c.s1 - h, c.s2)[k]) / (2 * h);
+            d2[k] = (gl(c.s1, c.s2 + h)[k] - gl(c.s1, c.s2 - h)[k]) / (2 * h);
+        }
+        const Vec cross = {d1[1] * d2[2] - d1[2] * d2[1], d1[2] * d2[0] - d1[0] * d2[2],
+                           d1[0] * d2[1] - d1[1] * d2[0]};
+        const double len = std::hypot(cross[0], cross[1], cross[2]);
+        const Vec n = {cross[0] / len, cross[1] / len, cross[2] / len};
+        const auto at = [](const FeedbackVertex& v) { return Vec{v.x, v.y, GlZ(v)}; };
+        const auto distance = [](const Vec& a, const Vec& b) { return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]); };
+
+        // The point is one of the surface's own grid points.
+        double nearest = 1e9;
+        for (const auto& polygon : surface)
+            for (const FeedbackVertex& v : polygon) nearest = std::min(nearest, distance(at(v), p));
+        EXPECT_LT(nearest, 2e-3);
+
+        // The plane: four corners in the tangent plane, each 0.5 from the point
+        // along both axes but the lift axis, centred on the point.
+        std::vector<Vec> corners;
+        for (const auto& polygon : fb.PolygonsOf(0, 0, 255))
+            for (const FeedbackVertex& v : polygon) {
+                const Vec q = at(v);
+                if (std::none_of(corners.begin(), corners.end(), [&](const Vec& o) { return distance(o, q) < 1e-3; }))
+                    corners.push_back(q);
+            }
+        ASSERT_EQ(corners.size(), 4u);
+        Vec centre{};
+        for (const Vec& q : corners) {
+            const Vec r = {q[0] - p[0], q[1] - p[1], q[2] - p[2]};
+            EXPECT_NEAR(r[0] * n[0] + r[1] * n[1] + r[2] * n[2], 0, 2e-3);
+            for (int k = 0; k < 3; ++k) {
+                if (k != c.axis) {
+                    EXPECT_NEAR(std::fabs(r[std::size_t(k)]), 0.5, 1e-3) << k;
+                }
+                centre[std::size_t(k)] += q[std::size_t(k)] / 4;
+            }
+        }
+        EXPECT_LT(distance(centre, p), 2e-3);
+
+        // The line: along the normal, centred on the point, 1 along the lift axis.
+        const auto lines = fb.LinesOf(0, 255, 0);
+        ASSERT_EQ(lines.size(), 1u);
+        const Vec from = at(lines[0].from), to = at(lines[0].to);
+        const Vec dir = {to[0] - from[0], to[1] - from[1], to[2] - from[2]};
+        EXPECT_LT(distance({(from[0] + to[0]) / 2, (from[1] + to[1]) / 2, (from[2] + to[2]) / 2}, p), 2e-3);
+        EXPECT_NEAR(std::fabs(dir[std::size_t(c.axis)]), 1, 1e-3);
+        const double dirLen = std::hypot(dir[0], dir[1], dir[2]);
+        EXPECT_NEAR(std::fabs(dir[0] * n[0] + dir[1] * n[1] + dir[2] * n[2]) / dirLen, 1, 1e-4);
     }
     EXPECT_EQ(box.Count(), 0u);
+}
+
+TEST_F(SpecialGraphDrawingTest, TangentPlaneAndNormalLineOfABallShowWhereTheyTouchIt) {
+    // r = 4, seen from the front (GL z, the mathematical x): the plane at
+    // a = 0, b = pi/2 covers the ball's nearest point; the line at a = pi/2
+    // sticks out of its right edge (GL x 4 to 4.5; its inner half is hidden).
+    DocumentKind = 3;
+    auto g = Cls9::Init(1, "", GraphType::Surface3D, CoordType::Spherical, "a", "b", "4", 24, 24, 0, 6.2832f, 0,
+                        3.1416f, FillStyle::OneColor, Red, Red, 0, 1, 0, Show::FilledSurface, Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    ASSERT_TRUE(g->GetPoints());
+    g->Draw();
+    const Colour red{255, 0, 0}, white{255, 255, 255};
+    EXPECT_EQ(At(0.3f, 0.3f), red);
+    EXPECT_EQ(At(4.3f, 0), white);
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    g->ShowTangent = g->ShowNormal = true;
+    g->TangentNum = g->NormalNum = 1;
+    g->TangentX(1) = 0;
+    g->TangentY(1) = 1.5708f;
+    g->NormalX(1) = 1.5708f;
+    g->NormalY(1) = 1.5708f;
+    g->Draw();
+    EXPECT_EQ(At(0.3f, 0.3f), (Colour{0, 0, 255}));
+    EXPECT_EQ(At(-0.3f, -0.3f), (Colour{0, 0, 255}));
+    EXPECT_EQ(At(0.7f, 0.7f), red); // beyond the unit square
+    EXPECT_EQ(At(4.3f, 0), (Colour{0, 255, 0}));
+    EXPECT_EQ(At(4.7f, 0), white);
 }
 
 TEST_F(SpecialGraphDrawingTest, ColourMapAndVectorViewsBeneathASurface) {
@@ -428,6 +564,34 @@ TEST_F(SpecialGraphDrawingTest, ColourMapAndVectorViewsBeneathASurface) {
     }
     EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
+}
+
+TEST_F(SpecialGraphDrawingTest, ContourViewLiesOverTheSurfacesOwnGrid) {
+    // z = x over -3..3: its level lines are lines of constant x (GL z) across
+    // the whole y range (GL x -3..3), each at the x of its level, 0.1 above
+    // the plane of the views (BoxMinY - 3 = -6): over the same places as the
+    // grid, the colour-map view and the arrows, with no shift of their own.
+    auto g = Surface("x", 6, -3, 3);
+    g->ShowContour = true;
+    g->ContourLevel = 6;
+    const Feedback fb = CaptureFromAbove(g);
+    const auto lines = fb.LinesOf(0, 0, 0);
+    ASSERT_FALSE(lines.empty());
+    std::set<long> levels;
+    float left = 1e9f, right = -1e9f;
+    for (const FeedbackLine& l : lines)
+        for (const FeedbackVertex& v : {l.from, l.to}) {
+            const float x = -v.y; // the function's x, GL z
+            EXPECT_NEAR(x, std::round(x), 1e-3);
+            EXPECT_NEAR(v.y, l.from.y, 1e-3); // along GL x
+            EXPECT_NEAR(GlZ(v), -5.9f, 1e-3);
+            levels.insert(std::lround(x));
+            left = std::min(left, v.x);
+            right = std::max(right, v.x);
+        }
+    EXPECT_GE(levels.size(), 5u);
+    EXPECT_NEAR(left, -3, 1e-3);
+    EXPECT_NEAR(right, 3, 1e-3);
 }
 
 TEST_F(SpecialGraphDrawingTest, ViewsOfASurfaceAnimationShowItsStaticSamples) {
