@@ -347,6 +347,8 @@ private:
     // frmF1Menus.cpp, frmF1Demo.cpp
     void CreateMenus();
     void CreateSampleMenu(QMenu* demo);
+    Cls1 SamplePictureBox() const;
+    void FitSampleView();
     // frmF1View.cpp
     void HookDrawingAreaMouse();
     void SetPresetView(float roll, float pitch, float yaw);

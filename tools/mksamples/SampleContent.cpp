@@ -163,16 +163,16 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
     files.push_back({"2D/asinacos.pgp", 1,
                      {Curve("asin(x)", "-1", "1", "200", Red), Curve("acos(x)", "-1", "1", "200")}});
     files.push_back({"2D/compare.pgp", 1,
-                     {Curve("2^x", "-2", "4.5", "325", Red), Curve("x^2", "-2", "4.5", "325"),
-                      Curve("log(x)/log(2)", "-2", "4.5", "325", Green)}});
+                     {Curve("2^x", "-3", "3", "300", Red), Curve("x^2", "-3", "3", "300"),
+                      Curve("log(x)/log(2)", "-3", "3", "300", Green)}});
     files.push_back({"2D/ellipse.pgp", 1,
                      {ParametricCurve("3*cos(u)", "2*sin(u)", "0", "2*pi", "200"),
                       PlanePoint("sqr(5)", "0", Red, "5"), PlanePoint("-sqr(5)", "0", Red, "5")}});
     files.push_back({"2D/rational.pgp", 1, {Curve("2*x/(x^2-1)", "-4", "4", "80")}});
     files.push_back({"2D/probability curve.pgp", 1,
-                     {Curve("exp(-x^2/8)/(2*sqr(2*pi))", "-4", "4", "400", Green),
-                      Curve("exp(-2*x^2)/(0.5*sqr(2*pi))", "-4", "4", "400", Red),
-                      With(Curve("exp(-x^2/2)/sqr(2*pi)", "-4", "4", "400"), [](PlaneFunctionBoxes& b) {
+                     {Curve("exp(-8*x^2)/(0.25*sqr(2*pi))", "-3", "3", "400", Green),
+                      Curve("exp(-2*x^2)/(0.5*sqr(2*pi))", "-3", "3", "400", Red),
+                      With(Curve("exp(-x^2/2)/sqr(2*pi)", "-3", "3", "400"), [](PlaneFunctionBoxes& b) {
                           b.integral.on = true;
                           b.integral.from = "-1";
                           b.integral.to = "1";
@@ -182,7 +182,7 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                       Curve("-4*exp(-x/5)", "0", "12", "600", Grey, "1"),
                       Curve("4*exp(-x/5)*sin(3*x)", "0", "12", "600")}});
     files.push_back({"2D/cycloid.pgp", 1,
-                     {ParametricCurve("2*(u-sin(u))", "2*(1-cos(u))", "0", "4*pi", "400"),
+                     {ParametricCurve("2*(u-sin(u))", "2*(1-cos(u))", "-2*pi", "2*pi", "400"),
                       ParametricCurve("2*pi+2*cos(u)", "2+2*sin(u)", "0", "2*pi", "120", Grey),
                       PlanePoint("2*pi", "4", Red, "5")}});
     files.push_back({"2D/logarithm helix line.pgp", 1, {PolarCurve("exp(0.12*a)", "0", "6*pi", "600")}});
@@ -215,7 +215,7 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                           b.inverse.width = "2";
                       })}});
     files.push_back({"2D/derivative.pgp", 1,
-                     {With(Curve("x^3-3*x", "-2.5", "2.5", "251"), [](PlaneFunctionBoxes& b) {
+                     {With(Curve("x^3/3-x", "-2.5", "2.5", "251"), [](PlaneFunctionBoxes& b) {
                          b.derivative.on = true;
                          b.derivative.colour = Red;
                          b.derivative.width = "2";
@@ -230,7 +230,7 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                      {mirrored(Curve("cos(x)+x^2/8", "-4", "4", "400")),
                       mirrored(Curve("x^3/6-x", "-4", "4", "400", Green))}});
     files.push_back({"2D/root.pgp", 1,
-                     {With(Curve("x^3-3*x+1", "-2.5", "2.5", "301"), [](PlaneFunctionBoxes& b) {
+                     {With(Curve("x^3-3*x+1", "-2", "2", "301"), [](PlaneFunctionBoxes& b) {
                          b.roots.on = true;
                          b.roots.colour = Red;
                          b.roots.size = "5";
@@ -288,22 +288,22 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                          b.pointSize = "5";
                      })}});
     files.push_back({"2D/step.pgp", 1,
-                     {Curve("sin(x)", "0", "2*pi", "200", Grey, "1"),
+                     {Curve("2*sin(x)", "-pi", "pi", "200", Grey, "1"),
                       With(StepStemBoxes{}, [](StepStemBoxes& b) {
-                          b.f = "sin(x)";
-                          b.from = "0";
-                          b.to = "2*pi";
+                          b.f = "2*sin(x)";
+                          b.from = "-pi";
+                          b.to = "pi";
                           b.segments = "16";
                           b.step = true;
                           b.stepColour = Blue;
                       })}});
     files.push_back({"2D/stem.pgp", 1,
-                     {Curve("4*exp(-x/8)*cos(x)", "0", "20", "400", Grey, "1"),
+                     {Curve("4*exp(-abs(x)/5)*cos(x)", "-8", "8", "400", Grey, "1"),
                       With(StepStemBoxes{}, [](StepStemBoxes& b) {
-                          b.f = "4*exp(-x/8)*cos(x)";
-                          b.from = "0";
-                          b.to = "20";
-                          b.segments = "20";
+                          b.f = "4*exp(-abs(x)/5)*cos(x)";
+                          b.from = "-8";
+                          b.to = "8";
+                          b.segments = "32";
                           b.stem = true;
                           b.headSize = "4";
                       })}});
@@ -318,7 +318,7 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                          b.ySegments = "12";
                      })}});
     files.push_back({"2D/odeinit.pgp", 1,
-                     {Curve("exp(x)", "0", "2", "100", Grey),
+                     {Curve("exp(x)", "-2", "2", "200", Grey),
                       With(OdeBoxes{}, [](OdeBoxes& b) {
                           b.slope = "y";
                           b.initial = true;
