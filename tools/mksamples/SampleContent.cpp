@@ -178,9 +178,9 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                           b.integral.to = "1";
                       })}});
     files.push_back({"2D/sin surge.pgp", 1,
-                     {Curve("4*exp(-x/5)", "0", "12", "600", Grey, "1"),
-                      Curve("-4*exp(-x/5)", "0", "12", "600", Grey, "1"),
-                      Curve("4*exp(-x/5)*sin(3*x)", "0", "12", "600")}});
+                     {Curve("4*exp(-x/5)", "0", "14", "700", Grey, "1"),
+                      Curve("-4*exp(-x/5)", "0", "14", "700", Grey, "1"),
+                      Curve("4*exp(-x/5)*sin(3*x)", "0", "14", "700")}});
     files.push_back({"2D/cycloid.pgp", 1,
                      {ParametricCurve("2*(u-sin(u))", "2*(1-cos(u))", "-2*pi", "2*pi", "400"),
                       ParametricCurve("2*pi+2*cos(u)", "2+2*sin(u)", "0", "2*pi", "120", Grey),
@@ -358,7 +358,7 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                       series("4/pi*sin((2*n-1)*x)/(2*n-1)", "15", "-2*pi", "2*pi", "800", Magenta)},
                      10, 10, true});
     files.push_back({"animation/2D/sinexp.pgp", 1,
-                     {With(Curve("3*exp(-x/6)*sin(2*x-t)", "0", "12", "300"), [](PlaneFunctionBoxes& b) {
+                     {With(Curve("3*exp(-x/6)*sin(2*x-t)", "0", "14", "350"), [](PlaneFunctionBoxes& b) {
                          b.animated = true;
                          b.tFrom = "0";
                          b.tTo = "2*pi*24/25";
@@ -424,8 +424,8 @@ void AddSpaceSamples(std::vector<SampleFile>& files) {
                      {ParametricSurface(C::Cartesian, "(2+u*cos(v))*sin(2*pi*u)", "(2+u*cos(v))*cos(2*pi*u)+2*u",
                                         "u*sin(v)", "0", "1", "60", "0", "2*pi", "24")}});
     files.push_back({"3D/leaves.pgp", 3,
-                     {look(ParametricSurface(C::Cartesian, "3*v*cos(2*u)*cos(u)", "3*v*cos(2*u)*sin(u)",
-                                             "0.8*(v*cos(2*u))^2", "0", "2*pi", "120", "0", "1", "12"),
+                     {look(ParametricSurface(C::Cartesian, "3*v*sin(2*u)*cos(u)", "3*v*sin(2*u)*sin(u)",
+                                             "0.8*(v*sin(2*u))^2", "0", "2*pi", "120", "0", "1", "12"),
                            Gradient(Green, Gold))}});
     files.push_back({"3D/lotus.pgp", 3,
                      {look(ParametricSurface(C::Cartesian, "v*(1.5+0.5*cos(8*u))*cos(u)",
