@@ -344,6 +344,7 @@ private:
     void LayOut(QWidget* control, int left, int top, int width, int height);
     int ScaleWidth() const;
     int ScaleHeight() const;
+    int ResultPaneTop(int Hc) const;
     // frmF1Menus.cpp, frmF1Demo.cpp
     void CreateMenus();
     void CreateSampleMenu(QMenu* demo);
