@@ -424,8 +424,8 @@ void AddSpaceSamples(std::vector<SampleFile>& files) {
                      {ParametricSurface(C::Cartesian, "(2+u*cos(v))*sin(2*pi*u)", "(2+u*cos(v))*cos(2*pi*u)+2*u",
                                         "u*sin(v)", "0", "1", "60", "0", "2*pi", "24")}});
     files.push_back({"3D/leaves.pgp", 3,
-                     {look(ParametricSurface(C::Cartesian, "3*v*sin(2*u)*cos(u)", "3*v*sin(2*u)*sin(u)",
-                                             "0.8*(v*sin(2*u))^2", "0", "2*pi", "120", "0", "1", "12"),
+                     {look(ParametricSurface(C::Cartesian, "3*v*cos(2*u-pi/4)*cos(u)", "3*v*cos(2*u-pi/4)*sin(u)",
+                                             "0.8*(v*cos(2*u-pi/4))^2", "0", "2*pi", "120", "0", "1", "12"),
                            Gradient(Green, Gold))}});
     files.push_back({"3D/lotus.pgp", 3,
                      {look(ParametricSurface(C::Cartesian, "v*(1.5+0.5*cos(8*u))*cos(u)",
