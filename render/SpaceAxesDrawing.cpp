@@ -5,6 +5,7 @@
 #include "core/ColorService.h"
 #include "core/Globals.h"
 #include "core/NumberText.h"
+#include "core/RegionalNumbers.h"
 #include "render/DrawingState.h"
 #include "render/GlText.h"
 #include "render/ScreenText.h"
@@ -29,8 +30,9 @@ constexpr std::int64_t MaxIntervals = MaxLinesPerPass / 3 - 1;
 // An interval count as drawn: at least 1, at most MaxIntervals.
 std::int64_t Intervals(std::int32_t count) { return std::clamp<std::int64_t>(count, 1, MaxIntervals); }
 
-// Tick label of a space or strip axis: one decimal, "," between thousands.
-std::string TickLabel(double value) { return GroupedFixedText(value, 1); }
+// Tick label of a space or strip axis: one decimal, in the user's regional
+// format ("1,250.0", "1.250,0").
+std::string TickLabel(double value) { return RegionalFixedText(value, 1); }
 
 constexpr std::int32_t Blue = RGB(0, 0, 255);
 constexpr std::int32_t Black = RGB(0, 0, 0);
