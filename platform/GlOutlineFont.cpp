@@ -281,18 +281,18 @@ std::optional<GlyphAtlas> BuildGlyphAtlas(const std::string& faceName, int pixel
     atlas.width = PowerOfTwoAtLeast(GlyphAtlas::Columns * atlas.cellWidth);
     atlas.height = PowerOfTwoAtLeast((GlyphAtlas::Codes / GlyphAtlas::Columns) * atlas.cellHeight);
 
-    QImage picture(atlas.width, atlas.height, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
+    // Black on white, as the desktop draws text on a window: the coverage
+    // then has the desktop's weight (its smoothing blends with a gamma).
+    QImage picture(atlas.width, atlas.height, QImage::Format_RGB32);
+    picture.fill(Qt::white);
     {
         QPainter painter(&picture);
         painter.setFont(font);
-        painter.setPen(Qt::white);
+        painter.setPen(Qt::black);
         painter.setRenderHint(QPainter::TextAntialiasing, smooth);
         for (int code = 33; code < 127; ++code) {
             const int left = (code % GlyphAtlas::Columns) * atlas.cellWidth;
             const int top = (code / GlyphAtlas::Columns) * atlas.cellHeight;
-            // Each glyph stays inside its own cell.
-            painter.setClipRect(left, top, atlas.cellWidth, atlas.cellHeight);
             painter.drawText(QPoint(left + atlas.originX, top + atlas.baselineY), QString(QChar(char16_t(code))));
         }
     }
@@ -301,7 +301,7 @@ std::optional<GlyphAtlas> BuildGlyphAtlas(const std::string& faceName, int pixel
         const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         for (int x = 0; x < atlas.width; ++x)
             atlas.coverage[std::size_t(y) * std::size_t(atlas.width) + std::size_t(x)] =
-                std::uint8_t(qAlpha(row[x]));
+                std::uint8_t(255 - qGray(row[x]));
     }
     return atlas;
 }

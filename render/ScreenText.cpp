@@ -244,7 +244,8 @@ void DrawScreenTexts(std::uint32_t list) {
     glGetIntegerv(GL_MAX_CLIP_PLANES, &planes);
     for (GLint i = 0; i < planes; ++i) glDisable(GLenum(GL_CLIP_PLANE0 + i));
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    // The picture stays opaque: blending changes the colours only.
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glEnable(GL_BLEND);

@@ -279,6 +279,15 @@ TEST_F(ScreenTextTest, DrawingKeepsTheGlState) {
     glGetFloatv(GL_CURRENT_COLOR, colour.data());
     EXPECT_EQ(colour, (std::array<GLfloat, 4>{0.25f, 0.5f, 0.75f, 1}));
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    // The picture stays opaque where the text's edges are blended in.
+    std::vector<GLubyte> rgba(std::size_t(Side) * Side * 4);
+    glReadPixels(0, 0, Side, Side, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    int inked = 0;
+    for (std::size_t i = 0; i < rgba.size(); i += 4) {
+        inked += rgba[i] < 255 ? 1 : 0;
+        ASSERT_EQ(rgba[i + 3], 255) << i / 4;
+    }
+    EXPECT_GT(inked, 20);
 }
 
 } // namespace
