@@ -55,7 +55,7 @@ const MenuRowSet MenuSet[] = {
     {"mnuDrawAxis", {true, true, true, true}},
     {"mnuDrawLight", {false, true, true, false}},
     {"mnuAniPoint", {true, true, true, true}},
-    {"mnuAni2DCur", {true, false, false, true}},
+    {"mnuAni2DCur", {true, false, false, false}},
     {"mnuAniCur25D", {false, true, false, false}},
     {"mnuAniSur", {false, false, true, false}},
     {"mnuAniStartb", {false, false, false, false}},

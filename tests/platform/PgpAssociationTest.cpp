@@ -211,4 +211,24 @@ TEST_F(PgpAssociationTest, AFolderThatCannotBeWrittenStaysSilent) {
     EXPECT_TRUE(QDir(readOnly).isEmpty());
 }
 
+// A rewrite whose flush fails (a full disk) keeps the file it would replace,
+// says nothing and counts nothing as written.
+TEST_F(PgpAssociationTest, AFailedRewriteKeepsTheOldFile) {
+    EXPECT_EQ(WritePgpAssociation(Place()), 3);
+    const QByteArray entry = Read(Path(EntryFile));
+    const QDir applications(Path(QStringLiteral("applications")));
+    const QStringList files = applications.entryList(QDir::Files | QDir::Hidden);
+    program = QStringLiteral("/usr/local/bin/vexilon");
+    RecordingMessageBox messages;
+    {
+        FailingFileSystem disk(FailingFileSystem::Step::Flush);
+        EXPECT_EQ(WritePgpAssociation(Place()), 0);
+        EXPECT_EQ(disk.failures, 1);
+    }
+    EXPECT_EQ(Read(Path(EntryFile)), entry);
+    EXPECT_EQ(applications.entryList(QDir::Files | QDir::Hidden), files);
+    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_EQ(WritePgpAssociation(Place()), 1);
+}
+
 } // namespace
