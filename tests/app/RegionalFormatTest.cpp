@@ -65,7 +65,7 @@ TEST(RegionalFormat, SpaceAndStripTickLabelsFollowTheSystemLocale) {
     // The special frame keeps the plain whole numbers; the texts of
     // documents and results keep ".".
     DocumentKind = 7;
-    axes.Draw(2, 1249.5f, 1251.5f, 0, 1, 0, 1);
+    axes.Draw(2, 0, 1, 0, 1, 1249.5f, 1251.5f); // the box's z runs across
     EXPECT_EQ(LabelsOfAxis(1), (std::vector<std::string>{"1250", "1251"}));
     EXPECT_EQ(SingleText(1250.5f), "1250.5");
     EXPECT_EQ(GroupedFixedText(1250, 1), "1,250.0");
