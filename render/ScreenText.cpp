@@ -19,6 +19,8 @@ constexpr int Room = 4;
 // A direction turns a text to one side of its anchor once it leans that way
 // by more than this (a sine).
 constexpr double Slant = 0.3;
+// The side in pixels of the grid cells that find the texts near a new one.
+constexpr int Cell = 32;
 
 struct InstalledFont {
     GlyphAtlas smooth, plain; // metrics only: the pictures live in the textures
@@ -166,13 +168,14 @@ std::vector<PlacedText> LayOutScreenTexts(std::uint32_t list) {
             if (texts[c.index].axis != 0 && !texts[c.index].title) byAxis[texts[c.index].axis].push_back(&c);
         for (const auto& [axis, labels] : byAxis) {
             if (labels.size() < 2) continue;
-            double spread = 0;
+            double left = labels[0]->x, right = left, bottom = labels[0]->y, top = bottom;
             int tallest = 0;
             for (const Candidate* p : labels) {
                 tallest = std::max(tallest, p->atlas->capHeight);
-                for (const Candidate* q : labels) spread = std::max(spread, std::hypot(p->x - q->x, p->y - q->y));
+                left = std::min(left, p->x), right = std::max(right, p->x);
+                bottom = std::min(bottom, p->y), top = std::max(top, p->y);
             }
-            endOn[axis] = spread < tallest;
+            endOn[axis] = std::hypot(right - left, top - bottom) < tallest;
         }
     }
 
@@ -180,6 +183,7 @@ std::vector<PlacedText> LayOutScreenTexts(std::uint32_t list) {
     // A text lies wholly on the side of its anchor that its direction points
     // to (both sides for a slanting direction), else centred on the anchor.
     std::map<int, std::pair<int, int>> extent; // widest and tallest label of each axis
+    std::map<std::pair<int, int>, std::vector<std::size_t>> cells;
     const auto place = [&](const Candidate& c, int gapX, int gapY) -> bool {
         if (!c.onScreen || c.width > vp[2] || c.height > vp[3]) return false;
         const auto start = [](double at, double d, int size, int gap) {
@@ -191,8 +195,16 @@ std::vector<PlacedText> LayOutScreenTexts(std::uint32_t list) {
         // Inside the drawing area, moved in where it would stick out.
         p.left = std::clamp(p.left, vp[0], vp[0] + vp[2] - c.width);
         p.bottom = std::clamp(p.bottom, vp[1], vp[1] + vp[3] - c.height);
-        for (const PlacedText& q : placed)
-            if (Overlap(p, q)) return false;
+        // Placed texts are found through the cells of a coarse grid they touch.
+        const int x0 = (p.left - Room) / Cell, x1 = (p.left + p.width + Room) / Cell;
+        const int y0 = (p.bottom - Room) / Cell, y1 = (p.bottom + p.height + Room) / Cell;
+        for (int cx = x0; cx <= x1; ++cx)
+            for (int cy = y0; cy <= y1; ++cy)
+                if (const auto it = cells.find({cx, cy}); it != cells.end())
+                    for (std::size_t k : it->second)
+                        if (Overlap(p, placed[k])) return false;
+        for (int cx = x0; cx <= x1; ++cx)
+            for (int cy = y0; cy <= y1; ++cy) cells[{cx, cy}].push_back(placed.size());
         placed.push_back(p);
         return true;
     };
