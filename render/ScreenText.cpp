@@ -16,6 +16,8 @@ namespace {
 // texts (so that two labels never read as one).
 constexpr int Gap = 4;
 constexpr int Room = 4;
+// The least room between a text's box and the edge of the drawing area.
+constexpr int Margin = 2;
 // A direction turns a text to one side of its anchor once it leans that way
 // by more than this (a sine).
 constexpr double Slant = 0.3;
@@ -185,16 +187,17 @@ std::vector<PlacedText> LayOutScreenTexts(std::uint32_t list) {
     std::map<int, std::pair<int, int>> extent; // widest and tallest label of each axis
     std::map<std::pair<int, int>, std::vector<std::size_t>> cells;
     const auto place = [&](const Candidate& c, int gapX, int gapY) -> bool {
-        if (!c.onScreen || c.width > vp[2] || c.height > vp[3]) return false;
+        if (!c.onScreen || c.width + 2 * Margin > vp[2] || c.height + 2 * Margin > vp[3]) return false;
         const auto start = [](double at, double d, int size, int gap) {
             if (d < -Slant) return int(std::lround(at)) - gap - size;
             if (d > Slant) return int(std::lround(at)) + gap;
             return int(std::lround(at - size / 2.0));
         };
         PlacedText p{c.index, start(c.x, c.dx, c.width, gapX), start(c.y, c.dy, c.height, gapY), c.width, c.height};
-        // Inside the drawing area, moved in where it would stick out.
-        p.left = std::clamp(p.left, vp[0], vp[0] + vp[2] - c.width);
-        p.bottom = std::clamp(p.bottom, vp[1], vp[1] + vp[3] - c.height);
+        // Inside the drawing area, moved in where it would stick out (with
+        // room for ink beyond the box: round glyphs overshoot a little).
+        p.left = std::clamp(p.left, vp[0] + Margin, vp[0] + vp[2] - Margin - c.width);
+        p.bottom = std::clamp(p.bottom, vp[1] + Margin, vp[1] + vp[3] - Margin - c.height);
         // Placed texts are found through the cells of a coarse grid they touch.
         const int x0 = (p.left - Room) / Cell, x1 = (p.left + p.width + Room) / Cell;
         const int y0 = (p.bottom - Room) / Cell, y1 = (p.bottom + p.height + Room) / Cell;
