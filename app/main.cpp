@@ -1,3 +1,4 @@
+#include "app/RegionalFormat.h"
 #include "app/frmF1.h"
 #include "core/ClipboardService.h"
 #include "core/ColorService.h"
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
     AviVideoService videos;
     SetVideoService(&videos);
     SetDialogOwner(&window);
+    // Space and strip tick labels follow the desktop's number format.
+    TakeSystemNumberFormat();
 
     // The command line is one text: the arguments joined by blanks, so a
     // path with blanks arrives whole.
