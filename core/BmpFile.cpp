@@ -75,6 +75,10 @@ bool WriteBmpFile(const std::string& path, const PictureRows& picture) {
     } catch (const std::exception&) {
         return false;
     }
+    return WriteWholeFile(path, bytes);
+}
+
+bool WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     // A temporary file beside the target, renamed over it once complete.
     std::string tmp = path + ".XXXXXX";
     const int fd = mkstemp(tmp.data());
