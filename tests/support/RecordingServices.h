@@ -12,6 +12,7 @@
 #include "core/ShellService.h"
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -90,7 +91,8 @@ private:
 };
 
 // Records every file-dialog request and answers from the script (a chosen
-// path, or a cancel), then cancels.
+// path, or a cancel), then cancels. A choice gives back the request's flags
+// unless the script says others. Special folders come from a table.
 class RecordingFileDialog : public FileDialogService {
 public:
     RecordingFileDialog();
@@ -99,18 +101,28 @@ public:
     RecordingFileDialog& operator=(const RecordingFileDialog&) = delete;
 
     std::optional<FileDialogChoice> ChooseFileAndType(const FileDialogRequest& request) override;
+    std::string SpecialFolderPath(std::int32_t folder) override;
     // The path under the file type the dialog offered first.
-    void Choose(const std::string& path) { script_.push_back(Entry{path, 0}); }
+    void Choose(const std::string& path) { script_.push_back(Entry{path, 0, std::nullopt}); }
     // The path under file type `filterIndex` (1 = the first).
-    void Choose(const std::string& path, std::int32_t filterIndex) { script_.push_back(Entry{path, filterIndex}); }
+    void Choose(const std::string& path, std::int32_t filterIndex) {
+        script_.push_back(Entry{path, filterIndex, std::nullopt});
+    }
+    // ... with the dialog returning `flags`.
+    void Choose(const std::string& path, std::int32_t filterIndex, std::int32_t flags) {
+        script_.push_back(Entry{path, filterIndex, flags});
+    }
     void Cancel() { script_.push_back(std::nullopt); }
 
     std::vector<FileDialogRequest> requests;
+    // The special folders by number (none known by default).
+    std::map<std::int32_t, std::string> specialFolders;
 
 private:
     struct Entry {
         std::string path;
         std::int32_t filterIndex; // 0: the offered one
+        std::optional<std::int32_t> flags;
     };
     std::deque<std::optional<Entry>> script_;
     FileDialogService* previous_;
