@@ -18,6 +18,7 @@
 #include "platform/QtPictureReader.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtShell.h"
+#include "platform/QtVideoCompression.h"
 #include "platform/TerminationHandler.h"
 
 #include <QApplication>
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
     SetPrinterService(&printer);
     AviVideoService videos;
     SetVideoService(&videos);
+    QtVideoCompression compressions(&window);
+    SetVideoCompressionService(&compressions);
     SetDialogOwner(&window);
 
     // The command line is one text: the arguments joined by blanks, so a
@@ -59,6 +62,7 @@ int main(int argc, char** argv) {
     SetClipboardService(nullptr);
     SetPrinterService(nullptr);
     SetShellService(nullptr);
+    SetVideoCompressionService(nullptr);
     SetVideoService(nullptr);
     SetPictureService(nullptr);
     SetFileDialogService(nullptr);

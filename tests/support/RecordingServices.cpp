@@ -52,6 +52,19 @@ std::string RecordingFileDialog::SpecialFolderPath(std::int32_t folder) {
     return found == specialFolders.end() ? std::string() : found->second;
 }
 
+RecordingVideoCompression::RecordingVideoCompression() : previous_(&VideoCompressions()) {
+    SetVideoCompressionService(this);
+}
+RecordingVideoCompression::~RecordingVideoCompression() { SetVideoCompressionService(previous_); }
+
+std::optional<VideoCompression> RecordingVideoCompression::ChooseCompression(const VideoCompressionRequest& request) {
+    requests.push_back(request);
+    if (script_.empty()) return request.offered;
+    const std::optional<VideoCompression> a = script_.front();
+    script_.pop_front();
+    return a;
+}
+
 RecordingPrinter::RecordingPrinter() : previous_(&Printer()) { SetPrinterService(this); }
 RecordingPrinter::~RecordingPrinter() { SetPrinterService(previous_); }
 

@@ -10,6 +10,7 @@
 #include "core/PrinterService.h"
 #include "core/ResultPane.h"
 #include "core/ShellService.h"
+#include "core/VideoService.h"
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -126,6 +127,26 @@ private:
     };
     std::deque<std::optional<Entry>> script_;
     FileDialogService* previous_;
+};
+
+// Records every compression request and answers from the script (a choice,
+// or a cancel), then with the offered choice, as "确定" pressed at once.
+class RecordingVideoCompression : public VideoCompressionService {
+public:
+    RecordingVideoCompression();
+    ~RecordingVideoCompression() override;
+    RecordingVideoCompression(const RecordingVideoCompression&) = delete;
+    RecordingVideoCompression& operator=(const RecordingVideoCompression&) = delete;
+
+    std::optional<VideoCompression> ChooseCompression(const VideoCompressionRequest& request) override;
+    void Choose(VideoCompression choice) { script_.push_back(choice); }
+    void Cancel() { script_.push_back(std::nullopt); }
+
+    std::vector<VideoCompressionRequest> requests;
+
+private:
+    std::deque<std::optional<VideoCompression>> script_;
+    VideoCompressionService* previous_;
 };
 
 // Records every picture it is asked to print and answers `answer`.
