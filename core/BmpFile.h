@@ -25,9 +25,3 @@ std::vector<std::uint8_t> BmpFileBytes(const PictureRows& picture);
 // name as it was. False, writing nothing, when the picture is not one
 // BmpFileBytes takes or the file cannot be written.
 bool WriteBmpFile(const std::string& path, const PictureRows& picture);
-
-// Writes `bytes` as the whole file at `path` (UTF-8), under its name only once
-// complete: a failure leaves an existing file of that name as it was, and a
-// longer old file is replaced, not overwritten in part. False when it could
-// not be written.
-bool WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);

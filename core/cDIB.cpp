@@ -1,9 +1,9 @@
 #include "core/cDIB.h"
 
-#include "core/BmpFile.h"
 #include "core/Errors.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
+#include "core/ReplacementFile.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -209,7 +209,7 @@ bool cDIB::WriteToFile(const std::string& FileName) const {
     put32(static_cast<std::int32_t>(offset));
     bytes.insert(bytes.end(), bitmapInfo_.begin(), bitmapInfo_.end());
     bytes.insert(bytes.end(), bits_.begin(), bits_.end());
-    return WriteWholeFile(FileName, bytes);
+    return ReplaceFileContents(FileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 const std::uint8_t* cDIB::PointerToBits() const {

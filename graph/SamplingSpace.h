@@ -1,7 +1,8 @@
 #pragma once
 // Pieces that the samplers of space graphs and of animations share: the point
 // of three texts in Cartesian, cylindrical or spherical coordinates, and the
-// explicit space curve that runs along one variable. Internal to graph/.
+// explicit space curve that runs along one variable. Internal to graph/, but
+// for ExplicitCurveAxis, which the tangents of explicit space curves share.
 #include "graph/Cls2.h"
 #include "graph/GraphEnums.h"
 #include "graph/SamplingContext.h"

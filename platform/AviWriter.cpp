@@ -1,11 +1,11 @@
 #include "platform/AviWriter.h"
 
+#include "core/ReplacementFile.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
-#include <QString>
 
 #include <algorithm>
 #include <limits>
@@ -116,13 +116,13 @@ struct Riff {
 
 class AviFileWriter : public VideoFile {
 public:
-    AviFileWriter(const QString& path, const VideoFormat& format, std::optional<JpegFrames> jpeg,
+    AviFileWriter(const std::string& path, const VideoFormat& format, std::optional<JpegFrames> jpeg,
                   std::uint64_t riffLimit, std::optional<std::uint64_t> failAfter)
         : file_(path), format_(format), jpeg_(std::move(jpeg)), chunkId_(jpeg_ ? "00dc" : "00db"),
           riffLimit_(riffLimit), failAfter_(failAfter) {}
 
     bool Open() {
-        if (!file_.open(QIODevice::WriteOnly)) return false;
+        if (!file_.Good()) return false;
         return WriteHeaders();
     }
 
@@ -169,7 +169,7 @@ public:
                              !PatchU32(avihBufferPos_, largest_) || !PatchU32(strhBufferPos_, largest_)))
             return false;
         committed_ = true;
-        return file_.commit();
+        return file_.Commit();
     }
 
 private:
@@ -185,7 +185,7 @@ private:
     }
 
     bool Fail() {
-        if (!failed_) file_.cancelWriting();
+        if (!failed_) file_.Discard();
         failed_ = true;
         return false;
     }
@@ -193,10 +193,9 @@ private:
     bool Put(const std::uint8_t* p, std::size_t n) {
         if (failed_) return false;
         if (failAfter_ && written_ + n > *failAfter_) return Fail();
-        if (file_.write(reinterpret_cast<const char*>(p), static_cast<qint64>(n)) != static_cast<qint64>(n))
-            return Fail();
+        if (!file_.Write(p, n)) return Fail();
         written_ += n;
-        pos_ = std::max(pos_, static_cast<std::uint64_t>(file_.pos()));
+        pos_ = std::max(pos_, file_.Position());
         return true;
     }
     bool Put(const Bytes& b) { return Put(b.data.data(), b.Size()); }
@@ -204,9 +203,9 @@ private:
     // Overwrites bytes at `at` and returns to the end.
     bool PatchAt(std::uint64_t at, const Bytes& b) {
         if (failed_) return false;
-        if (!file_.seek(static_cast<qint64>(at))) return Fail();
+        file_.Seek(at);
         if (!Put(b)) return false;
-        if (!file_.seek(static_cast<qint64>(pos_))) return Fail();
+        file_.Seek(pos_);
         return true;
     }
     bool PatchU32(std::uint64_t at, std::uint32_t v) {
@@ -411,7 +410,7 @@ private:
         return PatchAt(superIndexPos_, indx) && PatchAt(odmlPos_, odml);
     }
 
-    QSaveFile file_;
+    ReplacementFile file_;
     VideoFormat format_;
     // Set for Motion JPEG.
     std::optional<JpegFrames> jpeg_;
@@ -439,8 +438,7 @@ std::unique_ptr<VideoFile> AviVideoService::Create(const std::string& path, cons
         jpeg = JpegFrames::For(format);
         if (!jpeg) return nullptr;
     }
-    auto file = std::make_unique<AviFileWriter>(QString::fromStdString(path), format, std::move(jpeg), riffLimit_,
-                                                failAfter_);
+    auto file = std::make_unique<AviFileWriter>(path, format, std::move(jpeg), riffLimit_, failAfter_);
     if (!file->Open()) return nullptr;
     return file;
 }

@@ -3,12 +3,14 @@
 
 #include "core/Globals.h"
 #include "graph/Cls9.h"
+#include "graph/SamplingSpace.h"
 #include "math/Der.h"
 #include "math/InfixToPolish.h"
 #include "math/Module1.h"
 #include "math/PolishToInfix.h"
 #include "math/SafeEvaluate.h"
 #include "render/DrawingState.h"
+#include "render/SpaceTangents.h"
 
 #include <GL/gl.h>
 
@@ -163,13 +165,58 @@ void DrawCurveOverlays(const Cls9& graph, GraphDrawing& work) {
     }
 }
 
-// The overlays are computed from the three texts as Cartesian coordinates of
-// the parameter u alone: a true value only for parametric Cartesian curves.
-// An explicit curve's texts ("x", "y", f) and cylindrical or spherical ones
-// would put the lines and planes beside the curve, so their ticks stay stored
-// and draw nothing.
-bool CurveOverlaysApply(const Cls9& graph) {
-    return graph.FunForm == FunForm::Parametric && graph.CoordType == CoordType::Cartesian;
+// Explicit curves, in every coordinate system: the overlays of the curve as
+// drawn. The point at s is the sample's: the variable the curve runs along
+// bound to s, the other one 0, and the value of the text mapped like the
+// samples; its derivative is that of the mapped coordinates. A text in
+// neither variable leaves every sample at the origin: there is no curve to
+// touch, and nothing is drawn.
+void DrawExplicitCurveOverlays(const Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep) {
+    std::string postfix;
+    if (work.Evaluator.InfixToPostfix(work.ExpressZ, postfix) != 0) return;
+    const std::int32_t coordType = graph.CoordType;
+    const CurveAxis axis = ExplicitCurveAxis(postfix, coordType);
+    if (axis == CurveAxis::None) return;
+    const bool first = axis == CurveAxis::First;
+    const float t = FrameParameter(graph, lngAnimStep);
+    const PointOf point = [&](float s, SpaceVector& p) {
+        // The first pair of variables (x, a) or the second (y, r, b).
+        float q1 = first ? s : 0;
+        float q2 = first ? 0 : s;
+        float value = 0;
+        bool evaluated = false;
+        switch (coordType) {
+        case CoordType::Cartesian:
+            evaluated = SafeEvaluate(work.Evaluator, postfix, false, value, 0, 0, q1, q2, 0, 0, 0, t, 0);
+            break;
+        case CoordType::Cylindrical:
+            evaluated = SafeEvaluate(work.Evaluator, postfix, false, value, 0, 0, 0, 0, q1, q2, 0, t, 0);
+            break;
+        case CoordType::Spherical:
+            evaluated = SafeEvaluate(work.Evaluator, postfix, false, value, 0, 0, 0, 0, q1, 0, q2, t, 0);
+            break;
+        default: return false;
+        }
+        if (!evaluated || value == UndefinedValue) return false;
+        return MappedPoint(coordType, q1, q2, value, p);
+    };
+    const auto at = [&](float s, CurveAt& c) {
+        SpaceVector p, d;
+        if (!PointAndDerivative(point, s, p, d)) return false;
+        c = CurveAt{p.x, p.y, p.z, d.x, d.y, d.z, true};
+        return true;
+    };
+    CurveAt c;
+    if (graph.ShowTangent) {
+        const std::int32_t n = std::min(graph.TangentNum, PositionList::Upper);
+        for (std::int32_t i = 1; i <= n; ++i)
+            if (at(graph.TangentX(i), c)) DrawTangentLine(c);
+    }
+    if (graph.ShowNormal) {
+        const std::int32_t n = std::min(graph.NormalNum, PositionList::Upper);
+        for (std::int32_t i = 1; i <= n; ++i)
+            if (at(graph.NormalX(i), c)) DrawNormalPlane(c);
+    }
 }
 
 } // namespace
@@ -181,8 +228,16 @@ void DrawSpaceCurve(const Cls9& graph, GraphDrawing& work, std::int32_t lngAnimS
         DrawCurveSegments(graph, work, [&](std::int64_t i) { return graph.AnimCurve3D.Find(i, lngAnimStep); });
     else
         DrawCurveSegments(graph, work, [&](std::int64_t i) { return graph.VertCurve3D.Find(i); });
-    // A text that cannot be differentiated ends the overlays; the end state
-    // is the same either way.
-    if ((graph.ShowTangent || graph.ShowNormal) && CurveOverlaysApply(graph)) DrawCurveOverlays(graph, work);
+    // Parametric Cartesian curves take the derivatives of their texts (a text
+    // that cannot be differentiated ends the overlays; the end state is the
+    // same either way); explicit curves those of their points as drawn. The
+    // dialog offers the overlays for no other form, whose ticks stay stored
+    // and draw nothing.
+    if (graph.ShowTangent || graph.ShowNormal) {
+        if (graph.FunForm == FunForm::Parametric && graph.CoordType == CoordType::Cartesian)
+            DrawCurveOverlays(graph, work);
+        else if (graph.FunForm == FunForm::Explicit)
+            DrawExplicitCurveOverlays(graph, work, lngAnimStep);
+    }
     EndLineState();
 }

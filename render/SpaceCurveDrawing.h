@@ -2,8 +2,10 @@
 // Space curves (GraphType 1) and space-curve animations (11, at frame
 // lngAnimStep): the sampled curve as line segments, then tangent lines and
 // normal planes at the graph's chosen parameter values (TangentX(1..TangentNum),
-// NormalX(1..NormalNum)), computed from the derivatives of the three texts by
-// the curve parameter u. No result line.
+// NormalX(1..NormalNum)): for a parametric Cartesian curve from the derivatives
+// of the three texts by the curve parameter u, for an explicit curve (in any of
+// the three coordinate systems) from the derivative of its points as drawn by
+// the variable it runs along. No result line.
 #include "render/GraphDrawing.h"
 
 #include <cstdint>

@@ -257,7 +257,9 @@ bool ChooseSurfaceGrid(Cls9& g, std::int32_t lngAnimStep, SurfaceGrid& grid) {
 
 bool TangentPlanesApply(const Cls9& g) {
     return (g.GraphType == GraphType::Surface3D || g.GraphType == GraphType::Surface3DAnimation) &&
-           g.FunForm == FunForm::Explicit && g.CoordType == CoordType::Cartesian;
+           g.FunForm == FunForm::Explicit &&
+           (g.CoordType == CoordType::Cartesian || g.CoordType == CoordType::Cylindrical ||
+            g.CoordType == CoordType::Spherical);
 }
 
 void DrawSurface(Cls9& g, GraphDrawing& common, std::int32_t lngAnimStep) {
@@ -273,9 +275,10 @@ void DrawSurface(Cls9& g, GraphDrawing& common, std::int32_t lngAnimStep) {
     w.GridStepY = Single(double(w.ExtentY) / g.StepV);
     w.GridStepZ = Single(double(w.ExtentZ) / std::max(g.StepU, g.StepV));
 
-    // A surface whose tangent texts cannot be made is not drawn at all.
+    // A Cartesian surface whose tangent texts cannot be made is not drawn at
+    // all; the others take no derivative texts.
     const bool tangents = (g.ShowTangent || g.ShowNormal) && TangentPlanesApply(g);
-    if (tangents && !PrepareTangentTexts(w)) return;
+    if (tangents && g.CoordType == CoordType::Cartesian && !PrepareTangentTexts(w)) return;
     if (!ChooseSurfaceGrid(g, lngAnimStep, w.Grid) || !w.Grid.HasCells()) return;
 
     switch (g.Show) {

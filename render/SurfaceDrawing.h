@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Cls9;
@@ -57,6 +58,10 @@ public:
         stepU_ = stepU;
         stepV_ = stepV;
         return true;
+    }
+    // Exchanges the x and z of every point.
+    void ExchangeXZ() {
+        for (GridPoint& p : points_) std::swap(p.x, p.z);
     }
 
 private:
@@ -149,10 +154,12 @@ struct SurfaceWork {
     bool TextureLoaded = false;
 };
 
-// Whether the graph's tangent planes and normal lines are drawn (and their
-// texts made): they read ExpressZ as z = f(x, y), a true value only for
-// explicit Cartesian surfaces (2, 12). Ticks of other graphs stay stored and
-// draw nothing.
+// Whether the graph's tangent planes and normal lines are drawn: for the
+// explicit surfaces (2, 12) in the three coordinate systems, the forms the
+// dialog offers them for. A Cartesian one reads ExpressZ as z = f(x, y) and
+// has its derivative texts made by the set-up; a cylindrical or spherical one
+// touches its points as drawn. Ticks of other graphs stay stored and draw
+// nothing.
 bool TangentPlanesApply(const Cls9& graph);
 
 // Draws a surface kind into the list being compiled. Leaves line width 1,
@@ -163,7 +170,14 @@ void DrawSurface(Cls9& graph, GraphDrawing& common, std::int32_t lngAnimStep);
 // The whole drawing of a colour-map graph (GraphType 13), flat in the plane
 // z = BoxMinY, unlit.
 void DrawColorMapGraph(SurfaceWork& work);
-// Tangent planes, then normal lines, at the graph's chosen positions.
+// Tangent planes, then normal lines, at the graph's chosen positions (in the
+// function's own variables: x, y; a, r; a, b). A Cartesian surface's plane
+// is the unit square about the point in x and y lifted onto the plane, its
+// line the normal (-fx, -fy, 1) centred on the point. A cylindrical or
+// spherical surface takes its normal from the derivatives of its points as
+// drawn and is lifted, and its line scaled, along the axis of that normal's
+// largest component (z on a tie), so that a steep or upright plane stays a
+// unit square.
 void DrawTangentPlanesAndNormalLines(SurfaceWork& work);
 // The colour-map view beneath a surface (ShowColormap on), in the plane
 // y = BoxMinY - 3.

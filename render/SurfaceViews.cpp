@@ -6,12 +6,15 @@
 #include "math/SafeEvaluate.h"
 #include "render/DrawingState.h"
 #include "render/FieldDrawing.h"
+#include "render/SpaceTangents.h"
 #include "render/SurfaceDrawing.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -89,8 +92,108 @@ bool EvaluateAt(SurfaceWork& w, float x0, float y0, float& z0, float& fx, float&
     return at(w.SurfacePostfix, z0) && at(w.PartialXPostfix, fx) && at(w.PartialYPostfix, fy);
 }
 
-// A point (x, y, z) of the function's own variables is drawn at GL (y, z, x).
-void FunctionVertex(double x, double y, double z) { glVertex3d(y, z, x); }
+double Component(const SpaceVector& v, int axis) { return axis == 0 ? v.x : axis == 1 ? v.y : v.z; }
+void SetComponent(SpaceVector& v, int axis, double value) { (axis == 0 ? v.x : axis == 1 ? v.y : v.z) = value; }
+
+// Axes 0, 1, 2 are x, y, z.
+constexpr int AxisZ = 2;
+
+// The axis along which a plane of normal n is lifted: that of n's largest
+// component (z, then x, on a tie), so that the plane is never solved along a
+// direction it runs in.
+int LiftAxis(const SpaceVector& n) {
+    const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
+    if (az >= ax && az >= ay) return AxisZ;
+    return ax >= ay ? 0 : 1;
+}
+
+// A piece of the plane through p with normal n: the square of side 1 about p
+// in the two other axes (x, y for z; y, z for x; z, x for y), each corner
+// lifted along `axis` onto the plane. Nothing where n has no component along
+// `axis` or a corner is not finite.
+void DrawTangentPiece(const SpaceVector& p, const SpaceVector& n, int axis) {
+    const double along = Component(n, axis);
+    if (along == 0) return;
+    const int i = (axis + 1) % 3, j = (axis + 2) % 3;
+    static constexpr double offsets[4][2] = {{-0.5, -0.5}, {-0.5, 0.5}, {0.5, 0.5}, {0.5, -0.5}};
+    SpaceVector corners[4];
+    for (int k = 0; k < 4; ++k) {
+        const double di = offsets[k][0], dj = offsets[k][1];
+        SpaceVector& c = corners[k];
+        c = p;
+        SetComponent(c, i, Component(p, i) + di);
+        SetComponent(c, j, Component(p, j) + dj);
+        SetComponent(c, axis, Component(p, axis) - (Component(n, i) * di + Component(n, j) * dj) / along);
+        if (!std::isfinite(float(c.x)) || !std::isfinite(float(c.y)) || !std::isfinite(float(c.z))) return;
+    }
+    glBegin(GL_QUADS);
+    glColor3d(0, 0, 1);
+    for (const SpaceVector& c : corners) SpaceVertex(c);
+    glEnd();
+}
+
+// The normal line through p: n scaled to 1 along `axis`, laid from p half of
+// it backwards to half of it forwards.
+void DrawNormalSegment(const SpaceVector& p, const SpaceVector& n, int axis) {
+    const double along = Component(n, axis);
+    if (along == 0) return;
+    const SpaceVector half = (0.5 / along) * n;
+    const SpaceVector from = p - half, to = p + half;
+    if (!Finite(from) || !Finite(to)) return;
+    glColor3d(0, 1, 0);
+    glLineWidth(2);
+    glBegin(GL_LINES);
+    SpaceVertex(from);
+    SpaceVertex(to);
+    glEnd();
+}
+
+// The point of an explicit cylindrical or spherical surface and the normal
+// of the surface there, at (s1, s2) = (a, r) or (a, b): the point as its grid
+// samples it (the X and Y texts evaluated too, but in a surface animation,
+// which binds the position itself, at the frame's t), the normal the cross
+// product of the derivatives of the mapped point by s1 and by s2.
+class MappedSurface {
+public:
+    explicit MappedSurface(SurfaceWork& w)
+        : w_(w), coordType_(w.Graph.CoordType), t_(FrameParameter(w.Graph, w.AnimStep)),
+          texts_(w.Graph.GraphType != GraphType::Surface3DAnimation) {
+        Cls6& c = w.Common.Evaluator;
+        ok_ = c.InfixToPostfix(w.Common.ExpressZ, z_) == 0;
+        if (ok_ && texts_)
+            ok_ = c.InfixToPostfix(w.Common.ExpressX, x_) == 0 && c.InfixToPostfix(w.Common.ExpressY, y_) == 0;
+    }
+    bool Ok() const { return ok_; }
+
+    bool At(float s1, float s2, SpaceVector& p, SpaceVector& n) {
+        SpaceVector d1, d2, p2;
+        if (!PointAndDerivative([&](float s, SpaceVector& q) { return Point(s, s2, q); }, s1, p, d1)) return false;
+        if (!PointAndDerivative([&](float s, SpaceVector& q) { return Point(s1, s, q); }, s2, p2, d2)) return false;
+        n = Cross(d1, d2);
+        return Finite(n);
+    }
+
+private:
+    bool Point(float s1, float s2, SpaceVector& p) {
+        const bool spherical = coordType_ == CoordType::Spherical;
+        const float r = spherical ? 0 : s2, b = spherical ? s2 : 0;
+        float q[3] = {s1, s2, 0};
+        const std::string* texts[3] = {&x_, &y_, &z_};
+        for (int k = texts_ ? 0 : 2; k < 3; ++k) {
+            if (!SafeEvaluate(w_.Common.Evaluator, *texts[k], false, q[k], 0, 0, 0, 0, s1, r, b, t_, 0) ||
+                q[k] == UndefinedValue)
+                return false;
+        }
+        return MappedPoint(coordType_, q[0], q[1], q[2], p);
+    }
+
+    SurfaceWork& w_;
+    std::int32_t coordType_;
+    float t_;
+    bool texts_;
+    bool ok_ = false;
+    std::string x_, y_, z_;
+};
 
 } // namespace
 
@@ -101,49 +204,53 @@ void DrawColorMapGraph(SurfaceWork& w) {
     if (w.ExtentZ == 0) w.ExtentZ = 0.000001f;
     const double depth = w.Box.MinY;
 
-    // Flat in the GL plane z = BoxMinY: a sample (x, y, z) at (x, z), its
-    // height only its colour; the normal's y and z exchanged the same way.
+    // Flat in the GL plane z = BoxMinY, its height only its colour: the X
+    // text (a sample's z) across and the Y text (its x) up, as the frame of a
+    // special-graph document labels them; the normal is turned the same way.
     glDisable(GL_LIGHTING);
     DrawHeightColouredCells(w, grid, w.Normals, [&](const GridPoint& p, const GridPoint& n) {
-        glNormal3d(n.x, n.z, n.y);
-        glVertex3d(p.x, p.z, depth);
+        glNormal3d(n.z, n.x, n.y);
+        glVertex3d(p.z, p.x, depth);
     });
     glEnable(GL_LIGHTING);
 }
 
 void DrawTangentPlanesAndNormalLines(SurfaceWork& w) {
     const Cls9& g = w.Graph;
-    float z0 = 0, fx = 0, fy = 0;
+    // Where the graph has a tangent plane at the k-th position of a list: the
+    // point, the normal and the axis the plane is lifted along.
+    std::function<bool(float, float, SpaceVector&, SpaceVector&, int&)> at;
+    std::optional<MappedSurface> mapped;
+    if (g.CoordType == CoordType::Cartesian) {
+        // z = f(x, y): the normal (-fx, -fy, 1), the plane lifted along z.
+        at = [&w](float x0, float y0, SpaceVector& p, SpaceVector& n, int& axis) {
+            float z0 = 0, fx = 0, fy = 0;
+            if (!EvaluateAt(w, x0, y0, z0, fx, fy)) return false;
+            p = {x0, y0, z0};
+            n = {-double(fx), -double(fy), 1};
+            axis = AxisZ;
+            return true;
+        };
+    } else {
+        mapped.emplace(w);
+        if (!mapped->Ok()) return;
+        at = [&mapped](float s1, float s2, SpaceVector& p, SpaceVector& n, int& axis) {
+            if (!mapped->At(s1, s2, p, n)) return false;
+            axis = LiftAxis(n);
+            return true;
+        };
+    }
+    SpaceVector p, n;
+    int axis = AxisZ;
     if (g.ShowTangent) {
         const std::int32_t count = std::min(g.TangentNum, PositionList::Upper);
-        for (std::int32_t k = 1; k <= count; ++k) {
-            const float x0 = g.TangentX(k), y0 = g.TangentY(k);
-            if (!EvaluateAt(w, x0, y0, z0, fx, fy)) continue;
-            // The unit square around the point, lifted onto the tangent plane.
-            const double corners[4][2] = {
-                {x0 - 0.5, y0 - 0.5}, {x0 - 0.5, y0 + 0.5}, {x0 + 0.5, y0 + 0.5}, {x0 + 0.5, y0 - 0.5}};
-            glBegin(GL_QUADS);
-            glColor3d(0, 0, 1);
-            for (const auto& c : corners) {
-                const double height = (c[1] - y0) * fy + (c[0] - x0) * fx + z0;
-                FunctionVertex(c[0], c[1], height);
-            }
-            glEnd();
-        }
+        for (std::int32_t k = 1; k <= count; ++k)
+            if (at(g.TangentX(k), g.TangentY(k), p, n, axis)) DrawTangentPiece(p, n, axis);
     }
     if (g.ShowNormal) {
         const std::int32_t count = std::min(g.NormalNum, PositionList::Upper);
-        for (std::int32_t k = 1; k <= count; ++k) {
-            const float x0 = g.NormalX(k), y0 = g.NormalY(k);
-            if (!EvaluateAt(w, x0, y0, z0, fx, fy)) continue;
-            // Along the normal (-fx, -fy, 1), centred on the surface point.
-            glColor3d(0, 1, 0);
-            glLineWidth(2);
-            glBegin(GL_LINES);
-            FunctionVertex(x0 + 0.5 * fx, y0 + 0.5 * fy, z0 - 0.5);
-            FunctionVertex(x0 - 0.5 * fx, y0 - 0.5 * fy, z0 + 0.5);
-            glEnd();
-        }
+        for (std::int32_t k = 1; k <= count; ++k)
+            if (at(g.NormalX(k), g.NormalY(k), p, n, axis)) DrawNormalSegment(p, n, axis);
     }
 }
 
@@ -162,7 +269,9 @@ void DrawSurfaceContourAndVectorViews(SurfaceWork& w) {
     if (!g.ShowContour && !g.ShowVector) return;
     const ViewGrid view(w);
     const float level = float(double(w.Box.MinY) - 3);
-    // Black lines, drawn 0.1 above the plane in a space document.
+    // Black lines, drawn 0.1 above the plane in a space document, over the
+    // grid's own positions (no sideways shift), where the colour-map view's
+    // colours and the arrows are.
     if (g.ShowContour) DrawGridContour(view.Grid(), level, g.ContourLevel, g.FillStyle, 0, 0, g.LineWidth);
     if (g.ShowVector) {
         BeginLineState();

@@ -251,12 +251,14 @@ void frmF6::EnableAnalysis() {
     const int f = ListIndex(Combo3);
     // Every analysis applies to the explicit Cartesian surface; none to the
     // parametric forms but the Cartesian curve's; the rest place a tangent or
-    // normal by one value.
+    // normal by one value, but the explicit cylindrical and spherical
+    // surfaces, whose points need both variables (a and r, a and b).
     const bool all = c == 0 && k == 1 && f == 0;
     const bool none = !all && (k != 0 || c != 0) && f != 0;
-    for (QWidget* w : std::initializer_list<QWidget*>{Check1, Check2, Check3, Option11, Option12, Option13,
-                                                      Text16, Text17})
+    const bool twoValues = all || (k == 1 && f == 0 && (c == 1 || c == 2));
+    for (QWidget* w : std::initializer_list<QWidget*>{Check1, Check2, Check3, Option11, Option12, Option13})
         w->setEnabled(all);
+    for (QWidget* w : std::initializer_list<QWidget*>{Text16, Text17}) w->setEnabled(twoValues);
     for (QWidget* w : std::initializer_list<QWidget*>{Check4, Check5, Text14, Text15}) w->setEnabled(!none);
 }
 

@@ -77,8 +77,9 @@ protected:
     std::shared_ptr<Cls9> Newest() { return DocumentScene.FunSurfs.Item(DocumentScene.FunSurfs.Count()); }
 };
 
-// The enabling of the twelve analysis controls.
-enum class Analyses { All, OneValue, None };
+// The enabling of the twelve analysis controls: all, the tangent and normal
+// with both position boxes, with the first ("x") box alone, none.
+enum class Analyses { All, TwoValues, OneValue, None };
 
 TEST_F(SpaceDialog, CaptionsBoxesAndEnablingOfEveryCombination) {
     struct Row {
@@ -98,8 +99,8 @@ TEST_F(SpaceDialog, CaptionsBoxesAndEnablingOfEveryCombination) {
         {0, 1, 1, {"a(u)", "r(u)", "z(u)"}, u, {}, Analyses::None},
         {0, 1, 2, {"a(u)", "b(u)", "r(u)"}, u, {}, Analyses::None},
         {1, 0, 0, {"z(x,y)"}, {"最小 x", "最大 x", "段数 x"}, {"最小 y", "最大 y", "段数 y"}, Analyses::All},
-        {1, 0, 1, {"z(a,r)"}, {"最小 a", "最大 a", "段数 a"}, {"最小 r", "最大 r", "段数 r"}, Analyses::OneValue},
-        {1, 0, 2, {"r(a,b)"}, {"最小 a", "最大 a", "段数 a"}, {"最小 b", "最大 b", "段数 b"}, Analyses::OneValue},
+        {1, 0, 1, {"z(a,r)"}, {"最小 a", "最大 a", "段数 a"}, {"最小 r", "最大 r", "段数 r"}, Analyses::TwoValues},
+        {1, 0, 2, {"r(a,b)"}, {"最小 a", "最大 a", "段数 a"}, {"最小 b", "最大 b", "段数 b"}, Analyses::TwoValues},
         {1, 1, 0, {"x(u,v)", "y(u,v)", "z(u,v)"}, u, v, Analyses::None},
         {1, 1, 1, {"a(u,v)", "r(u,v)", "z(u,v)"}, u, v, Analyses::None},
         {1, 1, 2, {"a(u,v)", "b(u,v)", "r(u,v)"}, u, v, Analyses::None},
@@ -175,9 +176,12 @@ TEST_F(SpaceDialog, CaptionsBoxesAndEnablingOfEveryCombination) {
             EXPECT_EQ(Caption(f.Check5), r.kind == 0 ? "显示法平面" : "显示法线");
 
             const std::vector<QWidget*> oneValue = {f.Check4, f.Check5, f.Text14, f.Text15};
-            const std::vector<QWidget*> others = {f.Check1, f.Check2,   f.Check3, f.Option11,
-                                                  f.Option12, f.Option13, f.Text16, f.Text17};
+            const std::vector<QWidget*> secondValue = {f.Text16, f.Text17};
+            const std::vector<QWidget*> others = {f.Check1, f.Check2, f.Check3, f.Option11, f.Option12, f.Option13};
             for (QWidget* w : oneValue) EXPECT_EQ(w->isEnabled(), r.analyses != Analyses::None) << ToStdString(w->objectName());
+            for (QWidget* w : secondValue)
+                EXPECT_EQ(w->isEnabled(), r.analyses == Analyses::All || r.analyses == Analyses::TwoValues)
+                    << ToStdString(w->objectName());
             for (QWidget* w : others) EXPECT_EQ(w->isEnabled(), r.analyses == Analyses::All) << ToStdString(w->objectName());
             Close();
         }
@@ -481,6 +485,31 @@ TEST_F(SpaceDialog, TicksOptionsPositionsTextureAndTransparencyReachTheGraph) {
     Click(&p, "Command1");
     EXPECT_EQ(box.Count(), 1u);
     EXPECT_EQ(DocumentScene.FunSurfs.Count(), 3);
+}
+
+TEST_F(SpaceDialog, CylindricalAndSphericalSurfacesTakeBothVariablesOfTheirPositions) {
+    // A point of z(a,r) or r(a,b) needs both variables: the user types both
+    // boxes of each position (a disabled box would take no keys).
+    for (const int coordinate : {1, 2}) {
+        SCOPED_TRACE(coordinate);
+        frmF6& f = OpenNew(coordinate, false);
+        TypeKeys(f.Text2, "2");
+        QTest::mouseClick(f.Check4, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(f.Check5, Qt::LeftButton, {}, QPoint(5, 5));
+        TypeKeys(f.Text14, "1");
+        TypeKeys(f.Text16, "pi/4");
+        TypeKeys(f.Text15, "0.5");
+        TypeKeys(f.Text17, "1.5");
+        Click(&f, "Command1");
+        ASSERT_FALSE(frmF6::Loaded());
+        const Cls9& g = *Newest();
+        EXPECT_EQ(g.CoordType, coordinate + 3);
+        EXPECT_TRUE(g.ShowTangent && g.ShowNormal);
+        EXPECT_EQ(g.TangentX(1), 1);
+        EXPECT_FLOAT_EQ(g.TangentY(1), 0.785398f);
+        EXPECT_EQ(g.NormalX(1), 0.5f);
+        EXPECT_EQ(g.NormalY(1), 1.5f);
+    }
 }
 
 TEST_F(SpaceDialog, ColourBoxesMaterialAndTextureBrowse) {

@@ -12,7 +12,10 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +28,13 @@ constexpr float Range = 20;
 using Point3 = std::array<double, 3>;
 
 Point3 Drawing(const FeedbackVertex& v) { return {v.x, v.y, DrawingZ(v.z)}; }
+
+// Drawing axes (x, y, z) of a point in the mathematical ones: y, z (up), x.
+Point3 Gl(const Point3& m) { return {m[1], m[2], m[0]}; }
+double Distance(const Point3& a, const Point3& b) {
+    return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+}
+double Length(const Point3& a) { return std::hypot(a[0], a[1], a[2]); }
 
 void ExpectPoint(const Point3& actual, const Point3& expected, double tolerance = 2e-3) {
     for (int k = 0; k < 3; ++k) EXPECT_NEAR(actual[std::size_t(k)], expected[std::size_t(k)], tolerance) << "coordinate " << k;
@@ -138,38 +148,115 @@ TEST_F(SpaceCurveDrawingTest, RefusedDerivativeEndsTheOverlaysAndStillRestoresTh
     ExpectEndState();
 }
 
-TEST_F(SpaceCurveDrawingTest, OverlaysDrawOnlyForParametricCartesianCurves) {
-    // The overlays read the three texts as Cartesian functions of u alone. An
-    // explicit curve ("x", "y", f(x)) or a cylindrical or spherical one keeps
-    // its ticks and draws no line or plane beside the curve, and no message
-    // comes even for a text that cannot be differentiated.
+TEST_F(SpaceCurveDrawingTest, TangentLinesAndNormalPlanesTouchTheCurveAsDrawn) {
+    // Every form the dialog offers the overlays for: the tangent line is the
+    // derivative of the curve's point as drawn (after the cylindrical or
+    // spherical mapping), laid through the point both ways; the normal plane
+    // passes through the point perpendicular to it. Checked against the
+    // curve's own segments and a finite difference of the mapped point,
+    // worked out here from the function itself. The parametric cylindrical
+    // and spherical forms, for which the dialog offers no overlay, keep their
+    // ticks and draw none. No form shows a message.
     RecordingMessageBox box;
+    using Mapped = std::function<Point3(double s, double t)>; // mathematical (x, y, z)
     struct Case {
-        std::int32_t coordType, funForm;
+        const char* name;
+        std::int32_t type, coordType, funForm;
         const char *x, *y, *z;
+        float min, max; // 40 segments: s is a sample position
+        float s;
+        Mapped at;      // nullptr: no overlay drawn
+        std::int32_t frame = 0;
+    };
+    const auto cyl = [](double a, double r, double h) { return Point3{r * std::cos(a), r * std::sin(a), h}; };
+    const auto sph = [](double a, double b, double R) {
+        return Point3{R * std::sin(b) * std::cos(a), R * std::sin(b) * std::sin(a), R * std::cos(b)};
     };
     const Case cases[] = {
-        {CoordType::Cartesian, FunForm::Explicit, "x", "y", "x^2+t"},
-        {CoordType::Cylindrical, FunForm::Explicit, "a", "r", "a"},
-        {CoordType::Spherical, FunForm::Explicit, "a", "b", "2"},
-        {CoordType::Cylindrical, FunForm::Parametric, "u", "2", "u"},
-        {CoordType::Spherical, FunForm::Parametric, "u", "1", "3"},
+        {"explicit Cartesian along x", GraphType::Curve3D, CoordType::Cartesian, FunForm::Explicit, "x", "y",
+         "x^2/2+1", -2, 2, 1, [](double s, double) { return Point3{s, 0, s * s / 2 + 1}; }},
+        {"explicit Cartesian along y", GraphType::Curve3D, CoordType::Cartesian, FunForm::Explicit, "x", "y",
+         "sin(y)+y", -2, 2, 0.5f, [](double s, double) { return Point3{0, s, std::sin(s) + s}; }},
+        {"explicit cylindrical along a", GraphType::Curve3D, CoordType::Cylindrical, FunForm::Explicit, "a", "r",
+         "a/2", 0, 4, 2, [&](double s, double) { return cyl(s, 0, s / 2); }},
+        {"explicit cylindrical along r", GraphType::Curve3D, CoordType::Cylindrical, FunForm::Explicit, "a", "r",
+         "sin(r)", 0, 4, 1, [&](double s, double) { return cyl(0, s, std::sin(s)); }},
+        {"explicit spherical along a", GraphType::Curve3D, CoordType::Spherical, FunForm::Explicit, "a", "b",
+         "2+a", 0, 4, 1, [&](double s, double) { return sph(s, 0, 2 + s); }},
+        {"explicit spherical along b", GraphType::Curve3D, CoordType::Spherical, FunForm::Explicit, "a", "b",
+         "2+b/4", 0, 2, 1, [&](double s, double) { return sph(0, s, 2 + s / 4); }},
+        {"explicit spherical animation at its frame's t", GraphType::Curve3DAnimation, CoordType::Spherical,
+         FunForm::Explicit, "a", "b", "2+b*t", 0, 2, 1, [&](double s, double t) { return sph(0, s, 2 + s * t); },
+         1},
+        {"parametric Cartesian (its texts' derivatives)", GraphType::Curve3D, CoordType::Cartesian,
+         FunForm::Parametric, "cos(u)", "2*sin(u)", "u*u/4", 0, 2, 1,
+         [](double s, double) { return Point3{std::cos(s), 2 * std::sin(s), s * s / 4}; }},
+        {"explicit in no variable: every sample at the origin", GraphType::Curve3D, CoordType::Cartesian,
+         FunForm::Explicit, "x", "y", "5", -2, 2, 1, nullptr},
+        {"parametric cylindrical", GraphType::Curve3D, CoordType::Cylindrical, FunForm::Parametric, "u", "2", "u",
+         0, 2, 1, nullptr},
+        {"parametric spherical", GraphType::Curve3D, CoordType::Spherical, FunForm::Parametric, "u", "1", "3", 0,
+         2, 1, nullptr},
     };
+    FrameCount = 4; // t over 0..2: frame 1 at t = 0.5
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.x) + ", " + c.y + ", " + c.z);
-        auto g = Cls9::Init(1, "C", GraphType::Curve3D, c.coordType, c.x, c.y, c.z, 20, 1, 0.5f, 2, 0, 0,
+        SCOPED_TRACE(c.name);
+        auto g = Cls9::Init(1, "C", c.type, c.coordType, c.x, c.y, c.z, 40, 1, c.min, c.max, 0, 0,
                             FillStyle::OneColor, 0, 255, 0, 1, Material::Metal, Show::FilledSurface,
                             Smoothness::Smooth);
         g->FunForm = c.funForm;
+        g->MinT = 0;
+        g->MaxT = 2;
+        g->Animation = c.type == GraphType::Curve3DAnimation;
         ASSERT_TRUE(g->GetPoints());
-        Overlays(*g, 1, 1);
-        const Feedback f = Draw(*g);
-        EXPECT_FALSE(f.LinesOf(255, 0, 0).empty()); // the curve itself
-        EXPECT_TRUE(f.LinesOf(0, 255, 0).empty());
-        EXPECT_TRUE(f.polygons.empty());
-        EXPECT_TRUE(g->ShowTangent);
-        EXPECT_TRUE(g->ShowNormal);
+        Overlays(*g, c.s, c.s);
+        const Feedback f = Draw(*g, c.frame);
+        const auto curve = f.LinesOf(255, 0, 0);
+        EXPECT_EQ(curve.size(), 40u);
         ExpectEndState();
+        EXPECT_TRUE(g->ShowTangent && g->ShowNormal);
+        if (!c.at) {
+            EXPECT_TRUE(f.LinesOf(0, 255, 0).empty());
+            EXPECT_TRUE(f.polygons.empty());
+            continue;
+        }
+        // The point and a finite difference of the mapped point, in drawing axes.
+        const double t = 0.5 * c.frame;
+        const Point3 point = Gl(c.at(c.s, t));
+        const double h = 1e-5;
+        const Point3 before = Gl(c.at(c.s - h, t)), after = Gl(c.at(c.s + h, t));
+        Point3 d;
+        for (std::size_t k = 0; k < 3; ++k) d[k] = (after[k] - before[k]) / (2 * h);
+
+        // The point lies on the curve drawn: it is one of its samples.
+        double nearest = 1e9;
+        for (const FeedbackLine& l : curve) nearest = std::min(nearest, Distance(Drawing(l.from), point));
+        EXPECT_LT(nearest, 2e-3);
+
+        // The tangent: from the point minus the derivative to the point plus it.
+        const auto tangent = f.LinesOf(0, 255, 0);
+        ASSERT_EQ(tangent.size(), 1u);
+        ExpectPoint(Drawing(tangent[0].from), {point[0] - d[0], point[1] - d[1], point[2] - d[2]});
+        ExpectPoint(Drawing(tangent[0].to), {point[0] + d[0], point[1] + d[1], point[2] + d[2]});
+
+        // The normal plane: its corners perpendicular to the derivative from the
+        // point, centred on it.
+        const auto planes = f.PolygonsOf(0, 0, 255);
+        ASSERT_FALSE(planes.empty());
+        std::vector<Point3> corners;
+        for (const auto& polygon : planes)
+            for (const FeedbackVertex& v : polygon) {
+                const Point3 p = Drawing(v);
+                const Point3 r = {p[0] - point[0], p[1] - point[1], p[2] - point[2]};
+                EXPECT_NEAR(r[0] * d[0] + r[1] * d[1] + r[2] * d[2], 0, 2e-3 * Length(d));
+                if (std::none_of(corners.begin(), corners.end(), [&](const Point3& q) { return Distance(p, q) < 1e-3; }))
+                    corners.push_back(p);
+            }
+        ASSERT_EQ(corners.size(), 4u);
+        ExpectPoint({(corners[0][0] + corners[1][0] + corners[2][0] + corners[3][0]) / 4,
+                     (corners[0][1] + corners[1][1] + corners[2][1] + corners[3][1]) / 4,
+                     (corners[0][2] + corners[1][2] + corners[2][2] + corners[3][2]) / 4},
+                    point);
     }
     EXPECT_EQ(box.Count(), 0u);
 }

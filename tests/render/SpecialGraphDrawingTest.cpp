@@ -13,7 +13,10 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -83,14 +86,15 @@ TEST_F(SpecialGraphDrawingTest, FieldArrowsFollowTheCentralDifferencesPerGridSte
         float tipX, tipY; // the arrow of node (1, 1), at picture (1, 1)
     };
     const Case cases[] = {
-        // Heights 4, 9, 16 along u at the node: gu = 6, along the picture's y.
-        {"u", "v", "(u+2)^2", 1, 7},
-        // And 3 per step along v, the picture's x.
-        {"u", "v", "(u+2)^2+3*v", 4, 7},
-        // u runs along the picture's x when the Y text follows it.
-        {"v", "u", "(u+2)^2", 7, 1},
-        // u runs towards lower y: the arrow still points up the slope.
-        {"-u+2", "v", "(u+2)^2", 1, -5},
+        // Heights 4, 9, 16 along u at the node: gu = 6, along the picture's x
+        // (the X text's axis).
+        {"u", "v", "(u+2)^2", 7, 1},
+        // And 3 per step along v, the picture's y.
+        {"u", "v", "(u+2)^2+3*v", 7, 4},
+        // u runs along the picture's y when the Y text follows it.
+        {"v", "u", "(u+2)^2", 1, 7},
+        // u runs towards lower x: the arrow still points up the slope.
+        {"-u+2", "v", "(u+2)^2", -5, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.x) + ", " + c.y + ", " + c.z);
@@ -143,7 +147,7 @@ TEST_F(SpecialGraphDrawingTest, FieldWithoutInteriorNodesOrSlopesAndItsState) {
     auto holed = Field(GraphType::VectorField, "u", "v", "u/(u-1)+v*0", 6, 4, -1, 5, 0, 4);
     const Feedback some = Capture(holed);
     EXPECT_EQ(some.lines.size(), 2u * 3);
-    for (const FeedbackLine& l : some.lines) EXPECT_GE(l.from.y, 3 - 1e-3);
+    for (const FeedbackLine& l : some.lines) EXPECT_GE(l.from.x, 3 - 1e-3);
 }
 
 TEST_F(SpecialGraphDrawingTest, FieldLinesAfterAWideGraphHaveWidthOne) {
@@ -158,17 +162,17 @@ TEST_F(SpecialGraphDrawingTest, FieldLinesAfterAWideGraphHaveWidthOne) {
     glEndList();
     glCallList(list);
     glDeleteLists(list, 1);
-    // The arrow from (1, 1) to (1, 7): across it at y = 4, the pixels it
+    // The arrow from (1, 1) to (7, 1): across it at x = 4, the pixels it
     // darkens (10 pixels a unit).
     int covered = 0;
-    for (float x = 0; x <= 2; x += 0.1f)
-        if (At(x, 4).r < 250) ++covered;
+    for (float y = 0; y <= 2; y += 0.1f)
+        if (At(4, y).r < 250) ++covered;
     EXPECT_GE(covered, 1);
     EXPECT_LE(covered, 3);
-    // The wide graph's lines are wide.
+    // The wide graph's lines (of constant u, upright) are wide.
     int wideCovered = 0;
-    for (float y = -9; y <= -5; y += 0.1f)
-        if (At(-7, y).r < 250) ++wideCovered;
+    for (float x = -9; x <= -5; x += 0.1f)
+        if (At(x, -7).r < 250) ++wideCovered;
     EXPECT_GE(wideCovered, 20);
 }
 
@@ -183,11 +187,12 @@ TEST_F(SpecialGraphDrawingTest, ContourPlotLiesOverTheBoxWhicheverIndexRunsAlong
     };
     // Z = u on u 0..8 and v -8..8: four level steps give the lines u = 2, 4,
     // 6 and just below 8 (the top nodes are nudged above the last level).
+    // The X text runs along the picture's x, the Y text along its y.
     const Case cases[] = {
-        {"u", "v", 4, 16, FillStyle::TopToBottom, true},
-        {"u", "v", 16, 4, FillStyle::OneColor, true},
-        {"v", "u", 4, 16, FillStyle::TopToBottom, false},
-        {"v", "u", 16, 5, FillStyle::TopToBottom, false},
+        {"u", "v", 4, 16, FillStyle::TopToBottom, false},
+        {"u", "v", 16, 4, FillStyle::OneColor, false},
+        {"v", "u", 4, 16, FillStyle::TopToBottom, true},
+        {"v", "u", 16, 5, FillStyle::TopToBottom, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.x) + c.y + " " + std::to_string(c.su) + "x" + std::to_string(c.sv));
@@ -244,7 +249,7 @@ TEST_F(SpecialGraphDrawingTest, ContourPlotAndViewDrawNoRingAroundAHole) {
     for (int i = 0; i <= 24; ++i)
         for (int j = 0; j <= 30; ++j) undefined += plot->Vert3D(i, j).y == UndefinedValue;
     ASSERT_GT(undefined, 10);
-    check(Capture(plot).lines, true);
+    check(Capture(plot).lines, false); // u is the X text: upright lines
 
     // The view beneath a surface, black, in the plane 3 below the surface
     // (and 0.1 above that); GL z is the function's x.
@@ -275,14 +280,14 @@ TEST_F(SpecialGraphDrawingTest, ColourMapIsFlatUnlitAndLeavesUndefinedCellsEmpty
     glDisable(GL_LIGHT0);
 
     // The square root sqr(u) is undefined for u <= 0: the cells reaching
-    // there (the picture below y = 2) stay empty; the rest runs from bluish
-    // to red up the picture.
+    // there (the picture left of x = 2, u being the X text) stay empty; the
+    // rest runs from bluish to red across the picture.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     auto holed = Field(GraphType::ColorMap, "u", "v", "u+0*sqr(u)", 8, 8, -8, 8, -8, 8);
     holed->Draw();
-    for (float x : {-7.5f, 0.5f, 7.5f}) {
-        for (float y : {-7.5f, -1.f, 1.8f}) EXPECT_EQ(At(x, y), (Colour{255, 255, 255})) << x << " " << y;
-        const Colour low = At(x, 2.2f), high = At(x, 7.8f);
+    for (float y : {-7.5f, 0.5f, 7.5f}) {
+        for (float x : {-7.5f, -1.f, 1.8f}) EXPECT_EQ(At(x, y), (Colour{255, 255, 255})) << x << " " << y;
+        const Colour low = At(2.2f, y), high = At(7.8f, y);
         EXPECT_GT(low.b, low.r + 60);
         EXPECT_GT(high.r, 200);
         EXPECT_LT(high.b, 60);
@@ -297,7 +302,7 @@ TEST_F(SpecialGraphDrawingTest, ColourMapIsFlatUnlitAndLeavesUndefinedCellsEmpty
     ASSERT_EQ(fb.polygons.size(), 3u * 8 * 2); // two triangles a cell
     for (const auto& p : fb.polygons)
         for (const FeedbackVertex& v : p) {
-            EXPECT_GE(v.y, 2 - 1e-3);
+            EXPECT_GE(v.x, 2 - 1e-3);
             EXPECT_NEAR(GlZ(v), depth, 1e-3);
         }
 }
@@ -358,41 +363,174 @@ TEST_F(SpecialGraphDrawingTest, TangentPlaneAndNormalLineAtAPoint) {
     EXPECT_NEAR(GlZ(line.from), 1.25, 1e-2);
 }
 
-TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesOnlyOnExplicitCartesianSurfaces) {
-    // They read the text as z = f(x, y): on a cylindrical or spherical
-    // surface, or a parametric one with ticks left from the explicit form, a
-    // plane there would float beside the surface (and a parametric text in u
-    // and v cannot be made into df/dx at all). Such ticks stay stored and draw
-    // nothing; the surface itself is drawn, with no message.
+TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesTouchExplicitSurfacesAsDrawn) {
+    // The explicit surfaces of the three coordinate systems, at a position in
+    // the function's own variables (x, y; a, r; a, b), which here is a grid
+    // point: the plane passes through the surface's point perpendicular to
+    // the surface normal, the cross product of finite differences of the
+    // mapped point worked out here from the function; it is the unit square
+    // about the point in two axes, lifted along the third, the axis of the
+    // normal's largest component (always z for a Cartesian surface). The
+    // normal line runs along the normal, centred on the point, 1 long along
+    // that axis. At a point where the mapping has no normal (the pole of a
+    // sphere) and on the parametric forms, for which the dialog offers
+    // neither, nothing is drawn and the ticks stay stored. No message.
     RecordingMessageBox box;
+    using Vec = std::array<double, 3>;
+    using Mapped = std::function<Vec(double s1, double s2, double t)>; // mathematical (x, y, z)
     struct Case {
-        std::int32_t coordType, funForm;
+        const char* name;
+        std::int32_t type, coordType, funForm;
         const char *x, *y, *z;
+        float min1, max1, min2, max2; // 8 x 8 cells
+        float s1, s2;
+        Mapped at;   // nullptr: nothing drawn
+        int axis;    // the lift axis in GL: 0 x, 1 y (up), 2 z
+        std::int32_t frame = 0;
+    };
+    const auto cyl = [](double a, double r, double h) { return Vec{r * std::cos(a), r * std::sin(a), h}; };
+    const auto sph = [](double a, double b, double R) {
+        return Vec{R * std::sin(b) * std::cos(a), R * std::sin(b) * std::sin(a), R * std::cos(b)};
     };
     const Case cases[] = {
-        {CoordType::Cylindrical, FunForm::Explicit, "a", "r", "r"},
-        {CoordType::Spherical, FunForm::Explicit, "a", "b", "2"},
-        {CoordType::Cartesian, FunForm::Parametric, "u", "v", "u*v"},
-        {CoordType::Cylindrical, FunForm::Parametric, "u", "2", "v"},
+        {"Cartesian", GraphType::Surface3D, CoordType::Cartesian, FunForm::Explicit, "x", "y", "x^2/2+y", -2, 2,
+         -2, 2, 1, 0.5f, [](double x, double y, double) { return Vec{x, y, x * x / 2 + y}; }, 1},
+        {"Cartesian, steep: still lifted along z", GraphType::Surface3D, CoordType::Cartesian, FunForm::Explicit,
+         "x", "y", "3*x", -2, 2, -2, 2, 1, 0.5f, [](double x, double y, double) { return Vec{x, y, 3 * x}; }, 1},
+        {"cylindrical", GraphType::Surface3D, CoordType::Cylindrical, FunForm::Explicit, "a", "r", "r^2/4", 0, 2, 0,
+         4, 1, 2, [&](double a, double r, double) { return cyl(a, r, r * r / 4); }, 1},
+        {"cylindrical in both variables", GraphType::Surface3D, CoordType::Cylindrical, FunForm::Explicit, "a",
+         "r", "a/2+r", 0, 2, 0, 4, 0.5f, 1, [&](double a, double r, double) { return cyl(a, r, a / 2 + r); }, 1},
+        {"spherical, normal mostly up", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit, "a", "b",
+         "2", 0, 2, 0, 2.4f, 0.5f, 0.6f, [&](double a, double b, double) { return sph(a, b, 2); }, 1},
+        {"spherical near the equator, towards x", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit,
+         "a", "b", "2", 0, 2, 0, 2.4f, 0.25f, 1.5f, [&](double a, double b, double) { return sph(a, b, 2); }, 2},
+        {"spherical towards y", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit, "a", "b",
+         "1.5+cos(b)/2", 0, 2, 0, 2.4f, 2, 1.2f,
+         [&](double a, double b, double) { return sph(a, b, 1.5 + std::cos(b) / 2); }, 0},
+        {"spherical animation at its frame's t", GraphType::Surface3DAnimation, CoordType::Spherical,
+         FunForm::Explicit, "a", "b", "2+t*b", 0, 2, 0, 2.4f, 0.5f, 0.6f,
+         [&](double a, double b, double t) { return sph(a, b, 2 + t * b); }, 1, 1},
+        {"spherical at the pole", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit, "a", "b", "2", 0,
+         2, 0, 2.4f, 1, 0, nullptr, 0},
+        {"parametric Cartesian", GraphType::Surface3D, CoordType::Cartesian, FunForm::Parametric, "u", "v", "u*v",
+         0, 2, 0, 2, 1, 1, nullptr, 0},
+        {"parametric cylindrical", GraphType::Surface3D, CoordType::Cylindrical, FunForm::Parametric, "u", "2",
+         "v", 0, 2, 0, 2, 1, 1, nullptr, 0},
     };
+    FrameCount = 4; // t over 0..2: frame 1 at t = 0.5
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.x) + ", " + c.y + ", " + c.z);
+        SCOPED_TRACE(c.name);
         DocumentKind = 3;
-        auto g = Cls9::Init(1, "", GraphType::Surface3D, c.coordType, c.x, c.y, c.z, 6, 6, 0.5f, 2, 0.5f, 2,
+        auto g = Cls9::Init(1, "", c.type, c.coordType, c.x, c.y, c.z, 8, 8, c.min1, c.max1, c.min2, c.max2,
                             FillStyle::OneColor, Red, Red, 0, 1, 0, Show::FilledSurface, Smoothness::Smooth);
         g->FunForm = c.funForm;
+        g->MinT = 0;
+        g->MaxT = 2;
+        g->Animation = c.type == GraphType::Surface3DAnimation;
         ASSERT_TRUE(g->GetPoints());
         g->ShowTangent = g->ShowNormal = true;
         g->TangentNum = g->NormalNum = 1;
-        g->TangentX(1) = g->NormalX(1) = 1;
-        g->TangentY(1) = g->NormalY(1) = 1;
-        const Feedback fb = Capture(g);
-        EXPECT_FALSE(fb.PolygonsOf(255, 0, 0).empty()); // the surface
-        EXPECT_TRUE(fb.PolygonsOf(0, 0, 255).empty());
-        EXPECT_TRUE(fb.LinesOf(0, 255, 0).empty());
+        g->TangentX(1) = g->NormalX(1) = c.s1;
+        g->TangentY(1) = g->NormalY(1) = c.s2;
+        const Feedback fb = CaptureFeedback(Side, 10, [&] { g->Draw(c.frame); });
+        const auto surface = fb.PolygonsOf(255, 0, 0);
+        EXPECT_FALSE(surface.empty());
         EXPECT_TRUE(g->ShowTangent && g->ShowNormal);
+        if (!c.at) {
+            EXPECT_TRUE(fb.PolygonsOf(0, 0, 255).empty());
+            EXPECT_TRUE(fb.LinesOf(0, 255, 0).empty());
+            continue;
+        }
+        // The point and the normal, in GL axes (y, z, x of the mathematical ones).
+        const double t = 0.5 * c.frame;
+        const auto gl = [&](double s1, double s2) {
+            const Vec m = c.at(s1, s2, t);
+            return Vec{m[1], m[2], m[0]};
+        };
+        const double h = 1e-5;
+        const Vec p = gl(c.s1, c.s2);
+        Vec d1, d2;
+        for (std::size_t k = 0; k < 3; ++k) {
+            d1[k] = (gl(c.s1 + h, c.s2)[k] - gl(c.s1 - h, c.s2)[k]) / (2 * h);
+            d2[k] = (gl(c.s1, c.s2 + h)[k] - gl(c.s1, c.s2 - h)[k]) / (2 * h);
+        }
+        const Vec cross = {d1[1] * d2[2] - d1[2] * d2[1], d1[2] * d2[0] - d1[0] * d2[2],
+                           d1[0] * d2[1] - d1[1] * d2[0]};
+        const double len = std::hypot(cross[0], cross[1], cross[2]);
+        const Vec n = {cross[0] / len, cross[1] / len, cross[2] / len};
+        const auto at = [](const FeedbackVertex& v) { return Vec{v.x, v.y, GlZ(v)}; };
+        const auto distance = [](const Vec& a, const Vec& b) { return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]); };
+
+        // The point is one of the surface's own grid points.
+        double nearest = 1e9;
+        for (const auto& polygon : surface)
+            for (const FeedbackVertex& v : polygon) nearest = std::min(nearest, distance(at(v), p));
+        EXPECT_LT(nearest, 2e-3);
+
+        // The plane: four corners in the tangent plane, each 0.5 from the point
+        // along both axes but the lift axis, centred on the point.
+        std::vector<Vec> corners;
+        for (const auto& polygon : fb.PolygonsOf(0, 0, 255))
+            for (const FeedbackVertex& v : polygon) {
+                const Vec q = at(v);
+                if (std::none_of(corners.begin(), corners.end(), [&](const Vec& o) { return distance(o, q) < 1e-3; }))
+                    corners.push_back(q);
+            }
+        ASSERT_EQ(corners.size(), 4u);
+        Vec centre{};
+        for (const Vec& q : corners) {
+            const Vec r = {q[0] - p[0], q[1] - p[1], q[2] - p[2]};
+            EXPECT_NEAR(r[0] * n[0] + r[1] * n[1] + r[2] * n[2], 0, 2e-3);
+            for (int k = 0; k < 3; ++k) {
+                if (k != c.axis) {
+                    EXPECT_NEAR(std::fabs(r[std::size_t(k)]), 0.5, 1e-3) << k;
+                }
+                centre[std::size_t(k)] += q[std::size_t(k)] / 4;
+            }
+        }
+        EXPECT_LT(distance(centre, p), 2e-3);
+
+        // The line: along the normal, centred on the point, 1 along the lift axis.
+        const auto lines = fb.LinesOf(0, 255, 0);
+        ASSERT_EQ(lines.size(), 1u);
+        const Vec from = at(lines[0].from), to = at(lines[0].to);
+        const Vec dir = {to[0] - from[0], to[1] - from[1], to[2] - from[2]};
+        EXPECT_LT(distance({(from[0] + to[0]) / 2, (from[1] + to[1]) / 2, (from[2] + to[2]) / 2}, p), 2e-3);
+        EXPECT_NEAR(std::fabs(dir[std::size_t(c.axis)]), 1, 1e-3);
+        const double dirLen = std::hypot(dir[0], dir[1], dir[2]);
+        EXPECT_NEAR(std::fabs(dir[0] * n[0] + dir[1] * n[1] + dir[2] * n[2]) / dirLen, 1, 1e-4);
     }
     EXPECT_EQ(box.Count(), 0u);
+}
+
+TEST_F(SpecialGraphDrawingTest, TangentPlaneAndNormalLineOfABallShowWhereTheyTouchIt) {
+    // r = 4, seen from the front (GL z, the mathematical x): the plane at
+    // a = 0, b = pi/2 covers the ball's nearest point; the line at a = pi/2
+    // sticks out of its right edge (GL x 4 to 4.5; its inner half is hidden).
+    DocumentKind = 3;
+    auto g = Cls9::Init(1, "", GraphType::Surface3D, CoordType::Spherical, "a", "b", "4", 24, 24, 0, 6.2832f, 0,
+                        3.1416f, FillStyle::OneColor, Red, Red, 0, 1, 0, Show::FilledSurface, Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    ASSERT_TRUE(g->GetPoints());
+    g->Draw();
+    const Colour red{255, 0, 0}, white{255, 255, 255};
+    EXPECT_EQ(At(0.3f, 0.3f), red);
+    EXPECT_EQ(At(4.3f, 0), white);
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    g->ShowTangent = g->ShowNormal = true;
+    g->TangentNum = g->NormalNum = 1;
+    g->TangentX(1) = 0;
+    g->TangentY(1) = 1.5708f;
+    g->NormalX(1) = 1.5708f;
+    g->NormalY(1) = 1.5708f;
+    g->Draw();
+    EXPECT_EQ(At(0.3f, 0.3f), (Colour{0, 0, 255}));
+    EXPECT_EQ(At(-0.3f, -0.3f), (Colour{0, 0, 255}));
+    EXPECT_EQ(At(0.7f, 0.7f), red); // beyond the unit square
+    EXPECT_EQ(At(4.3f, 0), (Colour{0, 255, 0}));
+    EXPECT_EQ(At(4.7f, 0), white);
 }
 
 TEST_F(SpecialGraphDrawingTest, ColourMapAndVectorViewsBeneathASurface) {
@@ -428,6 +566,34 @@ TEST_F(SpecialGraphDrawingTest, ColourMapAndVectorViewsBeneathASurface) {
     }
     EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
+}
+
+TEST_F(SpecialGraphDrawingTest, ContourViewLiesOverTheSurfacesOwnGrid) {
+    // z = x over -3..3: its level lines are lines of constant x (GL z) across
+    // the whole y range (GL x -3..3), each at the x of its level, 0.1 above
+    // the plane of the views (BoxMinY - 3 = -6): over the same places as the
+    // grid, the colour-map view and the arrows, with no shift of their own.
+    auto g = Surface("x", 6, -3, 3);
+    g->ShowContour = true;
+    g->ContourLevel = 6;
+    const Feedback fb = CaptureFromAbove(g);
+    const auto lines = fb.LinesOf(0, 0, 0);
+    ASSERT_FALSE(lines.empty());
+    std::set<long> levels;
+    float left = 1e9f, right = -1e9f;
+    for (const FeedbackLine& l : lines)
+        for (const FeedbackVertex& v : {l.from, l.to}) {
+            const float x = -v.y; // the function's x, GL z
+            EXPECT_NEAR(x, std::round(x), 1e-3);
+            EXPECT_NEAR(v.y, l.from.y, 1e-3); // along GL x
+            EXPECT_NEAR(GlZ(v), -5.9f, 1e-3);
+            levels.insert(std::lround(x));
+            left = std::min(left, v.x);
+            right = std::max(right, v.x);
+        }
+    EXPECT_GE(levels.size(), 5u);
+    EXPECT_NEAR(left, -3, 1e-3);
+    EXPECT_NEAR(right, 3, 1e-3);
 }
 
 TEST_F(SpecialGraphDrawingTest, ViewsOfASurfaceAnimationShowItsStaticSamples) {
