@@ -20,6 +20,7 @@
 #include "platform/QtPrinter.h"
 #include "platform/QtShell.h"
 #include "platform/QtTranslation.h"
+#include "platform/QtVideoCompression.h"
 #include "platform/TerminationHandler.h"
 
 #include <QApplication>
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
     SetPrinterService(&printer);
     AviVideoService videos;
     SetVideoService(&videos);
+    QtVideoCompression compressions(&window);
+    SetVideoCompressionService(&compressions);
     SetDialogOwner(&window);
     // Space and strip tick labels follow the desktop's number format.
     TakeSystemNumberFormat();
@@ -65,6 +68,7 @@ int main(int argc, char** argv) {
     SetClipboardService(nullptr);
     SetPrinterService(nullptr);
     SetShellService(nullptr);
+    SetVideoCompressionService(nullptr);
     SetVideoService(nullptr);
     SetPictureService(nullptr);
     SetFileDialogService(nullptr);
