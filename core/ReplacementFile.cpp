@@ -12,12 +12,19 @@ namespace {
 DiskFileSystem disk;
 FileSystemService* current = &disk;
 
-// The file a path names: the target of a symbolic link, so that the link stays.
+// The file a path names: the end of a chain of symbolic links, so that the
+// links stay, also when that file does not exist yet. A chain that loops or
+// cannot be read names the path itself.
 std::string Target(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path at = path;
     std::error_code ec;
-    if (!std::filesystem::is_symlink(path, ec)) return path;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
-    return ec ? path : target.string();
+    for (int links = 0; fs::is_symlink(at, ec); ++links) {
+        const fs::path to = fs::read_symlink(at, ec);
+        if (ec || links == 40) return path;
+        at = to.is_absolute() ? to : at.parent_path() / to;
+    }
+    return at.string();
 }
 
 } // namespace

@@ -47,8 +47,8 @@ FileSystemService& FileSystem();
 // Installs `service` (not owned); nullptr restores the disk.
 void SetFileSystemService(FileSystemService* service);
 
-// A file being written in place of the one at a path (UTF-8; a symbolic link
-// is followed, so the file it names is replaced). Until Commit succeeds the
+// A file being written in place of the one at a path (UTF-8; symbolic links
+// are followed, so the file they name is replaced, or made, and they stay). Until Commit succeeds the
 // old file stays as it was; destroyed uncommitted, the new one is removed.
 class ReplacementFile {
 public:

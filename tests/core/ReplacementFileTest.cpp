@@ -63,6 +63,15 @@ TEST_F(ReplacementFileTest, ReplacesTheWholeFileAndKeepsItsPermissions) {
     EXPECT_TRUE(fs::is_symlink(File("link.pgp")));
     EXPECT_EQ(Bytes(path), "through the link");
     EXPECT_EQ(Names(), (std::vector<std::string>{"doc.pgp", "fresh.txt", "link.pgp"}));
+
+    // A link whose file does not exist yet, from another folder: the file is
+    // made where the link points, and the link stays.
+    fs::create_directory(File("sub"));
+    fs::create_symlink("../made.pgp", File("sub/dangling.pgp"));
+    ASSERT_TRUE(ReplaceFileContents(File("sub/dangling.pgp"), "made through the link"));
+    EXPECT_TRUE(fs::is_symlink(File("sub/dangling.pgp")));
+    EXPECT_EQ(Bytes(File("made.pgp")), "made through the link");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"doc.pgp", "fresh.txt", "link.pgp", "made.pgp", "sub"}));
 }
 
 TEST_F(ReplacementFileTest, AFailedStepKeepsTheOldFileByteForByte) {
