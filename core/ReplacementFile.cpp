@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,6 +34,10 @@ FileSystemService& FileSystem() { return *current; }
 void SetFileSystemService(FileSystemService* service) { current = service ? service : &disk; }
 
 int DiskFileSystem::CreateBeside(const std::string& path, std::string& temporary) {
+    // A file the user may not write (made read-only) is not replaced either.
+    if (::faccessat(AT_FDCWD, path.c_str(), F_OK, AT_EACCESS) == 0 &&
+        ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+        return -1;
     temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return -1;
