@@ -64,7 +64,9 @@ const std::vector<MenuAvailability>& MenuItemAvailability() {
         {"mnuDrawAxis", {X, X, X, X}},
         {"mnuDrawLight", {o, X, X, o}},
         {"mnuAniPoint", {X, X, X, X}},
-        {"mnuAni2DCur", {X, o, o, X}},
+        // Off in special documents: its OK would make a plane document of
+        // one that holds special graphs, which the plane does not draw.
+        {"mnuAni2DCur", {X, o, o, o}},
         {"mnuAniCur25D", {o, X, o, o}},
         {"mnuAniSur", {o, o, X, o}},
         {"mnuAniStartb", {o, o, o, o}},

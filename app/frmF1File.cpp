@@ -1,5 +1,4 @@
 // The File menu: new documents, open, save, print, the video export, exit.
-// A command that is not built yet is an empty slot: choosing it does nothing.
 #include "app/CommandAvailability.h"
 #include "app/DocumentCommands.h"
 #include "app/frmF1.h"
@@ -16,12 +15,15 @@
 #include "platform/GlDrawingArea.h"
 #include "scene/Cls10.h"
 #include "scene/Cls3.h"
+#include "scene/Cls4.h"
 #include "scene/Cls8.h"
+#include "scene/Trackball.h"
 
 #include <QCoreApplication>
 
-// What a new document of each kind sets; everything else (camera, view
-// range, animation state, trackball) stays.
+// What a new document of each kind sets besides its view (the rotation
+// here, the trackball and camera reset); everything else (view range,
+// animation state) stays.
 struct NewDocumentSettings {
     std::int32_t kind;
     float roll, pitch, yaw;
@@ -57,17 +59,25 @@ void frmF1::ClearDocument() {
 }
 
 // Applies a kind's settings in their order, clearing the document at the
-// given step: light, rotation, drag modes, kind and BetterFonts, axes
-// defaults, command set.
+// given step: light, view, drag modes, kind and BetterFonts, axes defaults,
+// command set.
 void frmF1::StartNewDocument(const NewDocumentSettings& s, ClearAt clear) {
     if (clear == ClearAt::Before) ClearDocument();
     if (s.moveLight) {
         Light.Position(0) = s.lightX;
         Light.Position(1) = s.lightY;
     }
+    // The kind's own view, as at start-up: its rotation, the trackball
+    // cleared, the camera without zoom or pan. Nothing of the last document's
+    // view carries over (a plane drawn turned could not be turned back).
     VisibleScene.RotRoll = s.roll;
     VisibleScene.RotPitch = s.pitch;
     VisibleScene.RotYaw = s.yaw;
+    TrackballActive = false;
+    ViewQuat = DragQuat = Vec4{0, 0, 0, 1};
+    RotationMode = 0;
+    ZoomFactor = 1;
+    Camera.ResetView();
     RotateDrag = false;
     ZoomDrag = false;
     PanDrag = false;

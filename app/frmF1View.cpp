@@ -66,13 +66,13 @@ void frmF1::mnuViewRotate_Click() { ChooseRotation(*this, 1); }
 
 // ---- Fit ----
 
-// The camera looks at the centre of the visible graphs' box with a volume
-// twice its largest extent; the lists stay as they are. Nothing happens
+// The camera looks at the centre of the visible graphs' box as the view
+// shows it (ShownBox) with a volume twice its largest extent; the lists stay as they are. Nothing happens
 // with no graph in view, nor when the box is empty (graphs with nothing to
 // show leave it inside out), which would put the view far away.
 void frmF1::mnuViewFit_Click() {
     if (VisibleScene.FunSurfs.Count() < 1) return;
-    const Cls1 b = VisibleScene.GetBox(0);
+    const Cls1 b = ShownBox(VisibleScene.GetBox(0));
     const double dx = double(b.MaxX) - b.MinX, dy = double(b.MaxY) - b.MinY, dz = double(b.MaxZ) - b.MinZ;
     if (!(std::max({dx, dy, dz}) > 0) || dx < 0 || dy < 0 || dz < 0) return;
     Camera.ZoomAll(b.MinX, b.MinY, b.MinZ, b.MaxX, b.MaxY, b.MaxZ);

@@ -11,7 +11,9 @@ void Cls3::Draw(std::int32_t /*gtpGraphType*/, float sngMinX, float sngMaxX, flo
     case 3:
     case 5:
     case 6: DrawSpaceAxes(sngMinX, sngMaxX, sngMinY, sngMaxY, sngMinZ, sngMaxZ); break;
-    case 7: DrawSpecialFrame(sngMinX, sngMaxX, sngMinY, sngMinZ, sngMaxZ); break;
+    // The special graphs' pictures run the X text (the box's z) across and
+    // the Y text (its x) up, in the plane of the lowest value (its y).
+    case 7: DrawSpecialFrame(sngMinZ, sngMaxZ, sngMinY, sngMinX, sngMaxX); break;
     default: break; // no other kind has axes
     }
 }

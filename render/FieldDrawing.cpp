@@ -72,6 +72,12 @@ bool FillSampleGrid(const Cls9& g, SurfaceGrid& grid) {
     return grid.Fill(g.StepU, g.StepV, [&](std::int64_t i, std::int64_t j) { return g.Vert3D.Find(i, j); });
 }
 
+bool FillPictureGrid(const Cls9& g, SurfaceGrid& grid) {
+    if (!FillSampleGrid(g, grid)) return false;
+    grid.ExchangeXZ();
+    return true;
+}
+
 void DrawGridContour(const SurfaceGrid& grid, float z, std::int32_t levels, std::int32_t fillStyle,
                      std::int32_t firstColor, std::int32_t secondColor, std::int32_t lineWidth) {
     if (!grid.HasCells()) return;
@@ -164,7 +170,7 @@ void DrawContourPlot(const Cls9& g) {
     glLineWidth(1);
     SurfaceGrid grid;
     // A graph never sampled draws nothing.
-    if (!FillSampleGrid(g, grid)) return;
+    if (!FillPictureGrid(g, grid)) return;
     DrawGridContour(grid, g.BoxFields().MinY, g.ContourLevel, g.FillStyle, g.FirstColor, g.SecondColor,
                     g.LineWidth);
 }
@@ -176,6 +182,6 @@ void DrawVectorField(const Cls9& g, const GraphDrawing& common) {
     BeginLineState();
     SetColor(common.SecondRGB);
     SurfaceGrid grid;
-    if (FillSampleGrid(g, grid)) DrawGridArrows(grid, PicturePlane{false, g.BoxFields().MinY});
+    if (FillPictureGrid(g, grid)) DrawGridArrows(grid, PicturePlane{false, g.BoxFields().MinY});
     EndLineState();
 }

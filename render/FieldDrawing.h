@@ -9,6 +9,10 @@
 // value. Which grid index runs along the picture's x and which along its y
 // (and in which sense) is read from the grid itself, so a grid of StepU x
 // StepV cells is placed right whichever of u and v the X and Y texts follow.
+// A special-graph document shows the X text across and the Y text up, as its
+// frame labels them; the samples hold the X text in z and the Y text in x (as
+// a space document draws them), so its grids have x and z exchanged
+// (FillPictureGrid).
 #include <cstdint>
 
 class Cls9;
@@ -32,6 +36,12 @@ struct PicturePlane {
 // with an empty grid, when the graph was not sampled with these steps.
 bool FillSampleGrid(const Cls9& graph, SurfaceGrid& grid);
 
+// The graph's samples as its picture in a special-graph document shows them,
+// into `grid`: the X text (a sample's z) across as the grid's x, the Y text
+// (a sample's x) up as its z, the value (y) as the height; false as
+// FillSampleGrid.
+bool FillPictureGrid(const Cls9& graph, SurfaceGrid& grid);
+
 // The level lines of the heights of `grid` (at least one cell), placed over
 // the x and z ranges of its defined points; `z` is the plane CContour draws
 // in (its depth in a special-graph document, 0.1 below its height in a space
@@ -47,13 +57,13 @@ void DrawGridContour(const SurfaceGrid& grid, float z, std::int32_t levels, std:
 // 0.04 at its tip. Uses the current colour, width and GL state.
 void DrawGridArrows(const SurfaceGrid& grid, const PicturePlane& plane);
 
-// The contour plot (GraphType 14): the level lines of its samples in the
-// plane at depth BoxMinY, coloured from SecondColor (lowest level) to
+// The contour plot (GraphType 14): the level lines of its picture grid in
+// the plane at depth BoxMinY, coloured from SecondColor (lowest level) to
 // FirstColor, or all SecondColor with FillStyle 4. Line width 1 first, then
 // the graph's own.
 void DrawContourPlot(const Cls9& graph);
 
-// The vector field (GraphType 15): its arrows in SecondColor at depth
-// BoxMinY, width 1, unlit, smoothed and blended; lighting on and smoothing
-// and blending off afterwards.
+// The vector field (GraphType 15): the arrows of its picture grid in
+// SecondColor at depth BoxMinY, width 1, unlit, smoothed and blended;
+// lighting on and smoothing and blending off afterwards.
 void DrawVectorField(const Cls9& graph, const GraphDrawing& common);

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Cls9;
@@ -57,6 +58,10 @@ public:
         stepU_ = stepU;
         stepV_ = stepV;
         return true;
+    }
+    // Exchanges the x and z of every point.
+    void ExchangeXZ() {
+        for (GridPoint& p : points_) std::swap(p.x, p.z);
     }
 
 private:

@@ -204,12 +204,13 @@ void DrawColorMapGraph(SurfaceWork& w) {
     if (w.ExtentZ == 0) w.ExtentZ = 0.000001f;
     const double depth = w.Box.MinY;
 
-    // Flat in the GL plane z = BoxMinY: a sample (x, y, z) at (x, z), its
-    // height only its colour; the normal's y and z exchanged the same way.
+    // Flat in the GL plane z = BoxMinY, its height only its colour: the X
+    // text (a sample's z) across and the Y text (its x) up, as the frame of a
+    // special-graph document labels them; the normal is turned the same way.
     glDisable(GL_LIGHTING);
     DrawHeightColouredCells(w, grid, w.Normals, [&](const GridPoint& p, const GridPoint& n) {
-        glNormal3d(n.x, n.z, n.y);
-        glVertex3d(p.x, p.z, depth);
+        glNormal3d(n.z, n.x, n.y);
+        glVertex3d(p.z, p.x, depth);
     });
     glEnable(GL_LIGHTING);
 }

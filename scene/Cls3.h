@@ -82,6 +82,8 @@ private:
     void DrawPlaneAxes(float sngMinX, float sngMaxX, float sngMinY, float sngMaxY) const;
     void DrawSpaceAxes(float sngMinX, float sngMaxX, float sngMinY, float sngMaxY, float sngMinZ,
                        float sngMaxZ) const;
+    // The frame spans GL x sngMinX..sngMaxX and GL y sngMinZ..sngMaxZ in the
+    // plane z = sngMinY; Draw hands it the box's z range across, x range up.
     void DrawSpecialFrame(float sngMinX, float sngMaxX, float sngMinY, float sngMinZ, float sngMaxZ) const;
 };
 

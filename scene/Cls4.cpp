@@ -82,6 +82,15 @@ void Cls4::Zoom(float scal) {
     VolHeight = F(double(VolHeight) * scal);
 }
 
+void Cls4::ResetView() {
+    const std::int32_t projection = ProjectType;
+    const float width = ScreenWidth, height = ScreenHeight;
+    *this = Cls4();
+    ProjectType = projection;
+    ScreenWidth = width;
+    ScreenHeight = height;
+}
+
 void Cls4::Projection() {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

@@ -52,6 +52,10 @@ public:
     void Zoom(float scal);
     // Loads the projection of ProjectType and the viewing transformation.
     void Projection();
+    // The view of a fresh camera: eye, reference point, up vector and view
+    // volume as made (no zoom, no pan); the projection type (a view setting)
+    // and the screen size stay.
+    void ResetView();
 
 private:
     std::array<float, 3> vecUp_{0, 1, 0};

@@ -31,6 +31,11 @@ float SnapOutward(float bound, double step, bool lower) {
 
 } // namespace
 
+Cls1 ShownBox(const Cls1& box) {
+    if (DocumentKind != 7) return box;
+    return Cls1{box.MinZ, box.MaxZ, box.MinX, box.MaxX, box.MinY, box.MaxY};
+}
+
 double PlaneTickStep(float scale2D) {
     const double s = 2 * double(scale2D);
     if (s < 1) return 1;

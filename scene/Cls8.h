@@ -31,6 +31,11 @@ public:
     std::string Save() const;
 };
 
+// A scene box as the view shows it, in GL axes: in a special-graph document
+// the pictures run the X text (the box's z) across, the Y text (its x) up and
+// lie in the plane of the lowest value (its y); in the others the box itself.
+Cls1 ShownBox(const Cls1& box);
+
 // The drawing unit of plane documents: plane vertices are divided by it. Set
 // by every scene box.
 extern float Scale2D;

@@ -21,6 +21,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -118,6 +119,37 @@ TEST_F(FieldAndIntersectionCommands, ContourPlotFromTheMenuThenEdited) {
     EXPECT_FALSE(IsEditing);
     EXPECT_EQ(W().List1->ItemText(0), "等值线图: x=u,y=v,z=u*u-v*v");
     EXPECT_EQ(DocumentScene.FunSurfs.Item(1)->ExpressZ, "u*u-v*v");
+}
+
+TEST_F(FieldAndIntersectionCommands, SpecialDocumentOffersNoCreationCommandOfAnotherKind) {
+    // A contour plot on screen: no command that makes a graph of a plane,
+    // strip or space document can be reached, so none can turn the document
+    // into one that no longer draws the plot.
+    Start();
+    W().mnuFileSpe_Click();
+    WithDialog<frmF18>([&] { Menu("mnuDrawCon"); }, [](frmF18& f) { ConfirmField(f, "u", "v", "u*v"); });
+    ASSERT_EQ(DocumentScene.FunSurfs.Count(), 1);
+    for (const char* item : {"mnuDrawFun2D", "mnuDraw25d", "mnuDrawFun3D", "mnuDrawTab2D", "mnuDrawTab25D",
+                             "mnuDrawTab3D", "mnuDrawSpe", "mnuDrawIP", "mnuDrawRV", "mnuDrawVec", "mnuDrawLimit",
+                             "mnuDrawSeries", "mnuDrawODE", "mnuAni2DCur", "mnuAniCur25D", "mnuAniSur"})
+        EXPECT_FALSE(W().MenuItem(item)->isEnabled()) << item;
+    struct Buttons {
+        int toolbar;
+        std::vector<int> indexes;
+    };
+    for (const Buttons& b : {Buttons{1, {23, 24, 26, 27, 29, 30, 31}},
+                             Buttons{2, {3, 4, 6, 7, 9, 10, 11, 17, 18, 19, 21, 22, 23, 24, 26, 27, 29, 30, 31}}})
+        for (int i : b.indexes) EXPECT_FALSE(Strip(b.toolbar)->IsButtonEnabled(i)) << b.toolbar << " " << i;
+    // The plane animation's buttons do nothing.
+    Click(1, 23);
+    Click(1, 24);
+    EXPECT_EQ(box.Count(), 0u);
+    EXPECT_EQ(DocumentKind, 7);
+    ASSERT_EQ(W().List1->ListCount(), 1);
+    EXPECT_TRUE(W().List1->Ticked(0));
+    // Its own commands stay.
+    EXPECT_TRUE(W().MenuItem("mnuDrawAdv")->isEnabled());
+    for (int i : {13, 14, 15}) EXPECT_TRUE(Strip(2)->IsButtonEnabled(i)) << i;
 }
 
 TEST_F(FieldAndIntersectionCommands, VectorFieldAndColourMapFromTheToolbar) {

@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "graph/Cls9.h"
 #include "scene/Cls10.h"
+#include "scene/Cls3.h"
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
 #include "tests/app/ShownWindowFixture.h"
@@ -12,6 +13,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <string>
@@ -93,6 +95,93 @@ TEST_F(SpecialSceneTest, ContourPlotVectorFieldAndColourMapShow) {
             EXPECT_EQ(red, 0);
         else
             EXPECT_GT(red, 50);
+    }
+}
+
+TEST_F(SpecialSceneTest, XTextRunsAcrossAndYTextUpInThePictureItsFrameAndTheFit) {
+    // X = u over 0..6, Y = v over -2..2, Z = u: fitted, each picture spans 6
+    // across and 4 up inside its frame, its value rising to the right.
+    struct Case {
+        std::int32_t type;
+        const char* file;
+    };
+    const Case cases[] = {
+        {GraphType::ColorMap, "/tmp/vexilon_special_colour_map_across.png"},
+        {GraphType::Contour, "/tmp/vexilon_special_contour_across.png"},
+        {GraphType::VectorField, "/tmp/vexilon_special_field_across.png"},
+    };
+    Axes.AxisColor = RGB(0, 160, 0);
+    Axes.AxisWidth = 2;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        VisibleScene = Cls8();
+        DocumentKind = 7;
+        std::shared_ptr<Cls9> g = Cls9::Init(1, "F", c.type, CoordType::Cartesian, "u", "v", "u", 12, 8, 0, 6, -2, 2,
+                                             FillStyle::TopToBottom, Red, Blue, 0, 2, 0, Show::FilledSurface,
+                                             Smoothness::Smooth, false, false, false, 6);
+        g->FunForm = FunForm::Parametric;
+        ASSERT_TRUE(g->GetPoints());
+        Add(VisibleScene, g);
+        Window().BuildDisplayLists();
+        Window().mnuViewFit_Click();
+        const QImage img = Show(CurrentFrame);
+        img.save(c.file);
+
+        // The frame's pixels, and those of the graph (red to blue, or the
+        // field's blue).
+        const auto frame = [](QRgb p) { return qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90; };
+        const auto graph = [](QRgb p) { return qGreen(p) < 90 && (qRed(p) > 150 || qBlue(p) > 150); };
+        int left = img.width(), right = -1, top = img.height(), bottom = -1;
+        int fLeft = img.width(), fRight = -1, fTop = img.height(), fBottom = -1;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb p = img.pixel(x, y);
+                if (graph(p)) left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
+                              bottom = std::max(bottom, y);
+                if (frame(p)) fLeft = std::min(fLeft, x), fRight = std::max(fRight, x), fTop = std::min(fTop, y),
+                              fBottom = std::max(fBottom, y);
+            }
+        ASSERT_LT(left, right);
+        ASSERT_LT(fLeft, fRight);
+        // The frame spans the box: the picture across (6) and up (4); the
+        // fit centres it.
+        const double across = fRight - fLeft, up = fBottom - fTop;
+        EXPECT_NEAR(across / up, 6.0 / 4.0, 0.1);
+        EXPECT_NEAR((fLeft + fRight) / 2.0, img.width() / 2.0, 4);
+        EXPECT_NEAR((fTop + fBottom) / 2.0, img.height() / 2.0, 4);
+        EXPECT_GE(left, fLeft);
+        EXPECT_LE(right, fRight);
+        EXPECT_GE(top, fTop);
+        EXPECT_LE(bottom, fBottom);
+        if (c.type == GraphType::VectorField) {
+            // The arrows point across, to the right (the value rises along
+            // X): 7 rows of short lines, in few pixel rows and many columns.
+            std::set<int> rows, columns;
+            for (int y = fTop + 3; y <= fBottom - 3; ++y)
+                for (int x = fLeft + 3; x <= fRight - 3; ++x) {
+                    const QRgb p = img.pixel(x, y);
+                    if (qBlue(p) > qRed(p) + 60 && qBlue(p) > qGreen(p) + 60) rows.insert(y), columns.insert(x);
+                }
+            EXPECT_LT(rows.size() * 4, columns.size());
+            continue;
+        }
+        // The value changes across and stays up the picture: bluish on the
+        // left, reddish on the right, in every row that shows the graph.
+        const int y0 = (fTop + fBottom) / 2;
+        for (int y : {fTop + (y0 - fTop) / 2, y0, y0 + (fBottom - y0) / 2}) {
+            int blueLeft = 0, redRight = 0, other = 0;
+            for (int x = fLeft; x <= fRight; ++x) {
+                const QRgb p = img.pixel(x, y);
+                if (!graph(p)) continue;
+                const bool leftHalf = x < (fLeft + fRight) / 2;
+                if (leftHalf && qBlue(p) > qRed(p)) ++blueLeft;
+                else if (!leftHalf && qRed(p) > qBlue(p)) ++redRight;
+                else ++other;
+            }
+            EXPECT_GT(blueLeft, 0) << y;
+            EXPECT_GT(redRight, 0) << y;
+            EXPECT_LT(other, (blueLeft + redRight) / 4 + 2) << y;
+        }
     }
 }
 

@@ -501,6 +501,91 @@ TEST_F(ViewCommandsTest, FitCentresTheCameraOnTheBoxWithTwiceItsLargestExtent) {
     (void)w;
 }
 
+TEST_F(ViewCommandsTest, EveryNewDocumentStartsFromItsKindsOwnView) {
+    // The view of a document: camera, trackball and the scene's angles, and
+    // its picture of a point at the origin.
+    struct View {
+        CameraState camera;
+        float up[3];
+        bool trackball;
+        Vec4 quat;
+        std::int32_t mode;
+        float roll, pitch, yaw;
+        QImage picture;
+    };
+    const auto view = [&](frmF1& w) {
+        Point(9, 0, 0);
+        w.Rebuild();
+        return View{CameraState::Now(),
+                    {Camera.VecUp(0), Camera.VecUp(1), Camera.VecUp(2)},
+                    w.TrackballActive,
+                    w.ViewQuat,
+                    RotationMode,
+                    VisibleScene.RotRoll,
+                    VisibleScene.RotPitch,
+                    VisibleScene.RotYaw,
+                    Picture()};
+    };
+    // A window as the program starts it, with no document before.
+    const auto startProgram = [&]() -> frmF1& {
+        DocumentScene = Cls8();
+        VisibleScene = Cls8();
+        Camera = Cls4();
+        return Start();
+    };
+    struct Row {
+        void (frmF1::*command)();
+        const char* what;
+        float pitch, yaw; // the kind's preset angles
+    };
+    const Row rows[] = {
+        {&frmF1::mnuFileNew2D_Click, "2D", 0, 0},
+        {&frmF1::mnuFileSpe_Click, "special", 0, 0},
+        {&frmF1::mnuFileNew25D_Click, "2.5D", -15, 45},
+        {&frmF1::mnuFileNew3D_Click, "3D", -15, 45},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        frmF1& fresh = startProgram();
+        (fresh.*r.command)();
+        const View expected = view(fresh);
+
+        // A space document with a graph, turned, zoomed and panned; then the
+        // new document, its save question answered No.
+        frmF1& w = startProgram();
+        w.mnuFileNew3D_Click();
+        Point(1, 1, 2);
+        w.Rebuild();
+        Choose("mnuViewRotate");
+        Drag(Area(), Centre(), Centre() + QPoint(AreaW() / 5, AreaH() / 7));
+        Choose("mnuViewZoom");
+        Drag(Area(), Centre(), Centre() - QPoint(0, AreaH() / 3));
+        Choose("mnuViewMove");
+        Drag(Area(), Centre(), Centre() + QPoint(AreaW() / 9, 0));
+        ASSERT_TRUE(w.TrackballActive);
+        ASSERT_FALSE(CameraState::Now() == expected.camera);
+        box.Answer(MsgAnswer::No);
+        (w.*r.command)();
+        ASSERT_EQ(DocumentScene.FunSurfs.Count(), 0);
+        const View v = view(w);
+
+        EXPECT_TRUE(v.camera == expected.camera);
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(v.up[i], expected.up[i]);
+        EXPECT_FALSE(v.trackball);
+        EXPECT_EQ(v.quat, expected.quat);
+        EXPECT_EQ(v.mode, expected.mode);
+        EXPECT_EQ(v.roll, 0);
+        EXPECT_EQ(v.pitch, r.pitch);
+        EXPECT_EQ(v.yaw, r.yaw);
+        // The same picture: in 2D the plane's axes straight, as at start-up.
+        EXPECT_TRUE(v.picture == expected.picture);
+        if (r.command == &frmF1::mnuFileNew2D_Click) {
+            expected.picture.save("/tmp/vexilon_new_2d_fresh.png");
+            v.picture.save("/tmp/vexilon_new_2d_after_space.png");
+        }
+    }
+}
+
 TEST_F(ViewCommandsTest, SettingsCommandShowsTheDialogModallyAndRedrawsNothing) {
     frmF1& w = Start();
     Point(1, 0, 0);

@@ -136,7 +136,9 @@ TEST_F(SpaceAxesTest, SpecialFrameIsTickedAndLabelledAtEveryWholeNumber) {
     axes_.AxisColor = RGB(200, 0, 0);
     axes_.AxisWidth = 2;
     axes_.BetterFonts = true;
-    const Feedback f = Axes(-3.5f, 3.5f, 0, 1, -2, 2);
+    // The box's z range (the X text) runs across, its x range (the Y text)
+    // up: a frame from -3.5 to 3.5 across and -2 to 2 up.
+    const Feedback f = Axes(-2, 2, 0, 1, -3.5f, 3.5f);
 
     std::vector<Segment> ticks;
     for (int x = -3; x <= 3; ++x) ticks.push_back({double(x), -2, 0, double(x), -2.3, 0});
@@ -167,7 +169,7 @@ TEST_F(SpaceAxesTest, SpecialFrameIsTickedAndLabelledAtEveryWholeNumber) {
 
     // Without smoothed fonts every text is drawn five times.
     axes_.BetterFonts = false;
-    EXPECT_EQ(Axes(-3.5f, 3.5f, 0, 1, -2, 2).texts.size(), 5 * texts.size());
+    EXPECT_EQ(Axes(-2, 2, 0, 1, -3.5f, 3.5f).texts.size(), 5 * texts.size());
 }
 
 TEST_F(SpaceAxesTest, IntervalCountsBelowOneCountAsOneAndLabelTablesGrow) {

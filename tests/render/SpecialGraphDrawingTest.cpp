@@ -86,14 +86,15 @@ TEST_F(SpecialGraphDrawingTest, FieldArrowsFollowTheCentralDifferencesPerGridSte
         float tipX, tipY; // the arrow of node (1, 1), at picture (1, 1)
     };
     const Case cases[] = {
-        // Heights 4, 9, 16 along u at the node: gu = 6, along the picture's y.
-        {"u", "v", "(u+2)^2", 1, 7},
-        // And 3 per step along v, the picture's x.
-        {"u", "v", "(u+2)^2+3*v", 4, 7},
-        // u runs along the picture's x when the Y text follows it.
-        {"v", "u", "(u+2)^2", 7, 1},
-        // u runs towards lower y: the arrow still points up the slope.
-        {"-u+2", "v", "(u+2)^2", 1, -5},
+        // Heights 4, 9, 16 along u at the node: gu = 6, along the picture's x
+        // (the X text's axis).
+        {"u", "v", "(u+2)^2", 7, 1},
+        // And 3 per step along v, the picture's y.
+        {"u", "v", "(u+2)^2+3*v", 7, 4},
+        // u runs along the picture's y when the Y text follows it.
+        {"v", "u", "(u+2)^2", 1, 7},
+        // u runs towards lower x: the arrow still points up the slope.
+        {"-u+2", "v", "(u+2)^2", -5, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.x) + ", " + c.y + ", " + c.z);
@@ -146,7 +147,7 @@ TEST_F(SpecialGraphDrawingTest, FieldWithoutInteriorNodesOrSlopesAndItsState) {
     auto holed = Field(GraphType::VectorField, "u", "v", "u/(u-1)+v*0", 6, 4, -1, 5, 0, 4);
     const Feedback some = Capture(holed);
     EXPECT_EQ(some.lines.size(), 2u * 3);
-    for (const FeedbackLine& l : some.lines) EXPECT_GE(l.from.y, 3 - 1e-3);
+    for (const FeedbackLine& l : some.lines) EXPECT_GE(l.from.x, 3 - 1e-3);
 }
 
 TEST_F(SpecialGraphDrawingTest, FieldLinesAfterAWideGraphHaveWidthOne) {
@@ -161,17 +162,17 @@ TEST_F(SpecialGraphDrawingTest, FieldLinesAfterAWideGraphHaveWidthOne) {
     glEndList();
     glCallList(list);
     glDeleteLists(list, 1);
-    // The arrow from (1, 1) to (1, 7): across it at y = 4, the pixels it
+    // The arrow from (1, 1) to (7, 1): across it at x = 4, the pixels it
     // darkens (10 pixels a unit).
     int covered = 0;
-    for (float x = 0; x <= 2; x += 0.1f)
-        if (At(x, 4).r < 250) ++covered;
+    for (float y = 0; y <= 2; y += 0.1f)
+        if (At(4, y).r < 250) ++covered;
     EXPECT_GE(covered, 1);
     EXPECT_LE(covered, 3);
-    // The wide graph's lines are wide.
+    // The wide graph's lines (of constant u, upright) are wide.
     int wideCovered = 0;
-    for (float y = -9; y <= -5; y += 0.1f)
-        if (At(-7, y).r < 250) ++wideCovered;
+    for (float x = -9; x <= -5; x += 0.1f)
+        if (At(x, -7).r < 250) ++wideCovered;
     EXPECT_GE(wideCovered, 20);
 }
 
@@ -186,11 +187,12 @@ TEST_F(SpecialGraphDrawingTest, ContourPlotLiesOverTheBoxWhicheverIndexRunsAlong
     };
     // Z = u on u 0..8 and v -8..8: four level steps give the lines u = 2, 4,
     // 6 and just below 8 (the top nodes are nudged above the last level).
+    // The X text runs along the picture's x, the Y text along its y.
     const Case cases[] = {
-        {"u", "v", 4, 16, FillStyle::TopToBottom, true},
-        {"u", "v", 16, 4, FillStyle::OneColor, true},
-        {"v", "u", 4, 16, FillStyle::TopToBottom, false},
-        {"v", "u", 16, 5, FillStyle::TopToBottom, false},
+        {"u", "v", 4, 16, FillStyle::TopToBottom, false},
+        {"u", "v", 16, 4, FillStyle::OneColor, false},
+        {"v", "u", 4, 16, FillStyle::TopToBottom, true},
+        {"v", "u", 16, 5, FillStyle::TopToBottom, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.x) + c.y + " " + std::to_string(c.su) + "x" + std::to_string(c.sv));
@@ -247,7 +249,7 @@ TEST_F(SpecialGraphDrawingTest, ContourPlotAndViewDrawNoRingAroundAHole) {
     for (int i = 0; i <= 24; ++i)
         for (int j = 0; j <= 30; ++j) undefined += plot->Vert3D(i, j).y == UndefinedValue;
     ASSERT_GT(undefined, 10);
-    check(Capture(plot).lines, true);
+    check(Capture(plot).lines, false); // u is the X text: upright lines
 
     // The view beneath a surface, black, in the plane 3 below the surface
     // (and 0.1 above that); GL z is the function's x.
@@ -278,14 +280,14 @@ TEST_F(SpecialGraphDrawingTest, ColourMapIsFlatUnlitAndLeavesUndefinedCellsEmpty
     glDisable(GL_LIGHT0);
 
     // The square root sqr(u) is undefined for u <= 0: the cells reaching
-    // there (the picture below y = 2) stay empty; the rest runs from bluish
-    // to red up the picture.
+    // there (the picture left of x = 2, u being the X text) stay empty; the
+    // rest runs from bluish to red across the picture.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     auto holed = Field(GraphType::ColorMap, "u", "v", "u+0*sqr(u)", 8, 8, -8, 8, -8, 8);
     holed->Draw();
-    for (float x : {-7.5f, 0.5f, 7.5f}) {
-        for (float y : {-7.5f, -1.f, 1.8f}) EXPECT_EQ(At(x, y), (Colour{255, 255, 255})) << x << " " << y;
-        const Colour low = At(x, 2.2f), high = At(x, 7.8f);
+    for (float y : {-7.5f, 0.5f, 7.5f}) {
+        for (float x : {-7.5f, -1.f, 1.8f}) EXPECT_EQ(At(x, y), (Colour{255, 255, 255})) << x << " " << y;
+        const Colour low = At(2.2f, y), high = At(7.8f, y);
         EXPECT_GT(low.b, low.r + 60);
         EXPECT_GT(high.r, 200);
         EXPECT_LT(high.b, 60);
@@ -300,7 +302,7 @@ TEST_F(SpecialGraphDrawingTest, ColourMapIsFlatUnlitAndLeavesUndefinedCellsEmpty
     ASSERT_EQ(fb.polygons.size(), 3u * 8 * 2); // two triangles a cell
     for (const auto& p : fb.polygons)
         for (const FeedbackVertex& v : p) {
-            EXPECT_GE(v.y, 2 - 1e-3);
+            EXPECT_GE(v.x, 2 - 1e-3);
             EXPECT_NEAR(GlZ(v), depth, 1e-3);
         }
 }

@@ -7,6 +7,7 @@
 #include "core/MessageService.h"
 #include "document/DocumentFile.h"
 #include "graph/Cls9.h"
+#include "scene/Cls4.h"
 #include "scene/Cls8.h"
 #include "tests/app/ScriptedDocuments.h"
 #include "tests/samples/SampleWindow.h"
@@ -201,6 +202,31 @@ TEST_F(SampleCommand, EverySwitchBetweenSamplesAsks) {
     ExpectQuestion(0);
     ExpectQuestion(1);
     ExpectUnchanged();
+}
+
+TEST_F(SampleCommand, ANewDocumentAfterASampleStartsFromAFreshView) {
+    // The sphere, fitted into view (zoomed and moved to its centre), then a
+    // new plane document: the camera as a fresh program has it.
+    box.Answer(MsgAnswer::No);
+    Run("mnuDemoSphere");
+    ExpectSphere();
+    Run("mnuViewFit");
+    const Cls4 fresh;
+    ASSERT_NE(Camera.VolHeight, fresh.VolHeight);
+    box.Answer(MsgAnswer::No);
+    Run("mnuFileNew2D");
+    EXPECT_EQ(DocumentKind, 1);
+    EXPECT_EQ(VisibleScene.FunSurfs.Count(), 0);
+    EXPECT_EQ(Camera.VolWidth, fresh.VolWidth);
+    EXPECT_EQ(Camera.VolHeight, fresh.VolHeight);
+    for (const auto& [now, made] : {std::pair{Camera.EyePos, fresh.EyePos}, std::pair{Camera.RefPos, fresh.RefPos}}) {
+        EXPECT_EQ(now.x, made.x);
+        EXPECT_EQ(now.y, made.y);
+        EXPECT_EQ(now.z, made.z);
+    }
+    EXPECT_FALSE(W().TrackballActive);
+    EXPECT_EQ(VisibleScene.RotPitch, 0);
+    EXPECT_EQ(VisibleScene.RotYaw, 0);
 }
 
 // A sample file of the program's folder set aside (or replaced) while it lives.
