@@ -1,5 +1,6 @@
 #include "document/RecordParse.h"
 
+#include "core/Globals.h"
 #include "core/NumberText.h"
 
 #include <algorithm>
@@ -85,7 +86,7 @@ std::optional<AnimationValues> ReadGraphFields(TokenReader& r, RecordRules& rule
                 r.Next();
             } else {
                 AnimationValues v;
-                v.FrameCount = std::clamp(r.Long(), 1, 1000);
+                v.FrameCount = std::clamp(r.Long(), 1, MaxFrameCount);
                 v.FramesPerSecond = std::max(r.Long(), 1);
                 animation = v;
             }
