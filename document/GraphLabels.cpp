@@ -264,6 +264,14 @@ std::optional<std::string> GraphListLabel(std::int32_t documentKind, const Cls9&
 
 std::string DocumentRowLabel(std::int32_t documentKind, const Cls9& g) {
     if (auto label = GraphListLabel(documentKind, g)) return *label;
+    // A point of a special-graph document lies in its plane: as in plane
+    // documents it has two coordinates, ExpressY and ExpressZ (ExpressX is
+    // "0"), which its creation label shows too, whatever its CoordType.
+    if (documentKind == 7 && (g.GraphType == 7 || g.GraphType == 8)) {
+        const bool polar = g.CoordType == 2;
+        return std::string(KindWord(g.GraphType)) + (polar ? "  a=" : "  x=") + g.ExpressY +
+               (polar ? ", r=" : ", y=") + g.ExpressZ;
+    }
     if (g.CoordType == 1 || g.CoordType == 2)
         if (auto label = GraphListLabel(1, g)) return *label;
     if (g.CoordType >= 3 && g.CoordType <= 5)

@@ -25,9 +25,10 @@ enum class LabelSource {
 std::optional<std::string> GraphListLabel(std::int32_t documentKind, const Cls9& graph);
 
 // The row text the reader and Paste give a graph: its document label; where
-// its document kind has none, the plane (CoordType 1, 2) or space (3, 4, 5)
-// document label; else the word of its kind and its expressions. Never
-// empty, so every graph gets its row.
+// its document kind has none, for a point of a special-graph document its
+// two coordinates as in a plane document, else the plane (CoordType 1, 2) or
+// space (3, 4, 5) document label; else the word of its kind and its
+// expressions. Never empty, so every graph gets its row.
 std::string DocumentRowLabel(std::int32_t documentKind, const Cls9& graph);
 
 // The row text of a graph a creation command added: the command's label for

@@ -8,6 +8,7 @@
 #include "core/NumberText.h"
 #include "core/PrinterService.h"
 #include "dialogs/frmF19.h"
+#include "dialogs/functions/frmF16.h"
 #include "document/DocumentContainer.h"
 #include "document/DocumentFile.h"
 #include "document/GraphLabels.h"
@@ -25,11 +26,14 @@
 #include "tests/support/SmallDisk.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -182,6 +186,67 @@ TEST_F(DocumentFilesTest, SaveAndOpenBringBackEveryGraphRowTickAndAxes) {
         for (const MessageRequest& m : box.requests)
             for (const std::string& t : {DocumentMalformedText, DocumentOpenFailedText, DocumentWriteFailedText})
                 EXPECT_NE(m.text.rfind(t, 0), 0u) << m.text;
+    }
+}
+
+// A point made with the point dialog in each document kind reads back from
+// its document with the row it was given and the place it was drawn at:
+// three coordinates in space documents, two in the others.
+TEST_F(DocumentFilesTest, APointFromTheDialogOpensWithItsRowAndPlace) {
+    struct Case {
+        void (frmF1::*newDocument)();
+        int coordinates; // entry of the coordinate list
+        const char* row;
+    };
+    const Case cases[] = {
+        {&frmF1::mnuFileNew2D_Click, 0, "点  x=1.5, y=2"},
+        {&frmF1::mnuFileNew2D_Click, 1, "点  a=1.5, r=2"},
+        {&frmF1::mnuFileNew25D_Click, 0, "点  x=1.5, y=2"},
+        {&frmF1::mnuFileNew3D_Click, 2, "点  a=1.5, b=2, r=3"},
+        {&frmF1::mnuFileSpe_Click, 0, "点  x=1.5, y=2"},
+        {&frmF1::mnuFileSpe_Click, 1, "点  x=1.5, y=2"},
+    };
+    Start();
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(n);
+        if (DocumentScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
+        (W().*c.newDocument)();
+        const std::int32_t kind = DocumentKind;
+        box.Clear();
+        QTimer::singleShot(0, [&c] {
+            frmF16& f = frmF16::Get();
+            f.Combo1->setCurrentIndex(c.coordinates);
+            QTest::keyClicks(f.Text2, QStringLiteral("1.5"));
+            QTest::keyClicks(f.Text3, QStringLiteral("2"));
+            if (f.Text4->isVisible()) QTest::keyClicks(f.Text4, QStringLiteral("3"));
+            QTest::mouseClick(f.Command1, Qt::LeftButton);
+        });
+        Click(2, 2); // the toolbar's point button
+        ASSERT_EQ(DocumentScene.FunSurfs.Count(), 1);
+        ASSERT_EQ(Rows(), std::vector<std::string>{c.row + std::string(" [x]")});
+        const std::shared_ptr<Cls9> made = DocumentScene.FunSurfs.Item(1);
+        const SamplePoint place = made->Vert3D(0, 0);
+
+        const std::string path = Path(QStringLiteral("point%1.pgp").arg(n++));
+        fileDialog.Choose(path);
+        Run("mnuFileSave");
+        ASSERT_TRUE(W().SaveSucceeded);
+        box.Answer(MsgAnswer::No);
+        fileDialog.Choose(path);
+        Run("mnuFileOpen");
+        EXPECT_EQ(DocumentKind, kind);
+        ASSERT_EQ(DocumentScene.FunSurfs.Count(), 1);
+        const std::shared_ptr<Cls9> read = DocumentScene.FunSurfs.Item(1);
+        EXPECT_NE(read, made);
+        EXPECT_EQ(Rows(), std::vector<std::string>{c.row + std::string(" [x]")});
+        EXPECT_EQ(read->CoordType, made->CoordType);
+        EXPECT_EQ(read->ExpressX, made->ExpressX);
+        EXPECT_EQ(read->ExpressY, made->ExpressY);
+        EXPECT_EQ(read->ExpressZ, made->ExpressZ);
+        EXPECT_EQ(read->Vert3D(0, 0).x, place.x);
+        EXPECT_EQ(read->Vert3D(0, 0).y, place.y);
+        EXPECT_EQ(read->Vert3D(0, 0).z, place.z);
     }
 }
 

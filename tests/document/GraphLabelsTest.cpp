@@ -131,6 +131,12 @@ TEST(DocumentLabels, FallbackTakesThePlaneOrSpaceLabelElseKindAndExpressions) {
         {1, {7, 3, 3}, "点  x=X, y=Y, z=Z"},       // a space point in a plane document
         {3, {0, 1, 2}, "二维曲线  y=Z"},            // a plane curve in a space document
         {7, {2, 3, 2}, "三维曲面  z=Z"},
+        // Points of a special document have two coordinates, whatever the
+        // coordinate system.
+        {7, {7, 3, 3}, "点  x=Y, y=Z"},
+        {7, {7, 5, 3}, "点  x=Y, y=Z"},
+        {7, {8, 4, 3}, "点动画  x=Y, y=Z"},
+        {7, {7, 2, 3}, "点  a=Y, r=Z"},
         {1, {1, 1, 3}, "三维曲线  X, Y, Z"},        // no label in either table
         {1, {23, 1, 2}, "Step & Stem  X, Y, Z"},
         {3, {3, 0, 0}, "二维半条带  X, Y, Z"},
