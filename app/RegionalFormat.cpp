@@ -1,8 +1,5 @@
 #include "app/RegionalFormat.h"
 
-#include "core/RegionalNumbers.h"
-
-#include <QLocale>
 #include <QString>
 
 namespace {
@@ -16,14 +13,25 @@ std::string Drawable(const QString& separator) {
     return s.toStdString();
 }
 
+bool Ascii(const std::string& s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 128) return false;
+    return true;
+}
+
 } // namespace
 
-void TakeSystemNumberFormat() {
-    const QLocale system = QLocale::system();
+RegionalSeparators SeparatorsOf(const QLocale& locale) {
     RegionalSeparators separators;
-    separators.decimal = Drawable(system.decimalPoint());
-    separators.group = system.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? std::string()
-                                                                                       : Drawable(system.groupSeparator());
-    if (separators.decimal.empty()) separators.decimal.assign(1, '.');
-    SetRegionalSeparators(separators);
+    separators.decimal = Drawable(locale.decimalPoint());
+    separators.group = locale.numberOptions().testFlag(QLocale::OmitGroupSeparator)
+                           ? std::string()
+                           : Drawable(locale.groupSeparator());
+    // The fonts hold ASCII only: a separator they cannot draw (the Arabic
+    // ones) would vanish and run the digits together.
+    if (separators.decimal.empty() || !Ascii(separators.decimal)) return RegionalSeparators{};
+    if (!Ascii(separators.group)) separators.group.clear();
+    return separators;
 }
+
+void TakeSystemNumberFormat() { SetRegionalSeparators(SeparatorsOf(QLocale::system())); }

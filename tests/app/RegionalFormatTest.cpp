@@ -71,4 +71,31 @@ TEST(RegionalFormat, SpaceAndStripTickLabelsFollowTheSystemLocale) {
     EXPECT_EQ(GroupedFixedText(1250, 1), "1,250.0");
 }
 
+// Each locale's separators as the labels draw them, whatever locale the test
+// runs in. The fonts hold ASCII only: a separator they cannot draw would
+// vanish and run the digits together (1٬250٫0 read as 12500), so such a
+// locale keeps the point and the comma.
+TEST(RegionalFormat, SeparatorsOfALocaleAreDrawableOnes) {
+    ProgramStateGuard guard;
+    struct Case {
+        const char* locale;
+        const char* decimal;
+        const char* group;
+        const char* label; // of 1250
+    };
+    const Case cases[] = {
+        {"en_US", ".", ",", "1,250.0"}, {"de_DE", ",", ".", "1.250,0"}, {"fr_FR", ",", " ", "1 250,0"},
+        {"de_CH", ".", "'", "1'250.0"}, {"ar_EG", ".", ",", "1,250.0"}, {"fa_IR", ".", ",", "1,250.0"},
+        {"ar_MA", ",", ".", "1.250,0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const RegionalSeparators s = SeparatorsOf(QLocale(QString::fromLatin1(c.locale)));
+        EXPECT_EQ(s.decimal, c.decimal);
+        EXPECT_EQ(s.group, c.group);
+        SetRegionalSeparators(s);
+        EXPECT_EQ(RegionalFixedText(1250, 1), c.label);
+    }
+}
+
 } // namespace
