@@ -4,7 +4,6 @@
 #include "core/FileAssociation.h"
 #include "core/FileDialogService.h"
 #include "core/Globals.h"
-#include "core/MessageService.h"
 #include "document/DocumentFile.h"
 #include "scene/Cls3.h"
 #include "scene/Cls8.h"
@@ -37,11 +36,6 @@ public:
     bool SaveDocument(frmF1&) override {
         if (DocumentScene.FunSurfs.Count() == 0) return true;
         const std::string text = ComposeDocumentText(DocumentKind, VisibleScene, Axes);
-        // Refused before the dialog: no file would be written.
-        if (!DocumentFitsContainer(text)) {
-            MsgBox(DocumentTooLargeText, MsgIcon::Critical, ErrorTitle);
-            return false;
-        }
         FileDialogRequest request;
         request.kind = FileDialogKind::Save;
         request.title = "保存";

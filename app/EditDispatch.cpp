@@ -1,8 +1,5 @@
-// The edit command "编辑..." and its table of dialogs.
-//
-// Each dialog has an include slot below and its rows in the table, each on a
-// line of its own between comment lines: a dialog that joins replaces its
-// slot comment by its include and `nullptr` in its rows by its function.
+// The edit command "编辑..." and its table of dialogs: a row per graph kind of
+// each document kind, each with the function that opens its dialog.
 #include "app/EditDispatch.h"
 
 #include "app/frmF1.h"
@@ -14,7 +11,7 @@
 
 #include <iterator>
 
-// ---- The dialogs of the rows, one slot each ----
+// ---- The dialogs of the rows ----
 
 #include "dialogs/functions/frmF5.h"
 

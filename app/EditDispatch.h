@@ -1,12 +1,10 @@
 #pragma once
 // The edit command's choice of a dialog: one row per graph kind of each
 // document kind (app/EditDispatch.cpp), naming the function that fills the
-// kind's dialog from the graph and shows it modally. A kind whose dialog does
-// not exist yet has no function: nothing opens.
+// kind's dialog from the graph and shows it modally. A graph that no row
+// lists, or whose form its row's dialog does not edit, opens nothing.
 //
-// A dialog joins the table by its own row and its own include slot there,
-// each a line of its own, so that dialogs added side by side touch different
-// lines. The usual function is `EditWith<frmFn>`: the dialog's
+// The usual function is `EditWith<frmFn>`: the dialog's
 // `FillForEdit(const Cls9&)` (it reads the mode from the graph itself), then
 // `ShowModal`. IsEditing is already True when it runs.
 #include "graph/Cls9.h"
@@ -25,12 +23,13 @@ struct EditRow {
     std::int32_t graphType;
     EditForms forms;
     // Fills the dialog from the graph and shows it modally; nullptr: no
-    // dialog yet.
+    // dialog, nothing opens.
     void (*open)(const Cls9& graph);
 };
 
 // The dialog of a graph in a document of this kind: its row's function, or
-// nullptr when no row lists the graph or its row has no dialog yet.
+// nullptr when no row lists the graph, its row's dialog does not edit the
+// graph's form, or the row has no dialog.
 using EditOpener = void (*)(const Cls9& graph);
 EditOpener EditDialogFor(std::int32_t documentKind, const Cls9& graph);
 

@@ -18,20 +18,19 @@ QString Shown(const std::string& text) {
 
 ResultBox::ResultBox(QPlainTextEdit* box) : box_(box) { box_->setUndoRedoEnabled(false); }
 
+// Setting the text puts the box's own cursor at the start, with nothing
+// selected; lines added later go after it and leave it there.
 void ResultBox::SetText(const std::string& text) {
     text_ = text;
     box_->setPlainText(Shown(text));
-    // The box's own cursor stays at the start while lines are added after it,
-    // as it does when the whole text is set.
-    QTextCursor start = box_->textCursor();
-    start.setKeepPositionOnInsert(true);
-    box_->setTextCursor(start);
 }
 
 void ResultBox::AppendText(const std::string& text) {
-    // A CrLf split between two appends stays whole in the box.
+    // A CrLf split between two appends stays whole in the box. Text added to
+    // an empty box would be added at its cursor, which would move the cursor
+    // (or, kept in place, select the text): it is set instead.
     const bool joinsCrLf = !text_.empty() && text_.back() == '\r' && !text.empty() && text.front() == '\n';
-    if (joinsCrLf) {
+    if (joinsCrLf || text_.empty()) {
         SetText(text_ + text);
         return;
     }

@@ -344,9 +344,12 @@ private:
     void LayOut(QWidget* control, int left, int top, int width, int height);
     int ScaleWidth() const;
     int ScaleHeight() const;
+    int ResultPaneTop(int Hc) const;
     // frmF1Menus.cpp, frmF1Demo.cpp
     void CreateMenus();
     void CreateSampleMenu(QMenu* demo);
+    Cls1 SamplePictureBox() const;
+    void FitSampleView();
     // frmF1View.cpp
     void HookDrawingAreaMouse();
     void SetPresetView(float roll, float pitch, float yaw);

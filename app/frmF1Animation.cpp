@@ -6,7 +6,6 @@
 // 4 it shows first and then moves, so between ticks c is one step further in
 // the direction of play than the picture. The stepping commands set mode 0,
 // whose ticks change nothing, and leave a running timer running.
-// A command that is not built yet is an empty slot: choosing it does nothing.
 #include "app/frmF1.h"
 #include "app/frmF23.h"
 #include "core/Globals.h"

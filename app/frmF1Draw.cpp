@@ -1,5 +1,4 @@
 // The Draw menu: the creation commands of every graph kind, the axes and the light.
-// A command that is not built yet is an empty slot: choosing it does nothing.
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "dialogs/functions/CreationCommand.h"

@@ -1,5 +1,4 @@
 // The Edit menu and the two popup menus over the graph list and the drawing area.
-// A command that is not built yet is an empty slot: choosing it does nothing.
 #include "app/frmF1.h"
 #include "core/ClipboardService.h"
 #include "core/Globals.h"

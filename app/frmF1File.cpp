@@ -1,5 +1,4 @@
 // The File menu: new documents, open, save, print, the video export, exit.
-// A command that is not built yet is an empty slot: choosing it does nothing.
 #include "app/CommandAvailability.h"
 #include "app/DocumentCommands.h"
 #include "app/frmF1.h"

@@ -26,6 +26,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShowEvent>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <algorithm>
@@ -43,6 +45,8 @@ constexpr int S = 315;
 constexpr int SplitterWidth = 60;
 constexpr int Splitter2Height = 40;
 constexpr int SplitterDesignLeft = 5220;
+// Lines of text the result pane shows when the window starts.
+constexpr int ResultPaneLines = 8;
 
 } // namespace
 
@@ -62,7 +66,7 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
     SetViewCaptureService(capture_.get());
 
     splitterLeft_ = SplitterDesignLeft;
-    splitter2Top_ = DesignHeight - 3 * H - Splitter2Height;
+    splitter2Top_ = ResultPaneTop(DesignHeight);
     client_->resize(TwipsToPixels(DesignWidth), TwipsToPixels(DesignHeight));
     Form_Resize();
     resize(TwipsToPixels(DesignWidth), TwipsToPixels(DesignHeight) + menuBar()->sizeHint().height());
@@ -169,7 +173,7 @@ void frmF1::Form_Load() {
     RotationMode = 0;
     ViewMinX = ViewMinY = ViewMinZ = -500;
     ViewMaxX = ViewMaxY = ViewMaxZ = 500;
-    splitter2Top_ = ScaleHeight() - 3 * H - Splitter2Height;
+    splitter2Top_ = ResultPaneTop(ScaleHeight());
     IsEditing = false;
     ClipboardGraphCount = 0;
     Splitter->raise();
@@ -205,6 +209,25 @@ bool frmF1::OpenDocument(const std::string& path) { return Documents().OpenDocum
 
 int frmF1::ScaleWidth() const { return client_->width() * TwipsPerPixel; }
 int frmF1::ScaleHeight() const { return client_->height() * TwipsPerPixel; }
+
+// Where the horizontal bar starts in a client area Hc twips high: the result
+// pane below it shows ResultPaneLines lines of its font (the analyses write a
+// line for each root, extremum or area), within the bounds a drag keeps the
+// bar in.
+int frmF1::ResultPaneTop(int Hc) const {
+    // A line as the pane sets it: its font and the fonts standing in for the
+    // Chinese characters, which may be taller.
+    QTextLayout layout(QStringLiteral("函数 根: x=0,y=0"), Result->document()->defaultFont());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int lines = int(std::ceil(line.height() * ResultPaneLines));
+    const int margins = 2 * Result->frameWidth() + 2 * int(std::ceil(Result->document()->documentMargin()));
+    int top = Hc - 60 - S - (lines + margins) * TwipsPerPixel;
+    if (top < 2000) top = 2000;
+    if (top > Hc - 3 * H) top = Hc - 3 * H;
+    return top;
+}
 
 // Places a control in twips; a negative size becomes 0.
 void frmF1::LayOut(QWidget* control, int left, int top, int width, int height) {

@@ -18,6 +18,7 @@
 #include "platform/QtPictureReader.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtShell.h"
+#include "platform/QtTranslation.h"
 #include "platform/TerminationHandler.h"
 
 #include <QApplication>
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
     InstallDrawingSurfaceFormat();
     QApplication app(argc, argv);
     InstallTerminationHandler();
+    // Message boxes and Qt's dialogs speak the interface's language.
+    const QtChineseTranslation qtTexts;
 
     DesktopFileAssociation association;
     SetFileAssociationService(&association);

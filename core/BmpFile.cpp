@@ -1,12 +1,9 @@
 #include "core/BmpFile.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
+#include "core/ReplacementFile.h"
+
 #include <limits>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -75,31 +72,5 @@ bool WriteBmpFile(const std::string& path, const PictureRows& picture) {
     } catch (const std::exception&) {
         return false;
     }
-    // A temporary file beside the target, renamed over it once complete.
-    std::string tmp = path + ".XXXXXX";
-    const int fd = mkstemp(tmp.data());
-    if (fd < 0) return false;
-    bool ok = true;
-    std::size_t done = 0;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n > 0)
-            done += static_cast<std::size_t>(n);
-        else
-            ok = false;
-    }
-    // mkstemp makes the file private; give it the permissions of a new file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask);
-    ok = ::fchmod(fd, mode) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
-    std::error_code ec;
-    if (ok) {
-        std::filesystem::rename(tmp, path, ec);
-        ok = !ec;
-    }
-    if (!ok) std::filesystem::remove(tmp, ec);
-    return ok;
+    return ReplaceFileContents(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }

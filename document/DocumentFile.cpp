@@ -4,12 +4,12 @@
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "core/NumberText.h"
+#include "core/ReplacementFile.h"
 #include "document/DocumentContainer.h"
 #include "document/DocumentReader.h"
 #include "document/RecordFormat.h"
 
 #include <QtCore/QFile>
-#include <QtCore/QSaveFile>
 
 std::optional<LoadedDocument> LoadDocument(const QString& path, const Cls3& currentAxes) {
     if (path.isEmpty()) return std::nullopt;
@@ -18,10 +18,14 @@ std::optional<LoadedDocument> LoadDocument(const QString& path, const Cls3& curr
         MsgBox(DocumentOpenFailedText + path.toStdString(), MsgIcon::Critical, ErrorTitle);
         return std::nullopt;
     }
-    // The container never reaches past its 4 + 65,535 bytes.
-    const QByteArray bytes = file.read(static_cast<qint64>(4 + MaxDocumentTextBytes));
-    file.close();
     try {
+        // Only the framed text is read: its head says how long it is, and a
+        // file too short for it is refused before anything is allocated.
+        QByteArray bytes = file.read(static_cast<qint64>(LongFrameHeadBytes));
+        const std::size_t framed = FramedTextBytes(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        if (static_cast<std::uint64_t>(file.size()) < framed) throw DocumentFormatError("the text is cut short");
+        if (std::size_t(bytes.size()) < framed) bytes += file.read(static_cast<qint64>(framed - std::size_t(bytes.size())));
+        file.close();
         return ReadDocumentBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                                  currentAxes);
     } catch (const DocumentFormatError&) {
@@ -40,21 +44,8 @@ std::string ComposeDocumentText(std::int32_t documentKind, const Cls8& scene, co
     return text;
 }
 
-bool DocumentFitsContainer(const std::string& text) {
-    return Utf8ToGbkLenient(text).size() <= MaxDocumentTextBytes;
-}
-
 SaveResult SaveDocumentFile(const QString& path, const std::string& text) {
-    const std::string gbk = Utf8ToGbkLenient(text);
-    if (gbk.size() > MaxDocumentTextBytes) {
-        MsgBox(DocumentTooLargeText, MsgIcon::Critical, ErrorTitle);
-        return SaveResult::TooLarge;
-    }
-    const std::string bytes = FrameDocumentText(gbk);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
+    if (!ReplaceFileContents(path.toStdString(), FrameDocumentText(Utf8ToGbkLenient(text)))) {
         MsgBox(DocumentWriteFailedText + path.toStdString(), MsgIcon::Critical, ErrorTitle);
         return SaveResult::WriteFailed;
     }

@@ -12,7 +12,6 @@
 
 inline const std::string DocumentMalformedText = "文件格式不正确。";
 inline const std::string DocumentOpenFailedText = "无法打开文件：";
-inline const std::string DocumentTooLargeText = "文档太大，无法保存。";
 inline const std::string DocumentWriteFailedText = "无法保存文件：";
 
 // Reads the document at `path` over a copy of `currentAxes` and changes
@@ -25,13 +24,10 @@ std::optional<LoadedDocument> LoadDocument(const QString& path, const Cls3& curr
 // of graphs, their records and the axes record.
 std::string ComposeDocumentText(std::int32_t documentKind, const Cls8& scene, const Cls3& axes);
 
-// Whether the text, in GBK, fits the container's 65,535 bytes.
-bool DocumentFitsContainer(const std::string& text);
+enum class SaveResult { Written, WriteFailed };
 
-enum class SaveResult { Written, TooLarge, WriteFailed };
-
-// Writes the text as a ".pgp" file in place of whatever `path` held (through
-// a temporary file, so a failure leaves the old file). A text beyond the
-// container shows "文档太大，无法保存。" and writes nothing; a file that
-// cannot be written shows "无法保存文件：" + path (title "出错").
+// Writes the text as a ".pgp" file in place of whatever `path` held. A file
+// that cannot be written, wholly, flushed and given its name (a missing
+// folder, a full disk), shows "无法保存文件：" + path (title "出错") and
+// leaves the old file as it was.
 SaveResult SaveDocumentFile(const QString& path, const std::string& text);

@@ -1,7 +1,6 @@
 #include "platform/AviWriter.h"
 
-#include <QSaveFile>
-#include <QString>
+#include "core/ReplacementFile.h"
 
 #include <algorithm>
 #include <limits>
@@ -60,12 +59,12 @@ struct Riff {
 
 class AviFileWriter : public VideoFile {
 public:
-    AviFileWriter(const QString& path, const VideoFormat& format, std::uint64_t riffLimit,
+    AviFileWriter(const std::string& path, const VideoFormat& format, std::uint64_t riffLimit,
                   std::optional<std::uint64_t> failAfter)
         : file_(path), format_(format), riffLimit_(riffLimit), failAfter_(failAfter) {}
 
     bool Open() {
-        if (!file_.open(QIODevice::WriteOnly)) return false;
+        if (!file_.Good()) return false;
         return WriteHeaders();
     }
 
@@ -100,7 +99,7 @@ public:
             !PatchU32(strhLengthPos_, static_cast<std::uint32_t>(total_)))
             return false;
         committed_ = true;
-        return file_.commit();
+        return file_.Commit();
     }
 
 private:
@@ -116,7 +115,7 @@ private:
     }
 
     bool Fail() {
-        if (!failed_) file_.cancelWriting();
+        if (!failed_) file_.Discard();
         failed_ = true;
         return false;
     }
@@ -124,10 +123,9 @@ private:
     bool Put(const std::uint8_t* p, std::size_t n) {
         if (failed_) return false;
         if (failAfter_ && written_ + n > *failAfter_) return Fail();
-        if (file_.write(reinterpret_cast<const char*>(p), static_cast<qint64>(n)) != static_cast<qint64>(n))
-            return Fail();
+        if (!file_.Write(p, n)) return Fail();
         written_ += n;
-        pos_ = std::max(pos_, static_cast<std::uint64_t>(file_.pos()));
+        pos_ = std::max(pos_, file_.Position());
         return true;
     }
     bool Put(const Bytes& b) { return Put(b.data.data(), b.Size()); }
@@ -135,9 +133,9 @@ private:
     // Overwrites bytes at `at` and returns to the end.
     bool PatchAt(std::uint64_t at, const Bytes& b) {
         if (failed_) return false;
-        if (!file_.seek(static_cast<qint64>(at))) return Fail();
+        file_.Seek(at);
         if (!Put(b)) return false;
-        if (!file_.seek(static_cast<qint64>(pos_))) return Fail();
+        file_.Seek(pos_);
         return true;
     }
     bool PatchU32(std::uint64_t at, std::uint32_t v) {
@@ -312,7 +310,7 @@ private:
         return PatchAt(superIndexPos_, indx) && PatchAt(odmlPos_, odml);
     }
 
-    QSaveFile file_;
+    ReplacementFile file_;
     VideoFormat format_;
     std::uint64_t riffLimit_;
     std::optional<std::uint64_t> failAfter_;
@@ -330,7 +328,7 @@ private:
 
 std::unique_ptr<VideoFile> AviVideoService::Create(const std::string& path, const VideoFormat& format) {
     if (format.Width < 1 || format.Height < 1 || format.Rate < 1 || format.BitmapInfo.size() < 40) return nullptr;
-    auto file = std::make_unique<AviFileWriter>(QString::fromStdString(path), format, riffLimit_, failAfter_);
+    auto file = std::make_unique<AviFileWriter>(path, format, riffLimit_, failAfter_);
     if (!file->Open()) return nullptr;
     return file;
 }

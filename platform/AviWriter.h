@@ -11,9 +11,10 @@
 // 'ix00', and LIST 'odml' { 'dmlh' } gives the total frame count; 'idx1'
 // stays with the first RIFF, indexing its frames.
 //
-// The file is written through QSaveFile: it takes its name only when Commit
-// has written the final headers; a failed write or a file given up leaves
-// nothing behind and an existing file of that name as it was.
+// The file is written as a ReplacementFile: it takes its name only when Commit
+// has written the final headers and flushed the file to the disk; a failed
+// write, flush or rename, or a file given up, leaves nothing behind and an
+// existing file of that name as it was.
 #include "core/VideoService.h"
 
 #include <algorithm>

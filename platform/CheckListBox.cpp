@@ -76,10 +76,19 @@ void CheckListBox::mousePressEvent(QMouseEvent* e) {
                        : e->button() == Qt::RightButton ? 2
                        : e->button() == Qt::MiddleButton ? 4
                                                          : 0;
-    // Only the left button selects a row.
-    if (button == 1) QListWidget::mousePressEvent(e);
-    else e->accept();
     const QPoint pos = e->position().toPoint();
+    // The left button selects a row (and ticks it by its box); the right one
+    // makes the row under it current, without ticking, so that the menu it
+    // opens acts on that row.
+    if (button == 1) {
+        QListWidget::mousePressEvent(e);
+    } else {
+        e->accept();
+        if (button == 2) {
+            const QModelIndex under = indexAt(pos);
+            if (under.isValid()) SetListIndex(under.row());
+        }
+    }
     if (onMouseDown) onMouseDown(button, pos.x(), pos.y());
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // A list of rows with check boxes, whose current row (ListIndex) behaves as
 // the program expects of its graph list rather than as Qt moves it:
-// - only a left press (or the keyboard) makes a row current; a right or
-//   middle press reports itself and leaves the current row as it is;
+// - a left press (or the keyboard) makes a row current, and so does a right
+//   press on a row (before it reports itself, so that the menu it opens acts
+//   on that row); a middle press, or a right one below the rows, leaves the
+//   current row as it is;
 // - the current row is always the highlighted one (Ctrl does not unselect it);
 // - removing the current row leaves no row current (-1);
 // - the list taking the focus does not make a row current.

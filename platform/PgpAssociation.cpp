@@ -1,13 +1,13 @@
 #include "platform/PgpAssociation.h"
 
 #include "core/Globals.h"
+#include "core/ReplacementFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -89,13 +89,7 @@ bool WriteIfDifferent(const QString& path, const QByteArray& bytes) {
         return false;
     existing.close();
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return ReplaceFileContents(path.toStdString(), std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 // Runs an installed tool on `folder`, quietly, waiting a few seconds at most.

@@ -8,6 +8,8 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev libmuparser-dev
   xvfb xauth x11-utils
   fonts-noto-cjk fonts-liberation locales
+  # Qt's own texts (standard buttons, file and colour dialogs) in Chinese.
+  qt6-translations-l10n
   # The document reader's fuzz target: clang with libFuzzer.
   clang libclang-rt-14-dev
   # Tests: ffmpeg reads our videos back; gio types and opens files by our

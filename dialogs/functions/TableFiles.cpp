@@ -5,11 +5,11 @@
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "core/NumberText.h"
+#include "core/ReplacementFile.h"
 #include "document/DocumentFile.h"
 
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 
 namespace {
@@ -139,11 +139,8 @@ void ExportTableFile(TableFormat format, const std::vector<std::int32_t>& counts
     const std::optional<std::string> path = FileDialogs().ChooseFile(request);
     if (!path || path->empty()) return;
     fileName = *path;
-    const std::string bytes = Utf8ToGbkLenient(TableFileText(format, counts, rows));
-    QSaveFile file(QString::fromStdString(*path));
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && file.commit();
-    if (!written) MsgBox(DocumentWriteFailedText + *path, MsgIcon::Critical, ErrorTitle);
+    if (!ReplaceFileContents(*path, Utf8ToGbkLenient(TableFileText(format, counts, rows))))
+        MsgBox(DocumentWriteFailedText + *path, MsgIcon::Critical, ErrorTitle);
 }
 
 std::optional<ImportedTable> ImportTableFile(TableFormat format, std::string& fileName) {
@@ -161,5 +158,8 @@ std::optional<ImportedTable> ImportTableFile(TableFormat format, std::string& fi
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
-    return ReadTableFileText(format, GbkToUtf8Lenient(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+    std::string_view gbk(bytes.constData(), std::size_t(bytes.size()));
+    // Editors may put a UTF-8 byte-order mark first; the file is read as if it had none.
+    if (gbk.substr(0, 3) == "\xEF\xBB\xBF") gbk.remove_prefix(3);
+    return ReadTableFileText(format, GbkToUtf8Lenient(gbk));
 }

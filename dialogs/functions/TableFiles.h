@@ -6,8 +6,9 @@
 //   D25 (strip tables)    "D25 n          then "X Y" per data row, then a line "
 //   D3  (surface tables)  "D3<TAB>r<TAB>c then "X<TAB>Y<TAB>Z" per data row, then a line "
 //
-// Lines end in CR LF; cell texts are written as they stand. Reading takes CR
-// LF, a lone CR or a lone LF as a line end (files written on Linux import),
+// Lines end in CR LF; cell texts are written as they stand. Reading skips a
+// UTF-8 byte-order mark at the start of a file, takes CR LF, a lone CR or a
+// lone LF as a line end (files written on Linux import),
 // joins the lines with a blank after each and splits the result at every
 // blank and TAB, an empty token between two separators in a row; token 1 must
 // end in the format's header word, tokens 2 (and 3) are the counts, the cells
@@ -55,7 +56,8 @@ std::optional<ImportedTable> ReadTableFileText(TableFormat format, std::string_v
 
 // 导出...: the save dialog ("导出", "(*.txt)|*.txt", no name offered); the
 // chosen file is written (replaced), GBK. `fileName` is the dialog's file
-// name, the chosen path afterwards. A file that cannot be written says so.
+// name, the chosen path afterwards. A file that cannot be written (wholly,
+// flushed and given its name) says so and keeps the old file of that name.
 void ExportTableFile(TableFormat format, const std::vector<std::int32_t>& counts,
                      const std::vector<std::vector<std::string>>& rows, std::string& fileName);
 // 导入...: the open dialog ("打开", "(*.txt)|*.txt", offering `fileName`), the

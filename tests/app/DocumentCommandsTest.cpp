@@ -461,7 +461,8 @@ TEST_F(DocumentCommandsTest, Deleting) {
 }
 
 // The list's current row: a left click makes a row current, a right press
-// opens the popup and leaves it, taking the focus makes none current.
+// on a row makes it current (unticked as it was) and opens the popup for it,
+// a right press below the rows leaves it, taking the focus makes none current.
 TEST_F(DocumentCommandsTest, CurrentRowAndThePopup) {
     Start();
     Point(1, -1, 0);
@@ -478,16 +479,27 @@ TEST_F(DocumentCommandsTest, CurrentRowAndThePopup) {
     EXPECT_EQ(list->ListIndex(), 0);
     EXPECT_TRUE(list->Ticked(0));
 
+    list->SetTicked(1, false);
     QTest::mousePress(list->viewport(), Qt::RightButton, {}, second);
-    EXPECT_EQ(list->ListIndex(), 0);
+    EXPECT_EQ(list->ListIndex(), 1);
+    EXPECT_TRUE(list->item(1)->isSelected());
+    EXPECT_FALSE(list->Ticked(1));
     EXPECT_TRUE(QTest::qWaitFor([&] { return W().FunEdit->isVisible(); }, 2000));
     QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, second);
-    EXPECT_EQ(list->ListIndex(), 0);
-    // The popup's Delete acts on the row current before the press.
+    EXPECT_EQ(list->ListIndex(), 1);
     W().FunEdit->hide();
+    // Below the rows a right press leaves the current row.
+    const QPoint below(second.x(), list->visualItemRect(list->item(1)).bottom() + 20);
+    ASSERT_FALSE(list->indexAt(below).isValid());
+    QTest::mousePress(list->viewport(), Qt::RightButton, {}, below);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return W().FunEdit->isVisible(); }, 2000));
+    QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, below);
+    EXPECT_EQ(list->ListIndex(), 1);
+    W().FunEdit->hide();
+    // The popup's Delete acts on the row right-clicked.
     W().MenuItem("mnuFunDelete")->trigger();
     EXPECT_EQ(list->ListCount(), 1);
-    EXPECT_EQ(list->ItemText(0), "点 2");
+    EXPECT_EQ(list->ItemText(0), "点 1");
     EXPECT_EQ(list->ListIndex(), -1);
 }
 

@@ -8,8 +8,10 @@
 #include "core/NumberText.h"
 #include "core/PrinterService.h"
 #include "dialogs/frmF19.h"
+#include "document/DocumentContainer.h"
 #include "document/DocumentFile.h"
 #include "document/GraphLabels.h"
+#include "document/RecordFormat.h"
 #include "document/TokenReader.h"
 #include "platform/CheckListBox.h"
 #include "platform/PictureImage.h"
@@ -17,8 +19,10 @@
 #include "scene/Cls3.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/document/GraphFields.h"
+#include "tests/document/LargeDocuments.h"
 #include "tests/document/SampleDocuments.h"
 #include "tests/support/PdfReading.h"
+#include "tests/support/SmallDisk.h"
 
 #include <QAction>
 #include <QDir>
@@ -255,6 +259,12 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
         return r;
     };
     const std::string good = "S71 1 " + record + " 0";
+    Cls8 largeScene;
+    largeScene.FunSurfs.Add(LargestDistinctTable(3, 60, 60), "3");
+    const std::string large = FrameDocumentText(ComposeDocumentText(3, largeScene, Cls3{}));
+    ASSERT_GT(large.size(), 65536u);
+    std::string pastEnd = large;
+    pastEnd[4] = static_cast<char>(pastEnd[4] + 1); // 65,536 bytes more than there are
     struct Case {
         const char* name;
         std::string bytes;
@@ -272,6 +282,8 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
         {"strict field not a number", FramedFile("S71 1 " + with(tableRecord, 3, "12a") + "0")},
         {"repeated ID", FramedFile("S71 2 " + record + " " + record + " 0")},
         {"unterminated name", FramedFile("S71 1 0 1 @a b c")},
+        {"large document cut short", large.substr(0, large.size() - 1)},
+        {"large document with a length past its end", pastEnd},
     };
     Start();
     // The current document: two points, a space document with its axes.
@@ -361,7 +373,7 @@ TEST_F(DocumentFilesTest, SaveWritesTheVisibleSceneAndReportsWhatHappened) {
     ExpectMessage("无法保存文件：" + nowhere);
     EXPECT_EQ(association.writes, 3);
 
-    // Beyond the container: refused before any dialog.
+    // Beyond 65,535 bytes: saved like any other, in the long frame.
     auto big = std::make_shared<Cls9>();
     big->GraphType = GraphType::Table3D;
     big->ID = 5;
@@ -369,12 +381,14 @@ TEST_F(DocumentFilesTest, SaveWritesTheVisibleSceneAndReportsWhatHappened) {
     Add(DocumentScene, big);
     Add(VisibleScene, big);
     W().List1->AddItem("t");
-    const std::size_t asked = fileDialog.requests.size();
+    const std::string bigPath = Path(QStringLiteral("big.pgp"));
+    fileDialog.Choose(bigPath);
     box.Clear();
     Run("mnuFileSave");
-    EXPECT_FALSE(W().SaveSucceeded);
-    ExpectMessage("文档太大，无法保存。");
-    EXPECT_EQ(fileDialog.requests.size(), asked);
+    EXPECT_TRUE(W().SaveSucceeded);
+    EXPECT_EQ(box.Count(), 0u);
+    EXPECT_EQ(ReadFile(bigPath).substr(0, 2), "\x08\x80");
+    EXPECT_GT(ReadFile(bigPath).size(), 65535u);
 
     // New after a cancelled save keeps the document.
     W().DeleteGraph(2);
@@ -384,6 +398,104 @@ TEST_F(DocumentFilesTest, SaveWritesTheVisibleSceneAndReportsWhatHappened) {
     Run("mnuFileNew3D");
     EXPECT_EQ(W().RowCount(), 1);
     EXPECT_EQ(DocumentKind, 1);
+}
+
+// A save under the question of 新建, 打开 or 退出 that fails (its flush, as
+// on a full disk) says so, keeps the old file and counts as not saved: the
+// command goes no further and the document stays.
+TEST_F(DocumentFilesTest, AFailedSaveUnderTheQuestionKeepsTheDocument) {
+    Start();
+    Point(1, 0, 0);
+    Point(2, 1, 1);
+    const std::vector<std::string> rows = Rows();
+    const std::string path = Path(QStringLiteral("old.pgp"));
+    const std::string old = FramedFile("S71 0 0") + "old tail";
+    for (const char* item : {"mnuFileNew2D", "mnuFileNew25D", "mnuFileNew3D", "mnuFileSpe", "mnuFileOpen",
+                             "mnuFileExit"}) {
+        SCOPED_TRACE(item);
+        WriteFile(path, old);
+        FailingFileSystem files(FailingFileSystem::Step::Flush);
+        box.Clear();
+        box.Answer(MsgAnswer::Yes);
+        fileDialog.requests.clear();
+        fileDialog.Choose(path);
+        W().SaveSucceeded = true;
+        Run(item);
+        EXPECT_FALSE(W().SaveSucceeded);
+        ASSERT_EQ(box.Count(), 2u);
+        EXPECT_EQ(box.requests[0].text, "是否保存当前图形？");
+        ExpectMessage("无法保存文件：" + path);
+        EXPECT_EQ(fileDialog.requests.size(), 1u); // the save dialog, no open dialog after it
+        EXPECT_EQ(ReadFile(path), old);
+        EXPECT_EQ(Rows(), rows);
+        EXPECT_EQ(DocumentKind, 1);
+        EXPECT_TRUE(W().isVisible());
+    }
+
+    // On a disk that fills up: 8 KB of tmpfs holding the old document, and a
+    // document of some 13 KB saved over it under 新建's question.
+    SmallDisk disk;
+    if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+    auto table = LargestDistinctTable(3, 20, 20);
+    Add(DocumentScene, table);
+    Add(VisibleScene, table);
+    W().AddTickedRow("t");
+    const std::string full = disk.File("old.pgp");
+    WriteFile(full, old);
+    box.Clear();
+    box.Answer(MsgAnswer::Yes);
+    fileDialog.Choose(full);
+    Run("mnuFileNew3D");
+    EXPECT_FALSE(W().SaveSucceeded);
+    ExpectMessage("无法保存文件：" + full);
+    EXPECT_EQ(ReadFile(full), old);
+    EXPECT_EQ(W().RowCount(), 3);
+    EXPECT_EQ(DocumentKind, 1);
+}
+
+// The largest table the dialogs take and a document of 60 graphs, saved
+// through 保存 and opened through 打开, come back with every value.
+TEST_F(DocumentFilesTest, LargeDocumentsSaveAndReopenWithEveryValue) {
+    Start();
+    struct Case {
+        const char* name;
+        std::int32_t kind;
+        std::vector<std::shared_ptr<Cls9>> graphs;
+    };
+    const Case cases[] = {
+        {"table of 201 by 201", 3, {LargestDistinctTable(1)}},
+        {"60 graphs", 1, MixedPlaneGraphs(60)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        W().DeleteAllGraphs();
+        Show(c.kind, c.graphs);
+        const std::string path = Path(QStringLiteral("large.pgp"));
+        fileDialog.Choose(path);
+        box.Clear();
+        Run("mnuFileSave");
+        EXPECT_TRUE(W().SaveSucceeded);
+        EXPECT_EQ(box.Count(), 0u);
+
+        W().DeleteAllGraphs();
+        Point(40, 1, 1);
+        box.Clear();
+        box.Answer(MsgAnswer::No);
+        fileDialog.Choose(path);
+        Run("mnuFileOpen");
+        for (const MessageRequest& m : box.requests) EXPECT_NE(m.text, DocumentMalformedText);
+        EXPECT_EQ(DocumentKind, c.kind);
+        ASSERT_EQ(W().RowCount(), static_cast<int>(c.graphs.size()));
+        for (std::size_t i = 0; i < c.graphs.size(); ++i) {
+            Cls9& written = *c.graphs[i];
+            Cls9& read = *DocumentScene.FunSurfs.Item(std::int64_t(i) + 1);
+            EXPECT_TRUE(W().List1->Ticked(static_cast<int>(i)));
+            if (RecordKindOf(written.GraphType) == RecordKind::Table)
+                ExpectSameTableFields(written, read);
+            else
+                ExpectSameRecordFields(written, read);
+        }
+    }
 }
 
 TEST_F(DocumentFilesTest, SaveAsWritesTheViewAsABitmapOrTheDocument) {
@@ -437,6 +549,20 @@ TEST_F(DocumentFilesTest, SaveAsWritesTheViewAsABitmapOrTheDocument) {
     box.Clear();
     Run("mnuFileSaveAs");
     ExpectMessage("无法保存文件：" + nowhere);
+
+    // A picture or a document whose flush fails, as on a full disk: the
+    // message, and the old file of that name as it was.
+    for (const std::int32_t type : {2, 1}) {
+        const std::string old = Path(QStringLiteral("old.file"));
+        WriteFile(old, "the old file");
+        FailingFileSystem files(FailingFileSystem::Step::Flush);
+        fileDialog.Choose(old, type);
+        box.Clear();
+        Run("mnuFileSaveAs");
+        EXPECT_EQ(files.failures, 1);
+        ExpectMessage("无法保存文件：" + old);
+        EXPECT_EQ(ReadFile(old), "the old file");
+    }
 }
 
 TEST_F(DocumentFilesTest, PrintPutsTheViewOnOnePageAtScreenSize) {

@@ -1,5 +1,5 @@
 // The graph list's "编辑..." in the shown main window: the notice without a
-// ticked current row, the current row (not the right-clicked one) edited, the
+// ticked current row, the right-clicked row edited, the
 // dialog of each graph kind from the dispatch table, and the kinds that open
 // nothing.
 #include "app/EditDispatch.h"
@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QMenu>
 #include <QTimer>
+#include <QtTest/QTest>
 
 #include <functional>
 #include <set>
@@ -40,8 +41,8 @@ protected:
     // A right press on a row of the graph list.
     void RightClick(int row) {
         const QRect r = W().List1->visualItemRect(W().List1->item(row));
-        Send(W().List1->viewport(), QEvent::MouseButtonPress, r.center(), Qt::RightButton, Qt::RightButton);
-        Send(W().List1->viewport(), QEvent::MouseButtonRelease, r.center(), Qt::RightButton, Qt::NoButton);
+        QTest::mousePress(W().List1->viewport(), Qt::RightButton, {}, r.center());
+        QTest::mouseRelease(W().List1->viewport(), Qt::RightButton, {}, r.center());
         W().FunEdit->hide();
     }
     // A plane point graph of the point dialog, with its ticked row.
@@ -84,12 +85,14 @@ TEST_F(EditCommand, WithoutATickedCurrentRowTheNoticeAndNothingElse) {
     }
 }
 
-TEST_F(EditCommand, TheCurrentRowIsEditedWhateverRowWasRightClicked) {
+// The popup's 编辑... edits the row right-clicked, also when no row or
+// another row was current before.
+TEST_F(EditCommand, TheRightClickedRowIsEdited) {
     Start();
     PlanePoint("1", "2");
     PlanePoint("3", "4");
-    W().List1->SetListIndex(0);
-    RightClick(1);
+    ASSERT_EQ(W().List1->ListIndex(), -1);
+    RightClick(0);
     ASSERT_EQ(W().List1->ListIndex(), 0);
     Edit([&](FormBase* open) {
         ASSERT_NE(open, nullptr);
@@ -101,11 +104,26 @@ TEST_F(EditCommand, TheCurrentRowIsEditedWhateverRowWasRightClicked) {
         f.Text2->setText("5");
         QTest::mouseClick(f.Command1, Qt::LeftButton);
     });
+    EXPECT_EQ(box.Count(), 0u);
     EXPECT_FALSE(IsEditing);
     EXPECT_EQ(DocumentScene.FunSurfs.Item(1)->ExpressY, "5");
     EXPECT_EQ(DocumentScene.FunSurfs.Item(2)->ExpressY, "3");
     EXPECT_EQ(W().List1->ItemText(0), "点  x=5, y=2");
     EXPECT_EQ(W().List1->ItemText(1), "点  x=3, y=4");
+
+    // Another row current: the right-clicked one is edited.
+    RightClick(1);
+    ASSERT_EQ(W().List1->ListIndex(), 1);
+    Edit([&](FormBase* open) {
+        ASSERT_NE(open, nullptr);
+        auto& f = frmF16::Get();
+        EXPECT_EQ(f.Text2->text(), "3");
+        EXPECT_EQ(f.Text3->text(), "4");
+        f.Text3->setText("6");
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+    });
+    EXPECT_EQ(W().List1->ItemText(0), "点  x=5, y=2");
+    EXPECT_EQ(W().List1->ItemText(1), "点  x=3, y=6");
 
     // Cancel leaves IsEditing set, the graph and its row unchanged.
     Edit([](FormBase* open) {
@@ -113,7 +131,7 @@ TEST_F(EditCommand, TheCurrentRowIsEditedWhateverRowWasRightClicked) {
         QTest::mouseClick(frmF16::Get().Command2, Qt::LeftButton);
     });
     EXPECT_TRUE(IsEditing);
-    EXPECT_EQ(W().List1->ItemText(0), "点  x=5, y=2");
+    EXPECT_EQ(W().List1->ItemText(1), "点  x=3, y=6");
 }
 
 TEST_F(EditCommand, AKindWithoutADialogOpensNothingAndLeavesIsEditingSet) {

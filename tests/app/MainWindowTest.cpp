@@ -6,6 +6,7 @@
 #include "core/Errors.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
+#include "core/ResultPane.h"
 #include "dialogs/DialogForm.h"
 #include "dialogs/FormControls.h"
 #include "dialogs/frmF8.h"
@@ -33,10 +34,14 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -47,6 +52,17 @@ namespace {
 constexpr int H = 360; // toolbar height in twips
 
 using MainWindowTest = MainWindowFixture;
+
+// How many of the text box's lines, from the first, it shows whole.
+int ShownLines(const QPlainTextEdit& box) {
+    int shown = 0;
+    for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next()) {
+        const QRect r = box.cursorRect(QTextCursor(b));
+        if (r.top() < 0 || r.bottom() > box.viewport()->height()) break;
+        ++shown;
+    }
+    return shown;
+}
 
 TEST_F(MainWindowTest, StartsWithoutArgumentsAsAnEmptyPlaneDocument) {
     // Values the load step must set, whatever they were.
@@ -87,9 +103,14 @@ TEST_F(MainWindowTest, StartsWithoutArgumentsAsAnEmptyPlaneDocument) {
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Vexilon"));
 
     // The designed layout: two toolbars of 360 twips, the left column 5220
-    // wide, the horizontal bar 3H + 40 above the bottom of the client area.
-    const int clientHeight = w.centralWidget()->height() * TwipsPerPixel;
-    EXPECT_EQ(w.Splitter2Top(), clientHeight - 3 * H - 40);
+    // wide, the horizontal bar where the result pane below it shows eight
+    // lines of its font.
+    Result().SetText("");
+    for (int k = 1; k <= 12; ++k) AppendResultLine("    根: x=" + std::to_string(k) + ",y=0");
+    QCoreApplication::processEvents();
+    EXPECT_GE(ShownLines(*w.Result), 8);
+    EXPECT_LE(ShownLines(*w.Result), 9);
+    Result().SetText("");
     EXPECT_EQ(w.SplitterLeft(), 5220);
     EXPECT_EQ(w.Toolbar1->geometry(), QRect(0, 0, w.centralWidget()->width(), 24));
     EXPECT_EQ(w.Toolbar2->y(), 24);
@@ -699,6 +720,40 @@ TEST_F(MainWindowTest, AHandlerErrorIsShownAndTheWindowGoesOn) {
     Click(3, 7);
     EXPECT_EQ(Camera.ProjectType, 2);
     EXPECT_TRUE(w.isVisible());
+}
+
+// At the window's designed size the result pane shows a drawing's first
+// eight lines, and shows them as text, not selected.
+TEST_F(MainWindowTest, TheResultPaneShowsEightLinesAtTheDesignedSizeNoneSelected) {
+    const QSize designed = frmF1().size();
+    frmF1& w = Start(QString(), designed);
+    ASSERT_EQ(w.size(), designed);
+    // sin(x) on [-10, 10]: the function's line and its seven roots.
+    auto g = Cls9::Init(1, "y=sin(x)", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x", "sin(x)", 1, 101,
+                        0, 0, -10, 10, FillStyle::OneColor, 0, 0, RGB(0, 0, 255), 1, 1, Show::FilledSurface,
+                        Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    g->Show2DCurve = true;
+    g->ShowRoot = true;
+    g->RootColor = RGB(255, 0, 0);
+    g->RootSize = 3;
+    ASSERT_TRUE(g->GetPoints());
+    Add(DocumentScene, g);
+    Add(VisibleScene, g);
+    w.AddTickedRow("y=sin(x)");
+    w.Rebuild();
+    QCoreApplication::processEvents();
+    ASSERT_GE(w.Result->document()->blockCount(), 9) << ToStdString(w.Result->toPlainText());
+
+    EXPECT_GE(ShownLines(*w.Result), 8);
+    EXPECT_FALSE(w.Result->textCursor().hasSelection());
+    EXPECT_EQ(w.Result->textCursor().position(), 0);
+    const QImage pane = w.Result->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb highlight = w.Result->palette().color(QPalette::Highlight).rgb();
+    int highlighted = 0;
+    for (int y = 0; y < pane.height(); ++y)
+        for (int x = 0; x < pane.width(); ++x) highlighted += pane.pixel(x, y) == highlight;
+    EXPECT_EQ(highlighted, 0);
 }
 
 TEST_F(MainWindowTest, ADrawnGraphsLinesShowInTheResultPane) {

@@ -10,6 +10,9 @@
 #include "dialogs/functions/frmF11.h"
 #include "dialogs/functions/frmF12.h"
 #include "tests/dialogs_functions/GraphDialogFixture.h"
+#include "tests/support/SmallDisk.h"
+
+#include <QDir>
 
 #include <QFile>
 #include <QLineEdit>
@@ -250,6 +253,80 @@ TEST_F(TableFileDialogs, ExportRefusesMoreRowsThanTheGridHas) {
     Click(&f, "Command2");
     ASSERT_EQ(box.Count(), 1u);
     EXPECT_EQ(box.Last().text.rfind("无法保存文件：", 0), 0u);
+}
+
+// An export that fails at any step of writing (a full disk) says so and
+// leaves the old file of that name as it was.
+TEST_F(TableFileDialogs, AFailedExportSaysSoAndKeepsTheOldFile) {
+    using Step = FailingFileSystem::Step;
+    frmF11& f = Open<frmF11>();
+    for (const Step step : {Step::Create, Step::Write, Step::Flush, Step::Close, Step::Rename}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        Write("old.txt", "D2 1\r\n7 8\r\n\r\n");
+        FailingFileSystem disk(step, 3);
+        box.Clear();
+        Export(&f, "old.txt");
+        EXPECT_EQ(disk.failures, 1);
+        ASSERT_EQ(box.Count(), 1u);
+        EXPECT_EQ(box.Last().text, "无法保存文件：" + Path("old.txt"));
+        EXPECT_EQ(box.Last().title, "出错");
+        EXPECT_EQ(Read("old.txt"), "D2 1\r\n7 8\r\n\r\n");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    // On a disk that fills up: 8 KB of tmpfs holding the old file, and 201
+    // rows of some 30 bytes exported over it.
+    SmallDisk small;
+    if (!small.Mounted()) GTEST_SKIP() << small.Why();
+    const std::string path = small.File("old.txt");
+    {
+        QFile old(QString::fromStdString(path));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("D2 1\r\n7 8\r\n\r\n");
+    }
+    SetText(f.Text2, "201");
+    Click(&f, "Command5");
+    for (int r = 1; r <= 201; ++r) {
+        f.fgdGrid->SetCellText(r, 1, "1234567890.1234" + std::to_string(r));
+        f.fgdGrid->SetCellText(r, 2, "-987654321.5678" + std::to_string(r));
+    }
+    box.Clear();
+    files.Choose(path);
+    Click(&f, "Command2");
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "无法保存文件：" + path);
+    QFile old(QString::fromStdString(path));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll().toStdString(), "D2 1\r\n7 8\r\n\r\n");
+}
+
+// A file that starts with a UTF-8 byte-order mark, as some editors write
+// them, reads as if it had none, in each of the three dialogs.
+TEST_F(TableFileDialogs, AByteOrderMarkIsReadAsIfItWereNotThere) {
+    const auto writeRaw = [&](const char* name, const std::string& bytes) {
+        QFile file(QString::fromStdString(Path(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), qint64(bytes.size()));
+    };
+    const std::string bom = "\xEF\xBB\xBF";
+    writeRaw("plane.txt", bom + "D2 2\r\n1 2\r\n3 4\r\n\r\n");
+    writeRaw("strip.txt", bom + "\"D25 2\r\n1 2\r\n3 4\r\n\"\r\n");
+    writeRaw("net.txt", bom + "\"D3\t1\t2\r\n1\t2\t3\r\n4\t5\t6\r\n\"\r\n");
+
+    frmF11& plane = Open<frmF11>();
+    Import(&plane, "plane.txt");
+    EXPECT_EQ(TextOf(plane.Text2), "2");
+    EXPECT_EQ(Cells(*plane.fgdGrid), (std::vector<Tokens>{{"1", "2"}, {"3", "4"}}));
+    frmF10& strip = Open<frmF10>();
+    Import(&strip, "strip.txt");
+    EXPECT_EQ(TextOf(strip.Text2), "2");
+    EXPECT_EQ(Cells(*strip.fgdGrid), (std::vector<Tokens>{{"1", "2"}, {"3", "4"}}));
+    frmF12& net = Open<frmF12>();
+    Import(&net, "net.txt");
+    EXPECT_EQ(TextOf(net.Text2), "1");
+    EXPECT_EQ(TextOf(net.Text3), "2");
+    EXPECT_EQ(Cells(*net.fgdGrid), (std::vector<Tokens>{{"1", "2", "3"}, {"4", "5", "6"}}));
+    EXPECT_EQ(box.Count(), 0u);
 }
 
 TEST_F(TableFileDialogs, StripFileOfThePartAndForeignFiles) {

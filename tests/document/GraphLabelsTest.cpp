@@ -35,8 +35,13 @@ struct DocumentCase {
     const char* label; // nullptr: no document label
 };
 
+// Every row of the document label tables, by document kind; a row for
+// CoordType "1 or 2" once with each. nullptr: a combination without a label.
 const DocumentCase kDocumentCases[] = {
+    // Plane documents, by FunForm.
     {1, {0, 1, 1}, "二维曲线  Z=0"},
+    {1, {0, 2, 1}, "二维曲线  Z=0"},
+    {1, {9, 1, 1}, "二维曲线动画  Z=0"},
     {1, {9, 2, 1}, "二维曲线动画  Z=0"},
     {1, {0, 1, 2}, "二维曲线  y=Z"},
     {1, {9, 1, 2}, "二维曲线动画  y=Z"},
@@ -46,22 +51,38 @@ const DocumentCase kDocumentCases[] = {
     {1, {23, 1, 2, false, true}, "火柴杆图  y=Z"},
     {1, {23, 1, 2, false, false}, nullptr},
     {1, {0, 2, 2}, "二维曲线  r=Z"},
+    {1, {9, 2, 2}, "二维曲线动画  r=Z"},
     {1, {0, 1, 3}, "二维曲线  x=Y,y=Z"},
+    {1, {9, 1, 3}, "二维曲线动画  x=Y,y=Z"},
+    {1, {0, 2, 3}, "二维曲线  a=Y,r=Z"},
     {1, {9, 2, 3}, "二维曲线动画  a=Y,r=Z"},
+    {1, {0, 1, 4}, "不等式  Z<=0"},
     {1, {0, 2, 4}, "不等式  Z<=0"},
     {1, {9, 1, 4}, "不等式动画  Z<=0"},
+    {1, {9, 2, 4}, "不等式动画  Z<=0"},
+    // Plane documents, whatever the FunForm.
     {1, {7, 1, 3}, "点  x=Y, y=Z"},
+    {1, {7, 2, 0}, "点  a=Y, r=Z"},
+    {1, {8, 1, 0}, "点动画  x=Y, y=Z"},
     {1, {8, 2, 0}, "点动画  a=Y, r=Z"},
     {1, {36, 1, 2}, "常微分方程 dy/dx=Z"},
     {1, {37, 1, 2}, "极限 Z"},
     {1, {38, 1, 2}, "级数 Z"},
     {1, {2, 3, 2}, nullptr},
+    // Strip documents.
     {2, {3, 1, 2}, "二维半条带  y=Z"},
+    {2, {10, 1, 2}, "二维半动画  y=Z"},
+    {2, {3, 2, 2}, "二维半条带  r=Z"},
     {2, {10, 2, 2}, "二维半动画  r=Z"},
     {2, {3, 1, 3}, "二维半条带  x=Y, y=Z"},
     {2, {10, 1, 3}, "二维半动画  x=Y,y=Z"},
     {2, {3, 2, 3}, "二维半条带  a=Y, r=Z"},
+    {2, {10, 2, 3}, "二维半动画  a=Y, r=Z"},
+    {2, {7, 1, 0}, "点  x=Y, y=Z"},
     {2, {7, 2, 0}, "点  a=Y, r=Z"},
+    {2, {8, 1, 3}, "点动画  x=Y, y=Z"},
+    {2, {8, 2, 0}, "点动画  a=Y, r=Z"},
+    // Space documents: curves and surfaces, then the other kinds.
     {3, {1, 1, 2}, "旋转曲面  y=Z"},
     {3, {21, 1, 2}, "旋转曲面  y=Z"},
     {3, {22, 1, 2}, "旋转曲面  y=Z"},
@@ -73,12 +94,18 @@ const DocumentCase kDocumentCases[] = {
     {3, {2, 5, 3}, "三维曲面  a=X,b=Y,r=Z"},
     {3, {2, 2, 2}, nullptr},
     {3, {7, 3, 3}, "点  x=X, y=Y, z=Z"},
+    {3, {7, 4, 0}, "点  a=X, r=Y, z=Z"},
+    {3, {7, 5, 3}, "点  a=X, b=Y, r=Z"},
+    {3, {8, 3, 0}, "点动画  x=X, y=Y, z=Z"},
+    {3, {8, 4, 3}, "点动画  a=X, r=Y, z=Z"},
     {3, {8, 5, 3}, "点动画  a=X, b=Y, r=Z"},
     {3, {31, 3, 0}, "矢量 "},
     {3, {32, 3, 0}, "矢量运算 "},
+    // Special-graph documents.
     {7, {13, 3, 3}, "色谱图  x=X, y=Y, z=Z"},
     {7, {14, 3, 3}, "等值线图 Plot  x=X, y=Y, z=Z"},
     {7, {15, 3, 3}, "矢量图  x=X, y=Y, z=Z"},
+    // Tables, in any document.
     {1, {4, 0, 0}, "二维表数据图形: N"},
     {3, {5, 0, 0}, "二维半表数据图形: N"},
     {7, {6, 0, 0}, "三维表数据图形: N"},
@@ -87,7 +114,8 @@ const DocumentCase kDocumentCases[] = {
 TEST(DocumentLabels, EveryListedCombination) {
     for (const auto& c : kDocumentCases) {
         const auto label = GraphListLabel(c.kind, *Graph(c.graph));
-        SCOPED_TRACE(std::to_string(c.kind) + "/" + std::to_string(c.graph.type));
+        SCOPED_TRACE(std::to_string(c.kind) + "/" + std::to_string(c.graph.type) + "/" +
+                     std::to_string(c.graph.coord) + "/" + std::to_string(c.graph.form));
         if (c.label == nullptr)
             EXPECT_FALSE(label.has_value());
         else

@@ -100,10 +100,25 @@ std::vector<SampleDocument> RoundTripDocuments() {
     vector->NameS = std::string("v");
     auto surfaceTable = Table(10, GraphType::Table3D, 5, 6, 6);
     surfaceTable->NameS = std::string("grid");
+    // Every position list as long as a record allows.
+    auto fullLists = FilledGraph(12, GraphType::Surface3D, CoordType::Cartesian, FunForm::Explicit);
+    fullLists->NameS = std::string("positions");
+    fullLists->CurvNum = fullLists->QieNum = fullLists->NmlNum = 50;
+    fullLists->TangentNum = fullLists->NormalNum = 50;
+    for (int i = 1; i <= 50; ++i) {
+        const float f = static_cast<float>(i);
+        fullLists->CurvX(i) = f;
+        fullLists->QieX(i) = -f;
+        fullLists->NmlX(i) = f / 8;
+        fullLists->TangentX(i) = f + 0.5f;
+        fullLists->TangentY(i) = -f - 0.5f;
+        fullLists->NormalX(i) = f * 3;
+        fullLists->NormalY(i) = -f * 3;
+    }
 
     return {
         {"plane", 1, {plane, animated, ode, limit, series, planeTable, longTable}},
-        {"space", 3, {surface, vector, surfaceTable}},
+        {"space", 3, {surface, vector, surfaceTable, fullLists}},
     };
 }
 

@@ -129,6 +129,12 @@ const std::vector<Case>& Cases() {
              g.ShowInverse = true;
          },
          0, Box(-1, 8, -1, 8, 0, 0), nullptr},
+        {"the inverse takes both bounds from x when x reaches further",
+         [](Cls9& g) {
+             PlaneFunction(g, {{-3, 1, 0}, {9, 2, 0}});
+             g.ShowInverse = true;
+         },
+         0, Box(-3, 9, -3, 9, 0, 0), nullptr},
         {"a derivative flag without samples adds nothing",
          [](Cls9& g) {
              PlaneFunction(g, {{1, 1, 0}, {2, 2, 0}});

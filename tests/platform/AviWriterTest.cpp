@@ -323,6 +323,31 @@ TEST(AviWriter, FailedWriteLeavesNothingAndKeepsAnExistingFile) {
     }
 }
 
+// Every frame written, a commit whose flush, close or rename fails (a full
+// or failing disk) fails and keeps the existing file.
+TEST(AviWriter, ACommitThatCannotFlushOrRenameKeepsAnExistingFile) {
+    using Step = FailingFileSystem::Step;
+    QTemporaryDir frames, out;
+    const Frames f = MakeFrames(frames, 32, 16, 3, 5);
+    const QString path = out.filePath(QStringLiteral("movie.avi"));
+    for (const Step step : {Step::Flush, Step::Close, Step::Rename}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        {
+            QFile o(path);
+            ASSERT_TRUE(o.open(QIODevice::WriteOnly));
+            o.write("old");
+        }
+        FailingFileSystem disk(step);
+        AviVideoService service;
+        EXPECT_FALSE(WriteVideo(service, path, f, AllFrames(3)));
+        EXPECT_EQ(disk.failures, 1);
+        QFile o(path);
+        ASSERT_TRUE(o.open(QIODevice::ReadOnly));
+        EXPECT_EQ(o.readAll(), "old");
+        EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+}
+
 TEST(AviWriter, AnExistingFileStaysUntilCommitAndAFileGivenUpLeavesNothing) {
     QTemporaryDir frames, out;
     const Frames f = MakeFrames(frames, 32, 16, 3, 5);

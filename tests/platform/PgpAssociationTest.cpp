@@ -169,6 +169,50 @@ TEST_F(PgpAssociationTest, OnlyWhatDiffersIsWritten) {
     EXPECT_TRUE(StampOf(Path(PackageFile)) == before[1]);
 }
 
+// With no folder given, $XDG_DATA_HOME when it is an absolute path, else
+// ~/.local/share: an unset, empty or relative one is ignored, as the
+// base-directory rules say.
+TEST_F(PgpAssociationTest, TheDataFolderIsXdgDataHomeOnlyWhenAbsolute) {
+    // The process's HOME, XDG_DATA_HOME and folder, given back at the end.
+    struct Restore {
+        bool hadXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        QByteArray xdg = qgetenv("XDG_DATA_HOME"), userHome = qgetenv("HOME");
+        QString folder = QDir::currentPath();
+        ~Restore() {
+            qputenv("HOME", userHome);
+            if (hadXdg)
+                qputenv("XDG_DATA_HOME", xdg);
+            else
+                qunsetenv("XDG_DATA_HOME");
+            QDir::setCurrent(folder);
+        }
+    } restore;
+    QTemporaryDir user, work;
+    qputenv("HOME", user.path().toUtf8());
+    // Where a relative folder would be taken from.
+    ASSERT_TRUE(QDir::setCurrent(work.path()));
+    const QString fallback = user.filePath(QStringLiteral(".local/share"));
+    const QByteArray absolute = home.path().toUtf8();
+    const struct { const char* xdg; QString folder; } cases[] = {
+        {nullptr, fallback},
+        {"", fallback},
+        {"data/share", fallback},
+        {"./share", fallback},
+        {absolute.constData(), home.path()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.xdg ? c.xdg : "unset");
+        if (c.xdg)
+            qputenv("XDG_DATA_HOME", c.xdg);
+        else
+            qunsetenv("XDG_DATA_HOME");
+        EXPECT_EQ(WritePgpAssociation({QString(), program}), 3);
+        EXPECT_TRUE(QFileInfo::exists(c.folder + QLatin1Char('/') + EntryFile));
+        EXPECT_TRUE(QDir(work.path()).isEmpty());
+        QDir(fallback).removeRecursively();
+    }
+}
+
 TEST_F(PgpAssociationTest, TheUsersChoicesAreNeverWritten) {
     const QString choices = Path(QStringLiteral("applications/mimeapps.list"));
     const QByteArray mine = "[Default Applications]\napplication/x-vexilon-document=other.desktop;\n";
@@ -209,6 +253,26 @@ TEST_F(PgpAssociationTest, AFolderThatCannotBeWrittenStaysSilent) {
     EXPECT_EQ(messages.Count(), 0u);
     EXPECT_EQ(warnings, 0);
     EXPECT_TRUE(QDir(readOnly).isEmpty());
+}
+
+// A rewrite whose flush fails (a full disk) keeps the file it would replace,
+// says nothing and counts nothing as written.
+TEST_F(PgpAssociationTest, AFailedRewriteKeepsTheOldFile) {
+    EXPECT_EQ(WritePgpAssociation(Place()), 3);
+    const QByteArray entry = Read(Path(EntryFile));
+    const QDir applications(Path(QStringLiteral("applications")));
+    const QStringList files = applications.entryList(QDir::Files | QDir::Hidden);
+    program = QStringLiteral("/usr/local/bin/vexilon");
+    RecordingMessageBox messages;
+    {
+        FailingFileSystem disk(FailingFileSystem::Step::Flush);
+        EXPECT_EQ(WritePgpAssociation(Place()), 0);
+        EXPECT_EQ(disk.failures, 1);
+    }
+    EXPECT_EQ(Read(Path(EntryFile)), entry);
+    EXPECT_EQ(applications.entryList(QDir::Files | QDir::Hidden), files);
+    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_EQ(WritePgpAssociation(Place()), 1);
 }
 
 } // namespace

@@ -303,6 +303,13 @@ TEST_F(VectorDrawingTest, OperationArrowsFromTheOriginWithTheirResult) {
          {1, 0, 0}, {}, -1, 0, 0, false},
         {"cross product", VectorOperationGraph(VecOperation::CrossProduct, {2, 0, 0}, {0, 3, 0}), true, {0, 0, 2},
          {3, 0, 0}, {0, 6, 0}, 255, 0, 255, false},
+        // (1, 2, 3) x (4, 5, 6) = (-3, 6, -3): every component of the result.
+        {"cross product off the axes", VectorOperationGraph(VecOperation::CrossProduct, {1, 2, 3}, {4, 5, 6}), true,
+         {2, 3, 1}, {5, 6, 4}, {6, -3, -3}, 255, 0, 255, false},
+        // (-1, 2, -1) x (2, -1, 1) = (1, -1, -3).
+        {"cross product of negative components",
+         VectorOperationGraph(VecOperation::CrossProduct, {-1, 2, -1}, {2, -1, 1}), true, {2, -1, -1}, {-1, 1, 2},
+         {-1, -3, 1}, 255, 0, 255, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -234,11 +234,13 @@ TEST_F(SampleExpectations, CapturedEdgesKeepTheirColour) {
     EXPECT_EQ(otherHue, 0);
 }
 
-// mksamples refuses a document the writer would refuse, and one of 5000
-// tokens or more.
+// mksamples refuses a document beyond the short frame's 65,535 bytes (in
+// GBK), and one of 5000 tokens or more.
 TEST(SampleLimits, BytesAndTokens) {
     EXPECT_EQ(SampleTextRefusal(std::string(65535, 'x')), std::nullopt);
-    EXPECT_EQ(SampleTextRefusal(std::string(65536, 'x')), "文档太大，无法保存。");
+    EXPECT_EQ(SampleTextRefusal(std::string(65536, 'x')), "65536 bytes");
+    EXPECT_EQ(SampleTextRefusal(std::string(65533, 'x') + "表"), std::nullopt);
+    EXPECT_EQ(SampleTextRefusal(std::string(65534, 'x') + "表"), "65536 bytes");
     std::string tokens;
     for (int k = 0; k < 4999; ++k) tokens += "1 ";
     EXPECT_EQ(SampleTextRefusal(tokens), std::nullopt);

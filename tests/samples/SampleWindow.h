@@ -36,11 +36,7 @@ protected:
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
         ASSERT_TRUE(QTest::qWaitFor([&] { return window_->picDraw()->HasContext(); }, 5000));
-        // The drawing area at 640 x 480: the window grows by what it lacks.
-        for (int attempt = 0; attempt < 5 && AreaSize() != QSize(640, 480); ++attempt) {
-            window_->resize(window_->size() + (QSize(640, 480) - AreaSize()));
-            QTest::qWait(10);
-        }
+        ResizeArea(QSize(640, 480));
         ASSERT_EQ(AreaSize(), QSize(640, 480));
         SetDialogOwner(window_.get());
         ASSERT_EQ(box.Count(), 0u);
@@ -54,6 +50,13 @@ protected:
 
     frmF1& W() { return *window_; }
     QSize AreaSize() const { return window_->picDraw()->size() * window_->picDraw()->devicePixelRatioF(); }
+    // The drawing area at `size`: the window grows or shrinks by the difference.
+    void ResizeArea(QSize size) {
+        for (int attempt = 0; attempt < 5 && AreaSize() != size; ++attempt) {
+            window_->resize(window_->size() + (size - AreaSize()));
+            QTest::qWait(10);
+        }
+    }
 
     // Runs the menu command with this control name.
     void Run(const std::string& name) {

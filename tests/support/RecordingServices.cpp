@@ -76,3 +76,38 @@ void RecordingClipboard::SetPicture(const PictureRows& p) {
     text.clear();
     picture = p;
 }
+
+FailingFileSystem::FailingFileSystem(Step step, std::uint64_t limit)
+    : failing(step), writeLimit(limit), previous_(&FileSystem()) {
+    SetFileSystemService(this);
+}
+FailingFileSystem::~FailingFileSystem() { SetFileSystemService(previous_); }
+
+bool FailingFileSystem::Fails(Step step) {
+    if (failing != step) return false;
+    ++failures;
+    return true;
+}
+
+int FailingFileSystem::CreateBeside(const std::string& path, std::string& temporary) {
+    return Fails(Step::Create) ? -1 : DiskFileSystem::CreateBeside(path, temporary);
+}
+
+bool FailingFileSystem::WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t size) {
+    if (failing != Step::Write || offset + size <= writeLimit) return DiskFileSystem::WriteAt(fd, offset, data, size);
+    // What fits below the limit reaches the disk, as on a disk that fills up.
+    if (offset < writeLimit) DiskFileSystem::WriteAt(fd, offset, data, static_cast<std::size_t>(writeLimit - offset));
+    ++failures;
+    return false;
+}
+
+bool FailingFileSystem::Flush(int fd) { return !Fails(Step::Flush) && DiskFileSystem::Flush(fd); }
+
+bool FailingFileSystem::Close(int fd) {
+    const bool closed = DiskFileSystem::Close(fd);
+    return !Fails(Step::Close) && closed;
+}
+
+bool FailingFileSystem::Rename(const std::string& from, const std::string& to) {
+    return !Fails(Step::Rename) && DiskFileSystem::Rename(from, to);
+}

@@ -8,6 +8,7 @@
 #include "core/FileDialogService.h"
 #include "core/MessageService.h"
 #include "core/PrinterService.h"
+#include "core/ReplacementFile.h"
 #include "core/ResultPane.h"
 #include "core/ShellService.h"
 #include <cstdint>
@@ -176,4 +177,33 @@ public:
 
 private:
     ClipboardService* previous_;
+};
+
+// The disk, with one step of writing a file made to fail as a full or failing
+// disk makes it fail: creating the new file, writing (the first `writeLimit`
+// bytes of the file reach the disk, the rest of that write and every later
+// write fail), flushing it, closing it (it is closed all the same) or giving
+// it its name.
+class FailingFileSystem : public DiskFileSystem {
+public:
+    enum class Step { Nothing, Create, Write, Flush, Close, Rename };
+    explicit FailingFileSystem(Step failing = Step::Nothing, std::uint64_t writeLimit = 0);
+    ~FailingFileSystem() override;
+    FailingFileSystem(const FailingFileSystem&) = delete;
+    FailingFileSystem& operator=(const FailingFileSystem&) = delete;
+
+    int CreateBeside(const std::string& path, std::string& temporary) override;
+    bool WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t size) override;
+    bool Flush(int fd) override;
+    bool Close(int fd) override;
+    bool Rename(const std::string& from, const std::string& to) override;
+
+    Step failing;
+    std::uint64_t writeLimit;
+    // The steps that failed so far.
+    int failures = 0;
+
+private:
+    bool Fails(Step step);
+    FileSystemService* previous_;
 };

@@ -1,6 +1,8 @@
 #include "tools/mksamples/SampleBuild.h"
 
+#include "core/GbkCodec.h"
 #include "core/Globals.h"
+#include "document/DocumentContainer.h"
 #include "document/DocumentFile.h"
 #include "document/GraphLabels.h"
 #include "document/TokenReader.h"
@@ -96,7 +98,8 @@ std::string ComposeSampleText(const SampleFile& file) {
 }
 
 std::optional<std::string> SampleTextRefusal(const std::string& text) {
-    if (!DocumentFitsContainer(text)) return DocumentTooLargeText;
+    const std::size_t bytes = Utf8ToGbkLenient(text).size();
+    if (bytes > MaxShortFramedTextBytes) return std::to_string(bytes) + " bytes";
     const std::size_t tokens = SplitTokens(text).size();
     if (tokens > MaxSampleTokens) return std::to_string(tokens) + " tokens";
     return std::nullopt;

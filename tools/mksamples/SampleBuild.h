@@ -31,9 +31,9 @@ std::vector<std::shared_ptr<Cls9>> BuildSampleGraphs(const SampleFile& file);
 // document kind.
 std::string ComposeSampleText(const SampleFile& file);
 
-// The limits of a sample document: the container's 65,535 bytes, and fewer
-// than 5000 tokens.
+// The limits of a sample document, which keep the samples small: the short
+// frame's 65,535 bytes, and fewer than 5000 tokens.
 inline constexpr std::size_t MaxSampleTokens = 4999;
-// Why a sample's document text is refused (the writer's "文档太大，无法保存。"
-// or its token count), or nothing when it fits both limits.
+// Why a sample's document text is refused (its byte count or its token
+// count), or nothing when it fits both limits.
 std::optional<std::string> SampleTextRefusal(const std::string& text);

@@ -163,26 +163,26 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
     files.push_back({"2D/asinacos.pgp", 1,
                      {Curve("asin(x)", "-1", "1", "200", Red), Curve("acos(x)", "-1", "1", "200")}});
     files.push_back({"2D/compare.pgp", 1,
-                     {Curve("2^x", "-2", "4.5", "325", Red), Curve("x^2", "-2", "4.5", "325"),
-                      Curve("log(x)/log(2)", "-2", "4.5", "325", Green)}});
+                     {Curve("2^x", "-3", "3", "300", Red), Curve("x^2", "-3", "3", "300"),
+                      Curve("log(x)/log(2)", "-3", "3", "300", Green)}});
     files.push_back({"2D/ellipse.pgp", 1,
                      {ParametricCurve("3*cos(u)", "2*sin(u)", "0", "2*pi", "200"),
                       PlanePoint("sqr(5)", "0", Red, "5"), PlanePoint("-sqr(5)", "0", Red, "5")}});
     files.push_back({"2D/rational.pgp", 1, {Curve("2*x/(x^2-1)", "-4", "4", "80")}});
     files.push_back({"2D/probability curve.pgp", 1,
-                     {Curve("exp(-x^2/8)/(2*sqr(2*pi))", "-4", "4", "400", Green),
-                      Curve("exp(-2*x^2)/(0.5*sqr(2*pi))", "-4", "4", "400", Red),
-                      With(Curve("exp(-x^2/2)/sqr(2*pi)", "-4", "4", "400"), [](PlaneFunctionBoxes& b) {
+                     {Curve("exp(-8*x^2)/(0.25*sqr(2*pi))", "-3", "3", "400", Green),
+                      Curve("exp(-2*x^2)/(0.5*sqr(2*pi))", "-3", "3", "400", Red),
+                      With(Curve("exp(-x^2/2)/sqr(2*pi)", "-3", "3", "400"), [](PlaneFunctionBoxes& b) {
                           b.integral.on = true;
                           b.integral.from = "-1";
                           b.integral.to = "1";
                       })}});
     files.push_back({"2D/sin surge.pgp", 1,
-                     {Curve("4*exp(-x/5)", "0", "12", "600", Grey, "1"),
-                      Curve("-4*exp(-x/5)", "0", "12", "600", Grey, "1"),
-                      Curve("4*exp(-x/5)*sin(3*x)", "0", "12", "600")}});
+                     {Curve("4*exp(-x/5)", "0", "14", "700", Grey, "1"),
+                      Curve("-4*exp(-x/5)", "0", "14", "700", Grey, "1"),
+                      Curve("4*exp(-x/5)*sin(3*x)", "0", "14", "700")}});
     files.push_back({"2D/cycloid.pgp", 1,
-                     {ParametricCurve("2*(u-sin(u))", "2*(1-cos(u))", "0", "4*pi", "400"),
+                     {ParametricCurve("2*(u-sin(u))", "2*(1-cos(u))", "-2*pi", "2*pi", "400"),
                       ParametricCurve("2*pi+2*cos(u)", "2+2*sin(u)", "0", "2*pi", "120", Grey),
                       PlanePoint("2*pi", "4", Red, "5")}});
     files.push_back({"2D/logarithm helix line.pgp", 1, {PolarCurve("exp(0.12*a)", "0", "6*pi", "600")}});
@@ -215,7 +215,7 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                           b.inverse.width = "2";
                       })}});
     files.push_back({"2D/derivative.pgp", 1,
-                     {With(Curve("x^3-3*x", "-2.5", "2.5", "251"), [](PlaneFunctionBoxes& b) {
+                     {With(Curve("x^3/3-x", "-2.5", "2.5", "251"), [](PlaneFunctionBoxes& b) {
                          b.derivative.on = true;
                          b.derivative.colour = Red;
                          b.derivative.width = "2";
@@ -230,7 +230,7 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                      {mirrored(Curve("cos(x)+x^2/8", "-4", "4", "400")),
                       mirrored(Curve("x^3/6-x", "-4", "4", "400", Green))}});
     files.push_back({"2D/root.pgp", 1,
-                     {With(Curve("x^3-3*x+1", "-2.5", "2.5", "301"), [](PlaneFunctionBoxes& b) {
+                     {With(Curve("x^3-3*x+1", "-2", "2", "301"), [](PlaneFunctionBoxes& b) {
                          b.roots.on = true;
                          b.roots.colour = Red;
                          b.roots.size = "5";
@@ -288,22 +288,22 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                          b.pointSize = "5";
                      })}});
     files.push_back({"2D/step.pgp", 1,
-                     {Curve("sin(x)", "0", "2*pi", "200", Grey, "1"),
+                     {Curve("2*sin(x)", "-pi", "pi", "200", Grey, "1"),
                       With(StepStemBoxes{}, [](StepStemBoxes& b) {
-                          b.f = "sin(x)";
-                          b.from = "0";
-                          b.to = "2*pi";
+                          b.f = "2*sin(x)";
+                          b.from = "-pi";
+                          b.to = "pi";
                           b.segments = "16";
                           b.step = true;
                           b.stepColour = Blue;
                       })}});
     files.push_back({"2D/stem.pgp", 1,
-                     {Curve("4*exp(-x/8)*cos(x)", "0", "20", "400", Grey, "1"),
+                     {Curve("4*exp(-abs(x)/5)*cos(x)", "-8", "8", "400", Grey, "1"),
                       With(StepStemBoxes{}, [](StepStemBoxes& b) {
-                          b.f = "4*exp(-x/8)*cos(x)";
-                          b.from = "0";
-                          b.to = "20";
-                          b.segments = "20";
+                          b.f = "4*exp(-abs(x)/5)*cos(x)";
+                          b.from = "-8";
+                          b.to = "8";
+                          b.segments = "32";
                           b.stem = true;
                           b.headSize = "4";
                       })}});
@@ -318,7 +318,7 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                          b.ySegments = "12";
                      })}});
     files.push_back({"2D/odeinit.pgp", 1,
-                     {Curve("exp(x)", "0", "2", "100", Grey),
+                     {Curve("exp(x)", "-2", "2", "200", Grey),
                       With(OdeBoxes{}, [](OdeBoxes& b) {
                           b.slope = "y";
                           b.initial = true;
@@ -358,7 +358,7 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                       series("4/pi*sin((2*n-1)*x)/(2*n-1)", "15", "-2*pi", "2*pi", "800", Magenta)},
                      10, 10, true});
     files.push_back({"animation/2D/sinexp.pgp", 1,
-                     {With(Curve("3*exp(-x/6)*sin(2*x-t)", "0", "12", "300"), [](PlaneFunctionBoxes& b) {
+                     {With(Curve("3*exp(-x/6)*sin(2*x-t)", "0", "14", "350"), [](PlaneFunctionBoxes& b) {
                          b.animated = true;
                          b.tFrom = "0";
                          b.tTo = "2*pi*24/25";
@@ -424,8 +424,8 @@ void AddSpaceSamples(std::vector<SampleFile>& files) {
                      {ParametricSurface(C::Cartesian, "(2+u*cos(v))*sin(2*pi*u)", "(2+u*cos(v))*cos(2*pi*u)+2*u",
                                         "u*sin(v)", "0", "1", "60", "0", "2*pi", "24")}});
     files.push_back({"3D/leaves.pgp", 3,
-                     {look(ParametricSurface(C::Cartesian, "3*v*cos(2*u)*cos(u)", "3*v*cos(2*u)*sin(u)",
-                                             "0.8*(v*cos(2*u))^2", "0", "2*pi", "120", "0", "1", "12"),
+                     {look(ParametricSurface(C::Cartesian, "3*v*cos(2*u-pi/4)*cos(u)", "3*v*cos(2*u-pi/4)*sin(u)",
+                                             "0.8*(v*cos(2*u-pi/4))^2", "0", "2*pi", "120", "0", "1", "12"),
                            Gradient(Green, Gold))}});
     files.push_back({"3D/lotus.pgp", 3,
                      {look(ParametricSurface(C::Cartesian, "v*(1.5+0.5*cos(8*u))*cos(u)",

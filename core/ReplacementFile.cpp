@@ -1,0 +1,113 @@
+#include "core/ReplacementFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+DiskFileSystem disk;
+FileSystemService* current = &disk;
+
+// The file a path names: the target of a symbolic link, so that the link stays.
+std::string Target(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(path, ec)) return path;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
+    return ec ? path : target.string();
+}
+
+} // namespace
+
+FileSystemService& FileSystem() { return *current; }
+void SetFileSystemService(FileSystemService* service) { current = service ? service : &disk; }
+
+int DiskFileSystem::CreateBeside(const std::string& path, std::string& temporary) {
+    temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return -1;
+    // mkstemp makes the file private; give it the permissions the file had,
+    // or those of a new file.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask);
+    if (::fchmod(fd, mode) != 0) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return -1;
+    }
+    return fd;
+}
+
+bool DiskFileSystem::WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t size) {
+    const char* p = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t n = ::pwrite(fd, p, size, static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        p += n;
+        offset += static_cast<std::uint64_t>(n);
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool DiskFileSystem::Flush(int fd) { return ::fsync(fd) == 0; }
+
+bool DiskFileSystem::Close(int fd) { return ::close(fd) == 0; }
+
+bool DiskFileSystem::Rename(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+void DiskFileSystem::Remove(const std::string& path) { ::unlink(path.c_str()); }
+
+ReplacementFile::ReplacementFile(const std::string& path) : files_(FileSystem()), path_(Target(path)) {
+    fd_ = files_.CreateBeside(path_, temporary_);
+    if (fd_ < 0) temporary_.clear();
+}
+
+ReplacementFile::~ReplacementFile() { Discard(); }
+
+bool ReplacementFile::Write(const void* data, std::size_t size) {
+    if (!Good()) return false;
+    if (!files_.WriteAt(fd_, position_, data, size)) {
+        failed_ = true;
+        return false;
+    }
+    position_ += size;
+    return true;
+}
+
+bool ReplacementFile::Commit() {
+    if (!Good()) {
+        Discard();
+        return false;
+    }
+    bool ok = files_.Flush(fd_);
+    ok = files_.Close(fd_) && ok;
+    fd_ = -1;
+    ok = ok && files_.Rename(temporary_, path_);
+    if (ok)
+        temporary_.clear();
+    else
+        Discard();
+    return ok;
+}
+
+void ReplacementFile::Discard() {
+    failed_ = true;
+    if (fd_ >= 0) files_.Close(fd_);
+    fd_ = -1;
+    if (!temporary_.empty()) files_.Remove(temporary_);
+    temporary_.clear();
+}
+
+bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    ReplacementFile file(path);
+    return file.Write(bytes) && file.Commit();
+}

@@ -1,0 +1,160 @@
+// Files written in place of others: the new file takes the name only when
+// every step succeeded; a failure at any step, on a file-system double or on
+// a disk that fills up, leaves the old file byte for byte and nothing else.
+#include "core/ReplacementFile.h"
+#include "tests/support/RecordingServices.h"
+#include "tests/support/SmallDisk.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ReplacementFileTest : public ::testing::Test {
+protected:
+    ReplacementFileTest() {
+        std::string tmpl = (fs::temp_directory_path() / "vx_replace_XXXXXX").string();
+        folder_ = mkdtemp(tmpl.data());
+    }
+    ~ReplacementFileTest() override {
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+    }
+    std::string File(const std::string& name) const { return folder_ + "/" + name; }
+    static void Put(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    }
+    static std::string Bytes(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<none>";
+    }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(folder_)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    std::string folder_;
+};
+
+TEST_F(ReplacementFileTest, ReplacesTheWholeFileAndKeepsItsPermissions) {
+    const std::string path = File("doc.pgp");
+    Put(path, std::string(5000, 'o'));
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(ReplaceFileContents(path, "new"));
+    EXPECT_EQ(Bytes(path), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(Names(), std::vector<std::string>{"doc.pgp"});
+
+    // A new file, and a symbolic link: the file it names is replaced, the link stays.
+    ASSERT_TRUE(ReplaceFileContents(File("fresh.txt"), ""));
+    EXPECT_EQ(Bytes(File("fresh.txt")), "");
+    fs::create_symlink("doc.pgp", File("link.pgp"));
+    ASSERT_TRUE(ReplaceFileContents(File("link.pgp"), "through the link"));
+    EXPECT_TRUE(fs::is_symlink(File("link.pgp")));
+    EXPECT_EQ(Bytes(path), "through the link");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"doc.pgp", "fresh.txt", "link.pgp"}));
+}
+
+TEST_F(ReplacementFileTest, AFailedStepKeepsTheOldFileByteForByte) {
+    using Step = FailingFileSystem::Step;
+    const std::string old = std::string("the old document\r\n\x08\x00", 20);
+    const std::string fresh(20000, 'n');
+    struct Case {
+        const char* what;
+        Step step;
+        std::uint64_t writeLimit;
+    };
+    const Case cases[] = {
+        {"the new file cannot be made", Step::Create, 0},
+        {"the first write fails", Step::Write, 0},
+        {"a write fails after 4096 bytes", Step::Write, 4096},
+        {"the last byte does not fit", Step::Write, 19999},
+        {"the flush fails", Step::Flush, 0},
+        {"the close fails", Step::Close, 0},
+        {"the rename fails", Step::Rename, 0},
+    };
+    for (const bool existing : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.what << (existing ? ", over a file" : ", no file yet"));
+            const std::string path = File("doc.pgp");
+            if (existing)
+                Put(path, old);
+            else
+                fs::remove(path);
+            {
+                FailingFileSystem files(c.step, c.writeLimit);
+                EXPECT_FALSE(ReplaceFileContents(path, fresh));
+                EXPECT_EQ(files.failures, 1);
+            }
+            EXPECT_EQ(Bytes(path), existing ? old : "<none>");
+            EXPECT_EQ(Names(), existing ? std::vector<std::string>{"doc.pgp"} : std::vector<std::string>{});
+        }
+    }
+}
+
+TEST_F(ReplacementFileTest, WritesAtPositionsAndNothingAfterAFailure) {
+    const std::string path = File("movie.avi");
+    Put(path, "old");
+    {
+        ReplacementFile file(path);
+        ASSERT_TRUE(file.Good());
+        ASSERT_TRUE(file.Write("RIFF....tail"));
+        file.Seek(4);
+        ASSERT_TRUE(file.Write("size"));
+        EXPECT_EQ(file.Position(), 8u);
+        EXPECT_EQ(Bytes(path), "old"); // until the commit
+        ASSERT_TRUE(file.Commit());
+        EXPECT_FALSE(file.Commit());
+    }
+    EXPECT_EQ(Bytes(path), "RIFFsizetail");
+
+    // Once a write failed, later writes and the commit fail too.
+    {
+        FailingFileSystem files(FailingFileSystem::Step::Write, 2);
+        ReplacementFile file(path);
+        EXPECT_FALSE(file.Write("abc"));
+        files.failing = FailingFileSystem::Step::Nothing;
+        EXPECT_FALSE(file.Write("d"));
+        EXPECT_FALSE(file.Commit());
+    }
+    // Given up, or destroyed uncommitted: the old file stays.
+    {
+        ReplacementFile file(path);
+        ASSERT_TRUE(file.Write("x"));
+        file.Discard();
+        EXPECT_FALSE(file.Commit());
+    }
+    {
+        ReplacementFile file(path);
+        ASSERT_TRUE(file.Write("y"));
+    }
+    EXPECT_EQ(Bytes(path), "RIFFsizetail");
+    EXPECT_EQ(Names(), std::vector<std::string>{"movie.avi"});
+    EXPECT_FALSE(ReplacementFile(File("no such folder/a.bmp")).Good());
+}
+
+// A real disk that fills up: 8 KB of tmpfs holding a 3 KB file, replaced by
+// 20 KB.
+TEST(ReplacementFileOnAFullDisk, KeepsTheOldFile) {
+    SmallDisk disk;
+    if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+    const std::string path = disk.File("old.pgp");
+    const std::string old(3000, 'o');
+    std::ofstream(path, std::ios::binary) << old;
+    EXPECT_FALSE(ReplaceFileContents(path, std::string(20000, 'n')));
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(disk.Folder()), fs::directory_iterator()), 1);
+}
+
+} // namespace

@@ -1,0 +1,132 @@
+// Documents beyond 65,535 bytes and 5000 tokens: the largest table and a
+// document of 60 graphs save and reopen with every value, and such a
+// document cut short or damaged is refused whole.
+#include "core/Globals.h"
+#include "document/DocumentContainer.h"
+#include "document/DocumentFile.h"
+#include "document/DocumentReader.h"
+#include "document/TokenReader.h"
+#include "graph/GraphEnums.h"
+#include "tests/document/GraphFields.h"
+#include "tests/document/LargeDocuments.h"
+#include "tests/support/ProgramState.h"
+#include "tests/support/RecordingServices.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string FileBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return "<none>";
+    const QByteArray b = f.readAll();
+    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
+}
+
+void WriteBytes(const QString& path, const std::string& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes.data(), qint64(bytes.size()));
+}
+
+struct LargeDocument {
+    const char* name;
+    std::int32_t kind;
+    std::vector<std::shared_ptr<Cls9>> graphs;
+    std::size_t leastBytes;
+    std::size_t leastTokens;
+};
+
+std::vector<LargeDocument> LargeDocuments() {
+    return {
+        {"table of 201 by 201", 3, {LargestDistinctTable(1)}, 1'000'000, 120'000},
+        {"60 graphs", 1, MixedPlaneGraphs(60), 0, 8000},
+    };
+}
+
+std::string TextOf(const LargeDocument& d) {
+    Cls8 scene;
+    for (const auto& g : d.graphs) scene.FunSurfs.Add(g, GraphKey(*g));
+    return ComposeDocumentText(d.kind, scene, Cls3{});
+}
+
+TEST(LargeDocument, SavesAndReopensWithEveryValue) {
+    ProgramStateGuard state;
+    QTemporaryDir dir;
+    RecordingMessageBox messages;
+    for (const LargeDocument& d : LargeDocuments()) {
+        SCOPED_TRACE(d.name);
+        FrameCount = 21;
+        FramesPerSecond = 7;
+        const std::string text = TextOf(d);
+        EXPECT_GE(text.size(), d.leastBytes);
+        EXPECT_GE(SplitTokens(text).size(), d.leastTokens);
+        const QString path = dir.filePath("large.pgp");
+        WriteBytes(path, std::string(100, 'o'));
+        ASSERT_EQ(SaveDocumentFile(path, text), SaveResult::Written);
+        const std::string bytes = FileBytes(path);
+        EXPECT_EQ(bytes.substr(0, 2), text.size() > 65535 ? "\x08\x80" : std::string("\x08\x00", 2));
+        FrameCount = 10;
+        FramesPerSecond = 10;
+
+        const auto doc = LoadDocument(path, Cls3{});
+        ASSERT_TRUE(doc.has_value());
+        EXPECT_EQ(messages.Count(), 0u);
+        EXPECT_EQ(doc->DocumentKind, d.kind);
+        ASSERT_EQ(doc->Rows.size(), d.graphs.size());
+        for (std::size_t i = 0; i < d.graphs.size(); ++i) {
+            Cls9& written = *d.graphs[i];
+            Cls9& read = *doc->Rows[i].Graph;
+            if (RecordKindOf(written.GraphType) == RecordKind::Table)
+                ExpectSameTableFields(written, read);
+            else
+                ExpectSameRecordFields(written, read);
+        }
+    }
+}
+
+// Every cut of a large document's file, and damage in its middle, is refused
+// with "文件格式不正确。" and gives nothing.
+TEST(LargeDocument, CutShortOrDamagedIsRefusedWhole) {
+    ProgramStateGuard state;
+    QTemporaryDir dir;
+    const std::string text = TextOf(LargeDocuments()[0]);
+    const std::string file = FrameDocumentText(text);
+    std::vector<std::string> tokens = SplitTokens(text);
+    const auto joined = [](const std::vector<std::string>& t) {
+        std::string r;
+        for (const std::string& token : t) r += token + " ";
+        return r;
+    };
+    const std::size_t middle = tokens.size() / 2;
+    std::vector<std::string> missing = tokens;
+    missing.erase(missing.begin() + std::ptrdiff_t(middle));
+    std::vector<std::string> beyond = tokens;
+    beyond[middle] = "1E39";
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"in the head", file.substr(0, 5)},
+        {"after the head", file.substr(0, 6)},
+        {"in the middle", file.substr(0, file.size() / 2)},
+        {"the last byte", file.substr(0, file.size() - 1)},
+        {"at 65,539 bytes", file.substr(0, 65539)},
+        {"a token missing in the middle", FrameDocumentText(joined(missing))},
+        {"a value beyond a float in the middle", FrameDocumentText(joined(beyond))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = dir.filePath("cut.pgp");
+        WriteBytes(path, c.bytes);
+        RecordingMessageBox messages;
+        EXPECT_FALSE(LoadDocument(path, Cls3{}).has_value());
+        ASSERT_EQ(messages.Count(), 1u);
+        EXPECT_EQ(messages.Last().text, "文件格式不正确。");
+    }
+}
+
+} // namespace

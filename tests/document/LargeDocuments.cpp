@@ -1,0 +1,52 @@
+#include "tests/document/LargeDocuments.h"
+
+#include "graph/GraphEnums.h"
+#include "tests/document/SampleDocuments.h"
+
+std::shared_ptr<Cls9> LargestDistinctTable(std::int32_t id, std::int32_t rows, std::int32_t columns) {
+    auto t = FilledGraph(id, GraphType::Table3D, 0, 0);
+    t->NameS = "最大的 表";
+    t->StepU = rows - 1;
+    t->StepV = columns - 1;
+    int k = 0;
+    for (std::int32_t i = 0; i < rows; ++i)
+        for (std::int32_t j = 0; j < columns; ++j) {
+            Cls2& p = t->VertTab3D(i, j);
+            // Distinct values, most of them needing every digit of a float.
+            p.x = static_cast<float>(k++) / 7.0f - 8000.0f;
+            p.y = static_cast<float>(k++) / 7.0f - 8000.0f;
+            p.z = static_cast<float>(k++) / 7.0f - 8000.0f;
+        }
+    return t;
+}
+
+std::vector<std::shared_ptr<Cls9>> MixedPlaneGraphs(int count) {
+    std::vector<std::shared_ptr<Cls9>> graphs;
+    for (int id = 1; id <= count; ++id) {
+        std::shared_ptr<Cls9> g;
+        switch (id % 6) {
+        case 0: g = FilledGraph(id, GraphType::Function2D, CoordType::PlaneCartesian, FunForm::Explicit); break;
+        case 1:
+            g = FilledGraph(id, GraphType::Function2DAnimation, CoordType::PlaneCartesian, FunForm::Parametric);
+            g->Animation = true;
+            g->MinT = -0.5f * static_cast<float>(id);
+            g->MaxT = 0.25f * static_cast<float>(id);
+            break;
+        case 2: g = FilledGraph(id, GraphType::ODE, CoordType::PlaneCartesian, FunForm::Explicit); break;
+        case 3: g = FilledGraph(id, GraphType::Limit, CoordType::PlaneCartesian, FunForm::Explicit); break;
+        case 4: g = FilledGraph(id, GraphType::Series, CoordType::PlaneCartesian, FunForm::Explicit); break;
+        default:
+            g = FilledGraph(id, GraphType::Table2D, 0, 0);
+            g->StepU = 1;
+            g->StepV = 9;
+            for (int j = 0; j <= 9; ++j) {
+                g->VertTab3D(0, j).x = static_cast<float>(id) + 0.125f * static_cast<float>(j);
+                g->VertTab3D(0, j).y = static_cast<float>(id * j) / 3.0f;
+            }
+            break;
+        }
+        g->NameS = "graph " + std::to_string(id);
+        graphs.push_back(std::move(g));
+    }
+    return graphs;
+}

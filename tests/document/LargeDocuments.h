@@ -1,0 +1,16 @@
+#pragma once
+// Documents far beyond 65,535 bytes and 5000 tokens, as users make them: the
+// largest table the table dialogs accept and a document of many graphs.
+#include "graph/Cls9.h"
+
+#include <memory>
+#include <vector>
+
+// A surface table of 201 by 201 points (the most the dialog takes), every
+// coordinate of every point a value of its own; ID `id`.
+std::shared_ptr<Cls9> LargestDistinctTable(std::int32_t id, std::int32_t rows = 201, std::int32_t columns = 201);
+// `count` graphs of a plane document, IDs 1 to count, taking turns among the
+// plane kinds: explicit and animated parametric curves, differential
+// equations, limits, series and small tables, every field of each a value of
+// its own.
+std::vector<std::shared_ptr<Cls9>> MixedPlaneGraphs(int count);
