@@ -26,12 +26,6 @@ void DrawPointGraph(const Cls9& graph, std::int32_t lngAnimStep) {
             marker.x = source.x / Scale2D;
             marker.y = source.y / Scale2D;
             marker.z = source.z / Scale2D;
-        } else if (DocumentKind == 7) {
-            // As the special pictures and their frame show a sample: the X
-            // text (z) across, the Y text (x) up, the value (y) in depth.
-            marker.x = source.z;
-            marker.y = source.x;
-            marker.z = source.y;
         } else {
             marker.x = source.x;
             marker.y = source.y;

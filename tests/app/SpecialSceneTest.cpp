@@ -187,9 +187,9 @@ TEST_F(SpecialSceneTest, XTextRunsAcrossAndYTextUpInThePictureItsFrameAndTheFit)
 
 TEST_F(SpecialSceneTest, APointSitsAtItsXAndYInTheFrameAndTheFitTakesItIn) {
     // A contour plot of X = u over 0..6, Y = v over -2..2, and a point typed
-    // as X = 9, Y = -4, Z = 3 (sampled as the point dialog samples it): the
+    // as x = 9, y = -4 (stored as the point dialog stores it there): the
     // frame grows to 0..9 across and -4..2 up, and the point sits in its
-    // lower right corner, in front of the plot.
+    // lower right corner.
     DocumentKind = 7;
     VisibleScene = Cls8();
     Axes.AxisColor = RGB(0, 160, 0);
@@ -200,7 +200,7 @@ TEST_F(SpecialSceneTest, APointSitsAtItsXAndYInTheFrameAndTheFitTakesItIn) {
     plot->FunForm = FunForm::Parametric;
     ASSERT_TRUE(plot->GetPoints());
     Add(VisibleScene, plot);
-    std::shared_ptr<Cls9> point = Cls9::Init(2, "P", GraphType::Point, CoordType::Cartesian, "9", "-4", "3", 1, 1,
+    std::shared_ptr<Cls9> point = Cls9::Init(2, "P", GraphType::Point, CoordType::Cartesian, "0", "9", "-4", 1, 1,
                                              0, 0, 0, 0, FillStyle::OneColor, 0, 0, 0, 1, 0, Show::FilledSurface,
                                              Smoothness::Smooth);
     point->PointColor = Red;
