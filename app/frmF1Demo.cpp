@@ -60,24 +60,15 @@ namespace {
 
 // How much of the drawing area a sample's picture takes: its width or its
 // height, whichever meets the area's side first, spans this share of that
-// side. A plane or special picture takes in everything its axes draw; the
-// other kinds leave room for the labels their axes draw outside the box.
-constexpr double WholeShare = 0.95;
+// side. A plane picture takes in everything its axes draw; the other kinds
+// leave room for the labels their axes draw outside the box.
+constexpr double PlaneShare = 0.95;
 constexpr double OtherShare = 0.8;
 
 // What the plane axes draw beyond their box, in drawing units: the axis lines
 // reach 2.1 below it, the arrowheads (with the titles beside them) 2.6 above.
 constexpr double PlaneAxesBelow = 2.1;
 constexpr double PlaneAxesAbove = 2.6;
-
-// What the special frame draws beyond its box: the tick labels and the title
-// "X" (1.7 under the box) below it, the labels and the title "Y" (1.5 before
-// it) to its left, and the glyphs of its last labels a little above and to
-// the right.
-constexpr double SpecialTextsBelow = 1.8;
-constexpr double SpecialTextsLeft = 1.6;
-constexpr double SpecialTextsAbove = 0.4;
-constexpr double SpecialTextsRight = 0.3;
 
 using Vec3 = std::array<double, 3>;
 double Dot(const Vec3& a, const Vec3& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
@@ -95,8 +86,7 @@ float F(double v) { return static_cast<float>(v); }
 // The box the picture is drawn in, before the model rotation: the visible
 // graphs' box as the lists take it (an animation's over all its frames), a
 // plane one in drawing units with its axes' arrowheads and titles, a strip
-// one as deep as its axes, a special one the frame its graphs lie in with
-// the frame's labels and titles.
+// one as deep as its axes, a special one the frame its graphs lie in.
 Cls1 frmF1::SamplePictureBox() const {
     Cls1 box = VisibleScene.GetBox(0);
     if (VisibleScene.Animation()) {
@@ -115,11 +105,10 @@ Cls1 frmF1::SamplePictureBox() const {
     case 2:
     case 5: box.MinZ = 0; box.MaxZ = 3; return box;
     case 7: {
-        // The frame as the view shows it (X text across, Y text up) with its
-        // texts, flat at the depth of the lowest value.
+        // The frame as the view shows it (X text across, Y text up), flat
+        // at the depth of the lowest value.
         const Cls1 shown = ShownBox(box);
-        return {F(shown.MinX - SpecialTextsLeft), F(shown.MaxX + SpecialTextsRight), F(shown.MinY - SpecialTextsBelow),
-                F(shown.MaxY + SpecialTextsAbove), shown.MinZ, shown.MinZ};
+        return {shown.MinX, shown.MaxX, shown.MinY, shown.MaxY, shown.MinZ, shown.MinZ};
     }
     default: return box;
     }
@@ -153,8 +142,7 @@ void frmF1::FitSampleView() {
     const double width = rightmost - left, height = top - bottom;
     if (!std::isfinite(width) || !std::isfinite(height) || !(std::max(width, height) > 0)) return;
     const double aspect = double(Camera.ScreenWidth) / Camera.ScreenHeight;
-    const bool whole = DocumentKind == 1 || DocumentKind == 4 || DocumentKind == 7;
-    const double share = whole ? WholeShare : OtherShare;
+    const double share = DocumentKind == 1 || DocumentKind == 4 ? PlaneShare : OtherShare;
     const double volume = std::max(height, width / aspect) / share;
     Camera.SetViewRect(F(volume * aspect), F(volume));
     // Along the screen's axes the reference point moves to the picture's middle.

@@ -93,30 +93,4 @@ TEST_P(SampleView, GraphsFillTheAreaAndStayInside) {
 
 INSTANTIATE_TEST_SUITE_P(Every, SampleView, ::testing::ValuesIn(SampleFiles()), TestName);
 
-using SpecialSampleView = SampleWindowTest;
-
-// The frame of a special sample takes in its tick labels and titles: drawn
-// without the graphs, nothing of it reaches the area's outermost pixels.
-TEST_F(SpecialSampleView, FrameLabelsAndTitlesStayInside) {
-    for (const char* path : {"Adv/samp1.pgp", "Adv/samp7.pgp"})
-        for (const QSize area : {QSize(640, 480), QSize(470, 498)}) {
-            SCOPED_TRACE(std::string(path) + " " + std::to_string(area.width()) + " x " +
-                         std::to_string(area.height()));
-            ResizeArea(area);
-            ASSERT_EQ(AreaSize(), area);
-            box.Clear();
-            if (VisibleScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
-            OpenSample(path);
-            ASSERT_EQ(DocumentKind, 7);
-            const QImage bare = RenderWithoutGraphs(0);
-            QImage white(bare.size(), bare.format());
-            white.fill(Qt::white);
-            const QRect drawn = DifferenceBounds(bare, white);
-            ASSERT_FALSE(drawn.isNull());
-            EXPECT_TRUE(QRect(1, 1, area.width() - 2, area.height() - 2).contains(drawn))
-                << drawn.left() << ", " << drawn.top() << " to " << drawn.right() << ", " << drawn.bottom();
-            EXPECT_GE(std::max(drawn.width(), drawn.height()), 0.85 * std::min(area.width(), area.height()));
-        }
-}
-
 } // namespace
