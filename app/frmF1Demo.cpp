@@ -104,7 +104,12 @@ Cls1 frmF1::SamplePictureBox() const {
     }
     case 2:
     case 5: box.MinZ = 0; box.MaxZ = 3; return box;
-    case 7: return {box.MinX, box.MaxX, box.MinZ, box.MaxZ, box.MinY, box.MinY};
+    case 7: {
+        // The frame as the view shows it (X text across, Y text up), flat
+        // at the depth of the lowest value.
+        const Cls1 shown = ShownBox(box);
+        return {shown.MinX, shown.MaxX, shown.MinY, shown.MaxY, shown.MinZ, shown.MinZ};
+    }
     default: return box;
     }
 }

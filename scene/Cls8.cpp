@@ -36,6 +36,20 @@ Cls1 ShownBox(const Cls1& box) {
     return Cls1{box.MinZ, box.MaxZ, box.MinX, box.MaxX, box.MinY, box.MaxY};
 }
 
+namespace {
+
+// A graph's box in the axes of the scene box. A point of a special-graph
+// document is drawn where its x and y are, as a plane point is (its dialog
+// asks for those two there), while the pictures hold the X text in z and the
+// Y text in x: its box is turned into theirs, so that ShownBox gives it back.
+Cls1 SceneAxesBox(const Cls9& g, const Cls1& box) {
+    if (DocumentKind != 7 || (g.GraphType != GraphType::Point && g.GraphType != GraphType::PointAnimation))
+        return box;
+    return Cls1{box.MinY, box.MaxY, box.MinZ, box.MaxZ, box.MinX, box.MaxX};
+}
+
+} // namespace
+
 double PlaneTickStep(float scale2D) {
     const double s = 2 * double(scale2D);
     if (s < 1) return 1;
@@ -53,7 +67,7 @@ Cls1 Cls8::GetBox(std::int32_t lngAnimStep) const {
     Cls1 united = UnionStart;
     for (const auto& e : FunSurfs) {
         Cls9& g = *e.graph;
-        united.Widen(g.Animation ? g.GetBox(lngAnimStep) : g.GetBox());
+        united.Widen(SceneAxesBox(g, g.Animation ? g.GetBox(lngAnimStep) : g.GetBox()));
     }
     const float minX = united.MinX, maxX = united.MaxX, minY = united.MinY, maxY = united.MaxY;
     const float minZ = united.MinZ, maxZ = united.MaxZ;

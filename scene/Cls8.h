@@ -19,7 +19,8 @@ public:
     bool Animation() const;
     // The padded box of every graph (frame lngAnimStep of the animated ones);
     // sets Scale2D, and in plane documents snaps x and y outward to whole
-    // tick steps.
+    // tick steps. In a special-graph document a point's box is taken in the
+    // pictures' axes (see ShownBox), where it shows at its own x and y.
     Cls1 GetBox(std::int32_t lngAnimStep = 0) const;
     // Draws every graph into the display list being compiled: the animated
     // ones at frame lngAnimStep, the others as they are. Defined with the

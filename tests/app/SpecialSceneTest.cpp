@@ -185,6 +185,52 @@ TEST_F(SpecialSceneTest, XTextRunsAcrossAndYTextUpInThePictureItsFrameAndTheFit)
     }
 }
 
+TEST_F(SpecialSceneTest, APointSitsAtItsXAndYInTheFrameAndTheFitTakesItIn) {
+    // A contour plot of X = u over 0..6, Y = v over -2..2, and a point typed
+    // as x = 9, y = -4 (stored as the point dialog stores it there): the
+    // frame grows to 0..9 across and -4..2 up, and the point sits in its
+    // lower right corner.
+    DocumentKind = 7;
+    VisibleScene = Cls8();
+    Axes.AxisColor = RGB(0, 160, 0);
+    Axes.AxisWidth = 2;
+    std::shared_ptr<Cls9> plot = Cls9::Init(1, "F", GraphType::Contour, CoordType::Cartesian, "u", "v", "u", 12, 8,
+                                            0, 6, -2, 2, FillStyle::OneColor, Blue, Blue, 0, 1, 0,
+                                            Show::FilledSurface, Smoothness::Smooth, false, false, false, 6);
+    plot->FunForm = FunForm::Parametric;
+    ASSERT_TRUE(plot->GetPoints());
+    Add(VisibleScene, plot);
+    std::shared_ptr<Cls9> point = Cls9::Init(2, "P", GraphType::Point, CoordType::Cartesian, "0", "9", "-4", 1, 1,
+                                             0, 0, 0, 0, FillStyle::OneColor, 0, 0, 0, 1, 0, Show::FilledSurface,
+                                             Smoothness::Smooth);
+    point->PointColor = Red;
+    point->PointSize = 4;
+    ASSERT_TRUE(point->GetPoints());
+    Add(VisibleScene, point);
+    Window().BuildDisplayLists();
+    Window().mnuViewFit_Click();
+    const QImage img = Show(CurrentFrame);
+    img.save("/tmp/vexilon_special_point.png");
+
+    const auto frame = [](QRgb p) { return qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90; };
+    const auto red = [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80; };
+    int fLeft = img.width(), fRight = -1, fTop = img.height(), fBottom = -1;
+    double sumX = 0, sumY = 0;
+    int reds = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            if (frame(p)) fLeft = std::min(fLeft, x), fRight = std::max(fRight, x), fTop = std::min(fTop, y),
+                          fBottom = std::max(fBottom, y);
+            if (red(p)) sumX += x, sumY += y, ++reds;
+        }
+    ASSERT_LT(fLeft, fRight);
+    ASSERT_GT(reds, 10);
+    EXPECT_NEAR(double(fRight - fLeft) / (fBottom - fTop), 9.0 / 6.0, 0.1);
+    EXPECT_NEAR(sumX / reds, fRight, 4);
+    EXPECT_NEAR(sumY / reds, fBottom, 4);
+}
+
 TEST_F(SpecialSceneTest, SurfaceWithTangentPlanesNormalsAndEveryViewShows) {
     DocumentKind = 3;
     Light.Enabled = true;

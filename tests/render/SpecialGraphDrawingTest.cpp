@@ -308,6 +308,69 @@ TEST_F(SpecialGraphDrawingTest, ColourMapIsFlatUnlitAndLeavesUndefinedCellsEmpty
 }
 
 // ---------------------------------------------------------------------------
+// All three kinds along their own axes
+
+TEST_F(SpecialGraphDrawingTest, AnAsymmetricFunctionOnAnOblongGridLiesAlongItsOwnAxes) {
+    // Z = X + 2Y with X = u over 0..6 (12 steps of 0.5) and Y = v over -2..2
+    // (8 steps): the picture at (x, y) must show x + 2y, whichever kind.
+    const auto value = [](double x, double y) { return x + 2 * y; }; // -4..10
+    const std::int32_t kinds[] = {GraphType::ColorMap, GraphType::Contour, GraphType::VectorField};
+    for (std::int32_t kind : kinds) {
+        SCOPED_TRACE(kind);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        auto g = Field(kind, "u", "v", "u+2*v", 12, 8, 0, 6, -2, 2, 7);
+        if (kind == GraphType::ColorMap) {
+            // Blue at the lowest value, red at the highest, in between by the
+            // value.
+            g->Draw();
+            for (float x : {0.3f, 1.7f, 3.1f, 4.6f, 5.8f})
+                for (float y : {-1.8f, -0.6f, 0.4f, 1.7f}) {
+                    const double t = (value(x, y) + 4) / 14;
+                    const Colour c = At(x, y);
+                    EXPECT_NEAR(c.r, 255 * t, 12) << x << " " << y;
+                    EXPECT_NEAR(c.b, 255 * (1 - t), 12) << x << " " << y;
+                }
+            EXPECT_EQ(At(6.4f, 0), (Colour{255, 255, 255}));
+            EXPECT_EQ(At(3, 2.4f), (Colour{255, 255, 255}));
+            continue;
+        }
+        const Feedback fb = Capture(g);
+        ASSERT_FALSE(fb.lines.empty());
+        if (kind == GraphType::Contour) {
+            // Every piece of a level line runs along x + 2y = level, inside
+            // the picture; the seven levels step by 2 above -4 (the last one
+            // just below the top corner, nudged above it).
+            std::set<long> levels;
+            for (const FeedbackLine& l : fb.lines) {
+                EXPECT_NEAR(value(l.from.x, l.from.y), value(l.to.x, l.to.y), 2e-3);
+                for (const FeedbackVertex& v : {l.from, l.to}) {
+                    EXPECT_GE(v.x, -1e-3);
+                    EXPECT_LE(v.x, 6 + 1e-3);
+                    EXPECT_GE(v.y, -2 - 1e-3);
+                    EXPECT_LE(v.y, 2 + 1e-3);
+                }
+                levels.insert(std::lround(value(l.from.x, l.from.y)));
+            }
+            EXPECT_EQ(levels, (std::set<long>{-2, 0, 2, 4, 6, 8, 10}));
+            continue;
+        }
+        // One arrow at every interior node (u, v), rising 0.5 per step of u
+        // across and 1 per step of v up.
+        ASSERT_EQ(fb.lines.size(), 11u * 7);
+        std::set<std::pair<long, long>> nodes;
+        for (const FeedbackLine& l : fb.lines) {
+            EXPECT_NEAR(l.to.x - l.from.x, 0.5, 1e-3);
+            EXPECT_NEAR(l.to.y - l.from.y, 1, 1e-3);
+            nodes.insert({std::lround(l.from.x * 2), std::lround(l.from.y * 2)});
+        }
+        std::set<std::pair<long, long>> interior;
+        for (long i = 1; i < 12; ++i)
+            for (long j = 1; j < 8; ++j) interior.insert({i, j - 4});
+        EXPECT_EQ(nodes, interior);
+    }
+}
+
+// ---------------------------------------------------------------------------
 // Tangent planes, normal lines and the views of surfaces
 
 TEST_F(SpecialGraphDrawingTest, TangentPlaneAndNormalLineAtAPoint) {

@@ -5,10 +5,12 @@
 #include "core/NumberText.h"
 #include "graph/Cls9.h"
 #include "graph/SamplingContext.h"
+#include "scene/Cls4.h"
 #include "scene/Cls8.h"
 #include "tests/samples/SampleWindow.h"
 #include "tools/mksamples/SampleBuild.h"
 
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 
@@ -132,6 +134,85 @@ TEST_F(SampleExpectations, LimitHasAGapAtX0) {
     EXPECT_TRUE(IsUndefined(g.Vert3D(0, 25).y));
     EXPECT_NEAR(g.Vert3D(0, 24).y, 0.9957388, 1e-6);
     EXPECT_NEAR(g.Vert3D(0, 26).y, 0.9957388, 1e-6);
+}
+
+// The special samples, fitted: their highest values (red) and lowest (blue)
+// where X runs across and Y up.
+TEST_F(SampleExpectations, SpecialSamplesShowTheirExtremaAlongTheirOwnAxes) {
+    const double pi = 3.14159265358979;
+    enum Tone { High, Low, Middle };
+    struct Place {
+        double x, y;
+        Tone tone;
+    };
+    struct Row {
+        const char* file;
+        std::vector<Place> places; // the map: the pixels about each place
+        bool centres;              // the level lines: where the red and the blue lie
+    };
+    const Row rows[] = {
+        // sin(X)cos(Y): highest at (pi/2, 0) and (-pi/2, +-pi), lowest at
+        // (-pi/2, 0) and (pi/2, +-pi), 0 along X = 0.
+        {"Adv/samp1.pgp",
+         {{pi / 2, 0, High},
+          {-pi / 2, 0, Low},
+          {-pi / 2, pi - 0.3, High},
+          {pi / 2, -pi + 0.3, Low},
+          {0, pi / 2, Middle},
+          {0, -pi / 2, Middle}},
+         false},
+        // 2X e^(-X^2-Y^2): its two lobes on the X axis, at X = +-0.71.
+        {"Adv/samp7.pgp", {}, true},
+    };
+    const auto red = [](QRgb c) { return qRed(c) > qBlue(c) + 100 && qRed(c) > 150; };
+    const auto blue = [](QRgb c) { return qBlue(c) > qRed(c) + 100 && qBlue(c) > 150; };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.file);
+        box.Clear();
+        if (VisibleScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
+        OpenSample(r.file);
+        Run("mnuViewFit");
+        const QImage image = Render(0);
+        ASSERT_FALSE(image.isNull());
+        image.save(QString("/tmp/vexilon_sample_") + QFileInfo(r.file).baseName() + ".png");
+        // The unturned orthographic view: the volume about the reference point.
+        const auto pixelOf = [&](double x, double y) {
+            return QPointF((x - Camera.RefPos.x) / Camera.VolWidth * image.width() + image.width() / 2.0,
+                           image.height() / 2.0 - (y - Camera.RefPos.y) / Camera.VolHeight * image.height());
+        };
+        const auto placeOf = [&](QPointF p) {
+            return QPointF((p.x() - image.width() / 2.0) / image.width() * Camera.VolWidth + Camera.RefPos.x,
+                           (image.height() / 2.0 - p.y()) / image.height() * Camera.VolHeight + Camera.RefPos.y);
+        };
+        for (const Place& p : r.places) {
+            const QPointF at = pixelOf(p.x, p.y);
+            int reds = 0, blues = 0;
+            for (int dy = -6; dy <= 6; ++dy)
+                for (int dx = -6; dx <= 6; ++dx) {
+                    const QRgb c = image.pixel(int(at.x()) + dx, int(at.y()) + dy);
+                    reds += red(c);
+                    blues += blue(c);
+                }
+            EXPECT_EQ(reds > 0, p.tone == High) << p.x << " " << p.y;
+            EXPECT_EQ(blues > 0, p.tone == Low) << p.x << " " << p.y;
+        }
+        if (!r.centres) continue;
+        QPointF redSum, blueSum;
+        int reds = 0, blues = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = image.pixel(x, y);
+                if (red(c)) redSum += QPointF(x, y), ++reds;
+                if (blue(c)) blueSum += QPointF(x, y), ++blues;
+            }
+        ASSERT_GT(reds, 20);
+        ASSERT_GT(blues, 20);
+        const QPointF high = placeOf(redSum / reds), low = placeOf(blueSum / blues);
+        EXPECT_NEAR(high.x(), 0.71, 0.25);
+        EXPECT_NEAR(high.y(), 0, 0.1);
+        EXPECT_NEAR(low.x(), -0.71, 0.25);
+        EXPECT_NEAR(low.y(), 0, 0.1);
+    }
 }
 
 // The capture takes the colours as drawn: the smoothed edges of a red curve

@@ -7,6 +7,7 @@
 #include "core/MessageService.h"
 #include "document/DocumentFile.h"
 #include "graph/Cls9.h"
+#include "scene/Cls3.h"
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
 #include "tests/app/ScriptedDocuments.h"
@@ -14,6 +15,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QRect>
 #include <QTemporaryDir>
 
 #include <set>
@@ -274,6 +276,49 @@ TEST_F(SampleCommand, ADamagedOrEmptySampleLeavesTheDocument) {
         EXPECT_EQ(box.requests[1].title, "出错");
         ExpectUnchanged();
     }
+}
+
+TEST_F(SampleMenu, AnOblongSpecialSampleOpensCentredAlongItsOwnAxes) {
+    // A contour plot over X = u in 0..6 and Y = v in -2..2 in place of a
+    // special sample: its frame, 6 across and 4 up, opens in the middle of
+    // the area, as wide as the area's share allows, its texts inside.
+    const QString path = QString::fromStdString(SamplesFolder() + "/Adv/samp7.pgp");
+    SetAside aside(path);
+    DocumentKind = 7;
+    Axes.AxisColor = RGB(0, 160, 0);
+    Axes.AxisWidth = 2;
+    Cls8 scene;
+    std::shared_ptr<Cls9> plot =
+        Cls9::Init(1, "F", GraphType::Contour, CoordType::Cartesian, "u", "v", "u", 12, 8, 0, 6, -2, 2,
+                   FillStyle::OneColor, RGB(0, 0, 255), RGB(0, 0, 255), 0, 1, 0, Show::FilledSurface,
+                   Smoothness::Smooth, false, false, false, 6);
+    plot->FunForm = FunForm::Parametric;
+    ASSERT_TRUE(plot->GetPoints());
+    scene.FunSurfs.Add(plot, GraphKey(plot->ID));
+    ASSERT_EQ(SaveDocumentFile(path, ComposeDocumentText(7, scene, Axes)), SaveResult::Written);
+    DocumentKind = 1;
+
+    Run("mnuDemoAdvCV");
+    ASSERT_EQ(box.Count(), 0u);
+    ASSERT_EQ(DocumentKind, 7);
+    ASSERT_EQ(VisibleScene.FunSurfs.Count(), 1);
+    const QImage image = Render(0);
+    image.save("/tmp/vexilon_oblong_special_sample.png");
+    QRect frame, drawn;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (qRed(c) < 230 || qGreen(c) < 230 || qBlue(c) < 230) drawn |= QRect(x, y, 1, 1);
+            if (qGreen(c) > 100 && qRed(c) < 90 && qBlue(c) < 90) frame |= QRect(x, y, 1, 1);
+        }
+    ASSERT_FALSE(frame.isEmpty());
+    EXPECT_NEAR(double(frame.width()) / frame.height(), 6.0 / 4.0, 0.05);
+    EXPECT_NEAR(frame.center().x(), image.width() / 2.0, 3);
+    EXPECT_NEAR(frame.center().y(), image.height() / 2.0, 3);
+    EXPECT_NEAR(frame.width(), 0.8 * image.width(), 4);
+    // Its labels and titles too.
+    EXPECT_TRUE(QRect(1, 1, image.width() - 2, image.height() - 2).contains(drawn))
+        << drawn.left() << ", " << drawn.top() << " to " << drawn.right() << ", " << drawn.bottom();
 }
 
 } // namespace
