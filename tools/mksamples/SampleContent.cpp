@@ -358,7 +358,7 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                       series("4/pi*sin((2*n-1)*x)/(2*n-1)", "15", "-2*pi", "2*pi", "800", Magenta)},
                      10, 10, true});
     files.push_back({"animation/2D/sinexp.pgp", 1,
-                     {With(Curve("3*exp(-x/6)*sin(2*x-t)", "0", "14", "350"), [](PlaneFunctionBoxes& b) {
+                     {With(Curve("3*exp(-x^2/50)*sin(2*x-t)", "-14", "14", "400"), [](PlaneFunctionBoxes& b) {
                          b.animated = true;
                          b.tFrom = "0";
                          b.tTo = "2*pi*24/25";
@@ -366,8 +366,8 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                      24, 12});
     files.push_back(
         {"animation/2D/inequation.pgp", 1,
-         {With(Implicit(PlaneForm::Inequality, "(x*cos(t)+y*sin(t))^2/4+(y*cos(t)-x*sin(t))^2-1", "-2.5", "2.5", "-2.5",
-                        "2.5", Blue),
+         {With(Implicit(PlaneForm::Inequality, "(x*cos(t)+y*sin(t))^2/7.84+(y*cos(t)-x*sin(t))^2/1.96-1", "-2.9", "2.9",
+                        "-2.9", "2.9", Blue),
                [](PlaneFunctionBoxes& b) {
                    b.animated = true;
                    b.tFrom = "0";
