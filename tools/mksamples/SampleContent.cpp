@@ -163,8 +163,8 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
     files.push_back({"2D/asinacos.pgp", 1,
                      {Curve("asin(x)", "-1", "1", "200", Red), Curve("acos(x)", "-1", "1", "200")}});
     files.push_back({"2D/compare.pgp", 1,
-                     {Curve("2^x", "-3", "3", "300", Red), Curve("x^2", "-3", "3", "300"),
-                      Curve("log(x)/log(2)", "-3", "3", "300", Green)}});
+                     {Curve("2^x", "-3", "4.6", "380", Red), Curve("x^2", "-3", "4.6", "380"),
+                      Curve("log(x)/log(2)", "0.07", "4.6", "453", Green)}});
     files.push_back({"2D/ellipse.pgp", 1,
                      {ParametricCurve("3*cos(u)", "2*sin(u)", "0", "2*pi", "200"),
                       PlanePoint("sqr(5)", "0", Red, "5"), PlanePoint("-sqr(5)", "0", Red, "5")}});
