@@ -7,6 +7,7 @@
 #include "platform/GlDrawingArea.h"
 #include "platform/GlOutlineFont.h"
 #include "render/GlText.h"
+#include "render/ScreenText.h"
 #include "render/GraphDrawing.h"
 #include "scene/Cls10.h"
 #include "scene/Cls3.h"
@@ -43,6 +44,7 @@ void DrawCoordinateSystem(const Cls1& box) { Axes.Draw(2, box.MinX, box.MaxX, bo
 // raises, and the error goes on.
 template <class Body>
 void CompileList(GLuint list, Body&& body) {
+    ClearScreenTexts(list);
     glNewList(list, GL_COMPILE);
     try {
         body();
@@ -96,12 +98,14 @@ void frmF1::ReleaseContext() {
     if (contextUsable_) {
         if (LabelFontBase != 0) glDeleteLists(GLuint(LabelFontBase), OutlineFontGlyphCount);
         if (TitleFontBase != 0) glDeleteLists(GLuint(TitleFontBase), OutlineFontGlyphCount);
+        ReleaseScreenFonts();
         glDeleteLists(SceneList, 1);
         if (frameListCount_ > 0) glDeleteLists(FirstFrameList, GLsizei(frameListCount_));
         ReleaseTextures();
         Cls2::ReleaseSpheres();
     }
     ForgetTextures();
+    ForgetScreenFonts();
     Cls2::ForgetSpheres();
     listsCompiled_ = false;
     LabelFontBase = 0;
@@ -136,6 +140,8 @@ void frmF1::PaintFrame() {
         list = CurrentFrame == 0 || frame <= 0 ? FirstFrameList : GLuint(1000 + frame);
     }
     glCallList(list);
+    // The axes' texts, upright in pixels where the list's anchors fall now.
+    DrawScreenTexts(list);
     glPopMatrix();
 }
 

@@ -7,8 +7,11 @@
 // in frmF1Toolbars.cpp, both as tables; the drawing (context, display lists,
 // redraw) here in frmF1.cpp; the menu handlers by menu in frmF1File.cpp,
 // frmF1Edit.cpp, frmF1View.cpp, frmF1Draw.cpp, frmF1Animation.cpp,
-// frmF1Tools.cpp and frmF1Help.cpp. Every handler Qt calls runs through the
-// handler guard of dialogs/DialogForm.h.
+// frmF1Tools.cpp, frmF1Help.cpp and frmF1Demo.cpp; the graph list in
+// frmF1List.cpp; the command sets of the document kinds in
+// frmF1Availability.cpp; a read document made the current one in
+// frmF1Document.cpp. Every handler Qt calls runs through the handler guard of
+// dialogs/DialogForm.h.
 #include "core/PictureService.h"
 #include "dialogs/MainWindowLink.h"
 #include "graph/Cls1.h"

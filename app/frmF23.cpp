@@ -24,6 +24,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -63,6 +64,12 @@ public:
     }
     void Restore() {
         if (&Messages() == this) SetMessageService(previous_);
+    }
+    // Holds the messages again after a Restore.
+    void Hold() {
+        if (&Messages() == this) return;
+        previous_ = &Messages();
+        SetMessageService(this);
     }
 
     std::optional<MessageRequest> first;
@@ -175,11 +182,13 @@ void frmF23::Command5_Click() {
     dialog.DefaultExt = "avi";
     dialog.DlgTitle = "保存动画到AVI文件";
     dialog.Filter = "AVI Files|*.avi";
+    dialog.OwnerHwnd = static_cast<std::int32_t>(winId());
     std::string path = "untitled.avi";
     if (!dialog.VBGetSaveFileName(path)) return;
 
-    // One uninterrupted run: no event is processed until the video is
-    // written and the frame files are gone; its messages come afterwards.
+    // One uninterrupted run but for the compression dialog: no event is
+    // processed until the video is written and the frame files are gone; its
+    // messages come afterwards.
     frmF1* player = Player();
     QLabel* status = player ? player->StatusBar1 : nullptr;
     auto showStatus = [status](const std::string& text) {
@@ -190,11 +199,24 @@ void frmF23::Command5_Click() {
     HeldMessages messages;
     bool writeFailed = false;
     {
-        BusyCursor busy;
+        std::optional<BusyCursor> busy(std::in_place);
         // Frame 1 gives the format of the whole video, whatever List2 holds.
         cDIB frame;
+        std::optional<VideoCompression> compression;
         if (frame.CreateFromFile(FrameFilePath(1))) {
+            // The user chooses the compression; a cancel there ends the
+            // export with nothing written (the frame files still go).
+            busy.reset();
+            messages.Restore();
+            VideoCompressionRequest request;
+            request.owner = static_cast<std::int32_t>(winId());
+            compression = VideoCompressions().ChooseCompression(request);
+            messages.Hold();
+            busy.emplace();
+        }
+        if (compression) {
             VideoFormat format;
+            format.Compression = *compression;
             format.Width = frame.Width();
             format.Height = frame.Height();
             format.Rate = VideoFrameRate(TextOf(Text1));

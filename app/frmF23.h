@@ -3,9 +3,10 @@
 // main window. "生成帧" plays the animation once in normal mode while each
 // tick's frame is written as a frame file (app/VideoFrames.h) and listed in
 // List1; the user puts frames into List2 in video order (">", ">>",
-// "删除"); "保存动画" writes them, uncompressed and each a key frame, into an
-// AVI file through the video service at the rate of Text1, then deletes the
-// frame files.
+// "删除"); "保存动画" asks for the file and then the compression (the video
+// compression service: uncompressed or Motion JPEG with a quality) and
+// writes them, each a key frame, into an AVI file through the video service
+// at the rate of Text1, then deletes the frame files.
 #include "dialogs/DialogForm.h"
 
 class frmF1;
@@ -40,8 +41,10 @@ public:
     void Command3_Click();
     // "生成帧": a normal play from frame 0 that records each frame it shows.
     void Command4_Click();
-    // "保存动画": the save dialog, then one uninterrupted run writing List2's
-    // frames; the frame files are deleted after every path past the dialog.
+    // "保存动画": the save dialog, the compression dialog (when frame 1 can
+    // be read), then one uninterrupted run writing List2's frames; the frame
+    // files are deleted after every path past the save dialog, a cancelled
+    // compression dialog included.
     void Command5_Click();
 
     // The recording step of a normal-mode tick (the frame is shown): the view

@@ -1,3 +1,4 @@
+#include "app/RegionalFormat.h"
 #include "app/frmF1.h"
 #include "core/ClipboardService.h"
 #include "core/ColorService.h"
@@ -19,6 +20,7 @@
 #include "platform/QtPrinter.h"
 #include "platform/QtShell.h"
 #include "platform/QtTranslation.h"
+#include "platform/QtVideoCompression.h"
 #include "platform/TerminationHandler.h"
 
 #include <QApplication>
@@ -50,7 +52,11 @@ int main(int argc, char** argv) {
     SetPrinterService(&printer);
     AviVideoService videos;
     SetVideoService(&videos);
+    QtVideoCompression compressions(&window);
+    SetVideoCompressionService(&compressions);
     SetDialogOwner(&window);
+    // Space and strip tick labels follow the desktop's number format.
+    TakeSystemNumberFormat();
 
     // The command line is one text: the arguments joined by blanks, so a
     // path with blanks arrives whole.
@@ -62,6 +68,7 @@ int main(int argc, char** argv) {
     SetClipboardService(nullptr);
     SetPrinterService(nullptr);
     SetShellService(nullptr);
+    SetVideoCompressionService(nullptr);
     SetVideoService(nullptr);
     SetPictureService(nullptr);
     SetFileDialogService(nullptr);

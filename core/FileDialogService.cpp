@@ -20,5 +20,7 @@ std::optional<std::string> FileDialogService::ChooseFile(const FileDialogRequest
     return std::move(choice->path);
 }
 
+std::string FileDialogService::SpecialFolderPath(std::int32_t) { return {}; }
+
 FileDialogService& FileDialogs() { return *current; }
 void SetFileDialogService(FileDialogService* service) { current = service ? service : &cancelling; }

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,12 +13,19 @@ namespace {
 DiskFileSystem disk;
 FileSystemService* current = &disk;
 
-// The file a path names: the target of a symbolic link, so that the link stays.
+// The file a path names: the end of a chain of symbolic links, so that the
+// links stay, also when that file does not exist yet. A chain that loops or
+// cannot be read names the path itself.
 std::string Target(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path at = path;
     std::error_code ec;
-    if (!std::filesystem::is_symlink(path, ec)) return path;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
-    return ec ? path : target.string();
+    for (int links = 0; fs::is_symlink(at, ec); ++links) {
+        const fs::path to = fs::read_symlink(at, ec);
+        if (ec || links == 40) return path;
+        at = to.is_absolute() ? to : at.parent_path() / to;
+    }
+    return at.string();
 }
 
 } // namespace
@@ -26,6 +34,10 @@ FileSystemService& FileSystem() { return *current; }
 void SetFileSystemService(FileSystemService* service) { current = service ? service : &disk; }
 
 int DiskFileSystem::CreateBeside(const std::string& path, std::string& temporary) {
+    // A file the user may not write (made read-only) is not replaced either.
+    if (::faccessat(AT_FDCWD, path.c_str(), F_OK, AT_EACCESS) == 0 &&
+        ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+        return -1;
     temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return -1;

@@ -18,7 +18,8 @@ public:
     virtual ~FileSystemService() = default;
     // A new, empty file beside `path` (in its folder), open for writing, with
     // the permissions of an existing file at `path` or else those of a new
-    // file. Its descriptor, its name in `temporary`; -1 when it cannot be made.
+    // file. Its descriptor, its name in `temporary`; -1 when it cannot be made
+    // or when the file at `path` may not be written by this user.
     virtual int CreateBeside(const std::string& path, std::string& temporary) = 0;
     // Writes all `size` bytes at `offset`; false when not all were written.
     virtual bool WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t size) = 0;
@@ -47,8 +48,8 @@ FileSystemService& FileSystem();
 // Installs `service` (not owned); nullptr restores the disk.
 void SetFileSystemService(FileSystemService* service);
 
-// A file being written in place of the one at a path (UTF-8; a symbolic link
-// is followed, so the file it names is replaced). Until Commit succeeds the
+// A file being written in place of the one at a path (UTF-8; symbolic links
+// are followed, so the file they name is replaced, or made, and they stay). Until Commit succeeds the
 // old file stays as it was; destroyed uncommitted, the new one is removed.
 class ReplacementFile {
 public:

@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
+#include "core/ReplacementFile.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -146,6 +147,69 @@ bool cDIB::CreateFromFile(const std::string& FileName) {
     bitmapInfo_ = std::move(info);
     bits_ = std::move(bits);
     return true;
+}
+
+bool cDIB::CreateFromPackedDIBPointer(const std::uint8_t* pDIB, std::size_t size) {
+    constexpr std::size_t InfoHeaderSize = HeadersSize - FileHeaderSize;
+    if (pDIB == nullptr || size < InfoHeaderSize) return false;
+    const std::uint8_t* p = pDIB;
+    InfoHeader ih;
+    ih.size = Get32(p);
+    ih.width = Get32(p + 4);
+    ih.height = Get32(p + 8);
+    ih.planes = Get16(p + 12);
+    ih.bitCount = Get16(p + 14);
+    ih.compression = Get32(p + 16);
+    ih.sizeImage = Get32(p + 20);
+    ih.xPelsPerMeter = Get32(p + 24);
+    ih.yPelsPerMeter = Get32(p + 28);
+    ih.clrUsed = Get32(p + 32);
+    ih.clrImportant = Get32(p + 36);
+    if (ih.bitCount < 16 || ih.sizeImage < 1) return false;
+
+    // The pixels follow the header, the three masks of a bit-field bitmap
+    // with the short header, and the colours listed as used.
+    if (ih.size < static_cast<std::int32_t>(InfoHeaderSize) || ih.clrUsed < 0) return false;
+    std::uint64_t infoSize = static_cast<std::uint64_t>(ih.size);
+    if (ih.compression == BiBitfields && ih.size == static_cast<std::int32_t>(InfoHeaderSize)) infoSize += 12;
+    infoSize += 4 * static_cast<std::uint64_t>(ih.clrUsed);
+    const std::uint64_t imageSize = static_cast<std::uint64_t>(ih.sizeImage);
+    if (infoSize + imageSize > size || FileHeaderSize + infoSize + imageSize > INT32_MAX) return false;
+
+    FileHeader fh;
+    fh.type = BmType;
+    fh.offBits = static_cast<std::int32_t>(FileHeaderSize + infoSize);
+    fh.size = static_cast<std::int32_t>(FileHeaderSize + infoSize + imageSize);
+    file_ = fh;
+    info_ = ih;
+    bitmapInfo_.assign(pDIB, pDIB + infoSize);
+    bits_.assign(pDIB + infoSize, pDIB + infoSize + imageSize);
+    return true;
+}
+
+bool cDIB::WriteToFile(const std::string& FileName) const {
+    if (bitmapInfo_.empty() || bits_.empty()) return false;
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(FileHeaderSize) + bitmapInfo_.size() + bits_.size());
+    const auto put16 = [&bytes](std::int16_t v) {
+        bytes.push_back(static_cast<std::uint8_t>(v));
+        bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint16_t>(v) >> 8));
+    };
+    const auto put32 = [&put16](std::int32_t v) {
+        put16(static_cast<std::int16_t>(v & 0xFFFF));
+        put16(static_cast<std::int16_t>(static_cast<std::uint32_t>(v) >> 16));
+    };
+    // The file header of the file written (the one held may be a refused
+    // file's, or name a size other than the bitmap's).
+    const std::size_t offset = static_cast<std::size_t>(FileHeaderSize) + bitmapInfo_.size();
+    put16(BmType);
+    put32(static_cast<std::int32_t>(offset + bits_.size()));
+    put16(0);
+    put16(0);
+    put32(static_cast<std::int32_t>(offset));
+    bytes.insert(bytes.end(), bitmapInfo_.begin(), bitmapInfo_.end());
+    bytes.insert(bytes.end(), bits_.begin(), bits_.end());
+    return ReplaceFileContents(FileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 const std::uint8_t* cDIB::PointerToBits() const {

@@ -8,8 +8,10 @@
 // Invariants: a successful read replaces all four parts at once; the pixel
 // block then holds SizeImage() bytes (a zero image-size field is computed from
 // width, height and bits per pixel) and the bitmap information BitOffset() - 14
-// bytes, both taken from inside the file. A refused read changes nothing but,
-// for a file that does not start with "BM", the file header.
+// bytes, both taken from inside the file (or the packed bitmap). A refused read
+// changes nothing but, for a file that does not start with "BM", the file
+// header.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,6 +21,20 @@ public:
     // Reads a BMP file (UTF-8 path). A missing, unreadable or unsupported file
     // shows its message (titled AppTitle) and gives False.
     bool CreateFromFile(const std::string& FileName);
+    // Takes a packed bitmap of `size` bytes at `pDIB`: its information header,
+    // the colour table or bit masks the header calls for, and SizeImage()
+    // pixel bytes. The file header becomes "BM" with the pixels right after
+    // the bitmap information (offset 54 when there is no table). False, with
+    // the object unchanged and no message, for fewer than 16 bits per pixel,
+    // an image size below 1, or a block shorter than its header says.
+    bool CreateFromPackedDIBPointer(const std::uint8_t* pDIB, std::size_t size);
+    // Writes the bitmap as a BMP file (UTF-8 path): a file header of "BM", the
+    // file's size and the pixel offset, then the bitmap information and the
+    // pixels as held (after a refused "BM" test the file header held is the
+    // refused file's, not the bitmap's). The file is replaced whole,
+    // and only once written; False (and no message) when it could not be, or
+    // when the object holds no bitmap yet.
+    bool WriteToFile(const std::string& FileName) const;
 
     std::int32_t BitCount() const { return info_.bitCount; }
     std::int32_t Height() const { return info_.height; }

@@ -2,6 +2,11 @@
 
 #include "core/ReplacementFile.h"
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QImageWriter>
+
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -34,7 +39,7 @@ public:
         U32(static_cast<std::uint32_t>(v));
         U32(static_cast<std::uint32_t>(v >> 32));
     }
-    void Fcc(const char (&code)[5]) {
+    void Fcc(const char* code) {
         for (int i = 0; i < 4; ++i) U8(static_cast<std::uint8_t>(code[i]));
     }
     void Zeros(std::size_t n) { data.insert(data.end(), n, 0); }
@@ -42,6 +47,58 @@ public:
     void Set32(std::size_t at, std::uint32_t v) {
         for (int i = 0; i < 4; ++i) data[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
     }
+};
+
+constexpr std::uint32_t BiRgb = 0;
+
+std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+// Turns frames of the bitmap layout (24 or 32 bits a pixel, uncompressed,
+// rows bottom-up and padded to 4 bytes) into JPEG pictures.
+class JpegFrames {
+public:
+    // Nothing for another layout, or without Qt's JPEG writer.
+    static std::optional<JpegFrames> For(const VideoFormat& f) {
+        const std::uint32_t bits = f.BitmapInfo[14] | f.BitmapInfo[15] << 8;
+        if ((bits != 24 && bits != 32) || Le32(f.BitmapInfo, 16) != BiRgb) return std::nullopt;
+        if (!QImageWriter::supportedImageFormats().contains("jpeg")) return std::nullopt;
+        JpegFrames j;
+        j.width_ = f.Width;
+        j.height_ = f.Height;
+        j.pixelBytes_ = static_cast<int>(bits / 8);
+        j.quality_ = std::clamp(f.Compression.Quality, 1, 100);
+        return j;
+    }
+
+    // The JPEG picture of one frame; empty when the frame is too short or
+    // cannot be encoded.
+    QByteArray Encode(const std::uint8_t* bits, std::size_t size) const {
+        const std::size_t row = (static_cast<std::size_t>(width_) * pixelBytes_ + 3) & ~std::size_t{3};
+        if (size < row * static_cast<std::size_t>(height_)) return {};
+        QImage image(width_, height_, QImage::Format_RGB888);
+        if (image.isNull()) return {};
+        for (int y = 0; y < height_; ++y) {
+            const std::uint8_t* src = bits + row * static_cast<std::size_t>(height_ - 1 - y);
+            std::uint8_t* dst = image.scanLine(y);
+            for (int x = 0; x < width_; ++x, src += pixelBytes_, dst += 3) {
+                dst[0] = src[2];
+                dst[1] = src[1];
+                dst[2] = src[0];
+            }
+        }
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setQuality(quality_);
+        if (!writer.write(image)) return {};
+        return jpeg;
+    }
+
+private:
+    int width_ = 0, height_ = 0, pixelBytes_ = 3, quality_ = 75;
 };
 
 struct IndexEntry {
@@ -59,9 +116,10 @@ struct Riff {
 
 class AviFileWriter : public VideoFile {
 public:
-    AviFileWriter(const std::string& path, const VideoFormat& format, std::uint64_t riffLimit,
-                  std::optional<std::uint64_t> failAfter)
-        : file_(path), format_(format), riffLimit_(riffLimit), failAfter_(failAfter) {}
+    AviFileWriter(const std::string& path, const VideoFormat& format, std::optional<JpegFrames> jpeg,
+                  std::uint64_t riffLimit, std::optional<std::uint64_t> failAfter)
+        : file_(path), format_(format), jpeg_(std::move(jpeg)), chunkId_(jpeg_ ? "00dc" : "00db"),
+          riffLimit_(riffLimit), failAfter_(failAfter) {}
 
     bool Open() {
         if (!file_.Good()) return false;
@@ -70,6 +128,13 @@ public:
 
     bool WriteFrame(const std::uint8_t* bits, std::size_t size) override {
         if (failed_ || committed_) return false;
+        QByteArray jpeg;
+        if (jpeg_) {
+            jpeg = jpeg_->Encode(bits, size);
+            if (jpeg.isEmpty()) return Fail();
+            bits = reinterpret_cast<const std::uint8_t*>(jpeg.constData());
+            size = static_cast<std::size_t>(jpeg.size());
+        }
         if (size > std::numeric_limits<std::int32_t>::max()) return Fail();
         const std::uint64_t chunk = 8 + Padded(size);
         Riff& riff = riffs_.back();
@@ -77,12 +142,13 @@ public:
             if (!NextRiff()) return false;
         }
         Bytes head;
-        head.Fcc("00db");
+        head.Fcc(chunkId_);
         head.U32(static_cast<std::uint32_t>(size));
         const std::uint64_t at = pos_;
         if (!Put(head) || !Put(bits, size) || ((size & 1) != 0 && !Put(zero_, 1))) return false;
         riffs_.back().frames.push_back({at, static_cast<std::uint32_t>(size)});
         ++total_;
+        largest_ = std::max(largest_, static_cast<std::uint32_t>(size));
         return true;
     }
 
@@ -94,9 +160,13 @@ public:
         if (single && !WriteIdx1()) return false;
         if (!EndList(riffs_.back().start)) return false;
         if (!single && !WriteOpenDmlHeaders()) return false;
-        // Counts: frames of the first RIFF in 'avih', all frames in 'strh'.
+        // Counts: frames of the first RIFF in 'avih', all frames in 'strh';
+        // the buffer a player needs for the largest frame written.
         if (!PatchU32(avihFramesPos_, static_cast<std::uint32_t>(riffs_.front().frames.size())) ||
             !PatchU32(strhLengthPos_, static_cast<std::uint32_t>(total_)))
+            return false;
+        if (largest_ > 0 && (!PatchU32(avihBytesPerSecPos_, BytesPerSecond(largest_)) ||
+                             !PatchU32(avihBufferPos_, largest_) || !PatchU32(strhBufferPos_, largest_)))
             return false;
         committed_ = true;
         return file_.Commit();
@@ -146,8 +216,33 @@ private:
     // Fills in the size of the list or RIFF that starts at `start`.
     bool EndList(std::uint64_t start) { return PatchU32(start + 4, static_cast<std::uint32_t>(pos_ - start - 8)); }
 
+    std::uint32_t BytesPerSecond(std::uint32_t frameBytes) const {
+        const std::uint64_t bytes = std::uint64_t{frameBytes} * static_cast<std::uint32_t>(format_.Rate);
+        return static_cast<std::uint32_t>(std::min<std::uint64_t>(bytes, 0xFFFFFFFFu));
+    }
+
+    // The stream format: the frames' bitmap information, or for JPEG frames
+    // an information header naming "MJPG" (24 bits, no colour table).
+    std::vector<std::uint8_t> StreamFormat() const {
+        if (!jpeg_) return format_.BitmapInfo;
+        Bytes b;
+        b.U32(40);
+        b.U32(static_cast<std::uint32_t>(format_.Width));
+        b.U32(static_cast<std::uint32_t>(format_.Height));
+        b.U16(1);
+        b.U16(24);
+        b.Fcc("MJPG");
+        b.U32(static_cast<std::uint32_t>(
+            std::min<std::uint64_t>(std::uint64_t{3} * static_cast<std::uint32_t>(format_.Width) *
+                                        static_cast<std::uint32_t>(format_.Height),
+                                    0xFFFFFFFFu)));
+        b.Zeros(16);
+        return b.data;
+    }
+
     bool WriteHeaders() {
         const VideoFormat& f = format_;
+        const std::vector<std::uint8_t> streamFormat = StreamFormat();
         Bytes h;
         h.Fcc("RIFF");
         h.U32(0);
@@ -160,14 +255,15 @@ private:
         h.Fcc("avih");
         h.U32(56);
         h.U32(static_cast<std::uint32_t>(1000000 / f.Rate));
-        const std::uint64_t maxBytes = std::uint64_t{f.SuggestedBufferSize} * static_cast<std::uint32_t>(f.Rate);
-        h.U32(static_cast<std::uint32_t>(std::min<std::uint64_t>(maxBytes, 0xFFFFFFFFu)));
+        avihBytesPerSecPos_ = h.Size();
+        h.U32(BytesPerSecond(f.SuggestedBufferSize));
         h.U32(0); // padding granularity
         h.U32(AvifHasIndex);
         avihFramesPos_ = h.Size();
         h.U32(0); // total frames (of the first RIFF)
         h.U32(0); // initial frames
         h.U32(1); // streams
+        avihBufferPos_ = h.Size();
         h.U32(f.SuggestedBufferSize);
         h.U32(static_cast<std::uint32_t>(f.Width));
         h.U32(static_cast<std::uint32_t>(f.Height));
@@ -180,7 +276,10 @@ private:
         h.Fcc("strh");
         h.U32(56);
         h.Fcc("vids");
-        h.U32(0); // handler
+        if (jpeg_)
+            h.Fcc("MJPG");
+        else
+            h.U32(0); // handler: none, the frames are stored as they are
         h.U32(0); // flags
         h.U16(0); // priority
         h.U16(0); // language
@@ -190,8 +289,9 @@ private:
         h.U32(0); // start
         strhLengthPos_ = h.Size();
         h.U32(0); // length
+        strhBufferPos_ = h.Size();
         h.U32(f.SuggestedBufferSize);
-        h.U32(0); // quality
+        h.U32(jpeg_ ? static_cast<std::uint32_t>(std::clamp(f.Compression.Quality, 1, 100)) * 100 : 0); // quality
         h.U32(0); // sample size
         h.U16(0);
         h.U16(0);
@@ -199,9 +299,9 @@ private:
         h.U16(static_cast<std::uint32_t>(std::min(f.Height, 0x7FFF)));
 
         h.Fcc("strf");
-        h.U32(static_cast<std::uint32_t>(f.BitmapInfo.size()));
-        h.data.insert(h.data.end(), f.BitmapInfo.begin(), f.BitmapInfo.end());
-        if (f.BitmapInfo.size() & 1) h.U8(0);
+        h.U32(static_cast<std::uint32_t>(streamFormat.size()));
+        h.data.insert(h.data.end(), streamFormat.begin(), streamFormat.end());
+        if (streamFormat.size() & 1) h.U8(0);
 
         // Room for the super index, until a second RIFF makes it one.
         superIndexPos_ = h.Size();
@@ -235,7 +335,7 @@ private:
         ix.U8(0);  // index sub-type
         ix.U8(AviIndexOfChunks);
         ix.U32(static_cast<std::uint32_t>(riff.frames.size()));
-        ix.Fcc("00db");
+        ix.Fcc(chunkId_);
         ix.U64(riff.moviPos);
         ix.U32(0);
         for (const IndexEntry& e : riff.frames) {
@@ -253,7 +353,7 @@ private:
         idx.Fcc("idx1");
         idx.U32(static_cast<std::uint32_t>(16 * riff.frames.size()));
         for (const IndexEntry& e : riff.frames) {
-            idx.Fcc("00db");
+            idx.Fcc(chunkId_);
             idx.U32(AviifKeyframe);
             idx.U32(static_cast<std::uint32_t>(e.chunkPos - riff.moviPos));
             idx.U32(e.size);
@@ -290,7 +390,7 @@ private:
         indx.U8(0);
         indx.U8(AviIndexOfIndexes);
         indx.U32(static_cast<std::uint32_t>(riffs_.size()));
-        indx.Fcc("00db");
+        indx.Fcc(chunkId_);
         indx.Zeros(12);
         for (const Riff& r : riffs_) {
             indx.U64(r.ixPos);
@@ -312,11 +412,16 @@ private:
 
     ReplacementFile file_;
     VideoFormat format_;
+    // Set for Motion JPEG.
+    std::optional<JpegFrames> jpeg_;
+    const char* chunkId_; // '00db' uncompressed frames, '00dc' compressed ones
     std::uint64_t riffLimit_;
     std::optional<std::uint64_t> failAfter_;
     std::uint64_t written_ = 0;
     std::uint64_t pos_ = 0; // end of the file
     std::uint64_t avihFramesPos_ = 0, strhLengthPos_ = 0, superIndexPos_ = 0, odmlPos_ = 0;
+    std::uint64_t avihBytesPerSecPos_ = 0, avihBufferPos_ = 0, strhBufferPos_ = 0;
+    std::uint32_t largest_ = 0; // bytes of the largest frame written
     std::vector<Riff> riffs_;
     std::uint64_t total_ = 0;
     bool failed_ = false;
@@ -328,7 +433,12 @@ private:
 
 std::unique_ptr<VideoFile> AviVideoService::Create(const std::string& path, const VideoFormat& format) {
     if (format.Width < 1 || format.Height < 1 || format.Rate < 1 || format.BitmapInfo.size() < 40) return nullptr;
-    auto file = std::make_unique<AviFileWriter>(path, format, riffLimit_, failAfter_);
+    std::optional<JpegFrames> jpeg;
+    if (format.Compression.Codec == VideoCodec::MotionJpeg) {
+        jpeg = JpegFrames::For(format);
+        if (!jpeg) return nullptr;
+    }
+    auto file = std::make_unique<AviFileWriter>(path, format, std::move(jpeg), riffLimit_, failAfter_);
     if (!file->Open()) return nullptr;
     return file;
 }

@@ -1,8 +1,11 @@
 #pragma once
-// Our AVI writer: one video stream of uncompressed key frames.
+// Our AVI writer: one video stream of key frames, uncompressed ('00db'
+// chunks, the frames' bitmap information as the stream format) or Motion
+// JPEG ('00dc' chunks, each a JPEG picture written by Qt's JPEG writer at the
+// chosen quality; handler and format "MJPG").
 //
 // Layout: RIFF 'AVI ' { LIST 'hdrl' { 'avih', LIST 'strl' { 'strh', 'strf',
-// super index }, OpenDML header }, LIST 'movi' { '00db' frames }, 'idx1' }.
+// super index }, OpenDML header }, LIST 'movi' { frames }, 'idx1' }.
 // A file that stays within one RIFF is a plain AVI: the super index and the
 // OpenDML header are 'JUNK' chunks holding their room. When the next frame
 // would take the RIFF past the limit (1 GB), the writer goes on in OpenDML
@@ -28,8 +31,9 @@ public:
     static constexpr std::uint32_t SuperIndexEntries = 256;
 
     // Nothing for a format without pixels (width or height below 1, a rate
-    // below 1, bitmap information shorter than its 40-byte header) or a file
-    // that cannot be opened for writing.
+    // below 1, bitmap information shorter than its 40-byte header), Motion
+    // JPEG of frames that are not 24 or 32 bits a pixel uncompressed (or
+    // without Qt's JPEG writer), or a file that cannot be opened for writing.
     std::unique_ptr<VideoFile> Create(const std::string& path, const VideoFormat& format) override;
 
     // The size past which a RIFF is closed and the next begins. A RIFF holds

@@ -3,7 +3,10 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QOpenGLContext>
 #include <QPainterPath>
 
@@ -234,4 +237,71 @@ bool BuildOutlineFontLists(unsigned firstList, const std::string& faceName, int 
         glEndList();
     }
     return glGetError() == GL_NO_ERROR;
+}
+
+namespace {
+
+int PowerOfTwoAtLeast(int n) {
+    int p = 1;
+    while (p < n) p *= 2;
+    return p;
+}
+
+} // namespace
+
+std::optional<GlyphAtlas> BuildGlyphAtlas(const std::string& faceName, int pixelSize, int weight, bool italic,
+                                          bool smooth) {
+    if (pixelSize < 4 || pixelSize > 200) return std::nullopt;
+    QFont font(QString::fromStdString(OutlineFontFamily(faceName)));
+    font.setPixelSize(pixelSize);
+    font.setWeight(QFont::Weight(weight <= 0 ? 400 : std::clamp(weight, 100, 900)));
+    font.setItalic(italic);
+    font.setKerning(false);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::NoSubpixelAntialias |
+                                               (smooth ? QFont::PreferAntialias : QFont::NoAntialias)));
+    const QFontMetrics metrics(font);
+
+    GlyphAtlas atlas;
+    atlas.ascent = metrics.ascent();
+    atlas.descent = metrics.descent();
+    atlas.capHeight = metrics.capHeight() > 0 ? int(std::lround(metrics.capHeight())) : metrics.ascent();
+    int widest = 0;
+    for (int code = 32; code < 127; ++code) {
+        atlas.advance[std::size_t(code)] = metrics.horizontalAdvance(QChar(char16_t(code)));
+        widest = std::max(widest, atlas.advance[std::size_t(code)]);
+    }
+    if (widest <= 0 || atlas.ascent <= 0) return std::nullopt;
+
+    // Room around the pen for ink beyond the advance (italics, overhangs).
+    const int pad = 2 + pixelSize / 4;
+    atlas.cellWidth = widest + 2 * pad;
+    atlas.cellHeight = atlas.ascent + atlas.descent + 2 * pad;
+    atlas.originX = pad;
+    atlas.baselineY = pad + atlas.ascent;
+    atlas.width = PowerOfTwoAtLeast(GlyphAtlas::Columns * atlas.cellWidth);
+    atlas.height = PowerOfTwoAtLeast((GlyphAtlas::Codes / GlyphAtlas::Columns) * atlas.cellHeight);
+
+    // Black on white, as the desktop draws text on a window: the coverage
+    // then has the desktop's weight (its smoothing blends with a gamma).
+    QImage picture(atlas.width, atlas.height, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    {
+        QPainter painter(&picture);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.setRenderHint(QPainter::TextAntialiasing, smooth);
+        for (int code = 33; code < 127; ++code) {
+            const int left = (code % GlyphAtlas::Columns) * atlas.cellWidth;
+            const int top = (code / GlyphAtlas::Columns) * atlas.cellHeight;
+            painter.drawText(QPoint(left + atlas.originX, top + atlas.baselineY), QString(QChar(char16_t(code))));
+        }
+    }
+    atlas.coverage.resize(std::size_t(atlas.width) * std::size_t(atlas.height));
+    for (int y = 0; y < atlas.height; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < atlas.width; ++x)
+            atlas.coverage[std::size_t(y) * std::size_t(atlas.width) + std::size_t(x)] =
+                std::uint8_t(255 - qGray(row[x]));
+    }
+    return atlas;
 }

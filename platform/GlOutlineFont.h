@@ -5,6 +5,9 @@
 // z = -extrusion and the side walls between them, and ending with a
 // translation of the model-view matrix by the glyph's advance. Control codes
 // and glyphs without an outline (the space) only advance.
+#include "core/GlyphAtlas.h"
+
+#include <optional>
 #include <string>
 
 inline constexpr int OutlineFontGlyphCount = 128;
@@ -20,3 +23,10 @@ std::string OutlineFontFamily(const std::string& faceName);
 // (some of them may then hold partial glyphs: the caller deletes them).
 bool BuildOutlineFontLists(unsigned firstList, const std::string& faceName, int weight, bool italic,
                            float extrusion);
+
+// The glyphs of codes 32..126 of the same face drawn upright at `pixelSize`
+// pixels to the em, hinted as the desktop draws its text, antialiased when
+// `smooth` (else each pixel fully inked or not), with their metrics. Needs a
+// running QGuiApplication; nothing when the face gives no glyphs.
+std::optional<GlyphAtlas> BuildGlyphAtlas(const std::string& faceName, int pixelSize, int weight, bool italic,
+                                          bool smooth);

@@ -1,9 +1,12 @@
 // The coordinate system's drawing: the branch of the document kind.
 #include "core/Globals.h"
+#include "render/ScreenText.h"
 #include "scene/Cls3.h"
 
 void Cls3::Draw(std::int32_t /*gtpGraphType*/, float sngMinX, float sngMaxX, float sngMinY, float sngMaxY,
                 float sngMinZ, float sngMaxZ) const {
+    // The texts of the list being compiled are those of this drawing.
+    ClearScreenTexts(ScreenTextList());
     switch (DocumentKind) {
     case 1:
     case 4: DrawPlaneAxes(sngMinX, sngMaxX, sngMinY, sngMaxY); break;

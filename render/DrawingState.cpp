@@ -42,18 +42,6 @@ void PlanePolygonState() {
     glDisable(GL_TEXTURE_2D);
 }
 
-void BeginSmoothText() {
-    glEnable(GL_POLYGON_SMOOTH);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA_SATURATE, GL_ONE_MINUS_SRC_ALPHA);
-    glHint(GL_POLYGON_SMOOTH_HINT, GL_NICEST);
-}
-
-void EndSmoothText() {
-    glDisable(GL_POLYGON_SMOOTH);
-    glDisable(GL_BLEND);
-}
-
 void SetLineWidth(double width) { glLineWidth(width > 0 && std::isfinite(width) ? GLfloat(width) : 1.0f); }
 
 void SetColor(const ColorTriple& rgb) { glColor3d(rgb.red, rgb.green, rgb.blue); }

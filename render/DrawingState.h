@@ -25,11 +25,6 @@ void PlainLineState();
 // and no texture.
 void PlanePolygonState();
 
-// Smoothed axis texts (BetterFonts): polygon smoothing with saturating
-// alpha blending and the nicest hint; EndSmoothText turns both off again.
-void BeginSmoothText();
-void EndSmoothText();
-
 // glLineWidth for a stored width. A width GL refuses (0 or below, only from a
 // document) draws as 1, so that the picture never takes a width left over
 // from whatever was drawn before.

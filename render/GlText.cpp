@@ -59,14 +59,3 @@ void DrawGLText(std::int32_t listBase, const std::string& text, float x, float y
     glPopMatrix();
     glPopAttrib();
 }
-
-void DrawAxisText(std::int32_t listBase, const std::string& text, double x, double y, double z,
-                  std::int32_t colour, bool once) {
-    static constexpr std::array<float, 4> Unturned{0, 0, 0, 1};
-    static constexpr double Offsets[5][2] = {{0, 0}, {-0.004, 0}, {0.004, 0}, {0, -0.004}, {0, 0.004}};
-    const int times = once ? 1 : 5;
-    for (int i = 0; i < times; ++i)
-        DrawGLText(listBase, text, float(x + Offsets[i][0]), float(y + Offsets[i][1]), float(z), Unturned, colour);
-}
-
-double AxisTextWidth(const std::string& text) { return double(Utf8ToCodePoints(text).size()) / 3.9; }

@@ -26,12 +26,3 @@ void SetGLColor(std::int32_t c);
 // polygon state are left as they were; the list base and the colour are not.
 void DrawGLText(std::int32_t listBase, const std::string& text, float x, float y, float z,
                 const std::array<float, 4>& rotation, std::optional<std::int32_t> colour = std::nullopt);
-
-// An axis text in the plane z = `z`, unturned: drawn once when `once`, else
-// five times, at its place and displaced by 0.004 to the left, right, down
-// and up (a bolder look without smoothed fonts).
-void DrawAxisText(std::int32_t listBase, const std::string& text, double x, double y, double z,
-                  std::int32_t colour, bool once);
-
-// The width the axes layout gives a text: its characters / 3.9 drawing units.
-double AxisTextWidth(const std::string& text);

@@ -3,8 +3,9 @@
 // Everything lies in z = 0, a value v drawn at v / Scale2D.
 #include "core/ColorService.h"
 #include "core/NumberText.h"
-#include "render/GlText.h"
 #include "render/DrawingState.h"
+#include "render/GlText.h"
+#include "render/ScreenText.h"
 #include "scene/BackStyles.h"
 #include "scene/Cls3.h"
 #include "scene/Cls8.h"
@@ -44,11 +45,6 @@ void Line(double x1, double y1, double x2, double y2) {
 }
 
 void SetColor(const Cls3::Rgb& c) { glColor3f(c.red, c.green, c.blue); }
-
-// A text at (x, y, 0), unturned: once with smoothed fonts, else five times.
-void Text(std::int32_t base, const std::string& text, double x, double y, std::int32_t colour, bool once) {
-    DrawAxisText(base, text, x, y, 0, colour, once);
-}
 
 // The text with a minus sign before it (built in place: GCC 12 warns falsely
 // on joining a literal and a string).
@@ -153,30 +149,40 @@ void Cls3::DrawPlaneAxes(float sngMinX, float sngMaxX, float sngMinY, float sngM
     Line(xa - 2.1, 0, xb + 2.1, 0);
     Line(0, ya - 2.1, 0, yb + 2.1);
 
-    // Texts: tick labels, the origin and the two titles.
-    if (BetterFonts) BeginSmoothText();
+    // Texts, upright in pixels beside their anchors (render/ScreenText.h):
+    // X labels below their ticks, Y labels left of theirs, the origin's "0"
+    // below and left of it, each title beside its arrowhead. Smoothed fonts
+    // are antialiased.
     const std::int32_t labelColour = RGB(10, 10, 10);
+    const auto text = [&](std::int32_t font, const std::string& t, double x, double y, double awayX, double awayY,
+                          int axis, std::int32_t colour) {
+        if (!std::isfinite(x) || !std::isfinite(y)) return;
+        ScreenText s;
+        s.text = t;
+        s.font = font;
+        s.colour = colour;
+        s.anchor = {x, y, 0};
+        s.away = {awayX, awayY, 0};
+        s.axis = axis;
+        s.smooth = BetterFonts;
+        AddScreenText(s);
+    };
     const auto xLabels = [&](const std::vector<std::string>& labels, double sign) {
-        for (std::size_t i = 0; i < labels.size(); ++i) {
-            const std::size_t chars = labels[i].size();
-            const double c = chars > 2 ? 0.45 : chars == 2 ? 0.3 : 0.15;
-            Text(LabelFontBase, labels[i], sign * double(i + 1) * kx - c, -0.8, labelColour, BetterFonts);
-        }
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            text(LabelFontBase, labels[i], sign * double(i + 1) * kx, 0, 0, -1, 1, labelColour);
     };
     const auto yLabels = [&](const std::vector<std::string>& labels, double sign) {
         for (std::size_t i = 0; i < labels.size(); ++i)
-            Text(LabelFontBase, labels[i], -(AxisTextWidth(labels[i]) + 0.45), sign * double(i + 1) * k - 0.2,
-                 labelColour, BetterFonts);
+            text(LabelFontBase, labels[i], 0, sign * double(i + 1) * k, -1, 0, 2, labelColour);
     };
     xLabels(negXLabels, -1);
     yLabels(negYLabels, -1);
     xLabels(posXLabels, 1);
     yLabels(posYLabels, 1);
-    Text(LabelFontBase, "0", -0.65, -0.8, labelColour, BetterFonts);
-    if (std::isfinite(xb)) Text(TitleFontBase, "X", xb + 2, -1.2, RGB(0, 0, 0), BetterFonts);
-    if (std::isfinite(yb)) Text(TitleFontBase, "Y", -1.0, yb + 2, RGB(0, 0, 0), BetterFonts);
+    text(LabelFontBase, "0", 0, 0, -1, -1, 0, labelColour);
+    text(TitleFontBase, "X", xb + 2.3, -0.2, 0, -1, 0, RGB(0, 0, 0));
+    text(TitleFontBase, "Y", -0.2, yb + 2.3, -1, 0, 0, RGB(0, 0, 0));
 
-    if (BetterFonts) EndSmoothText();
     glEnable(GL_LIGHTING);
 }
 

@@ -5,8 +5,10 @@
 #include "core/ColorService.h"
 #include "core/Globals.h"
 #include "core/NumberText.h"
+#include "core/RegionalNumbers.h"
 #include "render/DrawingState.h"
 #include "render/GlText.h"
+#include "render/ScreenText.h"
 #include "scene/Cls11.h"
 #include "scene/Cls3.h"
 
@@ -28,8 +30,9 @@ constexpr std::int64_t MaxIntervals = MaxLinesPerPass / 3 - 1;
 // An interval count as drawn: at least 1, at most MaxIntervals.
 std::int64_t Intervals(std::int32_t count) { return std::clamp<std::int64_t>(count, 1, MaxIntervals); }
 
-// Tick label of a space or strip axis: one decimal, "," between thousands.
-std::string TickLabel(double value) { return GroupedFixedText(value, 1); }
+// Tick label of a space or strip axis: one decimal, in the user's regional
+// format ("1,250.0", "1.250,0").
+std::string TickLabel(double value) { return RegionalFixedText(value, 1); }
 
 constexpr std::int32_t Blue = RGB(0, 0, 255);
 constexpr std::int32_t Black = RGB(0, 0, 0);
@@ -37,11 +40,6 @@ constexpr std::int32_t Black = RGB(0, 0, 0);
 void Vertex(double x, double y, double z) { glVertex3f(float(x), float(y), float(z)); }
 
 void SetColor(const Cls3::Rgb& c) { glColor3f(c.red, c.green, c.blue); }
-
-void Turned(std::int32_t base, const std::string& text, double x, double y, double z, float angle, float ax,
-            float ay, float az) {
-    DrawGLText(base, text, float(x), float(y), float(z), {angle, ax, ay, az}, Blue);
-}
 
 // A red cone 0.5 long pointing along the local z axis, at the current matrix.
 void Arrowhead() {
@@ -168,25 +166,37 @@ void Cls3::DrawSpaceAxes(float sngMinX, float sngMaxX, float sngMinY, float sngM
     }
     glEnd();
 
-    // Labels and titles in blue; the Z title reads downwards, the X labels
-    // and title are turned to face along the X axis.
+    // Labels and titles in blue, upright in pixels (render/ScreenText.h),
+    // each beside the end of its tick, away from the box: Y labels below the
+    // front edge, Z labels left of the left edge, X labels below the right
+    // edge; each title beyond its labels, the Z title reading downwards.
+    const auto text = [&](std::int32_t font, const std::string& t, const P& anchor, const P& away, int axis,
+                          bool title, bool turned) {
+        ScreenText s;
+        s.text = t;
+        s.font = font;
+        s.colour = Blue;
+        s.anchor = anchor;
+        s.away = away;
+        s.axis = axis;
+        s.title = title;
+        s.turned = turned;
+        AddScreenText(s);
+    };
+    const P belowFront{0, -1, 1}, leftFront{-1, 0, 1}, belowRight{1, -1, 0};
     for (std::int64_t i = 0; i <= nY; ++i)
-        Turned(LabelFontBase, yLabels[std::size_t(i)], x0 + double(i) * dx - 1, y0 - 1.3, z1, 0, 0, 0, 1);
-    double w = AxisTextWidth(TitleY);
-    Turned(TitleFontBase, TitleY, x0 + (x1 - x0 - w) / 2 - 1, y0 - 2.3, z1, 0, 0, 0, 1);
-    double lastZLabelX = x0;
-    for (std::int64_t i = 0; i <= nZ; ++i) {
-        const std::string& label = zLabels[std::size_t(i)];
-        lastZLabelX = x0 - (AxisTextWidth(label) + 0.7);
-        Turned(LabelFontBase, label, lastZLabelX, y0 + double(i) * dy, z1, 0, 0, 0, 1);
-    }
-    w = AxisTextWidth(TitleZ);
-    Turned(TitleFontBase, TitleZ, lastZLabelX - 1, y0 + (y1 - y0 - w) / 2 + w, z1, -90, 0, 0, 1);
+        text(LabelFontBase, yLabels[std::size_t(i)], P{x0 + double(i) * dx, y0 - 0.3, z1}, belowFront, 2, false,
+             false);
+    text(TitleFontBase, TitleY, P{(x0 + x1) / 2, y0 - 0.3, z1}, belowFront, 2, true, false);
+    for (std::int64_t i = 0; i <= nZ; ++i)
+        text(LabelFontBase, zLabels[std::size_t(i)], P{x0 - 0.3, y0 + double(i) * dy, z1}, leftFront, 3, false,
+             false);
+    text(TitleFontBase, TitleZ, P{x0 - 0.3, (y0 + y1) / 2, z1}, leftFront, 3, true, true);
     if (!strip) {
         for (std::int64_t i = 0; i <= nX; ++i)
-            Turned(LabelFontBase, xLabels[std::size_t(i)], x1, y0 - 1.3, z0 + double(i) * dz, 90, 0, 1, 0);
-        w = AxisTextWidth(TitleX);
-        Turned(TitleFontBase, TitleX, x1, y0 - 2.3, z0 + (z1 - z0 - w) / 2 + w - 0.5, 90, 0, 1, 0);
+            text(LabelFontBase, xLabels[std::size_t(i)], P{x1, y0 - 0.3, z0 + double(i) * dz}, belowRight, 1, false,
+                 false);
+        text(TitleFontBase, TitleX, P{x1, y0 - 0.3, (z0 + z1) / 2}, belowRight, 1, true, false);
     }
     glEnable(GL_LIGHTING);
 }
@@ -231,20 +241,28 @@ void Cls3::DrawSpecialFrame(float sngMinX, float sngMaxX, float sngMinY, float s
     Vertex(x1, z1, plane), Vertex(x0, z1, plane);
     glEnd();
 
-    if (BetterFonts) BeginSmoothText();
+    // Texts upright in pixels (render/ScreenText.h): the horizontal labels
+    // below their ticks, the vertical ones left of theirs, each title beyond
+    // its labels; smoothed fonts are antialiased.
+    const auto text = [&](std::int32_t font, const std::string& t, double x, double y, double awayX, double awayY,
+                          int axis, bool title, std::int32_t colour) {
+        ScreenText s;
+        s.text = t;
+        s.font = font;
+        s.colour = colour;
+        s.anchor = {x, y, plane};
+        s.away = {awayX, awayY, 0};
+        s.axis = axis;
+        s.title = title;
+        s.smooth = BetterFonts;
+        AddScreenText(s);
+    };
     const std::int32_t labelColour = RGB(20, 20, 20);
-    for (std::int64_t i = 1; i <= nx; ++i) {
-        const std::string& label = xLabels[std::size_t(i - 1)];
-        const double c = label.size() > 2 ? 0.45 : label.size() == 2 ? 0.3 : 0.15;
-        DrawAxisText(LabelFontBase, label, firstX + double(i) - c, z0 - 0.8, plane, labelColour, BetterFonts);
-    }
-    for (std::int64_t i = 1; i <= nz; ++i) {
-        const std::string& label = zLabels[std::size_t(i - 1)];
-        DrawAxisText(LabelFontBase, label, x0 - (AxisTextWidth(label) + 0.35), firstZ + double(i) - 0.2, plane,
-                     labelColour, BetterFonts);
-    }
-    DrawAxisText(TitleFontBase, "X", (x1 - x0) / 2 + x0, z0 - 1.7, plane, Black, BetterFonts);
-    DrawAxisText(TitleFontBase, "Y", x0 - 1.5, (z1 - z0) / 2 + z0, plane, Black, BetterFonts);
-    if (BetterFonts) EndSmoothText();
+    for (std::int64_t i = 1; i <= nx; ++i)
+        text(LabelFontBase, xLabels[std::size_t(i - 1)], firstX + double(i), z0 - 0.3, 0, -1, 1, false, labelColour);
+    for (std::int64_t i = 1; i <= nz; ++i)
+        text(LabelFontBase, zLabels[std::size_t(i - 1)], x0 - 0.3, firstZ + double(i), -1, 0, 2, false, labelColour);
+    text(TitleFontBase, "X", (x1 - x0) / 2 + x0, z0 - 0.3, 0, -1, 1, true, Black);
+    text(TitleFontBase, "Y", x0 - 0.3, (z1 - z0) / 2 + z0, -1, 0, 2, true, Black);
     glEnable(GL_LIGHTING);
 }

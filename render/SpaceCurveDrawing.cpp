@@ -168,9 +168,12 @@ void DrawCurveOverlays(const Cls9& graph, GraphDrawing& work) {
 // Explicit curves, in every coordinate system: the overlays of the curve as
 // drawn. The point at s is the sample's: the variable the curve runs along
 // bound to s, the other one 0, and the value of the text mapped like the
-// samples; its derivative is that of the mapped coordinates. A text in
-// neither variable leaves every sample at the origin: there is no curve to
-// touch, and nothing is drawn.
+// samples; its derivative is that of the mapped coordinates. The normal
+// plane is lifted along the axis of the derivative's largest component, so
+// that it is drawn where it stands upright (at every highest or lowest point
+// of z = f(x)) and stays a unit square where it is steep. A text in neither
+// variable leaves every sample at the origin: there is no curve to touch,
+// and nothing is drawn.
 void DrawExplicitCurveOverlays(const Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep) {
     std::string postfix;
     if (work.Evaluator.InfixToPostfix(work.ExpressZ, postfix) != 0) return;
@@ -200,22 +203,17 @@ void DrawExplicitCurveOverlays(const Cls9& graph, GraphDrawing& work, std::int32
         if (!evaluated || value == UndefinedValue) return false;
         return MappedPoint(coordType, q1, q2, value, p);
     };
-    const auto at = [&](float s, CurveAt& c) {
-        SpaceVector p, d;
-        if (!PointAndDerivative(point, s, p, d)) return false;
-        c = CurveAt{p.x, p.y, p.z, d.x, d.y, d.z, true};
-        return true;
-    };
-    CurveAt c;
+    SpaceVector p, d;
     if (graph.ShowTangent) {
         const std::int32_t n = std::min(graph.TangentNum, PositionList::Upper);
         for (std::int32_t i = 1; i <= n; ++i)
-            if (at(graph.TangentX(i), c)) DrawTangentLine(c);
+            if (PointAndDerivative(point, graph.TangentX(i), p, d))
+                DrawTangentLine(CurveAt{p.x, p.y, p.z, d.x, d.y, d.z, true});
     }
     if (graph.ShowNormal) {
         const std::int32_t n = std::min(graph.NormalNum, PositionList::Upper);
         for (std::int32_t i = 1; i <= n; ++i)
-            if (at(graph.NormalX(i), c)) DrawNormalPlane(c);
+            if (PointAndDerivative(point, graph.NormalX(i), p, d)) DrawPlanePiece(p, d, LiftAxis(d));
     }
 }
 

@@ -5,7 +5,8 @@
 // NormalX(1..NormalNum)): for a parametric Cartesian curve from the derivatives
 // of the three texts by the curve parameter u, for an explicit curve (in any of
 // the three coordinate systems) from the derivative of its points as drawn by
-// the variable it runs along. No result line.
+// the variable it runs along, its normal plane lifted along the axis of that
+// derivative's largest component. No result line.
 #include "render/GraphDrawing.h"
 
 #include <cstdint>

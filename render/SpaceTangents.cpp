@@ -21,6 +21,39 @@ bool Finite(const SpaceVector& a) { return std::isfinite(a.x) && std::isfinite(a
 
 void SpaceVertex(const SpaceVector& p) { glVertex3d(p.y, p.z, p.x); }
 
+double Component(const SpaceVector& v, int axis) { return axis == 0 ? v.x : axis == 1 ? v.y : v.z; }
+
+namespace {
+void SetComponent(SpaceVector& v, int axis, double value) { (axis == 0 ? v.x : axis == 1 ? v.y : v.z) = value; }
+} // namespace
+
+int LiftAxis(const SpaceVector& n) {
+    const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
+    if (az >= ax && az >= ay) return SpaceAxisZ;
+    return ax >= ay ? 0 : 1;
+}
+
+void DrawPlanePiece(const SpaceVector& p, const SpaceVector& n, int axis) {
+    const double along = Component(n, axis);
+    if (along == 0) return;
+    const int i = (axis + 1) % 3, j = (axis + 2) % 3;
+    static constexpr double offsets[4][2] = {{-0.5, -0.5}, {-0.5, 0.5}, {0.5, 0.5}, {0.5, -0.5}};
+    SpaceVector corners[4];
+    for (int k = 0; k < 4; ++k) {
+        const double di = offsets[k][0], dj = offsets[k][1];
+        SpaceVector& c = corners[k];
+        c = p;
+        SetComponent(c, i, Component(p, i) + di);
+        SetComponent(c, j, Component(p, j) + dj);
+        SetComponent(c, axis, Component(p, axis) - (Component(n, i) * di + Component(n, j) * dj) / along);
+        if (!std::isfinite(float(c.x)) || !std::isfinite(float(c.y)) || !std::isfinite(float(c.z))) return;
+    }
+    glBegin(GL_QUADS);
+    glColor3d(0, 0, 1);
+    for (const SpaceVector& c : corners) SpaceVertex(c);
+    glEnd();
+}
+
 bool MappedPoint(std::int32_t coordType, double q1, double q2, double q3, SpaceVector& p) {
     switch (coordType) {
     case CoordType::Cartesian: p = {q1, q2, q3}; return true;

@@ -2,7 +2,8 @@
 // What the tangents of space curves and surfaces share where the graph is not
 // a Cartesian function of its parameter: the point of the graph as it is
 // drawn (after the cylindrical or spherical mapping) and its derivatives, by
-// central differences of the mapped coordinates.
+// central differences of the mapped coordinates, and the square pieces of
+// their tangent and normal planes.
 #include <cstdint>
 #include <functional>
 
@@ -23,6 +24,21 @@ SpaceVector Cross(const SpaceVector& a, const SpaceVector& b);
 bool Finite(const SpaceVector& a);
 // glVertex3d of the point in GL axes.
 void SpaceVertex(const SpaceVector& p);
+
+// Axes 0, 1, 2 of a SpaceVector are x, y, z.
+inline constexpr int SpaceAxisZ = 2;
+double Component(const SpaceVector& v, int axis);
+
+// The axis along which a plane of normal n is lifted: that of n's largest
+// component (z, then x, on a tie), so that the plane is never solved along a
+// direction it runs in, and a steep or upright plane stays a unit square.
+int LiftAxis(const SpaceVector& n);
+
+// A piece of the plane through p with normal n, as one blue quad: the square
+// of side 1 about p in the two other axes (x, y for z; y, z for x; z, x for
+// y), each corner lifted along `axis` onto the plane. Nothing where n has no
+// component along `axis` or a corner is not finite.
+void DrawPlanePiece(const SpaceVector& p, const SpaceVector& n, int axis);
 
 // The Cartesian point of the coordinates (q1, q2, q3): Cartesian (x, y, z),
 // cylindrical (a, r, height), spherical (a, b, R) with b measured from the z

@@ -175,7 +175,8 @@ void DrawColorMapGraph(SurfaceWork& work);
 // is the unit square about the point in x and y lifted onto the plane, its
 // line the normal (-fx, -fy, 1) centred on the point. A cylindrical or
 // spherical surface takes its normal from the derivatives of its points as
-// drawn and is lifted, and its line scaled, along the axis of that normal's
+// drawn (just beside the point on the axis r = 0 or at a pole, where the
+// derivative by a vanishes) and is lifted, and its line scaled, along the axis of that normal's
 // largest component (z on a tie), so that a steep or upright plane stays a
 // unit square.
 void DrawTangentPlanesAndNormalLines(SurfaceWork& work);

@@ -92,46 +92,6 @@ bool EvaluateAt(SurfaceWork& w, float x0, float y0, float& z0, float& fx, float&
     return at(w.SurfacePostfix, z0) && at(w.PartialXPostfix, fx) && at(w.PartialYPostfix, fy);
 }
 
-double Component(const SpaceVector& v, int axis) { return axis == 0 ? v.x : axis == 1 ? v.y : v.z; }
-void SetComponent(SpaceVector& v, int axis, double value) { (axis == 0 ? v.x : axis == 1 ? v.y : v.z) = value; }
-
-// Axes 0, 1, 2 are x, y, z.
-constexpr int AxisZ = 2;
-
-// The axis along which a plane of normal n is lifted: that of n's largest
-// component (z, then x, on a tie), so that the plane is never solved along a
-// direction it runs in.
-int LiftAxis(const SpaceVector& n) {
-    const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
-    if (az >= ax && az >= ay) return AxisZ;
-    return ax >= ay ? 0 : 1;
-}
-
-// A piece of the plane through p with normal n: the square of side 1 about p
-// in the two other axes (x, y for z; y, z for x; z, x for y), each corner
-// lifted along `axis` onto the plane. Nothing where n has no component along
-// `axis` or a corner is not finite.
-void DrawTangentPiece(const SpaceVector& p, const SpaceVector& n, int axis) {
-    const double along = Component(n, axis);
-    if (along == 0) return;
-    const int i = (axis + 1) % 3, j = (axis + 2) % 3;
-    static constexpr double offsets[4][2] = {{-0.5, -0.5}, {-0.5, 0.5}, {0.5, 0.5}, {0.5, -0.5}};
-    SpaceVector corners[4];
-    for (int k = 0; k < 4; ++k) {
-        const double di = offsets[k][0], dj = offsets[k][1];
-        SpaceVector& c = corners[k];
-        c = p;
-        SetComponent(c, i, Component(p, i) + di);
-        SetComponent(c, j, Component(p, j) + dj);
-        SetComponent(c, axis, Component(p, axis) - (Component(n, i) * di + Component(n, j) * dj) / along);
-        if (!std::isfinite(float(c.x)) || !std::isfinite(float(c.y)) || !std::isfinite(float(c.z))) return;
-    }
-    glBegin(GL_QUADS);
-    glColor3d(0, 0, 1);
-    for (const SpaceVector& c : corners) SpaceVertex(c);
-    glEnd();
-}
-
 // The normal line through p: n scaled to 1 along `axis`, laid from p half of
 // it backwards to half of it forwards.
 void DrawNormalSegment(const SpaceVector& p, const SpaceVector& n, int axis) {
@@ -152,7 +112,10 @@ void DrawNormalSegment(const SpaceVector& p, const SpaceVector& n, int axis) {
 // of the surface there, at (s1, s2) = (a, r) or (a, b): the point as its grid
 // samples it (the X and Y texts evaluated too, but in a surface animation,
 // which binds the position itself, at the frame's t), the normal the cross
-// product of the derivatives of the mapped point by s1 and by s2.
+// product of the derivatives of the mapped point by s1 and by s2. On the axis
+// of a cylindrical surface (r = 0) and at the poles of a spherical one the
+// derivative by a vanishes; the normal there is that of the surface just
+// beside the point in s2.
 class MappedSurface {
 public:
     explicit MappedSurface(SurfaceWork& w)
@@ -166,6 +129,20 @@ public:
     bool Ok() const { return ok_; }
 
     bool At(float s1, float s2, SpaceVector& p, SpaceVector& n) {
+        if (!PointAndNormal(s1, s2, p, n)) return false;
+        const double h = 0.001 * std::max(1.0, std::fabs(double(s2)));
+        for (const double side : {h, -h}) {
+            if (!IsZero(n)) break;
+            SpaceVector beside;
+            if (!PointAndNormal(s1, float(s2 + side), beside, n)) n = {};
+        }
+        return !IsZero(n);
+    }
+
+private:
+    static bool IsZero(const SpaceVector& v) { return v.x == 0 && v.y == 0 && v.z == 0; }
+
+    bool PointAndNormal(float s1, float s2, SpaceVector& p, SpaceVector& n) {
         SpaceVector d1, d2, p2;
         if (!PointAndDerivative([&](float s, SpaceVector& q) { return Point(s, s2, q); }, s1, p, d1)) return false;
         if (!PointAndDerivative([&](float s, SpaceVector& q) { return Point(s1, s, q); }, s2, p2, d2)) return false;
@@ -173,7 +150,6 @@ public:
         return Finite(n);
     }
 
-private:
     bool Point(float s1, float s2, SpaceVector& p) {
         const bool spherical = coordType_ == CoordType::Spherical;
         const float r = spherical ? 0 : s2, b = spherical ? s2 : 0;
@@ -228,7 +204,7 @@ void DrawTangentPlanesAndNormalLines(SurfaceWork& w) {
             if (!EvaluateAt(w, x0, y0, z0, fx, fy)) return false;
             p = {x0, y0, z0};
             n = {-double(fx), -double(fy), 1};
-            axis = AxisZ;
+            axis = SpaceAxisZ;
             return true;
         };
     } else {
@@ -241,11 +217,11 @@ void DrawTangentPlanesAndNormalLines(SurfaceWork& w) {
         };
     }
     SpaceVector p, n;
-    int axis = AxisZ;
+    int axis = SpaceAxisZ;
     if (g.ShowTangent) {
         const std::int32_t count = std::min(g.TangentNum, PositionList::Upper);
         for (std::int32_t k = 1; k <= count; ++k)
-            if (at(g.TangentX(k), g.TangentY(k), p, n, axis)) DrawTangentPiece(p, n, axis);
+            if (at(g.TangentX(k), g.TangentY(k), p, n, axis)) DrawPlanePiece(p, n, axis);
     }
     if (g.ShowNormal) {
         const std::int32_t count = std::min(g.NormalNum, PositionList::Upper);

@@ -73,11 +73,19 @@ void frmF16::Combo1_Click() { RelabelPointBoxes(Combo1, Label3, Label4, Label5);
 
 void frmF16::Picture1_Click() { PickBoxColor(Picture1); }
 
-void frmF16::Command1_Click() {
-    if (!FilterStep({{Text3}, {Text2}, {Text4}})) return;
-    if (PlanePointCoordinates() ? !EmptyStep({Text2, Text3}) : !EmptyStep({Text2, Text3, Text4})) return;
+namespace {
 
-    const bool space = DocumentKind == 3;
+// Only a point of a space document has a third coordinate: the others store
+// two (x stays "0"), so their dialog neither shows nor asks for a third.
+bool ThreeCoordinates() { return DocumentKind == 3; }
+
+} // namespace
+
+void frmF16::Command1_Click() {
+    const bool space = ThreeCoordinates();
+    if (!FilterStep({{Text3}, {Text2}, {Text4}})) return;
+    if (space ? !EmptyStep({Text2, Text3, Text4}) : !EmptyStep({Text2, Text3})) return;
+
     const std::string x = space ? TextOf(Text2) : "0";
     const std::string y = space ? TextOf(Text3) : TextOf(Text2);
     const std::string z = space ? TextOf(Text4) : TextOf(Text3);
@@ -100,7 +108,7 @@ void frmF16::PrepareNewPoint() {
     if (DocumentKind == 1) {
         ShowVariant(false, true);
     } else {
-        ShowVariant(true, false);
+        ShowVariant(ThreeCoordinates(), false);
         Picture1->SetColor(255);
     }
     FillPointCoordinateSystems(Combo1);
@@ -111,20 +119,14 @@ void frmF16::FillForEdit(const Cls9& point) {
     FillPointCoordinateSystems(Combo1);
     SelectPointCoordType(Combo1, point.CoordType);
     SetText(Text1, point.NameS);
-    if (DocumentKind == 1 || DocumentKind == 2) {
-        SetText(Text2, point.ExpressY);
-        SetText(Text3, point.ExpressZ);
-    } else {
+    if (ThreeCoordinates()) {
         SetText(Text2, point.ExpressX);
         SetText(Text3, point.ExpressY);
         SetText(Text4, point.ExpressZ);
+    } else {
+        SetText(Text2, point.ExpressY);
+        SetText(Text3, point.ExpressZ);
     }
     FillPointMarker({Picture1, Combo2, Option1, Option2}, point, DocumentKind == 1);
-    if (DocumentKind == 1) {
-        ShowVariant(false, true);
-    } else if (DocumentKind == 2) {
-        ShowVariant(false, false);
-    } else {
-        ShowVariant(true, false);
-    }
+    ShowVariant(ThreeCoordinates(), DocumentKind == 1);
 }

@@ -52,7 +52,8 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-    // The point command's preparation of a new point for DocumentKind.
+    // The point command's preparation of a new point for DocumentKind: the
+    // third box only in space documents, the marker choice only in plane ones.
     void PrepareNewPoint();
     // The edit command's filling from the selected point: the plane (document
     // kind 1), strip (2) or space (3) variant.

@@ -3,11 +3,15 @@
 #include "core/MessageService.h"
 #include "platform/GlOutlineFont.h"
 #include "render/GlText.h"
+#include "render/ScreenText.h"
 #include "tests/support/GlTestContext.h"
 #include "tests/support/RecordingServices.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QFontDatabase>
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -307,6 +311,79 @@ TEST_F(GlTextTest, DrawGLTextColourAndEmptyText) {
     DrawGLText(labelBase, "", 1, 1, 0, {30, 0, 0, 1}, 0);
     EXPECT_EQ(ModelView(), before);
     EXPECT_TRUE(Inked(Pixels()).isEmpty());
+}
+
+// The axes' labels are drawn from the label font's pixel glyphs exactly as
+// the desktop's rasterizer draws each of their characters at the same size,
+// one after the other at whole pixels: every glyph with its ink, the minus
+// sign's included, plain (each pixel inked or not) and smoothed.
+TEST_F(GlTextTest, AxisLabelsHaveTheInkOfTheDesktopsGlyphs) {
+    const int pixels = ScreenFontPixels(-6);
+    EXPECT_EQ(pixels, 12);
+    ASSERT_NE(ScreenFontMetrics(labelBase), nullptr);
+    EXPECT_GE(ScreenFontMetrics(labelBase)->capHeight, 8);
+    // The ink of a picture, bounded, as 0..255 coverage of white by black.
+    const auto ink = [](const QImage& img) {
+        QRect box;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (qGray(img.pixel(x, y)) < 255) box |= QRect(x, y, 1, 1);
+        std::vector<std::vector<int>> rows;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            rows.emplace_back();
+            for (int x = box.left(); x <= box.right(); ++x) rows.back().push_back(255 - qGray(img.pixel(x, y)));
+        }
+        return rows;
+    };
+    for (const bool smooth : {false, true})
+        for (const char* text : {"-6", "-10", "0.5", "4", "-8", "-2pi"}) {
+            SCOPED_TRACE(std::string(text) + (smooth ? " smooth" : " plain"));
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            ClearScreenTexts(0);
+            ScreenText t;
+            t.text = text;
+            t.font = labelBase;
+            t.colour = 0;
+            t.away = {0, -1, 0};
+            t.smooth = smooth;
+            AddScreenText(t);
+            DrawScreenTexts(0);
+            const auto drawn = ink(Pixels());
+
+            QImage reference(Size, Size, QImage::Format_RGB32);
+            reference.fill(Qt::white);
+            {
+                QFont font(QString::fromStdString(OutlineFontFamily("Arial")));
+                font.setPixelSize(pixels);
+                font.setKerning(false);
+                font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::NoSubpixelAntialias |
+                                                           (smooth ? QFont::PreferAntialias : QFont::NoAntialias)));
+                QPainter p(&reference);
+                p.setFont(font);
+                p.setPen(Qt::black);
+                int pen = 50;
+                for (const char* c = text; *c != 0; ++c) {
+                    p.drawText(QPoint(pen, 100), QString(QLatin1Char(*c)));
+                    pen += QFontMetrics(font).horizontalAdvance(QLatin1Char(*c));
+                }
+            }
+            const auto expected = ink(reference);
+            ASSERT_EQ(drawn.size(), expected.size());
+            ASSERT_EQ(drawn[0].size(), expected[0].size());
+            for (std::size_t y = 0; y < drawn.size(); ++y)
+                for (std::size_t x = 0; x < drawn[y].size(); ++x)
+                    EXPECT_NEAR(drawn[y][x], expected[y][x], smooth ? 2 : 0) << "row " << y << " column " << x;
+            // Every glyph of the text stands apart: columns of ink between blank ones.
+            int runs = 0;
+            bool inside = false;
+            for (std::size_t x = 0; x < drawn[0].size(); ++x) {
+                bool any = false;
+                for (const auto& row : drawn) any |= row[x] >= 128;
+                if (any && !inside) ++runs;
+                inside = any;
+            }
+            EXPECT_EQ(runs, int(std::string(text).size()));
+        }
 }
 
 TEST_F(GlTextTest, ColourHelpers) {

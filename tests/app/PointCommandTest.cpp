@@ -97,6 +97,58 @@ TEST_F(PointCommand, SpaceDocumentPointIsRedWithThreeCoordinatesAndTurnsTheView)
     EXPECT_EQ(VisibleScene.RotYaw, 45);
 }
 
+// In each document kind the new-point dialog shows the boxes of the point's
+// coordinates: three in space documents, two in the others, where the row
+// label and the stored point have two.
+TEST_F(PointCommand, TheNewPointDialogAsksForTheCoordinatesTheDocumentsPointsHave) {
+    struct Case {
+        void (frmF1::*newDocument)();
+        std::int32_t kind;
+        bool third;
+        const char* label;
+        const char *x, *y, *z;
+    };
+    const Case cases[] = {
+        {&frmF1::mnuFileNew2D_Click, 1, false, "点  x=5, y=6", "0", "5", "6"},
+        {&frmF1::mnuFileNew25D_Click, 2, false, "点  x=5, y=6", "0", "5", "6"},
+        {&frmF1::mnuFileNew3D_Click, 3, true, "点  x=5, y=6, z=7", "5", "6", "7"},
+        {&frmF1::mnuFileSpe_Click, 7, false, "点  x=5, y=6", "0", "5", "6"},
+    };
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        // Not saving the point of the case before.
+        if (DocumentScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
+        (W().*c.newDocument)();
+        box.Clear();
+        ASSERT_EQ(DocumentKind, c.kind);
+        bool thirdShown = !c.third;
+        bool labelShown = !c.third;
+        // The toolbar's "添加点" (the menu item is off in special documents).
+        QTimer::singleShot(0, [&] {
+            frmF16& f = frmF16::Get();
+            thirdShown = f.Text4->isVisible();
+            labelShown = f.Label5->isVisible();
+            QTest::keyClicks(f.Text2, QStringLiteral("5"));
+            QTest::keyClicks(f.Text3, QStringLiteral("6"));
+            if (thirdShown) QTest::keyClicks(f.Text4, QStringLiteral("7"));
+            QTest::mouseClick(f.Command1, Qt::LeftButton);
+        });
+        Click(2, 2);
+        EXPECT_EQ(thirdShown, c.third);
+        EXPECT_EQ(labelShown, c.third);
+        EXPECT_FALSE(frmF16::Loaded());
+        EXPECT_EQ(box.Count(), 0u);
+        ASSERT_EQ(DocumentScene.FunSurfs.Count(), 1);
+        const std::shared_ptr<Cls9> p = DocumentScene.FunSurfs.Item(1);
+        EXPECT_EQ(p->ExpressX, c.x);
+        EXPECT_EQ(p->ExpressY, c.y);
+        EXPECT_EQ(p->ExpressZ, c.z);
+        ASSERT_EQ(W().List1->ListCount(), 1);
+        EXPECT_EQ(W().List1->ItemText(0), c.label);
+    }
+}
+
 TEST_F(PointCommand, CancelledOrFailedDialogAddsNothing) {
     Start();
     DrawPoint([](frmF16& f) {

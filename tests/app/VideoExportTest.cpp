@@ -1,7 +1,8 @@
 // The video export in the shown main window: the menu opens the modeless
 // export dialog, "生成帧" records a moving point frame by frame as the timer's
 // ticks (delivered by the test) play it, the lists pick the frames and
-// "保存动画" writes them; the videos are read back with ffprobe and ffmpeg.
+// "保存动画" writes them, uncompressed or as Motion JPEG as the compression
+// dialog (scripted) says; the videos are read back with ffprobe and ffmpeg.
 #include "app/VideoFrames.h"
 #include "app/frmF1.h"
 #include "app/frmF23.h"
@@ -18,6 +19,8 @@
 #include <QAction>
 #include <QCursor>
 #include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +30,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -151,6 +155,7 @@ protected:
     }
 
     QTemporaryDir out;
+    RecordingVideoCompression compression;
 };
 
 TEST_F(VideoExport, TenRecordedFramesMakeAVideoOfTenFramesAtTheChosenSpeed) {
@@ -207,6 +212,13 @@ TEST_F(VideoExport, TenRecordedFramesMakeAVideoOfTenFramesAtTheChosenSpeed) {
     EXPECT_EQ(r.filter, "AVI Files|*.avi");
     EXPECT_EQ(r.fileName, "untitled.avi");
     EXPECT_EQ(r.defaultExt, "avi");
+    EXPECT_EQ(r.flags, FileDialogFlag::OverwritePrompt | FileDialogFlag::HideReadOnly);
+    // Both dialogs belong to the export dialog; the compression offered is
+    // none, and taken.
+    EXPECT_EQ(r.owner, static_cast<std::int32_t>(d.winId()));
+    ASSERT_EQ(compression.requests.size(), 1u);
+    EXPECT_EQ(compression.requests[0].owner, static_cast<std::int32_t>(d.winId()));
+    EXPECT_EQ(compression.requests[0].offered, VideoCompression{});
     EXPECT_EQ(box.Count(), 0u);
     for (int n = 1; n <= 10; ++n) EXPECT_FALSE(Exists(FrameFilePath(n))) << n;
     // Both lists keep their entries; the selection ran down List2.
@@ -291,6 +303,84 @@ TEST_F(VideoExport, CancelInTheSaveDialogWritesAndDeletesNothing) {
     EXPECT_TRUE(videos.paths.empty());
     EXPECT_EQ(box.Count(), 0u);
     for (int n = 1; n <= 3; ++n) EXPECT_TRUE(Exists(FrameFilePath(n))) << n;
+}
+
+// A cancel in the compression dialog ends the export: nothing written, no
+// message, an existing file of that name kept, the frame files deleted.
+TEST_F(VideoExport, CancelInTheCompressionDialogWritesNothingAndDeletesTheFrames) {
+    MovingPoint(3);
+    frmF23& d = Dialog();
+    Record();
+    Press(d.Command2);
+    RecordingVideos videos;
+    compression.Cancel();
+    Save(out.filePath(QStringLiteral("old.avi")));
+    EXPECT_EQ(compression.requests.size(), 1u);
+    EXPECT_TRUE(videos.paths.empty());
+    EXPECT_EQ(box.Count(), 0u);
+    for (int n = 1; n <= 3; ++n) EXPECT_FALSE(Exists(FrameFilePath(n))) << n;
+    EXPECT_EQ(Panel(), "就绪");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // The next export, frames recorded again, writes what is chosen then.
+    Record();
+    compression.Choose({VideoCodec::MotionJpeg, 40});
+    Save(out.filePath(QStringLiteral("new.avi")));
+    ASSERT_EQ(videos.formats.size(), 1u);
+    EXPECT_EQ(videos.formats[0].Compression, (VideoCompression{VideoCodec::MotionJpeg, 40}));
+    EXPECT_EQ(videos.frames.size(), 3u);
+    EXPECT_EQ(videos.commits, 1);
+}
+
+// The same 24 recorded frames exported both ways: ffprobe reads both, ffmpeg
+// decodes every Motion JPEG frame to the frame recorded, within JPEG's loss,
+// and the Motion JPEG file is a small part of the uncompressed one.
+TEST_F(VideoExport, TwentyFourFramesUncompressedAndMotionJpeg) {
+    MovingPoint(24);
+    frmF23& d = Dialog();
+    AviVideos videos;
+    std::map<std::string, qint64> sizes;
+    std::vector<PictureRows> recorded;
+    for (const VideoCompression& choice : {VideoCompression{}, VideoCompression{VideoCodec::MotionJpeg, 75}}) {
+        const bool jpeg = choice.Codec == VideoCodec::MotionJpeg;
+        SCOPED_TRACE(jpeg ? "Motion JPEG" : "uncompressed");
+        d.List1->clear();
+        d.List2->clear();
+        Record();
+        recorded.clear();
+        for (int n = 1; n <= 24; ++n) {
+            const std::optional<PictureRows> picture =
+                PictureRowsFromImage(QImage(QString::fromStdString(FrameFilePath(n))));
+            ASSERT_TRUE(picture);
+            recorded.push_back(*picture);
+        }
+        Press(d.Command2);
+        d.Text1->setText(QStringLiteral("12"));
+        compression.Choose(choice);
+        const QString path = out.filePath(jpeg ? QStringLiteral("mjpeg.avi") : QStringLiteral("raw.avi"));
+        Save(path);
+        EXPECT_EQ(box.Count(), 0u);
+        ASSERT_TRUE(QFile::exists(path));
+        sizes[jpeg ? "mjpeg" : "raw"] = QFileInfo(path).size();
+        if (!HaveTool("ffprobe") || !HaveTool("ffmpeg")) continue;
+        auto probe = Probe(path);
+        EXPECT_EQ(probe["codec_name"], jpeg ? "mjpeg" : "rawvideo");
+        EXPECT_EQ(probe["nb_read_frames"], "24");
+        EXPECT_EQ(probe["width"], std::to_string(AreaPixels().width()));
+        EXPECT_EQ(probe["height"], std::to_string(AreaPixels().height()));
+        EXPECT_EQ(probe["r_frame_rate"], "12/1");
+        const std::vector<QByteArray> decoded = Decode(path, recorded[0].Width, recorded[0].Height);
+        if (jpeg) {
+            EXPECT_TRUE(DecodedWithinLoss(decoded, recorded, 3));
+        } else {
+            ASSERT_EQ(decoded.size(), 24u);
+            for (int i = 0; i < 24; ++i) EXPECT_TRUE(Same(decoded[i], recorded[i])) << i;
+        }
+    }
+    RecordProperty("uncompressed_bytes", std::to_string(sizes["raw"]));
+    RecordProperty("motion_jpeg_bytes", std::to_string(sizes["mjpeg"]));
+    EXPECT_LT(sizes["mjpeg"] * 10, sizes["raw"]);
+    SKIP_WITHOUT_FFMPEG();
 }
 
 TEST_F(VideoExport, AFailedWriteLeavesTheOldFileAndSaysSo) {
@@ -452,11 +542,13 @@ TEST_F(VideoExport, MessagesAndSpeeds) {
     expectOne("请先按顺序选择要生成动画的帧。", MsgIcon::Exclamation, "出错");
     EXPECT_TRUE(fileDialog.requests.empty());
 
-    // Frame 1 missing: its message, nothing written, the other files deleted.
+    // Frame 1 missing: its message, no compression asked, nothing written,
+    // the other files deleted.
     QFile::remove(QString::fromStdString(FrameFilePath(1)));
     d.List2->addItem(QStringLiteral("2"));
     Save(out.filePath(QStringLiteral("a.avi")));
     expectOne("不见不存在： \r\n" + FrameFilePath(1), MsgIcon::Critical, AppTitle);
+    EXPECT_TRUE(compression.requests.empty());
     EXPECT_TRUE(videos.paths.empty());
     EXPECT_FALSE(Exists(FrameFilePath(2)));
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -304,6 +305,124 @@ TEST_F(cDIBTest, FileThatCannotBeOpened) {
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, "文件被锁:" + CrLf + path);
     EXPECT_EQ(messages.Last().icon, MsgIcon::Critical);
+}
+
+// A packed bitmap in memory: its 40-byte information header, `extra` bytes of
+// colour table or masks, and `image` pixel bytes.
+Bytes Packed(std::int32_t bits, std::int32_t image, std::int32_t compression = 0, std::int32_t used = 0,
+             std::size_t extra = 0) {
+    Bytes b(40 + extra + static_cast<std::size_t>(std::max(image, 0)), 0);
+    Set32(b, 0, 40);
+    Set32(b, 4, 10);
+    Set32(b, 8, 10);
+    Set16(b, 12, 1);
+    Set16(b, 14, static_cast<std::uint32_t>(bits));
+    Set32(b, 16, static_cast<std::uint32_t>(compression));
+    Set32(b, 20, static_cast<std::uint32_t>(image));
+    Set32(b, 32, static_cast<std::uint32_t>(used));
+    for (std::size_t i = 40; i < b.size(); ++i) b[i] = static_cast<std::uint8_t>(i * 7);
+    return b;
+}
+
+TEST_F(cDIBTest, PackedBitmapsTakenOrRefused) {
+    struct Case {
+        const char* what;
+        Bytes block;
+        std::size_t size;   // bytes the caller says the block has
+        std::int32_t info;  // bitmap information bytes taken, 0 for refused
+    };
+    const Bytes rgb24 = Packed(24, 300);
+    const Case cases[] = {
+        {"24 bits, image size 300", rgb24, rgb24.size(), 40},
+        {"32 bits with three masks", Packed(32, 400, 3, 0, 12), 452, 52},
+        {"16 bits with two colours listed", Packed(16, 200, 0, 2, 8), 248, 48},
+        {"a longer block: the image size decides", Packed(24, 300), 340, 40},
+        {"8 bits", Packed(8, 100), 140, 0},
+        {"image size 0", Packed(24, 0), 40, 0},
+        {"negative image size", Packed(24, -5), 40, 0},
+        {"pixels beyond the block", Packed(24, 300), 339, 0},
+        {"masks beyond the block", Packed(32, 400, 3), 440, 0},
+        {"header cut short", Packed(24, 300), 39, 0},
+        {"header size field below 40", [] { Bytes b = Packed(24, 8); Set32(b, 0, 12); return b; }(), 48, 0},
+    };
+    const Bytes good = BmpFileBytes(Pattern(7, 2));
+    const std::string goodPath = Fixture("good.bmp", good);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        cDIB dib;
+        ASSERT_TRUE(dib.CreateFromFile(goodPath));
+        Bytes block = c.block;
+        block.resize(std::max(block.size(), c.size));
+        const bool taken = dib.CreateFromPackedDIBPointer(block.data(), c.size);
+        EXPECT_EQ(taken, c.info > 0);
+        if (taken) {
+            const std::int32_t image = static_cast<std::int32_t>(U32(block, 20));
+            EXPECT_EQ(dib.FileType(), 19778);
+            EXPECT_EQ(dib.BitOffset(), 14 + c.info);
+            EXPECT_EQ(dib.SizeFileHeader(), 14 + c.info + image);
+            EXPECT_EQ(dib.BitCount(), static_cast<std::int32_t>(block[14]));
+            EXPECT_EQ(dib.Width(), 10);
+            EXPECT_EQ(dib.SizeImage(), image);
+            ASSERT_EQ(dib.SizeBitmapInfo(), c.info);
+            EXPECT_EQ(Block(dib.PointerToBitmapInfo(), c.info), Bytes(block.begin(), block.begin() + c.info));
+            EXPECT_EQ(Block(dib.PointerToBits(), image), Bytes(block.begin() + c.info, block.begin() + c.info + image));
+        } else {
+            // The bitmap held before, whole: header, blocks and their sizes agree.
+            EXPECT_EQ(dib.Width(), 7);
+            EXPECT_EQ(dib.BitCount(), 24);
+            EXPECT_EQ(dib.SizeImage(), 48);
+            EXPECT_EQ(dib.BitOffset(), 54);
+            EXPECT_EQ(Block(dib.PointerToBits(), 48), Bytes(good.begin() + 54, good.end()));
+        }
+    }
+    cDIB dib;
+    EXPECT_FALSE(dib.CreateFromPackedDIBPointer(nullptr, 1000));
+    EXPECT_EQ(dib.Width(), 0);
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+// What WriteToFile writes reads back as the same bitmap; an 8-bit file with
+// its colour table comes out byte for byte.
+TEST_F(cDIBTest, WriteToFileGivesTheBitmapBack) {
+    const Bytes eight = EightBitFile(6, 4);
+    cDIB dib;
+    ASSERT_TRUE(dib.CreateFromFile(Fixture("p.bmp", eight)));
+    const std::string out = dir.File("out.bmp");
+    WriteBytes(out, Bytes(5000, 0xEE)); // an older, longer file of that name
+    ASSERT_TRUE(dib.WriteToFile(out));
+    EXPECT_EQ(ReadBytes(out), eight);
+
+    const Bytes block = Packed(24, 300);
+    ASSERT_TRUE(dib.CreateFromPackedDIBPointer(block.data(), block.size()));
+    ASSERT_TRUE(dib.WriteToFile(out));
+    const Bytes written = ReadBytes(out);
+    ASSERT_EQ(written.size(), 354u);
+    EXPECT_EQ(Bytes(written.begin() + 14, written.end()), block);
+    cDIB back;
+    ASSERT_TRUE(back.CreateFromFile(out));
+    EXPECT_EQ(back.SizeFileHeader(), 354);
+    EXPECT_EQ(back.BitOffset(), 54);
+    EXPECT_EQ(Block(back.PointerToBits(), 300), Bytes(block.begin() + 40, block.end()));
+
+    // After a refused "BM" test the file written is still the bitmap held.
+    Bytes zip = BmpFileBytes(Pattern(3, 3));
+    zip[0] = 'P';
+    zip[1] = 'K';
+    EXPECT_FALSE(back.CreateFromFile(Fixture("zip.bmp", zip)));
+    ASSERT_TRUE(back.WriteToFile(out));
+    EXPECT_EQ(ReadBytes(out), written);
+    EXPECT_EQ(messages.Count(), 1u);
+}
+
+TEST_F(cDIBTest, WriteToFileFailsWithNothingToWriteOrNowhereToWrite) {
+    cDIB empty;
+    EXPECT_FALSE(empty.WriteToFile(dir.File("none.bmp")));
+    EXPECT_FALSE(fs::exists(dir.File("none.bmp")));
+    cDIB dib;
+    ASSERT_TRUE(dib.CreateFromFile(Fixture("a.bmp", BmpFileBytes(Pattern(2, 2)))));
+    EXPECT_FALSE(dib.WriteToFile(dir.File("no such folder/a.bmp")));
+    EXPECT_FALSE(dib.WriteToFile(dir.File("")));
+    EXPECT_EQ(messages.Count(), 0u);
 }
 
 TEST_F(cDIBTest, BlocksOfANewObjectRaiseTheSubscriptError) {

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -63,6 +65,46 @@ TEST_F(ReplacementFileTest, ReplacesTheWholeFileAndKeepsItsPermissions) {
     EXPECT_TRUE(fs::is_symlink(File("link.pgp")));
     EXPECT_EQ(Bytes(path), "through the link");
     EXPECT_EQ(Names(), (std::vector<std::string>{"doc.pgp", "fresh.txt", "link.pgp"}));
+
+    // A link whose file does not exist yet, from another folder: the file is
+    // made where the link points, and the link stays.
+    fs::create_directory(File("sub"));
+    fs::create_symlink("../made.pgp", File("sub/dangling.pgp"));
+    ASSERT_TRUE(ReplaceFileContents(File("sub/dangling.pgp"), "made through the link"));
+    EXPECT_TRUE(fs::is_symlink(File("sub/dangling.pgp")));
+    EXPECT_EQ(Bytes(File("made.pgp")), "made through the link");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"doc.pgp", "fresh.txt", "link.pgp", "made.pgp", "sub"}));
+}
+
+// A file the user may not write (read-only) is kept as it is, as the user
+// asked; a file of the same user that may be written is replaced. Root may
+// write any file, so as root the check runs in a child process as "nobody".
+TEST_F(ReplacementFileTest, AFileTheUserMayNotWriteIsKept) {
+    const std::string locked = File("locked.pgp");
+    const std::string open = File("open.pgp");
+    Put(locked, "read only");
+    Put(open, "writable");
+    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+    const bool asRoot = ::geteuid() == 0;
+    constexpr uid_t nobody = 65534;
+    if (asRoot) {
+        for (const std::string& path : {folder_, locked, open}) ASSERT_EQ(::chown(path.c_str(), nobody, nobody), 0);
+    }
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (asRoot && (::setgid(nobody) != 0 || ::setuid(nobody) != 0)) ::_exit(10);
+        const bool lockedReplaced = ReplaceFileContents(locked, "new");
+        const bool openReplaced = ReplaceFileContents(open, "new");
+        ::_exit((lockedReplaced ? 1 : 0) + (openReplaced ? 0 : 2));
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the read-only file was replaced, 2: the writable one was not";
+    EXPECT_EQ(Bytes(locked), "read only");
+    EXPECT_EQ(Bytes(open), "new");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"locked.pgp", "open.pgp"}));
 }
 
 TEST_F(ReplacementFileTest, AFailedStepKeepsTheOldFileByteForByte) {

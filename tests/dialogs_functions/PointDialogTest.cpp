@@ -77,11 +77,17 @@ TEST_F(PointDialog, BoxSnapshotsGiveTheMessageOrThePoint) {
         {1, "  ", "#", "", "出错", "存在非法数据。", warn, "  ", "#", "", 0, 0, 0},
         // A coordinate that does not compile: the compiler's message at sampling.
         {1, "1", "2+", "", "语法错误", "", MsgIcon::Critical, "1", "2+", "", 0, 0, 0},
-        // Strip document: the third box is shown and filtered, not used.
+        // Strip and special documents: a point has two coordinates; the
+        // third box is hidden, so whatever it holds is neither filtered nor
+        // required.
         {2, "1", "2", "9", "", "", none, "1", "2", "", 1, 2, 0},
-        {2, "1", "2", "#", "出错", "存在非法数据。", warn, "1", "2", "#", 0, 0, 0},
-        // Its blanks are not tested for emptiness.
+        {2, "1", "2", "#", "", "", none, "1", "2", "", 1, 2, 0},
         {2, "1", "2", "  ", "", "", none, "1", "2", "", 1, 2, 0},
+        {2, "  ", "2", "", "注意", "请输入所有参数。", warn, "", "2", "", 0, 0, 0},
+        {7, "1", "2", "  ", "", "", none, "1", "2", "", 1, 2, 0},
+        {7, "1", "2", "#", "", "", none, "1", "2", "", 1, 2, 0},
+        {7, "1", "  ", "", "注意", "请输入所有参数。", warn, "1", "", "", 0, 0, 0},
+        {7, "$", "2", "", "出错", "存在非法数据。", warn, "$", "2", "", 0, 0, 0},
         // Space document: x, y, z into ExpressX, ExpressY, ExpressZ.
         {3, "1", "2", "", "", "", none, "1", "2", "0", 2, 0, 1},
         {3, "1", "2", "  ", "注意", "请输入所有参数。", warn, "1", "2", "", 0, 0, 0},
@@ -197,11 +203,21 @@ TEST_F(PointDialog, PreparedVariantsAndRelabelling) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     frmF16& strip = OpenNew(2);
-    EXPECT_TRUE(strip.Text4->isVisible());
+    EXPECT_FALSE(strip.Label5->isVisible());
+    EXPECT_FALSE(strip.Text4->isVisible());
     EXPECT_FALSE(strip.Frame2->isVisibleTo(strip.Frame2->parentWidget()));
     EXPECT_EQ(strip.Picture1->Color(), 255);
     EXPECT_EQ(Items(strip.Combo1), (std::vector<std::string>{"直角坐标", "极坐标"}));
     strip.Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    frmF16& special = OpenNew(7);
+    EXPECT_FALSE(special.Label5->isVisible());
+    EXPECT_FALSE(special.Text4->isVisible());
+    EXPECT_FALSE(special.Frame2->isVisibleTo(special.Frame2->parentWidget()));
+    EXPECT_EQ(special.Picture1->Color(), 255);
+    EXPECT_EQ(Items(special.Combo1), (std::vector<std::string>{"直角坐标", "柱面坐标", "球面坐标"}));
+    special.Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     frmF16& space = OpenNew(3);
@@ -397,8 +413,7 @@ TEST_F(PointCommand, AddsTheRowAndTheRotationOnlyWhenAPointWasAdded) {
     EXPECT_EQ(DocumentScene.FunSurfs.Item(1)->ID, 2);
     EXPECT_EQ(VisibleScene.RotPitch, 0);
 
-    // A strip document: the third box is shown but the label has two
-    // coordinates, and the view is flat.
+    // A strip document: two coordinates in the label, and the view is flat.
     VisibleScene.RotYaw = 45;
     Run(2, [](frmF16& f) {
         Type(f, "5", "6", "7");

@@ -93,6 +93,7 @@ const DocumentCase kDocumentCases[] = {
     {3, {2, 4, 3}, "三维曲面  a=X,r=Y,z=Z"},
     {3, {2, 5, 3}, "三维曲面  a=X,b=Y,r=Z"},
     {3, {2, 2, 2}, nullptr},
+    {3, {0, 1, 2}, nullptr}, // a plane kind in a space document
     {3, {7, 3, 3}, "点  x=X, y=Y, z=Z"},
     {3, {7, 4, 0}, "点  a=X, r=Y, z=Z"},
     {3, {7, 5, 3}, "点  a=X, b=Y, r=Z"},

@@ -115,6 +115,7 @@ TEST(LargeDocument, CutShortOrDamagedIsRefusedWhole) {
         {"in the middle", file.substr(0, file.size() / 2)},
         {"the last byte", file.substr(0, file.size() - 1)},
         {"at 65,539 bytes", file.substr(0, 65539)},
+        {"a length of 4 GB in 13 bytes", std::string("\x08\x80\xFF\xFF\xFF\xFFS71 0 0", 13)},
         {"a token missing in the middle", FrameDocumentText(joined(missing))},
         {"a value beyond a float in the middle", FrameDocumentText(joined(beyond))},
     };

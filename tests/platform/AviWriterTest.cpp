@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -26,11 +27,14 @@ struct Frames {
     VideoFormat format;
 };
 
-Frames MakeFrames(const QTemporaryDir& dir, int w, int h, int count, int rate) {
+Frames MakeFrames(const QTemporaryDir& dir, int w, int h, int count, int rate,
+                  std::optional<VideoCompression> jpeg = std::nullopt) {
     Frames f;
+    f.format.Compression = jpeg.value_or(VideoCompression{});
     cDIB dib;
     for (int i = 0; i < count; ++i) {
-        f.pictures.push_back(PatternPicture(w, h, i + 1));
+        // JPEG frames are smooth pictures, which it keeps well.
+        f.pictures.push_back(jpeg ? SmoothPicture(w, h, i + 1) : PatternPicture(w, h, i + 1));
         const std::string path = dir.filePath(QStringLiteral("Graph%1.bmp").arg(i + 1)).toStdString();
         EXPECT_TRUE(WriteBmpFile(path, f.pictures.back()));
         EXPECT_TRUE(dib.CreateFromFile(path));
@@ -120,15 +124,25 @@ const Chunk* Find(const std::vector<Chunk>& in, const std::string& id, const std
     return nullptr;
 }
 
-// Checks every index against the frames actually stored: `frameBytes` each,
-// `total` of them, every RIFF within `limit` when a frame fits in one.
-void CheckStructure(const QString& path, std::uint32_t frameBytes, std::uint32_t total, std::uint64_t limit,
-                    std::size_t* riffCount = nullptr) {
+// Checks every index against the frames actually stored: `frameBytes` each
+// (any size for compressed frames: nullopt), in chunks `chunkId`, `total` of
+// them, every RIFF within `limit` when a frame fits in one.
+void CheckStructure(const QString& path, std::optional<std::uint32_t> expectedBytes, std::uint32_t total,
+                    std::uint64_t limit, std::size_t* riffCount = nullptr, const std::string& chunkId = "00db") {
     const AviFileBytes avi(path);
     const std::vector<Chunk> top = avi.Parse(0, avi.Size());
     ASSERT_FALSE(top.empty());
     std::vector<std::vector<std::uint64_t>> frames; // data positions, per RIFF
+    std::vector<std::vector<std::uint32_t>> sizes;  // their sizes
     std::vector<std::uint64_t> moviCode;            // position of each 'movi' code
+    std::uint32_t largest = 0;
+    // Pass 1 only to know the largest frame; the checks below use it.
+    for (const Chunk& riff : top) {
+        if (const Chunk* movi = Find(riff.children, "LIST", "movi"))
+            for (const Chunk& c : movi->children)
+                if (c.id == chunkId) largest = std::max(largest, c.size);
+    }
+    const std::uint32_t frameBytes = expectedBytes.value_or(largest);
     for (std::size_t i = 0; i < top.size(); ++i) {
         const Chunk& riff = top[i];
         ASSERT_EQ(riff.id, "RIFF");
@@ -140,11 +154,15 @@ void CheckStructure(const QString& path, std::uint32_t frameBytes, std::uint32_t
         ASSERT_NE(movi, nullptr);
         moviCode.push_back(movi->pos + 8);
         frames.emplace_back();
+        sizes.emplace_back();
         for (const Chunk& c : movi->children) {
             if (c.id == "ix00") continue;
-            EXPECT_EQ(c.id, "00db");
-            EXPECT_EQ(c.size, frameBytes);
+            EXPECT_EQ(c.id, chunkId);
+            if (expectedBytes) {
+                EXPECT_EQ(c.size, *expectedBytes);
+            }
             frames.back().push_back(c.Data());
+            sizes.back().push_back(c.size);
         }
         EXPECT_FALSE(frames.back().empty());
     }
@@ -163,10 +181,21 @@ void CheckStructure(const QString& path, std::uint32_t frameBytes, std::uint32_t
     const Chunk* strh = Find(strl->children, "strh");
     ASSERT_NE(strh, nullptr);
     EXPECT_EQ(avi.Fcc(strh->Data()), "vids");
-    EXPECT_EQ(avi.U32(strh->Data() + 4), 0u);  // handler
+    if (chunkId == "00dc") {
+        // Motion JPEG: handler and stream format name it.
+        EXPECT_EQ(avi.Fcc(strh->Data() + 4), "MJPG");
+        const Chunk* strf = Find(strl->children, "strf");
+        ASSERT_NE(strf, nullptr);
+        EXPECT_EQ(strf->size, 40u);
+        EXPECT_EQ(avi.U16(strf->Data() + 14), 24);
+        EXPECT_EQ(avi.Fcc(strf->Data() + 16), "MJPG");
+    } else {
+        EXPECT_EQ(avi.U32(strh->Data() + 4), 0u); // handler
+    }
     EXPECT_EQ(avi.U32(strh->Data() + 20), 1u); // scale
     EXPECT_EQ(avi.U32(strh->Data() + 32), total);
     EXPECT_EQ(avi.U32(strh->Data() + 36), frameBytes);
+    EXPECT_EQ(avi.U32(avih->Data() + 28), frameBytes);
 
     // idx1: the first RIFF's frames, key frames, offsets from the 'movi' code.
     const Chunk* idx1 = Find(top[0].children, "idx1");
@@ -174,10 +203,10 @@ void CheckStructure(const QString& path, std::uint32_t frameBytes, std::uint32_t
     ASSERT_EQ(idx1->size, 16 * frames[0].size());
     for (std::size_t k = 0; k < frames[0].size(); ++k) {
         const std::uint64_t e = idx1->Data() + 16 * k;
-        EXPECT_EQ(avi.Fcc(e), "00db");
+        EXPECT_EQ(avi.Fcc(e), chunkId);
         EXPECT_EQ(avi.U32(e + 4), 0x10u);
         EXPECT_EQ(moviCode[0] + avi.U32(e + 8) + 8, frames[0][k]);
-        EXPECT_EQ(avi.U32(e + 12), frameBytes);
+        EXPECT_EQ(avi.U32(e + 12), sizes[0][k]);
     }
 
     const Chunk* indx = Find(strl->children, "indx");
@@ -193,7 +222,7 @@ void CheckStructure(const QString& path, std::uint32_t frameBytes, std::uint32_t
     EXPECT_EQ(avi.U32(dmlh->Data()), total);
     EXPECT_EQ(avi.U16(indx->Data()), 4);
     EXPECT_EQ(avi.U32(indx->Data() + 4), top.size());
-    EXPECT_EQ(avi.Fcc(indx->Data() + 8), "00db");
+    EXPECT_EQ(avi.Fcc(indx->Data() + 8), chunkId);
     for (std::size_t r = 0; r < top.size(); ++r) {
         const std::uint64_t e = indx->Data() + 24 + 16 * r;
         const std::uint64_t ix = avi.U64(e);
@@ -202,11 +231,11 @@ void CheckStructure(const QString& path, std::uint32_t frameBytes, std::uint32_t
         EXPECT_EQ(avi.U32(e + 8), avi.U32(ix + 4) + 8);
         EXPECT_EQ(avi.U32(e + 12), frames[r].size());
         EXPECT_EQ(avi.U32(ix + 12), frames[r].size());
-        EXPECT_EQ(avi.Fcc(ix + 16), "00db");
+        EXPECT_EQ(avi.Fcc(ix + 16), chunkId);
         const std::uint64_t base = avi.U64(ix + 20);
         for (std::size_t k = 0; k < frames[r].size(); ++k) {
             EXPECT_EQ(base + avi.U32(ix + 32 + 8 * k), frames[r][k]);
-            EXPECT_EQ(avi.U32(ix + 36 + 8 * k), frameBytes); // bit 31 clear: a key frame
+            EXPECT_EQ(avi.U32(ix + 36 + 8 * k), sizes[r][k]); // bit 31 clear: a key frame
         }
     }
 }
@@ -276,6 +305,64 @@ TEST(AviWriter, OpenDmlPastTheRiffLimit) {
         ASSERT_EQ(decoded.size(), static_cast<std::size_t>(c.n));
         for (int i = 0; i < c.n; ++i) EXPECT_TRUE(Same(decoded[i], f.pictures[i])) << "frame " << i;
     }
+}
+
+VideoCompression Jpeg(std::int32_t quality) { return VideoCompression{VideoCodec::MotionJpeg, quality}; }
+
+// Motion JPEG: ffprobe reads codec, size, rate and frames; the indexes point
+// at the '00dc' frames; ffmpeg decodes every frame to its picture within
+// JPEG's loss, in the order written.
+TEST(AviWriter, MotionJpegIsReadAndDecodedToThePicturesWritten) {
+    SKIP_WITHOUT_FFMPEG();
+    QTemporaryDir dir;
+    RecordingMessageBox messages;
+    const struct { int w, h, n, rate, quality; double loss; } cases[] = {
+        // A tiny picture loses most to the halved colour resolution.
+        {320, 240, 10, 5, 90, 3}, {301, 21, 4, 30, 75, 5}, {17, 9, 2, 1, 50, 14}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
+        const Frames f = MakeFrames(dir, c.w, c.h, c.n, c.rate, Jpeg(c.quality));
+        AviVideoService service;
+        const QString path = dir.filePath(QStringLiteral("movie.avi"));
+        std::vector<int> order = AllFrames(c.n);
+        std::reverse(order.begin(), order.end());
+        ASSERT_TRUE(WriteVideo(service, path, f, order));
+        auto probe = Probe(path);
+        EXPECT_EQ(probe["codec_name"], "mjpeg");
+        EXPECT_EQ(probe["width"], std::to_string(c.w));
+        EXPECT_EQ(probe["height"], std::to_string(c.h));
+        EXPECT_EQ(probe["r_frame_rate"], std::to_string(c.rate) + "/1");
+        EXPECT_EQ(probe["nb_read_frames"], std::to_string(c.n));
+        CheckStructure(path, std::nullopt, static_cast<std::uint32_t>(c.n), AviVideoService::DefaultRiffLimit, nullptr,
+                       "00dc");
+        std::vector<PictureRows> written;
+        for (int i : order) written.push_back(f.pictures[i]);
+        EXPECT_TRUE(DecodedWithinLoss(Decode(path, c.w, c.h), written, c.loss));
+    }
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+// The quality decides the size; past the RIFF limit Motion JPEG goes on in
+// OpenDML form as the uncompressed frames do.
+TEST(AviWriter, MotionJpegQualityAndOpenDml) {
+    SKIP_WITHOUT_FFMPEG();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("movie.avi"));
+    std::map<int, qint64> sizes;
+    for (int quality : {10, 95}) {
+        const Frames f = MakeFrames(dir, 160, 120, 30, 10, Jpeg(quality));
+        AviVideoService service;
+        ASSERT_TRUE(WriteVideo(service, path, f, AllFrames(30)));
+        sizes[quality] = QFileInfo(path).size();
+        service.SetRiffLimit(10000);
+        ASSERT_TRUE(WriteVideo(service, path, f, AllFrames(30)));
+        std::size_t riffs = 0;
+        CheckStructure(path, std::nullopt, 30, 10000, &riffs, "00dc");
+        EXPECT_GE(riffs, 2u);
+        EXPECT_EQ(Probe(path)["nb_read_frames"], "30");
+        EXPECT_TRUE(DecodedWithinLoss(Decode(path, 160, 120), f.pictures, quality == 10 ? 12 : 3));
+    }
+    EXPECT_LT(sizes[10] * 2, sizes[95]);
 }
 
 // A write that fails anywhere (headers, frames, indexes, the final headers)
@@ -389,6 +476,15 @@ TEST(AviWriter, CreateRefusesFormatsWithoutPixelsAndUnwritablePlaces) {
     EXPECT_FALSE(service.Create(path.toStdString(), bad));
     bad = f.format;
     bad.BitmapInfo.resize(39);
+    EXPECT_FALSE(service.Create(path.toStdString(), bad));
+    // Motion JPEG takes frames of 24 or 32 bits a pixel, uncompressed.
+    bad = f.format;
+    bad.Compression = Jpeg(75);
+    EXPECT_TRUE(service.Create(path.toStdString(), bad));
+    bad.BitmapInfo[14] = 8;
+    EXPECT_FALSE(service.Create(path.toStdString(), bad));
+    bad.BitmapInfo[14] = 24;
+    bad.BitmapInfo[16] = 1; // run-length encoded
     EXPECT_FALSE(service.Create(path.toStdString(), bad));
     EXPECT_FALSE(QFile::exists(path));
     // The default service, until the platform's is installed, starts nothing.

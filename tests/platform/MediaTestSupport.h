@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -103,6 +104,52 @@ inline bool Same(const QByteArray& decoded, const PictureRows& picture) {
     const std::vector<std::uint8_t> expected = TopRowFirst(picture);
     return decoded.size() == static_cast<qsizetype>(expected.size()) &&
            std::equal(expected.begin(), expected.end(), reinterpret_cast<const std::uint8_t*>(decoded.constData()));
+}
+
+// A picture that JPEG keeps well: smooth gradients, with a dark block whose
+// place and a tint that depend on `seed`, so frames tell apart.
+inline PictureRows SmoothPicture(std::int32_t w, std::int32_t h, int seed) {
+    PictureRows p{w, h, {}};
+    p.Rgb.reserve(static_cast<std::size_t>(w) * h * 3);
+    const int bx = (seed * 37) % std::max(w, 1), by = (seed * 23) % std::max(h, 1);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const bool block = x >= bx && x < bx + std::max(w / 4, 1) && y >= by && y < by + std::max(h / 4, 1);
+            p.Rgb.push_back(static_cast<std::uint8_t>(block ? 20 : 60 + 150 * x / std::max(w, 1)));
+            p.Rgb.push_back(static_cast<std::uint8_t>(block ? 30 : 40 + 180 * y / std::max(h, 1)));
+            p.Rgb.push_back(static_cast<std::uint8_t>(block ? 90 : (seed * 29) % 200 + 30));
+        }
+    return p;
+}
+
+// The mean absolute difference of a decoded frame's bytes (red, green, blue,
+// top row first) from the picture's; 255 when their sizes differ.
+inline double MeanDifference(const QByteArray& decoded, const PictureRows& picture) {
+    const std::vector<std::uint8_t> expected = TopRowFirst(picture);
+    if (decoded.size() != static_cast<qsizetype>(expected.size()) || expected.empty()) return 255;
+    double sum = 0;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        sum += std::abs(static_cast<int>(static_cast<std::uint8_t>(decoded[static_cast<qsizetype>(i)])) - expected[i]);
+    return sum / static_cast<double>(expected.size());
+}
+
+// Whether every decoded frame is its own picture within JPEG's loss (a mean
+// difference below `tolerance`) and nearer to it than to any other picture.
+inline ::testing::AssertionResult DecodedWithinLoss(const std::vector<QByteArray>& decoded,
+                                                    const std::vector<PictureRows>& pictures, double tolerance) {
+    if (decoded.size() != pictures.size())
+        return ::testing::AssertionFailure() << decoded.size() << " frames decoded, " << pictures.size() << " written";
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        const double own = MeanDifference(decoded[i], pictures[i]);
+        if (own >= tolerance) return ::testing::AssertionFailure() << "frame " << i << " differs by " << own;
+        for (std::size_t j = 0; j < pictures.size(); ++j) {
+            if (pictures[j].Rgb == pictures[i].Rgb) continue;
+            const double other = MeanDifference(decoded[i], pictures[j]);
+            if (other <= own)
+                return ::testing::AssertionFailure() << "frame " << i << " is nearer to picture " << j;
+        }
+    }
+    return ::testing::AssertionSuccess();
 }
 
 #define SKIP_WITHOUT_FFMPEG()                                                                              \

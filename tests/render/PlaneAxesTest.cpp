@@ -1,6 +1,6 @@
 // The plane coordinate system: axes, ticks, labels and titles, the grids and
-// the background, caught through GL feedback (texts through a test glyph
-// font) and, for the background's shading, read back as pixels.
+// the background, caught through GL feedback (texts as the drawing records
+// them) and, for the background's shading, read back as pixels.
 #include "core/ColorService.h"
 #include "core/Globals.h"
 #include "render/GlText.h"
@@ -23,8 +23,6 @@
 #include <vector>
 
 namespace {
-
-using Expected = ExpectedText;
 
 // The lines of a colour as (x1, y1, x2, y2).
 std::vector<std::array<double, 4>> Segments(const std::vector<FeedbackLine>& lines) {
@@ -62,12 +60,6 @@ protected:
     }
 };
 
-// Label x offsets by text length, and the right-aligned Y labels.
-double XLabel(double at, const std::string& text) {
-    return at - (text.size() > 2 ? 0.45 : text.size() == 2 ? 0.3 : 0.15);
-}
-double YLabelX(const std::string& text) { return -(double(text.size()) / 3.9 + 0.45); }
-
 TEST_F(PlaneAxesTest, TenUnitBoxHasTicksLabelsArrowsAndTitlesWhereTheyBelong) {
     axes_.AxisWidth = 3; // arrowheads 0.02 below / left of their axis
     glDisable(GL_LIGHTING);
@@ -94,16 +86,30 @@ TEST_F(PlaneAxesTest, TenUnitBoxHasTicksLabelsArrowsAndTitlesWhereTheyBelong) {
     EXPECT_NEAR(arrows[1][0].x, -d, 2e-3); // the Y arrow's tip
     EXPECT_NEAR(arrows[1][0].y, 14.6, 2e-3);
 
-    std::vector<Expected> texts;
-    for (int i = 1; i <= 4; ++i) texts.push_back({std::to_string(-3 * i), XLabel(-3 * i, std::to_string(-3 * i)), -0.8, 0});
-    for (int i = 1; i <= 4; ++i) texts.push_back({std::to_string(-3 * i), YLabelX(std::to_string(-3 * i)), -3 * i - 0.2, 0});
-    for (int i = 1; i <= 4; ++i) texts.push_back({std::to_string(3 * i), XLabel(3 * i, std::to_string(3 * i)), -0.8, 0});
-    for (int i = 1; i <= 4; ++i) texts.push_back({std::to_string(3 * i), YLabelX(std::to_string(3 * i)), 3 * i - 0.2, 0});
-    texts.push_back({"0", -0.65, -0.8, 0});
-    texts.push_back({"X", 14, -1.2, 1000});
-    texts.push_back({"Y", -1, 14, 1000});
-    ExpectTexts(f.texts, texts);
-    for (const FeedbackText& t : f.texts) EXPECT_NEAR(t.r, t.font == 0 ? 10 / 255.0 : 0, 1e-3) << t.text;
+    // Texts anchored at their ticks: X labels below, Y labels left of the
+    // axis, the origin's "0" below and left, each title beside its arrowhead.
+    std::vector<AnchoredText> texts;
+    for (int i = 1; i <= 4; ++i) texts.push_back({std::to_string(-3 * i), -3.0 * i, 0, 0, 0});
+    for (int i = 1; i <= 4; ++i) texts.push_back({std::to_string(-3 * i), 0, -3.0 * i, 0, 0});
+    for (int i = 1; i <= 4; ++i) texts.push_back({std::to_string(3 * i), 3.0 * i, 0, 0, 0});
+    for (int i = 1; i <= 4; ++i) texts.push_back({std::to_string(3 * i), 0, 3.0 * i, 0, 0});
+    texts.push_back({"0", 0, 0, 0, 0});
+    texts.push_back({"X", 14.3, -0.2, 0, 1000});
+    texts.push_back({"Y", -0.2, 14.3, 0, 1000});
+    ExpectAnchors(RecordedTexts(), texts);
+    using Away = std::array<double, 3>;
+    for (std::size_t i = 0; i < RecordedTexts().size(); ++i) {
+        const ScreenText& t = RecordedTexts()[i];
+        SCOPED_TRACE(t.text);
+        const bool onX = (i / 4) % 2 == 0;
+        const Away away = i == 16 ? Away{-1, -1, 0} : i == 17 ? Away{0, -1, 0} : i == 18 ? Away{-1, 0, 0}
+                          : onX ? Away{0, -1, 0} : Away{-1, 0, 0};
+        EXPECT_EQ(t.away, away);
+        EXPECT_EQ(t.axis, i < 16 ? (onX ? 1 : 2) : 0);
+        EXPECT_EQ(t.colour, FontTag(t) == 0 ? RGB(10, 10, 10) : RGB(0, 0, 0));
+        EXPECT_FALSE(t.title || t.turned);
+        EXPECT_TRUE(t.smooth);
+    }
 
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
     EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
@@ -124,16 +130,12 @@ TEST_F(PlaneAxesTest, MinorTicksRoughFontsAndOtherDrawingUnits) {
         {-0.6, 0, -0.6, 0.3}, {-1.2, 0, -1.2, 0.3}, {-1.8, 0, -1.8, 0.3}, {-2.4, 0, -2.4, 0.3}, {-3, 0, -3, 0.5}};
     ExpectSegments({ticks.begin(), ticks.begin() + 5}, firstInterval);
 
-    // Without smoothed fonts each text is drawn five times, displaced by 0.004.
+    // Without smoothed fonts every text is drawn once in plain glyphs.
     axes_.BetterFonts = false;
     f = Axes(-10, 10, -10, 10);
-    ASSERT_EQ(f.texts.size(), 19u * 5);
-    const double offsets[5][2] = {{0, 0}, {-0.004, 0}, {0.004, 0}, {0, -0.004}, {0, 0.004}};
-    for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(f.texts[std::size_t(k)].text, "-3");
-        EXPECT_NEAR(f.texts[std::size_t(k)].x, -3.3 + offsets[k][0], 1e-3);
-        EXPECT_NEAR(f.texts[std::size_t(k)].y, -0.8 + offsets[k][1], 1e-3);
-    }
+    ASSERT_EQ(RecordedTexts().size(), 19u);
+    EXPECT_EQ(RecordedTexts()[0].text, "-3");
+    for (const ScreenText& t : RecordedTexts()) EXPECT_FALSE(t.smooth) << t.text;
 
     // Drawing unit 0.3: step 1, a tick every 1 / 0.3; unit 3: step 10.
     struct Case {
@@ -153,8 +155,11 @@ TEST_F(PlaneAxesTest, MinorTicksRoughFontsAndOtherDrawingUnits) {
         for (int i = 1; i <= c.ticks; ++i)
             EXPECT_NEAR(all[std::size_t(2 * c.ticks + i - 1)][0], i * c.step / c.scale, 1e-3);
         std::vector<std::string> positiveX;
-        for (const FeedbackText& t : f.texts)
-            if (t.y == f.texts[0].y && t.x > 0) positiveX.push_back(t.text);
+        for (const ScreenText& t : RecordedTexts())
+            if (t.axis == 1 && t.anchor[0] > 0) {
+                positiveX.push_back(t.text);
+                EXPECT_NEAR(t.anchor[0], double(positiveX.size()) * c.step / c.scale, 1e-3);
+            }
         EXPECT_EQ(positiveX.size(), std::size_t(c.ticks));
         EXPECT_EQ(positiveX.back(), std::to_string(int(c.ticks * c.step)));
     }
@@ -164,14 +169,14 @@ TEST_F(PlaneAxesTest, PiLabelsOnXAndEveryTickLabelledOnAWideBox) {
     axes_.ShowPI = true;
     // The box's x already snapped to 4 pi; y to the step 3.
     Feedback f = Axes(-12.5664f, 12.5664f, -12, 12);
-    std::vector<Expected> xTexts;
+    std::vector<AnchoredText> xTexts;
     const std::vector<std::string> neg{"-pi", "-2pi", "-3pi", "-4pi"}, pos{"pi", "2pi", "3pi", "4pi"};
-    for (int i = 0; i < 4; ++i) xTexts.push_back({neg[std::size_t(i)], XLabel(-(i + 1) * 3.1416, neg[std::size_t(i)]), -0.8, 0});
-    for (int i = 0; i < 4; ++i) xTexts.push_back({pos[std::size_t(i)], XLabel((i + 1) * 3.1416, pos[std::size_t(i)]), -0.8, 0});
-    std::vector<FeedbackText> actualX;
-    for (const FeedbackText& t : f.texts)
-        if (std::fabs(t.y + 0.8) < 1e-3 && t.text != "0") actualX.push_back(t);
-    ExpectTexts(actualX, xTexts);
+    for (int i = 0; i < 4; ++i) xTexts.push_back({neg[std::size_t(i)], -(i + 1) * 3.1416, 0, 0, 0});
+    for (int i = 0; i < 4; ++i) xTexts.push_back({pos[std::size_t(i)], (i + 1) * 3.1416, 0, 0, 0});
+    std::vector<ScreenText> actualX;
+    for (const ScreenText& t : RecordedTexts())
+        if (t.axis == 1) actualX.push_back(t);
+    ExpectAnchors(actualX, xTexts);
     // The Y axis keeps the ordinary step.
     const auto ticks = Segments(f.LinesOf(0, 0, 0));
     ASSERT_EQ(ticks.size(), 16u);
@@ -183,8 +188,8 @@ TEST_F(PlaneAxesTest, PiLabelsOnXAndEveryTickLabelledOnAWideBox) {
     Scale2D = 20;
     f = Axes(-201.0624f, 201.0624f, -225, 225);
     std::vector<std::string> negative, positive;
-    for (const FeedbackText& t : f.texts) {
-        if (std::fabs(t.y + 0.8) > 1e-3 || t.text == "0") continue;
+    for (const ScreenText& t : RecordedTexts()) {
+        if (t.axis != 1) continue;
         (t.text[0] == '-' ? negative : positive).push_back(t.text);
     }
     ASSERT_EQ(negative.size(), 64u);
@@ -193,7 +198,7 @@ TEST_F(PlaneAxesTest, PiLabelsOnXAndEveryTickLabelledOnAWideBox) {
     EXPECT_EQ(negative[50], "-51pi");
     EXPECT_EQ(negative[63], "-64pi");
     EXPECT_EQ(positive[63], "64pi");
-    EXPECT_NEAR(f.texts[63].x, XLabel(-64 * 3.1416 / 20, "-64pi"), 1e-3);
+    EXPECT_NEAR(RecordedTexts()[63].anchor[0], -64 * 3.1416 / 20, 1e-3);
 }
 
 TEST_F(PlaneAxesTest, GridLinesAtWholeAndHalfSteps) {
@@ -246,7 +251,7 @@ TEST_F(PlaneAxesTest, HugeCountsDrawAtMostTenThousandLinesAPass) {
     const Feedback ticks = Axes(-1e9f, 10, -10, 10, 1e5f);
     EXPECT_EQ(ticks.LinesOf(0, 0, 0).size(), 2500u + 4 + 4 + 4);
     std::size_t labels = 0;
-    for (const FeedbackText& t : ticks.texts) labels += t.text.back() == 'i' ? 1 : 0;
+    for (const ScreenText& t : RecordedTexts()) labels += t.text.back() == 'i' ? 1 : 0;
     EXPECT_EQ(labels, 2500u + 4);
 }
 

@@ -1,7 +1,6 @@
 // The coordinate systems of space, strip and special-graph documents, caught
 // through GL feedback: lines with their depth read back as drawing z, texts
-// through test glyph fonts (the view turned so that turned texts read along
-// the screen's x).
+// as the drawing records them.
 #include "core/ColorService.h"
 #include "core/Globals.h"
 #include "render/GlText.h"
@@ -43,10 +42,6 @@ void ExpectSegments(const std::vector<Segment>& actual, const std::vector<Segmen
         for (std::size_t c = 0; c < 6; ++c) EXPECT_NEAR(actual[i][c], expected[i][c], 3e-3) << "line " << i << " " << c;
 }
 
-using Expected = ExpectedText;
-
-double Width(const std::string& text) { return double(text.size()) / 3.9; }
-
 class SpaceAxesTest : public AxesFeedbackFixture {
 protected:
     void SetUp() override {
@@ -87,25 +82,32 @@ TEST_F(SpaceAxesTest, InitialSpaceAxesOutlineAndHalveTheThreeFacesAtTheMinimum) 
     for (int i = 0; i <= 2; ++i) ticks.push_back({-5, -5.0 + 5 * i, 5, -5.3, -5.0 + 5 * i, 5});
     ExpectSegments(Segments(f.LinesOf(0, 0, 0)), ticks);
 
-    // Y labels below the front edge, the Y title under them, the Z labels
-    // right-aligned at the left, all blue; the Z title is one letter.
+    // Texts anchored at the ends of the ticks, in blue: the Y labels and
+    // title below the front edge, the Z labels and title (reading downwards)
+    // left of the left edge, the X labels and title below the right edge,
+    // each pointing away from the box.
     const std::vector<std::string> labels{"-5.0", "0.0", "5.0"};
-    std::vector<Expected> front;
-    for (int i = 0; i <= 2; ++i) front.push_back({labels[std::size_t(i)], -6.0 + 5 * i, -6.3, 0});
-    front.push_back({"Y", -5 + (10 - Width("Y")) / 2 - 1, -7.3, 1000});
-    for (int i = 0; i <= 2; ++i)
-        front.push_back({labels[std::size_t(i)], -5 - (Width(labels[std::size_t(i)]) + 0.7), -5.0 + 5 * i, 0});
-    const double lastZLabel = -5 - (Width("5.0") + 0.7);
-    front.push_back({"Z", lastZLabel - 1, -5 + (10 - Width("Z")) / 2 + Width("Z"), 1000});
-    f.texts.resize(std::min(f.texts.size(), front.size()));
-    ExpectTexts(f.texts, front);
-    for (const FeedbackText& t : f.texts) EXPECT_TRUE(Feedback::HasColour({0, 0, 0, t.r, t.g, t.b, 1}, 0, 0, 255)) << t.text;
-
-    // Seen from the side (the view turned by -90 degrees about y, so drawing
-    // z is the screen's -x), the X labels and title read along the X axis.
-    f = Axes(-5, 5, -5, 5, -5, 5, -90, 0, 1, 0);
-    for (int i = 0; i <= 2; ++i) EXPECT_TRUE(HoldsText(f.texts, {labels[std::size_t(i)], 5.0 - 5 * i, -6.3, 0})) << i;
-    EXPECT_TRUE(HoldsText(f.texts, {"X", -(-5 + (10 - Width("X")) / 2 + Width("X") - 0.5), -7.3, 1000}));
+    std::vector<AnchoredText> texts;
+    for (int i = 0; i <= 2; ++i) texts.push_back({labels[std::size_t(i)], -5.0 + 5 * i, -5.3, 5, 0});
+    texts.push_back({"Y", 0, -5.3, 5, 1000});
+    for (int i = 0; i <= 2; ++i) texts.push_back({labels[std::size_t(i)], -5.3, -5.0 + 5 * i, 5, 0});
+    texts.push_back({"Z", -5.3, 0, 5, 1000});
+    for (int i = 0; i <= 2; ++i) texts.push_back({labels[std::size_t(i)], 5, -5.3, -5.0 + 5 * i, 0});
+    texts.push_back({"X", 5, -5.3, 0, 1000});
+    ExpectAnchors(RecordedTexts(), texts);
+    using Away = std::array<double, 3>;
+    for (std::size_t i = 0; i < RecordedTexts().size(); ++i) {
+        const ScreenText& t = RecordedTexts()[i];
+        SCOPED_TRACE(t.text + " #" + std::to_string(i));
+        const int axis = i < 4 ? 2 : i < 8 ? 3 : 1;
+        EXPECT_EQ(t.axis, axis);
+        const Away away = axis == 2 ? Away{0, -1, 1} : axis == 3 ? Away{-1, 0, 1} : Away{1, -1, 0};
+        EXPECT_EQ(t.away, away);
+        EXPECT_EQ(t.title, i % 4 == 3);
+        EXPECT_EQ(t.turned, i == 7);
+        EXPECT_EQ(t.colour, RGB(0, 0, 255));
+        EXPECT_TRUE(t.smooth);
+    }
 }
 
 TEST_F(SpaceAxesTest, StripXGridLiesAtDepthsZeroToThreeWithoutXTicksOrLabels) {
@@ -125,10 +127,11 @@ TEST_F(SpaceAxesTest, StripXGridLiesAtDepthsZeroToThreeWithoutXTicksOrLabels) {
     const auto ticks = Segments(f.LinesOf(0, 0, 0));
     ASSERT_EQ(ticks.size(), 6u);
     for (const Segment& s : ticks) EXPECT_NEAR(s[2], 3, 3e-3);
-    // Y and Z labels and titles only: 3 + 1 + 3 + 1 texts, no turned X label.
-    EXPECT_EQ(f.texts.size(), 8u);
-    EXPECT_TRUE(HoldsText(f.texts, {"-5.0", -6, -3.3, 0}));
-    EXPECT_TRUE(HoldsText(f.texts, {"1.0", -5 - (Width("1.0") + 0.7), 1, 0}));
+    // Y and Z labels and titles only, at the front: 3 + 1 + 3 + 1 texts, no X text.
+    EXPECT_EQ(RecordedTexts().size(), 8u);
+    for (const ScreenText& t : RecordedTexts()) EXPECT_NE(t.axis, 1) << t.text;
+    EXPECT_TRUE(HoldsAnchor(RecordedTexts(), {"-5.0", -5, -2.3, 3, 0}));
+    EXPECT_TRUE(HoldsAnchor(RecordedTexts(), {"1.0", -5.3, 1, 3, 0}));
 }
 
 TEST_F(SpaceAxesTest, SpecialFrameIsTickedAndLabelledAtEveryWholeNumber) {
@@ -148,28 +151,35 @@ TEST_F(SpaceAxesTest, SpecialFrameIsTickedAndLabelledAtEveryWholeNumber) {
                                                     {-3.5, -2, 0, -3.5, 2, 0},
                                                     {3.5, 2, 0, 3.5, -2, 0},
                                                     {3.5, 2, 0, -3.5, 2, 0}});
-    std::vector<Expected> texts;
-    for (int x = -3; x <= 3; ++x) {
-        const std::string t = std::to_string(x);
-        texts.push_back({t, x - (t.size() > 2 ? 0.45 : t.size() == 2 ? 0.3 : 0.15), -2.8, 0});
+    // Labels below and left of their ticks at every whole number; each
+    // title at the middle of its edge, beyond the labels.
+    std::vector<AnchoredText> texts;
+    for (int x = -3; x <= 3; ++x) texts.push_back({std::to_string(x), double(x), -2.3, 0, 0});
+    for (int y = -1; y <= 2; ++y) texts.push_back({std::to_string(y), -3.8, double(y), 0, 0});
+    texts.push_back({"X", 0, -2.3, 0, 1000});
+    texts.push_back({"Y", -3.8, 0, 0, 1000});
+    ExpectAnchors(RecordedTexts(), texts);
+    for (std::size_t i = 0; i < RecordedTexts().size(); ++i) {
+        const ScreenText& t = RecordedTexts()[i];
+        SCOPED_TRACE(t.text + " #" + std::to_string(i));
+        const bool horizontal = i < 7 || i == 11;
+        EXPECT_EQ(t.away, horizontal ? (std::array<double, 3>{0, -1, 0}) : (std::array<double, 3>{-1, 0, 0}));
+        EXPECT_EQ(t.axis, horizontal ? 1 : 2);
+        EXPECT_EQ(t.title, i >= 11);
+        EXPECT_EQ(t.colour, i >= 11 ? RGB(0, 0, 0) : RGB(20, 20, 20));
+        EXPECT_TRUE(t.smooth);
     }
-    for (int y = -1; y <= 2; ++y) {
-        const std::string t = std::to_string(y);
-        texts.push_back({t, -3.5 - (Width(t) + 0.35), y - 0.2, 0});
-    }
-    texts.push_back({"X", 0, -3.7, 1000});
-    texts.push_back({"Y", -5, 0, 1000});
-    ExpectTexts(f.texts, texts);
-    EXPECT_TRUE(Feedback::HasColour({0, 0, 0, f.texts[0].r, f.texts[0].g, f.texts[0].b, 1}, 20, 20, 20));
     float width = 0;
     glGetFloatv(GL_LINE_WIDTH, &width);
     EXPECT_EQ(width, 2);
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
     EXPECT_FALSE(glIsEnabled(GL_POLYGON_SMOOTH));
 
-    // Without smoothed fonts every text is drawn five times.
+    // Without smoothed fonts every text is drawn once in plain glyphs.
     axes_.BetterFonts = false;
-    EXPECT_EQ(Axes(-2, 2, 0, 1, -3.5f, 3.5f).texts.size(), 5 * texts.size());
+    Axes(-2, 2, 0, 1, -3.5f, 3.5f);
+    ASSERT_EQ(RecordedTexts().size(), texts.size());
+    for (const ScreenText& t : RecordedTexts()) EXPECT_FALSE(t.smooth) << t.text;
 }
 
 TEST_F(SpaceAxesTest, IntervalCountsBelowOneCountAsOneAndLabelTablesGrow) {
@@ -185,21 +195,22 @@ TEST_F(SpaceAxesTest, IntervalCountsBelowOneCountAsOneAndLabelTablesGrow) {
     EXPECT_NEAR(grid[60][0], 12, 3e-3);
     // Ticks: 2 on X, 61 on Y, 2 on Z.
     EXPECT_EQ(f.LinesOf(0, 0, 0).size(), 65u);
-    EXPECT_TRUE(HoldsText(f.texts, {"11.8", 12 - 0.2 - 1, -2.3, 0}));
-    EXPECT_TRUE(HoldsText(f.texts, {"1.0", -(Width("1.0") + 0.7), 1, 0}));
+    EXPECT_TRUE(HoldsAnchor(RecordedTexts(), {"11.8", 12 - 0.2, -1.3, 6, 0}));
+    EXPECT_TRUE(HoldsAnchor(RecordedTexts(), {"1.0", -0.3, 1, 6, 0}));
 }
 
-TEST_F(SpaceAxesTest, ChineseTitleDrawsNoGlyphOfTheLabelFont) {
-    DocumentKind = 2; // no turned X labels: every label-font text is a tick label
+TEST_F(SpaceAxesTest, ChineseTitleIsATitleOfTheTitleFont) {
+    DocumentKind = 2; // no X texts: every label-font text is a tick label
     axes_.TitleY = "时间 (s)";
     axes_.TitleZ = "时间 (s)";
-    const Feedback f = Axes(-5, 5, -5, 5, 0, 3);
+    Axes(-5, 5, -5, 5, 0, 3);
     std::vector<std::string> labelTexts;
-    for (const FeedbackText& t : f.texts)
-        if (t.font == 0) labelTexts.push_back(t.text);
+    for (const ScreenText& t : RecordedTexts())
+        if (FontTag(t) == 0) labelTexts.push_back(t.text);
     EXPECT_EQ(labelTexts, (std::vector<std::string>{"-5.0", "0.0", "5.0", "-5.0", "0.0", "5.0"}));
-    // The title keeps its Latin part at the title's place (width of 6 characters).
-    EXPECT_TRUE(HoldsText(f.texts, {" (s)", -5 + (10 - 6 / 3.9) / 2 - 1, -7.3, 1000}));
+    // The titles keep their text (only its Latin part has glyphs to draw).
+    EXPECT_TRUE(HoldsAnchor(RecordedTexts(), {"时间 (s)", 0, -5.3, 3, 1000}));
+    EXPECT_TRUE(HoldsAnchor(RecordedTexts(), {"时间 (s)", -5.3, 0, 3, 1000}));
 }
 
 TEST_F(SpaceAxesTest, ThreeLinesStyleWidensTheBoxToTheOrigin) {
@@ -209,6 +220,7 @@ TEST_F(SpaceAxesTest, ThreeLinesStyleWidensTheBoxToTheOrigin) {
                    {{0, 0, -2, 0, 0, 7}, {0, -2, 0, 0, 7, 0}, {-2, 0, 0, 7, 0, 0}});
     EXPECT_FALSE(f.polygons.empty()); // the arrowheads
     EXPECT_TRUE(f.texts.empty());
+    EXPECT_TRUE(RecordedTexts().empty());
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
 }
 
@@ -216,7 +228,7 @@ TEST_F(SpaceAxesTest, OtherDocumentKindsDrawNothing) {
     for (std::int32_t kind : {0, 8, -1}) {
         DocumentKind = kind;
         const Feedback f = Axes(-5, 5, -5, 5, -5, 5);
-        EXPECT_TRUE(f.lines.empty() && f.polygons.empty() && f.texts.empty()) << kind;
+        EXPECT_TRUE(f.lines.empty() && f.polygons.empty() && f.texts.empty() && RecordedTexts().empty()) << kind;
     }
 }
 

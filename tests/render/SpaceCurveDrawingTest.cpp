@@ -154,7 +154,11 @@ TEST_F(SpaceCurveDrawingTest, TangentLinesAndNormalPlanesTouchTheCurveAsDrawn) {
     // spherical mapping), laid through the point both ways; the normal plane
     // passes through the point perpendicular to it. Checked against the
     // curve's own segments and a finite difference of the mapped point,
-    // worked out here from the function itself. The parametric cylindrical
+    // worked out here from the function itself. The plane is the unit square
+    // about the point in two axes: a parametric Cartesian curve's in x and y,
+    // solved for z; an explicit curve's in the two axes but that of the
+    // derivative's largest component, so that an upright plane (at a lowest
+    // point) is drawn and a steep one stays small. The parametric cylindrical
     // and spherical forms, for which the dialog offers no overlay, keep their
     // ticks and draw none. No form shows a message.
     RecordingMessageBox box;
@@ -167,6 +171,7 @@ TEST_F(SpaceCurveDrawingTest, TangentLinesAndNormalPlanesTouchTheCurveAsDrawn) {
         float s;
         Mapped at;      // nullptr: no overlay drawn
         std::int32_t frame = 0;
+        int lift = 2;   // the normal plane's lift axis: 0 x, 1 y, 2 z
     };
     const auto cyl = [](double a, double r, double h) { return Point3{r * std::cos(a), r * std::sin(a), h}; };
     const auto sph = [](double a, double b, double R) {
@@ -179,8 +184,12 @@ TEST_F(SpaceCurveDrawingTest, TangentLinesAndNormalPlanesTouchTheCurveAsDrawn) {
          "sin(y)+y", -2, 2, 0.5f, [](double s, double) { return Point3{0, s, std::sin(s) + s}; }},
         {"explicit cylindrical along a", GraphType::Curve3D, CoordType::Cylindrical, FunForm::Explicit, "a", "r",
          "a/2", 0, 4, 2, [&](double s, double) { return cyl(s, 0, s / 2); }},
+        {"explicit Cartesian at its lowest point", GraphType::Curve3D, CoordType::Cartesian, FunForm::Explicit,
+         "x", "y", "x^2", -2, 2, 0, [](double s, double) { return Point3{s, 0, s * s}; }, 0, 0},
+        {"explicit Cartesian, nearly level", GraphType::Curve3D, CoordType::Cartesian, FunForm::Explicit, "x",
+         "y", "x^2", -2, 2, 0.1f, [](double s, double) { return Point3{s, 0, s * s}; }, 0, 0},
         {"explicit cylindrical along r", GraphType::Curve3D, CoordType::Cylindrical, FunForm::Explicit, "a", "r",
-         "sin(r)", 0, 4, 1, [&](double s, double) { return cyl(0, s, std::sin(s)); }},
+         "sin(r)", 0, 4, 1, [&](double s, double) { return cyl(0, s, std::sin(s)); }, 0, 0},
         {"explicit spherical along a", GraphType::Curve3D, CoordType::Spherical, FunForm::Explicit, "a", "b",
          "2+a", 0, 4, 1, [&](double s, double) { return sph(s, 0, 2 + s); }},
         {"explicit spherical along b", GraphType::Curve3D, CoordType::Spherical, FunForm::Explicit, "a", "b",
@@ -253,6 +262,13 @@ TEST_F(SpaceCurveDrawingTest, TangentLinesAndNormalPlanesTouchTheCurveAsDrawn) {
                     corners.push_back(p);
             }
         ASSERT_EQ(corners.size(), 4u);
+        for (const Point3& q : corners) {
+            const Point3 r = {q[2] - point[2], q[0] - point[0], q[1] - point[1]}; // mathematical axes
+            for (int k = 0; k < 3; ++k)
+                if (k != c.lift) {
+                    EXPECT_NEAR(std::fabs(r[std::size_t(k)]), 0.5, 1e-3) << "axis " << k;
+                }
+        }
         ExpectPoint({(corners[0][0] + corners[1][0] + corners[2][0] + corners[3][0]) / 4,
                      (corners[0][1] + corners[1][1] + corners[2][1] + corners[3][1]) / 4,
                      (corners[0][2] + corners[1][2] + corners[2][2] + corners[3][2]) / 4},

@@ -372,9 +372,11 @@ TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesTouchExplicitSurfaces
     // about the point in two axes, lifted along the third, the axis of the
     // normal's largest component (always z for a Cartesian surface). The
     // normal line runs along the normal, centred on the point, 1 long along
-    // that axis. At a point where the mapping has no normal (the pole of a
-    // sphere) and on the parametric forms, for which the dialog offers
-    // neither, nothing is drawn and the ticks stay stored. No message.
+    // that axis. At a point where the derivatives of the mapping vanish (on
+    // the axis of a cylindrical surface, at the pole of a spherical one) the
+    // normal is that of the surface just beside it. On the parametric forms,
+    // for which the dialog offers neither, nothing is drawn and the ticks
+    // stay stored. No message.
     RecordingMessageBox box;
     using Vec = std::array<double, 3>;
     using Mapped = std::function<Vec(double s1, double s2, double t)>; // mathematical (x, y, z)
@@ -387,6 +389,7 @@ TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesTouchExplicitSurfaces
         Mapped at;   // nullptr: nothing drawn
         int axis;    // the lift axis in GL: 0 x, 1 y (up), 2 z
         std::int32_t frame = 0;
+        Vec normal{}; // in GL axes, where the mapping's own derivatives vanish
     };
     const auto cyl = [](double a, double r, double h) { return Vec{r * std::cos(a), r * std::sin(a), h}; };
     const auto sph = [](double a, double b, double R) {
@@ -412,7 +415,10 @@ TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesTouchExplicitSurfaces
          FunForm::Explicit, "a", "b", "2+t*b", 0, 2, 0, 2.4f, 0.5f, 0.6f,
          [&](double a, double b, double t) { return sph(a, b, 2 + t * b); }, 1, 1},
         {"spherical at the pole", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit, "a", "b", "2", 0,
-         2, 0, 2.4f, 1, 0, nullptr, 0},
+         2, 0, 2.4f, 1, 0, [&](double a, double b, double) { return sph(a, b, 2); }, 1, 0, {0, 1, 0}},
+        {"cylindrical on the axis", GraphType::Surface3D, CoordType::Cylindrical, FunForm::Explicit, "a", "r",
+         "4-r^2/4", 0, 2, 0, 4, 1, 0, [&](double a, double r, double) { return cyl(a, r, 4 - r * r / 4); }, 1, 0,
+         {0, 1, 0}},
         {"parametric Cartesian", GraphType::Surface3D, CoordType::Cartesian, FunForm::Parametric, "u", "v", "u*v",
          0, 2, 0, 2, 1, 1, nullptr, 0},
         {"parametric cylindrical", GraphType::Surface3D, CoordType::Cylindrical, FunForm::Parametric, "u", "2",
@@ -458,7 +464,7 @@ TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesTouchExplicitSurfaces
         const Vec cross = {d1[1] * d2[2] - d1[2] * d2[1], d1[2] * d2[0] - d1[0] * d2[2],
                            d1[0] * d2[1] - d1[1] * d2[0]};
         const double len = std::hypot(cross[0], cross[1], cross[2]);
-        const Vec n = {cross[0] / len, cross[1] / len, cross[2] / len};
+        const Vec n = c.normal != Vec{} ? c.normal : Vec{cross[0] / len, cross[1] / len, cross[2] / len};
         const auto at = [](const FeedbackVertex& v) { return Vec{v.x, v.y, GlZ(v)}; };
         const auto distance = [](const Vec& a, const Vec& b) { return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]); };
 

@@ -43,7 +43,26 @@ std::optional<FileDialogChoice> RecordingFileDialog::ChooseFileAndType(const Fil
     const std::optional<Entry> a = script_.front();
     script_.pop_front();
     if (!a) return std::nullopt;
-    return FileDialogChoice{a->path, a->filterIndex > 0 ? a->filterIndex : std::max(request.filterIndex, 1)};
+    return FileDialogChoice{a->path, a->filterIndex > 0 ? a->filterIndex : std::max(request.filterIndex, 1),
+                            a->flags.value_or(request.flags)};
+}
+
+std::string RecordingFileDialog::SpecialFolderPath(std::int32_t folder) {
+    const auto found = specialFolders.find(folder);
+    return found == specialFolders.end() ? std::string() : found->second;
+}
+
+RecordingVideoCompression::RecordingVideoCompression() : previous_(&VideoCompressions()) {
+    SetVideoCompressionService(this);
+}
+RecordingVideoCompression::~RecordingVideoCompression() { SetVideoCompressionService(previous_); }
+
+std::optional<VideoCompression> RecordingVideoCompression::ChooseCompression(const VideoCompressionRequest& request) {
+    requests.push_back(request);
+    if (script_.empty()) return request.offered;
+    const std::optional<VideoCompression> a = script_.front();
+    script_.pop_front();
+    return a;
 }
 
 RecordingPrinter::RecordingPrinter() : previous_(&Printer()) { SetPrinterService(this); }

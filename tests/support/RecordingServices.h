@@ -11,8 +11,10 @@
 #include "core/ReplacementFile.h"
 #include "core/ResultPane.h"
 #include "core/ShellService.h"
+#include "core/VideoService.h"
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -91,7 +93,8 @@ private:
 };
 
 // Records every file-dialog request and answers from the script (a chosen
-// path, or a cancel), then cancels.
+// path, or a cancel), then cancels. A choice gives back the request's flags
+// unless the script says others. Special folders come from a table.
 class RecordingFileDialog : public FileDialogService {
 public:
     RecordingFileDialog();
@@ -100,21 +103,51 @@ public:
     RecordingFileDialog& operator=(const RecordingFileDialog&) = delete;
 
     std::optional<FileDialogChoice> ChooseFileAndType(const FileDialogRequest& request) override;
+    std::string SpecialFolderPath(std::int32_t folder) override;
     // The path under the file type the dialog offered first.
-    void Choose(const std::string& path) { script_.push_back(Entry{path, 0}); }
+    void Choose(const std::string& path) { script_.push_back(Entry{path, 0, std::nullopt}); }
     // The path under file type `filterIndex` (1 = the first).
-    void Choose(const std::string& path, std::int32_t filterIndex) { script_.push_back(Entry{path, filterIndex}); }
+    void Choose(const std::string& path, std::int32_t filterIndex) {
+        script_.push_back(Entry{path, filterIndex, std::nullopt});
+    }
+    // ... with the dialog returning `flags`.
+    void Choose(const std::string& path, std::int32_t filterIndex, std::int32_t flags) {
+        script_.push_back(Entry{path, filterIndex, flags});
+    }
     void Cancel() { script_.push_back(std::nullopt); }
 
     std::vector<FileDialogRequest> requests;
+    // The special folders by number (none known by default).
+    std::map<std::int32_t, std::string> specialFolders;
 
 private:
     struct Entry {
         std::string path;
         std::int32_t filterIndex; // 0: the offered one
+        std::optional<std::int32_t> flags;
     };
     std::deque<std::optional<Entry>> script_;
     FileDialogService* previous_;
+};
+
+// Records every compression request and answers from the script (a choice,
+// or a cancel), then with the offered choice, as "确定" pressed at once.
+class RecordingVideoCompression : public VideoCompressionService {
+public:
+    RecordingVideoCompression();
+    ~RecordingVideoCompression() override;
+    RecordingVideoCompression(const RecordingVideoCompression&) = delete;
+    RecordingVideoCompression& operator=(const RecordingVideoCompression&) = delete;
+
+    std::optional<VideoCompression> ChooseCompression(const VideoCompressionRequest& request) override;
+    void Choose(VideoCompression choice) { script_.push_back(choice); }
+    void Cancel() { script_.push_back(std::nullopt); }
+
+    std::vector<VideoCompressionRequest> requests;
+
+private:
+    std::deque<std::optional<VideoCompression>> script_;
+    VideoCompressionService* previous_;
 };
 
 // Records every picture it is asked to print and answers `answer`.

@@ -1,0 +1,153 @@
+// The compression dialog of the video export, driven as a user does: the
+// offered choice shown, Motion JPEG picked with the keyboard and its quality
+// typed, "确定", "取消" and Escape, the owner window.
+#include "platform/QtVideoCompression.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Runs `step` on the compression dialog once it shows (the call that shows
+// it returns when it closes); a dialog that never shows fails the test.
+void WhenShown(std::function<void(QDialog*)> step) {
+    auto tries = std::make_shared<int>(0);
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [step, poll, tries] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (d && d->objectName() == QStringLiteral("videoCompression")) {
+            step(d);
+            return;
+        }
+        if (++*tries > 500) {
+            ADD_FAILURE() << "the compression dialog did not show";
+            return;
+        }
+        QTimer::singleShot(10, *poll);
+    };
+    QTimer::singleShot(10, *poll);
+}
+
+struct Controls {
+    QComboBox* compressor;
+    QSlider* slider;
+    QSpinBox* number;
+    QLabel* label;
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+
+Controls Find(QDialog* d) {
+    auto* buttons = d->findChild<QDialogButtonBox*>();
+    return {d->findChild<QComboBox*>(QStringLiteral("compressorList")),
+            d->findChild<QSlider*>(QStringLiteral("qualitySlider")),
+            d->findChild<QSpinBox*>(QStringLiteral("qualityBox")),
+            d->findChild<QLabel*>(QStringLiteral("qualityLabel")),
+            buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr,
+            buttons ? buttons->button(QDialogButtonBox::Cancel) : nullptr};
+}
+
+bool Complete(const Controls& c) { return c.compressor && c.slider && c.number && c.label && c.ok && c.cancel; }
+
+TEST(QtVideoCompression, MotionJpegChosenWithItsQuality) {
+    QtVideoCompression service;
+    QStringList items;
+    QString title, okText, cancelText;
+    bool qualityAtFirst = true, qualityAfter = false;
+    int sliderAfter = 0;
+    WhenShown([&](QDialog* d) {
+        const Controls c = Find(d);
+        if (!Complete(c)) {
+            ADD_FAILURE() << "controls missing";
+            d->reject();
+            return;
+        }
+        title = d->windowTitle();
+        for (int i = 0; i < c.compressor->count(); ++i) items << c.compressor->itemText(i);
+        okText = c.ok->text();
+        cancelText = c.cancel->text();
+        qualityAtFirst = c.slider->isEnabled() || c.number->isEnabled();
+        d->grab().save(QStringLiteral("/tmp/vexilon_video_compression.png"));
+        c.compressor->setFocus();
+        QTest::keyClick(c.compressor, Qt::Key_Down);
+        qualityAfter = c.slider->isEnabled() && c.number->isEnabled() && c.label->isEnabled();
+        c.number->setFocus();
+        c.number->selectAll();
+        QTest::keyClicks(c.number, QStringLiteral("60"));
+        sliderAfter = c.slider->value();
+        d->grab().save(QStringLiteral("/tmp/vexilon_video_compression_jpeg.png"));
+        QTest::mouseClick(c.ok, Qt::LeftButton);
+    });
+    const std::optional<VideoCompression> chosen = service.ChooseCompression({});
+    EXPECT_EQ(title, QString::fromUtf8("视频压缩"));
+    EXPECT_EQ(items, (QStringList{QString::fromUtf8("未压缩"), QStringLiteral("Motion JPEG")}));
+    EXPECT_EQ(okText, QString::fromUtf8("确定"));
+    EXPECT_EQ(cancelText, QString::fromUtf8("取消"));
+    EXPECT_FALSE(qualityAtFirst);
+    EXPECT_TRUE(qualityAfter);
+    EXPECT_EQ(sliderAfter, 60);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, (VideoCompression{VideoCodec::MotionJpeg, 60}));
+}
+
+// The offered choice is what the dialog shows; "确定" at once takes it,
+// "取消" and Escape cancel; the owner window parents the dialog.
+TEST(QtVideoCompression, OfferedChoiceCancelAndOwner) {
+    QWidget owner;
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    QtVideoCompression service;
+    VideoCompressionRequest request;
+    request.offered = {VideoCodec::MotionJpeg, 30};
+    request.owner = static_cast<std::int32_t>(owner.winId());
+
+    enum class Act { Ok, Cancel, Escape };
+    for (const Act act : {Act::Ok, Act::Cancel, Act::Escape}) {
+        SCOPED_TRACE(static_cast<int>(act));
+        int shown = -1, quality = -1;
+        bool owned = false;
+        WhenShown([&](QDialog* d) {
+            const Controls c = Find(d);
+            if (!Complete(c)) {
+                ADD_FAILURE() << "controls missing";
+                d->reject();
+                return;
+            }
+            shown = c.compressor->currentIndex();
+            quality = c.number->value();
+            owned = d->parentWidget() == &owner;
+            if (act == Act::Ok) QTest::mouseClick(c.ok, Qt::LeftButton);
+            if (act == Act::Cancel) QTest::mouseClick(c.cancel, Qt::LeftButton);
+            if (act == Act::Escape) QTest::keyClick(d, Qt::Key_Escape);
+        });
+        const std::optional<VideoCompression> chosen = service.ChooseCompression(request);
+        EXPECT_EQ(shown, 1);
+        EXPECT_EQ(quality, 30);
+        EXPECT_TRUE(owned);
+        EXPECT_EQ(chosen.has_value(), act == Act::Ok);
+        if (chosen) {
+            EXPECT_EQ(*chosen, request.offered);
+        }
+    }
+}
+
+// Without a service installed the export takes the offered choice.
+TEST(QtVideoCompression, TheDefaultServiceTakesTheOfferedChoice) {
+    VideoCompressionRequest request;
+    request.offered = {VideoCodec::MotionJpeg, 42};
+    EXPECT_EQ(VideoCompressions().ChooseCompression(request), request.offered);
+}
+
+} // namespace
