@@ -351,9 +351,13 @@ private:
     // frmF1Menus.cpp, frmF1Demo.cpp
     void CreateMenus();
     void CreateSampleMenu(QMenu* demo);
-    Cls1 SamplePictureBox() const;
-    void FitSampleView();
     // frmF1View.cpp
+    // How a fit sizes the view: the volume twice the picture box's largest
+    // extent (View > Fit), or the turned picture filling most of the area (an
+    // opened sample).
+    enum class FitSize { TwiceLargestExtent, FillArea };
+    Cls1 PictureBox() const;
+    void FitView(FitSize size);
     void HookDrawingAreaMouse();
     void SetPresetView(float roll, float pitch, float yaw);
     // frmF1File.cpp

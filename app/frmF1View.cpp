@@ -5,6 +5,7 @@
 #include "dialogs/DialogForm.h"
 #include "dialogs/frmF14.h"
 #include "graph/Cls1.h"
+#include "scene/Cls3.h"
 #include "platform/GlDrawingArea.h"
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
@@ -13,6 +14,7 @@
 #include <QPoint>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -66,19 +68,134 @@ void frmF1::mnuViewRotate_Click() { ChooseRotation(*this, 1); }
 
 // ---- Fit ----
 
-// The camera looks at the centre of the visible graphs' box as the view
-// shows it (ShownBox) with a volume twice its largest extent; the lists stay as they are. Nothing happens
+namespace {
+
+// What the plane axes draw beyond their outermost ticks, in drawing units:
+// the axis lines reach 2.1 below, the arrowheads (with the titles beside
+// them) 2.6 above.
+constexpr double PlaneAxesBelow = 2.1;
+constexpr double PlaneAxesAbove = 2.6;
+
+// Where the plane axes' outermost tick lies on the side of a box bound, in
+// values: they count the whole steps to the bound taken 0.04 toward the
+// origin, plus one (a still scene's snapped bound itself; one step beyond an
+// animation's bound, widened by 0.1).
+double PlaneTickReach(double bound, double step, bool lower) {
+    const double count = std::floor(std::fabs(bound + (lower ? 0.04 : -0.04)) / step) + 1;
+    return (lower ? -count : count) * step;
+}
+
+// How much of the drawing area an opened sample's picture takes: its width
+// or its height, whichever meets the area's side first, spans this share of
+// that side. A plane picture takes in everything its axes draw; the other
+// kinds leave room for the labels their axes draw outside the box.
+constexpr double PlaneShare = 0.95;
+constexpr double OtherShare = 0.8;
+
+using Vec3 = std::array<double, 3>;
+double Dot(const Vec3& a, const Vec3& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+Vec3 Cross(const Vec3& a, const Vec3& b) {
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+Vec3 Unit(const Vec3& v) {
+    const double length = std::sqrt(Dot(v, v));
+    return length > 0 ? Vec3{v[0] / length, v[1] / length, v[2] / length} : v;
+}
+
+} // namespace
+
+// The box the picture is drawn in, in GL axes before the model rotation: the
+// visible graphs' box as the lists take it (an animation's over all its
+// frames, widened by 0.1), in the units the picture is drawn in. A plane one
+// is in drawing units (values divided by Scale2D, as the lists left it) and
+// reaches as far as its axes with their arrowheads and titles; a strip one
+// is as deep as its axes; a special one is flat, in the plane of its frame.
+// An empty box (inside out) is returned as it is.
+Cls1 frmF1::PictureBox() const {
+    Cls1 box = VisibleScene.GetBox(0);
+    if (VisibleScene.Animation()) {
+        box = UnionStart;
+        for (std::int32_t f = 0; f <= FrameCount; ++f) box.Widen(VisibleScene.GetBox(f));
+        box = {F(box.MinX - 0.1), F(box.MaxX + 0.1), F(box.MinY - 0.1),
+               F(box.MaxY + 0.1), F(box.MinZ - 0.1), F(box.MaxZ + 0.1)};
+    }
+    // Graphs with nothing to show leave the box inside out; it stays so.
+    if (box.MinX > box.MaxX || box.MinY > box.MaxY || box.MinZ > box.MaxZ) return box;
+    switch (DocumentKind) {
+    case 1:
+    case 4: {
+        const double s = Scale2D, step = PlaneTickStep(Scale2D), xstep = Axes.ShowPI ? 3.1416 : step;
+        return {F(PlaneTickReach(box.MinX, xstep, true) / s - PlaneAxesBelow),
+                F(PlaneTickReach(box.MaxX, xstep, false) / s + PlaneAxesAbove),
+                F(PlaneTickReach(box.MinY, step, true) / s - PlaneAxesBelow),
+                F(PlaneTickReach(box.MaxY, step, false) / s + PlaneAxesAbove), 0, 0};
+    }
+    case 2:
+    case 5: box.MinZ = 0; box.MaxZ = 3; return box;
+    case 7: {
+        Cls1 shown = ShownBox(box);
+        shown.MaxZ = shown.MinZ;
+        return shown;
+    }
+    default: return box;
+    }
+}
+
+// Fits the camera to the picture: the reference point moves to the middle of
+// the picture box as the model rotation turns it, the eye keeping its offset,
+// and the view volume is twice the box's largest extent high, or as large as
+// lets the turned box fill its share of the drawing area. Nothing happens
 // with no graph in view, nor when the box is empty (graphs with nothing to
-// show leave it inside out), which would put the view far away.
-void frmF1::mnuViewFit_Click() {
+// show leave it inside out) or not finite, which would put the view far away.
+// Only the camera changes: the lists stay as they are.
+void frmF1::FitView(FitSize size) {
     if (VisibleScene.FunSurfs.Count() < 1) return;
-    const Cls1 b = ShownBox(VisibleScene.GetBox(0));
+    const Cls1 b = PictureBox();
     const double dx = double(b.MaxX) - b.MinX, dy = double(b.MaxY) - b.MinY, dz = double(b.MaxZ) - b.MinZ;
-    if (!(std::max({dx, dy, dz}) > 0) || dx < 0 || dy < 0 || dz < 0) return;
-    Camera.ZoomAll(b.MinX, b.MinY, b.MinZ, b.MaxX, b.MaxY, b.MaxZ);
-    Camera.Zoom(2);
+    const double largest = std::max({dx, dy, dz});
+    if (!(largest > 0) || !std::isfinite(largest) || dx < 0 || dy < 0 || dz < 0) return;
+
+    TakeModelRotation();
+    const Mat16& m = modelRotation_;
+    const auto turned = [&m](double x, double y, double z) {
+        return Vec3{m[0] * x + m[4] * y + m[8] * z, m[1] * x + m[5] * y + m[9] * z, m[2] * x + m[6] * y + m[10] * z};
+    };
+    const Vec3 eye{Camera.EyePos.x, Camera.EyePos.y, Camera.EyePos.z};
+    const Vec3 ref{Camera.RefPos.x, Camera.RefPos.y, Camera.RefPos.z};
+    const Vec3 middle = turned((double(b.MinX) + b.MaxX) / 2, (double(b.MinY) + b.MaxY) / 2,
+                               (double(b.MinZ) + b.MaxZ) / 2);
+
+    if (size == FitSize::TwiceLargestExtent) {
+        Camera.SetViewRect(F(largest), F(largest));
+        Camera.Zoom(2);
+    } else {
+        // The turned box's extent across and up the screen; a box with
+        // extent neither across nor up leaves the view as it was.
+        const Vec3 ahead = Unit({ref[0] - eye[0], ref[1] - eye[1], ref[2] - eye[2]});
+        const Vec3 right = Unit(Cross(ahead, {Camera.VecUp(0), Camera.VecUp(1), Camera.VecUp(2)}));
+        const Vec3 up = Cross(right, ahead);
+        double width = 0, height = 0;
+        for (const double x : {b.MinX, b.MaxX})
+            for (const double y : {b.MinY, b.MaxY})
+                for (const double z : {b.MinZ, b.MaxZ}) {
+                    const Vec3 p = turned(x, y, z);
+                    const Vec3 fromMiddle{p[0] - middle[0], p[1] - middle[1], p[2] - middle[2]};
+                    width = std::max(width, 2 * std::fabs(Dot(fromMiddle, right)));
+                    height = std::max(height, 2 * std::fabs(Dot(fromMiddle, up)));
+                }
+        const double aspect = double(Camera.ScreenWidth) / Camera.ScreenHeight;
+        const double share = DocumentKind == 1 || DocumentKind == 4 ? PlaneShare : OtherShare;
+        const double volume = std::max(height, width / aspect) / share;
+        if (!(volume > 0) || !std::isfinite(volume * aspect)) return;
+        Camera.SetViewRect(F(volume * aspect), F(volume));
+    }
+    Camera.SetRef(F(middle[0]), F(middle[1]), F(middle[2]));
+    Camera.SetEye(F(middle[0] + eye[0] - ref[0]), F(middle[1] + eye[1] - ref[1]), F(middle[2] + eye[2] - ref[2]));
     Display(CurrentFrame);
 }
+
+// View > Fit: the picture at twice its box's largest extent.
+void frmF1::mnuViewFit_Click() { FitView(FitSize::TwiceLargestExtent); }
 
 // ---- Preset views: the scene's angles govern the view again ----
 

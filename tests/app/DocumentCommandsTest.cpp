@@ -496,6 +496,25 @@ TEST_F(DocumentCommandsTest, CurrentRowAndThePopup) {
     QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, below);
     EXPECT_EQ(list->ListIndex(), 1);
     W().FunEdit->hide();
+    // On a row's check box a right press makes the row current and leaves
+    // its tick as it was, ticked or not.
+    const auto checkBox = [&](int row) {
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        option.rect = list->visualItemRect(list->item(row));
+        option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+        return list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list).center();
+    };
+    for (int row : {0, 1}) {
+        SCOPED_TRACE("check box of row " + std::to_string(row));
+        QTest::mousePress(list->viewport(), Qt::RightButton, {}, checkBox(row));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return W().FunEdit->isVisible(); }, 2000));
+        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, checkBox(row));
+        W().FunEdit->hide();
+        EXPECT_EQ(list->ListIndex(), row);
+        EXPECT_TRUE(list->Ticked(0));
+        EXPECT_FALSE(list->Ticked(1));
+    }
     // The popup's Delete acts on the row right-clicked.
     W().MenuItem("mnuFunDelete")->trigger();
     EXPECT_EQ(list->ListCount(), 1);

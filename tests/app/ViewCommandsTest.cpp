@@ -25,7 +25,9 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -471,18 +473,23 @@ TEST_F(ViewCommandsTest, FitCentresTheCameraOnTheBoxWithTwiceItsLargestExtent) {
     }
 
     // A plane document: x 2..5 and y 1..3 (the box takes in the origin) snap
-    // to -2..6 and -2..4 with steps of 2; z keeps -0.04..0.04.
+    // to -2..6 and -2..4 with steps of 2, drawn at the unit 0.504 (the
+    // largest padded bound 5.04, divided by 10). The picture, in drawing
+    // units, reaches from the axis lines 2.1 beyond the lowest ticks to the
+    // arrowheads 2.6 beyond the highest, in z = 0.
     VisibleScene = Cls8();
     DocumentKind = 1;
     Add(VisibleScene, PlaneGraph(2, 2, 5, 1, 3));
     Choose("mnuViewFit");
-    EXPECT_EQ(Camera.VolHeight, 16);
-    EXPECT_FLOAT_EQ(Camera.VolWidth, 16.0f * float(AreaW()) / float(AreaH()));
-    EXPECT_EQ(Camera.RefPos.x, 2);
-    EXPECT_EQ(Camera.RefPos.y, 1);
+    ASSERT_FLOAT_EQ(Scale2D, 0.504f);
+    const double unit = 0.504;
+    EXPECT_NEAR(Camera.VolHeight, 2 * (8 / unit + 4.7), 1e-4);
+    EXPECT_FLOAT_EQ(Camera.VolWidth, Camera.VolHeight * float(AreaW()) / float(AreaH()));
+    EXPECT_NEAR(Camera.RefPos.x, (4 / unit + 0.5) / 2, 1e-5);
+    EXPECT_NEAR(Camera.RefPos.y, (2 / unit + 0.5) / 2, 1e-5);
     EXPECT_EQ(Camera.RefPos.z, 0);
-    EXPECT_EQ(Camera.EyePos.x, 2);
-    EXPECT_EQ(Camera.EyePos.y, 1);
+    EXPECT_EQ(Camera.EyePos.x, Camera.RefPos.x);
+    EXPECT_EQ(Camera.EyePos.y, Camera.RefPos.y);
     EXPECT_EQ(Camera.EyePos.z, 1000);
     // Fit only redraws: no graph was drawn again.
     EXPECT_EQ(pane.drawn, 0);
@@ -499,6 +506,92 @@ TEST_F(ViewCommandsTest, FitCentresTheCameraOnTheBoxWithTwiceItsLargestExtent) {
     SetResultPane(nullptr);
     EXPECT_EQ(box.Count(), 0u);
     (void)w;
+}
+
+// Fit shows the whole picture, graphs and axes, in the middle of the drawing
+// area, its larger side about half the area's shorter one: in plane documents
+// whatever their drawing unit (values within 1 draw ten times larger, values
+// in the hundreds ten times smaller), in an animation over all its frames
+// (its drawing unit is the one of the frames together), and in a space
+// document turned to the ISO view with its graph far from the origin.
+TEST_F(ViewCommandsTest, FitShowsTheWholePictureInTheMiddle) {
+    const auto curve = [](const char* y, float from, float to) {
+        auto g = Cls9::Init(1, "C", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x", y, 1, 200, 0, 0,
+                            from, to, FillStyle::OneColor, 0, 0, RGB(0, 0, 255), 2, 1, Show::FilledSurface,
+                            Smoothness::Smooth);
+        g->FunForm = FunForm::Explicit;
+        g->Show2DCurve = true;
+        return g;
+    };
+    const auto movingPoint = [] {
+        auto g = MovingPointGraph(1);
+        g->MinT = 0;
+        g->MaxT = 100;
+        return g;
+    };
+    const auto farSurface = [] {
+        auto g = Cls9::Init(1, "S", GraphType::Surface3D, CoordType::Cartesian, "x", "y", "(x+y)/4", 10, 10, 30,
+                            40, 30, 40, FillStyle::TopToBottom, RGB(255, 0, 0), RGB(0, 0, 255), 0, 1,
+                            Material::Silky, Show::FilledSurface, Smoothness::Smooth);
+        g->FunForm = FunForm::Explicit;
+        return g;
+    };
+    struct Row {
+        const char* name;
+        std::int32_t kind;
+        std::function<std::shared_ptr<Cls9>()> graph;
+        float pitch, yaw;
+        const char* file; // the first frame's picture, to be looked at
+    };
+    const Row rows[] = {
+        {"plane, values within 1", 1, [&] { return curve("x^3", -1, 1); }, 0, 0, "/tmp/vexilon_fit_small.png"},
+        {"plane, values in the hundreds", 1, [&] { return curve("x^2/100", -150, 150); }, 0, 0,
+         "/tmp/vexilon_fit_large.png"},
+        {"plane animation of a point moving from the origin to x = 100", 1, movingPoint, 0, 0,
+         "/tmp/vexilon_fit_animation.png"},
+        {"space, ISO view, graph far from the origin", 3, farSurface, -15, 45, "/tmp/vexilon_fit_space.png"},
+    };
+    frmF1& w = Start();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Camera = Cls4();
+        Camera.SetScreen(AreaW(), AreaH());
+        DocumentKind = r.kind;
+        VisibleScene = Cls8();
+        VisibleScene.RotPitch = r.pitch;
+        VisibleScene.RotYaw = r.yaw;
+        const std::shared_ptr<Cls9> g = r.graph();
+        ASSERT_TRUE(g->GetPoints());
+        Add(VisibleScene, g);
+        w.Rebuild();
+        Choose("mnuViewFit");
+
+        // The ink (anything not white) of every frame.
+        const std::int32_t last = VisibleScene.Animation() ? FrameCount : 0;
+        int left = AreaW(), right = -1, top = AreaH(), bottom = -1;
+        for (std::int32_t frame = 0; frame <= last; ++frame) {
+            w.Display(frame);
+            const QImage img = Picture().convertToFormat(QImage::Format_RGB32);
+            if (frame == 0) img.save(r.file);
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                        left = std::min(left, x), right = std::max(right, x);
+                        top = std::min(top, y), bottom = std::max(bottom, y);
+                    }
+        }
+        ASSERT_LE(left, right) << "nothing drawn";
+        EXPECT_GT(left, 0);
+        EXPECT_GT(top, 0);
+        EXPECT_LT(right, AreaW() - 1);
+        EXPECT_LT(bottom, AreaH() - 1);
+        EXPECT_NEAR((left + right) / 2.0, AreaW() / 2.0, AreaW() / 10.0);
+        EXPECT_NEAR((top + bottom) / 2.0, AreaH() / 2.0, AreaH() / 10.0);
+        const int shorter = std::min(AreaW(), AreaH());
+        EXPECT_GE(std::max(right - left, bottom - top), shorter * 2 / 5)
+            << "ink from (" << left << ", " << top << ") to (" << right << ", " << bottom << ")";
+    }
+    EXPECT_EQ(box.Count(), 0u);
 }
 
 TEST_F(ViewCommandsTest, EveryNewDocumentStartsFromItsKindsOwnView) {

@@ -158,6 +158,27 @@ TEST_F(SampleCommand, NoDiscardsAndOpens) {
     ExpectSphere();
 }
 
+// File > Open reads a sample file as any document, leaving the view as it
+// was; the sample's command fits the view to it.
+TEST_F(SampleCommand, FileOpenLeavesTheViewTheSampleCommandFitsIt) {
+    const auto camera = [] {
+        return std::vector<float>{Camera.VolWidth, Camera.VolHeight, Camera.EyePos.x, Camera.EyePos.y,
+                                  Camera.EyePos.z,  Camera.RefPos.x,  Camera.RefPos.y, Camera.RefPos.z};
+    };
+    const std::vector<float> pointView = camera();
+    box.Answer(MsgAnswer::No);
+    fileDialog.Choose(SamplesFolder() + "/3D/sphere.pgp");
+    Run("mnuFileOpen");
+    ExpectSphere();
+    EXPECT_EQ(camera(), pointView);
+
+    box.Answer(MsgAnswer::No);
+    Run("mnuDemoSphere");
+    ExpectSphere();
+    EXPECT_NE(camera(), pointView);
+    EXPECT_EQ(box.Count(), 2u);
+}
+
 TEST_F(SampleCommand, YesSavesThenOpens) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("mine.pgp").toStdString();

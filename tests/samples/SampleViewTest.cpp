@@ -3,7 +3,9 @@
 // not) spans at least half of the area's shorter side, and no frame puts ink
 // on the area's outermost pixels, where a picture cut off by the edge would
 // leave it. An animation is measured over all its frames, since its view is
-// the one of the whole animation (a curve being traced starts short).
+// the one of the whole animation (a curve being traced starts short). A
+// plane picture stays inside whole, its axes with their arrowheads and
+// titles too.
 // Vectors keep the box of their kind, symmetric about the origin and 3
 // beyond them on every axis: there the picture is that box with the axes
 // drawn on it.
@@ -74,17 +76,23 @@ TEST_P(SampleView, GraphsFillTheAreaAndStayInside) {
         const std::int32_t last = IsAnimated(file) ? file.frames + 1 : 0;
         const QImage bare = RenderWithoutGraphs(first);
         const QRect inside(1, 1, area.width() - 2, area.height() - 2);
+        QImage white(bare.size(), bare.format());
+        white.fill(Qt::white);
         QRect inkOfAllFrames;
         for (std::int32_t frame = first; frame <= last; ++frame) {
             SCOPED_TRACE("frame " + std::to_string(frame));
-            const QRect ink = DifferenceBounds(Render(frame), bare);
+            const QImage shown = Render(frame);
+            const QRect ink = DifferenceBounds(shown, bare);
             ASSERT_FALSE(ink.isNull()) << "nothing drawn";
             EXPECT_TRUE(inside.contains(ink)) << "ink from (" << ink.left() << ", " << ink.top() << ") to ("
                                               << ink.right() << ", " << ink.bottom() << ")";
             inkOfAllFrames |= ink;
+            if (file.kind == 1) {
+                const QRect whole = DifferenceBounds(shown, white);
+                EXPECT_TRUE(inside.contains(whole)) << "picture from (" << whole.left() << ", " << whole.top()
+                                                    << ") to (" << whole.right() << ", " << whole.bottom() << ")";
+            }
         }
-        QImage white(bare.size(), bare.format());
-        white.fill(Qt::white);
         const QRect picture = OnlyVectors() ? DifferenceBounds(Render(first), white) : inkOfAllFrames;
         EXPECT_GE(std::max(picture.width(), picture.height()), std::min(area.width(), area.height()) / 2)
             << picture.width() << " x " << picture.height();

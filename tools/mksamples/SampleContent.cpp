@@ -163,8 +163,8 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
     files.push_back({"2D/asinacos.pgp", 1,
                      {Curve("asin(x)", "-1", "1", "200", Red), Curve("acos(x)", "-1", "1", "200")}});
     files.push_back({"2D/compare.pgp", 1,
-                     {Curve("2^x", "-3", "3", "300", Red), Curve("x^2", "-3", "3", "300"),
-                      Curve("log(x)/log(2)", "-3", "3", "300", Green)}});
+                     {Curve("2^x", "-3", "4.6", "380", Red), Curve("x^2", "-3", "4.6", "380"),
+                      Curve("log(x)/log(2)", "0.07", "4.6", "453", Green)}});
     files.push_back({"2D/ellipse.pgp", 1,
                      {ParametricCurve("3*cos(u)", "2*sin(u)", "0", "2*pi", "200"),
                       PlanePoint("sqr(5)", "0", Red, "5"), PlanePoint("-sqr(5)", "0", Red, "5")}});
@@ -358,7 +358,7 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                       series("4/pi*sin((2*n-1)*x)/(2*n-1)", "15", "-2*pi", "2*pi", "800", Magenta)},
                      10, 10, true});
     files.push_back({"animation/2D/sinexp.pgp", 1,
-                     {With(Curve("3*exp(-x/6)*sin(2*x-t)", "0", "14", "350"), [](PlaneFunctionBoxes& b) {
+                     {With(Curve("3*exp(-x^2/50)*sin(2*x-t)", "-14", "14", "400"), [](PlaneFunctionBoxes& b) {
                          b.animated = true;
                          b.tFrom = "0";
                          b.tTo = "2*pi*24/25";
@@ -366,8 +366,8 @@ void AddPlaneSamples(std::vector<SampleFile>& files) {
                      24, 12});
     files.push_back(
         {"animation/2D/inequation.pgp", 1,
-         {With(Implicit(PlaneForm::Inequality, "(x*cos(t)+y*sin(t))^2/4+(y*cos(t)-x*sin(t))^2-1", "-2.5", "2.5", "-2.5",
-                        "2.5", Blue),
+         {With(Implicit(PlaneForm::Inequality, "(x*cos(t)+y*sin(t))^2/7.84+(y*cos(t)-x*sin(t))^2/1.96-1", "-2.9", "2.9",
+                        "-2.9", "2.9", Blue),
                [](PlaneFunctionBoxes& b) {
                    b.animated = true;
                    b.tFrom = "0";
