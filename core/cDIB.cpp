@@ -69,6 +69,23 @@ void Refuse(const std::string& text, const std::string& name, MsgIcon icon) {
 
 } // namespace
 
+// The 40-byte bitmap information header at p, little-endian.
+cDIB::InfoHeader cDIB::ReadInfoHeader(const std::uint8_t* p) {
+    InfoHeader ih;
+    ih.size = Get32(p);
+    ih.width = Get32(p + 4);
+    ih.height = Get32(p + 8);
+    ih.planes = Get16(p + 12);
+    ih.bitCount = Get16(p + 14);
+    ih.compression = Get32(p + 16);
+    ih.sizeImage = Get32(p + 20);
+    ih.xPelsPerMeter = Get32(p + 24);
+    ih.yPelsPerMeter = Get32(p + 28);
+    ih.clrUsed = Get32(p + 32);
+    ih.clrImportant = Get32(p + 36);
+    return ih;
+}
+
 bool cDIB::CreateFromFile(const std::string& FileName) {
     if (!FileExists(FileName)) {
         Refuse(NotFoundText, FileName, MsgIcon::Critical);
@@ -109,18 +126,7 @@ bool cDIB::CreateFromFile(const std::string& FileName) {
     if (fileSize < HeadersSize || !f.ReadAt(FileHeaderSize, head + FileHeaderSize, HeadersSize - FileHeaderSize))
         return unsupported();
     const std::uint8_t* p = head + FileHeaderSize;
-    InfoHeader ih;
-    ih.size = Get32(p);
-    ih.width = Get32(p + 4);
-    ih.height = Get32(p + 8);
-    ih.planes = Get16(p + 12);
-    ih.bitCount = Get16(p + 14);
-    ih.compression = Get32(p + 16);
-    ih.sizeImage = Get32(p + 20);
-    ih.xPelsPerMeter = Get32(p + 24);
-    ih.yPelsPerMeter = Get32(p + 28);
-    ih.clrUsed = Get32(p + 32);
-    ih.clrImportant = Get32(p + 36);
+    InfoHeader ih = ReadInfoHeader(p);
     if (ih.width <= 0 || ih.height <= 0 || fh.offBits < HeadersSize) return unsupported();
 
     std::int64_t imageSize = static_cast<std::uint32_t>(ih.sizeImage);
@@ -153,18 +159,7 @@ bool cDIB::CreateFromPackedDIBPointer(const std::uint8_t* pDIB, std::size_t size
     constexpr std::size_t InfoHeaderSize = HeadersSize - FileHeaderSize;
     if (pDIB == nullptr || size < InfoHeaderSize) return false;
     const std::uint8_t* p = pDIB;
-    InfoHeader ih;
-    ih.size = Get32(p);
-    ih.width = Get32(p + 4);
-    ih.height = Get32(p + 8);
-    ih.planes = Get16(p + 12);
-    ih.bitCount = Get16(p + 14);
-    ih.compression = Get32(p + 16);
-    ih.sizeImage = Get32(p + 20);
-    ih.xPelsPerMeter = Get32(p + 24);
-    ih.yPelsPerMeter = Get32(p + 28);
-    ih.clrUsed = Get32(p + 32);
-    ih.clrImportant = Get32(p + 36);
+    InfoHeader ih = ReadInfoHeader(p);
     if (ih.bitCount < 16 || ih.sizeImage < 1) return false;
 
     // The pixels follow the header, the three masks of a bit-field bitmap

@@ -70,6 +70,7 @@ private:
         std::int32_t compression = 0, sizeImage = 0, xPelsPerMeter = 0, yPelsPerMeter = 0, clrUsed = 0,
                      clrImportant = 0;
     };
+    static InfoHeader ReadInfoHeader(const std::uint8_t* p);
 
     FileHeader file_;
     InfoHeader info_;

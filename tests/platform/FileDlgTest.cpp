@@ -2,6 +2,7 @@
 // drives it: typing a name, answering the question about replacing a file.
 #include "core/cFileDlg.h"
 #include "platform/QtFileDialog.h"
+#include "tests/support/WhenShown.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -19,27 +20,6 @@
 #include <memory>
 
 namespace {
-
-// Runs `step` on the modal window of type T once it shows (checked every
-// 20 ms, up to 5 s), from the event loop of whatever modal window runs then.
-template <typename T>
-void WhenShown(std::function<void(T*)> step) {
-    auto* timer = new QTimer;
-    auto waited = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, waited, step] {
-        if (T* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->deleteLater();
-            timer->stop();
-            step(w);
-        } else if (++*waited > 250) {
-            timer->stop();
-            timer->deleteLater();
-            ADD_FAILURE() << "no such window showed";
-            if (QWidget* m = QApplication::activeModalWidget()) m->close();
-        }
-    });
-    timer->start(20);
-}
 
 void TypeName(QFileDialog* d, const char* name) {
     auto* edit = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));

@@ -3,6 +3,7 @@
 // question before replacing a file, the chosen type reported; the open
 // dialog's read-only box, preview and options; the owner window).
 #include "platform/QtFileDialog.h"
+#include "tests/support/WhenShown.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -45,21 +46,6 @@ TEST(QtFileDialog, FilterTextBecomesNameFilters) {
 }
 
 namespace {
-
-// Runs `step` on the modal window of type T shown next, once it is up (the
-// call that shows it does not return before it closes).
-template <class T>
-void WhenShown(std::function<void(T*)> step) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [step, poll] {
-        if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            step(w);
-            return;
-        }
-        QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(10, *poll);
-}
 
 // Types a name (without a folder) into the save dialog, in folder `folder`,
 // under file type `type` (0-based) and accepts it. With `answer`, the question about replacing a file comes and is

@@ -9,6 +9,7 @@
 #include "platform/QtFileDialog.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtTranslation.h"
+#include "tests/support/WhenShown.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,20 +28,6 @@
 #include <vector>
 
 namespace {
-
-// Runs `step` on the modal window of type T shown next, once it is up.
-template <class T>
-void WhenShown(std::function<void(T*)> step) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [step, poll] {
-        if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            step(w);
-            return;
-        }
-        QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(10, *poll);
-}
 
 // A button's or label's text as shown: without the "&" that marks its key.
 std::string Shown(QString text) { return text.remove(QLatin1Char('&')).toStdString(); }

@@ -2,6 +2,7 @@
 // offered choice shown, Motion JPEG picked with the keyboard and its quality
 // typed, "确定", "取消" and Escape, the owner window.
 #include "platform/QtVideoCompression.h"
+#include "tests/support/WhenShown.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,26 +20,6 @@
 #include <memory>
 
 namespace {
-
-// Runs `step` on the compression dialog once it shows (the call that shows
-// it returns when it closes); a dialog that never shows fails the test.
-void WhenShown(std::function<void(QDialog*)> step) {
-    auto tries = std::make_shared<int>(0);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [step, poll, tries] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (d && d->objectName() == QStringLiteral("videoCompression")) {
-            step(d);
-            return;
-        }
-        if (++*tries > 500) {
-            ADD_FAILURE() << "the compression dialog did not show";
-            return;
-        }
-        QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(10, *poll);
-}
 
 struct Controls {
     QComboBox* compressor;
@@ -67,7 +48,7 @@ TEST(QtVideoCompression, MotionJpegChosenWithItsQuality) {
     QString title, okText, cancelText;
     bool qualityAtFirst = true, qualityAfter = false;
     int sliderAfter = 0;
-    WhenShown([&](QDialog* d) {
+    WhenShown<QDialog>([&](QDialog* d) {
         const Controls c = Find(d);
         if (!Complete(c)) {
             ADD_FAILURE() << "controls missing";
@@ -89,7 +70,7 @@ TEST(QtVideoCompression, MotionJpegChosenWithItsQuality) {
         sliderAfter = c.slider->value();
         d->grab().save(QStringLiteral("/tmp/vexilon_video_compression_jpeg.png"));
         QTest::mouseClick(c.ok, Qt::LeftButton);
-    });
+    }, QStringLiteral("videoCompression"));
     const std::optional<VideoCompression> chosen = service.ChooseCompression({});
     EXPECT_EQ(title, QString::fromUtf8("视频压缩"));
     EXPECT_EQ(items, (QStringList{QString::fromUtf8("未压缩"), QStringLiteral("Motion JPEG")}));
@@ -118,7 +99,7 @@ TEST(QtVideoCompression, OfferedChoiceCancelAndOwner) {
         SCOPED_TRACE(static_cast<int>(act));
         int shown = -1, quality = -1;
         bool owned = false;
-        WhenShown([&](QDialog* d) {
+        WhenShown<QDialog>([&](QDialog* d) {
             const Controls c = Find(d);
             if (!Complete(c)) {
                 ADD_FAILURE() << "controls missing";
@@ -131,7 +112,7 @@ TEST(QtVideoCompression, OfferedChoiceCancelAndOwner) {
             if (act == Act::Ok) QTest::mouseClick(c.ok, Qt::LeftButton);
             if (act == Act::Cancel) QTest::mouseClick(c.cancel, Qt::LeftButton);
             if (act == Act::Escape) QTest::keyClick(d, Qt::Key_Escape);
-        });
+        }, QStringLiteral("videoCompression"));
         const std::optional<VideoCompression> chosen = service.ChooseCompression(request);
         EXPECT_EQ(shown, 1);
         EXPECT_EQ(quality, 30);
