@@ -75,6 +75,8 @@ namespace {
 // them) 2.6 above.
 constexpr double PlaneAxesBelow = 2.1;
 constexpr double PlaneAxesAbove = 2.6;
+// How far the special frame's ticks reach below and left of it.
+constexpr float SpecialTickLength = 0.3f;
 
 // Where the plane axes' outermost tick lies on the side of a box bound, in
 // values: they count the whole steps to the bound taken 0.04 toward the
@@ -133,7 +135,11 @@ Cls1 frmF1::PictureBox() const {
     case 2:
     case 5: box.MinZ = 0; box.MaxZ = 3; return box;
     case 7: {
+        // The frame's ticks reach below it and left of it, their labels and
+        // the titles beyond them.
         Cls1 shown = ShownBox(box);
+        shown.MinX -= SpecialTickLength;
+        shown.MinY -= SpecialTickLength;
         shown.MaxZ = shown.MinZ;
         return shown;
     }

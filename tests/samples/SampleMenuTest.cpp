@@ -299,47 +299,83 @@ TEST_F(SampleCommand, ADamagedOrEmptySampleLeavesTheDocument) {
     }
 }
 
-TEST_F(SampleMenu, AnOblongSpecialSampleOpensCentredAlongItsOwnAxes) {
-    // A contour plot over X = u in 0..6 and Y = v in -2..2 in place of a
-    // special sample: its frame, 6 across and 4 up, opens in the middle of
-    // the area, as wide as the area's share allows, its texts inside.
+// The rows (or, across, the columns) of the drawing that hold ink, in runs
+// of touching ones: ink[i] is whether line i has any.
+int InkRuns(const std::vector<bool>& ink) {
+    int runs = 0;
+    for (std::size_t i = 0; i < ink.size(); ++i)
+        if (ink[i] && (i == 0 || !ink[i - 1])) ++runs;
+    return runs;
+}
+
+TEST_F(SampleMenu, ASpecialSampleOpensCentredAlongItsOwnAxesWithItsTexts) {
+    // A contour plot in place of a special sample: its frame opens in the
+    // middle of the area along X across and Y up, with its ticks (0.3 long,
+    // below and left of it) as wide or as high as the area's share allows,
+    // and below it the ticks, their labels and the title X, left of it the
+    // ticks, their labels and the title Y, all inside the area.
+    struct Case {
+        float minX, maxX, minY, maxY;
+    };
+    const Case cases[] = {
+        {0, 6, -2, 2},  // oblong: as wide as the share of the width
+        {-2, 2, -2, 2}, // square: as high as the share of the height
+    };
     const QString path = QString::fromStdString(SamplesFolder() + "/Adv/samp7.pgp");
     SetAside aside(path);
-    DocumentKind = 7;
-    Axes.AxisColor = RGB(0, 160, 0);
-    Axes.AxisWidth = 2;
-    Cls8 scene;
-    std::shared_ptr<Cls9> plot =
-        Cls9::Init(1, "F", GraphType::Contour, CoordType::Cartesian, "u", "v", "u", 12, 8, 0, 6, -2, 2,
-                   FillStyle::OneColor, RGB(0, 0, 255), RGB(0, 0, 255), 0, 1, 0, Show::FilledSurface,
-                   Smoothness::Smooth, false, false, false, 6);
-    plot->FunForm = FunForm::Parametric;
-    ASSERT_TRUE(plot->GetPoints());
-    scene.FunSurfs.Add(plot, GraphKey(plot->ID));
-    ASSERT_EQ(SaveDocumentFile(path, ComposeDocumentText(7, scene, Axes)), SaveResult::Written);
-    DocumentKind = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.maxX - c.minX);
+        box.Clear();
+        if (VisibleScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
+        DocumentKind = 7;
+        Axes.AxisColor = RGB(0, 160, 0);
+        Axes.AxisWidth = 2;
+        Cls8 scene;
+        std::shared_ptr<Cls9> plot =
+            Cls9::Init(1, "F", GraphType::Contour, CoordType::Cartesian, "u", "v", "u", 12, 8, c.minX, c.maxX,
+                       c.minY, c.maxY, FillStyle::OneColor, RGB(0, 0, 255), RGB(0, 0, 255), 0, 1, 0,
+                       Show::FilledSurface, Smoothness::Smooth, false, false, false, 6);
+        plot->FunForm = FunForm::Parametric;
+        ASSERT_TRUE(plot->GetPoints());
+        scene.FunSurfs.Add(plot, GraphKey(plot->ID));
+        ASSERT_EQ(SaveDocumentFile(path, ComposeDocumentText(7, scene, Axes)), SaveResult::Written);
+        DocumentKind = 1;
 
-    Run("mnuDemoAdvCV");
-    ASSERT_EQ(box.Count(), 0u);
-    ASSERT_EQ(DocumentKind, 7);
-    ASSERT_EQ(VisibleScene.FunSurfs.Count(), 1);
-    const QImage image = Render(0);
-    image.save("/tmp/vexilon_oblong_special_sample.png");
-    QRect frame, drawn;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            if (qRed(c) < 230 || qGreen(c) < 230 || qBlue(c) < 230) drawn |= QRect(x, y, 1, 1);
-            if (qGreen(c) > 100 && qRed(c) < 90 && qBlue(c) < 90) frame |= QRect(x, y, 1, 1);
-        }
-    ASSERT_FALSE(frame.isEmpty());
-    EXPECT_NEAR(double(frame.width()) / frame.height(), 6.0 / 4.0, 0.05);
-    EXPECT_NEAR(frame.center().x(), image.width() / 2.0, 3);
-    EXPECT_NEAR(frame.center().y(), image.height() / 2.0, 3);
-    EXPECT_NEAR(frame.width(), 0.8 * image.width(), 4);
-    // Its labels and titles too.
-    EXPECT_TRUE(QRect(1, 1, image.width() - 2, image.height() - 2).contains(drawn))
-        << drawn.left() << ", " << drawn.top() << " to " << drawn.right() << ", " << drawn.bottom();
+        Run("mnuDemoAdvCV");
+        ASSERT_EQ(DocumentKind, 7);
+        ASSERT_EQ(VisibleScene.FunSurfs.Count(), 1);
+        const QImage image = Render(0);
+        image.save(QStringLiteral("/tmp/vexilon_special_sample_%1.png").arg(int(c.maxX - c.minX)));
+        QRect frame, drawn;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (qRed(p) < 230 || qGreen(p) < 230 || qBlue(p) < 230) drawn |= QRect(x, y, 1, 1);
+                if (qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90) frame |= QRect(x, y, 1, 1);
+            }
+        ASSERT_FALSE(frame.isEmpty());
+        const double width = c.maxX - c.minX, height = c.maxY - c.minY;
+        EXPECT_NEAR(double(frame.width()) / frame.height(), width / height, 0.05);
+        // The frame with its ticks fills its share and sits in the middle.
+        const double perUnit = frame.width() / width;
+        const double withTicksW = (width + 0.3) * perUnit, withTicksH = (height + 0.3) * perUnit;
+        EXPECT_NEAR(std::max(withTicksW / (0.8 * image.width()), withTicksH / (0.8 * image.height())), 1, 0.02);
+        EXPECT_NEAR(frame.center().x() - 0.15 * perUnit, image.width() / 2.0, 3);
+        EXPECT_NEAR(frame.center().y() + 0.15 * perUnit, image.height() / 2.0, 3);
+        EXPECT_TRUE(QRect(1, 1, image.width() - 2, image.height() - 2).contains(drawn))
+            << drawn.left() << ", " << drawn.top() << " to " << drawn.right() << ", " << drawn.bottom();
+        // Ticks, labels and a title, below the frame and left of it.
+        std::vector<bool> below(std::size_t(image.height()), false), left(std::size_t(image.width()), false);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (qRed(p) > 128 || qGreen(p) > 128 || qBlue(p) > 128) continue;
+                if (y > frame.bottom() + 1 && x >= frame.left() && x <= frame.right()) below[std::size_t(y)] = true;
+                if (x < frame.left() - 1 && y >= frame.top() && y <= frame.bottom()) left[std::size_t(x)] = true;
+            }
+        EXPECT_EQ(InkRuns(below), 3);
+        EXPECT_GE(InkRuns(left), 3); // a label's minus sign can stand apart
+    }
 }
 
 } // namespace
