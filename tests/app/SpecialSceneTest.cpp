@@ -144,11 +144,11 @@ TEST_F(SpecialSceneTest, XTextRunsAcrossAndYTextUpInThePictureItsFrameAndTheFit)
         ASSERT_LT(left, right);
         ASSERT_LT(fLeft, fRight);
         // The frame spans the box: the picture across (6) and up (4); the
-        // fit centres it.
-        const double across = fRight - fLeft, up = fBottom - fTop;
+        // fit centres it with its ticks, 0.3 long below and left of it.
+        const double across = fRight - fLeft, up = fBottom - fTop, perUnit = across / 6;
         EXPECT_NEAR(across / up, 6.0 / 4.0, 0.1);
-        EXPECT_NEAR((fLeft + fRight) / 2.0, img.width() / 2.0, 4);
-        EXPECT_NEAR((fTop + fBottom) / 2.0, img.height() / 2.0, 4);
+        EXPECT_NEAR((fLeft + fRight) / 2.0 - 0.15 * perUnit, img.width() / 2.0, 4);
+        EXPECT_NEAR((fTop + fBottom) / 2.0 + 0.15 * perUnit, img.height() / 2.0, 4);
         EXPECT_GE(left, fLeft);
         EXPECT_LE(right, fRight);
         EXPECT_GE(top, fTop);
