@@ -5,8 +5,9 @@
 #include "dialogs/DialogForm.h"
 #include "dialogs/frmF14.h"
 #include "graph/Cls1.h"
-#include "scene/Cls3.h"
 #include "platform/GlDrawingArea.h"
+#include "render/AxesReach.h"
+#include "scene/Cls3.h"
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
 
@@ -70,23 +71,6 @@ void frmF1::mnuViewRotate_Click() { ChooseRotation(*this, 1); }
 
 namespace {
 
-// What the plane axes draw beyond their outermost ticks, in drawing units:
-// the axis lines reach 2.1 below, the arrowheads (with the titles beside
-// them) 2.6 above.
-constexpr double PlaneAxesBelow = 2.1;
-constexpr double PlaneAxesAbove = 2.6;
-// How far the special frame's ticks reach below and left of it.
-constexpr float SpecialTickLength = 0.3f;
-
-// Where the plane axes' outermost tick lies on the side of a box bound, in
-// values: they count the whole steps to the bound taken 0.04 toward the
-// origin, plus one (a still scene's snapped bound itself; one step beyond an
-// animation's bound, widened by 0.1).
-double PlaneTickReach(double bound, double step, bool lower) {
-    const double count = std::floor(std::fabs(bound + (lower ? 0.04 : -0.04)) / step) + 1;
-    return (lower ? -count : count) * step;
-}
-
 // How much of the drawing area an opened sample's picture takes: its width
 // or its height, whichever meets the area's side first, spans this share of
 // that side. A plane picture takes in everything its axes draw; the other
@@ -126,11 +110,11 @@ Cls1 frmF1::PictureBox() const {
     switch (DocumentKind) {
     case 1:
     case 4: {
-        const double s = Scale2D, step = PlaneTickStep(Scale2D), xstep = Axes.ShowPI ? 3.1416 : step;
-        return {F(PlaneTickReach(box.MinX, xstep, true) / s - PlaneAxesBelow),
-                F(PlaneTickReach(box.MaxX, xstep, false) / s + PlaneAxesAbove),
-                F(PlaneTickReach(box.MinY, step, true) / s - PlaneAxesBelow),
-                F(PlaneTickReach(box.MaxY, step, false) / s + PlaneAxesAbove), 0, 0};
+        const double s = Scale2D, step = PlaneTickStep(Scale2D), xstep = Axes.ShowPI ? PlanePiStep : step;
+        return {F(PlaneOutermostTick(box.MinX, xstep, true) / s - PlaneAxisLineReach),
+                F(PlaneOutermostTick(box.MaxX, xstep, false) / s + PlaneArrowReach),
+                F(PlaneOutermostTick(box.MinY, step, true) / s - PlaneAxisLineReach),
+                F(PlaneOutermostTick(box.MaxY, step, false) / s + PlaneArrowReach), 0, 0};
     }
     case 2:
     case 5: box.MinZ = 0; box.MaxZ = 3; return box;
@@ -138,8 +122,8 @@ Cls1 frmF1::PictureBox() const {
         // The frame's ticks reach below it and left of it, their labels and
         // the titles beyond them.
         Cls1 shown = ShownBox(box);
-        shown.MinX -= SpecialTickLength;
-        shown.MinY -= SpecialTickLength;
+        shown.MinX = F(shown.MinX - SpecialTickLength);
+        shown.MinY = F(shown.MinY - SpecialTickLength);
         shown.MaxZ = shown.MinZ;
         return shown;
     }

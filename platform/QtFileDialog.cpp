@@ -1,5 +1,7 @@
 #include "platform/QtFileDialog.h"
 
+#include "platform/OwnerWindow.h"
+
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -87,11 +89,7 @@ QString OpeningFolder(const std::string& directory) {
 
 std::optional<FileDialogChoice> QtFileDialog::ChooseFileAndType(const FileDialogRequest& r) {
     namespace F = FileDialogFlag;
-    QWidget* parent = parent_;
-    if (r.owner != -1) {
-        if (QWidget* owner = QWidget::find(static_cast<WId>(static_cast<std::uint32_t>(r.owner))))
-            parent = owner->window();
-    }
+    QWidget* parent = OwnerWindow(r.owner, parent_);
     FileDialog dialog(parent, QString::fromStdString(r.title), QString::fromStdString(r.defaultExt));
     // Qt's own dialog (set before anything else): its accept adds the default
     // extension before it asks about replacing a file, so the question names

@@ -1,5 +1,7 @@
 #include "platform/QtVideoCompression.h"
 
+#include "platform/OwnerWindow.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -21,11 +23,7 @@ const VideoCodec Codecs[] = {VideoCodec::Uncompressed, VideoCodec::MotionJpeg};
 } // namespace
 
 std::optional<VideoCompression> QtVideoCompression::ChooseCompression(const VideoCompressionRequest& request) {
-    QWidget* parent = parent_;
-    if (request.owner != -1) {
-        if (QWidget* owner = QWidget::find(static_cast<WId>(static_cast<std::uint32_t>(request.owner))))
-            parent = owner->window();
-    }
+    QWidget* parent = OwnerWindow(request.owner, parent_);
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("videoCompression"));
     dialog.setWindowTitle(QString::fromUtf8("视频压缩"));

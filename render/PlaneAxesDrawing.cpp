@@ -3,6 +3,7 @@
 // Everything lies in z = 0, a value v drawn at v / Scale2D.
 #include "core/ColorService.h"
 #include "core/NumberText.h"
+#include "render/AxesReach.h"
 #include "render/DrawingState.h"
 #include "render/GlText.h"
 #include "render/ScreenText.h"
@@ -19,8 +20,6 @@
 #include <vector>
 
 namespace {
-
-constexpr double Pi = 3.1416;
 
 // Ticks or grid lines on one side of an axis whose box bound (moved 0.04
 // toward the origin) is `bound`: the whole steps to it, plus one. Huge, or
@@ -55,12 +54,17 @@ std::string Negative(std::string text) {
 
 } // namespace
 
+double PlaneOutermostTick(double bound, double step, bool lower) {
+    const double count = SideCount(bound + (lower ? 0.04 : -0.04), step);
+    return (lower ? -count : count) * step;
+}
+
 void Cls3::DrawPlaneAxes(float sngMinX, float sngMaxX, float sngMinY, float sngMaxY) const {
     const double scale = Scale2D;
     const double step = PlaneTickStep(Scale2D);
     const double k = step / scale;
-    const double sx = ShowPI ? Pi : step;
-    const double kx = ShowPI ? Pi / scale : k;
+    const double sx = ShowPI ? PlanePiStep : step;
+    const double kx = ShowPI ? PlanePiStep / scale : k;
 
     const double negX = SideCount(sngMinX + 0.04, sx);
     const double posX = SideCount(sngMaxX - 0.04, sx);
@@ -131,23 +135,23 @@ void Cls3::DrawPlaneAxes(float sngMinX, float sngMaxX, float sngMinY, float sngM
     const double d = (double(AxisWidth) - 1) * 0.01;
     if (std::isfinite(xb)) {
         glBegin(GL_TRIANGLES);
-        glVertex3d(xb + 2.6, -d, 0);
+        glVertex3d(xb + PlaneArrowReach, -d, 0);
         glVertex3d(xb + 2, 0.2 - d, 0);
         glVertex3d(xb + 2, -0.2 - d, 0);
         glEnd();
-        Line(xb + 2.6, -d, xb + 2, 0.2 - d);
+        Line(xb + PlaneArrowReach, -d, xb + 2, 0.2 - d);
     }
     if (std::isfinite(yb)) {
         glBegin(GL_TRIANGLES);
-        glVertex3d(-d, yb + 2.6, 0);
+        glVertex3d(-d, yb + PlaneArrowReach, 0);
         glVertex3d(0.2 - d, yb + 2, 0);
         glVertex3d(-0.2 - d, yb + 2, 0);
         glEnd();
-        Line(-d, yb + 2.6, 0.2 - d, yb + 2);
+        Line(-d, yb + PlaneArrowReach, 0.2 - d, yb + 2);
     }
     PlainLineState();
-    Line(xa - 2.1, 0, xb + 2.1, 0);
-    Line(0, ya - 2.1, 0, yb + 2.1);
+    Line(xa - PlaneAxisLineReach, 0, xb + PlaneAxisLineReach, 0);
+    Line(0, ya - PlaneAxisLineReach, 0, yb + PlaneAxisLineReach);
 
     // Texts, upright in pixels beside their anchors (render/ScreenText.h):
     // X labels below their ticks, Y labels left of theirs, the origin's "0"
@@ -157,15 +161,8 @@ void Cls3::DrawPlaneAxes(float sngMinX, float sngMaxX, float sngMinY, float sngM
     const auto text = [&](std::int32_t font, const std::string& t, double x, double y, double awayX, double awayY,
                           int axis, std::int32_t colour) {
         if (!std::isfinite(x) || !std::isfinite(y)) return;
-        ScreenText s;
-        s.text = t;
-        s.font = font;
-        s.colour = colour;
-        s.anchor = {x, y, 0};
-        s.away = {awayX, awayY, 0};
-        s.axis = axis;
-        s.smooth = BetterFonts;
-        AddScreenText(s);
+        AddScreenText({.text = t, .font = font, .colour = colour, .anchor = {x, y, 0}, .away = {awayX, awayY, 0},
+                       .axis = axis, .smooth = BetterFonts});
     };
     const auto xLabels = [&](const std::vector<std::string>& labels, double sign) {
         for (std::size_t i = 0; i < labels.size(); ++i)

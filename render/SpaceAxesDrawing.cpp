@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "core/NumberText.h"
 #include "core/RegionalNumbers.h"
+#include "render/AxesReach.h"
 #include "render/DrawingState.h"
 #include "render/GlText.h"
 #include "render/ScreenText.h"
@@ -172,16 +173,8 @@ void Cls3::DrawSpaceAxes(float sngMinX, float sngMaxX, float sngMinY, float sngM
     // edge; each title beyond its labels, the Z title reading downwards.
     const auto text = [&](std::int32_t font, const std::string& t, const P& anchor, const P& away, int axis,
                           bool title, bool turned) {
-        ScreenText s;
-        s.text = t;
-        s.font = font;
-        s.colour = Blue;
-        s.anchor = anchor;
-        s.away = away;
-        s.axis = axis;
-        s.title = title;
-        s.turned = turned;
-        AddScreenText(s);
+        AddScreenText({.text = t, .font = font, .colour = Blue, .anchor = anchor, .away = away, .axis = axis,
+                       .title = title, .turned = turned});
     };
     const P belowFront{0, -1, 1}, leftFront{-1, 0, 1}, belowRight{1, -1, 0};
     for (std::int64_t i = 0; i <= nY; ++i)
@@ -224,11 +217,11 @@ void Cls3::DrawSpecialFrame(float sngMinX, float sngMaxX, float sngMinY, float s
     glBegin(GL_LINES);
     for (std::int64_t i = 1; i <= nx; ++i) {
         Vertex(firstX + double(i), z0, plane);
-        Vertex(firstX + double(i), z0 - 0.3, plane);
+        Vertex(firstX + double(i), z0 - SpecialTickLength, plane);
     }
     for (std::int64_t i = 1; i <= nz; ++i) {
         Vertex(x0, firstZ + double(i), plane);
-        Vertex(x0 - 0.3, firstZ + double(i), plane);
+        Vertex(x0 - SpecialTickLength, firstZ + double(i), plane);
     }
     glEnd();
 
@@ -246,23 +239,15 @@ void Cls3::DrawSpecialFrame(float sngMinX, float sngMaxX, float sngMinY, float s
     // its labels; smoothed fonts are antialiased.
     const auto text = [&](std::int32_t font, const std::string& t, double x, double y, double awayX, double awayY,
                           int axis, bool title, std::int32_t colour) {
-        ScreenText s;
-        s.text = t;
-        s.font = font;
-        s.colour = colour;
-        s.anchor = {x, y, plane};
-        s.away = {awayX, awayY, 0};
-        s.axis = axis;
-        s.title = title;
-        s.smooth = BetterFonts;
-        AddScreenText(s);
+        AddScreenText({.text = t, .font = font, .colour = colour, .anchor = {x, y, plane}, .away = {awayX, awayY, 0},
+                       .axis = axis, .title = title, .smooth = BetterFonts});
     };
     const std::int32_t labelColour = RGB(20, 20, 20);
     for (std::int64_t i = 1; i <= nx; ++i)
-        text(LabelFontBase, xLabels[std::size_t(i - 1)], firstX + double(i), z0 - 0.3, 0, -1, 1, false, labelColour);
+        text(LabelFontBase, xLabels[std::size_t(i - 1)], firstX + double(i), z0 - SpecialTickLength, 0, -1, 1, false, labelColour);
     for (std::int64_t i = 1; i <= nz; ++i)
-        text(LabelFontBase, zLabels[std::size_t(i - 1)], x0 - 0.3, firstZ + double(i), -1, 0, 2, false, labelColour);
-    text(TitleFontBase, "X", (x1 - x0) / 2 + x0, z0 - 0.3, 0, -1, 1, true, Black);
-    text(TitleFontBase, "Y", x0 - 0.3, (z1 - z0) / 2 + z0, -1, 0, 2, true, Black);
+        text(LabelFontBase, zLabels[std::size_t(i - 1)], x0 - SpecialTickLength, firstZ + double(i), -1, 0, 2, false, labelColour);
+    text(TitleFontBase, "X", (x1 - x0) / 2 + x0, z0 - SpecialTickLength, 0, -1, 1, true, Black);
+    text(TitleFontBase, "Y", x0 - SpecialTickLength, (z1 - z0) / 2 + z0, -1, 0, 2, true, Black);
     glEnable(GL_LIGHTING);
 }
