@@ -3,9 +3,9 @@
 // IDs, animation values and axes.
 #include "tests/support/RecordingServices.h"
 #include "document/DocumentFile.h"
+#include "tests/document/DocumentFileBytes.h"
 #include "tests/document/SampleDocuments.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -14,11 +14,7 @@ namespace {
 TEST(HandWrittenDocument, OpensWithEveryValueTheFormatGives) {
     QTemporaryDir dir;
     const QString path = dir.filePath("parabola.pgp");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    const std::string bytes = HandWrittenDocument();
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    file.close();
+    ASSERT_NO_FATAL_FAILURE(WriteBytes(path, HandWrittenDocument()));
 
     RecordingMessageBox messages;
     Cls3 before;

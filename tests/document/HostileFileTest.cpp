@@ -6,10 +6,10 @@
 #include "document/DocumentFile.h"
 #include "document/DocumentReader.h"
 #include "scene/Cls8.h"
+#include "tests/document/DocumentFileBytes.h"
 #include "tests/document/SampleDocuments.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -97,10 +97,7 @@ TEST(HostileFiles, EachShowsTheFormatMessageAndChangesNothing) {
     for (const HostileCase& c : HostileFiles()) {
         SCOPED_TRACE(c.name);
         const QString path = dir.filePath("hostile.pgp");
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(c.bytes.data(), static_cast<qint64>(c.bytes.size()));
-        file.close();
+        ASSERT_NO_FATAL_FAILURE(WriteBytes(path, c.bytes));
 
         try {
             ReadDocumentBytes(c.bytes, axes);

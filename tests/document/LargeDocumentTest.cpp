@@ -7,29 +7,16 @@
 #include "document/DocumentReader.h"
 #include "document/TokenReader.h"
 #include "graph/GraphEnums.h"
+#include "tests/document/DocumentFileBytes.h"
 #include "tests/document/GraphFields.h"
 #include "tests/document/LargeDocuments.h"
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingServices.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string FileBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return "<none>";
-    const QByteArray b = f.readAll();
-    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
-}
-
-void WriteBytes(const QString& path, const std::string& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes.data(), qint64(bytes.size()));
-}
 
 struct LargeDocument {
     const char* name;

@@ -3,12 +3,12 @@
 // or is refused with the format message; reading changes no program state.
 #include "core/Globals.h"
 #include "document/DocumentFile.h"
+#include "tests/document/DocumentFileBytes.h"
 #include "tests/document/GraphFields.h"
 #include "tests/document/OldDocuments.h"
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingServices.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,10 +17,7 @@ namespace {
 // Opens the fixture's file over OldFixtureAxes() and checks what it reads to
 // (an assertion ends this fixture's checks only).
 void ExpectOpensAsFixture(const OldDocumentFixture& c, const QString& path) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(c.bytes.data(), static_cast<qint64>(c.bytes.size()));
-    file.close();
+    ASSERT_NO_FATAL_FAILURE(WriteBytes(path, c.bytes));
 
     RecordingMessageBox messages;
     const auto doc = LoadDocument(path, OldFixtureAxes());

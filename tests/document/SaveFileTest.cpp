@@ -5,6 +5,7 @@
 #include "document/DocumentFile.h"
 #include "document/DocumentReader.h"
 #include "graph/GraphEnums.h"
+#include "tests/document/DocumentFileBytes.h"
 #include "tests/document/LargeDocuments.h"
 #include "tests/document/SampleDocuments.h"
 #include "tests/support/SmallDisk.h"
@@ -16,23 +17,10 @@
 
 namespace {
 
-void WriteBytes(const QString& path, const std::string& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes.data(), qint64(bytes.size()));
-}
-
 Cls8 SceneOf(std::shared_ptr<Cls9> graph) {
     Cls8 scene;
     scene.FunSurfs.Add(graph, GraphKey(*graph));
     return scene;
-}
-
-std::string FileBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return "<none>";
-    const QByteArray b = f.readAll();
-    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
 }
 
 TEST(ComposeDocument, HeaderCountRecordsAndAxes) {
