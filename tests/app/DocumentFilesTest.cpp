@@ -522,16 +522,7 @@ TEST_F(DocumentFilesTest, AFailedSaveUnderTheQuestionKeepsTheDocument) {
 // through 保存 and opened through 打开, come back with every value.
 TEST_F(DocumentFilesTest, LargeDocumentsSaveAndReopenWithEveryValue) {
     Start();
-    struct Case {
-        const char* name;
-        std::int32_t kind;
-        std::vector<std::shared_ptr<Cls9>> graphs;
-    };
-    const Case cases[] = {
-        {"table of 201 by 201", 3, {LargestDistinctTable(1)}},
-        {"60 graphs", 1, MixedPlaneGraphs(60)},
-    };
-    for (const Case& c : cases) {
+    for (const LargeDocument& c : LargeDocuments()) {
         SCOPED_TRACE(c.name);
         W().DeleteAllGraphs();
         Show(c.kind, c.graphs);
@@ -555,10 +546,7 @@ TEST_F(DocumentFilesTest, LargeDocumentsSaveAndReopenWithEveryValue) {
             Cls9& written = *c.graphs[i];
             Cls9& read = *DocumentScene.FunSurfs.Item(std::int64_t(i) + 1);
             EXPECT_TRUE(W().List1->Ticked(static_cast<int>(i)));
-            if (RecordKindOf(written.GraphType) == RecordKind::Table)
-                ExpectSameTableFields(written, read);
-            else
-                ExpectSameRecordFields(written, read);
+            ExpectSameGraphFields(written, read);
         }
     }
 }

@@ -4,7 +4,6 @@
 #include "core/Globals.h"
 #include "document/ClipboardExchange.h"
 #include "document/GraphLabels.h"
-#include "document/RecordFormat.h"
 #include "document/TokenReader.h"
 #include "graph/GraphEnums.h"
 #include "tests/document/GraphFields.h"
@@ -64,10 +63,7 @@ TEST_F(ClipboardTextTest, EveryRecordKindComesBackWhole) {
             ASSERT_EQ(rows.size(), 1u);
             Cls9& read = *rows[0].Graph;
             written->NameS = ReadBackText(written->NameS);
-            if (RecordKindOf(written->GraphType) == RecordKind::Table)
-                ExpectSameTableFields(*written, read);
-            else
-                ExpectSameRecordFields(*written, read);
+            ExpectSameGraphFields(*written, read);
             EXPECT_FALSE(rows[0].Label.empty());
         }
     // The document's frame count and speed are not Paste's to change.

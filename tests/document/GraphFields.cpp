@@ -1,5 +1,7 @@
 #include "tests/document/GraphFields.h"
 
+#include "document/RecordFormat.h"
+
 void ExpectSameRecordFields(const Cls9& a, const Cls9& b) {
 #define VX_SAME(f) EXPECT_EQ(a.f, b.f) << "field " #f " of graph " << a.ID;
     VX_RECORD_FIELDS(VX_SAME)
@@ -31,6 +33,13 @@ void ExpectSameTableFields(Cls9& a, Cls9& b) {
             const Cls2& q = b.VertTab3D(i, j);
             ASSERT_TRUE(p.x == q.x && p.y == q.y && p.z == q.z) << "point " << i << "," << j;
         }
+}
+
+void ExpectSameGraphFields(Cls9& written, Cls9& read) {
+    if (RecordKindOf(written.GraphType) == RecordKind::Table)
+        ExpectSameTableFields(written, read);
+    else
+        ExpectSameRecordFields(written, read);
 }
 
 void ExpectSameAxes(const Cls3& a, const Cls3& b) {

@@ -13,5 +13,8 @@
 void ExpectSameRecordFields(const Cls9& a, const Cls9& b);
 // Every field of the table record and every grid point.
 void ExpectSameTableFields(Cls9& a, Cls9& b);
+// Every field of the record `written` is saved as (the table record for a
+// table, the graph record otherwise) equals that of `read`.
+void ExpectSameGraphFields(Cls9& written, Cls9& read);
 // Every setting of `a` equals that of `b`.
 void ExpectSameAxes(const Cls3& a, const Cls3& b);

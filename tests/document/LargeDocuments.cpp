@@ -50,3 +50,10 @@ std::vector<std::shared_ptr<Cls9>> MixedPlaneGraphs(int count) {
     }
     return graphs;
 }
+
+std::vector<LargeDocument> LargeDocuments() {
+    return {
+        {"table of 201 by 201", 3, {LargestDistinctTable(1)}},
+        {"60 graphs", 1, MixedPlaneGraphs(60)},
+    };
+}

@@ -4,6 +4,7 @@
 #include "graph/Cls9.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 // A surface table of 201 by 201 points (the most the dialog takes), every
@@ -14,3 +15,12 @@ std::shared_ptr<Cls9> LargestDistinctTable(std::int32_t id, std::int32_t rows = 
 // equations, limits, series and small tables, every field of each a value of
 // its own.
 std::vector<std::shared_ptr<Cls9>> MixedPlaneGraphs(int count);
+// The two large documents of the save and open tests, named for a trace:
+// the largest table (LargestDistinctTable(1)) in a surface document (kind 3)
+// and MixedPlaneGraphs(60) in a plane document (kind 1).
+struct LargeDocument {
+    std::string name;
+    std::int32_t kind;
+    std::vector<std::shared_ptr<Cls9>> graphs;
+};
+std::vector<LargeDocument> LargeDocuments();
