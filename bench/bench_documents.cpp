@@ -8,6 +8,7 @@
 #include "document/DocumentReader.h"
 #include "scene/Cls8.h"
 #include "tests/document/LargeDocuments.h"
+#include "tests/document/SampleDocuments.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,11 +16,7 @@
 
 namespace {
 
-Cls8 LargestTableScene() {
-    Cls8 scene;
-    scene.FunSurfs.Add(LargestDistinctTable(1), "1");
-    return scene;
-}
+Cls8 LargestTableScene() { return SceneOf({LargestDistinctTable(1)}); }
 
 void ComposeLargestTable(benchmark::State& state) {
     const Cls8 scene = LargestTableScene();

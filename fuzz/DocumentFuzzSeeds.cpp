@@ -25,14 +25,11 @@ int main(int argc, char** argv) {
     FrameCount = SampleFrameCount;
     FramesPerSecond = SampleFramesPerSecond;
     for (const SampleDocument& sample : RoundTripDocuments()) {
-        Cls8 scene;
-        for (const auto& g : sample.graphs) scene.FunSurfs.Add(g, GraphKey(*g));
-        const std::string text = ComposeDocumentText(sample.documentKind, scene, SampleAxes());
+        const std::string text = ComposeDocumentText(sample.documentKind, SceneOf(sample.graphs), SampleAxes());
         write(sample.name + ".pgp", FrameDocumentText(Utf8ToGbkLenient(text)));
     }
     // A surface table of 50 by 50 points: some 75 KB, the long frame.
-    Cls8 large;
-    large.FunSurfs.Add(LargestDistinctTable(1, 50, 50), "1");
+    const Cls8 large = SceneOf({LargestDistinctTable(1, 50, 50)});
     write("large.pgp", FrameDocumentText(Utf8ToGbkLenient(ComposeDocumentText(3, large, SampleAxes()))));
     write("handwritten.pgp", HandWrittenDocument());
     int n = 0;

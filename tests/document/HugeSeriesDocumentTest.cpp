@@ -3,7 +3,7 @@
 #include "core/Globals.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentReader.h"
-#include "scene/Cls8.h"
+#include "tests/document/SampleDocuments.h"
 #include "tests/support/DialogGraphs.h"
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingServices.h"
@@ -18,9 +18,7 @@ TEST(HugeSeriesDocument, IsListedAndItsSamplingRefusedQuickly) {
     ProgramStateGuard state;
     auto series = SeriesGraph("x^n", 0, 1, 1'000'000'000, -1, 1, 300);
     series->ID = 4;
-    Cls8 scene;
-    scene.FunSurfs.Add(series, GraphKey(*series));
-    const std::string text = ComposeDocumentText(1, scene, Cls3{});
+    const std::string text = ComposeDocumentText(1, SceneOf({series}), Cls3{});
 
     RecordingMessageBox messages;
     const LoadedDocument doc = ReadDocumentText(text, Cls3{});

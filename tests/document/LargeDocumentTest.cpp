@@ -9,6 +9,7 @@
 #include "tests/document/DocumentFileBytes.h"
 #include "tests/document/GraphFields.h"
 #include "tests/document/LargeDocuments.h"
+#include "tests/document/SampleDocuments.h"
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingServices.h"
 
@@ -31,9 +32,7 @@ constexpr LeastSize LeastSizes[] = {
 };
 
 std::string TextOf(const LargeDocument& d) {
-    Cls8 scene;
-    for (const auto& g : d.graphs) scene.FunSurfs.Add(g, GraphKey(*g));
-    return ComposeDocumentText(d.kind, scene, Cls3{});
+    return ComposeDocumentText(d.kind, SceneOf(d.graphs), Cls3{});
 }
 
 TEST(LargeDocument, SavesAndReopensWithEveryValue) {

@@ -28,8 +28,7 @@ TEST(DocumentRoundTrip, EveryFieldOfEveryKindComesBack) {
     RecordingMessageBox messages;
     for (const SampleDocument& sample : RoundTripDocuments()) {
         SCOPED_TRACE(sample.name);
-        Cls8 scene;
-        for (const auto& g : sample.graphs) scene.FunSurfs.Add(g, GraphKey(*g));
+        const Cls8 scene = SceneOf(sample.graphs);
         FrameCount = SampleFrameCount;
         FramesPerSecond = SampleFramesPerSecond;
         const QString path = dir.filePath(QString::fromStdString(sample.name + ".pgp"));

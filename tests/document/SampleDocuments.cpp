@@ -12,6 +12,12 @@ void Assign(std::string& f, int v) { f = std::to_string(v).insert(0, 1, 'e'); }
 
 } // namespace
 
+Cls8 SceneOf(const std::vector<std::shared_ptr<Cls9>>& graphs) {
+    Cls8 scene;
+    for (const auto& g : graphs) scene.FunSurfs.Add(g, GraphKey(*g));
+    return scene;
+}
+
 std::shared_ptr<Cls9> FilledGraph(int seed, std::int32_t graphType, std::int32_t coordType, std::int32_t funForm) {
     auto g = std::make_shared<Cls9>();
     int k = 0;

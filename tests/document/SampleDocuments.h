@@ -4,6 +4,7 @@
 // own, and the hand-written generation-7 document of the fixture test.
 #include "graph/Cls9.h"
 #include "scene/Cls3.h"
+#include "scene/Cls8.h"
 
 #include <memory>
 #include <string>
@@ -22,6 +23,8 @@ struct SampleDocument {
     std::vector<std::shared_ptr<Cls9>> graphs;
 };
 std::vector<SampleDocument> RoundTripDocuments();
+// A scene of `graphs` in their order, each under its GraphKey.
+Cls8 SceneOf(const std::vector<std::shared_ptr<Cls9>>& graphs);
 // The coordinate system the round trip saves: every field off its default,
 // titles with "@ " and "@".
 Cls3 SampleAxes();

@@ -17,12 +17,6 @@
 
 namespace {
 
-Cls8 SceneOf(std::shared_ptr<Cls9> graph) {
-    Cls8 scene;
-    scene.FunSurfs.Add(graph, GraphKey(*graph));
-    return scene;
-}
-
 TEST(ComposeDocument, HeaderCountRecordsAndAxes) {
     Cls8 scene;
     EXPECT_EQ(ComposeDocumentText(1, scene, Cls3{}), "S71 0 0");
@@ -124,7 +118,7 @@ TEST(SaveDocumentFile, AFailedStepKeepsTheOldDocumentAndSaysSo) {
     QTemporaryDir dir;
     const QString path = dir.filePath("old.pgp");
     const std::string old = FramedFile("S71 0 0") + "old tail";
-    const std::string text = ComposeDocumentText(3, SceneOf(LargestDistinctTable(1, 20, 20)), Cls3{});
+    const std::string text = ComposeDocumentText(3, SceneOf({LargestDistinctTable(1, 20, 20)}), Cls3{});
     for (const Step step : {Step::Create, Step::Write, Step::Flush, Step::Close, Step::Rename}) {
         SCOPED_TRACE(static_cast<int>(step));
         WriteBytes(path, old);
@@ -149,7 +143,7 @@ TEST(SaveDocumentFile, AFullDiskKeepsTheOldDocumentAndSaysSo) {
     const QString path = QString::fromStdString(disk.File("old.pgp"));
     const std::string old = FramedFile("S71 0 0");
     WriteBytes(path, old);
-    const std::string text = ComposeDocumentText(3, SceneOf(LargestDistinctTable(1, 20, 20)), Cls3{});
+    const std::string text = ComposeDocumentText(3, SceneOf({LargestDistinctTable(1, 20, 20)}), Cls3{});
     ASSERT_GT(text.size(), 12000u);
     RecordingMessageBox messages;
     EXPECT_EQ(SaveDocumentFile(path, text), SaveResult::WriteFailed);
