@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "tests/support/RecordingServices.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,23 +23,6 @@ namespace fs = std::filesystem;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-class TempFolder {
-public:
-    TempFolder() {
-        std::string tmpl = (fs::temp_directory_path() / "vx_bmp_XXXXXX").string();
-        path_ = mkdtemp(tmpl.data());
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path_, ec);
-    }
-    std::string File(const std::string& name) const { return (fs::path(path_) / name).string(); }
-
-private:
-    std::string path_;
-};
 
 void WriteBytes(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -128,7 +112,7 @@ TEST(BmpWriter, HeadersAndBottomUpRowsOfBlueGreenRed) {
 }
 
 TEST(BmpWriter, InvalidPicturesWriteNothing) {
-    TempFolder dir;
+    TempFolder dir("vx_bmp_");
     const PictureRows bad[] = {{0, 5, {}}, {5, 0, {}}, {-2, 3, Bytes(18)}, {2, 2, Bytes(11)}};
     for (const PictureRows& p : bad) {
         EXPECT_THROW(BmpFileBytes(p), std::invalid_argument);
@@ -139,7 +123,7 @@ TEST(BmpWriter, InvalidPicturesWriteNothing) {
 }
 
 TEST(BmpWriter, ReplacesAnExistingFileWhole) {
-    TempFolder dir;
+    TempFolder dir("vx_bmp_");
     const std::string path = dir.File("view.bmp");
     WriteBytes(path, Bytes(5000, 0xEE)); // longer than the new file
     const PictureRows p = Pattern(4, 4);
@@ -151,7 +135,7 @@ TEST(BmpWriter, ReplacesAnExistingFileWhole) {
 
 class cDIBTest : public ::testing::Test {
 protected:
-    TempFolder dir;
+    TempFolder dir{"vx_bmp_"};
     RecordingMessageBox messages;
 
     std::string Fixture(const std::string& name, const Bytes& bytes) {

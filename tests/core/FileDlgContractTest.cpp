@@ -5,15 +5,13 @@
 #include "core/Globals.h"
 #include "core/cFileDlg.h"
 #include "tests/support/RecordingServices.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
-namespace fs = std::filesystem;
 namespace F = FileDialogFlag;
 
 namespace {
@@ -221,15 +219,15 @@ TEST_F(FileDlgContract, ReadOnlyFollowsTheOpenDialogsReturnedFlags) {
 }
 
 TEST(FileDlgHelpers, ExistFileAndFileTitle) {
-    const fs::path dir = fs::temp_directory_path() / ("vx_filedlg_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const std::string file = (dir / "clip.avi").string();
-    std::ofstream(file) << "RIFF";
-    EXPECT_TRUE(cFileDlg::ExistFile(file));
-    EXPECT_FALSE(cFileDlg::ExistFile(dir.string()));
-    EXPECT_FALSE(cFileDlg::ExistFile((dir / "none.avi").string()));
-    EXPECT_FALSE(cFileDlg::ExistFile(""));
-    fs::remove_all(dir);
+    {
+        const TempFolder dir("vx_filedlg_");
+        const std::string file = dir.File("clip.avi");
+        std::ofstream(file) << "RIFF";
+        EXPECT_TRUE(cFileDlg::ExistFile(file));
+        EXPECT_FALSE(cFileDlg::ExistFile(dir.Path()));
+        EXPECT_FALSE(cFileDlg::ExistFile(dir.File("none.avi")));
+        EXPECT_FALSE(cFileDlg::ExistFile(""));
+    }
 
     struct Case {
         std::string path, title;

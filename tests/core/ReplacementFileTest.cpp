@@ -4,6 +4,7 @@
 #include "core/ReplacementFile.h"
 #include "tests/support/RecordingServices.h"
 #include "tests/support/SmallDisk.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +21,7 @@ namespace {
 
 class ReplacementFileTest : public ::testing::Test {
 protected:
-    ReplacementFileTest() {
-        std::string tmpl = (fs::temp_directory_path() / "vx_replace_XXXXXX").string();
-        folder_ = mkdtemp(tmpl.data());
-    }
-    ~ReplacementFileTest() override {
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
-    }
-    std::string File(const std::string& name) const { return folder_ + "/" + name; }
+    std::string File(const std::string& name) const { return folder_.File(name); }
     static void Put(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
     }
@@ -38,12 +31,12 @@ protected:
     }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(folder_)) names.push_back(e.path().filename().string());
+        for (const auto& e : fs::directory_iterator(folder_.Path())) names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
 
-    std::string folder_;
+    TempFolder folder_{"vx_replace_"};
 };
 
 TEST_F(ReplacementFileTest, ReplacesTheWholeFileAndKeepsItsPermissions) {
@@ -88,7 +81,7 @@ TEST_F(ReplacementFileTest, AFileTheUserMayNotWriteIsKept) {
     const bool asRoot = ::geteuid() == 0;
     constexpr uid_t nobody = 65534;
     if (asRoot) {
-        for (const std::string& path : {folder_, locked, open}) ASSERT_EQ(::chown(path.c_str(), nobody, nobody), 0);
+        for (const std::string& path : {folder_.Path(), locked, open}) ASSERT_EQ(::chown(path.c_str(), nobody, nobody), 0);
     }
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
