@@ -124,11 +124,13 @@ const Chunk* Find(const std::vector<Chunk>& in, const std::string& id, const std
     return nullptr;
 }
 
-// Checks every index against the frames actually stored: `frameBytes` each
-// (any size for compressed frames: nullopt), in chunks `chunkId`, `total` of
-// them, every RIFF within `limit` when a frame fits in one.
+// Checks every index against the frames actually stored: `expectedBytes`
+// each in uncompressed '00db' chunks, or Motion JPEG frames of any size in
+// '00dc' chunks (nullopt); `total` of them, every RIFF within `limit` when a
+// frame fits in one.
 void CheckStructure(const QString& path, std::optional<std::uint32_t> expectedBytes, std::uint32_t total,
-                    std::uint64_t limit, std::size_t* riffCount = nullptr, const std::string& chunkId = "00db") {
+                    std::uint64_t limit, std::size_t* riffCount = nullptr) {
+    const std::string chunkId = expectedBytes ? "00db" : "00dc";
     const AviFileBytes avi(path);
     const std::vector<Chunk> top = avi.Parse(0, avi.Size());
     ASSERT_FALSE(top.empty());
@@ -333,8 +335,7 @@ TEST(AviWriter, MotionJpegIsReadAndDecodedToThePicturesWritten) {
         EXPECT_EQ(probe["height"], std::to_string(c.h));
         EXPECT_EQ(probe["r_frame_rate"], std::to_string(c.rate) + "/1");
         EXPECT_EQ(probe["nb_read_frames"], std::to_string(c.n));
-        CheckStructure(path, std::nullopt, static_cast<std::uint32_t>(c.n), AviVideoService::DefaultRiffLimit, nullptr,
-                       "00dc");
+        CheckStructure(path, std::nullopt, static_cast<std::uint32_t>(c.n), AviVideoService::DefaultRiffLimit);
         std::vector<PictureRows> written;
         for (int i : order) written.push_back(f.pictures[i]);
         EXPECT_TRUE(DecodedWithinLoss(Decode(path, c.w, c.h), written, c.loss));
@@ -357,7 +358,7 @@ TEST(AviWriter, MotionJpegQualityAndOpenDml) {
         service.SetRiffLimit(10000);
         ASSERT_TRUE(WriteVideo(service, path, f, AllFrames(30)));
         std::size_t riffs = 0;
-        CheckStructure(path, std::nullopt, 30, 10000, &riffs, "00dc");
+        CheckStructure(path, std::nullopt, 30, 10000, &riffs);
         EXPECT_GE(riffs, 2u);
         EXPECT_EQ(Probe(path)["nb_read_frames"], "30");
         EXPECT_TRUE(DecodedWithinLoss(Decode(path, 160, 120), f.pictures, quality == 10 ? 12 : 3));
