@@ -24,7 +24,6 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -47,6 +46,12 @@ TEST(QtFileDialog, FilterTextBecomesNameFilters) {
 
 namespace {
 
+// Types `text` into the dialog's name box and accepts it, as Return does.
+void TypeAndAccept(QFileDialog* dialog, const QString& text) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(text);
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+}
+
 // Types a name (without a folder) into the save dialog, in folder `folder`,
 // under file type `type` (0-based) and accepts it. With `answer`, the question about replacing a file comes and is
 // answered so (its text kept in `question`); after No the dialog is cancelled.
@@ -55,7 +60,6 @@ void SaveAs(const QString& folder, const QString& name, int type, std::optional<
     WhenShown<QFileDialog>([=](QFileDialog* dialog) {
         dialog->setDirectory(folder);
         dialog->selectNameFilter(dialog->nameFilters().at(type));
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
         if (answer) {
             WhenShown<QMessageBox>([=](QMessageBox* m) {
                 *question = m->text();
@@ -63,7 +67,7 @@ void SaveAs(const QString& folder, const QString& name, int type, std::optional<
                 if (*answer == QMessageBox::No) QTimer::singleShot(0, dialog, &QFileDialog::reject);
             });
         }
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        TypeAndAccept(dialog, name);
     });
 }
 
@@ -131,21 +135,6 @@ QString MakePicture(const QTemporaryDir& dir, const QString& name, QSize size, Q
     return path;
 }
 
-// Types `text` into the dialog's name box and accepts it, as Return does.
-void TypeAndAccept(QFileDialog* dialog, const QString& text) {
-    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(text);
-    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-}
-
-// Runs `condition` until it holds (at most 5 s), processing events.
-bool WaitFor(const std::function<bool()>& condition) {
-    for (int i = 0; i < 500; ++i) {
-        if (condition()) return true;
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return condition();
-}
-
 } // namespace
 
 // The preview of an open dialog shows the picture under the cursor, scaled
@@ -180,7 +169,7 @@ TEST(QtFileDialog, OpenWithPreviewShowsThePictureUnderTheCursor) {
         EXPECT_EQ(d->findChild<QCheckBox*>(QStringLiteral("readOnlyBox")), nullptr);
         for (const QString& path : {red, text, wide}) {
             // The list shows the folder's files once the model has read it.
-            EXPECT_TRUE(WaitFor([&] { return model->index(path).isValid(); })) << path.toStdString();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return model->index(path).isValid(); })) << path.toStdString();
             view->setCurrentIndex(model->index(path));
             Seen s;
             s.empty = preview->pixmap().isNull();
