@@ -4,8 +4,6 @@
 // and y in a square viewport. Texts come out through a glyph font of the
 // test's own (TestGlyphFont), whose every glyph passes its character code
 // through and marks its place with a point.
-#include <gtest/gtest.h>
-
 #include <GL/gl.h>
 
 #include <cmath>
@@ -64,33 +62,6 @@ struct Feedback {
 
 // The drawing z of a feedback depth: CaptureFeedback's view spans -100..100.
 inline double DrawingZ(float depth) { return 100.0 * (1.0 - 2.0 * double(depth)); }
-
-// A text expected at (x, y) in a font (0 labels, 1000 titles).
-struct ExpectedText {
-    std::string text;
-    double x, y;
-    int font;
-};
-
-// The texts, in order, each at its place within 2e-3 units.
-inline void ExpectTexts(const std::vector<FeedbackText>& actual, const std::vector<ExpectedText>& expected) {
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(expected[i].text);
-        EXPECT_EQ(actual[i].text, expected[i].text);
-        EXPECT_NEAR(actual[i].x, expected[i].x, 2e-3);
-        EXPECT_NEAR(actual[i].y, expected[i].y, 2e-3);
-        EXPECT_EQ(actual[i].font, expected[i].font);
-    }
-}
-
-// Whether the texts hold one equal to `e` at its place.
-inline bool HoldsText(const std::vector<FeedbackText>& texts, const ExpectedText& e) {
-    for (const FeedbackText& t : texts)
-        if (t.text == e.text && t.font == e.font && std::fabs(t.x - e.x) < 2e-3 && std::fabs(t.y - e.y) < 2e-3)
-            return true;
-    return false;
-}
 
 // 128 glyph lists from `base`: glyph c passes through tag + c, draws a point
 // at its origin and advances by one glyph unit.
