@@ -3,6 +3,7 @@
 #include "core/Globals.h"
 #include "graph/Cls9.h"
 
+#include "tests/render/MappedPoints.h"
 #include "tests/support/GlFeedback.h"
 #include "tests/support/GlTestContext.h"
 #include "tests/support/ProgramState.h"
@@ -25,15 +26,6 @@ namespace {
 constexpr int Side = 400;
 constexpr float Range = 20;
 
-using Point3 = std::array<double, 3>;
-
-Point3 Drawing(const FeedbackVertex& v) { return {v.x, v.y, DrawingZ(v.z)}; }
-
-// Drawing axes (x, y, z) of a point in the mathematical ones: y, z (up), x.
-Point3 Gl(const Point3& m) { return {m[1], m[2], m[0]}; }
-double Distance(const Point3& a, const Point3& b) {
-    return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
-}
 double Length(const Point3& a) { return std::hypot(a[0], a[1], a[2]); }
 
 void ExpectPoint(const Point3& actual, const Point3& expected, double tolerance = 2e-3) {
@@ -89,15 +81,15 @@ TEST_F(SpaceCurveDrawingTest, HelixSegmentsTangentAndNormalPlaneAtUZero) {
     // The curve: 40 segments in the second colour, from (sin 0, 0, cos 0).
     const auto curve = f.LinesOf(255, 0, 0);
     ASSERT_EQ(curve.size(), 40u);
-    ExpectPoint(Drawing(curve.front().from), {0, 0, 1});
-    ExpectPoint(Drawing(curve.back().to), {0, 6.2832, 1}, 1e-2);
+    ExpectPoint(DrawingPoint(curve.front().from), {0, 0, 1});
+    ExpectPoint(DrawingPoint(curve.back().to), {0, 6.2832, 1}, 1e-2);
 
     // The tangent: the derivative (0, 1, 1) laid through (1, 0, 0) both ways,
     // in drawing axes (y, z, x).
     const auto tangent = f.LinesOf(0, 255, 0);
     ASSERT_EQ(tangent.size(), 1u);
-    ExpectPoint(Drawing(tangent[0].from), {-1, -1, 1});
-    ExpectPoint(Drawing(tangent[0].to), {1, 1, 1});
+    ExpectPoint(DrawingPoint(tangent[0].from), {-1, -1, 1});
+    ExpectPoint(DrawingPoint(tangent[0].to), {1, 1, 1});
 
     // The normal plane: the unit square about the point lifted onto the plane
     // perpendicular to the derivative (GL may hand a quad on as triangles).
@@ -107,7 +99,7 @@ TEST_F(SpaceCurveDrawingTest, HelixSegmentsTangentAndNormalPlaneAtUZero) {
     std::array<bool, 4> seen{};
     for (const auto& polygon : planes)
         for (const FeedbackVertex& v : polygon) {
-            const Point3 p = Drawing(v);
+            const Point3 p = DrawingPoint(v);
             bool known = false;
             for (std::size_t k = 0; k < 4; ++k)
                 if (std::abs(p[0] - corners[k][0]) < 2e-3 && std::abs(p[1] - corners[k][1]) < 2e-3 &&
@@ -173,29 +165,25 @@ TEST_F(SpaceCurveDrawingTest, TangentLinesAndNormalPlanesTouchTheCurveAsDrawn) {
         std::int32_t frame = 0;
         int lift = 2;   // the normal plane's lift axis: 0 x, 1 y, 2 z
     };
-    const auto cyl = [](double a, double r, double h) { return Point3{r * std::cos(a), r * std::sin(a), h}; };
-    const auto sph = [](double a, double b, double R) {
-        return Point3{R * std::sin(b) * std::cos(a), R * std::sin(b) * std::sin(a), R * std::cos(b)};
-    };
     const Case cases[] = {
         {"explicit Cartesian along x", GraphType::Curve3D, CoordType::Cartesian, FunForm::Explicit, "x", "y",
          "x^2/2+1", -2, 2, 1, [](double s, double) { return Point3{s, 0, s * s / 2 + 1}; }},
         {"explicit Cartesian along y", GraphType::Curve3D, CoordType::Cartesian, FunForm::Explicit, "x", "y",
          "sin(y)+y", -2, 2, 0.5f, [](double s, double) { return Point3{0, s, std::sin(s) + s}; }},
         {"explicit cylindrical along a", GraphType::Curve3D, CoordType::Cylindrical, FunForm::Explicit, "a", "r",
-         "a/2", 0, 4, 2, [&](double s, double) { return cyl(s, 0, s / 2); }},
+         "a/2", 0, 4, 2, [](double s, double) { return Cylindrical(s, 0, s / 2); }},
         {"explicit Cartesian at its lowest point", GraphType::Curve3D, CoordType::Cartesian, FunForm::Explicit,
          "x", "y", "x^2", -2, 2, 0, [](double s, double) { return Point3{s, 0, s * s}; }, 0, 0},
         {"explicit Cartesian, nearly level", GraphType::Curve3D, CoordType::Cartesian, FunForm::Explicit, "x",
          "y", "x^2", -2, 2, 0.1f, [](double s, double) { return Point3{s, 0, s * s}; }, 0, 0},
         {"explicit cylindrical along r", GraphType::Curve3D, CoordType::Cylindrical, FunForm::Explicit, "a", "r",
-         "sin(r)", 0, 4, 1, [&](double s, double) { return cyl(0, s, std::sin(s)); }, 0, 0},
+         "sin(r)", 0, 4, 1, [](double s, double) { return Cylindrical(0, s, std::sin(s)); }, 0, 0},
         {"explicit spherical along a", GraphType::Curve3D, CoordType::Spherical, FunForm::Explicit, "a", "b",
-         "2+a", 0, 4, 1, [&](double s, double) { return sph(s, 0, 2 + s); }},
+         "2+a", 0, 4, 1, [](double s, double) { return Spherical(s, 0, 2 + s); }},
         {"explicit spherical along b", GraphType::Curve3D, CoordType::Spherical, FunForm::Explicit, "a", "b",
-         "2+b/4", 0, 2, 1, [&](double s, double) { return sph(0, s, 2 + s / 4); }},
+         "2+b/4", 0, 2, 1, [](double s, double) { return Spherical(0, s, 2 + s / 4); }},
         {"explicit spherical animation at its frame's t", GraphType::Curve3DAnimation, CoordType::Spherical,
-         FunForm::Explicit, "a", "b", "2+b*t", 0, 2, 1, [&](double s, double t) { return sph(0, s, 2 + s * t); },
+         FunForm::Explicit, "a", "b", "2+b*t", 0, 2, 1, [](double s, double t) { return Spherical(0, s, 2 + s * t); },
          1},
         {"parametric Cartesian (its texts' derivatives)", GraphType::Curve3D, CoordType::Cartesian,
          FunForm::Parametric, "cos(u)", "2*sin(u)", "u*u/4", 0, 2, 1,
@@ -231,36 +219,34 @@ TEST_F(SpaceCurveDrawingTest, TangentLinesAndNormalPlanesTouchTheCurveAsDrawn) {
         }
         // The point and a finite difference of the mapped point, in drawing axes.
         const double t = 0.5 * c.frame;
-        const Point3 point = Gl(c.at(c.s, t));
+        const Point3 point = GlAxes(c.at(c.s, t));
         const double h = 1e-5;
-        const Point3 before = Gl(c.at(c.s - h, t)), after = Gl(c.at(c.s + h, t));
+        const Point3 before = GlAxes(c.at(c.s - h, t)), after = GlAxes(c.at(c.s + h, t));
         Point3 d;
         for (std::size_t k = 0; k < 3; ++k) d[k] = (after[k] - before[k]) / (2 * h);
 
         // The point lies on the curve drawn: it is one of its samples.
         double nearest = 1e9;
-        for (const FeedbackLine& l : curve) nearest = std::min(nearest, Distance(Drawing(l.from), point));
+        for (const FeedbackLine& l : curve) nearest = std::min(nearest, Distance(DrawingPoint(l.from), point));
         EXPECT_LT(nearest, 2e-3);
 
         // The tangent: from the point minus the derivative to the point plus it.
         const auto tangent = f.LinesOf(0, 255, 0);
         ASSERT_EQ(tangent.size(), 1u);
-        ExpectPoint(Drawing(tangent[0].from), {point[0] - d[0], point[1] - d[1], point[2] - d[2]});
-        ExpectPoint(Drawing(tangent[0].to), {point[0] + d[0], point[1] + d[1], point[2] + d[2]});
+        ExpectPoint(DrawingPoint(tangent[0].from), {point[0] - d[0], point[1] - d[1], point[2] - d[2]});
+        ExpectPoint(DrawingPoint(tangent[0].to), {point[0] + d[0], point[1] + d[1], point[2] + d[2]});
 
         // The normal plane: its corners perpendicular to the derivative from the
         // point, centred on it.
         const auto planes = f.PolygonsOf(0, 0, 255);
         ASSERT_FALSE(planes.empty());
-        std::vector<Point3> corners;
         for (const auto& polygon : planes)
             for (const FeedbackVertex& v : polygon) {
-                const Point3 p = Drawing(v);
+                const Point3 p = DrawingPoint(v);
                 const Point3 r = {p[0] - point[0], p[1] - point[1], p[2] - point[2]};
                 EXPECT_NEAR(r[0] * d[0] + r[1] * d[1] + r[2] * d[2], 0, 2e-3 * Length(d));
-                if (std::none_of(corners.begin(), corners.end(), [&](const Point3& q) { return Distance(p, q) < 1e-3; }))
-                    corners.push_back(p);
             }
+        const std::vector<Point3> corners = DistinctCorners(planes);
         ASSERT_EQ(corners.size(), 4u);
         for (const Point3& q : corners) {
             const Point3 r = {q[2] - point[2], q[0] - point[0], q[1] - point[1]}; // mathematical axes
@@ -308,8 +294,8 @@ TEST_F(SpaceCurveDrawingTest, GapsPositionsAndAnimationFrames) {
     f = Draw(*a, 1);
     const auto lines = f.LinesOf(255, 0, 0);
     ASSERT_EQ(lines.size(), 2u);
-    ExpectPoint(Drawing(lines[0].from), {0, 5, 0});
-    ExpectPoint(Drawing(lines[1].to), {2, 5, 0});
+    ExpectPoint(DrawingPoint(lines[0].from), {0, 5, 0});
+    ExpectPoint(DrawingPoint(lines[1].to), {2, 5, 0});
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "graph/Cls9.h"
 #include "render/FieldDrawing.h"
 
+#include "tests/render/MappedPoints.h"
 #include "tests/render/OrthoViewFixture.h"
 #include "tests/support/GlFeedback.h"
 #include "tests/support/RecordingServices.h"
@@ -454,33 +455,29 @@ TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesTouchExplicitSurfaces
         std::int32_t frame = 0;
         Vec normal{}; // in GL axes, where the mapping's own derivatives vanish
     };
-    const auto cyl = [](double a, double r, double h) { return Vec{r * std::cos(a), r * std::sin(a), h}; };
-    const auto sph = [](double a, double b, double R) {
-        return Vec{R * std::sin(b) * std::cos(a), R * std::sin(b) * std::sin(a), R * std::cos(b)};
-    };
     const Case cases[] = {
         {"Cartesian", GraphType::Surface3D, CoordType::Cartesian, FunForm::Explicit, "x", "y", "x^2/2+y", -2, 2,
          -2, 2, 1, 0.5f, [](double x, double y, double) { return Vec{x, y, x * x / 2 + y}; }, 1},
         {"Cartesian, steep: still lifted along z", GraphType::Surface3D, CoordType::Cartesian, FunForm::Explicit,
          "x", "y", "3*x", -2, 2, -2, 2, 1, 0.5f, [](double x, double y, double) { return Vec{x, y, 3 * x}; }, 1},
         {"cylindrical", GraphType::Surface3D, CoordType::Cylindrical, FunForm::Explicit, "a", "r", "r^2/4", 0, 2, 0,
-         4, 1, 2, [&](double a, double r, double) { return cyl(a, r, r * r / 4); }, 1},
+         4, 1, 2, [](double a, double r, double) { return Cylindrical(a, r, r * r / 4); }, 1},
         {"cylindrical in both variables", GraphType::Surface3D, CoordType::Cylindrical, FunForm::Explicit, "a",
-         "r", "a/2+r", 0, 2, 0, 4, 0.5f, 1, [&](double a, double r, double) { return cyl(a, r, a / 2 + r); }, 1},
+         "r", "a/2+r", 0, 2, 0, 4, 0.5f, 1, [](double a, double r, double) { return Cylindrical(a, r, a / 2 + r); }, 1},
         {"spherical, normal mostly up", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit, "a", "b",
-         "2", 0, 2, 0, 2.4f, 0.5f, 0.6f, [&](double a, double b, double) { return sph(a, b, 2); }, 1},
+         "2", 0, 2, 0, 2.4f, 0.5f, 0.6f, [](double a, double b, double) { return Spherical(a, b, 2); }, 1},
         {"spherical near the equator, towards x", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit,
-         "a", "b", "2", 0, 2, 0, 2.4f, 0.25f, 1.5f, [&](double a, double b, double) { return sph(a, b, 2); }, 2},
+         "a", "b", "2", 0, 2, 0, 2.4f, 0.25f, 1.5f, [](double a, double b, double) { return Spherical(a, b, 2); }, 2},
         {"spherical towards y", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit, "a", "b",
          "1.5+cos(b)/2", 0, 2, 0, 2.4f, 2, 1.2f,
-         [&](double a, double b, double) { return sph(a, b, 1.5 + std::cos(b) / 2); }, 0},
+         [](double a, double b, double) { return Spherical(a, b, 1.5 + std::cos(b) / 2); }, 0},
         {"spherical animation at its frame's t", GraphType::Surface3DAnimation, CoordType::Spherical,
          FunForm::Explicit, "a", "b", "2+t*b", 0, 2, 0, 2.4f, 0.5f, 0.6f,
-         [&](double a, double b, double t) { return sph(a, b, 2 + t * b); }, 1, 1},
+         [](double a, double b, double t) { return Spherical(a, b, 2 + t * b); }, 1, 1},
         {"spherical at the pole", GraphType::Surface3D, CoordType::Spherical, FunForm::Explicit, "a", "b", "2", 0,
-         2, 0, 2.4f, 1, 0, [&](double a, double b, double) { return sph(a, b, 2); }, 1, 0, {0, 1, 0}},
+         2, 0, 2.4f, 1, 0, [](double a, double b, double) { return Spherical(a, b, 2); }, 1, 0, {0, 1, 0}},
         {"cylindrical on the axis", GraphType::Surface3D, CoordType::Cylindrical, FunForm::Explicit, "a", "r",
-         "4-r^2/4", 0, 2, 0, 4, 1, 0, [&](double a, double r, double) { return cyl(a, r, 4 - r * r / 4); }, 1, 0,
+         "4-r^2/4", 0, 2, 0, 4, 1, 0, [](double a, double r, double) { return Cylindrical(a, r, 4 - r * r / 4); }, 1, 0,
          {0, 1, 0}},
         {"parametric Cartesian", GraphType::Surface3D, CoordType::Cartesian, FunForm::Parametric, "u", "v", "u*v",
          0, 2, 0, 2, 1, 1, nullptr, 0},
@@ -513,10 +510,7 @@ TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesTouchExplicitSurfaces
         }
         // The point and the normal, in GL axes (y, z, x of the mathematical ones).
         const double t = 0.5 * c.frame;
-        const auto gl = [&](double s1, double s2) {
-            const Vec m = c.at(s1, s2, t);
-            return Vec{m[1], m[2], m[0]};
-        };
+        const auto gl = [&](double s1, double s2) { return GlAxes(c.at(s1, s2, t)); };
         const double h = 1e-5;
         const Vec p = gl(c.s1, c.s2);
         Vec d1, d2;
@@ -528,24 +522,16 @@ TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesTouchExplicitSurfaces
                            d1[0] * d2[1] - d1[1] * d2[0]};
         const double len = std::hypot(cross[0], cross[1], cross[2]);
         const Vec n = c.normal != Vec{} ? c.normal : Vec{cross[0] / len, cross[1] / len, cross[2] / len};
-        const auto at = [](const FeedbackVertex& v) { return Vec{v.x, v.y, GlZ(v)}; };
-        const auto distance = [](const Vec& a, const Vec& b) { return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]); };
 
         // The point is one of the surface's own grid points.
         double nearest = 1e9;
         for (const auto& polygon : surface)
-            for (const FeedbackVertex& v : polygon) nearest = std::min(nearest, distance(at(v), p));
+            for (const FeedbackVertex& v : polygon) nearest = std::min(nearest, Distance(DrawingPoint(v), p));
         EXPECT_LT(nearest, 2e-3);
 
         // The plane: four corners in the tangent plane, each 0.5 from the point
         // along both axes but the lift axis, centred on the point.
-        std::vector<Vec> corners;
-        for (const auto& polygon : fb.PolygonsOf(0, 0, 255))
-            for (const FeedbackVertex& v : polygon) {
-                const Vec q = at(v);
-                if (std::none_of(corners.begin(), corners.end(), [&](const Vec& o) { return distance(o, q) < 1e-3; }))
-                    corners.push_back(q);
-            }
+        const std::vector<Vec> corners = DistinctCorners(fb.PolygonsOf(0, 0, 255));
         ASSERT_EQ(corners.size(), 4u);
         Vec centre{};
         for (const Vec& q : corners) {
@@ -558,14 +544,14 @@ TEST_F(SpecialGraphDrawingTest, TangentPlanesAndNormalLinesTouchExplicitSurfaces
                 centre[std::size_t(k)] += q[std::size_t(k)] / 4;
             }
         }
-        EXPECT_LT(distance(centre, p), 2e-3);
+        EXPECT_LT(Distance(centre, p), 2e-3);
 
         // The line: along the normal, centred on the point, 1 along the lift axis.
         const auto lines = fb.LinesOf(0, 255, 0);
         ASSERT_EQ(lines.size(), 1u);
-        const Vec from = at(lines[0].from), to = at(lines[0].to);
+        const Vec from = DrawingPoint(lines[0].from), to = DrawingPoint(lines[0].to);
         const Vec dir = {to[0] - from[0], to[1] - from[1], to[2] - from[2]};
-        EXPECT_LT(distance({(from[0] + to[0]) / 2, (from[1] + to[1]) / 2, (from[2] + to[2]) / 2}, p), 2e-3);
+        EXPECT_LT(Distance({(from[0] + to[0]) / 2, (from[1] + to[1]) / 2, (from[2] + to[2]) / 2}, p), 2e-3);
         EXPECT_NEAR(std::fabs(dir[std::size_t(c.axis)]), 1, 1e-3);
         const double dirLen = std::hypot(dir[0], dir[1], dir[2]);
         EXPECT_NEAR(std::fabs(dir[0] * n[0] + dir[1] * n[1] + dir[2] * n[2]) / dirLen, 1, 1e-4);

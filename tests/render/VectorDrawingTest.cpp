@@ -29,7 +29,6 @@ constexpr float Range = 20;
 
 using P3 = std::array<double, 3>;
 
-P3 Drawing(const FeedbackVertex& v) { return {v.x, v.y, DrawingZ(v.z)}; }
 P3 Sub(const P3& a, const P3& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
 P3 Add(const P3& a, const P3& b, double k = 1) { return {a[0] + k * b[0], a[1] + k * b[1], a[2] + k * b[2]}; }
 double Dot(const P3& a, const P3& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
@@ -41,7 +40,7 @@ void ExpectPoint(const P3& actual, const P3& expected, double tolerance = 2e-3) 
 
 // A line between a and b, either way round.
 bool JoinsPoints(const FeedbackLine& l, const P3& a, const P3& b) {
-    const P3 from = Drawing(l.from), to = Drawing(l.to);
+    const P3 from = DrawingPoint(l.from), to = DrawingPoint(l.to);
     const auto near = [](const P3& p, const P3& q) { return Length(Sub(p, q)) < 2e-3; };
     return (near(from, a) && near(to, b)) || (near(from, b) && near(to, a));
 }
@@ -53,7 +52,7 @@ bool HasLine(const std::vector<FeedbackLine>& lines, const P3& a, const P3& b) {
 std::vector<P3> Vertices(const std::vector<std::vector<FeedbackVertex>>& polygons) {
     std::vector<P3> out;
     for (const auto& p : polygons)
-        for (const FeedbackVertex& v : p) out.push_back(Drawing(v));
+        for (const FeedbackVertex& v : p) out.push_back(DrawingPoint(v));
     return out;
 }
 
@@ -190,8 +189,8 @@ TEST_F(VectorDrawingTest, ArrowheadSitsOnTheEndAndPointsAlongTheVector) {
         // The line from the start to the end point, in the vector's colour.
         const std::vector<FeedbackLine> lines = f.LinesOf(255, 0, 0);
         ASSERT_EQ(lines.size(), 1u);
-        ExpectPoint(Drawing(lines[0].from), {c.begin.y, c.begin.z, c.begin.x});
-        ExpectPoint(Drawing(lines[0].to), {c.end.y, c.end.z, c.end.x});
+        ExpectPoint(DrawingPoint(lines[0].from), {c.begin.y, c.begin.z, c.begin.x});
+        ExpectPoint(DrawingPoint(lines[0].to), {c.end.y, c.end.z, c.end.x});
         // One cone and nothing else: its apex lies 0.02 beyond the end point.
         EXPECT_EQ(f.lines.size(), 1u);
         ExpectCone(Vertices(f.polygons), c.base, c.axis, 0.82);
@@ -241,9 +240,9 @@ TEST_F(VectorDrawingTest, MarksComponentLegsBoxEdgesAndProjections) {
     ASSERT_EQ(yellow.size(), 9u);
     for (const FeedbackLine& l : yellow) {
         // No edge meets the start point; each runs along one axis.
-        EXPECT_GT(Length(Sub(Drawing(l.from), b)), 1e-3);
-        EXPECT_GT(Length(Sub(Drawing(l.to), b)), 1e-3);
-        const P3 d = Sub(Drawing(l.to), Drawing(l.from));
+        EXPECT_GT(Length(Sub(DrawingPoint(l.from), b)), 1e-3);
+        EXPECT_GT(Length(Sub(DrawingPoint(l.to), b)), 1e-3);
+        const P3 d = Sub(DrawingPoint(l.to), DrawingPoint(l.from));
         EXPECT_EQ(int(std::fabs(d[0]) > 1e-3) + int(std::fabs(d[1]) > 1e-3) + int(std::fabs(d[2]) > 1e-3), 1);
     }
     EXPECT_TRUE(HasLine(yellow, e, {b[0], e[1], e[2]}));

@@ -6,6 +6,7 @@
 // through and marks its place with a point.
 #include <GL/gl.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -62,6 +63,8 @@ struct Feedback {
 
 // The drawing z of a feedback depth: CaptureFeedback's view spans -100..100.
 inline double DrawingZ(float depth) { return 100.0 * (1.0 - 2.0 * double(depth)); }
+// A feedback vertex in drawing coordinates (x, y, z).
+inline std::array<double, 3> DrawingPoint(const FeedbackVertex& v) { return {v.x, v.y, DrawingZ(v.z)}; }
 
 // 128 glyph lists from `base`: glyph c passes through tag + c, draws a point
 // at its origin and advances by one glyph unit.
