@@ -17,7 +17,6 @@
 #include <QRect>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <string>
 
@@ -44,19 +43,10 @@ QRect DifferenceBounds(const QImage& first, const QImage& second) {
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-bool IsAnimated(const SampleFile& file) { return file.path.rfind("animation/", 0) == 0; }
-
 bool OnlyVectors() {
     for (const auto& e : VisibleScene.FunSurfs)
-        if (e.graph->GraphType != GraphType::Vector && e.graph->GraphType != GraphType::VectorOperation) return false;
+        if (!IsVector(*e.graph)) return false;
     return true;
-}
-
-std::string TestName(const ::testing::TestParamInfo<SampleFile>& info) {
-    std::string name;
-    for (char c : info.param.path.substr(0, info.param.path.size() - 4))
-        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
 }
 
 class SampleView : public SampleWindowTest, public ::testing::WithParamInterface<SampleFile> {};
@@ -99,6 +89,6 @@ TEST_P(SampleView, GraphsFillTheAreaAndStayInside) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Every, SampleView, ::testing::ValuesIn(SampleFiles()), TestName);
+INSTANTIATE_TEST_SUITE_P(Every, SampleView, ::testing::ValuesIn(SampleFiles()), SampleTestName);
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "core/ViewCapture.h"
+#include "graph/Cls9.h"
 #include "dialogs/DialogForm.h"
 #include "platform/CheckListBox.h"
 #include "platform/GlDrawingArea.h"
@@ -24,9 +25,25 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <memory>
 #include <string>
 #include <vector>
+
+// Samples below "animation/" are animations.
+inline bool IsAnimated(const SampleFile& file) { return file.path.rfind("animation/", 0) == 0; }
+// Vectors and vector operations are drawn from their fields, not from samples.
+inline bool IsVector(const Cls9& g) {
+    return g.GraphType == GraphType::Vector || g.GraphType == GraphType::VectorOperation;
+}
+// A parameterized test's name from its sample's path: ".pgp" dropped, every
+// character other than a letter or digit made '_'.
+inline std::string SampleTestName(const ::testing::TestParamInfo<SampleFile>& info) {
+    std::string name;
+    for (char c : info.param.path.substr(0, info.param.path.size() - 4))
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+}
 
 class SampleWindowTest : public ProgramStateTest {
 protected:
