@@ -9,7 +9,6 @@
 // Vectors keep the box of their kind, symmetric about the origin and 3
 // beyond them on every axis: there the picture is that box with the axes
 // drawn on it.
-#include "core/MessageService.h"
 #include "graph/Cls9.h"
 #include "scene/Cls8.h"
 #include "tests/samples/SampleWindow.h"
@@ -58,9 +57,7 @@ TEST_P(SampleView, GraphsFillTheAreaAndStayInside) {
         SCOPED_TRACE(std::to_string(area.width()) + " x " + std::to_string(area.height()));
         ResizeArea(area);
         ASSERT_EQ(AreaSize(), area);
-        box.Clear();
-        if (VisibleScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
-        OpenSample(file.path);
+        OpenAnotherSample(file.path);
         ASSERT_EQ(VisibleScene.FunSurfs.Count(), std::int32_t(file.graphs.size()));
         const std::int32_t first = IsAnimated(file) ? 1 : 0;
         const std::int32_t last = IsAnimated(file) ? file.frames + 1 : 0;

@@ -6,13 +6,15 @@
 #include "app/SampleMenu.h"
 #include "app/frmF1.h"
 #include "core/Globals.h"
+#include "core/MessageService.h"
 #include "core/ViewCapture.h"
-#include "graph/Cls9.h"
 #include "dialogs/DialogForm.h"
+#include "graph/Cls9.h"
 #include "platform/CheckListBox.h"
 #include "platform/GlDrawingArea.h"
 #include "platform/PictureImage.h"
 #include "platform/ToolStrip.h"
+#include "scene/Cls8.h"
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingServices.h"
 #include "tools/mksamples/SampleContent.h"
@@ -93,6 +95,13 @@ protected:
         const std::string command = CommandOf(path);
         ASSERT_FALSE(command.empty()) << path;
         Run(command);
+    }
+    // Opens a sample in place of what the window shows: the recorded messages
+    // cleared, and the question whether to save the graphs shown answered No.
+    void OpenAnotherSample(const std::string& path) {
+        box.Clear();
+        if (VisibleScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
+        OpenSample(path);
     }
 
     // The view as the capture service reads it, frame `frame` shown.
