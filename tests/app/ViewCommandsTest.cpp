@@ -12,6 +12,7 @@
 #include "scene/Cls8.h"
 #include "scene/Trackball.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/CameraState.h"
 
 #include <QAction>
 #include <QImage>
@@ -47,19 +48,6 @@ class RaisingPane : public ResultPane {
 public:
     std::string Text() const override { return ""; }
     void SetText(const std::string&) override { RaiseSubscriptError(); }
-};
-
-// What a view command may change of the camera.
-struct CameraState {
-    float volWidth, volHeight, eye[3], ref[3];
-    static CameraState Now() {
-        return {Camera.VolWidth,   Camera.VolHeight,  {Camera.EyePos.x, Camera.EyePos.y, Camera.EyePos.z},
-                {Camera.RefPos.x, Camera.RefPos.y, Camera.RefPos.z}};
-    }
-    bool operator==(const CameraState& o) const {
-        return volWidth == o.volWidth && volHeight == o.volHeight && eye[0] == o.eye[0] && eye[1] == o.eye[1] &&
-               eye[2] == o.eye[2] && ref[0] == o.ref[0] && ref[1] == o.ref[1] && ref[2] == o.ref[2];
-    }
 };
 
 class ViewCommandsTest : public MainWindowFixture {

@@ -12,6 +12,7 @@
 #include "scene/Cls8.h"
 #include "tests/app/ScriptedDocuments.h"
 #include "tests/samples/SampleWindow.h"
+#include "tests/support/CameraState.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -161,21 +162,17 @@ TEST_F(SampleCommand, NoDiscardsAndOpens) {
 // File > Open reads a sample file as any document, leaving the view as it
 // was; the sample's command fits the view to it.
 TEST_F(SampleCommand, FileOpenLeavesTheViewTheSampleCommandFitsIt) {
-    const auto camera = [] {
-        return std::vector<float>{Camera.VolWidth, Camera.VolHeight, Camera.EyePos.x, Camera.EyePos.y,
-                                  Camera.EyePos.z,  Camera.RefPos.x,  Camera.RefPos.y, Camera.RefPos.z};
-    };
-    const std::vector<float> pointView = camera();
+    const CameraState pointView = CameraState::Now();
     box.Answer(MsgAnswer::No);
     fileDialog.Choose(SamplesFolder() + "/3D/sphere.pgp");
     Run("mnuFileOpen");
     ExpectSphere();
-    EXPECT_EQ(camera(), pointView);
+    EXPECT_EQ(CameraState::Now(), pointView);
 
     box.Answer(MsgAnswer::No);
     Run("mnuDemoSphere");
     ExpectSphere();
-    EXPECT_NE(camera(), pointView);
+    EXPECT_NE(CameraState::Now(), pointView);
     EXPECT_EQ(box.Count(), 2u);
 }
 
@@ -240,13 +237,7 @@ TEST_F(SampleCommand, ANewDocumentAfterASampleStartsFromAFreshView) {
     Run("mnuFileNew2D");
     EXPECT_EQ(DocumentKind, 1);
     EXPECT_EQ(VisibleScene.FunSurfs.Count(), 0);
-    EXPECT_EQ(Camera.VolWidth, fresh.VolWidth);
-    EXPECT_EQ(Camera.VolHeight, fresh.VolHeight);
-    for (const auto& [now, made] : {std::pair{Camera.EyePos, fresh.EyePos}, std::pair{Camera.RefPos, fresh.RefPos}}) {
-        EXPECT_EQ(now.x, made.x);
-        EXPECT_EQ(now.y, made.y);
-        EXPECT_EQ(now.z, made.z);
-    }
+    EXPECT_EQ(CameraState::Now(), CameraState::Of(fresh));
     EXPECT_FALSE(W().TrackballActive);
     EXPECT_EQ(VisibleScene.RotPitch, 0);
     EXPECT_EQ(VisibleScene.RotYaw, 0);
