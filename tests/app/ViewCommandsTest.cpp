@@ -13,6 +13,7 @@
 #include "scene/Trackball.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/CameraState.h"
+#include "tests/support/ImageInk.h"
 
 #include <QAction>
 #include <QImage>
@@ -556,18 +557,14 @@ TEST_F(ViewCommandsTest, FitShowsTheWholePictureInTheMiddle) {
 
         // The ink (anything not white) of every frame.
         const std::int32_t last = VisibleScene.Animation() ? FrameCount : 0;
-        int left = AreaW(), right = -1, top = AreaH(), bottom = -1;
+        QRect ink;
         for (std::int32_t frame = 0; frame <= last; ++frame) {
             w.Display(frame);
             const QImage img = Picture().convertToFormat(QImage::Format_RGB32);
             if (frame == 0) img.save(r.file);
-            for (int y = 0; y < img.height(); ++y)
-                for (int x = 0; x < img.width(); ++x)
-                    if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
-                        left = std::min(left, x), right = std::max(right, x);
-                        top = std::min(top, y), bottom = std::max(bottom, y);
-                    }
+            ink |= PixelBounds(img, [](QRgb p) { return (p & 0xFFFFFF) != 0xFFFFFF; });
         }
+        const int left = ink.left(), right = ink.right(), top = ink.top(), bottom = ink.bottom();
         ASSERT_LE(left, right) << "nothing drawn";
         EXPECT_GT(left, 0);
         EXPECT_GT(top, 0);

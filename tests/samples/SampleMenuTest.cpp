@@ -13,6 +13,7 @@
 #include "tests/app/ScriptedDocuments.h"
 #include "tests/samples/SampleWindow.h"
 #include "tests/support/CameraState.h"
+#include "tests/support/ImageInk.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -337,13 +338,9 @@ TEST_F(SampleMenu, ASpecialSampleOpensCentredAlongItsOwnAxesWithItsTexts) {
         ASSERT_EQ(VisibleScene.FunSurfs.Count(), 1);
         const QImage image = Render(0);
         image.save(QStringLiteral("/tmp/vexilon_special_sample_%1.png").arg(int(c.maxX - c.minX)));
-        QRect frame, drawn;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb p = image.pixel(x, y);
-                if (qRed(p) < 230 || qGreen(p) < 230 || qBlue(p) < 230) drawn |= QRect(x, y, 1, 1);
-                if (qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90) frame |= QRect(x, y, 1, 1);
-            }
+        const QRect drawn =
+            PixelBounds(image, [](QRgb p) { return qRed(p) < 230 || qGreen(p) < 230 || qBlue(p) < 230; });
+        const QRect frame = PixelBounds(image, [](QRgb p) { return qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90; });
         ASSERT_FALSE(frame.isEmpty());
         const double width = c.maxX - c.minX, height = c.maxY - c.minY;
         EXPECT_NEAR(double(frame.width()) / frame.height(), width / height, 0.05);
