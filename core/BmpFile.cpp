@@ -1,21 +1,12 @@
 #include "core/BmpFile.h"
 
+#include "core/LittleEndian.h"
 #include "core/ReplacementFile.h"
 
 #include <limits>
 #include <stdexcept>
 
 namespace {
-
-void Put16(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
-    out[at] = static_cast<std::uint8_t>(v & 0xFF);
-    out[at + 1] = static_cast<std::uint8_t>((v >> 8) & 0xFF);
-}
-
-void Put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
-    Put16(out, at, v & 0xFFFF);
-    Put16(out, at + 2, v >> 16);
-}
 
 bool IsPicture(const PictureRows& p) {
     return p.Width > 0 && p.Height > 0 &&

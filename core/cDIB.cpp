@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/Globals.h"
+#include "core/LittleEndian.h"
 #include "core/MessageService.h"
 #include "core/ReplacementFile.h"
 
@@ -184,24 +185,14 @@ bool cDIB::CreateFromPackedDIBPointer(const std::uint8_t* pDIB, std::size_t size
 
 bool cDIB::WriteToFile(const std::string& FileName) const {
     if (bitmapInfo_.empty() || bits_.empty()) return false;
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(static_cast<std::size_t>(FileHeaderSize) + bitmapInfo_.size() + bits_.size());
-    const auto put16 = [&bytes](std::int16_t v) {
-        bytes.push_back(static_cast<std::uint8_t>(v));
-        bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint16_t>(v) >> 8));
-    };
-    const auto put32 = [&put16](std::int32_t v) {
-        put16(static_cast<std::int16_t>(v & 0xFFFF));
-        put16(static_cast<std::int16_t>(static_cast<std::uint32_t>(v) >> 16));
-    };
     // The file header of the file written (the one held may be a refused
-    // file's, or name a size other than the bitmap's).
+    // file's, or name a size other than the bitmap's); its reserved fields 0.
     const std::size_t offset = static_cast<std::size_t>(FileHeaderSize) + bitmapInfo_.size();
-    put16(BmType);
-    put32(static_cast<std::int32_t>(offset + bits_.size()));
-    put16(0);
-    put16(0);
-    put32(static_cast<std::int32_t>(offset));
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(FileHeaderSize), 0);
+    Put16(bytes, 0, static_cast<std::uint16_t>(BmType));
+    Put32(bytes, 2, static_cast<std::uint32_t>(offset + bits_.size()));
+    Put32(bytes, 10, static_cast<std::uint32_t>(offset));
+    bytes.reserve(offset + bits_.size());
     bytes.insert(bytes.end(), bitmapInfo_.begin(), bitmapInfo_.end());
     bytes.insert(bytes.end(), bits_.begin(), bits_.end());
     return ReplaceFileContents(FileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));

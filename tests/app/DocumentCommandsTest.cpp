@@ -190,6 +190,24 @@ protected:
         W().List1->AddItem(ToStdString(QStringLiteral("g%1").arg(id)));
         return g;
     }
+    // The centre of the check box of the graph list's row `row`.
+    QPoint CheckBoxCentre(int row) {
+        CheckListBox* list = W().List1;
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        option.rect = list->visualItemRect(list->item(row));
+        option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+        return list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list).center();
+    }
+    // A right click at `at` on the graph list: pressed, the popup shown,
+    // released, the popup hidden again.
+    void RightClickList(QPoint at) {
+        CheckListBox* list = W().List1;
+        QTest::mousePress(list->viewport(), Qt::RightButton, {}, at);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return W().FunEdit->isVisible(); }, 2000));
+        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, at);
+        W().FunEdit->hide();
+    }
 };
 
 // Each command against each state of the document, with its answers.
@@ -374,12 +392,7 @@ TEST_F(DocumentCommandsTest, VisibleSceneFollowsTheTicksInTickOrder) {
     EXPECT_TRUE(W().IsGraphShown(1));
 
     // A user's click on the check box does the same.
-    QStyleOptionViewItem option;
-    option.initFrom(W().List1);
-    option.rect = W().List1->visualItemRect(W().List1->item(1));
-    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
-    const QRect check = W().List1->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, W().List1);
-    QTest::mouseClick(W().List1->viewport(), Qt::LeftButton, {}, check.center());
+    QTest::mouseClick(W().List1->viewport(), Qt::LeftButton, {}, CheckBoxCentre(1));
     EXPECT_FALSE(W().List1->Ticked(1));
     EXPECT_EQ(VisibleIDs(), (std::vector<std::int32_t>{3, 1}));
     EXPECT_FALSE(W().IsGraphShown(2));
@@ -491,26 +504,13 @@ TEST_F(DocumentCommandsTest, CurrentRowAndThePopup) {
     // Below the rows a right press leaves the current row.
     const QPoint below(second.x(), list->visualItemRect(list->item(1)).bottom() + 20);
     ASSERT_FALSE(list->indexAt(below).isValid());
-    QTest::mousePress(list->viewport(), Qt::RightButton, {}, below);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return W().FunEdit->isVisible(); }, 2000));
-    QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, below);
+    RightClickList(below);
     EXPECT_EQ(list->ListIndex(), 1);
-    W().FunEdit->hide();
     // On a row's check box a right press makes the row current and leaves
     // its tick as it was, ticked or not.
-    const auto checkBox = [&](int row) {
-        QStyleOptionViewItem option;
-        option.initFrom(list);
-        option.rect = list->visualItemRect(list->item(row));
-        option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
-        return list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list).center();
-    };
     for (int row : {0, 1}) {
         SCOPED_TRACE("check box of row " + std::to_string(row));
-        QTest::mousePress(list->viewport(), Qt::RightButton, {}, checkBox(row));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return W().FunEdit->isVisible(); }, 2000));
-        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, checkBox(row));
-        W().FunEdit->hide();
+        RightClickList(CheckBoxCentre(row));
         EXPECT_EQ(list->ListIndex(), row);
         EXPECT_TRUE(list->Ticked(0));
         EXPECT_FALSE(list->Ticked(1));

@@ -5,6 +5,7 @@
 #include "render/GlText.h"
 #include "render/ScreenText.h"
 #include "tests/support/GlTestContext.h"
+#include "tests/support/ImageInk.h"
 #include "tests/support/RecordingServices.h"
 
 #include <QFont>
@@ -71,11 +72,7 @@ protected:
 
     // Bounding box (in image pixels, y down) of every non-white pixel.
     static QRect Inked(const QImage& img) {
-        QRect box;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                if (img.pixel(x, y) != qRgb(255, 255, 255)) box |= QRect(x, y, 1, 1);
-        return box;
+        return PixelBounds(img, [](QRgb p) { return p != qRgb(255, 255, 255); });
     }
 
     static std::array<float, 16> ModelView() {
@@ -324,10 +321,7 @@ TEST_F(GlTextTest, AxisLabelsHaveTheInkOfTheDesktopsGlyphs) {
     EXPECT_GE(ScreenFontMetrics(labelBase)->capHeight, 8);
     // The ink of a picture, bounded, as 0..255 coverage of white by black.
     const auto ink = [](const QImage& img) {
-        QRect box;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                if (qGray(img.pixel(x, y)) < 255) box |= QRect(x, y, 1, 1);
+        const QRect box = PixelBounds(img, [](QRgb p) { return qGray(p) < 255; });
         std::vector<std::vector<int>> rows;
         for (int y = box.top(); y <= box.bottom(); ++y) {
             rows.emplace_back();

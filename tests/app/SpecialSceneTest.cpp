@@ -9,6 +9,7 @@
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
 #include "tests/app/ShownWindowFixture.h"
+#include "tests/support/ImageInk.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -131,16 +132,9 @@ TEST_F(SpecialSceneTest, XTextRunsAcrossAndYTextUpInThePictureItsFrameAndTheFit)
         // field's blue).
         const auto frame = [](QRgb p) { return qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90; };
         const auto graph = [](QRgb p) { return qGreen(p) < 90 && (qRed(p) > 150 || qBlue(p) > 150); };
-        int left = img.width(), right = -1, top = img.height(), bottom = -1;
-        int fLeft = img.width(), fRight = -1, fTop = img.height(), fBottom = -1;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) {
-                const QRgb p = img.pixel(x, y);
-                if (graph(p)) left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
-                              bottom = std::max(bottom, y);
-                if (frame(p)) fLeft = std::min(fLeft, x), fRight = std::max(fRight, x), fTop = std::min(fTop, y),
-                              fBottom = std::max(fBottom, y);
-            }
+        const QRect inked = PixelBounds(img, graph), framed = PixelBounds(img, frame);
+        const int left = inked.left(), right = inked.right(), top = inked.top(), bottom = inked.bottom();
+        const int fLeft = framed.left(), fRight = framed.right(), fTop = framed.top(), fBottom = framed.bottom();
         ASSERT_LT(left, right);
         ASSERT_LT(fLeft, fRight);
         // The frame spans the box: the picture across (6) and up (4); the
@@ -214,16 +208,13 @@ TEST_F(SpecialSceneTest, APointSitsAtItsXAndYInTheFrameAndTheFitTakesItIn) {
 
     const auto frame = [](QRgb p) { return qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90; };
     const auto red = [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80; };
-    int fLeft = img.width(), fRight = -1, fTop = img.height(), fBottom = -1;
+    const QRect framed = PixelBounds(img, frame);
+    const int fLeft = framed.left(), fRight = framed.right(), fTop = framed.top(), fBottom = framed.bottom();
     double sumX = 0, sumY = 0;
     int reds = 0;
     for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-            const QRgb p = img.pixel(x, y);
-            if (frame(p)) fLeft = std::min(fLeft, x), fRight = std::max(fRight, x), fTop = std::min(fTop, y),
-                          fBottom = std::max(fBottom, y);
-            if (red(p)) sumX += x, sumY += y, ++reds;
-        }
+        for (int x = 0; x < img.width(); ++x)
+            if (red(img.pixel(x, y))) sumX += x, sumY += y, ++reds;
     ASSERT_LT(fLeft, fRight);
     ASSERT_GT(reds, 10);
     EXPECT_NEAR(double(fRight - fLeft) / (fBottom - fTop), 9.0 / 6.0, 0.1);

@@ -12,6 +12,8 @@
 #include "scene/Cls8.h"
 #include "scene/Trackball.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/CameraState.h"
+#include "tests/support/ImageInk.h"
 
 #include <QAction>
 #include <QImage>
@@ -47,19 +49,6 @@ class RaisingPane : public ResultPane {
 public:
     std::string Text() const override { return ""; }
     void SetText(const std::string&) override { RaiseSubscriptError(); }
-};
-
-// What a view command may change of the camera.
-struct CameraState {
-    float volWidth, volHeight, eye[3], ref[3];
-    static CameraState Now() {
-        return {Camera.VolWidth,   Camera.VolHeight,  {Camera.EyePos.x, Camera.EyePos.y, Camera.EyePos.z},
-                {Camera.RefPos.x, Camera.RefPos.y, Camera.RefPos.z}};
-    }
-    bool operator==(const CameraState& o) const {
-        return volWidth == o.volWidth && volHeight == o.volHeight && eye[0] == o.eye[0] && eye[1] == o.eye[1] &&
-               eye[2] == o.eye[2] && ref[0] == o.ref[0] && ref[1] == o.ref[1] && ref[2] == o.ref[2];
-    }
 };
 
 class ViewCommandsTest : public MainWindowFixture {
@@ -568,18 +557,14 @@ TEST_F(ViewCommandsTest, FitShowsTheWholePictureInTheMiddle) {
 
         // The ink (anything not white) of every frame.
         const std::int32_t last = VisibleScene.Animation() ? FrameCount : 0;
-        int left = AreaW(), right = -1, top = AreaH(), bottom = -1;
+        QRect ink;
         for (std::int32_t frame = 0; frame <= last; ++frame) {
             w.Display(frame);
             const QImage img = Picture().convertToFormat(QImage::Format_RGB32);
             if (frame == 0) img.save(r.file);
-            for (int y = 0; y < img.height(); ++y)
-                for (int x = 0; x < img.width(); ++x)
-                    if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
-                        left = std::min(left, x), right = std::max(right, x);
-                        top = std::min(top, y), bottom = std::max(bottom, y);
-                    }
+            ink |= PixelBounds(img, [](QRgb p) { return (p & 0xFFFFFF) != 0xFFFFFF; });
         }
+        const int left = ink.left(), right = ink.right(), top = ink.top(), bottom = ink.bottom();
         ASSERT_LE(left, right) << "nothing drawn";
         EXPECT_GT(left, 0);
         EXPECT_GT(top, 0);

@@ -233,9 +233,7 @@ TEST_F(AxisLabelsTest, SpaceAndStripLabelsStayApartAndReadableInEveryView) {
         {"25D/sin.pgp", 2, {{nullptr, 1, 6}, {nullptr, 0.7f, 3}, {nullptr, 0.4f, 1}, {"mnuViewISO", 1, 6}}},
     };
     for (const Case& c : cases) {
-        box.Clear();
-        if (VisibleScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No); // the save question
-        OpenSample(c.sample);
+        OpenAnotherSample(c.sample);
         ASSERT_EQ(DocumentKind, c.kind) << c.sample;
         for (const View& v : c.views) {
             SCOPED_TRACE(testing::Message() << c.sample << ' ' << (v.menu ? v.menu : "opened") << " zoom " << v.zoom);

@@ -13,7 +13,6 @@
 
 #include <QTemporaryDir>
 
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -53,18 +52,6 @@ std::int64_t DrawnSamples(const Cls9& g) {
 bool IsTable(const Cls9& g) {
     return g.GraphType == GraphType::Table2D || g.GraphType == GraphType::Table25D ||
            g.GraphType == GraphType::Table3D;
-}
-// Vectors and vector operations are drawn from their fields, not from samples.
-bool IsVector(const Cls9& g) {
-    return g.GraphType == GraphType::Vector || g.GraphType == GraphType::VectorOperation;
-}
-bool IsAnimated(const SampleFile& file) { return file.path.rfind("animation/", 0) == 0; }
-
-std::string TestName(const ::testing::TestParamInfo<SampleFile>& info) {
-    std::string name;
-    for (char c : info.param.path.substr(0, info.param.path.size() - 4))
-        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
 }
 
 class SampleDocument : public SampleWindowTest, public ::testing::WithParamInterface<SampleFile> {
@@ -146,6 +133,6 @@ TEST_P(SampleDocument, OpensDrawsAndSavesAgain) {
     EXPECT_TRUE(ReadFile(saved) == original) << "Save As changed " << file.path;
 }
 
-INSTANTIATE_TEST_SUITE_P(Every, SampleDocument, ::testing::ValuesIn(SampleFiles()), TestName);
+INSTANTIATE_TEST_SUITE_P(Every, SampleDocument, ::testing::ValuesIn(SampleFiles()), SampleTestName);
 
 } // namespace

@@ -72,9 +72,7 @@ using SampleExpectations = SampleWindowTest;
 TEST_F(SampleExpectations, ResultPaneLinesOfTheAnalysedSamples) {
     for (const Expectation& e : Expectations()) {
         SCOPED_TRACE(e.file);
-        box.Clear();
-        if (VisibleScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
-        OpenSample(e.file);
+        OpenAnotherSample(e.file);
         const std::string pane = W().Result->toPlainText().toStdString();
         std::vector<std::string> found; // the lines holding a label, with the label
         std::vector<std::vector<double>> values;
@@ -168,9 +166,7 @@ TEST_F(SampleExpectations, SpecialSamplesShowTheirExtremaAlongTheirOwnAxes) {
     const auto blue = [](QRgb c) { return qBlue(c) > qRed(c) + 100 && qBlue(c) > 150; };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.file);
-        box.Clear();
-        if (VisibleScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
-        OpenSample(r.file);
+        OpenAnotherSample(r.file);
         Run("mnuViewFit");
         const QImage image = Render(0);
         ASSERT_FALSE(image.isNull());

@@ -12,6 +12,8 @@
 #include "scene/Cls8.h"
 #include "tests/app/ScriptedDocuments.h"
 #include "tests/samples/SampleWindow.h"
+#include "tests/support/CameraState.h"
+#include "tests/support/ImageInk.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -161,21 +163,17 @@ TEST_F(SampleCommand, NoDiscardsAndOpens) {
 // File > Open reads a sample file as any document, leaving the view as it
 // was; the sample's command fits the view to it.
 TEST_F(SampleCommand, FileOpenLeavesTheViewTheSampleCommandFitsIt) {
-    const auto camera = [] {
-        return std::vector<float>{Camera.VolWidth, Camera.VolHeight, Camera.EyePos.x, Camera.EyePos.y,
-                                  Camera.EyePos.z,  Camera.RefPos.x,  Camera.RefPos.y, Camera.RefPos.z};
-    };
-    const std::vector<float> pointView = camera();
+    const CameraState pointView = CameraState::Now();
     box.Answer(MsgAnswer::No);
     fileDialog.Choose(SamplesFolder() + "/3D/sphere.pgp");
     Run("mnuFileOpen");
     ExpectSphere();
-    EXPECT_EQ(camera(), pointView);
+    EXPECT_EQ(CameraState::Now(), pointView);
 
     box.Answer(MsgAnswer::No);
     Run("mnuDemoSphere");
     ExpectSphere();
-    EXPECT_NE(camera(), pointView);
+    EXPECT_NE(CameraState::Now(), pointView);
     EXPECT_EQ(box.Count(), 2u);
 }
 
@@ -240,13 +238,7 @@ TEST_F(SampleCommand, ANewDocumentAfterASampleStartsFromAFreshView) {
     Run("mnuFileNew2D");
     EXPECT_EQ(DocumentKind, 1);
     EXPECT_EQ(VisibleScene.FunSurfs.Count(), 0);
-    EXPECT_EQ(Camera.VolWidth, fresh.VolWidth);
-    EXPECT_EQ(Camera.VolHeight, fresh.VolHeight);
-    for (const auto& [now, made] : {std::pair{Camera.EyePos, fresh.EyePos}, std::pair{Camera.RefPos, fresh.RefPos}}) {
-        EXPECT_EQ(now.x, made.x);
-        EXPECT_EQ(now.y, made.y);
-        EXPECT_EQ(now.z, made.z);
-    }
+    EXPECT_EQ(CameraState::Now(), CameraState::Of(fresh));
     EXPECT_FALSE(W().TrackballActive);
     EXPECT_EQ(VisibleScene.RotPitch, 0);
     EXPECT_EQ(VisibleScene.RotYaw, 0);
@@ -346,13 +338,9 @@ TEST_F(SampleMenu, ASpecialSampleOpensCentredAlongItsOwnAxesWithItsTexts) {
         ASSERT_EQ(VisibleScene.FunSurfs.Count(), 1);
         const QImage image = Render(0);
         image.save(QStringLiteral("/tmp/vexilon_special_sample_%1.png").arg(int(c.maxX - c.minX)));
-        QRect frame, drawn;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb p = image.pixel(x, y);
-                if (qRed(p) < 230 || qGreen(p) < 230 || qBlue(p) < 230) drawn |= QRect(x, y, 1, 1);
-                if (qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90) frame |= QRect(x, y, 1, 1);
-            }
+        const QRect drawn =
+            PixelBounds(image, [](QRgb p) { return qRed(p) < 230 || qGreen(p) < 230 || qBlue(p) < 230; });
+        const QRect frame = PixelBounds(image, [](QRgb p) { return qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90; });
         ASSERT_FALSE(frame.isEmpty());
         const double width = c.maxX - c.minX, height = c.maxY - c.minY;
         EXPECT_NEAR(double(frame.width()) / frame.height(), width / height, 0.05);

@@ -9,7 +9,6 @@
 // Vectors keep the box of their kind, symmetric about the origin and 3
 // beyond them on every axis: there the picture is that box with the axes
 // drawn on it.
-#include "core/MessageService.h"
 #include "graph/Cls9.h"
 #include "scene/Cls8.h"
 #include "tests/samples/SampleWindow.h"
@@ -17,7 +16,6 @@
 #include <QRect>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <string>
 
@@ -44,19 +42,10 @@ QRect DifferenceBounds(const QImage& first, const QImage& second) {
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-bool IsAnimated(const SampleFile& file) { return file.path.rfind("animation/", 0) == 0; }
-
 bool OnlyVectors() {
     for (const auto& e : VisibleScene.FunSurfs)
-        if (e.graph->GraphType != GraphType::Vector && e.graph->GraphType != GraphType::VectorOperation) return false;
+        if (!IsVector(*e.graph)) return false;
     return true;
-}
-
-std::string TestName(const ::testing::TestParamInfo<SampleFile>& info) {
-    std::string name;
-    for (char c : info.param.path.substr(0, info.param.path.size() - 4))
-        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
 }
 
 class SampleView : public SampleWindowTest, public ::testing::WithParamInterface<SampleFile> {};
@@ -68,9 +57,7 @@ TEST_P(SampleView, GraphsFillTheAreaAndStayInside) {
         SCOPED_TRACE(std::to_string(area.width()) + " x " + std::to_string(area.height()));
         ResizeArea(area);
         ASSERT_EQ(AreaSize(), area);
-        box.Clear();
-        if (VisibleScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
-        OpenSample(file.path);
+        OpenAnotherSample(file.path);
         ASSERT_EQ(VisibleScene.FunSurfs.Count(), std::int32_t(file.graphs.size()));
         const std::int32_t first = IsAnimated(file) ? 1 : 0;
         const std::int32_t last = IsAnimated(file) ? file.frames + 1 : 0;
@@ -99,6 +86,6 @@ TEST_P(SampleView, GraphsFillTheAreaAndStayInside) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Every, SampleView, ::testing::ValuesIn(SampleFiles()), TestName);
+INSTANTIATE_TEST_SUITE_P(Every, SampleView, ::testing::ValuesIn(SampleFiles()), SampleTestName);
 
 } // namespace

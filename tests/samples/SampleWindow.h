@@ -6,12 +6,15 @@
 #include "app/SampleMenu.h"
 #include "app/frmF1.h"
 #include "core/Globals.h"
+#include "core/MessageService.h"
 #include "core/ViewCapture.h"
 #include "dialogs/DialogForm.h"
+#include "graph/Cls9.h"
 #include "platform/CheckListBox.h"
 #include "platform/GlDrawingArea.h"
 #include "platform/PictureImage.h"
 #include "platform/ToolStrip.h"
+#include "scene/Cls8.h"
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingServices.h"
 #include "tools/mksamples/SampleContent.h"
@@ -24,9 +27,25 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <memory>
 #include <string>
 #include <vector>
+
+// Samples below "animation/" are animations.
+inline bool IsAnimated(const SampleFile& file) { return file.path.rfind("animation/", 0) == 0; }
+// Vectors and vector operations are drawn from their fields, not from samples.
+inline bool IsVector(const Cls9& g) {
+    return g.GraphType == GraphType::Vector || g.GraphType == GraphType::VectorOperation;
+}
+// A parameterized test's name from its sample's path: ".pgp" dropped, every
+// character other than a letter or digit made '_'.
+inline std::string SampleTestName(const ::testing::TestParamInfo<SampleFile>& info) {
+    std::string name;
+    for (char c : info.param.path.substr(0, info.param.path.size() - 4))
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+}
 
 class SampleWindowTest : public ProgramStateTest {
 protected:
@@ -76,6 +95,13 @@ protected:
         const std::string command = CommandOf(path);
         ASSERT_FALSE(command.empty()) << path;
         Run(command);
+    }
+    // Opens a sample in place of what the window shows: the recorded messages
+    // cleared, and the question whether to save the graphs shown answered No.
+    void OpenAnotherSample(const std::string& path) {
+        box.Clear();
+        if (VisibleScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
+        OpenSample(path);
     }
 
     // The view as the capture service reads it, frame `frame` shown.
