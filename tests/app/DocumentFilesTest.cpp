@@ -12,7 +12,6 @@
 #include "document/DocumentContainer.h"
 #include "document/DocumentFile.h"
 #include "document/GraphLabels.h"
-#include "document/RecordFormat.h"
 #include "document/TokenReader.h"
 #include "platform/CheckListBox.h"
 #include "platform/PictureImage.h"
