@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -40,7 +41,15 @@ Controls Find(QDialog* d) {
             buttons ? buttons->button(QDialogButtonBox::Cancel) : nullptr};
 }
 
-bool Complete(const Controls& c) { return c.compressor && c.slider && c.number && c.label && c.ok && c.cancel; }
+// The dialog's controls; nothing, with the test failed and the dialog
+// closed, when one is missing.
+std::optional<Controls> ControlsOf(QDialog* d) {
+    const Controls c = Find(d);
+    if (c.compressor && c.slider && c.number && c.label && c.ok && c.cancel) return c;
+    ADD_FAILURE() << "controls missing";
+    d->reject();
+    return std::nullopt;
+}
 
 TEST(QtVideoCompression, MotionJpegChosenWithItsQuality) {
     QtVideoCompression service;
@@ -49,12 +58,9 @@ TEST(QtVideoCompression, MotionJpegChosenWithItsQuality) {
     bool qualityAtFirst = true, qualityAfter = false;
     int sliderAfter = 0;
     WhenShown<QDialog>([&](QDialog* d) {
-        const Controls c = Find(d);
-        if (!Complete(c)) {
-            ADD_FAILURE() << "controls missing";
-            d->reject();
-            return;
-        }
+        const std::optional<Controls> found = ControlsOf(d);
+        if (!found) return;
+        const Controls& c = *found;
         title = d->windowTitle();
         for (int i = 0; i < c.compressor->count(); ++i) items << c.compressor->itemText(i);
         okText = c.ok->text();
@@ -100,12 +106,9 @@ TEST(QtVideoCompression, OfferedChoiceCancelAndOwner) {
         int shown = -1, quality = -1;
         bool owned = false;
         WhenShown<QDialog>([&](QDialog* d) {
-            const Controls c = Find(d);
-            if (!Complete(c)) {
-                ADD_FAILURE() << "controls missing";
-                d->reject();
-                return;
-            }
+            const std::optional<Controls> found = ControlsOf(d);
+            if (!found) return;
+            const Controls& c = *found;
             shown = c.compressor->currentIndex();
             quality = c.number->value();
             owned = d->parentWidget() == &owner;
