@@ -50,6 +50,10 @@ QByteArray DesktopEntry(const QString& program) {
         .toUtf8();
 }
 
+// The magic knows both frames of a document (document/DocumentContainer.h):
+// the short one, tag 8 and a 16-bit length before the text, and the long one
+// of a text over 65,535 bytes, tag 0x8008 and a 32-bit length; every document
+// text begins with "S".
 QByteArray MimePackage() {
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                           "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
@@ -60,6 +64,9 @@ QByteArray MimePackage() {
                           "    <magic priority=\"20\">\n"
                           "      <match type=\"little16\" value=\"8\" offset=\"0\">\n"
                           "        <match type=\"string\" value=\"S\" offset=\"4\"/>\n"
+                          "      </match>\n"
+                          "      <match type=\"little16\" value=\"0x8008\" offset=\"0\">\n"
+                          "        <match type=\"string\" value=\"S\" offset=\"6\"/>\n"
                           "      </match>\n"
                           "    </magic>\n"
                           "  </mime-type>\n"

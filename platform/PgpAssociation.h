@@ -5,8 +5,9 @@
 // - applications/vexilon.desktop: opens a document with this program (quoted
 //   Exec with %f), shown in no menu;
 // - mime/packages/vexilon.xml: the type application/x-vexilon-document, for
-//   "*.pgp" at glob weight 10 with a low-priority magic (bytes 08 00 at offset
-//   0 and "S" at 4). PGP's own types claim "*.pgp" at weight 50, so the file
+//   "*.pgp" at glob weight 10 with a low-priority magic for both frames of a
+//   document (bytes 08 00 at offset 0 and "S" at 4; the long frame's 08 80 at
+//   0 and "S" at 6). PGP's own types claim "*.pgp" at weight 50, so the file
 //   manager looks at the content: our documents are typed as ours, PGP files
 //   stay PGP;
 // - icons/hicolor/scalable/mimetypes/application-x-vexilon-document.svg: the

@@ -165,15 +165,32 @@ void DrawCurveOverlays(const Cls9& graph, GraphDrawing& work) {
     }
 }
 
+// Tangent lines, then normal planes, of the curve whose point at s is
+// `point`: the derivative of the point as drawn laid through it both ways,
+// and the plane through it perpendicular to that derivative, lifted along
+// the axis of its largest component, so that it is drawn where it stands
+// upright (at every highest or lowest point of z = f(x)) and stays a unit
+// square where it is steep.
+void DrawMappedCurveOverlays(const Cls9& graph, const PointOf& point) {
+    SpaceVector p, d;
+    if (graph.ShowTangent) {
+        const std::int32_t n = std::min(graph.TangentNum, PositionList::Upper);
+        for (std::int32_t i = 1; i <= n; ++i)
+            if (PointAndDerivative(point, graph.TangentX(i), p, d))
+                DrawTangentLine(CurveAt{p.x, p.y, p.z, d.x, d.y, d.z, true});
+    }
+    if (graph.ShowNormal) {
+        const std::int32_t n = std::min(graph.NormalNum, PositionList::Upper);
+        for (std::int32_t i = 1; i <= n; ++i)
+            if (PointAndDerivative(point, graph.NormalX(i), p, d)) DrawPlanePiece(p, d, LiftAxis(d));
+    }
+}
+
 // Explicit curves, in every coordinate system: the overlays of the curve as
 // drawn. The point at s is the sample's: the variable the curve runs along
 // bound to s, the other one 0, and the value of the text mapped like the
-// samples; its derivative is that of the mapped coordinates. The normal
-// plane is lifted along the axis of the derivative's largest component, so
-// that it is drawn where it stands upright (at every highest or lowest point
-// of z = f(x)) and stays a unit square where it is steep. A text in neither
-// variable leaves every sample at the origin: there is no curve to touch,
-// and nothing is drawn.
+// samples. A text in neither variable leaves every sample at the origin:
+// there is no curve to touch, and nothing is drawn.
 void DrawExplicitCurveOverlays(const Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep) {
     std::string postfix;
     if (work.Evaluator.InfixToPostfix(work.ExpressZ, postfix) != 0) return;
@@ -182,7 +199,7 @@ void DrawExplicitCurveOverlays(const Cls9& graph, GraphDrawing& work, std::int32
     if (axis == CurveAxis::None) return;
     const bool first = axis == CurveAxis::First;
     const float t = FrameParameter(graph, lngAnimStep);
-    const PointOf point = [&](float s, SpaceVector& p) {
+    DrawMappedCurveOverlays(graph, [&](float s, SpaceVector& p) {
         // The first pair of variables (x, a) or the second (y, r, b).
         float q1 = first ? s : 0;
         float q2 = first ? 0 : s;
@@ -202,19 +219,32 @@ void DrawExplicitCurveOverlays(const Cls9& graph, GraphDrawing& work, std::int32
         }
         if (!evaluated || value == UndefinedValue) return false;
         return MappedPoint(coordType, q1, q2, value, p);
-    };
-    SpaceVector p, d;
-    if (graph.ShowTangent) {
-        const std::int32_t n = std::min(graph.TangentNum, PositionList::Upper);
-        for (std::int32_t i = 1; i <= n; ++i)
-            if (PointAndDerivative(point, graph.TangentX(i), p, d))
-                DrawTangentLine(CurveAt{p.x, p.y, p.z, d.x, d.y, d.z, true});
-    }
-    if (graph.ShowNormal) {
-        const std::int32_t n = std::min(graph.NormalNum, PositionList::Upper);
-        for (std::int32_t i = 1; i <= n; ++i)
-            if (PointAndDerivative(point, graph.NormalX(i), p, d)) DrawPlanePiece(p, d, LiftAxis(d));
-    }
+    });
+}
+
+// Parametric cylindrical and spherical curves: the overlays of the curve as
+// drawn. The point at u is the sample's: the three texts evaluated with U
+// bound to u (and T to the frame's t, every other variable 0) give a, r and
+// the height, or a, b and R, mapped like the samples. Their derivatives by u
+// would be those of the coordinates, not of the point, so the point's is
+// taken instead.
+void DrawParametricMappedCurveOverlays(const Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep) {
+    std::string x, y, z;
+    Cls6& c = work.Evaluator;
+    if (c.InfixToPostfix(work.ExpressX, x) != 0 || c.InfixToPostfix(work.ExpressY, y) != 0 ||
+        c.InfixToPostfix(work.ExpressZ, z) != 0)
+        return;
+    const std::int32_t coordType = graph.CoordType;
+    const float t = FrameParameter(graph, lngAnimStep);
+    DrawMappedCurveOverlays(graph, [&](float u, SpaceVector& p) {
+        float q[3] = {};
+        const std::string* texts[3] = {&x, &y, &z};
+        for (int k = 0; k < 3; ++k) {
+            if (!SafeEvaluate(c, *texts[k], false, q[k], u, 0, 0, 0, 0, 0, 0, t, 0) || q[k] == UndefinedValue)
+                return false;
+        }
+        return MappedPoint(coordType, q[0], q[1], q[2], p);
+    });
 }
 
 } // namespace
@@ -228,12 +258,16 @@ void DrawSpaceCurve(const Cls9& graph, GraphDrawing& work, std::int32_t lngAnimS
         DrawCurveSegments(graph, work, [&](std::int64_t i) { return graph.VertCurve3D.Find(i); });
     // Parametric Cartesian curves take the derivatives of their texts (a text
     // that cannot be differentiated ends the overlays; the end state is the
-    // same either way); explicit curves those of their points as drawn. The
-    // dialog offers the overlays for no other form, whose ticks stay stored
-    // and draw nothing.
+    // same either way); explicit curves, and parametric ones in cylindrical
+    // or spherical coordinates, those of their points as drawn. The dialog
+    // offers no overlay for the parametric cylindrical and spherical forms,
+    // but keeps a tick set before the form was switched, and documents may
+    // hold one.
     if (graph.ShowTangent || graph.ShowNormal) {
         if (graph.FunForm == FunForm::Parametric && graph.CoordType == CoordType::Cartesian)
             DrawCurveOverlays(graph, work);
+        else if (graph.FunForm == FunForm::Parametric)
+            DrawParametricMappedCurveOverlays(graph, work, lngAnimStep);
         else if (graph.FunForm == FunForm::Explicit)
             DrawExplicitCurveOverlays(graph, work, lngAnimStep);
     }

@@ -3,10 +3,11 @@
 // lngAnimStep): the sampled curve as line segments, then tangent lines and
 // normal planes at the graph's chosen parameter values (TangentX(1..TangentNum),
 // NormalX(1..NormalNum)): for a parametric Cartesian curve from the derivatives
-// of the three texts by the curve parameter u, for an explicit curve (in any of
-// the three coordinate systems) from the derivative of its points as drawn by
-// the variable it runs along, its normal plane lifted along the axis of that
-// derivative's largest component. No result line.
+// of the three texts by the curve parameter u; for an explicit curve (in any of
+// the three coordinate systems) and a parametric cylindrical or spherical one
+// from the derivative of its points as drawn by the variable it runs along, its
+// normal plane lifted along the axis of that derivative's largest component.
+// No result line.
 #include "render/GraphDrawing.h"
 
 #include <cstdint>

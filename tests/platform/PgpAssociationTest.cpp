@@ -1,6 +1,7 @@
 // The ".pgp" association under a temporary XDG_DATA_HOME, checked with the
-// desktop's own type detection (gio).
+// desktop's own type detection (gio) on documents in both frames.
 #include "core/MessageService.h"
+#include "document/DocumentContainer.h"
 #include "platform/PgpAssociation.h"
 #include "tests/platform/MediaTestSupport.h"
 #include "tests/support/RecordingServices.h"
@@ -40,6 +41,15 @@ struct Stamp {
     bool operator==(const Stamp&) const = default;
 };
 Stamp StampOf(const QString& path) { return {Read(path), QFileInfo(path).fileTime(QFileDevice::FileModificationTime)}; }
+
+QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), qsizetype(s.size())); }
+
+// A document too large for the short frame, framed as the writer frames it.
+QByteArray LongFramedDocument() {
+    std::string text = "S71 1 ";
+    while (text.size() <= MaxShortFramedTextBytes) text += "0.125 ";
+    return Bytes(FrameDocumentText(text));
+}
 
 class PgpAssociationTest : public ::testing::Test {
 protected:
@@ -88,9 +98,13 @@ TEST_F(PgpAssociationTest, SavedDocumentsAreOursAndPgpFilesStayPgp) {
     QTemporaryDir files;
     const QByteArray text = "S71 1 ";
     const QByteArray document = QByteArray("\x08\x00", 2) + char(text.size()) + '\0' + text;
+    const QByteArray large = LongFramedDocument();
+    ASSERT_TRUE(large.startsWith(QByteArray("\x08\x80", 2)));
     const struct { const char* name; QByteArray bytes; const char* type; } cases[] = {
         {"my graphs.pgp", document, PgpMimeType},
         {"old.pgp", QByteArray("\x08\x00\x0b\x00S31 2 1 2 3", 15), PgpMimeType},
+        {"large table.pgp", large, PgpMimeType},
+        {"small graphs.pgp", Bytes(FrameDocumentText("S72 1 ")), PgpMimeType},
         {"message.pgp", QByteArray("\x85\x01\x0c\x03\x9a\x41\x7f\x20\x11\x8b\x5e\x01\x07\xff\x53\x00", 16),
          "application/pgp-encrypted"},
         {"armored.pgp", "-----BEGIN PGP MESSAGE-----\n\nhQEMA5pBfyARi14BAf9TAA==\n-----END PGP MESSAGE-----\n",
@@ -116,6 +130,37 @@ TEST_F(PgpAssociationTest, SavedDocumentsAreOursAndPgpFilesStayPgp) {
     EXPECT_EQ(open.exitCode, 0) << open.err.toStdString();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Read(started).count('\n') == 2; }, 10000));
     EXPECT_EQ(Read(started), (program + QLatin1Char('\n') + doc + QLatin1Char('\n')).toUtf8());
+}
+
+// An install made by a build whose magic knew only the short frame: the next
+// start replaces the package alone and rebuilds the type cache, so large
+// documents are ours from then on.
+TEST_F(PgpAssociationTest, AnOlderPackageIsReplacedAndTheTypesRebuilt) {
+    SKIP_WITHOUT_MIME_TOOLS();
+    EXPECT_EQ(WritePgpAssociation(Place()), 3);
+    const QByteArray current = Read(Path(PackageFile));
+    QByteArray older = current;
+    const QByteArray longRule = "      <match type=\"little16\" value=\"0x8008\" offset=\"0\">\n"
+                                "        <match type=\"string\" value=\"S\" offset=\"6\"/>\n"
+                                "      </match>\n";
+    ASSERT_NE(older.indexOf(longRule), -1);
+    older.replace(longRule, "");
+    Write(Path(PackageFile), older);
+    ASSERT_EQ(RunTool(QStringLiteral("update-mime-database"), {Path(QStringLiteral("mime"))}).exitCode, 0);
+
+    QTemporaryDir files;
+    const QString large = files.filePath(QStringLiteral("large table.pgp"));
+    Write(large, LongFramedDocument());
+    EXPECT_NE(TypeOf(large), PgpMimeType);
+
+    const Stamp entry = StampOf(Path(EntryFile));
+    const Stamp icon = StampOf(Path(IconFile));
+    usleep(20000); // so that a rewrite would show in the times
+    EXPECT_EQ(WritePgpAssociation(Place()), 1);
+    EXPECT_EQ(Read(Path(PackageFile)), current);
+    EXPECT_TRUE(StampOf(Path(EntryFile)) == entry);
+    EXPECT_TRUE(StampOf(Path(IconFile)) == icon);
+    EXPECT_EQ(TypeOf(large), PgpMimeType);
 }
 
 TEST_F(PgpAssociationTest, TheEntryOpensADocumentWithThisProgram) {

@@ -141,18 +141,18 @@ TEST_F(SpaceCurveDrawingTest, RefusedDerivativeEndsTheOverlaysAndStillRestoresTh
 }
 
 TEST_F(SpaceCurveDrawingTest, TangentLinesAndNormalPlanesTouchTheCurveAsDrawn) {
-    // Every form the dialog offers the overlays for: the tangent line is the
-    // derivative of the curve's point as drawn (after the cylindrical or
-    // spherical mapping), laid through the point both ways; the normal plane
-    // passes through the point perpendicular to it. Checked against the
-    // curve's own segments and a finite difference of the mapped point,
-    // worked out here from the function itself. The plane is the unit square
-    // about the point in two axes: a parametric Cartesian curve's in x and y,
-    // solved for z; an explicit curve's in the two axes but that of the
-    // derivative's largest component, so that an upright plane (at a lowest
-    // point) is drawn and a steep one stays small. The parametric cylindrical
-    // and spherical forms, for which the dialog offers no overlay, keep their
-    // ticks and draw none. No form shows a message.
+    // Every form of space curve: the tangent line is the derivative of the
+    // curve's point as drawn (after the cylindrical or spherical mapping),
+    // laid through the point both ways; the normal plane passes through the
+    // point perpendicular to it. Checked against the curve's own segments and
+    // a finite difference of the mapped point, worked out here from the
+    // function itself. The plane is the unit square about the point in two
+    // axes: a parametric Cartesian curve's in x and y, solved for z; any other
+    // curve's in the two axes but that of the derivative's largest component,
+    // so that an upright plane (at a lowest point) is drawn and a steep one
+    // stays small. A parametric cylindrical or spherical curve is touched as
+    // drawn, not as if its a, r, z or a, b, R were Cartesian. No form shows a
+    // message.
     RecordingMessageBox box;
     using Mapped = std::function<Point3(double s, double t)>; // mathematical (x, y, z)
     struct Case {
@@ -190,10 +190,16 @@ TEST_F(SpaceCurveDrawingTest, TangentLinesAndNormalPlanesTouchTheCurveAsDrawn) {
          [](double s, double) { return Point3{std::cos(s), 2 * std::sin(s), s * s / 4}; }},
         {"explicit in no variable: every sample at the origin", GraphType::Curve3D, CoordType::Cartesian,
          FunForm::Explicit, "x", "y", "5", -2, 2, 1, nullptr},
-        {"parametric cylindrical", GraphType::Curve3D, CoordType::Cylindrical, FunForm::Parametric, "u", "2", "u",
-         0, 2, 1, nullptr},
-        {"parametric spherical", GraphType::Curve3D, CoordType::Spherical, FunForm::Parametric, "u", "1", "3", 0,
-         2, 1, nullptr},
+        {"parametric cylindrical helix", GraphType::Curve3D, CoordType::Cylindrical, FunForm::Parametric, "u",
+         "2", "u", 0, 2, 1, [](double s, double) { return Cylindrical(s, 2, s); }, 0, 0},
+        {"parametric cylindrical animation at its frame's t", GraphType::Curve3DAnimation, CoordType::Cylindrical,
+         FunForm::Parametric, "u", "1+t", "u*u", 0, 2, 1,
+         [](double s, double t) { return Cylindrical(s, 1 + t, s * s); }, 1},
+        {"parametric spherical circle of latitude", GraphType::Curve3D, CoordType::Spherical, FunForm::Parametric,
+         "u", "1", "3", 0, 2, 0.2f, [](double s, double) { return Spherical(s, 1, 3); }, 0, 1},
+        {"parametric spherical animation at its frame's t", GraphType::Curve3DAnimation, CoordType::Spherical,
+         FunForm::Parametric, "2", "u", "3+t", 0, 2, 1, [](double s, double t) { return Spherical(2, s, 3 + t); },
+         1},
     };
     FrameCount = 4; // t over 0..2: frame 1 at t = 0.5
     for (const Case& c : cases) {
