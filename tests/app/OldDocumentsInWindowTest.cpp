@@ -100,7 +100,9 @@ protected:
     }
     // The frames an animated graph of these fixtures was sampled with.
     static std::int64_t Frames(const Cls9& g) {
-        return g.GraphType == GraphType::PointAnimation ? g.Anim1D.Upper(0) + 1 : g.Anim2D.Upper(1) + 1;
+        if (g.GraphType == GraphType::PointAnimation) return g.Anim1D.Upper(0) + 1;
+        if (g.GraphType == GraphType::Surface3DAnimation) return g.Anim3D.Upper(2) + 1;
+        return g.Anim2D.Upper(1) + 1;
     }
     // The settings every file is opened over: options at 30 frames and 7 a
     // second, the fixtures' axes.

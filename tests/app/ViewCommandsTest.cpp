@@ -500,9 +500,11 @@ TEST_F(ViewCommandsTest, FitCentresTheCameraOnTheBoxWithTwiceItsLargestExtent) {
 // Fit shows the whole picture, graphs and axes, in the middle of the drawing
 // area, its larger side about half the area's shorter one: in plane documents
 // whatever their drawing unit (values within 1 draw ten times larger, values
-// in the hundreds ten times smaller), in an animation over all its frames
-// (its drawing unit is the one of the frames together), and in a space
-// document turned to the ISO view with its graph far from the origin.
+// in the hundreds ten times smaller), in an animation over all its steps
+// (its drawing unit is the one of the steps together; the moving point of
+// every step lies inside the area, also the last of a few steps, which
+// reaches furthest), and in a space document turned to the ISO view with its
+// graph far from the origin.
 TEST_F(ViewCommandsTest, FitShowsTheWholePictureInTheMiddle) {
     const auto curve = [](const char* y, float from, float to) {
         auto g = Cls9::Init(1, "C", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x", y, 1, 200, 0, 0,
@@ -518,6 +520,17 @@ TEST_F(ViewCommandsTest, FitShowsTheWholePictureInTheMiddle) {
         g->MaxT = 100;
         return g;
     };
+    // A red point moving in space from the origin to (20, 20, 20).
+    const auto spacePoint = [] {
+        auto g = MovingPointGraph(1);
+        g->CoordType = CoordType::Cartesian;
+        g->ExpressX = "t";
+        g->ExpressY = "t";
+        g->ExpressZ = "t";
+        g->MinT = 0;
+        g->MaxT = 20;
+        return g;
+    };
     const auto farSurface = [] {
         auto g = Cls9::Init(1, "S", GraphType::Surface3D, CoordType::Cartesian, "x", "y", "(x+y)/4", 10, 10, 30,
                             40, 30, 40, FillStyle::TopToBottom, RGB(255, 0, 0), RGB(0, 0, 255), 0, 1,
@@ -525,24 +538,34 @@ TEST_F(ViewCommandsTest, FitShowsTheWholePictureInTheMiddle) {
         g->FunForm = FunForm::Explicit;
         return g;
     };
+    // The moving point's own ink: red, however it is lit.
+    const auto red = [](QRgb p) { return qRed(p) > 100 && qGreen(p) < qRed(p) / 2 && qBlue(p) < qRed(p) / 2; };
     struct Row {
         const char* name;
         std::int32_t kind;
         std::function<std::shared_ptr<Cls9>()> graph;
         float pitch, yaw;
-        const char* file; // the first frame's picture, to be looked at
+        std::int32_t frames;                 // the animation's step count (0: as the program starts)
+        std::function<bool(QRgb)> graphInk; // the graph's own ink, checked in every step (none: not checked)
+        const char* file;                    // the last step's picture, to be looked at
     };
+    const std::int32_t startFrames = FrameCount;
     const Row rows[] = {
-        {"plane, values within 1", 1, [&] { return curve("x^3", -1, 1); }, 0, 0, "/tmp/vexilon_fit_small.png"},
-        {"plane, values in the hundreds", 1, [&] { return curve("x^2/100", -150, 150); }, 0, 0,
+        {"plane, values within 1", 1, [&] { return curve("x^3", -1, 1); }, 0, 0, 0, nullptr,
+         "/tmp/vexilon_fit_small.png"},
+        {"plane, values in the hundreds", 1, [&] { return curve("x^2/100", -150, 150); }, 0, 0, 0, nullptr,
          "/tmp/vexilon_fit_large.png"},
-        {"plane animation of a point moving from the origin to x = 100", 1, movingPoint, 0, 0,
+        {"plane animation of a point moving from the origin to x = 100", 1, movingPoint, 0, 0, 0, red,
          "/tmp/vexilon_fit_animation.png"},
-        {"space, ISO view, graph far from the origin", 3, farSurface, -15, 45, "/tmp/vexilon_fit_space.png"},
+        {"space animation of 2 steps, the last reaching furthest", 3, spacePoint, -15, 45, 2, red,
+         "/tmp/vexilon_fit_space_animation.png"},
+        {"space, ISO view, graph far from the origin", 3, farSurface, -15, 45, 0, nullptr,
+         "/tmp/vexilon_fit_space.png"},
     };
     frmF1& w = Start();
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
+        FrameCount = r.frames > 0 ? r.frames : startFrames;
         Camera = Cls4();
         Camera.SetScreen(AreaW(), AreaH());
         DocumentKind = r.kind;
@@ -555,15 +578,27 @@ TEST_F(ViewCommandsTest, FitShowsTheWholePictureInTheMiddle) {
         w.Rebuild();
         Choose("mnuViewFit");
 
-        // The ink (anything not white) of every frame.
-        const std::int32_t last = VisibleScene.Animation() ? FrameCount : 0;
+        // The ink (anything not white) of every step: frame k shows step
+        // k - 1, so an animation's steps 0 to FrameCount are frames 1 to
+        // FrameCount + 1.
+        const bool animated = VisibleScene.Animation();
+        const std::int32_t first = animated ? 1 : 0, last = animated ? FrameCount + 1 : 0;
         QRect ink;
-        for (std::int32_t frame = 0; frame <= last; ++frame) {
+        for (std::int32_t frame = first; frame <= last; ++frame) {
+            CurrentFrame = frame;
             w.Display(frame);
             const QImage img = Picture().convertToFormat(QImage::Format_RGB32);
-            if (frame == 0) img.save(r.file);
+            if (frame == last) img.save(r.file);
             ink |= PixelBounds(img, [](QRgb p) { return (p & 0xFFFFFF) != 0xFFFFFF; });
+            if (r.graphInk) {
+                const QRect own = PixelBounds(img, r.graphInk);
+                EXPECT_FALSE(own.isNull()) << "step " << frame - 1 << ": the graph is not in the area";
+                EXPECT_TRUE(own.isNull() || (own.left() > 0 && own.top() > 0 && own.right() < AreaW() - 1 &&
+                                             own.bottom() < AreaH() - 1))
+                    << "step " << frame - 1 << ": the graph reaches the edge";
+            }
         }
+        CurrentFrame = 0;
         const int left = ink.left(), right = ink.right(), top = ink.top(), bottom = ink.bottom();
         ASSERT_LE(left, right) << "nothing drawn";
         EXPECT_GT(left, 0);
@@ -576,6 +611,7 @@ TEST_F(ViewCommandsTest, FitShowsTheWholePictureInTheMiddle) {
         EXPECT_GE(std::max(right - left, bottom - top), shorter * 2 / 5)
             << "ink from (" << left << ", " << top << ") to (" << right << ", " << bottom << ")";
     }
+    FrameCount = startFrames;
     EXPECT_EQ(box.Count(), 0u);
 }
 

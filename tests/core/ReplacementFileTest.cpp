@@ -8,14 +8,57 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// What the disk's sync saw: the calls, the file each synced (its path and
+// bytes then) and what the watched target held at that moment; an error can
+// be planted for the calls to come.
+struct SyncWatch {
+    std::string target;
+    int error = 0;
+    int calls = 0;
+    std::string syncedPath, syncedBytes, targetBytes;
+};
+SyncWatch* syncWatch = nullptr;
+
+std::string BytesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<none>";
+}
+
+} // namespace
+
+// The system's sync as the program calls it, seen by these tests: it syncs as
+// the system does, unless a watch is set, which records the call and may
+// answer with a planted device error instead.
+extern "C" int fsync(int fd) {
+    if (syncWatch == nullptr) return int(::syscall(SYS_fsync, fd));
+    SyncWatch& w = *syncWatch;
+    ++w.calls;
+    std::error_code ec;
+    w.syncedPath = fs::read_symlink("/proc/self/fd/" + std::to_string(fd), ec).string();
+    w.syncedBytes = BytesOf(w.syncedPath);
+    w.targetBytes = BytesOf(w.target);
+    if (w.error != 0) {
+        errno = w.error;
+        return -1;
+    }
+    return int(::syscall(SYS_fsync, fd));
+}
 
 namespace {
 
@@ -67,6 +110,92 @@ TEST_F(ReplacementFileTest, ReplacesTheWholeFileAndKeepsItsPermissions) {
     EXPECT_TRUE(fs::is_symlink(File("sub/dangling.pgp")));
     EXPECT_EQ(Bytes(File("made.pgp")), "made through the link");
     EXPECT_EQ(Names(), (std::vector<std::string>{"doc.pgp", "fresh.txt", "link.pgp", "made.pgp", "sub"}));
+}
+
+// A save through symbolic links that name each other (or a link naming
+// itself) ends: the chain names no file, so the path itself is replaced by
+// the new file and the other link stays. The save runs in a child process
+// so that one that never ends fails the test instead of freezing it.
+TEST_F(ReplacementFileTest, ASaveThroughALoopOfLinksEnds) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> links; // name, what it names
+        const char* saved;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {
+        {"two links naming each other", {{"a.pgp", "b.pgp"}, {"b.pgp", "a.pgp"}}, "a.pgp", {"a.pgp", "b.pgp"}},
+        {"a link naming itself", {{"self.pgp", "self.pgp"}}, "self.pgp", {"self.pgp"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& e : fs::directory_iterator(folder_.Path())) fs::remove(e.path());
+        for (const auto& [name, to] : c.links) fs::create_symlink(to, File(name));
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) ::_exit(ReplaceFileContents(File(c.saved), "saved through the loop") ? 0 : 1);
+        int status = 0;
+        pid_t done = 0;
+        for (int waited = 0; waited < 1000 && done == 0; ++waited) {
+            done = ::waitpid(child, &status, WNOHANG);
+            if (done == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        if (done == 0) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            ADD_FAILURE() << "the save did not end within 10 seconds";
+            continue;
+        }
+        ASSERT_EQ(done, child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "the save failed";
+        EXPECT_FALSE(fs::is_symlink(File(c.saved)));
+        EXPECT_EQ(Bytes(File(c.saved)), "saved through the loop");
+        for (const auto& [name, to] : c.links) {
+            if (std::string(name) != c.saved) {
+                EXPECT_TRUE(fs::is_symlink(File(name))) << name;
+            }
+        }
+        EXPECT_EQ(Names(), c.names);
+    }
+}
+
+// The disk's own flush syncs: a descriptor the system cannot sync (a pipe)
+// fails; a real save syncs the new file under its temporary name, while the
+// target still holds the old bytes, and a device error the sync reports
+// fails the save and keeps the old file.
+TEST_F(ReplacementFileTest, TheDiskSyncsTheNewFileBeforeItTakesTheName) {
+    int ends[2] = {-1, -1};
+    ASSERT_EQ(::pipe(ends), 0);
+    DiskFileSystem disk;
+    EXPECT_FALSE(disk.Flush(ends[1]));
+    ::close(ends[0]);
+    ::close(ends[1]);
+
+    const struct {
+        const char* what;
+        int error;
+        bool saved;
+    } cases[] = {{"the sync succeeds", 0, true}, {"the device reports an error", EIO, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = File("doc.pgp");
+        Put(path, "old");
+        SyncWatch watch;
+        watch.target = path;
+        watch.error = c.error;
+        syncWatch = &watch;
+        const bool saved = ReplaceFileContents(path, "new");
+        syncWatch = nullptr;
+        EXPECT_EQ(saved, c.saved);
+        EXPECT_EQ(watch.calls, 1);
+        EXPECT_EQ(fs::path(watch.syncedPath).parent_path(), fs::path(path).parent_path());
+        EXPECT_NE(watch.syncedPath, path);
+        EXPECT_EQ(watch.syncedBytes, "new");
+        EXPECT_EQ(watch.targetBytes, "old");
+        EXPECT_EQ(Bytes(path), c.saved ? "new" : "old");
+        EXPECT_EQ(Names(), std::vector<std::string>{"doc.pgp"});
+    }
 }
 
 // A file the user may not write (read-only) is kept as it is, as the user

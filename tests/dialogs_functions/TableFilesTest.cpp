@@ -404,6 +404,70 @@ TEST_F(TableFileDialogs, SurfaceFilesRoundTripAndRefuseEachCount) {
     EXPECT_EQ(Cells(*g.fgdGrid), cells);
 }
 
+// A file of exactly the most points a table takes, 201, is read whole: an
+// export of 201 points imports back into every cell, in each of the three
+// dialogs (a surface of 201 rows and of 201 columns).
+TEST_F(TableFileDialogs, AnExportOfTheMostPointsReadsBackWhole) {
+    enum class Table { Plane, Strip, Surface };
+    const struct {
+        const char* what;
+        Table table;
+        const char* rows;
+        const char* columns; // surfaces only
+    } cases[] = {
+        {"plane", Table::Plane, "201", ""},
+        {"strip", Table::Strip, "201", ""},
+        {"surface, 201 rows", Table::Surface, "201", "1"},
+        {"surface, 201 columns", Table::Surface, "1", "201"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        box.Clear();
+        QWidget* form = nullptr;
+        QLineEdit *rows = nullptr, *columns = nullptr;
+        TableGrid* grid = nullptr;
+        switch (c.table) {
+        case Table::Plane: {
+            frmF11& f = Open<frmF11>();
+            form = &f, rows = f.Text2, grid = f.fgdGrid;
+            break;
+        }
+        case Table::Strip: {
+            frmF10& f = Open<frmF10>();
+            form = &f, rows = f.Text2, grid = f.fgdGrid;
+            break;
+        }
+        case Table::Surface: {
+            frmF12& f = Open<frmF12>();
+            form = &f, rows = f.Text2, columns = f.Text3, grid = f.fgdGrid;
+            break;
+        }
+        }
+        const auto setCounts = [&](const char* r, const char* k) {
+            SetText(rows, r);
+            if (columns) SetText(columns, k);
+            Click(form, "Command5");
+        };
+        setCounts(c.rows, c.columns);
+        ASSERT_EQ(grid->DataRows(), 201);
+        for (int r = 1; r <= grid->DataRows(); ++r)
+            for (int k = 1; k <= grid->DataColumns(); ++k) grid->SetCellText(r, k, std::to_string(r * 10 + k));
+        const std::vector<Tokens> cells = Cells(*grid);
+        Export(form, "most.txt");
+
+        setCounts("1", "1");
+        Import(form, "most.txt");
+        EXPECT_EQ(box.Count(), 0u);
+        EXPECT_EQ(TextOf(rows), c.rows);
+        if (columns) {
+            EXPECT_EQ(TextOf(columns), c.columns);
+        }
+        EXPECT_EQ(Cells(*grid), cells);
+        static_cast<FormBase*>(form)->Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 TEST_F(TableFileDialogs, StripAndSurfaceRefusalsLeaveTheDialogUnchanged) {
     struct Case {
         const char* what;

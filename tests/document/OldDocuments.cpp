@@ -166,6 +166,19 @@ std::vector<OldDocumentFixture> OldDocumentFixtures() {
         f.push_back({.name = "S6: a surface", .bytes = File("S6", "1", {surface}, {}), .kind = 3, .pitch = -15,
                      .yaw = 45, .rows = {surface}, .idCounter = 5, .axes = kept});
     }
+    {
+        // Every type generation 0 reads, in a strip document: the plane and
+        // space graphs take the labels of their own kinds.
+        const std::vector<OldRecord> all = {
+            Gen0(0, 1, 1, "二维曲线  x=u,y=v"),           Gen0(1, 2, 3, "三维曲线  x=0,y=u,z=v"),
+            Gen0(2, 3, 3, "三维曲面  x=0,y=u,z=v"),       Gen0(3, 4, 1, "二维半条带  x=u, y=v"),
+            Gen0(7, 5, 1, "点  x=u, y=v"),                Gen0(8, 6, 1, "点动画  x=u, y=v"),
+            Gen0(9, 7, 1, "二维曲线动画  x=u,y=v"),       Gen0(10, 8, 1, "二维半动画  x=u,y=v"),
+            Gen0(11, 9, 3, "三维曲线动画  x=0,y=u,z=v"), Gen0(12, 10, 3, "三维曲面动画  x=0,y=u,z=v"),
+        };
+        f.push_back({.name = "S5: every graph type of the generation", .bytes = File("S5", "10", all, {}), .kind = 2,
+                     .pitch = -15, .yaw = 45, .rows = all, .idCounter = 10, .axes = kept});
+    }
     f.push_back(Damaged("S1: type 4 as the second record",
                         File("S1", "2", {Gen0(0, 1, 1, ""), Gen0(4, 2, 1, "")}, {})));
     f.push_back(Damaged("S1: a count of 2 with one record", File("S1", "2", {Gen0(0, 1, 1, "")}, {})));
@@ -262,6 +275,22 @@ std::vector<OldDocumentFixture> OldDocumentFixtures() {
         f.push_back({.name = "S11: IDs 3 then 7", .bytes = File("S11", "2", {first, second}, {"0"}),
                      .rows = {first, second}, .idCounter = 8, .fillsBoxes = true, .axes = Hidden()});
     }
+    {
+        // Every type generation 1 reads, in a space document, the surface
+        // animation animated: the plane graphs and points take the plane
+        // labels, the strips the word of their kind and their expressions.
+        std::vector<OldRecord> all = {
+            Gen1(0, 1, 1, "二维曲线  x=u,y=v"),           Gen1(1, 2, 3, "三维曲线  x=0,y=u,z=v"),
+            Gen1(2, 3, 3, "三维曲面  x=0,y=u,z=v"),       Gen1(3, 4, 1, "二维半条带  0, u, v"),
+            Gen1(7, 5, 1, "点  x=u, y=v"),                Gen1(8, 6, 1, "点动画  x=u, y=v"),
+            Gen1(9, 7, 1, "二维曲线动画  x=u,y=v"),       Gen1(10, 8, 1, "二维半动画  0, u, v"),
+            Gen1(11, 9, 3, "三维曲线动画  x=0,y=u,z=v"), Gen1(12, 10, 3, "三维曲面动画  x=0,y=u,z=v"),
+        };
+        Animate(all[9], "0", 0, "2", 2, "4", "6");
+        f.push_back({.name = "S16: every graph type of the generation", .bytes = File("S16", "10", all, {"0"}),
+                     .kind = 3, .pitch = -15, .yaw = 45, .rows = all, .idCounter = 10,
+                     .animation = AnimationValues{4, 6}, .fillsBoxes = true, .axes = Hidden()});
+    }
     f.push_back(Damaged("S11: 13 as the second record",
                         File("S11", "2", {Gen1(0, 1, 1, ""), Gen1(13, 2, 1, "")}, {"0"})));
     f.push_back(Damaged("S11: 4 as the second record",
@@ -298,6 +327,29 @@ std::vector<OldDocumentFixture> OldDocumentFixtures() {
         f.push_back({.name = "S27: special graphs", .bytes = File("S27", "3", {contour, colours, field}, {"0"}),
                      .kind = 7, .rows = {contour, colours, field}, .idCounter = 4, .fillsBoxes = true,
                      .axes = Hidden()});
+    }
+    {
+        // Every type generation 2 reads, in a special-graph document, the
+        // surface animation animated.
+        std::vector<OldRecord> all = {
+            Gen2(0, 1, 1, "二维曲线  x=u,y=v"),
+            Gen2(1, 2, 3, "三维曲线  x=0,y=u,z=v"),
+            Gen2(2, 3, 3, "三维曲面  x=0,y=u,z=v"),
+            Gen2(3, 4, 1, "二维半条带  0, u, v"),
+            Gen2(7, 5, 1, "点  x=u, y=v"),
+            Gen2(8, 6, 1, "点动画  x=u, y=v"),
+            Gen2(9, 7, 1, "二维曲线动画  x=u,y=v"),
+            Gen2(10, 8, 1, "二维半动画  0, u, v"),
+            Gen2(11, 9, 3, "三维曲线动画  x=0,y=u,z=v"),
+            Gen2(12, 10, 3, "三维曲面动画  x=0,y=u,z=v"),
+            Gen2(13, 11, 3, "色谱图  x=u, y=v, z=z", "u", "v", "z"),
+            Gen2(14, 12, 3, "等值线图 Plot  x=u, y=v, z=z", "u", "v", "z"),
+            Gen2(15, 13, 3, "矢量图  x=u, y=v, z=z", "u", "v", "z"),
+        };
+        Animate(all[9], "-1", -1, "1", 1, "3", "2");
+        f.push_back({.name = "S27: every graph type of the generation", .bytes = File("S27", "13", all, {"0"}),
+                     .kind = 7, .rows = all, .idCounter = 14, .animation = AnimationValues{3, 2},
+                     .fillsBoxes = true, .axes = Hidden()});
     }
     {
         // Count 0: the axes record is read from token 2, all 28 tokens.

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -19,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -87,6 +90,69 @@ TEST(QtVideoCompression, MotionJpegChosenWithItsQuality) {
     EXPECT_EQ(sliderAfter, 60);
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(*chosen, (VideoCompression{VideoCodec::MotionJpeg, 60}));
+}
+
+// The slider's handle, where a user grabs it.
+QPoint SliderHandle(QSlider* slider) {
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.singleStep = slider->singleStep();
+    option.pageStep = slider->pageStep();
+    option.upsideDown = slider->invertedAppearance();
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+}
+
+// Moving the slider, by keys or by dragging its handle, sets the number box
+// and the quality "确定" returns.
+TEST(QtVideoCompression, TheSliderSetsTheQuality) {
+    enum class Move { Keys, DragToRightEnd, DragToLeftEnd };
+    const struct {
+        const char* what;
+        Move move;
+        std::vector<Qt::Key> keys;
+        int quality;
+    } cases[] = {
+        {"one step right", Move::Keys, {Qt::Key_Right}, 31},
+        {"one step left", Move::Keys, {Qt::Key_Left}, 29},
+        {"a page up, then one step", Move::Keys, {Qt::Key_PageUp, Qt::Key_Right}, 41},
+        {"to the end", Move::Keys, {Qt::Key_End}, 100},
+        {"to the start", Move::Keys, {Qt::Key_Home}, 1},
+        {"dragged to the right end", Move::DragToRightEnd, {}, 100},
+        {"dragged to the left end", Move::DragToLeftEnd, {}, 1},
+    };
+    QtVideoCompression service;
+    VideoCompressionRequest request;
+    request.offered = {VideoCodec::MotionJpeg, 30};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        int numberAfter = -1;
+        WhenShown<QDialog>([&](QDialog* d) {
+            const std::optional<Controls> found = ControlsOf(d);
+            if (!found) return;
+            const Controls& k = *found;
+            if (c.move == Move::Keys) {
+                k.slider->setFocus();
+                for (const Qt::Key key : c.keys) QTest::keyClick(k.slider, key);
+            } else {
+                const QPoint from = SliderHandle(k.slider);
+                const QPoint to(c.move == Move::DragToRightEnd ? k.slider->width() + 40 : -40, from.y());
+                QTest::mousePress(k.slider, Qt::LeftButton, Qt::NoModifier, from);
+                for (int step = 1; step <= 4; ++step) QTest::mouseMove(k.slider, from + (to - from) * step / 4);
+                QTest::mouseRelease(k.slider, Qt::LeftButton, Qt::NoModifier, to);
+            }
+            numberAfter = k.number->value();
+            QTest::mouseClick(k.ok, Qt::LeftButton);
+        }, QStringLiteral("videoCompression"));
+        const std::optional<VideoCompression> chosen = service.ChooseCompression(request);
+        EXPECT_EQ(numberAfter, c.quality);
+        ASSERT_TRUE(chosen.has_value());
+        EXPECT_EQ(*chosen, (VideoCompression{VideoCodec::MotionJpeg, c.quality}));
+    }
 }
 
 // The offered choice is what the dialog shows; "确定" at once takes it,

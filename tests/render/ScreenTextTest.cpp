@@ -195,6 +195,85 @@ TEST_F(ScreenTextTest, TextsNeverCoverEachOtherAndStayInsideTheView) {
     for (const PlacedText& p : placed) EXPECT_LT(p.index, 4u);
 }
 
+// Texts closer than the least room (4 pixels) would read as one ("1.0" and
+// "2.0" as "1.02.0"): a later text whose box would lie 1, 2 or 3 pixels beyond
+// an earlier one, on any side, is left out; at the least room it is placed.
+TEST_F(ScreenTextTest, ATextCloserThanTheLeastRoomToAnEarlierOneIsLeftOut) {
+    constexpr int LeastRoom = 4;
+    const int first = ScreenTextWidth(Label, "1.0"), second = ScreenTextWidth(Label, "2.0");
+    const int height = ScreenFontMetrics(Label)->capHeight;
+    // "1.0" lies from its anchor at the centre in the direction `away`; the
+    // anchor of "2.0" (same direction) is moved by whole pixels so that its box
+    // lies `gap` pixels beyond that of "1.0" on the side.
+    enum Side { Right, Left, Above, Below };
+    const struct {
+        const char* what;
+        Side side;
+        std::array<double, 3> away;
+    } sides[] = {
+        {"right", Right, {1, 0, 0}},
+        {"left", Left, {1, 0, 0}},
+        {"above", Above, {0, 1, 0}},
+        {"below", Below, {0, 1, 0}},
+    };
+    for (const auto& s : sides) {
+        for (int gap = 1; gap <= LeastRoom; ++gap) {
+            SCOPED_TRACE(testing::Message() << s.what << ", " << gap << " px");
+            ClearScreenTexts(0);
+            const int dx = s.side == Right ? first + gap : s.side == Left ? -(second + gap) : 0;
+            const int dy = s.side == Above ? height + gap : s.side == Below ? -(height + gap) : 0;
+            AddScreenText(Text("1.0", {0, 0, 0}, s.away));
+            AddScreenText(Text("2.0", {dx / 10.0, dy / 10.0, 0}, s.away));
+            const std::vector<PlacedText> placed = LayOutScreenTexts(0);
+            const std::optional<PlacedText> a = Box(placed, 0), b = Box(placed, 1);
+            ASSERT_TRUE(a.has_value());
+            EXPECT_EQ(b.has_value(), gap >= LeastRoom);
+            if (!b) continue;
+            // The room between the boxes is the gap meant, and they face each other across it.
+            const int between = s.side == Right  ? b->left - (a->left + a->width)
+                                : s.side == Left ? a->left - (b->left + b->width)
+                                : s.side == Above ? b->bottom - (a->bottom + a->height)
+                                                  : a->bottom - (b->bottom + b->height);
+            EXPECT_EQ(between, gap);
+            if (s.side == Right || s.side == Left)
+                EXPECT_EQ(b->bottom, a->bottom);
+            else
+                EXPECT_EQ(b->left, a->left);
+        }
+    }
+}
+
+// An axis is left out as seen end-on only when its labels lie within a
+// text's height of each other: one with a single label (a special frame's
+// side from 0.5 to 1.5 has one, at 1) keeps it and its title.
+TEST_F(ScreenTextTest, AnAxisWithOneLabelKeepsItAndItsTitle) {
+    const struct {
+        const char* what;
+        std::vector<double> labels; // the heights of the labels, left of the axis
+        bool shown;
+    } cases[] = {
+        {"one label", {1}, true},
+        {"two labels half a pixel apart", {1, 1.05}, false},
+        {"two labels a pixel short of a text's height apart", {1, 1 + (ScreenFontMetrics(Label)->capHeight - 1) / 10.0},
+         false},
+        {"two labels two units apart", {-1, 1}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ClearScreenTexts(0);
+        for (std::size_t i = 0; i < c.labels.size(); ++i)
+            AddScreenText(Text(std::to_string(i + 1), {-3.8, c.labels[i], 0}, {-1, 0, 0}, 2));
+        ScreenText title = Text("Y", {-3.8, 0, 0}, {-1, 0, 0}, 2, Title);
+        title.title = true;
+        AddScreenText(title);
+        const std::vector<PlacedText> placed = LayOutScreenTexts(0);
+        EXPECT_EQ(placed.size(), c.shown ? c.labels.size() + 1 : 0u);
+        if (c.shown) {
+            EXPECT_TRUE(Box(placed, c.labels.size()).has_value()) << "the title";
+        }
+    }
+}
+
 // A title lies beyond the labels of its axis; a turned one reads downwards
 // (its box is as wide as a capital is tall).
 TEST_F(ScreenTextTest, TitlesLieBeyondTheirLabels) {
