@@ -1,9 +1,9 @@
 #pragma once
 // Sample arrays of a graph: Rank-dimensional arrays of points (their
 // coordinates, SamplePoint), every index from 0 to its upper bound, held in
-// one contiguous block. Indexing hands out references to the stored points; an
-// index outside the bounds, or an array that was never created, raises the
-// subscript error (9).
+// one contiguous block. Indexing hands out references to the stored points,
+// Set copies a point in; an index outside the bounds, or an array that was
+// never created, raises the subscript error (9).
 //
 // Layout: row-major (the last index varies fastest), except for frame arrays
 // (FrameOutermost), whose last index is the animation frame: there each frame
@@ -92,6 +92,24 @@ public:
         const SamplePoint* p = Find(idx...);
         if (p == nullptr) RaiseSubscriptError();
         return *p;
+    }
+
+    // Copies the coordinates of p into the stored point (the array holds
+    // values: p stays the caller's own). Raises like operator().
+    void Set(Index i, const SamplePoint& p)
+        requires(Rank == 1)
+    {
+        (*this)(i) = p;
+    }
+    void Set(Index i, Index j, const SamplePoint& p)
+        requires(Rank == 2)
+    {
+        (*this)(i, j) = p;
+    }
+    void Set(Index i, Index j, Index k, const SamplePoint& p)
+        requires(Rank == 3)
+    {
+        (*this)(i, j, k) = p;
     }
 
     // The stored point, or nullptr when the array does not exist or an index

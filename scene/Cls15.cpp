@@ -167,7 +167,7 @@ bool Cls15::ScaleImg(std::int32_t& ImgWidth, std::int32_t& ImgHeight, std::int32
     const GLint maxSize = MaxTextureSize();
     if (maxSize <= 0 || ImgWidth <= 0 || ImgHeight <= 0) return false;
     if (Data.size() < std::size_t(ImgWidth) * std::size_t(ImgHeight) * std::size_t(Components)) return false;
-    const std::int32_t limit = std::min<std::int32_t>(256, maxSize);
+    const std::int32_t limit = Min<std::int32_t>(256, maxSize);
     const std::int32_t newWidth = PowerOfTwoAbove(std::min(ImgWidth, limit));
     const std::int32_t newHeight = PowerOfTwoAbove(std::min(ImgHeight, limit));
     if (newWidth == ImgWidth && newHeight == ImgHeight) return true;

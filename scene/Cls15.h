@@ -39,6 +39,17 @@ public:
     bool FixPictureRGBA(const PictureRows* Pic, std::int32_t& W, std::int32_t& h, std::int32_t& Components,
                         std::int32_t& GLFormat, std::vector<std::uint8_t>& Data);
 
+    // The larger and the smaller of two values (b when they compare equal or
+    // either is not a number). ScaleImg takes its size limit with Min.
+    template <class T>
+    static T Max(T a, T b) {
+        return a > b ? a : b;
+    }
+    template <class T>
+    static T Min(T a, T b) {
+        return a < b ? a : b;
+    }
+
     // Brings both sides to the next power of two, capped at the smaller of
     // 256 and GL_MAX_TEXTURE_SIZE, with gluScaleImage. True when nothing
     // needed changing or the image was scaled; False when the size limit is

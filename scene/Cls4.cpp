@@ -9,6 +9,7 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <cmath>
 
 Cls4 Camera;
 
@@ -66,6 +67,38 @@ void Cls4::MoveView(float DX, float DY) {
     SetRef(F(double(RefPos.x) - t[0]), F(double(RefPos.y) - t[1]), F(double(RefPos.z) - t[2]));
 }
 
+void Cls4::SetViewType(std::int32_t TypeView) {
+    if (TypeView < 1 || TypeView > 10) return;
+    const double dx = double(EyePos.x) - RefPos.x, dy = double(EyePos.y) - RefPos.y,
+                 dz = double(EyePos.z) - RefPos.z;
+    float r = F(std::sqrt(dx * dx + dy * dy + dz * dz));
+    if (r == 0) r = 50;
+    if (r > 30000) r = 10000;
+    // The eye's direction from the reference point for each position.
+    static constexpr float Directions[10][3] = {{0, 0, 1},  {0, 0, -1}, {0, 1, 0},  {0, -1, 0}, {1, 0, 0},
+                                                {-1, 0, 0}, {-1, 1, -1}, {1, -1, 1}, {1, 1, 1},  {-1, 1, 1}};
+    const float* dir = Directions[TypeView - 1];
+    // The diagonals are scaled to unit length.
+    const double scale = TypeView >= 7 ? double(r) / std::sqrt(3.0) : double(r);
+    SetEye(F(RefPos.x + dir[0] * scale), F(RefPos.y + dir[1] * scale), F(RefPos.z + dir[2] * scale));
+    if (TypeView == 3 || TypeView == 4)
+        SetVecup(0, 0, 1);
+    else if (TypeView <= 6)
+        SetVecup(0, 1, 0);
+    else
+        AdjustVecUp();
+}
+
+void Cls4::AdjustVecUp() {
+    Vec4 d{RefPos.x - EyePos.x, RefPos.y - EyePos.y, RefPos.z - EyePos.z, 0};
+    VecNormalize(d);
+    const Vec4 y{0, 1, 0, 0};
+    Vec4 side{}, up{};
+    VecCross(d, y, side);
+    VecCross(side, d, up);
+    SetVecup(up[0], up[1], up[2]);
+}
+
 void Cls4::ZoomAll(float x0, float y0, float z0, float x1, float y1, float z1) {
     const float dx = F(double(x1) - x0), dy = F(double(y1) - y0), dz = F(double(z1) - z0);
     const float m = std::max({dx, dy, dz});
@@ -81,6 +114,8 @@ void Cls4::Zoom(float scal) {
     VolWidth = F(double(VolWidth) * scal);
     VolHeight = F(double(VolHeight) * scal);
 }
+
+void Cls4::Selection(float /*x*/, float /*y*/) {}
 
 void Cls4::ResetView() {
     const std::int32_t projection = ProjectType;

@@ -46,10 +46,20 @@ public:
     // Pans eye and reference point together by fractions of the volume; the
     // eye on the reference point raises the division-by-zero fault.
     void MoveView(float DX, float DY);
+    // Puts the eye at one of ten standard positions about the reference
+    // point, at its present distance r (50 when the eye is on the reference
+    // point, 10000 when r is above 30000): 1 and 2 on +z and -z, 3 and 4 on
+    // +y and -y, 5 and 6 on +x and -x, 7..10 on the diagonals (-1, 1, -1),
+    // (1, -1, 1), (1, 1, 1), (-1, 1, 1). The up vector becomes y for 1, 2, 5,
+    // 6, z for 3 and 4, and for 7..10 y made square to the line of sight
+    // (AdjustVecUp). Any other TypeView changes nothing.
+    void SetViewType(std::int32_t TypeView);
     // Fits the volume to a box, keeping the eye's offset from the reference.
     void ZoomAll(float x0, float y0, float z0, float x1, float y1, float z1);
     // Scales the volume by scal > 0 (below 1 enlarges the picture).
     void Zoom(float scal);
+    // Picking in the view: does nothing.
+    void Selection(float x, float y);
     // Loads the projection of ProjectType and the viewing transformation.
     void Projection();
     // The view of a fresh camera: eye, reference point, up vector and view
@@ -58,6 +68,10 @@ public:
     void ResetView();
 
 private:
+    // Up = (d x Y) x d, with d the unit vector from the eye to the reference
+    // point and Y = (0, 1, 0): y without its part along d (not normalised).
+    void AdjustVecUp();
+
     std::array<float, 3> vecUp_{0, 1, 0};
 };
 

@@ -2,9 +2,11 @@
 // A scene: the graphs in the order they were added, keyed by GraphKey, and
 // the model rotation of the view.
 #include "graph/Cls1.h"
+#include "scene/Cls3.h"
 #include "scene/GraphCollection.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class Cls8 {
@@ -14,6 +16,20 @@ public:
     float RotRoll = 0;
     float RotPitch = 0;
     float RotYaw = 0;
+    // Scale and translation of the scene: stored and returned, never applied
+    // (the view's own zoom, pan and rotation are the camera's and the angles
+    // above).
+    float ScaleX = 1;
+    float ScaleY = 1;
+    float ScaleZ = 1;
+    float TransX = 0;
+    float TransY = 0;
+    float TransZ = 0;
+    // A coordinate system of the scene's own: stored and returned, never
+    // drawn (the drawn one is the program's Axes). Each scene starts with a
+    // new one; setting another stores that object, shared with its giver.
+    bool DrawAxis = true;
+    std::shared_ptr<Cls3> Axis = std::make_shared<Cls3>();
 
     // True when any graph of the scene is animated.
     bool Animation() const;

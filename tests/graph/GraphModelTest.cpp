@@ -122,6 +122,10 @@ TEST(Cls9Accessors, IndexesOutsideTheBoundsRaiseErrorNine) {
         {"Anim1D(0) before sampling", [&] { (void)g.Anim1D(0); }},
         {"Anim2D(0, 0) before sampling", [&] { (void)g.Anim2D(0, 0); }},
         {"Anim3D(0, 0, 0) before sampling", [&] { (void)g.Anim3D(0, 0, 0); }},
+        {"set Vert3D(0, 0) before sampling", [&] { g.Vert3D.Set(0, 0, SamplePoint{}); }},
+        {"set Anim1D(0) before sampling", [&] { g.Anim1D.Set(0, SamplePoint{}); }},
+        {"set Anim2D(0, 0) before sampling", [&] { g.Anim2D.Set(0, 0, SamplePoint{}); }},
+        {"set Anim3D(0, 0, 0) before sampling", [&] { g.Anim3D.Set(0, 0, 0, SamplePoint{}); }},
     };
     for (const auto& [what, action] : cases) ExpectSubscriptError(action, what);
 
@@ -130,6 +134,9 @@ TEST(Cls9Accessors, IndexesOutsideTheBoundsRaiseErrorNine) {
     ExpectSubscriptError([&] { (void)g.Vert3D(2, 0); }, "Vert3D(2, 0) of (0..1, 0..4)");
     ExpectSubscriptError([&] { (void)g.Vert3D(0, 5); }, "Vert3D(0, 5) of (0..1, 0..4)");
     ExpectSubscriptError([&] { (void)g.Vert3D(0, -1); }, "Vert3D(0, -1)");
+    ExpectSubscriptError([&] { g.Vert3D.Set(2, 0, SamplePoint{}); }, "set Vert3D(2, 0) of (0..1, 0..4)");
+    ExpectSubscriptError([&] { g.Vert3D.Set(0, 5, SamplePoint{}); }, "set Vert3D(0, 5) of (0..1, 0..4)");
+    ExpectSubscriptError([&] { g.Vert3D.Set(-1, 0, SamplePoint{}); }, "set Vert3D(-1, 0)");
 }
 
 TEST(Cls9Accessors, TableElementIsCreatedOnFirstReadAndKept) {
@@ -208,6 +215,65 @@ TEST(SampleArrays, SharedPointKeepsItsValuesAcrossResampling) {
     EXPECT_EQ(g.Vert3D(0, 1).x, 0.0f);
     g.Vert3D.Clear();
     EXPECT_EQ(kept->x, 5.0f); // still alive after the array is gone
+}
+
+TEST(SampleArrays, SetCopiesThePointInAndKeptPointsStayTheirHoldersCopies) {
+    // Each public sample array: how to create it, set and read one element
+    // (not the first), keep a copy of it, and reach the whole block.
+    struct Array {
+        const char* name;
+        std::function<bool(Cls9&)> create;
+        std::function<void(Cls9&, const Cls2&)> set;
+        std::function<SamplePoint&(Cls9&)> get;
+        std::function<Cls2Ptr(Cls9&)> share;
+        std::function<std::vector<SamplePoint>(Cls9&)> all;
+    };
+    const auto block = [](auto& array) { return std::vector<SamplePoint>(array.Data(), array.Data() + array.Count()); };
+    const Array arrays[] = {
+        {"Vert3D", [](Cls9& g) { return g.Vert3D.Create(2, 3); },
+         [](Cls9& g, const Cls2& p) { g.Vert3D.Set(2, 1, p); }, [](Cls9& g) -> SamplePoint& { return g.Vert3D(2, 1); },
+         [](Cls9& g) { return g.Vert3D.Share(2, 1); }, [&](Cls9& g) { return block(g.Vert3D); }},
+        {"Anim1D", [](Cls9& g) { return g.Anim1D.Create(10); }, [](Cls9& g, const Cls2& p) { g.Anim1D.Set(7, p); },
+         [](Cls9& g) -> SamplePoint& { return g.Anim1D(7); }, [](Cls9& g) { return g.Anim1D.Share(7); },
+         [&](Cls9& g) { return block(g.Anim1D); }},
+        {"Anim2D", [](Cls9& g) { return g.Anim2D.Create(4, 10); },
+         [](Cls9& g, const Cls2& p) { g.Anim2D.Set(3, 10, p); },
+         [](Cls9& g) -> SamplePoint& { return g.Anim2D(3, 10); }, [](Cls9& g) { return g.Anim2D.Share(3, 10); },
+         [&](Cls9& g) { return block(g.Anim2D); }},
+        {"Anim3D", [](Cls9& g) { return g.Anim3D.Create(2, 4, 10); },
+         [](Cls9& g, const Cls2& p) { g.Anim3D.Set(1, 4, 6, p); },
+         [](Cls9& g) -> SamplePoint& { return g.Anim3D(1, 4, 6); }, [](Cls9& g) { return g.Anim3D.Share(1, 4, 6); },
+         [&](Cls9& g) { return block(g.Anim3D); }},
+    };
+    for (const Array& a : arrays) {
+        SCOPED_TRACE(a.name);
+        Cls9 g;
+        ASSERT_TRUE(a.create(g));
+        Cls2 given = Cls2::Init(1.5f, -2, 3);
+        given.Color = 255;
+        a.set(g, given);
+        EXPECT_EQ(a.get(g).x, 1.5f);
+        EXPECT_EQ(a.get(g).y, -2.0f);
+        EXPECT_EQ(a.get(g).z, 3.0f);
+        // Only that element changed.
+        const std::vector<SamplePoint> all = a.all(g);
+        std::size_t changed = 0;
+        for (const SamplePoint& p : all) changed += p.x != 0 || p.y != 0 || p.z != 0;
+        EXPECT_EQ(changed, 1u);
+        // The array holds a copy: the given point stays the caller's own.
+        given.x = 100;
+        EXPECT_EQ(a.get(g).x, 1.5f);
+        // A point read out and kept is the holder's copy: a later set, or a
+        // new sampling run, leaves it as it was.
+        const Cls2Ptr kept = a.share(g);
+        a.set(g, Cls2::Init(4, 5, 6));
+        EXPECT_EQ(a.get(g).y, 5.0f);
+        ASSERT_TRUE(a.create(g));
+        EXPECT_EQ(a.get(g).y, 0.0f);
+        EXPECT_EQ(kept->x, 1.5f);
+        EXPECT_EQ(kept->y, -2.0f);
+        EXPECT_EQ(kept->z, 3.0f);
+    }
 }
 
 TEST(SampleArrays, FramesAreContiguous) {

@@ -1,11 +1,14 @@
 #include "SceneFixture.h"
 #include "core/Errors.h"
 #include "scene/Cls4.h"
+#include "tests/support/CameraState.h"
 #include "tests/support/GlTestContext.h"
 
 #include <GL/gl.h>
 
 #include <array>
+#include <cmath>
+#include <string>
 
 namespace {
 
@@ -151,4 +154,69 @@ TEST_F(CameraTest, ProjectionOrthographicAndPerspective) {
     p = Matrix(GL_PROJECTION_MATRIX);
     EXPECT_FLOAT_EQ(p[14], -(far + 0.01f) / (far - 0.01f));
     EXPECT_FLOAT_EQ(p[15], 1);
+}
+
+TEST_F(CameraTest, ViewTypesPlaceTheEyeAtItsDistanceAndSetTheUpVector) {
+    const float third = 1.0f / 3, twoThirds = 2.0f / 3;
+    struct Position {
+        std::int32_t type;
+        std::array<float, 3> direction; // of the eye from the reference point, before scaling to r
+        std::array<float, 3> up;
+    };
+    const Position positions[] = {
+        {1, {0, 0, 1}, {0, 1, 0}},   {2, {0, 0, -1}, {0, 1, 0}},  {3, {0, 1, 0}, {0, 0, 1}},
+        {4, {0, -1, 0}, {0, 0, 1}},  {5, {1, 0, 0}, {0, 1, 0}},   {6, {-1, 0, 0}, {0, 1, 0}},
+        // The diagonals, with the up vector y less its part along the line of
+        // sight: (d x Y) x d for d the unit vector from the eye to the reference.
+        {7, {-1, 1, -1}, {third, twoThirds, third}},   {8, {1, -1, 1}, {third, twoThirds, third}},
+        {9, {1, 1, 1}, {-third, twoThirds, -third}},   {10, {-1, 1, 1}, {third, twoThirds, -third}},
+    };
+    struct Start {
+        const char* what;
+        std::array<float, 3> ref, eye;
+        float r; // the distance the eye is put at
+    };
+    const Start starts[] = {
+        {"a fresh camera", {0, 0, 0}, {0, 0, 1000}, 1000},
+        {"an eye off the axes", {1, 2, 3}, {4, 6, 3}, 5},
+        {"the eye on the reference point", {1, 2, 3}, {1, 2, 3}, 50},
+        {"an eye 30000 away keeps it", {0, 0, 0}, {0, 30000, 0}, 30000},
+        {"an eye beyond 30000", {0, 0, 0}, {0, 0, 40000}, 10000},
+        {"an eye far along a diagonal", {10, 0, 0}, {30010, 30000, 0}, 10000},
+    };
+    for (const Start& s : starts) {
+        for (const Position& p : positions) {
+            SCOPED_TRACE(std::string(s.what) + ", view type " + std::to_string(p.type));
+            Cls4 cam;
+            cam.SetRef(s.ref[0], s.ref[1], s.ref[2]);
+            cam.SetEye(s.eye[0], s.eye[1], s.eye[2]);
+            cam.SetVecup(5, 5, 5);
+            cam.SetViewType(p.type);
+            const bool diagonal = p.type >= 7;
+            const double length = diagonal ? std::sqrt(3.0) : 1;
+            for (int i = 0; i < 3; ++i) {
+                const double expected = s.ref[i] + s.r * p.direction[i] / length;
+                EXPECT_NEAR((&cam.EyePos.x)[i], expected, 1e-6 * std::fabs(expected) + 1e-6) << "eye " << i;
+                EXPECT_NEAR(cam.VecUp(i), p.up[i], 1e-6) << "up " << i;
+                EXPECT_EQ((&cam.RefPos.x)[i], s.ref[i]) << "reference " << i;
+            }
+            EXPECT_EQ(cam.VolWidth, 40);
+            EXPECT_EQ(cam.VolHeight, 40);
+        }
+    }
+
+    // Any other view type, and Selection, change nothing.
+    for (std::int32_t type : {0, -1, 11, 100}) {
+        Cls4 cam;
+        cam.SetRef(1, 2, 3);
+        cam.SetEye(4, 5, 6);
+        cam.SetVecup(0.5f, 0.25f, 2);
+        const CameraState before = CameraState::Of(cam);
+        cam.SetViewType(type);
+        cam.Selection(10, 20);
+        EXPECT_EQ(CameraState::Of(cam), before) << type;
+        EXPECT_EQ(cam.VecUp(0), 0.5f) << type;
+        EXPECT_EQ(cam.VecUp(1), 0.25f) << type;
+        EXPECT_EQ(cam.VecUp(2), 2.0f) << type;
+    }
 }

@@ -11,6 +11,7 @@
 namespace {
 
 using SceneBox = SceneFixture;
+using SceneMembers = SceneFixture;
 
 struct Box {
     float minX, maxX, minY, maxY, minZ, maxZ;
@@ -117,6 +118,52 @@ TEST_F(SceneBox, AnimatedGraphsGetTheFrame) {
     ExpectBox(scene.GetBox(5), {-5.04f, 5.04f, -1.04f, 10.04f, -0.04f, 0.04f});
     ExpectBox(scene.GetBox(0), {-1.04f, 1.04f, -1.04f, 1.04f, -0.04f, 0.04f});
     EXPECT_FLOAT_EQ(Scale2D, 0.104f);
+}
+
+TEST_F(SceneMembers, ScaleTranslationAndAxisAreStoredAndReturnedOnly) {
+    struct Member {
+        const char* name;
+        float Cls8::*field;
+        float start, set;
+    };
+    const Member members[] = {
+        {"ScaleX", &Cls8::ScaleX, 1, 2.5f}, {"ScaleY", &Cls8::ScaleY, 1, -3},  {"ScaleZ", &Cls8::ScaleZ, 1, 0},
+        {"TransX", &Cls8::TransX, 0, 7},    {"TransY", &Cls8::TransY, 0, -0.5f}, {"TransZ", &Cls8::TransZ, 0, 1e6f},
+    };
+    DocumentKind = 3;
+    Cls8 plain;
+    Add(plain, PlaneGraph(1, -3, 2, -1, 4));
+    const Cls1 plainBox = plain.GetBox();
+
+    Cls8 scene;
+    Add(scene, PlaneGraph(1, -3, 2, -1, 4));
+    for (const Member& m : members) {
+        EXPECT_EQ(scene.*m.field, m.start) << m.name;
+        scene.*m.field = m.set;
+        EXPECT_EQ(scene.*m.field, m.set) << m.name;
+    }
+    EXPECT_TRUE(scene.DrawAxis);
+    scene.DrawAxis = false;
+    EXPECT_FALSE(scene.DrawAxis);
+
+    // Each scene starts with a coordinate system of its own, at the defaults.
+    Cls8 other;
+    ASSERT_NE(scene.Axis, nullptr);
+    EXPECT_NE(scene.Axis, other.Axis);
+    EXPECT_NE(scene.Axis.get(), &Axes);
+    EXPECT_EQ(scene.Axis->TitleX, "X");
+    EXPECT_EQ(scene.Axis->LabelNumZ, 2);
+    // Setting one stores that object.
+    auto mine = std::make_shared<Cls3>();
+    mine->TitleY = "V";
+    scene.Axis = mine;
+    EXPECT_EQ(scene.Axis, mine);
+    EXPECT_EQ(scene.Axis->TitleY, "V");
+
+    // None of them changes the box or the drawing unit.
+    ExpectBox(scene.GetBox(), {plainBox.MinX, plainBox.MaxX, plainBox.MinY, plainBox.MaxY, plainBox.MinZ,
+                               plainBox.MaxZ});
+    EXPECT_FLOAT_EQ(Scale2D, 0.404f);
 }
 
 TEST(GraphCollection, KeyedInInsertionOrder) {

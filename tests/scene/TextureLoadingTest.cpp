@@ -19,6 +19,7 @@
 
 #include <fstream>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -234,6 +235,20 @@ TEST_F(TextureLoadingTest, ScalingRoundsEachSideUpToAPowerOfTwoUpTo256) {
     EXPECT_EQ(w, 3);
     EXPECT_EQ(h, 3);
     EXPECT_EQ(data, std::vector<std::uint8_t>(27, 9));
+}
+
+TEST(TextureLoaderHelpers, MaxAndMinGiveTheLargerAndTheSmallerValue) {
+    struct Case {
+        double a, b, larger, smaller;
+    };
+    for (const Case c : {Case{3, 5, 5, 3}, Case{5, 3, 5, 3}, Case{-2, -7, -2, -7}, Case{4, 4, 4, 4},
+                         Case{0.5, -0.25, 0.5, -0.25}, Case{256, 16384, 16384, 256}}) {
+        SCOPED_TRACE(std::to_string(c.a) + ", " + std::to_string(c.b));
+        EXPECT_EQ(Cls15::Max(c.a, c.b), c.larger);
+        EXPECT_EQ(Cls15::Min(c.a, c.b), c.smaller);
+        EXPECT_EQ(Cls15().Max(std::int32_t(c.a * 4), std::int32_t(c.b * 4)), std::int32_t(c.larger * 4));
+        EXPECT_EQ(Cls15().Min(std::int32_t(c.a * 4), std::int32_t(c.b * 4)), std::int32_t(c.smaller * 4));
+    }
 }
 
 TEST_F(TextureLoadingTest, SceneTexturesAreUploadedOncePerFileAndDroppedWhenUnused) {
