@@ -55,6 +55,20 @@ int DiskFileSystem::CreateBeside(const std::string& path, std::string& temporary
     return fd;
 }
 
+bool DiskFileSystem::KeepOwner(int fd, const std::string& path) {
+    struct stat old {};
+    if (::stat(path.c_str(), &old) != 0) return true;
+    struct stat made {};
+    if (::fstat(fd, &made) != 0) return false;
+    if (made.st_uid == old.st_uid && made.st_gid == old.st_gid) return true;
+    // Root may give both; another user only a group of its own (EPERM else).
+    const bool kept = ::fchown(fd, old.st_uid, old.st_gid) == 0;
+    if (!kept) ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    // A change of owner may clear the set-user and set-group bits.
+    ::fchmod(fd, old.st_mode & 07777);
+    return kept;
+}
+
 bool DiskFileSystem::WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t size) {
     const char* p = static_cast<const char*>(data);
     while (size > 0) {
@@ -80,7 +94,11 @@ void DiskFileSystem::Remove(const std::string& path) { ::unlink(path.c_str()); }
 
 ReplacementFile::ReplacementFile(const std::string& path) : files_(FileSystem()), path_(Target(path)) {
     fd_ = files_.CreateBeside(path_, temporary_);
-    if (fd_ < 0) temporary_.clear();
+    if (fd_ < 0)
+        temporary_.clear();
+    else
+        // An owner or group that cannot be kept loses no data: the save goes on.
+        files_.KeepOwner(fd_, path_);
 }
 
 ReplacementFile::~ReplacementFile() { Discard(); }
