@@ -38,7 +38,10 @@ int DiskFileSystem::CreateBeside(const std::string& path, std::string& temporary
     if (::faccessat(AT_FDCWD, path.c_str(), F_OK, AT_EACCESS) == 0 &&
         ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
         return -1;
-    temporary = path + ".XXXXXX";
+    // A short name in the target's folder: the target's own name may already
+    // be as long as a name may be.
+    const std::string::size_type slash = path.rfind('/');
+    temporary = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + ".vx" + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return -1;
     // mkstemp makes the file private; give it the permissions the file had,

@@ -16,7 +16,8 @@
 class FileSystemService {
 public:
     virtual ~FileSystemService() = default;
-    // A new, empty file beside `path` (in its folder), open for writing, with
+    // A new, empty file beside `path` (in its folder, under a short name of
+    // its own whatever the length of the target's), open for writing, with
     // the permissions of an existing file at `path` or else those of a new
     // file. Its descriptor, its name in `temporary`; -1 when it cannot be made
     // or when the file at `path` may not be written by this user.

@@ -166,6 +166,41 @@ TEST_F(ReplacementFileTest, KeepsTheOwnerAndGroupOfTheOldFile) {
     }
 }
 
+// A name as long as a name may be (255 bytes: 85 Chinese characters) is
+// saved: the temporary file beside it has a short name of its own.
+TEST_F(ReplacementFileTest, SavesANameOfTheLongestLength) {
+    std::string name;
+    for (int i = 0; i < 85; ++i) name += "文";
+    ASSERT_EQ(name.size(), 255u);
+    const std::string path = File(name);
+    for (const bool existing : {false, true}) {
+        SCOPED_TRACE(existing ? "over a file" : "no file yet");
+        if (existing) Put(path, "old");
+        {
+            ReplacementFile file(path);
+            ASSERT_TRUE(file.Good());
+            ASSERT_TRUE(file.Write(existing ? "replaced" : "made"));
+            // The temporary file is in the same folder, under a short name.
+            std::vector<std::string> names = Names();
+            std::erase(names, name);
+            ASSERT_EQ(names.size(), 1u);
+            EXPECT_LE(names[0].size(), 16u) << names[0];
+            ASSERT_TRUE(file.Commit());
+        }
+        EXPECT_EQ(Bytes(path), existing ? "replaced" : "made");
+        EXPECT_EQ(Names(), std::vector<std::string>{name});
+    }
+
+    // A name without a folder: the temporary file is made in the current one.
+    const fs::path was = fs::current_path();
+    fs::current_path(folder_.Path());
+    const bool saved = ReplaceFileContents("here.pgp", "here");
+    fs::current_path(was);
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(Bytes(File("here.pgp")), "here");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"here.pgp", name}));
+}
+
 TEST_F(ReplacementFileTest, AFailedStepKeepsTheOldFileByteForByte) {
     using Step = FailingFileSystem::Step;
     const std::string old = std::string("the old document\r\n\x08\x00", 20);
