@@ -44,6 +44,7 @@ bool IsModifierKey(int key) {
 
 TableCellEditor::TableCellEditor(TableGrid* grid) : QLineEdit(grid->viewport()), grid_(grid) {
     setObjectName(QStringLiteral("txtRep"));
+    setMaxLength(LongestBoxText);
     setFrame(false);
     hide();
     // The cell follows the typing (and a paste from the editor's menu), so
