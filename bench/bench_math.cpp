@@ -1,6 +1,7 @@
 // The evaluator is the inner loop of every graph: one compiled expression
 // evaluated over a 200x200 grid, against the same expression as plain C++.
 #include "math/Cls6.h"
+#include "math/Module1.h"
 #include "math/SafeEvaluate.h"
 
 #include <benchmark/benchmark.h>
@@ -81,6 +82,27 @@ void BM_PlainCppGrid(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kGrid * kGrid);
 }
 BENCHMARK(BM_PlainCppGrid)->Unit(benchmark::kMillisecond);
+
+// The calculator's work on a long pasted text (filter, compile, one
+// evaluation) for a sum of ones of Arg characters: 32 KB and 1 MB. Each
+// iteration's text differs in its last term, so no compiled text is reused.
+void BM_CalculatorLongSum(benchmark::State& state) {
+    std::string sum = "1";
+    while (sum.size() + 2 < static_cast<std::size_t>(state.range(0))) sum += "+1";
+    int last = 0;
+    for (auto _ : state) {
+        const std::string text = sum + "+" + std::to_string(last++);
+        std::string clean;
+        CheckExpression(text, clean);
+        Cls6 engine;
+        std::string postfix;
+        engine.InfixToPostfix(clean, postfix);
+        float value = 0;
+        engine.DoEvaluate(postfix, true, value, 1, 1, 0, 0, 0, 0, 0, 0, 0);
+        benchmark::DoNotOptimize(value);
+    }
+}
+BENCHMARK(BM_CalculatorLongSum)->Arg(32 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

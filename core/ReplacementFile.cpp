@@ -38,7 +38,10 @@ int DiskFileSystem::CreateBeside(const std::string& path, std::string& temporary
     if (::faccessat(AT_FDCWD, path.c_str(), F_OK, AT_EACCESS) == 0 &&
         ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
         return -1;
-    temporary = path + ".XXXXXX";
+    // A short name in the target's folder: the target's own name may already
+    // be as long as a name may be.
+    const std::string::size_type slash = path.rfind('/');
+    temporary = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + ".vx" + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return -1;
     // mkstemp makes the file private; give it the permissions the file had,
@@ -53,6 +56,20 @@ int DiskFileSystem::CreateBeside(const std::string& path, std::string& temporary
         return -1;
     }
     return fd;
+}
+
+bool DiskFileSystem::KeepOwner(int fd, const std::string& path) {
+    struct stat old {};
+    if (::stat(path.c_str(), &old) != 0) return true;
+    struct stat made {};
+    if (::fstat(fd, &made) != 0) return false;
+    if (made.st_uid == old.st_uid && made.st_gid == old.st_gid) return true;
+    // Root may give both; another user only a group of its own (EPERM else).
+    const bool kept = ::fchown(fd, old.st_uid, old.st_gid) == 0;
+    if (!kept) ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    // A change of owner may clear the set-user and set-group bits.
+    ::fchmod(fd, old.st_mode & 07777);
+    return kept;
 }
 
 bool DiskFileSystem::WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t size) {
@@ -80,7 +97,11 @@ void DiskFileSystem::Remove(const std::string& path) { ::unlink(path.c_str()); }
 
 ReplacementFile::ReplacementFile(const std::string& path) : files_(FileSystem()), path_(Target(path)) {
     fd_ = files_.CreateBeside(path_, temporary_);
-    if (fd_ < 0) temporary_.clear();
+    if (fd_ < 0)
+        temporary_.clear();
+    else
+        // An owner or group that cannot be kept loses no data: the save goes on.
+        files_.KeepOwner(fd_, path_);
 }
 
 ReplacementFile::~ReplacementFile() { Discard(); }

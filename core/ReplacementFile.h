@@ -16,11 +16,17 @@
 class FileSystemService {
 public:
     virtual ~FileSystemService() = default;
-    // A new, empty file beside `path` (in its folder), open for writing, with
+    // A new, empty file beside `path` (in its folder, under a short name of
+    // its own whatever the length of the target's), open for writing, with
     // the permissions of an existing file at `path` or else those of a new
     // file. Its descriptor, its name in `temporary`; -1 when it cannot be made
     // or when the file at `path` may not be written by this user.
     virtual int CreateBeside(const std::string& path, std::string& temporary) = 0;
+    // Gives the new file the owner and group of an existing file at `path`
+    // as far as the system allows (root: both; another user: the group when
+    // the user belongs to it), its permissions kept. False when not all could
+    // be kept; the save goes on all the same.
+    virtual bool KeepOwner(int fd, const std::string& path) = 0;
     // Writes all `size` bytes at `offset`; false when not all were written.
     virtual bool WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t size) = 0;
     // Flushes what was written to the disk.
@@ -36,6 +42,7 @@ public:
 class DiskFileSystem : public FileSystemService {
 public:
     int CreateBeside(const std::string& path, std::string& temporary) override;
+    bool KeepOwner(int fd, const std::string& path) override;
     bool WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t size) override;
     bool Flush(int fd) override;
     bool Close(int fd) override;

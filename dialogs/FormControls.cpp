@@ -45,7 +45,10 @@ QCheckBox* NewCheck(QWidget* parent, const char* name, const std::string& captio
     return Named<QCheckBox>(name, ToQString(caption), parent);
 }
 QLineEdit* NewText(QWidget* parent, const char* name, const std::string& text) {
-    return Named<QLineEdit>(name, ToQString(text), parent);
+    auto* box = Named<QLineEdit>(name, parent);
+    box->setMaxLength(LongestBoxText);
+    box->setText(ToQString(text));
+    return box;
 }
 QLabel* NewLabel(QWidget* parent, const char* name, const std::string& caption) {
     return Named<QLabel>(name, ToQString(caption), parent);

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <limits>
 #include <string>
 
 class QCheckBox;
@@ -33,6 +34,12 @@ void SizeTwips(QWidget* form, int width, int height);
 
 QString ToQString(const std::string& text);
 std::string ToStdString(const QString& text);
+
+// The longest text a line box takes: the most Qt allows, so that every
+// expression and name a document holds is shown and kept whole (Qt's default
+// cuts a box's text at 32,767 characters without a word). Every text box, the
+// edit line of a list and the table's cell editor take it.
+inline constexpr int LongestBoxText = std::numeric_limits<int>::max();
 
 QPushButton* NewButton(QWidget* parent, const char* name, const std::string& caption);
 QCheckBox* NewCheck(QWidget* parent, const char* name, const std::string& caption);

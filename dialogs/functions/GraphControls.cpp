@@ -8,6 +8,7 @@
 #include "graph/GraphEnums.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -53,7 +54,10 @@ QComboBox* NewList(QWidget* parent, const char* name, bool editable) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setEditable(editable);
-    if (editable) list->setInsertPolicy(QComboBox::NoInsert);
+    if (editable) {
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->lineEdit()->setMaxLength(LongestBoxText);
+    }
     return list;
 }
 

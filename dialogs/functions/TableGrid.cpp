@@ -32,6 +32,11 @@ bool ShiftOnly(const QKeyEvent& key) {
 bool Chord(const QKeyEvent& key) {
     return (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
 }
+// Shift, Ctrl, Alt or Meta pressed alone (before the key it goes with).
+bool IsModifierKey(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta ||
+           key == Qt::Key_AltGr;
+}
 
 } // namespace
 
@@ -39,6 +44,7 @@ bool Chord(const QKeyEvent& key) {
 
 TableCellEditor::TableCellEditor(TableGrid* grid) : QLineEdit(grid->viewport()), grid_(grid) {
     setObjectName(QStringLiteral("txtRep"));
+    setMaxLength(LongestBoxText);
     setFrame(false);
     hide();
     // The cell follows the typing (and a paste from the editor's menu), so
@@ -70,6 +76,9 @@ void TableCellEditor::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+    // The box ignores a modifier pressed alone, which would then reach the
+    // grid and close the editor: Shift+E or Ctrl+V would end up over the cell.
+    if (IsModifierKey(event->key())) event->accept();
 }
 
 void TableCellEditor::keyReleaseEvent(QKeyEvent* event) {

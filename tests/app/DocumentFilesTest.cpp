@@ -33,6 +33,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -547,6 +548,79 @@ TEST_F(DocumentFilesTest, LargeDocumentsSaveAndReopenWithEveryValue) {
             EXPECT_TRUE(W().List1->Ticked(static_cast<int>(i)));
             ExpectSameGraphFields(written, read);
         }
+    }
+}
+
+// Texts beyond Qt's default box length (32,767 characters) in a document:
+// opened, edited with 确定 unchanged and saved, they come back whole.
+TEST_F(DocumentFilesTest, LongTextsSurviveAnEditUnchanged) {
+    std::string name;
+    for (int k = 0; k < 40001; ++k) name += "名";
+    std::string sum = "x";
+    while (sum.size() < 40001) sum += "+x";
+    struct Case {
+        const char* what;
+        std::int32_t kind;
+        std::int32_t type;
+        std::int32_t coord;
+        std::string expression;
+    };
+    const Case cases[] = {
+        {"plane function", 1, GraphType::Function2D, CoordType::PlaneCartesian, sum},
+        {"space surface", 3, GraphType::Surface3D, CoordType::Cartesian, "y" + sum.substr(1)},
+    };
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(c.expression.size(), 40001u);
+        auto g = Cls9::Init(1, name, c.type, c.coord, "x", c.kind == 1 ? "x" : "y", c.expression, 8, 8, -1, 1, -1,
+                            1, FillStyle::OneColor, RGB(0, 0, 255), RGB(0, 0, 255), RGB(0, 0, 255), 1, 1,
+                            Show::FilledSurface, Smoothness::Smooth);
+        g->FunForm = FunForm::Explicit;
+        g->Show2DCurve = true;
+        Cls8 scene;
+        Add(scene, g);
+        const std::string path = Path(QStringLiteral("long.pgp"));
+        ASSERT_EQ(SaveDocumentFile(QString::fromStdString(path), ComposeDocumentText(c.kind, scene, Cls3{})),
+                  SaveResult::Written);
+
+        const auto open = [&] {
+            W().DeleteAllGraphs();
+            box.Clear();
+            box.Answer(MsgAnswer::No);
+            fileDialog.Choose(path);
+            Run("mnuFileOpen");
+            for (const MessageRequest& m : box.requests) EXPECT_NE(m.text, DocumentMalformedText);
+        };
+        open();
+        ASSERT_EQ(W().RowCount(), 1);
+        ASSERT_EQ(DocumentScene.FunSurfs.Item(1)->ExpressZ.size(), 40001u);
+        W().List1->SetListIndex(0);
+        bool confirmed = false;
+        QTimer::singleShot(0, [&] {
+            const auto loaded = FormBase::LoadedForms();
+            ASSERT_FALSE(loaded.empty());
+            auto* ok = loaded.back()->findChild<QPushButton*>(QStringLiteral("Command1"));
+            ASSERT_NE(ok, nullptr);
+            QTest::mouseClick(ok, Qt::LeftButton);
+            confirmed = loaded.back()->IsUnloaded();
+        });
+        box.Clear();
+        Run("mnuFunEdit");
+        EXPECT_TRUE(confirmed);
+        EXPECT_EQ(box.Count(), 0u);
+        fileDialog.Choose(path);
+        Run("mnuFileSave");
+        EXPECT_TRUE(W().SaveSucceeded);
+
+        open();
+        ASSERT_EQ(W().RowCount(), 1);
+        const Cls9& read = *DocumentScene.FunSurfs.Item(1);
+        EXPECT_EQ(read.GraphType, c.type);
+        EXPECT_EQ(read.NameS.size(), name.size());
+        EXPECT_TRUE(read.NameS == name);
+        EXPECT_EQ(read.ExpressZ.size(), 40001u);
+        EXPECT_TRUE(read.ExpressZ == c.expression);
     }
 }
 

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <iterator>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -227,6 +228,106 @@ TEST_F(ReplacementFileTest, AFileTheUserMayNotWriteIsKept) {
     EXPECT_EQ(Bytes(locked), "read only");
     EXPECT_EQ(Bytes(open), "new");
     EXPECT_EQ(Names(), (std::vector<std::string>{"locked.pgp", "open.pgp"}));
+}
+
+// The new file takes the old one's owner and group: root gives both; another
+// user keeps the group when it belongs to it and otherwise saves all the same.
+// Other users are played by "nobody" in a child process, so the test runs as
+// root.
+TEST_F(ReplacementFileTest, KeepsTheOwnerAndGroupOfTheOldFile) {
+    if (::geteuid() != 0) GTEST_SKIP() << "files of other owners and groups can only be made as root; the tests do not run as root";
+    using Step = FailingFileSystem::Step;
+    constexpr uid_t root = 0, nobody = 65534;
+    constexpr gid_t users = 100, nogroup = 65534, other = 4321;
+    struct Case {
+        const char* what;
+        bool byNobody; // saved by nobody (in nogroup and users), else by root
+        uid_t owner;
+        gid_t group;
+        mode_t mode;
+        Step failing;
+        uid_t keptOwner;
+        gid_t keptGroup;
+    };
+    const Case cases[] = {
+        {"root saves a file of nobody:users", false, nobody, users, 0640, Step::Nothing, nobody, users},
+        {"root saves a file of nobody:nogroup", false, nobody, nogroup, 0640, Step::Nothing, nobody, nogroup},
+        {"root saves a set-group file", false, nobody, users, 02660, Step::Nothing, nobody, users},
+        {"nobody saves its file of group users", true, nobody, users, 0640, Step::Nothing, nobody, users},
+        {"nobody saves root's file of group users", true, root, users, 0666, Step::Nothing, nobody, users},
+        {"nobody saves its file of a group it is not in", true, nobody, other, 0660, Step::Nothing, nobody, nogroup},
+        {"the owner cannot be given", false, nobody, users, 0640, Step::Owner, root, root},
+    };
+    ASSERT_EQ(::chown(folder_.Path().c_str(), nobody, nogroup), 0);
+    const std::string path = File("doc.pgp");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Put(path, "old");
+        ASSERT_EQ(::chown(path.c_str(), c.owner, c.group), 0);
+        ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+        FailingFileSystem files(c.failing);
+        bool saved = false;
+        if (c.byNobody) {
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                const gid_t groups[] = {nogroup, users};
+                if (::setgroups(2, groups) != 0 || ::setgid(nogroup) != 0 || ::setuid(nobody) != 0) ::_exit(10);
+                ::_exit(ReplaceFileContents(path, "new") ? 0 : 1);
+            }
+            int status = 0;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            ASSERT_TRUE(WIFEXITED(status));
+            ASSERT_NE(WEXITSTATUS(status), 10) << "could not become nobody";
+            saved = WEXITSTATUS(status) == 0;
+        } else {
+            saved = ReplaceFileContents(path, "new");
+        }
+        EXPECT_TRUE(saved);
+        EXPECT_EQ(files.failures, c.failing == Step::Owner ? 1 : 0);
+        EXPECT_EQ(Bytes(path), "new");
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, c.keptOwner);
+        EXPECT_EQ(st.st_gid, c.keptGroup);
+        EXPECT_EQ(st.st_mode & 07777, c.mode);
+        EXPECT_EQ(Names(), std::vector<std::string>{"doc.pgp"});
+    }
+}
+
+// A name as long as a name may be (255 bytes: 85 Chinese characters) is
+// saved: the temporary file beside it has a short name of its own.
+TEST_F(ReplacementFileTest, SavesANameOfTheLongestLength) {
+    std::string name;
+    for (int i = 0; i < 85; ++i) name += "文";
+    ASSERT_EQ(name.size(), 255u);
+    const std::string path = File(name);
+    for (const bool existing : {false, true}) {
+        SCOPED_TRACE(existing ? "over a file" : "no file yet");
+        if (existing) Put(path, "old");
+        {
+            ReplacementFile file(path);
+            ASSERT_TRUE(file.Good());
+            ASSERT_TRUE(file.Write(existing ? "replaced" : "made"));
+            // The temporary file is in the same folder, under a short name.
+            std::vector<std::string> names = Names();
+            std::erase(names, name);
+            ASSERT_EQ(names.size(), 1u);
+            EXPECT_LE(names[0].size(), 16u) << names[0];
+            ASSERT_TRUE(file.Commit());
+        }
+        EXPECT_EQ(Bytes(path), existing ? "replaced" : "made");
+        EXPECT_EQ(Names(), std::vector<std::string>{name});
+    }
+
+    // A name without a folder: the temporary file is made in the current one.
+    const fs::path was = fs::current_path();
+    fs::current_path(folder_.Path());
+    const bool saved = ReplaceFileContents("here.pgp", "here");
+    fs::current_path(was);
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(Bytes(File("here.pgp")), "here");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"here.pgp", name}));
 }
 
 TEST_F(ReplacementFileTest, AFailedStepKeepsTheOldFileByteForByte) {

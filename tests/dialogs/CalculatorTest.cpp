@@ -8,6 +8,7 @@
 #include "tests/support/RecordingServices.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -164,6 +165,33 @@ TEST_F(Calculator, EvaluationsFailuresAndTheMessageModeAfterEach) {
         EXPECT_FALSE(ShowMathErrors) << r.typed;
         ExpectPlottingSilent(std::string("after ") + r.typed);
         EXPECT_TRUE(frmFunCal::Loaded()) << r.typed;
+    }
+}
+
+// Expressions longer than Qt's default box limit (32,767 characters), pasted
+// into the expression box, are kept and evaluated whole: sums of ones give
+// their count, up to a sum of 1 MB.
+TEST_F(Calculator, LongPastedExpressionsAreEvaluatedWhole) {
+    const struct Row {
+        int ones;
+        const char* result;
+    } rows[] = {{16385, "16385"}, {20001, "20001"}, {524288, "524288"}};
+    frmFunCal& f = Open();
+    QLineEdit* text1 = Box(f, "Text1");
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.ones);
+        QString sum = QStringLiteral("1");
+        for (int k = 1; k < r.ones; ++k) sum += QStringLiteral("+1");
+        RecordingMessageBox box;
+        text1->clear();
+        text1->setFocus();
+        QGuiApplication::clipboard()->setText(sum);
+        QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
+        ASSERT_EQ(text1->text().size(), sum.size());
+        Click(f, 18);
+        EXPECT_EQ(text1->text(), sum);
+        EXPECT_EQ(TextOf(f, "Text2"), r.result);
+        EXPECT_EQ(box.Count(), 0u);
     }
 }
 

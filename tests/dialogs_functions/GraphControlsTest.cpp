@@ -1,16 +1,21 @@
 // The shared controls of the graph dialogs, in a small dialog of the test's
 // own: lists, material list with its window-level variable, option groups,
-// the fill choice and the colour boxes.
+// the fill choice and the colour boxes; texts beyond Qt's default length in
+// every kind of line box.
 #include "dialogs/FormControls.h"
 #include "dialogs/functions/GraphControls.h"
+#include "dialogs/functions/TableGrid.h"
 #include "tests/dialogs_functions/GraphDialogFixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,7 +59,76 @@ public:
     std::vector<int> clicks;
 };
 
+// The three kinds of line box the dialogs are built of: a text box, the edit
+// line of a list that takes typed text, and the table grid's cell editor.
+class LineBoxesForm : public DialogForm<LineBoxesForm> {
+public:
+    LineBoxesForm() {
+        auto* layout = new QVBoxLayout(this);
+        Text1 = NewText(this, "Text1");
+        Combo1 = NewList(this, "Combo1", true);
+        fgdGrid = new TableGrid(this, {"X", "Y"}, 6000);
+        fgdGrid->Renumber(1, 2);
+        for (QWidget* w : std::initializer_list<QWidget*>{Text1, Combo1, fgdGrid}) layout->addWidget(w);
+    }
+    QLineEdit* Text1;
+    QComboBox* Combo1;
+    TableGrid* fgdGrid;
+};
+
 using Controls = GraphDialogTest;
+
+// A text beyond Qt's default limit of 32,767 characters is held whole by every
+// kind of line box, whether filled in, typed at its end or pasted.
+TEST_F(Controls, LineBoxesHoldTextsOfAnyLength) {
+    LineBoxesForm& f = LineBoxesForm::Get();
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    const std::string filled(40001, '7');
+    const QString pasted(40001, QLatin1Char('9'));
+    struct Case {
+        const char* what;
+        std::function<QLineEdit*()> fill; // fills the box, gives its line box
+        std::function<std::string()> held;
+    };
+    const Case cases[] = {
+        {"text box",
+         [&] {
+             SetText(f.Text1, filled);
+             return f.Text1;
+         },
+         [&] { return TextOf(f.Text1); }},
+        {"list's edit line",
+         [&] {
+             f.Combo1->setEditText(ToQString(filled));
+             return f.Combo1->lineEdit();
+         },
+         [&] { return ToStdString(f.Combo1->currentText()); }},
+        {"table cell editor",
+         [&] {
+             f.fgdGrid->SetCellText(1, 1, filled);
+             f.fgdGrid->SetCurrentCell(1, 1);
+             f.fgdGrid->setFocus();
+             QTest::keyClick(f.fgdGrid, Qt::Key_Return); // opens the editor on the cell's text
+             return static_cast<QLineEdit*>(f.fgdGrid->txtRep);
+         },
+         [&] { return f.fgdGrid->CellText(1, 1); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QLineEdit* box = c.fill();
+        ASSERT_EQ(box->text().size(), 40001);
+        box->setFocus();
+        box->end(false);
+        QTest::keyClick(box, '8');
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        const std::string held = c.held();
+        ASSERT_EQ(held.size(), 80003u);
+        EXPECT_TRUE(held == filled + "8" + ToStdString(pasted));
+    }
+}
 
 TEST_F(Controls, ListsTheirDefaultsAndTheirValues) {
     ControlsForm& f = ControlsForm::Get();

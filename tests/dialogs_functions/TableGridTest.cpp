@@ -9,6 +9,7 @@
 #include "tests/dialogs_functions/GraphDialogFixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
 
@@ -154,6 +155,25 @@ TEST_F(TableGridTest, ChordsWithCtrlAltOrMetaAreNotTypedOverACell) {
     QTest::keyClick(f.fgdGrid, 'E', Qt::ShiftModifier);
     EXPECT_EQ(f.fgdGrid->CellText(1, 1), "E");
     EXPECT_TRUE(f.txtRep->isVisible());
+}
+
+// In the editor, keys with Shift or Ctrl (each modifier arrives as a key of
+// its own first) go to the text: an upper-case letter is typed, Ctrl+V
+// pastes, and the editor stays open over its cell.
+TEST_F(TableGridTest, ShiftAndCtrlKeysInTheEditorEditTheCell) {
+    frmF11& f = Open(1, 1);
+    Press("1");
+    ASSERT_TRUE(f.txtRep->isVisible());
+    QTest::keyClick(f.txtRep, 'E', Qt::ShiftModifier);
+    QGuiApplication::clipboard()->setText(QStringLiteral("+5"));
+    QTest::keyClick(f.txtRep, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(f.txtRep->isVisible());
+    EXPECT_EQ(Focused(), "txtRep");
+    EXPECT_EQ(ToStdString(f.txtRep->text()), "1E+5");
+    EXPECT_EQ(f.fgdGrid->CellText(1, 1), "1E+5");
+    Press("Enter");
+    EXPECT_EQ(f.fgdGrid->CellText(1, 1), "1E+5");
+    EXPECT_EQ(Focused(), "fgdGrid");
 }
 
 TEST_F(TableGridTest, EscapeInACellLeavesTheCellAndKeepsTheDialog) {

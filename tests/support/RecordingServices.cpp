@@ -112,6 +112,10 @@ int FailingFileSystem::CreateBeside(const std::string& path, std::string& tempor
     return Fails(Step::Create) ? -1 : DiskFileSystem::CreateBeside(path, temporary);
 }
 
+bool FailingFileSystem::KeepOwner(int fd, const std::string& path) {
+    return !Fails(Step::Owner) && DiskFileSystem::KeepOwner(fd, path);
+}
+
 bool FailingFileSystem::WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t size) {
     if (failing != Step::Write || offset + size <= writeLimit) return DiskFileSystem::WriteAt(fd, offset, data, size);
     // What fits below the limit reaches the disk, as on a disk that fills up.

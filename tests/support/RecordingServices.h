@@ -213,19 +213,21 @@ private:
 };
 
 // The disk, with one step of writing a file made to fail as a full or failing
-// disk makes it fail: creating the new file, writing (the first `writeLimit`
+// disk makes it fail: creating the new file, giving it the old file's owner
+// and group (it keeps those it was made with), writing (the first `writeLimit`
 // bytes of the file reach the disk, the rest of that write and every later
 // write fail), flushing it, closing it (it is closed all the same) or giving
 // it its name.
 class FailingFileSystem : public DiskFileSystem {
 public:
-    enum class Step { Nothing, Create, Write, Flush, Close, Rename };
+    enum class Step { Nothing, Create, Owner, Write, Flush, Close, Rename };
     explicit FailingFileSystem(Step failing = Step::Nothing, std::uint64_t writeLimit = 0);
     ~FailingFileSystem() override;
     FailingFileSystem(const FailingFileSystem&) = delete;
     FailingFileSystem& operator=(const FailingFileSystem&) = delete;
 
     int CreateBeside(const std::string& path, std::string& temporary) override;
+    bool KeepOwner(int fd, const std::string& path) override;
     bool WriteAt(int fd, std::uint64_t offset, const void* data, std::size_t size) override;
     bool Flush(int fd) override;
     bool Close(int fd) override;
