@@ -330,10 +330,10 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
     std::string pastEnd = large;
     pastEnd[4] = static_cast<char>(pastEnd[4] + 1); // 65,536 bytes more than there are
     struct Case {
-        const char* name;
+        std::string name;
         std::string bytes;
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {"empty file", ""},
         {"cut short", FramedFile(good).substr(0, 40)},
         {"not a framed text", std::string("\x09\x00\x05\x00S71 0 0", 11)},
@@ -349,6 +349,7 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
         {"large document cut short", large.substr(0, large.size() - 1)},
         {"large document with a length past its end", pastEnd},
     };
+    for (HostileDocument& large : LargeHostileDocuments()) cases.push_back({large.name, std::move(large.bytes)});
     Start();
     // The current document: two points, a space document with its axes.
     Point(1, 0, 0);
