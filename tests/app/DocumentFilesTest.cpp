@@ -35,6 +35,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -277,6 +279,38 @@ TEST_F(DocumentFilesTest, TheHandWrittenDocumentOpensFromTheCommandLine) {
     EXPECT_EQ(frmF19::Get().Text2->text(), QStringLiteral("8"));
     EXPECT_FALSE(frmF19::Get().isVisible());
     EXPECT_TRUE(DocumentScene.FunSurfs.Item(1)->Vert3D.Exists());
+}
+
+// A document holding an expression of 1 MB opens from the command line: the
+// window shows, the graph is listed and drawn, and the result pane holds its
+// line.
+TEST_F(DocumentFilesTest, ADocumentWithAnExpressionOfAMegabyteOpens) {
+    std::string expression = "x";
+    while (expression.size() < 1000000) expression += "+x";
+    auto g = Cls9::Init(1, "long", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x", expression, 20, 1,
+                        -1, 1, 0, 0, FillStyle::OneColor, 0, 0, RGB(255, 0, 0), 1, 0, Show::FilledSurface,
+                        Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    g->Show2DCurve = true;
+    Cls8 scene;
+    scene.FunSurfs.Add(g, "1");
+    const std::string path = Path(QStringLiteral("long.pgp"));
+    ASSERT_EQ(SaveDocumentFile(QString::fromStdString(path), ComposeDocumentText(1, scene, Cls3{})),
+              SaveResult::Written);
+
+    const auto start = std::chrono::steady_clock::now();
+    Start(QString::fromStdString(path));
+    QTest::qWait(10);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    RecordProperty("seconds_to_show", std::to_string(took.count()));
+    std::cout << "a document with a 1 MB expression shown in " << took.count() << " s\n";
+
+    EXPECT_EQ(box.Count(), 0u);
+    ASSERT_EQ(DocumentScene.FunSurfs.Count(), 1);
+    EXPECT_EQ(DocumentScene.FunSurfs.Item(1)->ExpressZ, expression);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{DocumentRowLabel(1, *g) + " [x]"}));
+    EXPECT_EQ(Result().Text(), "函数 y=" + expression + "\r\n");
+    EXPECT_TRUE(W().isVisible());
 }
 
 TEST_F(DocumentFilesTest, TicksAreDrawnOnceAfterTheLastRow) {
