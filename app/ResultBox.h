@@ -3,6 +3,8 @@
 // text keeps its CrLf line ends, the box shows them as line breaks. Appended
 // text is added at the end of the box's document, so writing n lines costs
 // their length, not n rewrites of the whole text; the box keeps no undo steps.
+// A line of more than 4096 characters (an expression of a megabyte in the
+// line that names a graph) is shown cut there, with "…"; Text() keeps it whole.
 #include "core/ResultPane.h"
 
 class QPlainTextEdit;

@@ -32,10 +32,10 @@ bool ClipboardAccepts(std::int32_t documentKind, std::string_view sourceToken) {
 std::vector<DocumentRow> ReadClipboardGraphText(std::string_view text, std::int32_t documentKind,
                                                 std::int32_t recordCount) {
     std::vector<DocumentRow> rows;
-    TokenReader r(SplitTokens(text), PastEnd::ReadsEmpty);
+    TokenReader r(text, PastEnd::ReadsEmpty);
     if (!ClipboardAccepts(documentKind, r.Next())) return rows;
     for (std::int32_t k = 0; k < recordCount; ++k) {
-        const auto type = RecordTypeOfToken(r.Peek());
+        const auto type = RecordTypeAt(r);
         if (!type) continue;
         auto graph = std::make_shared<Cls9>();
         const PastedRecord read = RecordKindOf(*type) == RecordKind::Table ? ReadPastedTableRecord(r, *graph)

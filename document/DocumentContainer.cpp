@@ -35,22 +35,26 @@ std::string FrameDocumentText(std::string_view gbk) {
     return out;
 }
 
-std::size_t FramedTextBytes(std::string_view head) {
+FrameHead ReadFrameHead(std::string_view head) {
     if (head.size() < 2) throw DocumentFormatError("shorter than a container");
     switch (Word(head, 0)) {
     case kShortTextTag:
         if (head.size() < ShortFrameHeadBytes) throw DocumentFormatError("shorter than a container");
-        return ShortFrameHeadBytes + Word(head, 2);
+        return {ShortFrameHeadBytes, Word(head, 2)};
     case kLongTextTag:
         if (head.size() < LongFrameHeadBytes) throw DocumentFormatError("shorter than a container");
-        return LongFrameHeadBytes + std::size_t{DoubleWord(head, 2)};
+        return {LongFrameHeadBytes, std::size_t{DoubleWord(head, 2)}};
     default: throw DocumentFormatError("not a framed text");
     }
 }
 
+std::size_t FramedTextBytes(std::string_view head) {
+    const FrameHead frame = ReadFrameHead(head);
+    return frame.HeadBytes + frame.TextBytes;
+}
+
 std::string_view UnframeDocumentText(std::string_view bytes) {
-    const std::size_t total = FramedTextBytes(bytes);
-    if (bytes.size() < total) throw DocumentFormatError("the text is cut short");
-    const std::size_t head = Word(bytes, 0) == kShortTextTag ? ShortFrameHeadBytes : LongFrameHeadBytes;
-    return bytes.substr(head, total - head);
+    const FrameHead frame = ReadFrameHead(bytes);
+    if (bytes.size() - frame.HeadBytes < frame.TextBytes) throw DocumentFormatError("the text is cut short");
+    return bytes.substr(frame.HeadBytes, frame.TextBytes);
 }

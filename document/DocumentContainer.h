@@ -18,6 +18,15 @@ inline constexpr std::size_t LongFrameHeadBytes = 6;
 // The framed text, in the short frame whenever it fits; std::length_error for
 // a text of 4 GB or more.
 std::string FrameDocumentText(std::string_view gbk);
+// The frame's head: the bytes before the text (4 or 6) and the text's length.
+struct FrameHead {
+    std::size_t HeadBytes = 0;
+    std::size_t TextBytes = 0;
+};
+// The head of the framed text at the start of `head`, from the first
+// LongFrameHeadBytes bytes of a file (or all it has); DocumentFormatError when
+// they begin no framed text.
+FrameHead ReadFrameHead(std::string_view head);
 // The bytes the framed text at the start of `head` takes, head included, from
 // the first LongFrameHeadBytes bytes of a file (or all it has);
 // DocumentFormatError when they begin no framed text.

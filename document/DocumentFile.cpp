@@ -19,15 +19,22 @@ std::optional<LoadedDocument> LoadDocument(const QString& path, const Cls3& curr
         return std::nullopt;
     }
     try {
-        // Only the framed text is read: its head says how long it is, and a
-        // file too short for it is refused before anything is allocated.
-        QByteArray bytes = file.read(static_cast<qint64>(LongFrameHeadBytes));
-        const std::size_t framed = FramedTextBytes(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-        if (static_cast<std::uint64_t>(file.size()) < framed) throw DocumentFormatError("the text is cut short");
-        if (std::size_t(bytes.size()) < framed) bytes += file.read(static_cast<qint64>(framed - std::size_t(bytes.size())));
-        file.close();
-        return ReadDocumentBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                 currentAxes);
+        // Only the framed text is read, and only as far as the reading goes:
+        // its head says how long it is, a file too short for that is refused
+        // at once, and a text that fails early is never read to its end.
+        const QByteArray head = file.read(static_cast<qint64>(LongFrameHeadBytes));
+        const FrameHead frame = ReadFrameHead(std::string_view(head.constData(), std::size_t(head.size())));
+        const auto fileBytes = static_cast<std::uint64_t>(file.size());
+        if (fileBytes < frame.HeadBytes || fileBytes - frame.HeadBytes < frame.TextBytes)
+            throw DocumentFormatError("the text is cut short");
+        if (!file.seek(static_cast<qint64>(frame.HeadBytes))) throw DocumentFormatError("the text is cut short");
+        return ReadDocumentFrom(
+            frame.TextBytes,
+            [&file](char* into, std::size_t most) {
+                const qint64 got = file.read(into, static_cast<qint64>(most));
+                return got > 0 ? static_cast<std::size_t>(got) : std::size_t{0};
+            },
+            currentAxes);
     } catch (const DocumentFormatError&) {
         MsgBox(DocumentMalformedText, MsgIcon::Critical, ErrorTitle);
         return std::nullopt;

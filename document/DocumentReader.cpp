@@ -1,16 +1,14 @@
 #include "document/DocumentReader.h"
 
-#include "core/GbkCodec.h"
 #include "document/DocumentContainer.h"
 #include "document/OldDocumentReaders.h"
 #include "document/RecordParse.h"
 
 void ReadGenerations3To7(TokenReader& r, const DocumentHeader& header, LoadedDocument& doc) {
     SetHeaderMode(doc, header.Mode);
-    const std::int32_t count = r.Long();
-    if (count < 0) r.Fail("negative record count");
+    const std::int32_t count = ReadRecordCount(r);
     for (std::int32_t i = 1; i <= count; ++i) {
-        const auto type = RecordTypeOfToken(r.Peek());
+        const auto type = RecordTypeAt(r);
         if (!type) r.Fail("the record's first token names no graph type");
         auto graph = std::make_shared<Cls9>();
         if (RecordKindOf(*type) == RecordKind::Table) {
@@ -24,10 +22,15 @@ void ReadGenerations3To7(TokenReader& r, const DocumentHeader& header, LoadedDoc
     ReadAxesRecord(r, header.Generation, doc.Axes);
 }
 
-LoadedDocument ReadDocumentText(std::string_view text, const Cls3& currentAxes) {
-    TokenReader r(SplitTokens(text));
-    const auto header = ParseDocumentHeader(r.Next());
+namespace {
+
+LoadedDocument ReadDocument(TokenReader& r, const Cls3& currentAxes) {
+    // No header has more than three characters: a longer first token is not
+    // read to its end.
+    const auto token = r.PeekShort(3);
+    const auto header = token ? ParseDocumentHeader(*token) : std::nullopt;
     if (!header) r.Fail("unknown document header");
+    r.Next();
     LoadedDocument doc;
     doc.Axes = currentAxes;
     switch (header->Generation) {
@@ -43,6 +46,19 @@ LoadedDocument ReadDocumentText(std::string_view text, const Cls3& currentAxes) 
     return doc;
 }
 
+} // namespace
+
+LoadedDocument ReadDocumentText(std::string_view text, const Cls3& currentAxes) {
+    TokenReader r(text);
+    return ReadDocument(r, currentAxes);
+}
+
 LoadedDocument ReadDocumentBytes(std::string_view fileBytes, const Cls3& currentAxes) {
-    return ReadDocumentText(GbkToUtf8Lenient(UnframeDocumentText(fileBytes)), currentAxes);
+    TokenReader r(UnframeDocumentText(fileBytes), PastEnd::Fails, TextEncoding::Gbk);
+    return ReadDocument(r, currentAxes);
+}
+
+LoadedDocument ReadDocumentFrom(std::size_t textBytes, TextBytesSource source, const Cls3& currentAxes) {
+    TokenReader r(textBytes, std::move(source), PastEnd::Fails, TextEncoding::Gbk);
+    return ReadDocument(r, currentAxes);
 }

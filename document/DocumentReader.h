@@ -7,13 +7,19 @@
 #include "document/TokenReader.h"
 #include "scene/Cls3.h"
 
+#include <cstddef>
 #include <string_view>
 
 // The document text (UTF-8), read over a copy of `currentAxes`. Throws
 // DocumentFormatError for a text that is not a document the program reads.
 LoadedDocument ReadDocumentText(std::string_view text, const Cls3& currentAxes);
-// A ".pgp" file's bytes: the framed GBK text, then ReadDocumentText.
+// A ".pgp" file's bytes: the framed GBK text, read as ReadDocumentText reads
+// its UTF-8 form.
 LoadedDocument ReadDocumentBytes(std::string_view fileBytes, const Cls3& currentAxes);
+// A framed text of `textBytes` GBK bytes that `source` gives as the reading
+// reaches them: the reading stops at the first fault, and bytes after the
+// axes record are never read.
+LoadedDocument ReadDocumentFrom(std::size_t textBytes, TextBytesSource source, const Cls3& currentAxes);
 
 // The reader of generations 3 to 7, from the record count (token 1) to the
 // axes record.

@@ -24,8 +24,7 @@ void SetHeaderMode(LoadedDocument& doc, int mode) {
 
 void AppendGraph(LoadedDocument& doc, std::shared_ptr<Cls9> graph) {
     const std::int32_t id = graph->ID;
-    for (const DocumentRow& row : doc.Rows)
-        if (row.Graph->ID == id) throw DocumentFormatError("the ID " + GraphKey(id) + " is repeated");
+    if (!doc.IDs.insert(id).second) throw DocumentFormatError("the ID " + GraphKey(id) + " is repeated");
     if (doc.GraphIDCounter < id) {
         if (id == std::numeric_limits<std::int32_t>::max())
             throw DocumentFormatError("an ID leaves no room for the next graph");

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 // A graph and the text of its list row (row k-1 is graph k).
@@ -51,6 +52,8 @@ struct LoadedDocument {
     // with the fields the axes record holds written onto them (generation 0
     // has no axes record and leaves them as they were).
     Cls3 Axes;
+    // The IDs of the rows (a repeated one is malformed).
+    std::unordered_set<std::int32_t> IDs;
 };
 
 // DocumentKind and the view rotation of a header's mode digit (1..7).

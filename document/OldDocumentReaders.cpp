@@ -6,15 +6,9 @@
 
 namespace {
 
-std::int32_t RecordCount(TokenReader& r) {
-    const std::int32_t count = r.Long();
-    if (count < 0) r.Fail("negative record count");
-    return count;
-}
-
 // One graph record at the read position, appended as the next row.
 void ReadOldGraph(TokenReader& r, int generation, LoadedDocument& doc) {
-    const auto type = RecordTypeOfToken(r.Peek());
+    const auto type = RecordTypeAt(r);
     if (!type || !OldGenerationReadsType(generation, *type))
         r.Fail("the record's first token names no graph type of its generation");
     auto graph = std::make_shared<Cls9>();
@@ -31,14 +25,14 @@ bool OldGenerationReadsType(int generation, std::int32_t t) {
 
 void ReadGeneration0(TokenReader& r, const DocumentHeader& header, LoadedDocument& doc) {
     SetHeaderMode(doc, header.Mode);
-    const std::int32_t count = RecordCount(r);
+    const std::int32_t count = ReadRecordCount(r);
     for (std::int32_t i = 1; i <= count; ++i) ReadOldGraph(r, 0, doc);
     // Tokens after the last record are never looked at.
 }
 
 void ReadGenerations1And2(TokenReader& r, const DocumentHeader& header, LoadedDocument& doc) {
     SetHeaderMode(doc, header.Mode);
-    const std::int32_t count = RecordCount(r);
+    const std::int32_t count = ReadRecordCount(r);
     for (std::int32_t i = 1; i <= count; ++i) {
         ReadOldGraph(r, header.Generation, doc);
         doc.FillsAnimationBoxes = true;

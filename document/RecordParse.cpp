@@ -2,6 +2,7 @@
 
 #include "core/Globals.h"
 #include "core/NumberText.h"
+#include "document/RecordFormat.h"
 
 #include <algorithm>
 
@@ -242,7 +243,7 @@ void ReadTableFields(TokenReader& r, const RecordRules& rules, Cls9& g) {
     const std::size_t gridTokens = 3 * std::size_t(g.StepU + 1) * std::size_t(g.StepV + 1);
     // Checked first: a grid larger than the rest of the text is not built.
     // (Paste reads the points past the text as 0.)
-    if (!r.ReadsEmptyPastEnd() && r.Count() - r.Position() < gridTokens) r.Fail("the text ends inside the table grid");
+    if (!r.ReadsEmptyPastEnd() && !r.HasTokens(gridTokens)) r.Fail("the text ends inside the table grid");
     for (std::int32_t i = 0; i <= g.StepU; ++i)
         for (std::int32_t j = 0; j <= g.StepV; ++j) {
             Cls2& p = g.VertTab3D(i, j);
@@ -263,6 +264,19 @@ void ReadTableFields(TokenReader& r, const RecordRules& rules, Cls9& g) {
 }
 
 } // namespace
+
+std::int32_t ReadRecordCount(TokenReader& r) {
+    const std::int32_t count = r.Long();
+    if (count < 0) r.Fail("negative record count");
+    if (count > MaxDocumentGraphs) r.Fail("more graphs than a document holds");
+    return count;
+}
+
+std::optional<std::int32_t> RecordTypeAt(TokenReader& r) {
+    // No type has more than two digits: a longer token is not read to its end.
+    const auto token = r.PeekShort(2);
+    return token ? RecordTypeOfToken(*token) : std::nullopt;
+}
 
 std::optional<AnimationValues> ReadGraphRecord(TokenReader& r, int generation, Cls9& g) {
     RecordRules rules{generation};

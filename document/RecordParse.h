@@ -8,7 +8,19 @@
 #include "graph/Cls9.h"
 #include "scene/Cls3.h"
 
+#include <cstdint>
 #include <optional>
+
+// The most graphs a document holds: a larger record count is malformed, so a
+// document's graphs never take more than a few tens of megabytes, whatever it
+// declares.
+inline constexpr std::int32_t MaxDocumentGraphs = 10000;
+// A document's record count (token 1): a whole number from 0 to
+// MaxDocumentGraphs.
+std::int32_t ReadRecordCount(TokenReader& r);
+// The GraphType that the record's first token, at the read position, names;
+// nothing for a token that names none. The position does not move.
+std::optional<std::int32_t> RecordTypeAt(TokenReader& r);
 
 // A graph record into a new graph; the frame count and speed of an animated
 // record are returned (clamped), since they are program-wide. Generation 0

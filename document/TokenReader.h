@@ -5,7 +5,14 @@
 // (past the last token, a number beyond its type, a strict field that is not
 // wholly a number, an unterminated text), so a caller either gets every field
 // or none.
+//
+// The tokens are found as the reading reaches them, in the text itself: no
+// token is copied until a field takes it, and a text read from a file is read
+// only as far as the reading goes. A document that fails early is refused
+// without its rest ever being read, and memory stays near the bytes read.
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -26,27 +33,55 @@ public:
 
 // The text cut at every blank (the character 32 only): two blanks give an empty
 // token between them, a blank at the start an empty first token, and a blank
-// at the end no token after it.
+// at the end no token after it. TokenReader finds the same tokens.
 std::vector<std::string> SplitTokens(std::string_view text);
 
 // What a read past the last token gives: a document has no field there (the
 // read fails); Paste reads empty tokens there.
 enum class PastEnd { Fails, ReadsEmpty };
 
+// The encoding of the text: the clipboard's is UTF-8, a file's GBK. A blank
+// never stands inside a GBK character, so a GBK text is cut into the same
+// tokens; its free texts and expressions are made UTF-8 as they are read
+// ("?" for a byte that starts no character).
+enum class TextEncoding { Utf8, Gbk };
+
+// Gives the next bytes of a text: writes up to `most` bytes to `into` and says
+// how many (0 when nothing more can be read).
+using TextBytesSource = std::function<std::size_t(char* into, std::size_t most)>;
+
 class TokenReader {
 public:
-    explicit TokenReader(std::vector<std::string> tokens, PastEnd pastEnd = PastEnd::Fails);
+    // Over a text in memory, which the reader views: it must outlive the reader.
+    explicit TokenReader(std::string_view text, PastEnd pastEnd = PastEnd::Fails,
+                         TextEncoding encoding = TextEncoding::Utf8);
+    explicit TokenReader(const char* text, PastEnd pastEnd = PastEnd::Fails,
+                         TextEncoding encoding = TextEncoding::Utf8)
+        : TokenReader(std::string_view(text), pastEnd, encoding) {}
+    // A temporary text would be gone before the reading.
+    TokenReader(std::string&&, PastEnd = PastEnd::Fails, TextEncoding = TextEncoding::Utf8) = delete;
+    // Over a text of `length` bytes that `source` gives as the reading reaches
+    // them; a source that ends early makes the reading fail there.
+    TokenReader(std::size_t length, TextBytesSource source, PastEnd pastEnd, TextEncoding encoding);
 
+    // The index of the token at the read position.
     std::size_t Position() const { return position_; }
-    std::size_t Count() const { return tokens_.size(); }
-    bool AtEnd() const { return position_ >= tokens_.size(); }
+    bool AtEnd() const { return offset_ >= length_; }
     // Whether reads past the last token give empty tokens.
     bool ReadsEmptyPastEnd() const { return pastEnd_ == PastEnd::ReadsEmpty; }
-    // The token at the read position, without moving on (past the last token:
-    // a failure, or the empty token).
-    const std::string& Peek() const;
+    // Whether at least `count` tokens remain from the read position (reads as
+    // far as they go, no farther).
+    bool HasTokens(std::size_t count);
+    // The token at the read position, as it stands in the text, without moving
+    // on (past the last token: a failure, or the empty token). The view holds
+    // until the next read.
+    std::string_view Peek();
+    // The token at the read position when it has at most `most` bytes, without
+    // moving on; nothing for a longer one, of which no more than `most` + 1
+    // bytes are looked at (a header, a record's type).
+    std::optional<std::string_view> PeekShort(std::size_t most);
     // The token at the read position; the position moves on.
-    const std::string& Next();
+    std::string_view Next();
 
     // Fields, one token each.
     // Whole number: the token's numeric prefix to the nearest 32-bit whole
@@ -55,7 +90,7 @@ public:
     // Whole number whose whole token must be a number.
     std::int32_t StrictLong();
     // A count of a position list: a whole number from 0 to 50 (another throws
-    // ListCountError).
+    // ListCountError, the read position left on the count).
     std::int32_t ListCount();
     // Real number: the numeric prefix to the nearest 32-bit float.
     float Single();
@@ -67,21 +102,50 @@ public:
     std::string Text();
     // The size of a point: "1" to "9" give 1 to 9; any other token leaves `field`.
     void PointSize(float& field);
-    // A free text between "@" marks, over as many tokens as it has blanks. A
-    // token that does not begin with "@" is no text: `field` keeps its value
-    // and that token is read as the next field.
+    // A free text between "@" marks, over as many tokens as it has blanks
+    // ("@a", "", "b@" gives "a  b"; "@@" the empty text). A token that does
+    // not begin with "@" is no text: `field` keeps its value and that token is
+    // read as the next field. A text whose closing mark never comes is
+    // malformed.
     void QuotedText(std::string& field);
     // A name as Paste reads it: a token without a leading "@" is the whole
-    // name; "@a@" gives "a"; "@" alone or "@a" starts a name that the next
-    // token ending in "@" closes, at most 100 tokens on ("@a", "b@" gives
-    // "a b"). When none of those closes it, `field` keeps its value and the
-    // read goes on right after the first token. Never fails.
+    // name; a name between "@" marks is read as QuotedText reads it, over any
+    // number of tokens. A name whose closing mark never comes leaves `field`
+    // as it was and the read goes on right after its first token. Never fails.
     void PastedName(std::string& field);
 
     [[noreturn]] void Fail(std::string_view what) const;
 
 private:
-    std::vector<std::string> tokens_;
+    // A read position: the token's index and its first byte.
+    struct Mark {
+        std::size_t position;
+        std::size_t offset;
+    };
+    enum class QuotedRead { NotQuoted, Read, Unclosed };
+    // The free text between "@" marks from the read position into `text`;
+    // the position moves past its last token (NotQuoted: it stays; Unclosed:
+    // every token up to the end was taken).
+    QuotedRead ReadQuoted(std::string& text);
+    // A token's text as a field holds it (UTF-8).
+    std::string Decoded(std::string_view token) const;
+    // Makes the bytes before `end` (at most the whole text) readable.
+    void Fill(std::size_t end);
+    // The end of the token that begins at `from`: the next blank, or the end of the text.
+    std::size_t TokenEndFrom(std::size_t from);
+    // The end of the token at the read position (found once).
+    std::size_t TokenEnd();
+    void MoveOn();
+    Mark Here() const { return {position_, offset_}; }
+    void Return(Mark m);
+
+    std::string_view text_;   // the bytes readable so far
+    std::string buffer_;      // the bytes read from a source
+    std::size_t length_ = 0;  // the whole text's bytes
+    TextBytesSource source_;
     std::size_t position_ = 0;
+    std::size_t offset_ = 0;
+    std::optional<std::size_t> tokenEnd_;
     PastEnd pastEnd_;
+    TextEncoding encoding_;
 };

@@ -1,6 +1,7 @@
 #include "platform/CheckListBox.h"
 
 #include "core/Errors.h"
+#include "platform/ShownLine.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -20,6 +21,20 @@ CheckListBox::CheckListBox(QWidget* parent) : QListWidget(parent) {
     connect(model(), &QAbstractItemModel::modelReset, this, [this] { ticks_.clear(); });
 }
 
+namespace {
+
+// The role that holds a row's whole text when the row shows it cut.
+constexpr int WholeTextRole = Qt::UserRole + 1;
+
+void SetRowText(QListWidgetItem* it, const std::string& text) {
+    const QString whole = QString::fromStdString(text);
+    const bool cut = whole.size() > MostShownLineCharacters;
+    it->setData(WholeTextRole, cut ? QVariant(whole) : QVariant());
+    it->setText(cut ? ShownLine(whole) : whole);
+}
+
+} // namespace
+
 QListWidgetItem* CheckListBox::Row(int row) const {
     if (row < 0 || row >= count()) RaiseSubscriptError();
     return item(row);
@@ -36,7 +51,8 @@ void CheckListBox::SetListIndex(int row) {
 }
 
 void CheckListBox::AddItem(const std::string& text) {
-    auto* it = new QListWidgetItem(QString::fromStdString(text));
+    auto* it = new QListWidgetItem;
+    SetRowText(it, text);
     it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     it->setCheckState(Qt::Unchecked);
     addItem(it);
@@ -51,8 +67,12 @@ void CheckListBox::RemoveItem(int row) {
 
 void CheckListBox::ClearItems() { clear(); }
 
-std::string CheckListBox::ItemText(int row) const { return Row(row)->text().toStdString(); }
-void CheckListBox::SetItemText(int row, const std::string& text) { Row(row)->setText(QString::fromStdString(text)); }
+std::string CheckListBox::ItemText(int row) const {
+    const QVariant whole = Row(row)->data(WholeTextRole);
+    return (whole.isValid() ? whole.toString() : Row(row)->text()).toStdString();
+}
+
+void CheckListBox::SetItemText(int row, const std::string& text) { SetRowText(Row(row), text); }
 
 bool CheckListBox::Ticked(int row) const {
     if (row < 0 || row >= count()) return false;

@@ -9,7 +9,8 @@
 // - removing the current row leaves no row current (-1);
 // - the list taking the focus does not make a row current.
 // It reports check-state changes only, one call per changed row (a new label
-// is not a change).
+// is not a change). A row of more than 4096 characters shows them cut
+// (platform/ShownLine.h); ItemText gives the whole text.
 #include <QListWidget>
 
 #include <functional>

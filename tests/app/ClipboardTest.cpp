@@ -81,6 +81,31 @@ TEST_F(ClipboardTest, CopyThenPasteAddsTheGraphUnderTheNextId) {
     EXPECT_EQ(box.Count(), 0u);
 }
 
+// A name of more blanks than a hundred comes back whole, and every field
+// after it with it.
+TEST_F(ClipboardTest, ANameOfManyBlanksIsPastedWhole) {
+    Start();
+    std::string words = "点";
+    for (int k = 0; k < 120; ++k) words += " p";
+    const std::string names[] = {std::string(120, ' '), words};
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name.substr(0, 8));
+        W().DeleteAllGraphs();
+        auto named = SampledPoint("-1", "0.5", RGB(255, 0, 0));
+        named->NameS = name;
+        W().List1->SetListIndex(0);
+        Run("mnuEditCopy");
+        Run("mnuEditPaste");
+        ASSERT_EQ(DocumentScene.FunSurfs.Count(), 2);
+        const auto pasted = Graph(2);
+        EXPECT_EQ(pasted->NameS, name);
+        EXPECT_EQ(pasted->Save(), RecordAs(*named, pasted->ID));
+        EXPECT_EQ(W().List1->ItemText(1), DocumentRowLabel(1, *named));
+        EXPECT_TRUE(Shown(pasted));
+    }
+    EXPECT_EQ(box.Count(), 0u);
+}
+
 // The new row takes the tick of the current row: ticked, it is drawn at
 // once; unticked, the tick handling takes it out of view; with no current
 // row it is ticked.

@@ -36,6 +36,8 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -280,6 +282,38 @@ TEST_F(DocumentFilesTest, TheHandWrittenDocumentOpensFromTheCommandLine) {
     EXPECT_TRUE(DocumentScene.FunSurfs.Item(1)->Vert3D.Exists());
 }
 
+// A document holding an expression of 1 MB opens from the command line: the
+// window shows, the graph is listed and drawn, and the result pane holds its
+// line.
+TEST_F(DocumentFilesTest, ADocumentWithAnExpressionOfAMegabyteOpens) {
+    std::string expression = "x";
+    while (expression.size() < 1000000) expression += "+x";
+    auto g = Cls9::Init(1, "long", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x", expression, 20, 1,
+                        -1, 1, 0, 0, FillStyle::OneColor, 0, 0, RGB(255, 0, 0), 1, 0, Show::FilledSurface,
+                        Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    g->Show2DCurve = true;
+    Cls8 scene;
+    scene.FunSurfs.Add(g, "1");
+    const std::string path = Path(QStringLiteral("long.pgp"));
+    ASSERT_EQ(SaveDocumentFile(QString::fromStdString(path), ComposeDocumentText(1, scene, Cls3{})),
+              SaveResult::Written);
+
+    const auto start = std::chrono::steady_clock::now();
+    Start(QString::fromStdString(path));
+    QTest::qWait(10);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    RecordProperty("seconds_to_show", std::to_string(took.count()));
+    std::cout << "a document with a 1 MB expression shown in " << took.count() << " s\n";
+
+    EXPECT_EQ(box.Count(), 0u);
+    ASSERT_EQ(DocumentScene.FunSurfs.Count(), 1);
+    EXPECT_EQ(DocumentScene.FunSurfs.Item(1)->ExpressZ, expression);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{DocumentRowLabel(1, *g) + " [x]"}));
+    EXPECT_EQ(Result().Text(), "函数 y=" + expression + "\r\n");
+    EXPECT_TRUE(W().isVisible());
+}
+
 TEST_F(DocumentFilesTest, TicksAreDrawnOnceAfterTheLastRow) {
     // Every drawing of two curves crossing more than 50 times shows its
     // message once the lists are built: one build, one message, whatever the
@@ -331,10 +365,10 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
     std::string pastEnd = large;
     pastEnd[4] = static_cast<char>(pastEnd[4] + 1); // 65,536 bytes more than there are
     struct Case {
-        const char* name;
+        std::string name;
         std::string bytes;
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {"empty file", ""},
         {"cut short", FramedFile(good).substr(0, 40)},
         {"not a framed text", std::string("\x09\x00\x05\x00S71 0 0", 11)},
@@ -350,6 +384,7 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
         {"large document cut short", large.substr(0, large.size() - 1)},
         {"large document with a length past its end", pastEnd},
     };
+    for (HostileDocument& large : LargeHostileDocuments()) cases.push_back({large.name, std::move(large.bytes)});
     Start();
     // The current document: two points, a space document with its axes.
     Point(1, 0, 0);

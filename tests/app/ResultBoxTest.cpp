@@ -48,4 +48,41 @@ TEST(ResultBox, LinesAreAddedAtTheEndOfTheBoxAndItsCursorStaysAtTheStart) {
     EXPECT_EQ(edit.toPlainText(), QStringLiteral("x\ny\n"));
 }
 
+// A line of more than 4096 characters is shown as its first 4096 and "…" (a
+// whole megabyte would take the box minutes to lay out); the pane's text keeps
+// it whole, and the lines around it are shown as they are.
+TEST(ResultBox, ALongLineIsShownCut) {
+    const std::string megabyte = "函数 y=x" + std::string(1000000, 'x');
+    const QString shownHead = QString::fromUtf8(megabyte.substr(0, 4096 + 6).c_str()).left(4096) + QChar(0x2026);
+    const struct {
+        const char* what;
+        std::vector<std::string> appends;   // the first one set, the others appended
+        QString shown;
+    } cases[] = {
+        {"a megabyte, then a short line", {megabyte + "\r\n", "    根: x=0\r\n"}, shownHead + "\n    根: x=0\n"},
+        {"a short line, then a megabyte", {"    根: x=0\r\n", megabyte + "\r\n"}, "    根: x=0\n" + shownHead + "\n"},
+        {"4096 characters", {std::string(4096, 'a') + "\r\n"}, QString(4096, 'a') + "\n"},
+        {"4097 characters", {std::string(4097, 'a')}, QString(4096, 'a') + QChar(0x2026)},
+        {"a long line over two appends", {"b\r\n" + std::string(3000, 'a'), std::string(3000, 'a') + "\r\nc"},
+         "b\n" + QString(4096, 'a') + QChar(0x2026) + "\nc"},
+        {"a character of two halves at the cut", {std::string(4095, 'a') + "😀" + std::string(10, 'a')},
+         QString(4095, 'a') + QChar(0x2026)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QPlainTextEdit edit;
+        ResultBox box(&edit);
+        std::string whole;
+        for (const std::string& text : c.appends) {
+            if (whole.empty())
+                box.SetText(text);
+            else
+                box.AppendText(text);
+            whole += text;
+        }
+        EXPECT_EQ(box.Text(), whole);
+        EXPECT_EQ(edit.toPlainText(), c.shown);
+    }
+}
+
 } // namespace

@@ -129,7 +129,7 @@ TEST_F(ClipboardTextTest, AcceptanceByDocumentKind) {
 }
 
 // Names: one token without marks is the whole name; "@@" is empty; a name
-// with blanks spans tokens up to the one ending in "@", at most 100 on.
+// with blanks spans tokens up to the one ending in "@".
 TEST_F(ClipboardTextTest, NamesAsPasteReadsThem) {
     const struct {
         std::vector<std::string> nameTokens;
@@ -156,26 +156,53 @@ TEST_F(ClipboardTextTest, NamesAsPasteReadsThem) {
     }
 }
 
-// A name whose closing mark is more than 100 tokens away: the name stays
-// empty and the record goes on right after its first token.
-TEST_F(ClipboardTextTest, ANameNotClosedWithinAHundredTokens) {
-    std::vector<std::string> t = PlaneTokens();
-    t[3] = "@open";
-    const auto rows = Paste(Join(t));
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].Graph->NameS, "");
-    EXPECT_EQ(rows[0].Graph->ContourLevel, 12);
+// A name's blanks are not counted: a name of any number of them comes back
+// whole, as a document reads it, with every field after it in place.
+TEST_F(ClipboardTextTest, NamesOfAnyNumberOfBlanksComeBackWhole) {
+    std::string words = "first";
+    for (int k = 0; k < 120; ++k) words += " w";
+    const std::string names[] = {std::string(120, ' '), words, " lead" + std::string(150, ' ') + "trail", ""};
+    auto plane = FilledGraph(5, GraphType::Function2D, CoordType::PlaneCartesian, FunForm::Explicit);
+    auto table = FilledGraph(6, GraphType::Table2D, 0, 0);
+    table->StepU = 1;
+    table->StepV = 2;
+    for (const std::string& name : names)
+        for (Cls9* written : {plane.get(), table.get()}) {
+            SCOPED_TRACE(std::to_string(name.size()) + " characters, type " + std::to_string(written->GraphType));
+            written->NameS = name;
+            const auto rows = Paste(ClipboardGraphText(1, *written));
+            ASSERT_EQ(rows.size(), 1u);
+            ExpectSameGraphFields(*written, *rows[0].Graph);
+        }
 
-    // Closed by the 100th token after the first: a name; by the 101st: none.
-    for (int filler : {99, 100}) {
+    // Closed by the 100th token after the first, the 101st or far later.
+    for (int filler : {99, 100, 101, 500}) {
         std::vector<std::string> u = PlaneTokens();
         u[3] = "@n";
         u.insert(u.begin() + 4, std::size_t(filler), "w");
         u.insert(u.begin() + 4 + filler, "end@");
         const auto r = Paste(Join(u));
         ASSERT_EQ(r.size(), 1u);
-        EXPECT_EQ(r[0].Graph->NameS.empty(), filler == 100) << filler;
+        std::string expected = "n";
+        for (int k = 0; k < filler; ++k) expected += " w";
+        EXPECT_EQ(r[0].Graph->NameS, expected + " end") << filler;
+        EXPECT_EQ(r[0].Graph->ContourLevel, 12) << filler;
     }
+}
+
+// A name whose closing mark never comes: the name stays empty and the record
+// goes on right after its first token.
+TEST_F(ClipboardTextTest, ANameNeverClosed) {
+    const std::vector<std::string> t = PlaneTokens();
+    std::vector<std::string> u(t.begin(), t.begin() + FunFormToken + 1);
+    u[3] = "@open";
+    const auto rows = Paste(Join(u));
+    ASSERT_EQ(rows.size(), 1u);
+    const Cls9& g = *rows[0].Graph;
+    EXPECT_EQ(g.NameS, "");
+    EXPECT_EQ(g.CoordType, CoordType::PlaneCartesian);
+    EXPECT_EQ(g.ExpressZ, t[7]);
+    EXPECT_EQ(g.FunForm, FunForm::Explicit);
 }
 
 TEST_F(ClipboardTextTest, PointSizeAndHollowAsPasteReadsThem) {

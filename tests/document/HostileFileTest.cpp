@@ -3,15 +3,21 @@
 #include "core/Globals.h"
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingServices.h"
+#include "document/DocumentContainer.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentReader.h"
 #include "scene/Cls8.h"
 #include "tests/document/DocumentFileBytes.h"
+#include "tests/document/LargeDocuments.h"
 #include "tests/document/SampleDocuments.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -83,6 +89,9 @@ std::vector<HostileCase> HostileFiles() {
         {"repeated ID", FramedFile("S31 2 " + PointRecord("3") + PointRecord("3") + "0"), "repeated"},
         {"unterminated name", FramedFile("S71 1 0 1 @a b c"), "closing mark"},
         {"unterminated axis title", FramedFile("S71 0 1 " + Zeros(24) + "@x"), "closing mark"},
+        {"a count beyond what a document holds", FramedFile("S71 10001 0"), "more graphs"},
+        {"a long frame declaring 1 GiB in 4 KB",
+         std::string("\x08\x80\x00\x00\x00\x40S71 0 0 ", 14) + std::string(4096 - 14, '0'), "cut short"},
     };
 }
 
@@ -118,10 +127,70 @@ TEST(HostileFiles, EachShowsTheFormatMessageAndChangesNothing) {
     }
 }
 
+// Large files that are no document: the format message, and the reading stops
+// at the first fault, long before the end of the text.
+TEST(HostileFiles, LargeOnesAreRefusedAtTheirFirstFault) {
+    ProgramStateGuard state;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("large.pgp");
+    for (const HostileDocument& c : LargeHostileDocuments()) {
+        SCOPED_TRACE(c.name);
+        const FrameHead frame = ReadFrameHead(c.bytes);
+        const std::string_view text = std::string_view(c.bytes).substr(frame.HeadBytes);
+        ASSERT_EQ(text.size(), frame.TextBytes);
+        std::size_t given = 0;
+        const auto source = [&](char* into, std::size_t most) {
+            const std::size_t n = std::min(most, text.size() - given);
+            std::memcpy(into, text.data() + given, n);
+            given += n;
+            return n;
+        };
+        EXPECT_THROW(ReadDocumentFrom(frame.TextBytes, source, Cls3{}), DocumentFormatError);
+        EXPECT_LT(given, text.size() / 16);
+        EXPECT_THROW(ReadDocumentBytes(c.bytes, Cls3{}), DocumentFormatError);
+
+        ASSERT_NO_FATAL_FAILURE(WriteBytes(path, c.bytes));
+        RecordingMessageBox messages;
+        EXPECT_FALSE(LoadDocument(path, Cls3{}).has_value());
+        ASSERT_EQ(messages.Count(), 1u);
+        EXPECT_EQ(messages.Last().text, "文件格式不正确。");
+    }
+}
+
+// A long frame declaring 1 GiB in a sparse file of that size: only the text
+// the reading reaches is read. NUL bytes are refused at their first token; a
+// document followed by them opens.
+TEST(HostileFiles, ASparseFileDeclaringAGibibyte) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sparse.pgp");
+    constexpr qint64 kDeclared = qint64{1} << 30;
+    const std::string head("\x08\x80\x00\x00\x00\x40", 6);
+    for (const std::string& start : {std::string(), std::string("S71 0 0 ")}) {
+        SCOPED_TRACE(start);
+        ASSERT_NO_FATAL_FAILURE(WriteBytes(path, head + start));
+        QFile file(path);
+        ASSERT_TRUE(file.resize(LongFrameHeadBytes + kDeclared));
+        RecordingMessageBox messages;
+        const auto doc = LoadDocument(path, Cls3{});
+        EXPECT_EQ(doc.has_value(), !start.empty());
+        if (doc) {
+            EXPECT_TRUE(doc->Rows.empty());
+            EXPECT_EQ(messages.Count(), 0u);
+        } else {
+            ASSERT_EQ(messages.Count(), 1u);
+            EXPECT_EQ(messages.Last().text, "文件格式不正确。");
+        }
+    }
+}
+
 TEST(HostileFiles, TheGoodFilesBesideThemOpen) {
     const std::string good = "S31 1 " + PointRecord("1") + "0";
     RecordingMessageBox messages;
     EXPECT_EQ(ReadDocumentBytes(FramedFile(good) + "tail", Cls3{}).Rows.size(), 1u);
+    // As many graphs as a document holds.
+    std::string most = "S1 10000 ";
+    for (int id = 1; id <= 10000; ++id) most += "0 " + std::to_string(id) + " n 1 x y z 1 1 0 1 0 1 0 0 0 0 0 0 3 3 ";
+    EXPECT_EQ(ReadDocumentBytes(FrameDocumentText(most), Cls3{}).Rows.size(), 10000u);
     // The oldest generations read too.
     for (const char* old : {"S11 0 0", "S1 0", "S21 0 0"})
         EXPECT_TRUE(ReadDocumentBytes(FramedFile(old), Cls3{}).Rows.empty()) << old;

@@ -1,5 +1,6 @@
 #include "tests/document/LargeDocuments.h"
 
+#include "document/DocumentContainer.h"
 #include "graph/GraphEnums.h"
 #include "tests/document/SampleDocuments.h"
 
@@ -55,5 +56,27 @@ std::vector<LargeDocument> LargeDocuments() {
     return {
         {"table of 201 by 201", 3, {LargestDistinctTable(1)}},
         {"60 graphs", 1, MixedPlaneGraphs(60)},
+    };
+}
+
+std::vector<HostileDocument> LargeHostileDocuments() {
+    constexpr std::size_t kBytes = 4 * 1024 * 1024;
+    const auto repeated = [](std::string text, const std::string& unit) {
+        while (text.size() < kBytes) text += unit;
+        return text;
+    };
+    std::string noise(kBytes, '\0');
+    std::uint32_t state = 12345;
+    for (char& c : noise) {
+        state = state * 1103515245u + 12345u;
+        c = static_cast<char>(state >> 24);
+    }
+    return {
+        {"blanks after the count", FrameDocumentText("S71 1" + std::string(kBytes, ' '))},
+        {"one-letter tokens", FrameDocumentText(repeated("S71 1 ", "x "))},
+        {"zeros under a count of 9000", FrameDocumentText(repeated("S71 9000 ", "0 "))},
+        {"zeros under a count of two million", FrameDocumentText(repeated("S71 2000000 ", "0 "))},
+        {"random bytes", FrameDocumentText(noise)},
+        {"NUL bytes", FrameDocumentText(std::string(kBytes, '\0'))},
     };
 }

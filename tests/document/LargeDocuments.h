@@ -24,3 +24,15 @@ struct LargeDocument {
     std::vector<std::shared_ptr<Cls9>> graphs;
 };
 std::vector<LargeDocument> LargeDocuments();
+
+// Large files that are no document (each some 4 MB framed in the long frame),
+// named for a trace: blanks after "S71 1", a few million one-character tokens
+// (letters where a record's type stands; zeros under a count of 9000, whose
+// second record repeats the first one's ID; zeros under a count beyond what a
+// document holds), bytes of a fixed pseudo-random sequence, and NUL bytes
+// without a blank. Each fails within its first few tokens.
+struct HostileDocument {
+    std::string name;
+    std::string bytes;
+};
+std::vector<HostileDocument> LargeHostileDocuments();

@@ -1,11 +1,19 @@
 // The reader of generations 3 to 7: tokens, headers, field encodings, the
 // generation gates, the ID counter, the animation values and the axes record.
+#include "core/GbkCodec.h"
+#include "document/DocumentContainer.h"
 #include "document/DocumentReader.h"
 #include "graph/GraphEnums.h"
+#include "tests/document/GraphFields.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,8 +39,110 @@ TEST(Tokenizer, BlanksMakeTokensAsTheFormatSays) {
     EXPECT_TRUE(SplitTokens("").empty());
 }
 
+// A source of `text` that gives at most `chunk` bytes a read and counts them.
+struct CountedSource {
+    std::string_view text;
+    std::size_t chunk;
+    std::size_t given = 0;
+    TextBytesSource Source() {
+        return [this](char* into, std::size_t most) {
+            const std::size_t n = std::min({most, chunk, text.size() - given});
+            std::memcpy(into, text.data() + given, n);
+            given += n;
+            return n;
+        };
+    }
+};
+
+// The reader finds the tokens SplitTokens gives, in a text in memory and in
+// one that a source gives a few bytes at a time.
+TEST(Tokenizer, TheReaderFindsTheSameTokensWhereverTheTextComesFrom) {
+    const std::string longToken(200000, 'q');
+    const std::string texts[] = {"a b", "a b ", "a  b", " a", "a\tb\r\n", "", " ", "   ", "abc",
+                                 longToken + " x  " + longToken};
+    for (const std::string& text : texts)
+        for (std::size_t chunk : {std::size_t{0}, std::size_t{1}, std::size_t{7}}) {
+            SCOPED_TRACE(text.substr(0, 10) + " in reads of " + std::to_string(chunk));
+            CountedSource source{text, chunk};
+            auto r = chunk == 0 ? std::make_unique<TokenReader>(std::string_view(text))
+                                : std::make_unique<TokenReader>(text.size(), source.Source(), PastEnd::Fails,
+                                                                TextEncoding::Utf8);
+            std::vector<std::string> found;
+            while (!r->AtEnd()) found.emplace_back(r->Next());
+            EXPECT_EQ(found, SplitTokens(text));
+            EXPECT_EQ(r->Position(), found.size());
+            EXPECT_THROW(r->Next(), DocumentFormatError);
+        }
+
+    // A source that ends before the length it was given: the reading fails there.
+    CountedSource shortSource{"a b", 100};
+    TokenReader cut(10, shortSource.Source(), PastEnd::Fails, TextEncoding::Utf8);
+    EXPECT_EQ(cut.Next(), "a");
+    EXPECT_THROW(cut.Next(), DocumentFormatError);
+
+    // Past the end Paste reads empty tokens.
+    TokenReader pasted("a", PastEnd::ReadsEmpty);
+    EXPECT_EQ(pasted.Next(), "a");
+    EXPECT_EQ(pasted.Next(), "");
+    EXPECT_EQ(pasted.Long(), 0);
+    EXPECT_EQ(pasted.Position(), 3u);
+}
+
+// A short token is seen whole; a longer one is not read to its end.
+TEST(Tokenizer, ShortTokensAndHowFarALongOneIsRead) {
+    const struct {
+        const char* text;
+        std::optional<std::string> token;
+    } cases[] = {{"S71 0", "S71"}, {"S7", "S7"}, {" S71", ""}, {"S711 0", std::nullopt}, {"S7100", std::nullopt}};
+    for (const auto& c : cases) {
+        TokenReader r(c.text);
+        const auto token = r.PeekShort(3);
+        EXPECT_EQ(token ? std::optional<std::string>(*token) : std::nullopt, c.token) << c.text;
+        EXPECT_EQ(r.Position(), 0u);
+    }
+    TokenReader empty("");
+    EXPECT_THROW(empty.PeekShort(3), DocumentFormatError);
+
+    const std::string huge = "S71" + std::string(4 << 20, 'x') + " 0";
+    CountedSource source{huge, huge.size()};
+    TokenReader r(huge.size(), source.Source(), PastEnd::Fails, TextEncoding::Utf8);
+    EXPECT_FALSE(r.PeekShort(3).has_value());
+    EXPECT_LT(source.given, huge.size() / 16);
+    // HasTokens reads as far as the tokens it counts.
+    EXPECT_TRUE(r.HasTokens(2));
+    EXPECT_FALSE(r.HasTokens(3));
+}
+
+// A GBK file reads as its UTF-8 text does, token by token: the second byte of
+// a character may be "@" (0x40), which closes no name, and a byte that starts
+// no character reads "?".
+TEST(FieldEncodings, AGbkFileReadsAsItsUtf8Text) {
+    const std::string names[] = {"x丂 y", "丂", "抛物线 a  b", " 丂 ", "丂\xFF b"};
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        Cls9 g;
+        g.ID = 1;
+        g.NameS = "N";
+        g.ExpressZ = "丂丂";
+        std::string gbk = Utf8ToGbkLenient("S71 1 " + g.Save() + " 0");
+        // The name put in as GBK bytes (0xFF left as it is).
+        const std::string nameGbk = Utf8ToGbkLenient(name.substr(0, name.find('\xFF'))) +
+                                    (name.find('\xFF') == std::string::npos ? "" : "\xFF b");
+        gbk.replace(gbk.find("@N@"), 3, "@" + nameGbk + "@");
+        const LoadedDocument fromFile = ReadDocumentBytes(FrameDocumentText(gbk), Cls3{});
+        const LoadedDocument fromText = ReadDocumentText(GbkToUtf8Lenient(gbk), Cls3{});
+        ASSERT_EQ(fromFile.Rows.size(), 1u);
+        ASSERT_EQ(fromText.Rows.size(), 1u);
+        ExpectSameGraphFields(*fromText.Rows[0].Graph, *fromFile.Rows[0].Graph);
+        const std::string expected = name.find('\xFF') == std::string::npos ? name : "丂? b";
+        EXPECT_EQ(fromFile.Rows[0].Graph->NameS, expected);
+        EXPECT_EQ(fromFile.Rows[0].Graph->ExpressZ, "丂丂");
+    }
+    EXPECT_EQ(Utf8ToGbkLenient("x丂 "), "x\x81\x40 ");
+}
+
 TEST(FieldEncodings, NumbersFlagsAndTexts) {
-    TokenReader r(SplitTokens("2.5 3.5 -0.5 1E3 7abc  1,5 1.5E+08 True true -1 1 x"));
+    TokenReader r("2.5 3.5 -0.5 1E3 7abc  1,5 1.5E+08 True true -1 1 x");
     EXPECT_EQ(r.Long(), 2);
     EXPECT_EQ(r.Long(), 4);
     EXPECT_EQ(r.Long(), 0);
@@ -49,7 +159,7 @@ TEST(FieldEncodings, NumbersFlagsAndTexts) {
     EXPECT_TRUE(r.AtEnd());
     EXPECT_THROW(r.Next(), DocumentFormatError);
 
-    TokenReader p(SplitTokens("2.5 9 10 1"));
+    TokenReader p("2.5 9 10 1");
     float size = 1;
     p.PointSize(size);
     EXPECT_EQ(size, 1.0f);
@@ -68,7 +178,7 @@ TEST(FieldEncodings, QuotedTextsOverSeveralTokens) {
         {"@ x@ n", " x", 2}, {"@a@@ n", "a@", 1}, {"plain n", "kept", 0}, {"@a＠ b@ n", "a＠ b", 2},
     };
     for (const auto& c : cases) {
-        TokenReader r(SplitTokens(c.tokens));
+        TokenReader r(c.tokens);
         std::string field = "kept";
         r.QuotedText(field);
         EXPECT_EQ(field, c.text) << c.tokens;
@@ -77,11 +187,12 @@ TEST(FieldEncodings, QuotedTextsOverSeveralTokens) {
     // More than 100 blanks still read back; a text without its closing mark is malformed.
     std::string many = "@w";
     for (int i = 0; i < 150; ++i) many += " w";
-    TokenReader longText(SplitTokens(many + "@ n"));
+    const std::string longSource = many + "@ n";
+    TokenReader longText(longSource);
     std::string field;
     longText.QuotedText(field);
     EXPECT_EQ(field, many.substr(1));
-    TokenReader open(SplitTokens("@a b c"));
+    TokenReader open("@a b c");
     EXPECT_THROW(open.QuotedText(field), DocumentFormatError);
 }
 
