@@ -295,4 +295,45 @@ TEST_F(PointAnimationDialog, EditFillingAndASizeWithoutAnEntry) {
     EXPECT_EQ(window.rows, (std::vector<std::string>{"点动画  x=t, y=t*t"}));
 }
 
+// A point animation a special document stored in a space coordinate system
+// is filled as the plane point its row shows: "直角坐标", its two
+// expressions; OK unchanged keeps its row and its place.
+TEST_F(PointAnimationDialog, StoredSpacePointAnimationOfASpecialDocumentEditsAsItsRowShows) {
+    DocumentKind = 7;
+    FrameCount = 4;
+    for (const std::int32_t coordType : {CoordType::Cartesian, CoordType::Cylindrical, CoordType::Spherical}) {
+        SCOPED_TRACE(coordType);
+        DocumentScene = Cls8();
+        VisibleScene = Cls8();
+        window.rows.clear();
+        auto g = Cls9::Init(1, "P", GraphType::PointAnimation, coordType, "t", "1+t", "2", 1, 1, 0, 1, 0, 0,
+                            FillStyle::OneColor, 0xFF0000, 0xFF0000, 0, 1, Material::Metal, Show::Wireframe,
+                            Smoothness::Smoother);
+        g->FunForm = FunForm::Parametric;
+        g->Animation = true;
+        g->MaxT = 1;
+        ASSERT_TRUE(g->GetPoints());
+        DocumentScene.FunSurfs.Add(g, GraphKey(*g));
+        VisibleScene.FunSurfs.Add(g, GraphKey(*g));
+        window.rows.push_back("点动画  x=1+t, y=2");
+        const SamplePoint last = g->Anim1D(4);
+        EXPECT_EQ(last.x, 2);
+        EXPECT_EQ(last.y, 2);
+
+        frmF17& e = OpenForEdit<frmF17>(0);
+        EXPECT_EQ(e.Combo1->currentIndex(), 0);
+        EXPECT_EQ(Labels(e), "x(t),y(t),Z(t)");
+        EXPECT_EQ(TextOf(e.Text2), "1+t");
+        EXPECT_EQ(TextOf(e.Text3), "2");
+        EXPECT_FALSE(e.Text4->isVisibleTo(&e));
+        Click(&e, "Command1");
+        EXPECT_EQ(box.Count(), 0u);
+        EXPECT_EQ(window.rows, (std::vector<std::string>{"点动画  x=1+t, y=2"}));
+        EXPECT_EQ(g->CoordType, CoordType::PlaneCartesian);
+        EXPECT_EQ(g->Anim1D(4).x, last.x);
+        EXPECT_EQ(g->Anim1D(4).y, last.y);
+        Flush();
+    }
+}
+
 } // namespace
