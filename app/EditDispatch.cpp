@@ -147,8 +147,8 @@ EditOpener EditDialogFor(std::int32_t documentKind, const Cls9& graph) {
     return nullptr;
 }
 
-// Graph list popup, Edit: the graph of the list's current row (which a right
-// click does not move) in its dialog, filled from it, with IsEditing set; the
+// Graph list popup, Edit: the graph of the list's current row (the row a
+// right click opened the popup on) in its dialog, filled from it, with IsEditing set; the
 // dialog's OK replaces the graph. An unticked or missing current row gets the
 // notice; a graph without a dialog opens nothing (IsEditing stays set).
 void frmF1::mnuFunEdit_Click() {

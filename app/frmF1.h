@@ -196,7 +196,9 @@ public:
     // graph is added at the end and sampled again, but for tables and
     // vectors), then the lists are rebuilt and the frame redrawn.
     void List1_ItemCheck(int Item);
-    // A right press opens the popup FunEdit; the current row stays.
+    // A right press opens the popup FunEdit; the list has already made the
+    // row under it current (unticked as it was), so that the popup's commands
+    // act on that row; below the rows the current row stays.
     void List1_MouseDown(int Button, float X, float Y);
     // Whether a graph of VisibleScene has this ID.
     bool IsGraphShown(std::int32_t ID) const;

@@ -14,6 +14,7 @@ public:
 SilentMessages silent;
 MessageService* current = &silent;
 MessageHoldBack* openHoldBack = nullptr;
+int openSilences = 0;
 // Messages shown by hold-back scopes since the last scope that did not only turn the scene.
 std::vector<MessageRequest> shownByHoldBack;
 
@@ -48,6 +49,7 @@ MsgAnswer MsgBox(const std::string& text, MsgIcon icon, const std::string& title
     r.text = text;
     r.icon = icon;
     r.buttons = buttons;
+    if (openSilences > 0) return silent.Show(r);
     if (openHoldBack != nullptr) {
         openHoldBack->Hold(r);
         return silent.Show(r);
@@ -85,3 +87,6 @@ void MessageHoldBack::Release() {
         Messages().Show(r);
     }
 }
+
+MessageSilence::MessageSilence() { ++openSilences; }
+MessageSilence::~MessageSilence() { --openSilences; }

@@ -61,3 +61,14 @@ private:
     bool owner_;
     std::vector<MessageRequest> held_;
 };
+
+// Drops the messages raised while it is open, each answered as the silent
+// service answers it: a check that reports its failure in words of its own
+// (the compiler's syntax message is not shown for a position list entry).
+class MessageSilence {
+public:
+    MessageSilence();
+    ~MessageSilence();
+    MessageSilence(const MessageSilence&) = delete;
+    MessageSilence& operator=(const MessageSilence&) = delete;
+};

@@ -108,6 +108,16 @@ void frmF14::Command1_Click() {
         MsgBox(e.Text(), MsgIcon::Exclamation, ErrorTitle);
         return;
     }
+    // A range whose minimum lies above its maximum would leave every graph
+    // sampled afterwards clipped away: refused in the words of the graph
+    // dialogs, the range left as it was. Equal bounds pass.
+    for (int n = 1; n <= 5; n += 2) {
+        if (values[n] > values[n + 1]) {
+            const std::string axis = n == 1 ? "x" : n == 3 ? "y" : "z";
+            MsgBox("最小" + axis + "必须小于最大" + axis + "。", MsgIcon::Exclamation, NoticeTitle);
+            return;
+        }
+    }
     for (int n = 1; n <= 6; ++n) *Boxes[n].value = values[n];
     Unload();
 }

@@ -1,6 +1,7 @@
 // Samplers of the animations: every frame k = 0..FrameCount is sampled whole
 // at t = MinT + k dT and kept in the kind's frame array. Curves, strips and
 // surfaces are clipped against the view range; a moving point is not.
+#include "core/Globals.h"
 #include "graph/Cls9.h"
 #include "graph/SamplingSpace.h"
 
@@ -123,10 +124,11 @@ bool Cls9::SampleAnimation(SamplingContext& ctx) {
     switch (GraphType) {
     case GraphType::PointAnimation: {
         SamplePoint* points = Anim1D.Data();
+        const std::int32_t coordType = PointCoordType(DocumentKind, CoordType);
         arrange(0);
         for (std::int64_t k = 0; k <= frames; ++k) {
             ctx.Column = k;
-            if (!MovingPoint(ctx, CoordType, times[static_cast<std::size_t>(k)], points[k])) return false;
+            if (!MovingPoint(ctx, coordType, times[static_cast<std::size_t>(k)], points[k])) return false;
         }
         return true;
     }

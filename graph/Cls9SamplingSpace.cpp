@@ -2,6 +2,7 @@
 // surfaces) and points. The X text gives the drawing z, the Y text x and the
 // Z text y (the height), directly or through cylindrical (a, r, h) and
 // spherical (a, b, R) coordinates.
+#include "core/Globals.h"
 #include "graph/Cls9.h"
 #include "graph/SamplingSpace.h"
 
@@ -232,7 +233,8 @@ bool Cls9::SampleSinglePoint(SamplingContext& ctx) {
     const Bindings none;
     float first = 0;
     float second = 0;
-    switch (CoordType) {
+    const std::int32_t coordType = PointCoordType(DocumentKind, CoordType);
+    switch (coordType) {
     case CoordType::PlaneCartesian: return ThreeTextPoint(ctx, CoordType::Cartesian, none, p);
     case CoordType::Polar:
         if (!ctx.Evaluate(ctx.Y, none, first)) return false;
@@ -241,6 +243,6 @@ bool Cls9::SampleSinglePoint(SamplingContext& ctx) {
         if (!ctx.Evaluate(ctx.X, none, first)) return false;
         p.z = first;
         return true;
-    default: return ThreeTextPoint(ctx, CoordType, none, p);
+    default: return ThreeTextPoint(ctx, coordType, none, p);
     }
 }

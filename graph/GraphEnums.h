@@ -40,6 +40,16 @@ inline constexpr std::int32_t Cylindrical = 4;    // a, r, z
 inline constexpr std::int32_t Spherical = 5;      // a, b, r
 } // namespace CoordType
 
+// The coordinate system a point graph (GraphType 7, 8) is placed in. A point
+// of a special-graph document (DocumentKind 7) lies in the plane of its frame
+// and is placed where its row says: polar (a = ExpressY, r = ExpressZ) or
+// else Cartesian (x = ExpressY, y = ExpressZ), also when its document stored
+// a space coordinate system for it. Elsewhere its own.
+inline std::int32_t PointCoordType(std::int32_t documentKind, std::int32_t coordType) {
+    if (documentKind != 7 || coordType == CoordType::Polar) return coordType;
+    return CoordType::PlaneCartesian;
+}
+
 namespace FunForm {
 inline constexpr std::int32_t Implicit = 1;   // f(x, y) = 0
 inline constexpr std::int32_t Explicit = 2;

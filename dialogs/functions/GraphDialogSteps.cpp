@@ -71,6 +71,27 @@ std::optional<float> BoundEvaluation::Evaluate(const std::string& text, float st
     return value;
 }
 
+std::optional<float> BoundEvaluation::Position(const std::string& text, std::string& cleaned) {
+    cleaned.clear();
+    bool valid = CheckExpression(text, cleaned);
+    float value = UndefinedValue;
+    if (valid) {
+        std::string postfix;
+        MessageSilence quiet;
+        valid = engine_.InfixToPostfix(cleaned, postfix) == 0 &&
+                engine_.DoEvaluate(postfix, false, value, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    }
+    // A failed evaluation gives the undefined marker, which a plain number
+    // may also be.
+    const bool plainNumber = !cleaned.empty() && NumericPrefixLength(cleaned) == cleaned.size();
+    if (valid && value == UndefinedValue && !plainNumber) valid = false;
+    if (!valid) {
+        RefuseOk(IllegalDataMessage, ErrorTitle);
+        return std::nullopt;
+    }
+    return value;
+}
+
 bool RangeStep(float minimum, float maximum, const std::string& message) {
     if (minimum > maximum) {
         RefuseOk(message, NoticeTitle);

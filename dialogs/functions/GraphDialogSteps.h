@@ -94,6 +94,15 @@ public:
     // when the text does not compile (the compiler has shown its message).
     std::optional<float> Evaluate(const std::string& text, float start = 0);
 
+    // A position list's entry read as a bound is read: filtered as an
+    // expression (its cleaned text left in `cleaned`), compiled as it stands
+    // and evaluated in radians with every variable 0. Nothing after
+    // "存在非法数据。" titled "出错" (the compiler's own message not shown) when
+    // the filter refuses the text, it does not compile, it yields no value or
+    // its evaluation fails (UndefinedValue from anything but a plain number):
+    // a position is never another value than the text it is listed as.
+    std::optional<float> Position(const std::string& text, std::string& cleaned);
+
 private:
     Cls6 engine_;
 };

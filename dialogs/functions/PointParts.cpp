@@ -31,7 +31,7 @@ std::int32_t FirstCoordType() {
 
 } // namespace
 
-bool PlanePointCoordinates() { return DocumentKind == 1 || DocumentKind == 2; }
+bool PlanePointCoordinates() { return DocumentKind == 1 || DocumentKind == 2 || DocumentKind == 7; }
 
 void FillPointCoordinateSystems(QComboBox* list) {
     ClearList(list);
@@ -46,7 +46,7 @@ std::int32_t SelectedPointCoordType(const QComboBox* list) {
 }
 
 void SelectPointCoordType(QComboBox* list, std::int32_t coordType) {
-    const std::int32_t position = coordType - FirstCoordType();
+    const std::int32_t position = PointCoordType(DocumentKind, coordType) - FirstCoordType();
     SelectListIndex(list, position >= 0 && position < list->count() ? position : -1);
 }
 

@@ -15,8 +15,10 @@ class QLabel;
 class QRadioButton;
 class QWidget;
 
-// Plane and strip documents offer the plane coordinate systems ("直角坐标",
-// "极坐标"), the others the space ones ("直角坐标", "柱面坐标", "球面坐标").
+// Plane, strip and special-graph documents offer the plane coordinate
+// systems ("直角坐标", "极坐标"), space documents the space ones ("直角坐标",
+// "柱面坐标", "球面坐标"). A point of a special-graph document lies in the
+// plane of its frame: two coordinates, as its row shows them.
 bool PlanePointCoordinates();
 // The list emptied and filled with the coordinate systems of the document kind
 // (no handler runs, nothing selected).
@@ -24,7 +26,9 @@ void FillPointCoordinateSystems(QComboBox* list);
 // The CoordType of the selected entry (the first entry's with none).
 std::int32_t SelectedPointCoordType(const QComboBox* list);
 // Selects the entry of `coordType` (running the relabelling); a coordinate
-// system the list does not offer selects no entry.
+// system the list does not offer selects no entry. In a special-graph
+// document every coordinate system but polar selects "直角坐标", where the
+// point is drawn (PointCoordType).
 void SelectPointCoordType(QComboBox* list, std::int32_t coordType);
 // The three coordinate labels for the selected entry: "x", "y" (and "z"),
 // "a", "r" ..., each followed by `suffix` ("(t)" in the animation dialog). In

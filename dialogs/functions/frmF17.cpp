@@ -135,11 +135,19 @@ void frmF17::ShowFrameCount() {
     SetText(Text7, LongText(FrameCount));
 }
 
+namespace {
+
+// A point of a plane or special-graph document moves in the plane of its
+// frame: two expressions (x stays "0"); strip and space documents give three.
+bool TwoCoordinates() { return DocumentKind == 1 || DocumentKind == 7; }
+
+} // namespace
+
 void frmF17::PrepareNewAnimation() {
     if (DocumentKind == 1) {
         ShowVariant(false, true);
     } else {
-        ShowVariant(true, false);
+        ShowVariant(!TwoCoordinates(), false);
         Picture1->SetColor(255);
     }
     FillPointCoordinateSystems(Combo1);
@@ -148,13 +156,14 @@ void frmF17::PrepareNewAnimation() {
 }
 
 void frmF17::FillForEdit(const Cls9& graph) {
-    // Plane and strip documents get the two plane entries, the others (space,
-    // special) the three space entries, as their creation command gives them.
+    // Plane, strip and special documents get the two plane entries, space
+    // documents the three space entries, as their creation command gives them.
     FillPointCoordinateSystems(Combo1);
     SelectPointCoordType(Combo1, graph.CoordType);
     SetText(Text1, graph.NameS);
     const bool plane = DocumentKind == 1;
-    if (plane) {
+    const bool two = TwoCoordinates();
+    if (two) {
         SetText(Text2, graph.ExpressY);
         SetText(Text3, graph.ExpressZ);
     } else {
@@ -167,6 +176,6 @@ void frmF17::FillForEdit(const Cls9& graph) {
     SetText(Text6, ShortestSinglePlainText(graph.MaxT));
     // A hollow point keeps its marker: the filling starts from the solid option.
     FillPointMarker({Picture1, Combo2, Option1, Option2}, graph, plane);
-    ShowVariant(!plane, plane);
+    ShowVariant(!two, plane);
     ShowFrameCount();
 }

@@ -63,7 +63,8 @@ public:
     // The point animation command's preparation of a new graph for DocumentKind.
     void PrepareNewAnimation();
     // The edit command's filling from the selected point animation: plane
-    // (document kind 1), strip (2), or space and special (the other kinds).
+    // and special (document kinds 1, 7: two expressions), strip (2) or space
+    // (3).
     void FillForEdit(const Cls9& graph);
 
 private:

@@ -83,13 +83,22 @@ std::optional<std::int32_t> ReadWhole(const QComboBox* list) {
     return WholeValueStep(ToStdString(list->currentText()));
 }
 
-// A position list's entries as positions 1..n (the last entry stays selected).
-void ReadPositions(QListWidget* list, std::int32_t& count, PositionList& positions) {
-    count = std::min<std::int32_t>(list->count(), PositionList::Upper);
-    for (std::int32_t i = 1; i <= count; ++i) {
+// A position list's entries as positions 1..n (the last entry stays
+// selected), each read as a bound is, its cleaned text written back; false
+// after the refusal of an entry, which stays selected.
+bool ReadPositions(BoundEvaluation& bounds, QListWidget* list, std::int32_t& count, PositionList& positions) {
+    const std::int32_t entries = std::min<std::int32_t>(list->count(), PositionList::Upper);
+    for (std::int32_t i = 1; i <= entries; ++i) {
         list->setCurrentRow(i - 1);
-        positions(i) = SingleValue(ToStdString(list->item(i - 1)->text()));
+        QListWidgetItem* entry = list->item(i - 1);
+        std::string cleaned;
+        const auto value = bounds.Position(ToStdString(entry->text()), cleaned);
+        if (!value) return false;
+        entry->setText(ToQString(cleaned));
+        positions(i) = *value;
     }
+    count = entries;
+    return true;
 }
 
 // Positions 1..count of a graph as entries of a position list.
@@ -661,7 +670,7 @@ bool frmF5::ReadOverlays(BoundEvaluation& bounds, Cls9& g) {
             if (!to) return false;
             g.*r.toValue = *to;
         }
-        if (r.positions) ReadPositions(this->*r.positions, g.*r.count, g.*r.list);
+        if (r.positions && !ReadPositions(bounds, this->*r.positions, g.*r.count, g.*r.list)) return false;
     }
     return true;
 }

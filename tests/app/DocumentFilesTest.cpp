@@ -9,6 +9,7 @@
 #include "core/PrinterService.h"
 #include "dialogs/frmF19.h"
 #include "dialogs/functions/frmF16.h"
+#include "dialogs/functions/frmF17.h"
 #include "document/DocumentContainer.h"
 #include "document/DocumentFile.h"
 #include "document/GraphLabels.h"
@@ -21,6 +22,7 @@
 #include "tests/document/GraphFields.h"
 #include "tests/document/LargeDocuments.h"
 #include "tests/document/SampleDocuments.h"
+#include "tests/support/ImageInk.h"
 #include "tests/support/PdfReading.h"
 #include "tests/support/SmallDisk.h"
 
@@ -37,6 +39,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -206,7 +209,7 @@ TEST_F(DocumentFilesTest, APointFromTheDialogOpensWithItsRowAndPlace) {
         {&frmF1::mnuFileNew25D_Click, 0, "点  x=1.5, y=2"},
         {&frmF1::mnuFileNew3D_Click, 2, "点  a=1.5, b=2, r=3"},
         {&frmF1::mnuFileSpe_Click, 0, "点  x=1.5, y=2"},
-        {&frmF1::mnuFileSpe_Click, 1, "点  x=1.5, y=2"},
+        {&frmF1::mnuFileSpe_Click, 1, "点  a=1.5, r=2"},
     };
     Start();
     int n = 0;
@@ -249,6 +252,176 @@ TEST_F(DocumentFilesTest, APointFromTheDialogOpensWithItsRowAndPlace) {
         EXPECT_EQ(read->Vert3D(0, 0).x, place.x);
         EXPECT_EQ(read->Vert3D(0, 0).y, place.y);
         EXPECT_EQ(read->Vert3D(0, 0).z, place.z);
+    }
+}
+
+// A special document whose frame a contour plot over -3..3 fixes, with the
+// red points of its cases; where the point of a frame lies in it.
+class SpecialPointsTest : public DocumentFilesTest {
+protected:
+    // A new special document holding the contour plot, axes drawn green.
+    void NewFramedDocument() {
+        if (DocumentScene.FunSurfs.Count() > 0) box.Answer(MsgAnswer::No);
+        W().mnuFileSpe_Click();
+        box.Clear();
+        Axes.AxisColor = RGB(0, 160, 0);
+        Axes.AxisWidth = 2;
+        auto plot = Cls9::Init(1, "F", GraphType::Contour, CoordType::Cartesian, "u", "v", "u", 12, 12, -3, 3, -3,
+                               3, FillStyle::OneColor, Blue, Blue, 0, 1, 0, Show::FilledSurface,
+                               Smoothness::Smooth, false, false, false, 6);
+        plot->FunForm = FunForm::Parametric;
+        Show(7, {plot});
+        GraphIDCounter = 1;
+    }
+    // Where the red point of animation frame `frame` (1 for a still scene)
+    // is drawn, in the coordinates the frame's ticks give: the green frame
+    // read back from the fitted picture, spanning the scene's box as shown.
+    // (The test's points lie inside the plot's box.)
+    std::pair<double, double> RedPointInFrame(std::int32_t frame, const std::string& picture) {
+        W().mnuViewFit_Click();
+        W().Display(frame);
+        const QImage img = W().picDraw()->grabFramebuffer();
+        img.save(QString::fromStdString("/tmp/vexilon_" + picture + ".png"));
+        const QRect framed =
+            PixelBounds(img, [](QRgb p) { return qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90; });
+        double sumX = 0, sumY = 0;
+        int reds = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (const QRgb p = img.pixel(x, y); qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80)
+                    sumX += x, sumY += y, ++reds;
+        EXPECT_GT(framed.width(), 100);
+        EXPECT_GT(reds, 10);
+        if (reds == 0 || framed.width() < 2 || framed.height() < 2) return {1e9, 1e9};
+        // The box the frame is drawn on: an animated scene's spans every
+        // frame and is widened by 0.1.
+        Cls1 box = VisibleScene.GetBox(0);
+        if (VisibleScene.Animation()) {
+            for (std::int32_t f = 1; f <= FrameCount; ++f) box.Widen(VisibleScene.GetBox(f));
+            box = {box.MinX - 0.1f, box.MaxX + 0.1f, box.MinY - 0.1f, box.MaxY + 0.1f, box.MinZ - 0.1f,
+                   box.MaxZ + 0.1f};
+        }
+        const Cls1 shown = ShownBox(box);
+        return {shown.MinX + (sumX / reds - framed.left()) / framed.width() * (shown.MaxX - shown.MinX),
+                shown.MinY + (framed.bottom() - sumY / reds) / framed.height() * (shown.MaxY - shown.MinY)};
+    }
+    void ExpectAt(std::pair<double, double> place, double x, double y) {
+        EXPECT_NEAR(place.first, x, 0.08);
+        EXPECT_NEAR(place.second, y, 0.08);
+    }
+    // The document saved and opened again.
+    void SaveAndOpen(const std::string& path) {
+        fileDialog.Choose(path);
+        Run("mnuFileSave");
+        ASSERT_TRUE(W().SaveSucceeded);
+        box.Answer(MsgAnswer::No);
+        fileDialog.Choose(path);
+        Run("mnuFileOpen");
+        ASSERT_EQ(DocumentKind, 7);
+    }
+    static constexpr std::int32_t Blue = 16711680;
+};
+
+// A point and a point animation made with their dialogs in a special
+// document, in each coordinate entry the dialogs offer there, are drawn
+// where their rows say (in the first and last frame of the animation), and
+// sit there again after Save and Open.
+TEST_F(SpecialPointsTest, DialogPointsAreDrawnWhereTheirRowsSayAlsoAfterOpening) {
+    struct Case {
+        bool animation;
+        int coordinates; // entry of the coordinate list
+        const char *first, *second, *lastT;
+        const char* row;       // as the command gives it
+        const char* openedRow; // as the document gives it
+        double x, y;           // the place the row gives (frame 1)
+        double lastX, lastY;   // and in the last frame
+    };
+    const double root3 = std::sqrt(3.0);
+    const Case cases[] = {
+        {false, 0, "1.5", "-2", "", "点  x=1.5, y=-2", "点  x=1.5, y=-2", 1.5, -2, 0, 0},
+        {false, 1, "2*pi/3", "2.5", "", "点  a=2*pi/3, r=2.5", "点  a=2*pi/3, r=2.5", -1.25, 1.25 * root3, 0, 0},
+        {true, 0, "1+t", "2-t", "1", "点动画   x=1+t, y=2-t", "点动画  x=1+t, y=2-t", 1, 2, 2, 1},
+        {true, 1, "t", "2", "pi/2", "点动画   a=t, r=2", "点动画  a=t, r=2", 2, 0, 0, 2},
+    };
+    Start();
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        NewFramedDocument();
+        frmF19::ShowSettings(4, 10);
+        QTimer::singleShot(0, [&c] {
+            QDialog& d = c.animation ? static_cast<QDialog&>(frmF17::Get()) : static_cast<QDialog&>(frmF16::Get());
+            auto* list = d.findChild<QComboBox*>("Combo1");
+            EXPECT_EQ(list->count(), 2);
+            EXPECT_FALSE(d.findChild<QLineEdit*>("Text4")->isVisible());
+            list->setCurrentIndex(c.coordinates);
+            QTest::keyClicks(d.findChild<QLineEdit*>("Text2"), QString::fromUtf8(c.first));
+            QTest::keyClicks(d.findChild<QLineEdit*>("Text3"), QString::fromUtf8(c.second));
+            if (c.animation) {
+                QTest::keyClicks(d.findChild<QLineEdit*>("Text5"), QStringLiteral("0"));
+                QTest::keyClicks(d.findChild<QLineEdit*>("Text6"), QString::fromUtf8(c.lastT));
+            }
+            QTest::mouseClick(d.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        });
+        if (c.animation)
+            Run("mnuAniPoint");
+        else
+            Click(2, 2); // the toolbar's point button
+        EXPECT_EQ(box.Count(), 0u);
+        ASSERT_EQ(DocumentScene.FunSurfs.Count(), 2);
+        ASSERT_EQ(Rows(), (std::vector<std::string>{"等值线图 Plot  x=u, y=v, z=u [x]", c.row + std::string(" [x]")}));
+        const std::string name = "special_point" + std::to_string(n++);
+        ExpectAt(RedPointInFrame(1, name), c.x, c.y);
+        if (c.animation) ExpectAt(RedPointInFrame(5, name + "_last"), c.lastX, c.lastY);
+
+        SaveAndOpen(Path(QString::fromStdString(name + ".pgp")));
+        EXPECT_EQ(Rows(),
+                  (std::vector<std::string>{"等值线图 Plot  x=u, y=v, z=u [x]", c.openedRow + std::string(" [x]")}));
+        ExpectAt(RedPointInFrame(1, name + "_opened"), c.x, c.y);
+        if (c.animation) ExpectAt(RedPointInFrame(5, name + "_opened_last"), c.lastX, c.lastY);
+    }
+}
+
+// Points that special documents stored in a space coordinate system (as the
+// dialogs once made them there) open with the rows they always had and are
+// drawn at the x and y those rows show.
+TEST_F(SpecialPointsTest, StoredSpacePointsOpenWhereTheirRowsSay) {
+    struct Case {
+        std::int32_t type;
+        std::int32_t coordType;
+        const char *x, *y, *z;
+        const char* row;
+        double atX, atY; // frame 1
+    };
+    const Case cases[] = {
+        {GraphType::Point, CoordType::Cartesian, "0", "1", "2", "点  x=1, y=2", 1, 2},
+        {GraphType::Point, CoordType::Cylindrical, "0", "1", "2", "点  x=1, y=2", 1, 2},
+        {GraphType::Point, CoordType::Spherical, "0", "2", "-1", "点  x=2, y=-1", 2, -1},
+        {GraphType::PointAnimation, CoordType::Cylindrical, "t", "1-t", "2", "点动画  x=1-t, y=2", 1, 2},
+        {GraphType::PointAnimation, CoordType::Spherical, "t", "-1", "t-2", "点动画  x=-1, y=t-2", -1, -2},
+    };
+    Start();
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        NewFramedDocument();
+        FrameCount = 4;
+        auto point = Cls9::Init(2, "P", c.type, c.coordType, c.x, c.y, c.z, 1, 1, 0, 1, 0, 0, FillStyle::OneColor,
+                                0xFF0000, 0xFF0000, 0, 1, Material::Metal, Show::Wireframe, Smoothness::Smoother);
+        point->FunForm = FunForm::Parametric;
+        point->PointColor = RGB(255, 0, 0);
+        point->PointSize = 2;
+        if (c.type == GraphType::PointAnimation) {
+            point->Animation = true;
+            point->MinT = 0;
+            point->MaxT = 1;
+        }
+        Show(7, {point});
+        SaveAndOpen(Path(QStringLiteral("stored%1.pgp").arg(n++)));
+        EXPECT_EQ(Rows(), (std::vector<std::string>{"等值线图 Plot  x=u, y=v, z=u [x]", c.row + std::string(" [x]")}));
+        ASSERT_EQ(DocumentScene.FunSurfs.Count(), 2);
+        EXPECT_EQ(DocumentScene.FunSurfs.Item(2)->CoordType, c.coordType);
+        ExpectAt(RedPointInFrame(1, "stored_point" + std::to_string(n)), c.atX, c.atY);
     }
 }
 

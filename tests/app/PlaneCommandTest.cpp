@@ -9,11 +9,14 @@
 #include "platform/CheckListBox.h"
 #include "scene/Cls3.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/app/ShownWindowFixture.h"
+#include "tests/support/ImageInk.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -79,6 +82,55 @@ TEST_F(PlaneCommand, DrawCartesianSineGivesATickedRowAndTheCurveOnScreen) {
     EXPECT_EQ(W().List1->ItemText(0), "二维曲线  y=2*sin(x)");
     EXPECT_EQ(DocumentScene.FunSurfs.Item(1)->ExpressZ, "2*sin(x)");
     EXPECT_GT(BluePixels(), 200);
+}
+
+// Positions typed as expressions into the curvature, tangent and normal
+// lists are used as what they show: the circle of curvature of sin at pi/2
+// (radius 1, centre (pi/2, 0)) is drawn there, read back from the picture,
+// and the result lines name the position.
+TEST_F(PlaneCommand, PositionsTypedAsExpressionsAreDrawnWhereTheyShow) {
+    Start();
+    Choose("mnuDraw2DCart", [](frmF5& f) {
+        Type(f.Text2, "sin(x)");
+        Type(f.Text4, "-5");
+        Type(f.Text5, "5");
+        f.Check10->setChecked(true);
+        f.Check14->setChecked(true);
+        f.Check15->setChecked(true);
+        for (auto [input, add] : {std::pair{f.Text12, f.Command3}, std::pair{f.Text15, f.Command6},
+                                  std::pair{f.Text16, f.Command11}}) {
+            Type(input, "pi/2");
+            QTest::mouseClick(add, Qt::LeftButton);
+        }
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+    });
+    EXPECT_EQ(box.Count(), 0u);
+    ASSERT_EQ(DocumentScene.FunSurfs.Count(), 1);
+    const Cls9& g = *DocumentScene.FunSurfs.Item(1);
+    const float halfPi = float(3.1415926 / 2);
+    EXPECT_EQ(g.CurvX(1), halfPi);
+    EXPECT_EQ(g.QieX(1), halfPi);
+    EXPECT_EQ(g.NmlX(1), halfPi);
+    const std::string pane = W().Result->toPlainText().toStdString();
+    for (const char* line : {"位置: x=1.570796, y=1", "曲率半径: 1", "切点: x=1.570796, y=1", "法线位置: x=1.570796, y=1"})
+        EXPECT_NE(pane.find(line), std::string::npos) << line << "\n" << pane;
+
+    QCoreApplication::processEvents();
+    const QImage img = W().picDraw()->grabFramebuffer();
+    img.save(QStringLiteral("/tmp/vexilon_curvature_at_half_pi.png"));
+    // The circle's green (0, 128, 0), smoothed into the white around it.
+    const auto circle = [](QRgb c) { return qGreen(c) - std::max(qRed(c), qBlue(c)) > 30 && qRed(c) == qBlue(c); };
+    const double unit = Scale2D;
+    // Points of the circle off the X axis (drawn over it) and the curve.
+    for (auto [x, y] : {std::pair{double(halfPi), -1.0}, std::pair{halfPi - 0.7071, -0.7071},
+                        std::pair{halfPi + 0.7071, -0.7071}, std::pair{halfPi + 0.7071, 0.7071}})
+        EXPECT_TRUE(NearDrawingPoint(img, x / unit, y / unit, circle)) << x << ", " << y;
+    // Nothing of it far from its circle: the centre and beyond the radius.
+    EXPECT_FALSE(NearDrawingPoint(img, halfPi / unit, -0.4 / unit, circle));
+    EXPECT_FALSE(NearDrawingPoint(img, (halfPi + 1.5) / unit, 0, circle));
+    const QRect drawn = PixelBounds(img, circle);
+    ASSERT_FALSE(drawn.isNull());
+    EXPECT_NEAR(double(drawn.width()) / img.width() * Camera.VolWidth * unit, 2, 0.1);
 }
 
 TEST_F(PlaneCommand, PolarCommandOpensThePolarForms) {

@@ -78,8 +78,9 @@ TEST_F(PointAnimationCommand, SettingsRowAndRotationInEachDocumentKindOnOkAndCan
         {&frmF1::mnuFileNew25D_Click, 2, false, false, 2, true, "", "", "", nullptr, 0, 0},
         {&frmF1::mnuFileNew3D_Click, 3, true, true, 3, true, "t", "1", "2", "点动画   x=t, y=1, z=2", -15, 45},
         {&frmF1::mnuFileNew3D_Click, 3, false, true, 3, true, "", "", "", nullptr, 0, 0},
-        {&frmF1::mnuFileSpe_Click, 7, true, true, 3, true, "t", "1", "2", "点动画   x=1, y=2", 0, 0},
-        {&frmF1::mnuFileSpe_Click, 7, false, true, 3, true, "", "", "", nullptr, 0, 0},
+        // A point of a special document moves in the plane of its frame.
+        {&frmF1::mnuFileSpe_Click, 7, true, true, 2, false, "1", "2", "", "点动画   x=1, y=2", 0, 0},
+        {&frmF1::mnuFileSpe_Click, 7, false, true, 2, false, "", "", "", nullptr, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.kind) + (c.ok ? " OK" : " Cancel"));
@@ -99,7 +100,7 @@ TEST_F(PointAnimationCommand, SettingsRowAndRotationInEachDocumentKindOnOkAndCan
             EXPECT_FALSE(IsEditing);
             EXPECT_EQ(f.Combo1->count(), c.coordinates);
             EXPECT_EQ(f.Text4->isVisible(), c.third);
-            EXPECT_EQ(f.Frame3->isVisibleTo(f.Frame3->parentWidget()), !c.third);
+            EXPECT_EQ(f.Frame3->isVisibleTo(f.Frame3->parentWidget()), c.kind == 1);
             EXPECT_EQ(TextOf(f.Text7), c.optionsSet ? "20" : "10");
             if (!c.ok) return Cancel(f);
             TypeAll(f, c.x, c.y, c.z, "0", "1");
@@ -196,7 +197,7 @@ TEST_F(PointAnimationCommand, EditRoundTripsGiveEqualGraphsAndTheCurrentFrameCou
         {&frmF1::mnuFileNew2D_Click, 1, "t", "1+t", "", true, "点动画  a=t, r=1+t"},
         {&frmF1::mnuFileNew25D_Click, 0, "t", "1", "2*t", false, "点动画  x=1, y=2*t"},
         {&frmF1::mnuFileNew3D_Click, 2, "1", "t", "2", false, "点动画  a=1, b=t, r=2"},
-        {&frmF1::mnuFileSpe_Click, 0, "t", "1", "2", false, "点动画  x=1, y=2"},
+        {&frmF1::mnuFileSpe_Click, 1, "t", "1", "", false, "点动画  a=t, r=1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row);
@@ -241,7 +242,7 @@ TEST_F(PointAnimationCommand, EditRoundTripsGiveEqualGraphsAndTheCurrentFrameCou
             EXPECT_EQ(TextOf(f.Text7), "7");
             EXPECT_FALSE(f.Text7->isEnabled());
             EXPECT_EQ(f.Option2->isChecked(), c.hollow);
-            EXPECT_EQ(f.Text4->isVisible(), DocumentKind != 1);
+            EXPECT_EQ(f.Text4->isVisible(), DocumentKind != 1 && DocumentKind != 7);
             EXPECT_EQ(f.Frame3->isVisibleTo(f.Frame3->parentWidget()), DocumentKind == 1);
             EXPECT_EQ(ToStdString(f.Combo2->currentText()), "5");
             Ok(f);

@@ -49,6 +49,37 @@ TEST(MessageHoldBack, HeldUntilReleaseThenEachDistinctMessageOnce) {
     EXPECT_EQ(box.Last().text, "e");
 }
 
+TEST(MessageSilence, DropsWhatIsRaisedWhileOpenAlsoUnderAHoldBack) {
+    RecordingMessageBox box;
+    {
+        MessageSilence quiet;
+        EXPECT_EQ(MsgBox("a", MsgIcon::Critical, ErrorTitle), MsgAnswer::OK);
+        EXPECT_EQ(MsgBox("b", MsgIcon::Question, NoticeTitle, MsgButtons::YesNo), MsgAnswer::Yes);
+        {
+            MessageSilence inner;
+            MsgBox("c");
+        }
+        MsgBox("d"); // the outer one is still open
+    }
+    EXPECT_EQ(box.Count(), 0u);
+    MsgBox("e");
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "e");
+
+    // A hold-back around it keeps nothing of what was dropped.
+    box.Clear();
+    {
+        MessageHoldBack hold;
+        {
+            MessageSilence quiet;
+            MsgBox("f");
+        }
+        MsgBox("g");
+    }
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "g");
+}
+
 TEST(MessageHoldBack, NotShownAgainWhileOnlyTurningTheSameScene) {
     RecordingMessageBox box;
     const auto rebuild = [](bool onlyTurning, const std::vector<std::string>& texts) {

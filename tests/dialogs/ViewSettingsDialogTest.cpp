@@ -1,6 +1,7 @@
 // The view settings dialog "视图设置", typed into as a user does.
 #include "core/Globals.h"
 #include "core/MessageService.h"
+#include "core/NumberText.h"
 #include "dialogs/frmF14.h"
 #include "scene/Cls4.h"
 #include "tests/support/ProgramState.h"
@@ -122,13 +123,64 @@ TEST_F(ViewSettingsDialog, OkFiltersEveryBoxWritesItBackAndStoresTheLeadingNumbe
     for (int n = 1; n <= 6; ++n) EXPECT_EQ(BoxText(again, n), shown[n - 1]) << n;
     EXPECT_TRUE(again.Option2->isChecked());
 
-    // A minimum above its maximum is stored as it is.
+    // A minimum above its maximum is refused (below); the projection type
+    // is taken all the same.
     Type(again, {"9", "-9", "0", "0", "0", "0"});
     Click(again.Option1);
     Click(again.Command1);
-    EXPECT_EQ(ViewMinX, 9);
-    EXPECT_EQ(ViewMaxX, -9);
+    EXPECT_EQ(box.Last().text, "最小x必须小于最大x。");
+    EXPECT_TRUE(frmF14::Loaded());
+    EXPECT_EQ(ViewMinX, 1.5f);
+    EXPECT_EQ(ViewMaxX, 20);
     EXPECT_EQ(Camera.ProjectType, 1);
+}
+
+// A range whose minimum lies above its maximum would clip every graph
+// sampled afterwards away: refused as the graph dialogs refuse a reversed
+// range, axis by axis, the dialog left open and no value stored; equal
+// bounds pass.
+TEST_F(ViewSettingsDialog, AMinimumAboveItsMaximumIsRefusedAxisByAxis) {
+    struct Row {
+        std::array<const char*, 6> typed;
+        const char* message; // "" accepted
+    };
+    const Row rows[] = {
+        {{"5", "-5", "-1", "1", "-1", "1"}, "最小x必须小于最大x。"},
+        {{"-1", "1", "0.5", "0.25", "-1", "1"}, "最小y必须小于最大y。"},
+        {{"-1", "1", "-1", "1", "1e3", "-1e3"}, "最小z必须小于最大z。"},
+        // The first reversed pair is named.
+        {{"2", "1", "2", "1", "2", "1"}, "最小x必须小于最大x。"},
+        {{"1", "2", "4", "3", "2", "1"}, "最小y必须小于最大y。"},
+        // Compared as the Singles stored.
+        {{"1.00000001", "1", "0", "0", "0", "0"}, ""},
+        {{"7", "7", "-3", "-3", "0", "0"}, ""},
+        {{"-1", "1", "-2", "2", "-3", "3"}, ""},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.typed[0]) + " " + r.typed[2] + " " + r.typed[4]);
+        RecordingMessageBox box;
+        frmF14& f = Open();
+        Type(f, r.typed);
+        Click(f.Command1);
+        if (std::string(r.message).empty()) {
+            EXPECT_EQ(box.Count(), 0u);
+            EXPECT_FALSE(frmF14::Loaded());
+            for (int n = 1; n <= 6; ++n)
+                EXPECT_EQ(*Range[n], ParseSingle(r.typed[static_cast<std::size_t>(n - 1)])) << n;
+        } else {
+            ASSERT_EQ(box.Count(), 1u);
+            EXPECT_EQ(box.Last().text, r.message);
+            EXPECT_EQ(box.Last().title, "注意");
+            EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
+            EXPECT_TRUE(frmF14::Loaded());
+            EXPECT_TRUE(f.isVisible());
+            ExpectRangeAtStart("refused");
+            f.Unload();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ViewMinX = ViewMinY = ViewMinZ = -500;
+        ViewMaxX = ViewMaxY = ViewMaxZ = 500;
+    }
 }
 
 TEST_F(ViewSettingsDialog, RefusedOkKeepsTheDialogOpenAndStoresNoRange) {

@@ -312,6 +312,92 @@ TEST_F(PlaneDialog, RefusalsComeInTheirOrderWithTheirMessages) {
     }
 }
 
+// The entries of the curvature, tangent and normal lists are read as the
+// range boxes read theirs, their cleaned texts written back; an entry that is
+// no number or expression (or whose value cannot be had) refuses the OK with
+// the filter's message, so no position is another value than its text.
+TEST_F(PlaneDialog, PositionEntriesAreReadAsExpressionsOrRefused) {
+    struct Case {
+        const char* entry;
+        const char* shown; // the entry after the OK
+        float position;    // "" accepted; else refused
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"pi/2", "pi/2", float(3.1415926 / 2), true},
+        {"2*pi", "2*pi", float(2 * 3.1415926), true},
+        {"-1.5", "-1.5", -1.5f, true},
+        {" 1,5 ", "1.5", 1.5f, true},
+        {"", "0", 0, true},
+        {"0.12345", "0.12345", UndefinedValue, true}, // a number, even the undefined marker's
+        {"abc", "abc", 0, false},
+        {"1+", "1+", 0, false},
+        {"1/0", "1/0", 0, false},
+        {"#", "#", 0, false},
+    };
+    struct List {
+        QListWidget* frmF5::*list;
+        QLineEdit* frmF5::*input;
+        QPushButton* frmF5::*add;
+        std::int32_t Cls9::*count;
+        PositionList Cls9::*positions;
+    };
+    const List lists[] = {
+        {&frmF5::List1, &frmF5::Text12, &frmF5::Command3, &Cls9::CurvNum, &Cls9::CurvX},
+        {&frmF5::List2, &frmF5::Text15, &frmF5::Command6, &Cls9::QieNum, &Cls9::QieX},
+        {&frmF5::List3, &frmF5::Text16, &frmF5::Command11, &Cls9::NmlNum, &Cls9::NmlX},
+    };
+    for (const List& l : lists) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.entry) + " in " + ToStdString((frmF5::Get().*l.list)->objectName()));
+            box.Clear();
+            frmF5& f = OpenNew();
+            Type(f.Text2, "sin(x)");
+            Type(f.Text4, "-5");
+            Type(f.Text5, "5");
+            // A plain number before the entry, read as before.
+            for (const char* text : {"1", c.entry}) {
+                Type(f.*l.input, text);
+                QTest::mouseClick(f.*l.add, Qt::LeftButton);
+            }
+            const std::int32_t before = DocumentScene.FunSurfs.Count();
+            Ok(f);
+            QListWidget* list = f.*l.list;
+            if (c.accepted) {
+                ASSERT_TRUE(ExpectOkOutcome<frmF5>(before, "", ""));
+                const Cls9& g = *Added();
+                EXPECT_EQ(g.*l.count, 2);
+                EXPECT_EQ((g.*l.positions)(1), 1);
+                EXPECT_EQ((g.*l.positions)(2), c.position);
+                continue;
+            }
+            EXPECT_FALSE(ExpectOkOutcome<frmF5>(before, "出错", "存在非法数据。"));
+            // The refused entry is the selected one, shown as it was.
+            ASSERT_EQ(list->count(), 2);
+            EXPECT_EQ(list->currentRow(), 1);
+            EXPECT_EQ(ToStdString(list->item(1)->text()), c.shown);
+            f.Unload();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+    // The cleaned texts are what the lists show afterwards (the edit fills
+    // them from the stored positions).
+    frmF5& f = OpenNew();
+    Type(f.Text2, "sin(x)");
+    Type(f.Text12, " 2 * pi ");
+    QTest::mouseClick(f.Command3, Qt::LeftButton);
+    Type(f.Text15, "");
+    QTest::mouseClick(f.Command6, Qt::LeftButton);
+    Type(f.Text12, "#");
+    QTest::mouseClick(f.Command3, Qt::LeftButton);
+    Ok(f);
+    EXPECT_EQ(box.Last().text, "存在非法数据。");
+    EXPECT_EQ(ToStdString(f.List1->item(0)->text()), "2*pi");
+    EXPECT_EQ(ToStdString(f.List1->item(1)->text()), "#");
+    EXPECT_EQ(ToStdString(f.List2->item(0)->text()), ""); // its list comes later
+    f.Unload();
+}
+
 TEST_F(PlaneDialog, FiltersWriteTheCleanedTextsBackAndAnEmptyFunctionIsZero) {
     frmF5& f = OpenNew();
     Type(f.Text2, "");

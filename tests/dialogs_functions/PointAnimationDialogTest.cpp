@@ -83,7 +83,7 @@ TEST_F(PointAnimationDialog, TypedBoxesGiveTheMessageOrTheAnimation) {
         {1, 0, "  ", "1", "", "0", "1", "注意", missing, false},
         {1, 10, "t", "1", "", "0", "   ", "注意", missing, false},
         {2, 10, "t", "1", "  ", "0", "1", "注意", missing, false},
-        {7, 10, "t", "1", "  ", "0", "1", "注意", missing, false},
+        {7, 10, "  ", "1", "", "0", "1", "注意", missing, false},
         // 3. The t count: FrameCount 0 (neither the options nor the reader give it).
         {1, 0, "t", "1", "", "0", "1", "注意", "段数 t 必须大于0。", false},
         // From here on playback is on: a bound that does not compile (the
@@ -100,10 +100,12 @@ TEST_F(PointAnimationDialog, TypedBoxesGiveTheMessageOrTheAnimation) {
         // among the empty boxes.
         {2, 10, "t", "1", "#", "0", "1", "出错", illegal, false},
         {2, 10, "t", "1", "", "0", "1", "", "", true, "t", "1", "0", 0, 1},
-        // Space and special documents: the third box is among the empty ones.
+        // Space documents: the third box is among the empty ones.
         {3, 10, "t", "1", "", "0", "1", "注意", missing, false},
         {3, 10, "t", "1", "2", "0", "1", "", "", true, "t", "1", "2", 0, 1},
-        {7, 10, "t", "1", "2", "-1", "0.5", "", "", true, "t", "1", "2", -1, 0.5f},
+        // Special documents: a point moves in the plane of the frame, two
+        // expressions as in a plane document; the hidden third is not read.
+        {7, 10, "t", "1", "#", "-1", "0.5", "", "", true, "0", "t", "1", -1, 0.5f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("kind ") + std::to_string(c.kind) + " [" + c.x + "][" + c.y + "][" + c.z + "][" +
@@ -128,7 +130,7 @@ TEST_F(PointAnimationDialog, TypedBoxesGiveTheMessageOrTheAnimation) {
             EXPECT_EQ(g.GraphType, GraphType::PointAnimation);
             EXPECT_TRUE(g.Animation);
             EXPECT_EQ(g.FunForm, FunForm::Parametric);
-            EXPECT_EQ(g.CoordType, c.kind <= 2 ? CoordType::PlaneCartesian : CoordType::Cartesian);
+            EXPECT_EQ(g.CoordType, c.kind == 3 ? CoordType::Cartesian : CoordType::PlaneCartesian);
             EXPECT_EQ(g.ExpressX, c.ex);
             EXPECT_EQ(g.ExpressY, c.ey);
             EXPECT_EQ(g.ExpressZ, c.ez);
@@ -215,7 +217,23 @@ TEST_F(PointAnimationDialog, PreparedVariantsAndRelabelling) {
     strip.Unload();
     Flush();
 
-    for (std::int32_t kind : {3, 7}) {
+    // Special documents: the plane entries and two expressions.
+    frmF17& special = OpenNew(7);
+    EXPECT_FALSE(special.Label5->isVisibleTo(&special));
+    EXPECT_FALSE(special.Text4->isVisibleTo(&special));
+    EXPECT_FALSE(special.Frame3->isVisibleTo(special.Frame3->parentWidget()));
+    EXPECT_EQ(special.Picture1->Color(), 255);
+    EXPECT_EQ(Items(special.Combo1), (std::vector<std::string>{"直角坐标", "极坐标"}));
+    EXPECT_EQ(Labels(special), "x(t),y(t),Z(t)");
+    SelectListIndex(special.Combo1, 1);
+    EXPECT_EQ(Labels(special), "a(t),r(t),Z(t)");
+    Type(special, "t", "2", "", "0", "1");
+    Click(&special, "Command1");
+    EXPECT_EQ(DocumentScene.FunSurfs.Item(DocumentScene.FunSurfs.Count())->CoordType, CoordType::Polar);
+    EXPECT_FALSE(frmF17::Loaded());
+    Flush();
+
+    for (std::int32_t kind : {3}) {
         SCOPED_TRACE(kind);
         frmF17& space = OpenNew(kind);
         EXPECT_TRUE(space.Label5->isVisibleTo(&space));
@@ -275,6 +293,47 @@ TEST_F(PointAnimationDialog, EditFillingAndASizeWithoutAnEntry) {
     EXPECT_EQ(g->MaxT, 3.1415926f);
     EXPECT_EQ(g->Anim1D.Count(), 9);
     EXPECT_EQ(window.rows, (std::vector<std::string>{"点动画  x=t, y=t*t"}));
+}
+
+// A point animation a special document stored in a space coordinate system
+// is filled as the plane point its row shows: "直角坐标", its two
+// expressions; OK unchanged keeps its row and its place.
+TEST_F(PointAnimationDialog, StoredSpacePointAnimationOfASpecialDocumentEditsAsItsRowShows) {
+    DocumentKind = 7;
+    FrameCount = 4;
+    for (const std::int32_t coordType : {CoordType::Cartesian, CoordType::Cylindrical, CoordType::Spherical}) {
+        SCOPED_TRACE(coordType);
+        DocumentScene = Cls8();
+        VisibleScene = Cls8();
+        window.rows.clear();
+        auto g = Cls9::Init(1, "P", GraphType::PointAnimation, coordType, "t", "1+t", "2", 1, 1, 0, 1, 0, 0,
+                            FillStyle::OneColor, 0xFF0000, 0xFF0000, 0, 1, Material::Metal, Show::Wireframe,
+                            Smoothness::Smoother);
+        g->FunForm = FunForm::Parametric;
+        g->Animation = true;
+        g->MaxT = 1;
+        ASSERT_TRUE(g->GetPoints());
+        DocumentScene.FunSurfs.Add(g, GraphKey(*g));
+        VisibleScene.FunSurfs.Add(g, GraphKey(*g));
+        window.rows.push_back("点动画  x=1+t, y=2");
+        const SamplePoint last = g->Anim1D(4);
+        EXPECT_EQ(last.x, 2);
+        EXPECT_EQ(last.y, 2);
+
+        frmF17& e = OpenForEdit<frmF17>(0);
+        EXPECT_EQ(e.Combo1->currentIndex(), 0);
+        EXPECT_EQ(Labels(e), "x(t),y(t),Z(t)");
+        EXPECT_EQ(TextOf(e.Text2), "1+t");
+        EXPECT_EQ(TextOf(e.Text3), "2");
+        EXPECT_FALSE(e.Text4->isVisibleTo(&e));
+        Click(&e, "Command1");
+        EXPECT_EQ(box.Count(), 0u);
+        EXPECT_EQ(window.rows, (std::vector<std::string>{"点动画  x=1+t, y=2"}));
+        EXPECT_EQ(g->CoordType, CoordType::PlaneCartesian);
+        EXPECT_EQ(g->Anim1D(4).x, last.x);
+        EXPECT_EQ(g->Anim1D(4).y, last.y);
+        Flush();
+    }
 }
 
 } // namespace

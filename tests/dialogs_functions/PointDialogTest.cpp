@@ -216,8 +216,20 @@ TEST_F(PointDialog, PreparedVariantsAndRelabelling) {
     EXPECT_FALSE(special.Text4->isVisible());
     EXPECT_FALSE(special.Frame2->isVisibleTo(special.Frame2->parentWidget()));
     EXPECT_EQ(special.Picture1->Color(), 255);
-    EXPECT_EQ(Items(special.Combo1), (std::vector<std::string>{"直角坐标", "柱面坐标", "球面坐标"}));
-    special.Unload();
+    // A point of a special document lies in the plane of its frame: the
+    // plane coordinate systems, and a polar one stored as such.
+    EXPECT_EQ(Items(special.Combo1), (std::vector<std::string>{"直角坐标", "极坐标"}));
+    EXPECT_EQ(Labels(special), "x,y,Z");
+    SelectListIndex(special.Combo1, 1);
+    EXPECT_EQ(Labels(special), "a,r,Z");
+    SetText(special.Text2, "pi/2");
+    SetText(special.Text3, "3");
+    Click(&special, "Command1");
+    ASSERT_EQ(DocumentScene.FunSurfs.Count(), 1);
+    const std::shared_ptr<Cls9> polar = DocumentScene.FunSurfs.Item(1);
+    EXPECT_EQ(polar->CoordType, CoordType::Polar);
+    EXPECT_NEAR(polar->Vert3D(0, 0).x, 0, 1e-6);
+    EXPECT_EQ(polar->Vert3D(0, 0).y, 3);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     frmF16& space = OpenNew(3);
@@ -231,7 +243,8 @@ TEST_F(PointDialog, PreparedVariantsAndRelabelling) {
     }
     SelectListIndex(space.Combo1, 2);
     Click(&space, "Command1");
-    EXPECT_EQ(DocumentScene.FunSurfs.Item(1)->CoordType, CoordType::Spherical);
+    ASSERT_EQ(DocumentScene.FunSurfs.Count(), 2);
+    EXPECT_EQ(DocumentScene.FunSurfs.Item(2)->CoordType, CoordType::Spherical);
 }
 
 TEST_F(PointDialog, ColourBoxTakesAChosenColourAndKeepsItsOwnOnCancel) {

@@ -363,6 +363,46 @@ TEST_F(SpaceSampling, PointAnimationsHaveOneFramePerStepAndTheLast) {
     }
 }
 
+// A point of a special-graph document lies in the plane of its frame: it is
+// placed at x = ExpressY, y = ExpressZ (polar: a = ExpressY, r = ExpressZ) in
+// whatever coordinate system its document stored, as its row shows it.
+TEST_F(SpaceSampling, PointsOfSpecialDocumentsLieWhereTheirTwoCoordinatesSay) {
+    DocumentKind = 7;
+    FrameCount = 4; // t = 0.25 in frame 1
+    const double h = F(Pi / 2);
+    struct Case {
+        const char* what;
+        std::int32_t coord;
+        const char *x, *y, *z;
+        P still;  // the point with t = 0
+        P moving; // the point animation over t in 0..1, frame 1
+    };
+    const Case cases[] = {
+        {"plane Cartesian", CoordType::PlaneCartesian, "0", "1", "2+t", {1, 2, 0}, {1, 2.25, 0}},
+        {"polar", CoordType::Polar, "0", "pi/2", "2*t+1", {2 * std::cos(h), 1, 0}, {1.5 * std::cos(h), 1.5, 0}},
+        {"Cartesian", CoordType::Cartesian, "0", "1", "2", {1, 2, 0}, {1, 2, 0}},
+        {"cylindrical", CoordType::Cylindrical, "0", "1", "2", {1, 2, 0}, {1, 2, 0}},
+        {"spherical", CoordType::Spherical, "0", "2", "-1", {2, -1, 0}, {2, -1, 0}},
+        {"cylindrical, an X text", CoordType::Cylindrical, "t", "1-t", "2", {1, 2, 0}, {0.75, 2, 0.25}},
+    };
+    for (const Case& c : cases) {
+        Cls9 g;
+        Apply(g, {.kind = GraphType::Point, .form = 0, .coord = c.coord, .x = c.x, .y = c.y, .z = c.z});
+        ASSERT_TRUE(g.GetPoints()) << c.what;
+        ExpectPoint(g.Vert3D(0, 0), c.still, c.what);
+        Apply(g, {.kind = GraphType::PointAnimation, .coord = c.coord, .x = c.x, .y = c.y, .z = c.z, .minT = 0,
+                  .maxT = 1});
+        ASSERT_TRUE(g.GetPoints()) << c.what;
+        ExpectPoint(g.Anim1D(1), c.moving, std::string(c.what) + " moving");
+    }
+    // A space document keeps the space coordinate systems.
+    DocumentKind = 3;
+    Cls9 g;
+    Apply(g, {.kind = GraphType::Point, .form = 0, .coord = CoordType::Cylindrical, .x = "0", .y = "1", .z = "2"});
+    ASSERT_TRUE(g.GetPoints());
+    ExpectPoint(g.Vert3D(0, 0), {0, 2, 1}, "space cylindrical");
+}
+
 TEST_F(SpaceSampling, PlaneAndStripAnimationsRunOverTheVRangeAndClipAtTheView) {
     FrameCount = 2; // t = 0, 0.5, 1
     struct Case {

@@ -230,6 +230,38 @@ TEST_F(SampleExpectations, CapturedEdgesKeepTheirColour) {
     EXPECT_EQ(otherHue, 0);
 }
 
+// The sine strip's gradient runs along x as its fill style lays it: its
+// second colour (blue) at the smallest x, at the left of the view, its first
+// (red) at the largest, at the right.
+TEST_F(SampleExpectations, SineStripRunsFromItsSecondColourToItsFirstAlongX) {
+    OpenSample("25D/sin.pgp");
+    const Cls9& strip = *VisibleScene.FunSurfs.Item(1);
+    ASSERT_EQ(strip.FillStyle, FillStyle::LeftToRight);
+    // Colours red + 256 green + 65536 blue: the first red, the second blue.
+    ASSERT_GT(strip.FirstColor & 0xFF, 150);
+    ASSERT_EQ(strip.FirstColor >> 16, 0);
+    ASSERT_EQ(strip.SecondColor & 0xFFFF, 0);
+    ASSERT_GT(strip.SecondColor >> 16, 150);
+    const QImage image = Render(0);
+    ASSERT_FALSE(image.isNull());
+    // The share of blue in the coloured pixels of each third of the view.
+    double red[3] = {}, blue[3] = {};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (qRed(c) + qBlue(c) < 200 || qGreen(c) > 120) continue; // background, frame, shadowed side
+            red[x * 3 / image.width()] += qRed(c);
+            blue[x * 3 / image.width()] += qBlue(c);
+        }
+    ASSERT_GT(red[0] + blue[0], 0);
+    ASSERT_GT(red[2] + blue[2], 0);
+    const double leftBlue = blue[0] / (red[0] + blue[0]);
+    const double rightBlue = blue[2] / (red[2] + blue[2]);
+    EXPECT_GT(leftBlue, 0.4);
+    EXPECT_LT(rightBlue, 0.25);
+    EXPECT_GT(leftBlue, rightBlue + 0.25);
+}
+
 // mksamples refuses a document beyond the short frame's 65,535 bytes (in
 // GBK), and one of 5000 tokens or more.
 TEST(SampleLimits, BytesAndTokens) {

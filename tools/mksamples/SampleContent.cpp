@@ -386,6 +386,8 @@ void AddStripSamples(std::vector<SampleFile>& files) {
         b.segments = std::move(segments);
         return b;
     };
+    // A left-to-right gradient puts colour 2 at the smallest x and colour 1 at
+    // the largest: this strip runs from blue at the left to red at the right.
     files.push_back({"25D/sin.pgp", 2,
                      {With(strip("sin(x)", "-2*pi", "2*pi", "200"),
                            [](StripBoxes& b) { b.look = Gradient(Red, Blue, Fill::LeftToRight); })}});
