@@ -358,6 +358,7 @@ private:
     enum class FitSize { TwiceLargestExtent, FillArea };
     Cls1 PictureBox() const;
     void FitView(FitSize size);
+    void FitAxisTexts(const Cls1& box);
     void HookDrawingAreaMouse();
     void SetPresetView(float roll, float pitch, float yaw);
     // frmF1File.cpp
@@ -386,6 +387,8 @@ private:
     void PaintFrame();
     void ReleaseContext();
 
+    // The list the next frame shows: the scene's, or the shown frame's.
+    std::uint32_t ShownList() const;
     void CompileLists();
     void CompileFrameLists();
     void CompileSceneList();
