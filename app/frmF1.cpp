@@ -1,6 +1,7 @@
 #include "app/frmF1.h"
 
 #include "app/GlFont.h"
+#include "core/BusyWork.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "graph/Cls9.h"
@@ -162,6 +163,7 @@ void frmF1::BuildDisplayLists(bool bolOnlyTurning) {
 
 // With the context current: compiles the visible scene into the lists.
 void frmF1::CompileLists() {
+    BusyWork busy(BusyWorkKind::Drawing);
     listsCompiled_ = false;
     TakeModelRotation();
     // Textures are uploaded here, once per picture, and the points' spheres

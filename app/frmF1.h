@@ -44,6 +44,8 @@ struct NewDocumentSettings;
 class SplitterBar;
 class ToolStrip;
 class ViewCaptureService;
+class BusyIndicator;
+class QtBusyCursor;
 
 // The display lists of the compiled scene: the static scene, and animation
 // step f at FirstFrameList + f.
@@ -401,6 +403,9 @@ private:
     // The capture of picDraw, installed as the view-capture service.
     std::unique_ptr<GlViewCapture> capture_;
     ViewCaptureService* captureBefore_ = nullptr;
+    // The wait cursor, installed as the busy indicator while this window lives.
+    std::unique_ptr<QtBusyCursor> busyCursor_;
+    BusyIndicator* busyBefore_ = nullptr;
     // While a document's rows are ticked, the tick handling leaves the
     // rebuild to the reader.
     bool ticksHeld_ = false;

@@ -1,6 +1,7 @@
 // The View menu: dragging modes, fitting, preset views and the view settings;
 // and the mouse on the drawing area, which zooms, turns and pans the view.
 #include "app/frmF1.h"
+#include "core/BusyWork.h"
 #include "core/Globals.h"
 #include "dialogs/DialogForm.h"
 #include "dialogs/frmF14.h"
@@ -241,6 +242,8 @@ Cls1 frmF1::PictureBox() const {
 // Only the camera changes: the lists stay as they are.
 void frmF1::FitView(FitSize size) {
     if (VisibleScene.FunSurfs.Count() < 1) return;
+    // The boxes of every frame are measured: long for large animations.
+    BusyWork busy(BusyWorkKind::Fitting);
     const Cls1 b = PictureBox();
     const double dx = double(b.MaxX) - b.MinX, dy = double(b.MaxY) - b.MinY, dz = double(b.MaxZ) - b.MinZ;
     const double largest = std::max({dx, dy, dz});
