@@ -1,6 +1,7 @@
 #include "app/frmF1.h"
 
 #include "app/GlFont.h"
+#include "core/BusyWork.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "graph/Cls9.h"
@@ -131,14 +132,7 @@ void frmF1::PaintFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
     ApplyModelRotation();
-    GLuint list = SceneList;
-    // Frame 0 shows step 0, also when the paint comes after the player has
-    // moved on from it; a frame beyond the last list (a repeating play between
-    // ticks, a reverse play before its first) shows the last step.
-    if (VisibleScene.Animation()) {
-        const std::int64_t frame = std::min<std::int64_t>(shownFrame_, std::max<std::int64_t>(frameListCount_, 1));
-        list = CurrentFrame == 0 || frame <= 0 ? FirstFrameList : GLuint(1000 + frame);
-    }
+    const GLuint list = ShownList();
     glCallList(list);
     // The axes' texts, upright in pixels where the list's anchors fall now.
     DrawScreenTexts(list);
@@ -169,6 +163,7 @@ void frmF1::BuildDisplayLists(bool bolOnlyTurning) {
 
 // With the context current: compiles the visible scene into the lists.
 void frmF1::CompileLists() {
+    BusyWork busy(BusyWorkKind::Drawing);
     listsCompiled_ = false;
     TakeModelRotation();
     // Textures are uploaded here, once per picture, and the points' spheres

@@ -44,6 +44,8 @@ struct NewDocumentSettings;
 class SplitterBar;
 class ToolStrip;
 class ViewCaptureService;
+class BusyIndicator;
+class QtBusyCursor;
 
 // The display lists of the compiled scene: the static scene, and animation
 // step f at FirstFrameList + f.
@@ -360,6 +362,7 @@ private:
     enum class FitSize { TwiceLargestExtent, FillArea };
     Cls1 PictureBox() const;
     void FitView(FitSize size);
+    void FitAxisTexts(const Cls1& box);
     void HookDrawingAreaMouse();
     void SetPresetView(float roll, float pitch, float yaw);
     // frmF1File.cpp
@@ -388,6 +391,8 @@ private:
     void PaintFrame();
     void ReleaseContext();
 
+    // The list the next frame shows: the scene's, or the shown frame's.
+    std::uint32_t ShownList() const;
     void CompileLists();
     void CompileFrameLists();
     void CompileSceneList();
@@ -400,6 +405,9 @@ private:
     // The capture of picDraw, installed as the view-capture service.
     std::unique_ptr<GlViewCapture> capture_;
     ViewCaptureService* captureBefore_ = nullptr;
+    // The wait cursor, installed as the busy indicator while this window lives.
+    std::unique_ptr<QtBusyCursor> busyCursor_;
+    BusyIndicator* busyBefore_ = nullptr;
     // While a document's rows are ticked, the tick handling leaves the
     // rebuild to the reader.
     bool ticksHeld_ = false;

@@ -8,6 +8,7 @@
 // whose ticks change nothing, and leave a running timer running.
 #include "app/frmF1.h"
 #include "app/frmF23.h"
+#include "core/BusyWork.h"
 #include "core/Globals.h"
 #include "dialogs/frmF19.h"
 #include "dialogs/functions/CreationCommand.h"
@@ -176,6 +177,7 @@ void frmF1::mnuAniOpt_Click() {
     // The dialog is unloaded by now: this loads it again from the settings.
     const std::int32_t after = frmF19::FrameCountInBox();
     if (before == after) return;
+    BusyWork busy(BusyWorkKind::Sampling);
     for (const auto& e : VisibleScene.FunSurfs) e.graph->GetPoints();
     if (CurrentFrame > FrameCount + 1) CurrentFrame = FrameCount + 1;
     BuildDisplayLists();

@@ -3,6 +3,7 @@
 // question first, and shows its picture filling the drawing area.
 #include "app/SampleMenu.h"
 #include "app/frmF1.h"
+#include "core/BusyWork.h"
 #include "dialogs/DialogForm.h"
 #include "dialogs/FormControls.h"
 
@@ -47,5 +48,7 @@ void frmF1::CreateSampleMenu(QMenu* demo) {
 // drawing area, whatever the view was before (a document keeps no view).
 void frmF1::OpenSample(std::string_view pathLiteral) {
     if (!SaveQuestionBeforeOpening()) return;
+    // One stretch of work, reading to fitting: the wait cursor stays on.
+    BusyWork busy(BusyWorkKind::Opening);
     if (OpenDocument(SampleDocumentPath(pathLiteral))) FitView(FitSize::FillArea);
 }

@@ -1,6 +1,7 @@
 // The graph list: ticking, the popup, deleting, and what the dialogs use of
 // the list.
 #include "app/frmF1.h"
+#include "core/BusyWork.h"
 #include "core/Globals.h"
 #include "dialogs/FormControls.h"
 #include "graph/Cls9.h"
@@ -22,6 +23,8 @@ bool SampledWhenTicked(std::int32_t type) {
 
 // Every row is compared with the visible scene (the row itself is not used).
 void frmF1::List1_ItemCheck(int) {
+    // Ticked graphs are sampled and the view compiled: one stretch of work.
+    BusyWork busy(BusyWorkKind::Drawing);
     for (std::int64_t i = 1; i <= DocumentScene.FunSurfs.Count(); ++i) {
         const std::shared_ptr<Cls9> g = DocumentScene.FunSurfs.Item(i);
         const bool ticked = List1->Ticked(int(i - 1));

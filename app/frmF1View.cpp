@@ -1,12 +1,14 @@
 // The View menu: dragging modes, fitting, preset views and the view settings;
 // and the mouse on the drawing area, which zooms, turns and pans the view.
 #include "app/frmF1.h"
+#include "core/BusyWork.h"
 #include "core/Globals.h"
 #include "dialogs/DialogForm.h"
 #include "dialogs/frmF14.h"
 #include "graph/Cls1.h"
 #include "platform/GlDrawingArea.h"
 #include "render/AxesReach.h"
+#include "render/ScreenText.h"
 #include "scene/Cls3.h"
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
@@ -14,9 +16,13 @@
 #include <QMenu>
 #include <QPoint>
 
+#include <GL/gl.h>
+#include <GL/glu.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 float F(double v) { return static_cast<float>(v); }
@@ -74,7 +80,8 @@ namespace {
 // How much of the drawing area an opened sample's picture takes: its width
 // or its height, whichever meets the area's side first, spans this share of
 // that side. A plane picture takes in everything its axes draw; the other
-// kinds leave room for the labels their axes draw outside the box.
+// kinds leave room for the labels their axes draw outside the box (how much
+// room the texts take in pixels is then settled by FitAxisTexts).
 constexpr double PlaneShare = 0.95;
 constexpr double OtherShare = 0.8;
 
@@ -88,7 +95,101 @@ Vec3 Unit(const Vec3& v) {
     return length > 0 ? Vec3{v[0] / length, v[1] / length, v[2] / length} : v;
 }
 
+// Something the fitted picture must hold, in window pixels (y up): a point
+// of the scene where the view shows it (`at`), with the box a text beside it
+// covers, as edges relative to that point (0 for a bare point). Zooming the
+// view by k about the middle of the area moves the point and carries the box
+// along at its size in pixels.
+struct Reach {
+    double atX, atY;
+    double left, right, bottom, top;
+};
+// The edges of what the reaches cover, after a zoom by k about (cx, cy).
+struct Extent {
+    double left, right, bottom, top;
+};
+Extent ExtentAt(const std::vector<Reach>& reaches, double k, double cx, double cy) {
+    Extent e{HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL};
+    for (const Reach& r : reaches) {
+        const double x = cx + k * (r.atX - cx), y = cy + k * (r.atY - cy);
+        e.left = std::min(e.left, x + r.left), e.right = std::max(e.right, x + r.right);
+        e.bottom = std::min(e.bottom, y + r.bottom), e.top = std::max(e.top, y + r.top);
+    }
+    return e;
+}
+// The largest zoom k in (0, 1] for which `fits` holds, found by halving (the
+// zooms that fit are an interval reaching down to the least one tried); 0 when
+// even that one does not fit.
+template <class Fits>
+double LargestFittingZoom(Fits&& fits) {
+    if (fits(1.0)) return 1;
+    double low = 1.0 / 64, high = 1;
+    if (!fits(low)) return 0;
+    for (int i = 0; i < 40; ++i) {
+        const double k = (low + high) / 2;
+        (fits(k) ? low : high) = k;
+    }
+    return low;
+}
+
 } // namespace
+
+std::uint32_t frmF1::ShownList() const {
+    if (!VisibleScene.Animation()) return SceneList;
+    // Frame 0 shows step 0, also when the paint comes after the player has
+    // moved on from it; a frame beyond the last list (a repeating play between
+    // ticks, a reverse play before its first) shows the last step.
+    const std::int64_t frame = std::min<std::int64_t>(shownFrame_, std::max<std::int64_t>(frameListCount_, 1));
+    return CurrentFrame == 0 || frame <= 0 ? FirstFrameList : std::uint32_t(1000 + frame);
+}
+
+// The axes' texts keep their size in pixels, so a view fitted to the picture
+// box alone can leave them (the labels and titles beyond the box's edges)
+// outside the drawing area. This lays them out as the next frame would,
+// wherever they fall, and zooms out about the middle of the area (the box's
+// middle stays there) until every text, every anchor and the box's corners
+// lie inside the area with the texts' margin. A perspective view is not
+// scaled exactly by a zoom, hence the few rounds. Nothing changes without
+// compiled lists or texts, nor when the texts alone do not fit the area.
+void frmF1::FitAxisTexts(const Cls1& b) {
+    if (!contextUsable_ || !listsCompiled_) return;
+    const std::uint32_t list = ShownList();
+    if (ScreenTextsOf(list).empty()) return;
+    const int W = int(Camera.ScreenWidth), H = int(Camera.ScreenHeight);
+    const double cx = W / 2.0, cy = H / 2.0;
+    // One pixel more than the layout keeps, for its rounding of positions.
+    const double margin = ScreenTextMargin + 1;
+    const auto inside = [&](const Extent& e, double slack) {
+        return e.left >= margin - slack && e.right <= W - margin + slack && e.bottom >= margin - slack &&
+               e.top <= H - margin + slack;
+    };
+    for (int round = 0; round < 4; ++round) {
+        picDraw_->makeCurrent();
+        Camera.Projection();
+        ApplyModelRotation();
+        ScreenView view = CurrentScreenView();
+        picDraw_->doneCurrent();
+        view.viewport = {0, 0, W, H};
+        std::vector<Reach> reaches;
+        const GLint viewport[4] = {0, 0, W, H};
+        for (const double x : {b.MinX, b.MaxX})
+            for (const double y : {b.MinY, b.MaxY})
+                for (const double z : {b.MinZ, b.MaxZ}) {
+                    GLdouble wx = 0, wy = 0, wz = 0;
+                    if (gluProject(x, y, z, view.modelView.data(), view.projection.data(), viewport, &wx, &wy,
+                                   &wz) == GL_TRUE && std::isfinite(wx) && std::isfinite(wy))
+                        reaches.push_back({wx, wy, 0, 0, 0, 0});
+                }
+        for (const PlacedText& p : LayOutScreenTexts(list, view, ViewEdges::Ignore).placed)
+            reaches.push_back({p.anchorX, p.anchorY, std::min(0.0, p.left - p.anchorX),
+                               std::max(0.0, p.left + p.width - p.anchorX), std::min(0.0, p.bottom - p.anchorY),
+                               std::max(0.0, p.bottom + p.height - p.anchorY)});
+        if (reaches.empty() || inside(ExtentAt(reaches, 1, cx, cy), 1)) return;
+        const double k = LargestFittingZoom([&](double z) { return inside(ExtentAt(reaches, z, cx, cy), 0); });
+        if (!(k > 0)) return;
+        Camera.Zoom(F(1 / k));
+    }
+}
 
 // The box the picture is drawn in, in GL axes before the model rotation: the
 // visible graphs' box as the lists take it (an animation's over all its
@@ -134,12 +235,15 @@ Cls1 frmF1::PictureBox() const {
 // Fits the camera to the picture: the reference point moves to the middle of
 // the picture box as the model rotation turns it, the eye keeping its offset,
 // and the view volume is twice the box's largest extent high, or as large as
-// lets the turned box fill its share of the drawing area. Nothing happens
+// lets the turned box fill its share of the drawing area; then the view
+// makes room for the axes' texts (FitAxisTexts). Nothing happens
 // with no graph in view, nor when the box is empty (graphs with nothing to
 // show leave it inside out) or not finite, which would put the view far away.
 // Only the camera changes: the lists stay as they are.
 void frmF1::FitView(FitSize size) {
     if (VisibleScene.FunSurfs.Count() < 1) return;
+    // The boxes of every frame are measured: long for large animations.
+    BusyWork busy(BusyWorkKind::Fitting);
     const Cls1 b = PictureBox();
     const double dx = double(b.MaxX) - b.MinX, dy = double(b.MaxY) - b.MinY, dz = double(b.MaxZ) - b.MinZ;
     const double largest = std::max({dx, dy, dz});
@@ -181,6 +285,7 @@ void frmF1::FitView(FitSize size) {
     }
     Camera.SetRef(F(middle[0]), F(middle[1]), F(middle[2]));
     Camera.SetEye(F(middle[0] + eye[0] - ref[0]), F(middle[1] + eye[1] - ref[1]), F(middle[2] + eye[2] - ref[2]));
+    FitAxisTexts(b);
     Display(CurrentFrame);
 }
 

@@ -3,6 +3,7 @@
 #include "app/DocumentCommands.h"
 #include "app/ResultBox.h"
 #include "app/frmF1.h"
+#include "core/BusyWork.h"
 #include "core/FileAssociation.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
@@ -13,6 +14,7 @@
 #include "platform/CheckListBox.h"
 #include "platform/GlDrawingArea.h"
 #include "platform/GlViewCapture.h"
+#include "platform/QtBusyCursor.h"
 #include "platform/SplitterBar.h"
 #include "platform/ToolStrip.h"
 #include "scene/Cls3.h"
@@ -64,6 +66,9 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
     capture_ = std::make_unique<GlViewCapture>(*picDraw_);
     captureBefore_ = &ViewCapture();
     SetViewCaptureService(capture_.get());
+    busyCursor_ = std::make_unique<QtBusyCursor>();
+    busyBefore_ = CurrentBusyIndicator();
+    SetBusyIndicator(busyCursor_.get());
 
     splitterLeft_ = SplitterDesignLeft;
     splitter2Top_ = ResultPaneTop(DesignHeight);
@@ -88,6 +93,7 @@ frmF1::~frmF1() {
     if (&MainWindow() == this) SetMainWindowLink(linkBefore_);
     if (&::Result() == resultBox_.get()) SetResultPane(paneBefore_);
     if (&ViewCapture() == capture_.get()) SetViewCaptureService(captureBefore_);
+    if (CurrentBusyIndicator() == busyCursor_.get()) SetBusyIndicator(busyBefore_);
 }
 
 void frmF1::CreateControls() {
@@ -205,7 +211,12 @@ void frmF1::Form_Load() {
     if (!OpenDocument(path)) mnuFileNew2D_Click();
 }
 
-bool frmF1::OpenDocument(const std::string& path) { return Documents().OpenDocument(*this, path); }
+// Reading, sampling and drawing a document under the wait cursor (its
+// messages pause it).
+bool frmF1::OpenDocument(const std::string& path) {
+    BusyWork busy(BusyWorkKind::Opening);
+    return Documents().OpenDocument(*this, path);
+}
 
 int frmF1::ScaleWidth() const { return client_->width() * TwipsPerPixel; }
 int frmF1::ScaleHeight() const { return client_->height() * TwipsPerPixel; }

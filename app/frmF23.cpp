@@ -3,6 +3,7 @@
 #include "app/VideoFrames.h"
 #include "app/frmF1.h"
 #include "core/BmpFile.h"
+#include "core/BusyWork.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
 #include "core/NumberText.h"
@@ -13,8 +14,6 @@
 #include "dialogs/FormControls.h"
 #include "platform/PictureImage.h"
 
-#include <QApplication>
-#include <QCursor>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,15 +75,6 @@ public:
 
 private:
     MessageService* previous_;
-};
-
-// The busy cursor over the whole program while an export runs.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
 // A list of frame numbers as text, one selected entry at most, unsorted.
@@ -199,7 +189,8 @@ void frmF23::Command5_Click() {
     HeldMessages messages;
     bool writeFailed = false;
     {
-        std::optional<BusyCursor> busy(std::in_place);
+        // The busy cursor over the whole program while the export runs.
+        std::optional<BusyWork> busy(std::in_place, BusyWorkKind::Exporting);
         // Frame 1 gives the format of the whole video, whatever List2 holds.
         cDIB frame;
         std::optional<VideoCompression> compression;
@@ -212,7 +203,7 @@ void frmF23::Command5_Click() {
             request.owner = static_cast<std::int32_t>(winId());
             compression = VideoCompressions().ChooseCompression(request);
             messages.Hold();
-            busy.emplace();
+            busy.emplace(BusyWorkKind::Exporting);
         }
         if (compression) {
             VideoFormat format;

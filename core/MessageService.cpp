@@ -1,5 +1,6 @@
 #include "core/MessageService.h"
 
+#include "core/BusyWork.h"
 #include "core/Globals.h"
 
 #include <algorithm>
@@ -29,6 +30,12 @@ bool Contains(const std::vector<MessageRequest>& list, const MessageRequest& r) 
     return std::any_of(list.begin(), list.end(), [&](const MessageRequest& m) { return SameMessage(m, r); });
 }
 
+// A box asks the user: never under the busy indicator.
+MsgAnswer ShowNow(const MessageRequest& r) {
+    BusyPause pause;
+    return Messages().Show(r);
+}
+
 } // namespace
 
 MsgAnswer FirstButtonAnswer(MsgButtons buttons) {
@@ -54,7 +61,7 @@ MsgAnswer MsgBox(const std::string& text, MsgIcon icon, const std::string& title
         openHoldBack->Hold(r);
         return silent.Show(r);
     }
-    return Messages().Show(r);
+    return ShowNow(r);
 }
 
 MessageHoldBack::MessageHoldBack(bool bolOnlyTurning)
@@ -84,7 +91,7 @@ void MessageHoldBack::Release() {
     for (const MessageRequest& r : held) {
         if (onlyTurning_ && Contains(shownByHoldBack, r)) continue;
         shownByHoldBack.push_back(r);
-        Messages().Show(r);
+        ShowNow(r);
     }
 }
 

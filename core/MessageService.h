@@ -32,7 +32,8 @@ MessageService& Messages();
 void SetMessageService(MessageService* service);
 
 // Shows a message through the installed service (or holds it back while a
-// MessageHoldBack is open).
+// MessageHoldBack is open). A box is shown with the busy indicator paused
+// (core/BusyWork.h), held-back ones too.
 MsgAnswer MsgBox(const std::string& text, MsgIcon icon = MsgIcon::None,
                  const std::string& title = std::string(), MsgButtons buttons = MsgButtons::OK);
 

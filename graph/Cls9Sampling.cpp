@@ -2,6 +2,7 @@
 // the texts, creates the sample arrays of the graph's kind, and hands the
 // work to the sampler of the kind, then to the analysis samples and the
 // differential equation.
+#include "core/BusyWork.h"
 #include "core/Errors.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
@@ -118,6 +119,7 @@ void FillAllUndefined(Cls9& g) {
 } // namespace
 
 bool Cls9::GetPoints() {
+    BusyWork busy(BusyWorkKind::Sampling);
     // 1. The prepared texts; the graph's own texts stay as typed.
     const std::string preX = InsertMulSigns(ExpressX);
     const std::string preY = InsertMulSigns(ExpressY);

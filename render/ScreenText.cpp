@@ -16,8 +16,7 @@ namespace {
 // texts (so that two labels never read as one).
 constexpr int Gap = 4;
 constexpr int Room = 4;
-// The least room between a text's box and the edge of the drawing area.
-constexpr int Margin = 2;
+constexpr int Margin = ScreenTextMargin;
 // A direction turns a text to one side of its anchor once it leans that way
 // by more than this (a sine).
 constexpr double Slant = 0.3;
@@ -37,12 +36,17 @@ std::map<std::int32_t, InstalledFont>& Fonts() {
     static std::map<std::int32_t, InstalledFont> fonts;
     return fonts;
 }
+DrawnScreenTexts& LastDrawn() {
+    static DrawnScreenTexts drawn;
+    return drawn;
+}
 
 // Back to the starting state between tests (the GL objects belong to a
 // context that is gone by then).
 [[maybe_unused]] const bool resetRegistered = AddProgramStateReset([] {
     Texts().clear();
     Fonts().clear();
+    LastDrawn() = DrawnScreenTexts();
 });
 
 // The characters drawn: the ASCII bytes of the text (a byte above 127 is part
@@ -124,17 +128,25 @@ const std::vector<ScreenText>& ScreenTextsOf(std::uint32_t list) {
     return it == Texts().end() ? none : it->second;
 }
 
-std::vector<PlacedText> LayOutScreenTexts(std::uint32_t list) {
-    std::vector<PlacedText> placed;
-    const std::vector<ScreenText>& texts = ScreenTextsOf(list);
-    if (texts.empty()) return placed;
-
+ScreenView CurrentScreenView() {
+    ScreenView v;
     GLint vp[4] = {0, 0, 0, 0};
-    GLdouble mv[16], pr[16];
     glGetIntegerv(GL_VIEWPORT, vp);
-    glGetDoublev(GL_MODELVIEW_MATRIX, mv);
-    glGetDoublev(GL_PROJECTION_MATRIX, pr);
-    if (vp[2] <= 0 || vp[3] <= 0) return placed;
+    glGetDoublev(GL_MODELVIEW_MATRIX, v.modelView.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, v.projection.data());
+    v.viewport = {vp[0], vp[1], vp[2], vp[3]};
+    return v;
+}
+
+ScreenTextLayout LayOutScreenTexts(std::uint32_t list, const ScreenView& view, ViewEdges edges) {
+    ScreenTextLayout layout;
+    std::vector<PlacedText>& placed = layout.placed;
+    const std::vector<ScreenText>& texts = ScreenTextsOf(list);
+    const bool keep = edges == ViewEdges::Keep;
+    const std::array<int, 4>& vp = view.viewport;
+    const double* mv = view.modelView.data();
+    const double* pr = view.projection.data();
+    if (texts.empty() || vp[2] <= 0 || vp[3] <= 0) return layout;
 
     std::vector<Candidate> candidates;
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -143,8 +155,12 @@ std::vector<PlacedText> LayOutScreenTexts(std::uint32_t list) {
         std::string drawn = Drawn(t.text);
         if (atlas == nullptr || drawn.empty()) continue;
         GLdouble wx = 0, wy = 0, wz = 0;
-        if (gluProject(t.anchor[0], t.anchor[1], t.anchor[2], mv, pr, vp, &wx, &wy, &wz) != GL_TRUE) continue;
-        if (!std::isfinite(wx) || !std::isfinite(wy) || !std::isfinite(wz)) continue;
+        const GLint viewport[4] = {vp[0], vp[1], vp[2], vp[3]};
+        if (gluProject(t.anchor[0], t.anchor[1], t.anchor[2], mv, pr, viewport, &wx, &wy, &wz) != GL_TRUE ||
+            !std::isfinite(wx) || !std::isfinite(wy) || !std::isfinite(wz)) {
+            layout.leftOut.emplace_back(i, LeftOutText::OutsideView);
+            continue;
+        }
         const bool onScreen = wz >= 0 && wz <= 1 && wx >= vp[0] && wx <= vp[0] + vp[2] && wy >= vp[1] &&
                               wy <= vp[1] + vp[3];
         // The direction as the eye sees it; one that points (nearly) at the
@@ -187,25 +203,37 @@ std::vector<PlacedText> LayOutScreenTexts(std::uint32_t list) {
     std::map<int, std::pair<int, int>> extent; // widest and tallest label of each axis
     std::map<std::pair<int, int>, std::vector<std::size_t>> cells;
     const auto place = [&](const Candidate& c, int gapX, int gapY) -> bool {
-        if (!c.onScreen || c.width + 2 * Margin > vp[2] || c.height + 2 * Margin > vp[3]) return false;
+        if (keep && (!c.onScreen || c.width + 2 * Margin > vp[2] || c.height + 2 * Margin > vp[3])) {
+            layout.leftOut.emplace_back(c.index, LeftOutText::OutsideView);
+            return false;
+        }
         const auto start = [](double at, double d, int size, int gap) {
             if (d < -Slant) return int(std::lround(at)) - gap - size;
             if (d > Slant) return int(std::lround(at)) + gap;
             return int(std::lround(at - size / 2.0));
         };
-        PlacedText p{c.index, start(c.x, c.dx, c.width, gapX), start(c.y, c.dy, c.height, gapY), c.width, c.height};
+        PlacedText p{c.index, start(c.x, c.dx, c.width, gapX), start(c.y, c.dy, c.height, gapY), c.width, c.height,
+                     c.x, c.y};
         // Inside the drawing area, moved in where it would stick out (with
         // room for ink beyond the box: round glyphs overshoot a little).
-        p.left = std::clamp(p.left, vp[0] + Margin, vp[0] + vp[2] - Margin - c.width);
-        p.bottom = std::clamp(p.bottom, vp[1] + Margin, vp[1] + vp[3] - Margin - c.height);
+        if (keep) {
+            const int left = std::clamp(p.left, vp[0] + Margin, vp[0] + vp[2] - Margin - c.width);
+            const int bottom = std::clamp(p.bottom, vp[1] + Margin, vp[1] + vp[3] - Margin - c.height);
+            p.movedIn = left != p.left || bottom != p.bottom;
+            p.left = left, p.bottom = bottom;
+        }
         // Placed texts are found through the cells of a coarse grid they touch.
-        const int x0 = (p.left - Room) / Cell, x1 = (p.left + p.width + Room) / Cell;
-        const int y0 = (p.bottom - Room) / Cell, y1 = (p.bottom + p.height + Room) / Cell;
+        const auto cell = [](int v) { return v >= 0 ? v / Cell : -((Cell - 1 - v) / Cell); };
+        const int x0 = cell(p.left - Room), x1 = cell(p.left + p.width + Room);
+        const int y0 = cell(p.bottom - Room), y1 = cell(p.bottom + p.height + Room);
         for (int cx = x0; cx <= x1; ++cx)
             for (int cy = y0; cy <= y1; ++cy)
                 if (const auto it = cells.find({cx, cy}); it != cells.end())
                     for (std::size_t k : it->second)
-                        if (Overlap(p, placed[k])) return false;
+                        if (Overlap(p, placed[k])) {
+                            layout.leftOut.emplace_back(c.index, LeftOutText::Covering);
+                            return false;
+                        }
         for (int cx = x0; cx <= x1; ++cx)
             for (int cy = y0; cy <= y1; ++cy) cells[{cx, cy}].push_back(placed.size());
         placed.push_back(p);
@@ -213,7 +241,11 @@ std::vector<PlacedText> LayOutScreenTexts(std::uint32_t list) {
     };
     for (const Candidate& c : candidates) {
         const ScreenText& t = texts[c.index];
-        if (t.title || endOn[t.axis]) continue;
+        if (t.title) continue;
+        if (endOn[t.axis]) {
+            layout.leftOut.emplace_back(c.index, LeftOutText::EndOn);
+            continue;
+        }
         if (place(c, Gap, Gap) && t.axis != 0) {
             auto& e = extent[t.axis];
             e = {std::max(e.first, c.width), std::max(e.second, c.height)};
@@ -221,7 +253,11 @@ std::vector<PlacedText> LayOutScreenTexts(std::uint32_t list) {
     }
     for (const Candidate& c : candidates) {
         const ScreenText& t = texts[c.index];
-        if (!t.title || endOn[t.axis]) continue;
+        if (!t.title) continue;
+        if (endOn[t.axis]) {
+            layout.leftOut.emplace_back(c.index, LeftOutText::EndOn);
+            continue;
+        }
         const auto e = extent.find(t.axis);
         if (t.axis == 0 || e == extent.end())
             place(c, Gap, Gap);
@@ -229,15 +265,24 @@ std::vector<PlacedText> LayOutScreenTexts(std::uint32_t list) {
             place(c, std::fabs(c.dx) > Slant ? 2 * Gap + e->second.first : Gap,
                   std::fabs(c.dy) > Slant ? 2 * Gap + e->second.second : Gap);
     }
-    return placed;
+    return layout;
 }
 
+std::vector<PlacedText> LayOutScreenTexts(std::uint32_t list) {
+    return LayOutScreenTexts(list, CurrentScreenView(), ViewEdges::Keep).placed;
+}
+
+const DrawnScreenTexts& LastDrawnScreenTexts() { return LastDrawn(); }
+
 void DrawScreenTexts(std::uint32_t list) {
-    const std::vector<PlacedText> placed = LayOutScreenTexts(list);
+    DrawnScreenTexts& drawn = LastDrawn();
+    drawn.list = list;
+    drawn.view = CurrentScreenView();
+    drawn.layout = LayOutScreenTexts(list, drawn.view, ViewEdges::Keep);
+    const std::vector<PlacedText>& placed = drawn.layout.placed;
     if (placed.empty()) return;
     const std::vector<ScreenText>& texts = ScreenTextsOf(list);
-    GLint vp[4] = {0, 0, 0, 0};
-    glGetIntegerv(GL_VIEWPORT, vp);
+    const std::array<int, 4>& vp = drawn.view.viewport;
 
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glMatrixMode(GL_TEXTURE);

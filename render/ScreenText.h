@@ -13,8 +13,10 @@
 #include "core/GlyphAtlas.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct ScreenText {
@@ -37,17 +39,51 @@ void ClearScreenTexts(std::uint32_t list);
 std::uint32_t ScreenTextList();
 const std::vector<ScreenText>& ScreenTextsOf(std::uint32_t list);
 
-// A text as laid out: its index among the list's texts and its box in window
-// pixels (x to the right, y up, the GL viewport's frame); the box holds the
-// text from its baseline to the top of its capitals and digits.
+// The frame texts are laid out in: the GL matrices and the viewport (window
+// pixels, y up).
+struct ScreenView {
+    std::array<double, 16> modelView{}, projection{};
+    std::array<int, 4> viewport{};
+};
+// The frame GL holds now.
+ScreenView CurrentScreenView();
+
+// A text as laid out: its index among the list's texts, its box in window
+// pixels (x to the right, y up, the viewport's frame) and its anchor there;
+// the box holds the text from its baseline to the top of its capitals and
+// digits. A text moved in lies where it does because its own place beside
+// its anchor was (partly) outside the drawing area.
 struct PlacedText {
     std::size_t index;
     int left, bottom, width, height;
+    double anchorX = 0, anchorY = 0;
+    bool movedIn = false;
 };
+// The least room in pixels between a text's box and the edge of the drawing
+// area: a text nearer to it is moved in.
+inline constexpr int ScreenTextMargin = 2;
+// Why a text with glyphs to draw was left out: its axis is seen end-on, its
+// anchor lies outside the view, or it would cover a text placed before it.
+enum class LeftOutText { EndOn, OutsideView, Covering };
+struct ScreenTextLayout {
+    std::vector<PlacedText> placed;
+    std::vector<std::pair<std::size_t, LeftOutText>> leftOut;
+};
+// Whether a layout keeps to the drawing area (as drawn) or lays every text
+// beside its anchor wherever that is (how far the texts reach, for a fit).
+enum class ViewEdges { Keep, Ignore };
+ScreenTextLayout LayOutScreenTexts(std::uint32_t list, const ScreenView& view, ViewEdges edges);
 // Lays the texts of a list out with the current matrices and viewport.
 std::vector<PlacedText> LayOutScreenTexts(std::uint32_t list);
 // Draws them as laid out, on top of the picture; GL state is left as it was.
 void DrawScreenTexts(std::uint32_t list);
+// What the last DrawScreenTexts laid out: the list, the view and the layout.
+struct DrawnScreenTexts {
+    std::uint32_t list = 0;
+    ScreenView view;
+    ScreenTextLayout layout;
+};
+const DrawnScreenTexts& LastDrawnScreenTexts();
 
 // The glyphs of the font whose glyph-list base is `font`: made into GL
 // textures of the current context (both pictures must be usable). Returns

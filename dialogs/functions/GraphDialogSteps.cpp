@@ -1,5 +1,6 @@
 #include "dialogs/functions/GraphDialogSteps.h"
 
+#include "core/BusyWork.h"
 #include "core/MessageService.h"
 #include "core/NumberText.h"
 #include "dialogs/DialogForm.h"
@@ -199,6 +200,8 @@ bool ReplaceEditedGraph(Cls9& built, LabelSource dialog, GraphSampling sampling)
 }
 
 bool CommitGraph(const std::shared_ptr<Cls9>& graph, LabelSource dialog, GraphSampling sampling) {
+    // Sampling and, for an edit, the view compiled again: under the wait cursor.
+    BusyWork busy(BusyWorkKind::Committing);
     return IsEditing ? ReplaceEditedGraph(*graph, dialog, sampling) : AddNewGraph(graph, sampling);
 }
 

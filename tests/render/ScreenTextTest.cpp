@@ -13,8 +13,10 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -272,6 +274,79 @@ TEST_F(ScreenTextTest, AnAxisWithOneLabelKeepsItAndItsTitle) {
             EXPECT_TRUE(Box(placed, c.labels.size()).has_value()) << "the title";
         }
     }
+}
+
+// The layout tells what it did with every text: drawn where it lies beside
+// its anchor, moved in from beyond an edge, or left out and why. Laid out
+// without the view's edges (how far the texts reach, for a fit), nothing is
+// moved in and a text anchored outside the view lies beside its anchor there.
+TEST_F(ScreenTextTest, TheLayoutTellsWhatItDidWithEveryText) {
+    AddScreenText(Text("1.0", {0, 0, 0}, {0, -1, 0}));    // drawn below its anchor
+    AddScreenText(Text("2.0", {0.2, 0, 0}, {0, -1, 0}));  // covers the first
+    AddScreenText(Text("4.0", {10.5, 0, 0}, {0, -1, 0})); // anchored outside the view
+    AddScreenText(Text("5.0", {9.9, 5, 0}, {1, 0, 0}));   // would stick out on the right
+    for (int i = 0; i < 2; ++i) AddScreenText(Text(std::to_string(i), {5, -5, -5.0 + 5 * i}, {1, 0, 0}, 1));
+    const int fiveWide = ScreenTextWidth(Label, "5.0"), height = ScreenFontMetrics(Label)->capHeight;
+    struct Expected {
+        std::size_t index;
+        bool placed, movedIn;
+        LeftOutText why;
+        int left, bottom; // where placed
+    };
+    struct Case {
+        const char* name;
+        ViewEdges edges;
+        std::vector<Expected> texts;
+    };
+    const int below = 100 - 4 - height;
+    const Case cases[] = {
+        {"within the view",
+         ViewEdges::Keep,
+         {{0, true, false, {}, 100 - ScreenTextWidth(Label, "1.0") / 2, below},
+          {1, false, false, LeftOutText::Covering, 0, 0},
+          {2, false, false, LeftOutText::OutsideView, 0, 0},
+          {3, true, true, {}, Side - 2 - fiveWide, 150 - height / 2},
+          {4, false, false, LeftOutText::EndOn, 0, 0},
+          {5, false, false, LeftOutText::EndOn, 0, 0}}},
+        {"wherever the anchors are",
+         ViewEdges::Ignore,
+         {{0, true, false, {}, 100 - ScreenTextWidth(Label, "1.0") / 2, below},
+          {1, false, false, LeftOutText::Covering, 0, 0},
+          {2, true, false, {}, 205 - ScreenTextWidth(Label, "4.0") / 2, below},
+          {3, true, false, {}, 199 + 4, 150 - height / 2},
+          {4, false, false, LeftOutText::EndOn, 0, 0},
+          {5, false, false, LeftOutText::EndOn, 0, 0}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScreenTextLayout layout = LayOutScreenTexts(0, CurrentScreenView(), c.edges);
+        EXPECT_EQ(layout.placed.size() + layout.leftOut.size(), ScreenTextsOf(0).size());
+        for (const Expected& e : c.texts) {
+            SCOPED_TRACE(e.index);
+            const auto placed = Box(layout.placed, e.index);
+            ASSERT_EQ(placed.has_value(), e.placed);
+            if (placed) {
+                EXPECT_EQ(placed->movedIn, e.movedIn);
+                EXPECT_NEAR(placed->left, e.left, 1);
+                EXPECT_NEAR(placed->bottom, e.bottom, 1);
+                EXPECT_NEAR(placed->anchorX, 100 + 10 * ScreenTextsOf(0)[e.index].anchor[0], 1e-4);
+                EXPECT_NEAR(placed->anchorY, 100 + 10 * ScreenTextsOf(0)[e.index].anchor[1], 1e-4);
+            } else {
+                const auto it = std::find_if(layout.leftOut.begin(), layout.leftOut.end(),
+                                             [&](const auto& l) { return l.first == e.index; });
+                ASSERT_NE(it, layout.leftOut.end());
+                EXPECT_EQ(it->second, e.why);
+            }
+        }
+    }
+    // A frame's layout is kept: what it drew, where and in which view.
+    DrawScreenTexts(0);
+    const DrawnScreenTexts& drawn = LastDrawnScreenTexts();
+    EXPECT_EQ(drawn.list, 0u);
+    EXPECT_EQ(drawn.view.viewport, (std::array<int, 4>{0, 0, Side, Side}));
+    ASSERT_EQ(drawn.layout.placed.size(), 2u);
+    EXPECT_EQ(drawn.layout.placed[1].index, 3u);
+    EXPECT_TRUE(drawn.layout.placed[1].movedIn);
 }
 
 // A title lies beyond the labels of its axis; a turned one reads downwards

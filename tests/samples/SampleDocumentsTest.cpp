@@ -54,17 +54,7 @@ bool IsTable(const Cls9& g) {
            g.GraphType == GraphType::Table3D;
 }
 
-class SampleDocument : public SampleWindowTest, public ::testing::WithParamInterface<SampleFile> {
-protected:
-    static QString RenderPath(const std::string& sample, const char* suffix) {
-        QString name = QString::fromStdString(sample);
-        name.chop(4);
-        name.replace('/', '_');
-        const QString folder = QCoreApplication::applicationDirPath() + "/sample-renders";
-        QDir().mkpath(folder);
-        return folder + "/" + name + suffix + ".png";
-    }
-};
+class SampleDocument : public SampleWindowTest, public ::testing::WithParamInterface<SampleFile> {};
 
 TEST_P(SampleDocument, OpensDrawsAndSavesAgain) {
     const SampleFile& file = GetParam();
@@ -115,11 +105,11 @@ TEST_P(SampleDocument, OpensDrawsAndSavesAgain) {
     ASSERT_EQ(shown.size(), QSize(640, 480));
     const QImage bare = RenderWithoutGraphs(first);
     EXPECT_NE(shown, bare) << "the graphs draw nothing";
-    shown.save(RenderPath(file.path, ""));
+    shown.save(SampleRenderPath(file.path, ""));
     if (IsAnimated(file)) {
         const QImage middle = Render(file.frames / 2 + 1);
         EXPECT_NE(shown, middle) << "frames 1 and " << file.frames / 2 + 1 << " are the same";
-        middle.save(RenderPath(file.path, "-middle"));
+        middle.save(SampleRenderPath(file.path, "-middle"));
     }
 
     // Save As a document writes the sample's own bytes.

@@ -5,11 +5,15 @@
 // leave it. An animation is measured over all its frames, since its view is
 // the one of the whole animation (a curve being traced starts short). A
 // plane picture stays inside whole, its axes with their arrowheads and
-// titles too.
+// titles too. Every axis text (tick labels and titles) of every kind is drawn
+// inside the area where its anchor puts it, as the frame laid it out.
 // Vectors keep the box of their kind, symmetric about the origin and 3
 // beyond them on every axis: there the picture is that box with the axes
 // drawn on it.
 #include "graph/Cls9.h"
+#include "render/ScreenText.h"
+#include "scene/Cls3.h"
+#include "scene/Cls4.h"
 #include "scene/Cls8.h"
 #include "tests/samples/SampleWindow.h"
 
@@ -42,6 +46,40 @@ QRect DifferenceBounds(const QImage& first, const QImage& second) {
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// The axis texts of the frame drawn last, each as the layout left it: drawn
+// where it lies beside its anchor, or moved in from outside the area, or left
+// out (with why).
+std::string Fates(const DrawnScreenTexts& drawn) {
+    const std::vector<ScreenText>& texts = ScreenTextsOf(drawn.list);
+    std::string out;
+    for (const PlacedText& p : drawn.layout.placed)
+        out += "\"" + texts[p.index].text + "\"" + (p.movedIn ? " moved in" : " drawn") + " at (" +
+               std::to_string(p.left) + ", " + std::to_string(p.bottom) + ")\n";
+    for (const auto& [index, why] : drawn.layout.leftOut)
+        out += "\"" + texts[index].text + "\" left out: " +
+               (why == LeftOutText::EndOn ? "end-on" : why == LeftOutText::OutsideView ? "outside" : "covering") + "\n";
+    return out;
+}
+
+// Every axis text of the frame drawn last, tick labels and titles, is drawn
+// inside the area where its anchor puts it: none moved in from beyond an
+// edge, none left out for lying outside or (unless the picture is too small
+// for its labels) covering another; only the texts of an axis seen end-on
+// are left out with it. Axes on show record texts.
+enum class Crowding { LeavesNoneOut, MayLeaveOut };
+::testing::AssertionResult EveryAxisTextInside(QSize area, Crowding crowding = Crowding::LeavesNoneOut) {
+    const DrawnScreenTexts& drawn = LastDrawnScreenTexts();
+    if (drawn.view.viewport[2] != area.width() || drawn.view.viewport[3] != area.height())
+        return ::testing::AssertionFailure() << "laid out in " << drawn.view.viewport[2] << " x "
+                                             << drawn.view.viewport[3];
+    bool held = !ScreenTextsOf(drawn.list).empty() || !Axes.Show;
+    for (const PlacedText& p : drawn.layout.placed) held = held && !p.movedIn;
+    for (const auto& [index, why] : drawn.layout.leftOut)
+        held = held && (why == LeftOutText::EndOn || (why == LeftOutText::Covering && crowding == Crowding::MayLeaveOut));
+    if (held) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << Fates(drawn);
+}
+
 bool OnlyVectors() {
     for (const auto& e : VisibleScene.FunSurfs)
         if (!IsVector(*e.graph)) return false;
@@ -69,6 +107,9 @@ TEST_P(SampleView, GraphsFillTheAreaAndStayInside) {
         for (std::int32_t frame = first; frame <= last; ++frame) {
             SCOPED_TRACE("frame " + std::to_string(frame));
             const QImage shown = Render(frame);
+            if (frame == first)
+                shown.save(SampleRenderPath(file.path, QString("-view-%1x%2").arg(area.width()).arg(area.height())));
+            EXPECT_TRUE(EveryAxisTextInside(area));
             const QRect ink = DifferenceBounds(shown, bare);
             ASSERT_FALSE(ink.isNull()) << "nothing drawn";
             EXPECT_TRUE(inside.contains(ink)) << "ink from (" << ink.left() << ", " << ink.top() << ") to ("
@@ -87,5 +128,41 @@ TEST_P(SampleView, GraphsFillTheAreaAndStayInside) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Every, SampleView, ::testing::ValuesIn(SampleFiles()), SampleTestName);
+
+// View > Fit after the view was zoomed out and panned away holds every axis
+// text too, in every kind, at the tests' area and at the designed size; in a
+// perspective view as well. In a small area, where a picture twice its box's
+// extent leaves too little room beside the box, no text lies outside it
+// (the plane axes' labels, drawn a few pixels apart, crowd out some there).
+TEST_F(SampleWindowTest, FitHoldsEveryAxisText) {
+    struct Row {
+        const char* sample;
+        std::int32_t projection;
+    };
+    const Row rows[] = {
+        {"2D/cubic parabola.pgp", ProjectType::Orthographic}, {"25D/heart.pgp", ProjectType::Orthographic},
+        {"3D/cone.pgp", ProjectType::Orthographic},           {"3D/rotx.pgp", ProjectType::Perspective},
+        {"Adv/samp1.pgp", ProjectType::Orthographic},         {"animation/3D/apple.pgp", ProjectType::Orthographic},
+    };
+    for (const QSize area : {QSize(640, 480), QSize(470, 498), QSize(360, 260), QSize(240, 420)}) {
+        ResizeArea(area);
+        ASSERT_EQ(AreaSize(), area);
+        for (const Row& r : rows) {
+            SCOPED_TRACE(testing::Message() << r.sample << " in " << area.width() << " x " << area.height()
+                                            << (r.projection == ProjectType::Perspective ? ", perspective" : ""));
+            OpenAnotherSample(r.sample);
+            Camera.ProjectType = r.projection;
+            Camera.Zoom(3);
+            Camera.MoveView(0.3f, -0.2f);
+            Run("mnuViewFit");
+            const QImage shown = Render(CurrentFrame);
+            ASSERT_EQ(shown.size(), area);
+            EXPECT_TRUE(EveryAxisTextInside(area, area.width() < 400 ? Crowding::MayLeaveOut : Crowding::LeavesNoneOut));
+            if (r.projection == ProjectType::Perspective || area.width() < 400)
+                shown.save(SampleRenderPath(r.sample, QString("-fit-%1x%2").arg(area.width()).arg(area.height())));
+            Camera.ProjectType = ProjectType::Orthographic;
+        }
+    }
+}
 
 } // namespace

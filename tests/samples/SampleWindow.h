@@ -47,6 +47,17 @@ inline std::string SampleTestName(const ::testing::TestParamInfo<SampleFile>& in
     return name;
 }
 
+// Where a render of a sample is kept to be looked at: beside the test
+// program in "sample-renders", named after the sample's path and `suffix`.
+inline QString SampleRenderPath(const std::string& sample, const QString& suffix) {
+    QString name = QString::fromStdString(sample);
+    name.chop(4);
+    name.replace('/', '_');
+    const QString folder = QCoreApplication::applicationDirPath() + "/sample-renders";
+    QDir().mkpath(folder);
+    return folder + "/" + name + suffix + ".png";
+}
+
 class SampleWindowTest : public ProgramStateTest {
 protected:
     void SetUp() override {

@@ -1,0 +1,108 @@
+// The wait cursor while the window computes: a sample opened, a document
+// opened with File > Open, View > Fit and a graph dialog's OK each run under
+// it, from reading or sampling to the compiled view (an observer of the work
+// looks at Qt's override cursor at the start and end of every stretch), and
+// leave the normal cursor behind. A message a refused OK shows is asked with
+// the normal cursor.
+#include "core/BusyWork.h"
+#include "tests/samples/SampleWindow.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool WaitCursorOn() { return QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor; }
+
+// The message box, noting the cursor the user had while it asked.
+class CursorNotingBox : public RecordingMessageBox {
+public:
+    MsgAnswer Show(const MessageRequest& request) override {
+        waitCursor.push_back(WaitCursorOn());
+        return RecordingMessageBox::Show(request);
+    }
+    std::vector<bool> waitCursor;
+};
+
+class BusyCursor : public SampleWindowTest {
+protected:
+    // A new surface through Draw > 三维函数图形, its grid `steps` by `steps`,
+    // typed into the space function dialog and confirmed.
+    void NewSurface(const char* steps) {
+        QTimer::singleShot(0, [steps] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            for (const auto& [box, text] : {std::pair{"Text2", "x*y"}, {"Text5", "-1"}, {"Text6", "1"},
+                                            {"Text7", steps}, {"Text8", "-1"}, {"Text9", "1"}, {"Text10", steps}})
+                dialog->findChild<QLineEdit*>(box)->setText(QString::fromUtf8(text));
+            QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+            // A refused OK leaves the dialog up.
+            if (dialog->isVisible()) QTest::mouseClick(dialog->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        });
+        Run("mnuDraw3DCart");
+    }
+};
+
+TEST_F(BusyCursor, OnWhileGraphsAreSampledAndDrawnAndOffAfter) {
+    CursorNotingBox messages;
+    struct Row {
+        const char* name;
+        std::function<void()> run;
+        std::vector<std::string> work; // stretches of work seen, the outermost first
+        std::vector<std::string> asked; // messages, each with the cursor it was asked under
+        std::int32_t graphs;            // in view afterwards
+    };
+    const std::string cone = SamplesFolder() + "/3D/cone.pgp";
+    const Row rows[] = {
+        {"a sample", [&] { OpenSample("3D/sphere.pgp"); }, {"opening", "sampling", "drawing", "fitting"}, {}, 1},
+        {"File > Open",
+         [&] {
+             messages.Answer(MsgAnswer::No);
+             fileDialog.Choose(cone);
+             Run("mnuFileOpen");
+         },
+         {"opening", "sampling", "drawing"},
+         {"是否保存当前图形？ normal"},
+         1},
+        {"View > Fit", [&] { Run("mnuViewFit"); }, {"fitting"}, {}, 1},
+        {"a graph dialog's OK", [&] { NewSurface("200"); }, {"committing", "sampling", "drawing"}, {}, 2},
+        {"a graph dialog's OK refused for its many points", [&] { NewSurface("5000"); }, {"committing", "sampling"},
+         {"采样点数过多。 normal"},
+         2},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        messages.Clear();
+        messages.waitCursor.clear();
+        std::vector<std::string> started, notWaiting;
+        SetBusyWorkObserver([&](std::string_view what, bool starting) {
+            if (starting) started.emplace_back(what);
+            if (!WaitCursorOn()) notWaiting.push_back(std::string(what) + (starting ? " start" : " end"));
+        });
+        r.run();
+        SetBusyWorkObserver(nullptr);
+        EXPECT_EQ(notWaiting, std::vector<std::string>{});
+        ASSERT_FALSE(started.empty());
+        EXPECT_EQ(started.front(), r.work.front());
+        for (const std::string& w : r.work)
+            EXPECT_NE(std::find(started.begin(), started.end(), w), started.end()) << w;
+        std::vector<std::string> asked;
+        for (std::size_t i = 0; i < messages.Count(); ++i)
+            asked.push_back(messages.requests[i].text + (messages.waitCursor[i] ? " wait" : " normal"));
+        EXPECT_EQ(asked, r.asked);
+        EXPECT_EQ(VisibleScene.FunSurfs.Count(), r.graphs);
+        // The normal cursor afterwards.
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_FALSE(IsBusy());
+    }
+}
+
+} // namespace
