@@ -56,8 +56,10 @@ FileSystemService& FileSystem();
 void SetFileSystemService(FileSystemService* service);
 
 // A file being written in place of the one at a path (UTF-8; symbolic links
-// are followed, so the file they name is replaced, or made, and they stay). Until Commit succeeds the
-// old file stays as it was; destroyed uncommitted, the new one is removed.
+// are followed, so the file they name is replaced, or made, and they stay; a
+// chain of links that loops, or runs over 40 links, names no file, and the
+// path itself is replaced). Until Commit succeeds the old file stays as it
+// was; destroyed uncommitted, the new one is removed.
 class ReplacementFile {
 public:
     explicit ReplacementFile(const std::string& path);
