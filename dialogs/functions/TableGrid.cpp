@@ -32,10 +32,29 @@ bool ShiftOnly(const QKeyEvent& key) {
 bool Chord(const QKeyEvent& key) {
     return (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
 }
-// Shift, Ctrl, Alt or Meta pressed alone (before the key it goes with).
-bool IsModifierKey(int key) {
-    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta ||
-           key == Qt::Key_AltGr;
+// A key that types nothing by itself but goes with the key after it: a
+// modifier, a lock (Caps Lock before an upper-case letter), a switch of the
+// keyboard's layout, a compose key or an accent waiting for its letter.
+bool TypesNothingAlone(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_Multi_key:
+        return true;
+    default:
+        return key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay;
+    }
 }
 
 } // namespace
@@ -76,9 +95,9 @@ void TableCellEditor::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
-    // The box ignores a modifier pressed alone, which would then reach the
-    // grid and close the editor: Shift+E or Ctrl+V would end up over the cell.
-    if (IsModifierKey(event->key())) event->accept();
+    // The box ignores such a key, which would then reach the grid and close
+    // the editor: Shift+E, Ctrl+V or Caps Lock and E would end up over the cell.
+    if (TypesNothingAlone(event->key())) event->accept();
 }
 
 void TableCellEditor::keyReleaseEvent(QKeyEvent* event) {

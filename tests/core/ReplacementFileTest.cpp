@@ -233,6 +233,10 @@ TEST_F(ReplacementFileTest, AFileTheUserMayNotWriteIsKept) {
 
 // The new file takes the old one's owner and group: root gives both; another
 // user keeps the group when it belongs to it and otherwise saves all the same.
+// The set-user and set-group bits, cleared by a change of owner, are put back
+// as root; a user's save never hands them to that user (the system clears
+// them when a user writes the file).
+// A symbolic link is saved through: the owner is that of the file it names.
 // Other users are played by "nobody" in a child process, so the test runs as
 // root.
 TEST_F(ReplacementFileTest, KeepsTheOwnerAndGroupOfTheOldFile) {
@@ -243,56 +247,77 @@ TEST_F(ReplacementFileTest, KeepsTheOwnerAndGroupOfTheOldFile) {
     struct Case {
         const char* what;
         bool byNobody; // saved by nobody (in nogroup and users), else by root
+        bool throughLink; // saved through a link of root's own
         uid_t owner;
         gid_t group;
         mode_t mode;
         Step failing;
         uid_t keptOwner;
         gid_t keptGroup;
+        mode_t keptMode;
     };
     const Case cases[] = {
-        {"root saves a file of nobody:users", false, nobody, users, 0640, Step::Nothing, nobody, users},
-        {"root saves a file of nobody:nogroup", false, nobody, nogroup, 0640, Step::Nothing, nobody, nogroup},
-        {"root saves a set-group file", false, nobody, users, 02660, Step::Nothing, nobody, users},
-        {"nobody saves its file of group users", true, nobody, users, 0640, Step::Nothing, nobody, users},
-        {"nobody saves root's file of group users", true, root, users, 0666, Step::Nothing, nobody, users},
-        {"nobody saves its file of a group it is not in", true, nobody, other, 0660, Step::Nothing, nobody, nogroup},
-        {"the owner cannot be given", false, nobody, users, 0640, Step::Owner, root, root},
+        {"root saves a file of nobody:users", false, false, nobody, users, 0640, Step::Nothing, nobody, users, 0640},
+        {"root saves a file of nobody:nogroup", false, false, nobody, nogroup, 0640, Step::Nothing, nobody, nogroup,
+         0640},
+        {"root saves a set-group file", false, false, nobody, users, 02660, Step::Nothing, nobody, users, 02660},
+        {"root saves a set-user, set-group file", false, false, nobody, users, 06755, Step::Nothing, nobody, users,
+         06755},
+        {"root saves through a link", false, true, nobody, users, 0640, Step::Nothing, nobody, users, 0640},
+        {"nobody saves its file of group users", true, false, nobody, users, 0640, Step::Nothing, nobody, users, 0640},
+        {"nobody saves root's file of group users", true, false, root, users, 0666, Step::Nothing, nobody, users,
+         0666},
+        {"nobody saves root's set-user file", true, false, root, users, 04770, Step::Nothing, nobody, users, 0770},
+        {"nobody saves its file of a group it is not in", true, false, nobody, other, 0660, Step::Nothing, nobody,
+         nogroup, 0660},
+        {"the owner cannot be given", false, false, nobody, users, 0640, Step::Owner, root, root, 0640},
     };
     ASSERT_EQ(::chown(folder_.Path().c_str(), nobody, nogroup), 0);
     const std::string path = File("doc.pgp");
+    const std::string link = File("link.pgp");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        fs::remove(link);
+        if (c.throughLink) {
+            fs::create_symlink("doc.pgp", link);
+            ASSERT_EQ(::lchown(link.c_str(), root, root), 0);
+        }
+        const std::string saved = c.throughLink ? link : path;
         Put(path, "old");
         ASSERT_EQ(::chown(path.c_str(), c.owner, c.group), 0);
         ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
         FailingFileSystem files(c.failing);
-        bool saved = false;
+        bool done = false;
         if (c.byNobody) {
             const pid_t child = ::fork();
             ASSERT_GE(child, 0);
             if (child == 0) {
                 const gid_t groups[] = {nogroup, users};
                 if (::setgroups(2, groups) != 0 || ::setgid(nogroup) != 0 || ::setuid(nobody) != 0) ::_exit(10);
-                ::_exit(ReplaceFileContents(path, "new") ? 0 : 1);
+                ::_exit(ReplaceFileContents(saved, "new") ? 0 : 1);
             }
             int status = 0;
             ASSERT_EQ(::waitpid(child, &status, 0), child);
             ASSERT_TRUE(WIFEXITED(status));
             ASSERT_NE(WEXITSTATUS(status), 10) << "could not become nobody";
-            saved = WEXITSTATUS(status) == 0;
+            done = WEXITSTATUS(status) == 0;
         } else {
-            saved = ReplaceFileContents(path, "new");
+            done = ReplaceFileContents(saved, "new");
         }
-        EXPECT_TRUE(saved);
+        EXPECT_TRUE(done);
         EXPECT_EQ(files.failures, c.failing == Step::Owner ? 1 : 0);
         EXPECT_EQ(Bytes(path), "new");
         struct stat st {};
         ASSERT_EQ(::stat(path.c_str(), &st), 0);
         EXPECT_EQ(st.st_uid, c.keptOwner);
         EXPECT_EQ(st.st_gid, c.keptGroup);
-        EXPECT_EQ(st.st_mode & 07777, c.mode);
-        EXPECT_EQ(Names(), std::vector<std::string>{"doc.pgp"});
+        EXPECT_EQ(st.st_mode & 07777, c.keptMode);
+        if (c.throughLink) {
+            EXPECT_TRUE(fs::is_symlink(link));
+            EXPECT_EQ(Names(), (std::vector<std::string>{"doc.pgp", "link.pgp"}));
+        } else {
+            EXPECT_EQ(Names(), std::vector<std::string>{"doc.pgp"});
+        }
     }
 }
 

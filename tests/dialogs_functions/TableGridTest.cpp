@@ -176,6 +176,36 @@ TEST_F(TableGridTest, ShiftAndCtrlKeysInTheEditorEditTheCell) {
     EXPECT_EQ(Focused(), "fgdGrid");
 }
 
+// A key that types nothing by itself (a modifier, a lock key such as Caps
+// Lock before an upper-case letter, the key of an accent) keeps the editor
+// open over its cell: the letter that follows is added to the text, not
+// typed over the cell.
+TEST_F(TableGridTest, KeysThatTypeNothingKeepTheEditorOpen) {
+    const struct {
+        const char* what;
+        Qt::Key key;
+    } keys[] = {
+        {"Shift", Qt::Key_Shift},       {"Ctrl", Qt::Key_Control},      {"Alt", Qt::Key_Alt},
+        {"AltGr", Qt::Key_AltGr},       {"Meta", Qt::Key_Meta},         {"Super", Qt::Key_Super_L},
+        {"Caps Lock", Qt::Key_CapsLock}, {"Num Lock", Qt::Key_NumLock}, {"Mode switch", Qt::Key_Mode_switch},
+        {"an accent", Qt::Key_Dead_Acute},
+    };
+    for (const auto& k : keys) {
+        SCOPED_TRACE(k.what);
+        frmF11& f = Open(1, 1);
+        Press("1");
+        ASSERT_TRUE(f.txtRep->isVisible());
+        QTest::sendKeyEvent(QTest::Click, f.txtRep, k.key, QString(), Qt::NoModifier);
+        EXPECT_TRUE(f.txtRep->isVisible());
+        EXPECT_EQ(Focused(), "txtRep");
+        Press("E");
+        EXPECT_EQ(ToStdString(f.txtRep->text()), "1E");
+        EXPECT_EQ(f.fgdGrid->CellText(1, 1), "1E");
+        f.Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 TEST_F(TableGridTest, EscapeInACellLeavesTheCellAndKeepsTheDialog) {
     frmF11& f = Open(1, 1);
     Press("5");
