@@ -1,5 +1,6 @@
 // The Edit menu and the two popup menus over the graph list and the drawing area.
 #include "app/frmF1.h"
+#include "core/BusyWork.h"
 #include "core/ClipboardService.h"
 #include "core/Globals.h"
 #include "core/ViewCapture.h"
@@ -59,6 +60,8 @@ void frmF1::mnuEditCopyAs_Click() {
 // of view again. Only the tick handling rebuilds and redraws.
 void frmF1::mnuEditPaste_Click() {
     if (ClipboardGraphCount < 1) return;
+    // Sampling each graph and the tick handling's drawing: one stretch of work.
+    BusyWork busy(BusyWorkKind::Pasting);
     for (DocumentRow& row : ReadClipboardGraphText(Clipboard().GetText(), DocumentKind, ClipboardGraphCount)) {
         Cls9& graph = *row.Graph;
         graph.ID = ++GraphIDCounter;

@@ -148,9 +148,12 @@ std::uint32_t frmF1::ShownList() const {
 // outside the drawing area. This lays them out as the next frame would,
 // wherever they fall, and zooms out about the middle of the area (the box's
 // middle stays there) until every text, every anchor and the box's corners
-// lie inside the area with the texts' margin. A perspective view is not
-// scaled exactly by a zoom, hence the few rounds. Nothing changes without
-// compiled lists or texts, nor when the texts alone do not fit the area.
+// lie inside the area with the texts' margin. A zoom scales either
+// projection exactly about the middle of the area, but the layout can differ
+// at the new size (labels crowding each other out move their title), so it
+// is laid out again and checked, a few rounds at most. Nothing changes
+// without compiled lists or texts, nor when the texts alone do not fit the
+// area.
 void frmF1::FitAxisTexts(const Cls1& b) {
     if (!contextUsable_ || !listsCompiled_) return;
     const std::uint32_t list = ShownList();

@@ -34,6 +34,7 @@ inline constexpr std::string_view Drawing = "drawing";
 inline constexpr std::string_view Fitting = "fitting";
 inline constexpr std::string_view Opening = "opening";
 inline constexpr std::string_view Committing = "committing";
+inline constexpr std::string_view Pasting = "pasting";
 inline constexpr std::string_view Exporting = "exporting";
 } // namespace BusyWorkKind
 

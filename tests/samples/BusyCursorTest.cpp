@@ -1,9 +1,11 @@
 // The wait cursor while the window computes: a sample opened, a document
-// opened with File > Open, View > Fit and a graph dialog's OK each run under
-// it, from reading or sampling to the compiled view (an observer of the work
-// looks at Qt's override cursor at the start and end of every stretch), and
-// leave the normal cursor behind. A message a refused OK shows is asked with
-// the normal cursor.
+// opened with File > Open, View > Fit, a graph dialog's OK and Paste each run
+// under it, from reading or sampling to the compiled view (an observer of the
+// work looks at Qt's override cursor at the start and end of every stretch),
+// and leave the normal cursor behind. A command's steps that follow one
+// another keep it up: it is put up once, and once more only after a message
+// or a closed dialog. A message a refused OK shows is asked with the normal
+// cursor.
 #include "core/BusyWork.h"
 #include "tests/samples/SampleWindow.h"
 
@@ -30,6 +32,27 @@ public:
         return RecordingMessageBox::Show(request);
     }
     std::vector<bool> waitCursor;
+};
+
+// Installed over the window's wait cursor while it lives: counts how often
+// the cursor is put up.
+class CountingIndicator : public BusyIndicator {
+public:
+    CountingIndicator() : shown_(CurrentBusyIndicator()) { SetBusyIndicator(this); }
+    ~CountingIndicator() override {
+        if (CurrentBusyIndicator() == this) SetBusyIndicator(shown_);
+    }
+    CountingIndicator(const CountingIndicator&) = delete;
+    CountingIndicator& operator=(const CountingIndicator&) = delete;
+    void Show() override {
+        ++shows;
+        shown_->Show();
+    }
+    void Hide() override { shown_->Hide(); }
+    int shows = 0;
+
+private:
+    BusyIndicator* shown_;
 };
 
 class BusyCursor : public SampleWindowTest {
@@ -59,10 +82,13 @@ TEST_F(BusyCursor, OnWhileGraphsAreSampledAndDrawnAndOffAfter) {
         std::vector<std::string> work; // stretches of work seen, the outermost first
         std::vector<std::string> asked; // messages, each with the cursor it was asked under
         std::int32_t graphs;            // in view afterwards
+        int shows;                      // times the wait cursor was put up
     };
     const std::string cone = SamplesFolder() + "/3D/cone.pgp";
+    RecordingClipboard clipboard;
+    CountingIndicator cursor;
     const Row rows[] = {
-        {"a sample", [&] { OpenSample("3D/sphere.pgp"); }, {"opening", "sampling", "drawing", "fitting"}, {}, 1},
+        {"a sample", [&] { OpenSample("3D/sphere.pgp"); }, {"opening", "sampling", "drawing", "fitting"}, {}, 1, 1},
         {"File > Open",
          [&] {
              messages.Answer(MsgAnswer::No);
@@ -71,17 +97,31 @@ TEST_F(BusyCursor, OnWhileGraphsAreSampledAndDrawnAndOffAfter) {
          },
          {"opening", "sampling", "drawing"},
          {"是否保存当前图形？ normal"},
+         1,
          1},
-        {"View > Fit", [&] { Run("mnuViewFit"); }, {"fitting"}, {}, 1},
-        {"a graph dialog's OK", [&] { NewSurface("200"); }, {"committing", "sampling", "drawing"}, {}, 2},
+        {"View > Fit", [&] { Run("mnuViewFit"); }, {"fitting"}, {}, 1, 1},
+        // The new row is drawn after the dialog has closed.
+        {"a graph dialog's OK", [&] { NewSurface("200"); }, {"committing", "sampling", "drawing"}, {}, 2, 2},
         {"a graph dialog's OK refused for its many points", [&] { NewSurface("5000"); }, {"committing", "sampling"},
          {"采样点数过多。 normal"},
+         2,
          2},
+        {"Paste of the cone",
+         [&] {
+             W().List1->SetListIndex(0);
+             Run("mnuEditCopy");
+             Run("mnuEditPaste");
+         },
+         {"pasting", "sampling", "drawing"},
+         {},
+         3,
+         1},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         messages.Clear();
         messages.waitCursor.clear();
+        cursor.shows = 0;
         std::vector<std::string> started, notWaiting;
         SetBusyWorkObserver([&](std::string_view what, bool starting) {
             if (starting) started.emplace_back(what);
@@ -99,6 +139,7 @@ TEST_F(BusyCursor, OnWhileGraphsAreSampledAndDrawnAndOffAfter) {
             asked.push_back(messages.requests[i].text + (messages.waitCursor[i] ? " wait" : " normal"));
         EXPECT_EQ(asked, r.asked);
         EXPECT_EQ(VisibleScene.FunSurfs.Count(), r.graphs);
+        EXPECT_EQ(cursor.shows, r.shows);
         // The normal cursor afterwards.
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_FALSE(IsBusy());
