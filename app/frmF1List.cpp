@@ -11,7 +11,9 @@
 #include <QMenu>
 #include <QPoint>
 
+#include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 namespace {
 // Tables and vectors carry their points as entered: ticking does not sample them.
@@ -21,18 +23,31 @@ bool SampledWhenTicked(std::int32_t type) {
 }
 } // namespace
 
-// Every row is compared with the visible scene (the row itself is not used).
-void frmF1::List1_ItemCheck(int) {
+// Every row is compared with the visible scene (the row itself is not used),
+// except while a document's rows are ticked one by one as it opens: then only
+// the ticked row has changed, and comparing every row at every tick would make
+// opening n graphs cost n squared list reads.
+void frmF1::List1_ItemCheck(int Item) {
     // Ticked graphs are sampled and the view compiled: one stretch of work.
     BusyWork busy(BusyWorkKind::Drawing);
-    for (std::int64_t i = 1; i <= DocumentScene.FunSurfs.Count(); ++i) {
+    const std::int64_t count = DocumentScene.FunSurfs.Count();
+    const std::int64_t first = ticksHeld_ ? std::max<std::int64_t>(Item + 1, 1) : 1;
+    const std::int64_t last = ticksHeld_ ? std::min<std::int64_t>(Item + 1, count) : count;
+    // For every row, the shown graphs are gathered once, not searched for
+    // row by row.
+    std::unordered_set<std::int32_t> shownIds;
+    if (!ticksHeld_)
+        for (const auto& e : VisibleScene.FunSurfs) shownIds.insert(e.graph->ID);
+    for (std::int64_t i = first; i <= last; ++i) {
         const std::shared_ptr<Cls9> g = DocumentScene.FunSurfs.Item(i);
         const bool ticked = List1->Ticked(int(i - 1));
-        const bool shown = IsGraphShown(g->ID);
+        const bool shown = ticksHeld_ ? IsGraphShown(g->ID) : shownIds.count(g->ID) != 0;
         if (!ticked && shown) {
             VisibleScene.FunSurfs.Remove(GraphKey(g->ID));
+            shownIds.erase(g->ID);
         } else if (ticked && !shown) {
             VisibleScene.FunSurfs.Add(g, GraphKey(g->ID));
+            shownIds.insert(g->ID);
             // A failed sampling still shows what the graph holds.
             if (SampledWhenTicked(g->GraphType)) g->GetPoints();
         }

@@ -5,11 +5,14 @@
 // space document with one 200 x 200 surface, a plane sine and a helix, for a
 // special-graph document with one 200 x 200 contour plot or vector field, for
 // a strip beside an empty scene, and one trackball mouse move over a
-// 100 x 100 surface.
+// 100 x 100 surface; and opening a plane document of n point graphs (each
+// row ticked, its graph put into view, the lists built once).
 // Runs in the shown main window; needs a display (xvfb-run).
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "core/ResultPane.h"
+#include "document/DocumentFile.h"
+#include "document/DocumentReader.h"
 #include "graph/Cls9.h"
 #include "platform/GlDrawingArea.h"
 #include "platform/GlFormat.h"
@@ -325,6 +328,33 @@ void BM_RebuildEmptyScene(benchmark::State& state) {
     RebuildLoop(state);
 }
 BENCHMARK(BM_RebuildEmptyScene)->Unit(benchmark::kMicrosecond);
+
+// A plane document of n point graphs, read as File > Open reads it.
+LoadedDocument PointDocument(int n) {
+    Cls8 scene;
+    for (int i = 1; i <= n; ++i) {
+        std::shared_ptr<Cls9> g = Cls9::Init(i, "P", GraphType::Point, CoordType::Cartesian, "x", "y", "z", 1, 1,
+                                             0, 0, 0, 0, FillStyle::OneColor, 0, 0, 0, 1, 0,
+                                             Show::FilledSurface, Smoothness::Smooth);
+        g->Vert3D.Create(0, 0);
+        g->Vert3D(0, 0) = Cls2::Init(float(i % 20 - 10), float(i % 11 - 5), 0);
+        scene.FunSurfs.Add(g, GraphKey(i));
+    }
+    return ReadDocumentText(ComposeDocumentText(1, scene, Cls3{}), Cls3{});
+}
+
+void BM_OpenPointDocument(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        LoadedDocument document = PointDocument(int(state.range(0)));
+        state.ResumeTiming();
+        window->ApplyDocument(std::move(document));
+        window->picDraw()->makeCurrent();
+        glFinish();
+        window->picDraw()->doneCurrent();
+    }
+}
+BENCHMARK(BM_OpenPointDocument)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
