@@ -2,8 +2,11 @@
 
 #include "platform/ShownLine.h"
 
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QString>
+#include <QStringList>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -36,7 +39,49 @@ std::size_t LastLineBytes(const std::string& text) {
 
 } // namespace
 
-ResultBox::ResultBox(QPlainTextEdit* box) : box_(box) { box_->setUndoRedoEnabled(false); }
+QMimeData* ResultEdit::createMimeDataFromSelection() const {
+    const QTextCursor cursor = textCursor();
+    if (!wholeSelection || !cursor.hasSelection()) return QPlainTextEdit::createMimeDataFromSelection();
+    auto* data = new QMimeData;
+    data->setText(wholeSelection(cursor.selectionStart(), cursor.selectionEnd()));
+    return data;
+}
+
+ResultBox::ResultBox(QPlainTextEdit* box) : box_(box) {
+    box_->setUndoRedoEnabled(false);
+    edit_ = dynamic_cast<ResultEdit*>(box_);
+    if (edit_) edit_->wholeSelection = [this](int from, int to) { return WholeSelection(from, to); };
+}
+
+ResultBox::~ResultBox() {
+    if (edit_) edit_->wholeSelection = nullptr;
+}
+
+QString ResultBox::WholeSelection(int from, int to) const {
+    const QTextDocument* document = box_->document();
+    QString whole = QString::fromUtf8(text_.data(), static_cast<qsizetype>(text_.size()));
+    whole.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QStringList lines = whole.split(QLatin1Char('\n'));
+    QString copied;
+    for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next()) {
+        const QString shown = block.text();
+        const int start = std::max(from - block.position(), 0);
+        const int end = std::min(to - block.position(), int(shown.size()));
+        if (block.position() > from) copied += QLatin1Char('\n');
+        const int n = block.blockNumber();
+        // A line shown as it stands, or a box whose lines are not the pane's
+        // (nothing else writes into it; checked all the same): as shown.
+        const bool cut = n < lines.size() && shown != lines[n] && ShownLine(lines[n]) == shown;
+        if (!cut)
+            copied += shown.mid(start, end - start);
+        else if (end >= shown.size())   // the stretch takes in the "…"
+            copied += lines[n].mid(start);
+        else
+            copied += lines[n].mid(start, end - start);
+    }
+    return copied;
+}
 
 // Setting the text puts the box's own cursor at the start, with nothing
 // selected; lines added later go after it and leave it there.

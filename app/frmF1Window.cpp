@@ -121,7 +121,7 @@ void frmF1::CreateControls() {
         RunGuarded([&] { List1_MouseDown(button, float(x * TwipsPerPixel), float(y * TwipsPerPixel)); });
     };
 
-    Result = new QPlainTextEdit(client_);
+    Result = new ResultEdit(client_);
     Result->setObjectName(QStringLiteral("Result"));
     Result->setReadOnly(true);
 

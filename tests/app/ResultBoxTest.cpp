@@ -4,7 +4,10 @@
 #include "app/ResultBox.h"
 #include "core/ResultPane.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -82,6 +85,44 @@ TEST(ResultBox, ALongLineIsShownCut) {
         }
         EXPECT_EQ(box.Text(), whole);
         EXPECT_EQ(edit.toPlainText(), c.shown);
+    }
+}
+
+// A copy of a selection that takes in a cut line's "…" gives the line's whole
+// rest; a selection within the shown part of a line, or of short lines, is
+// copied as shown.
+TEST(ResultBox, ACopyTakesACutLineWhole) {
+    const QString longLine = QStringLiteral("函数 y=") + QString(9000, QLatin1Char('x')) + QStringLiteral("+1");
+    const std::string text = "a\r\n" + longLine.toStdString() + "\r\nb\r\n";
+    const int lineStart = 2;                                  // after "a\n"
+    const int ellipsis = lineStart + 4096;                    // where the "…" is shown
+    const int nextLine = ellipsis + 2;                        // after "…\n"
+    const struct {
+        const char* what;
+        int from, to;
+        QString copied;
+    } cases[] = {
+        {"everything", 0, nextLine + 2, "a\n" + longLine + "\nb\n"},
+        {"the cut line from its middle to the next line", lineStart + 10, nextLine + 1,
+         longLine.mid(10) + "\nb"},
+        {"only the \"…\"", ellipsis, ellipsis + 1, longLine.mid(4096)},
+        {"within the shown part", lineStart + 3, lineStart + 7, longLine.mid(3, 4)},
+        {"short lines only", nextLine, nextLine + 2, "b\n"},
+        {"a line end before the cut line", 1, lineStart + 2, "\n" + longLine.left(2)},
+    };
+    ResultEdit edit;
+    edit.setReadOnly(true);
+    ResultBox box(&edit);
+    box.SetText(text);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTextCursor cursor(edit.document());
+        cursor.setPosition(c.from);
+        cursor.setPosition(c.to, QTextCursor::KeepAnchor);
+        edit.setTextCursor(cursor);
+        QGuiApplication::clipboard()->clear();
+        edit.copy();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), c.copied);
     }
 }
 
