@@ -13,6 +13,9 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include <cmath>
+#include <limits>
+
 void RefuseOk(const std::string& message, const std::string& title) {
     MsgBox(message, MsgIcon::Exclamation, title);
 }
@@ -76,7 +79,15 @@ std::optional<float> BoundEvaluation::Position(const std::string& text, std::str
     cleaned.clear();
     bool valid = CheckExpression(text, cleaned);
     float value = UndefinedValue;
-    if (valid) {
+    // A plain number is read as a number, in exponent form too ("1e3", which
+    // the compiler does not take), as entries always were; one beyond the
+    // range of a position is refused.
+    const bool plainNumber = valid && !cleaned.empty() && NumericPrefixLength(cleaned) == cleaned.size();
+    if (plainNumber) {
+        const double number = ParseNumericPrefix(cleaned);
+        valid = std::fabs(number) <= std::numeric_limits<float>::max();
+        if (valid) value = static_cast<float>(number);
+    } else if (valid) {
         std::string postfix;
         MessageSilence quiet;
         valid = engine_.InfixToPostfix(cleaned, postfix) == 0 &&
@@ -84,7 +95,6 @@ std::optional<float> BoundEvaluation::Position(const std::string& text, std::str
     }
     // A failed evaluation gives the undefined marker, which a plain number
     // may also be.
-    const bool plainNumber = !cleaned.empty() && NumericPrefixLength(cleaned) == cleaned.size();
     if (valid && value == UndefinedValue && !plainNumber) valid = false;
     if (!valid) {
         RefuseOk(IllegalDataMessage, ErrorTitle);

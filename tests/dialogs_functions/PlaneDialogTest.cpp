@@ -330,6 +330,10 @@ TEST_F(PlaneDialog, PositionEntriesAreReadAsExpressionsOrRefused) {
         {" 1,5 ", "1.5", 1.5f, true},
         {"", "0", 0, true},
         {"0.12345", "0.12345", UndefinedValue, true}, // a number, even the undefined marker's
+        {"1e3", "1e3", 1000, true},
+        {"1.5E-3", "1.5E-3", 0.0015f, true},
+        {"1E-05", "1E-05", 1e-5f, true},
+        {"1e39", "1e39", 0, false},
         {"abc", "abc", 0, false},
         {"1+", "1+", 0, false},
         {"1/0", "1/0", 0, false},
