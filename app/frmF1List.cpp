@@ -33,8 +33,8 @@ void frmF1::List1_ItemCheck(int Item) {
     const std::int64_t count = DocumentScene.FunSurfs.Count();
     const std::int64_t first = ticksHeld_ ? std::max<std::int64_t>(Item + 1, 1) : 1;
     const std::int64_t last = ticksHeld_ ? std::min<std::int64_t>(Item + 1, count) : count;
-    // For every row, the shown graphs are gathered once, not searched for
-    // row by row.
+    // When every row is compared, the shown graphs are gathered once rather
+    // than searched for at each row.
     std::unordered_set<std::int32_t> shownIds;
     if (!ticksHeld_)
         for (const auto& e : VisibleScene.FunSurfs) shownIds.insert(e.graph->ID);

@@ -96,11 +96,13 @@ public:
 
     // A position list's entry read as a bound is read: filtered as an
     // expression (its cleaned text left in `cleaned`), compiled as it stands
-    // and evaluated in radians with every variable 0. Nothing after
+    // and evaluated in radians with every variable 0; a plain number, in
+    // exponent form too, is read as that number. Nothing after
     // "存在非法数据。" titled "出错" (the compiler's own message not shown) when
-    // the filter refuses the text, it does not compile, it yields no value or
-    // its evaluation fails (UndefinedValue from anything but a plain number):
-    // a position is never another value than the text it is listed as.
+    // the filter refuses the text, a number lies beyond a float's range, it
+    // does not compile, it yields no value or its evaluation fails
+    // (UndefinedValue from anything but a plain number): a position is never
+    // another value than the text it is listed as.
     std::optional<float> Position(const std::string& text, std::string& cleaned);
 
 private:
