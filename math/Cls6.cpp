@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <unordered_map>
 
 using namespace cls6steps;
@@ -355,3 +356,17 @@ bool Cls6::Evaluate(const Compiled& text, bool bolDegree, float& sngResult, cons
 std::string Cls6::RandomState() { return cls6steps::RandomState(); }
 
 void Cls6::SetRandomState(const std::string& state) { cls6steps::SetRandomState(state); }
+
+std::optional<float> PositionValue(Cls6& engine, const std::string& cleaned) {
+    if (!cleaned.empty() && NumericPrefixLength(cleaned) == cleaned.size()) {
+        const double number = ParseNumericPrefix(cleaned);
+        if (!(std::fabs(number) <= std::numeric_limits<float>::max())) return std::nullopt;
+        return static_cast<float>(number);
+    }
+    std::string postfix;
+    float value = UndefinedValue;
+    if (engine.InfixToPostfix(cleaned, postfix) != 0 ||
+        !engine.DoEvaluate(postfix, false, value, 0, 0, 0, 0, 0, 0, 0, 0, 0) || value == UndefinedValue)
+        return std::nullopt;
+    return value;
+}

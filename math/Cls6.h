@@ -2,6 +2,7 @@
 // The expression compiler (infix text to postfix text) and evaluator.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -148,6 +149,14 @@ private:
     bool folding_ = true;
     bool lastSilent_ = false;
 };
+
+// A position list's entry, already filtered as an expression, as its value:
+// a plain number as that number, in exponent form too ("1e3", which the
+// compiler does not take); anything else compiled by `engine` as it stands
+// and evaluated in radians with every variable 0. Nothing when a number lies
+// beyond a float's range, the text does not compile or yields no value, or its
+// evaluation fails (the undefined marker from anything but a plain number).
+std::optional<float> PositionValue(Cls6& engine, const std::string& cleaned);
 
 // One prepared text evaluated at the nodes of a grid: along a row the
 // variable slot `inner` (0..7 for U..T) takes innerValues[c] at column c, and

@@ -13,9 +13,6 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include <cmath>
-#include <limits>
-
 void RefuseOk(const std::string& message, const std::string& title) {
     MsgBox(message, MsgIcon::Exclamation, title);
 }
@@ -77,29 +74,12 @@ std::optional<float> BoundEvaluation::Evaluate(const std::string& text, float st
 
 std::optional<float> BoundEvaluation::Position(const std::string& text, std::string& cleaned) {
     cleaned.clear();
-    bool valid = CheckExpression(text, cleaned);
-    float value = UndefinedValue;
-    // A plain number is read as a number, in exponent form too ("1e3", which
-    // the compiler does not take), as entries always were; one beyond the
-    // range of a position is refused.
-    const bool plainNumber = valid && !cleaned.empty() && NumericPrefixLength(cleaned) == cleaned.size();
-    if (plainNumber) {
-        const double number = ParseNumericPrefix(cleaned);
-        valid = std::fabs(number) <= std::numeric_limits<float>::max();
-        if (valid) value = static_cast<float>(number);
-    } else if (valid) {
-        std::string postfix;
+    std::optional<float> value;
+    if (CheckExpression(text, cleaned)) {
         MessageSilence quiet;
-        valid = engine_.InfixToPostfix(cleaned, postfix) == 0 &&
-                engine_.DoEvaluate(postfix, false, value, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+        value = PositionValue(engine_, cleaned);
     }
-    // A failed evaluation gives the undefined marker, which a plain number
-    // may also be.
-    if (valid && value == UndefinedValue && !plainNumber) valid = false;
-    if (!valid) {
-        RefuseOk(IllegalDataMessage, ErrorTitle);
-        return std::nullopt;
-    }
+    if (!value) RefuseOk(IllegalDataMessage, ErrorTitle);
     return value;
 }
 

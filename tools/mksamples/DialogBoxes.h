@@ -13,7 +13,6 @@
 #include "tests/support/DialogGraphs.h"
 
 #include <cmath>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -161,23 +160,11 @@ struct PlaneFunctionBoxes {
 };
 
 namespace dialog_detail {
-// A position list's entry as the OK reads it: a plain number as a number
-// (exponent form too), else an expression that must yield a value.
+// A position list's entry as the OK reads it.
 inline float DialogPosition(const std::string& typed) {
-    const std::string text = FilteredExpression(typed);
-    if (!text.empty() && NumericPrefixLength(text) == text.size()) {
-        const double number = ParseNumericPrefix(text);
-        if (!(std::fabs(number) <= std::numeric_limits<float>::max()))
-            throw DialogRefusal("存在非法数据。 (" + typed + ")");
-        return static_cast<float>(number);
-    }
     Cls6 engine;
-    std::string postfix;
-    float value = UndefinedValue;
-    if (engine.InfixToPostfix(text, postfix) != 0 ||
-        !engine.DoEvaluate(postfix, false, value, 0, 0, 0, 0, 0, 0, 0, 0, 0) || value == UndefinedValue)
-        throw DialogRefusal("存在非法数据。 (" + typed + ")");
-    return value;
+    if (const std::optional<float> value = PositionValue(engine, FilteredExpression(typed))) return *value;
+    throw DialogRefusal("存在非法数据。 (" + typed + ")");
 }
 inline void Positions(const std::vector<std::string>& entries, std::int32_t& count, PositionList& list) {
     if (entries.size() > static_cast<std::size_t>(PositionList::Upper)) throw DialogRefusal("more than 50 positions");
