@@ -156,7 +156,7 @@ TEST_F(OldDocumentsInWindow, ADamagedFileLeavesTheDocumentAsItWas) {
         ExpectSameAxes(Axes, OldFixtureAxes());
         EXPECT_FALSE(frmF19::Get().isVisible());
     }
-    EXPECT_EQ(damaged, 10);
+    EXPECT_EQ(damaged, 11);
 }
 
 TEST_F(OldDocumentsInWindow, AGoodFileBecomesTheDocument) {

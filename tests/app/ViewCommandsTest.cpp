@@ -520,15 +520,16 @@ TEST_F(ViewCommandsTest, FitShowsTheWholePictureInTheMiddle) {
         g->MaxT = 100;
         return g;
     };
-    // A red point moving in space from the origin to (20, 20, 20).
+    // A red point moving in space at (t^4, t^4, t^4) for t from 0 to 2: over
+    // two steps it goes to (1, 1, 1), then jumps to (16, 16, 16).
     const auto spacePoint = [] {
         auto g = MovingPointGraph(1);
         g->CoordType = CoordType::Cartesian;
-        g->ExpressX = "t";
-        g->ExpressY = "t";
-        g->ExpressZ = "t";
+        g->ExpressX = "t^4";
+        g->ExpressY = "t^4";
+        g->ExpressZ = "t^4";
         g->MinT = 0;
-        g->MaxT = 20;
+        g->MaxT = 2;
         return g;
     };
     const auto farSurface = [] {
@@ -557,7 +558,7 @@ TEST_F(ViewCommandsTest, FitShowsTheWholePictureInTheMiddle) {
          "/tmp/vexilon_fit_large.png"},
         {"plane animation of a point moving from the origin to x = 100", 1, movingPoint, 0, 0, 0, red,
          "/tmp/vexilon_fit_animation.png"},
-        {"space animation of 2 steps, the last reaching furthest", 3, spacePoint, -15, 45, 2, red,
+        {"space animation of 2 steps, the last jumping furthest", 3, spacePoint, -15, 45, 2, red,
          "/tmp/vexilon_fit_space_animation.png"},
         {"space, ISO view, graph far from the origin", 3, farSurface, -15, 45, 0, nullptr,
          "/tmp/vexilon_fit_space.png"},

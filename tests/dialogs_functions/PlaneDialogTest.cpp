@@ -326,6 +326,7 @@ TEST_F(PlaneDialog, PositionEntriesAreReadAsExpressionsOrRefused) {
     const Case cases[] = {
         {"pi/2", "pi/2", float(3.1415926 / 2), true},
         {"2*pi", "2*pi", float(2 * 3.1415926), true},
+        {"sin(pi/6)", "sin(pi/6)", 0.5f, true}, // in radians
         {"-1.5", "-1.5", -1.5f, true},
         {" 1,5 ", "1.5", 1.5f, true},
         {"", "0", 0, true},

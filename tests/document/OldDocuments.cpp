@@ -300,6 +300,10 @@ std::vector<OldDocumentFixture> OldDocumentFixtures() {
         cut.resize(cut.size() - 5);
         f.push_back(Damaged("S11: a record cut short", OldFile(cut)));
     }
+    // The axes record ends after its "shown": the bytes after the text would
+    // make that token another one, and the record whole.
+    f.push_back(Damaged("S11: the axes record cut short, bytes after the text",
+                        File("S11", "1", {Gen1(0, 1, 1, "")}, {"1"}) + "\x01\x02 S71 tail"));
     f.push_back(Damaged("S11: a count of 2 with one record", File("S11", "2", {Gen1(0, 1, 1, "")}, {"0"})));
     f.push_back(Damaged("S17 is no header", File("S17", "1", {Gen1(0, 1, 1, "")}, {"0"})));
 

@@ -374,6 +374,9 @@ TEST_F(PlaneAnalysesTest, ArcLengthByTrapezoidsToTheTolerance) {
         {"parabola", "x", "x^2", CoordType::PlaneCartesian, 0, 1, (2 * std::sqrt(5.0) + std::asinh(2.0)) / 4, 0.002,
          nullptr},
         {"unit circle", "a", "1", CoordType::Polar, 0, float(2 * Pi), 2 * Pi, 0.001, nullptr},
+        // r' = 2: the length of sqrt(r^2 + r'^2) = 2 sqrt(a^2 + 1) over 0..2pi.
+        {"spiral r = 2a", "a", "2*a", CoordType::Polar, 0, float(2 * Pi),
+         2 * Pi * std::sqrt(4 * Pi * Pi + 1) + std::asinh(2 * Pi), 0.005, nullptr},
         {"swapped bounds", "x", "x", CoordType::PlaneCartesian, 1, 0, -std::sqrt(2.0), 0.001, nullptr},
         {"equal bounds", "x", "x^2", CoordType::PlaneCartesian, 0.5, 0.5, 0, 0, "    弧长  从 0.5 到 0.5 长度为 0"},
         // The sums of the integration go beyond the float range.

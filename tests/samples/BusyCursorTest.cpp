@@ -1,12 +1,13 @@
 // The wait cursor while the window computes: a sample opened, a document
-// opened with File > Open, View > Fit, a graph dialog's OK and Paste each run
-// under it, from reading or sampling to the compiled view (an observer of the
-// work looks at Qt's override cursor at the start and end of every stretch),
-// and leave the normal cursor behind. A command's steps that follow one
-// another keep it up: it is put up once, and once more only after a message
-// or a closed dialog. A message a refused OK shows is asked with the normal
-// cursor.
+// opened with File > Open, View > Fit, a graph dialog's OK, Paste, the
+// animation options and a row's tick each run under it, from reading or
+// sampling to the compiled view (an observer of the work looks at Qt's
+// override cursor at the start and end of every stretch), and leave the
+// normal cursor behind. A command's steps that follow one another keep it
+// up: it is put up once, and once more only after a message or a closed
+// dialog. A message a refused OK shows is asked with the normal cursor.
 #include "core/BusyWork.h"
+#include "dialogs/frmF19.h"
 #include "tests/samples/SampleWindow.h"
 
 #include <QApplication>
@@ -116,6 +117,24 @@ TEST_F(BusyCursor, OnWhileGraphsAreSampledAndDrawnAndOffAfter) {
          {},
          3,
          1},
+        // Every graph in view is sampled again, then the view compiled.
+        {"the animation options with another frame count",
+         [&] {
+             const std::string frames = std::to_string(FrameCount + 2);
+             QTimer::singleShot(0, [frames] {
+                 frmF19& f = frmF19::Get();
+                 f.text1->setText(QString::fromStdString(frames));
+                 QTest::mouseClick(f.Command1, Qt::LeftButton);
+             });
+             Run("mnuAniOpt");
+         },
+         {"sampling", "drawing"},
+         {},
+         3,
+         1},
+        {"unticking a row", [&] { W().List1->SetTicked(2, false); }, {"drawing"}, {}, 2, 1},
+        // The ticked graph is sampled, then the view compiled.
+        {"ticking it again", [&] { W().List1->SetTicked(2, true); }, {"drawing", "sampling"}, {}, 3, 1},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
