@@ -126,9 +126,11 @@ void frmF1::PaintFrame() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         return;
     }
-    Light.SetLight();
     glShadeModel(GL_SMOOTH);
     Camera.Projection();
+    // The light is placed in the frame's own camera view, so that no frame
+    // is lit by whatever matrices an earlier command left current.
+    Light.SetLight();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
     ApplyModelRotation();

@@ -88,7 +88,7 @@ public:
     bool Initialize();
 
     // Shows frame lngAnimStep: stores it and asks for a repaint. The repaint
-    // applies the light and the camera, clears and calls the frame's list.
+    // applies the camera, the light in its view, clears and calls the frame's list.
     void Display(std::int32_t lngAnimStep);
 
     // Compiles the visible scene into the display lists: SceneList for a

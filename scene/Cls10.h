@@ -1,7 +1,8 @@
 #pragma once
 // The scene's lighting: one positional light, its mirror image through the
-// origin with the same colours, and the two light-model switches. Applied at
-// the start of every frame, outside the display lists.
+// origin with the same colours, and the two light-model switches. Applied in
+// every frame once the camera's view is loaded, before the model rotation,
+// outside the display lists.
 #include <array>
 
 class Cls10 {
