@@ -162,8 +162,11 @@ void frmFunCal::Command18_Click() {
     bool faulted = false;
     try {
         evaluated = engine.DoEvaluate(postfix, true, result, 1, 1, 0, 0, 0, 0, 0, 0, 0);
-    } catch (const MathFault&) {
-        faulted = true; // an overflow or invalid operation that no guard caught
+    } catch (const MathFault& fault) {
+        // A value beyond the number range (or another fault no guard caught) is
+        // reported like the guarded failures, and the last value stays.
+        MsgBox(MathFaultMessage(fault.GetKind()), MsgIcon::Critical, ErrorTitle);
+        return;
     } catch (const RaisedError&) {
         faulted = true;
     }

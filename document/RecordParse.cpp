@@ -268,7 +268,8 @@ void ReadTableFields(TokenReader& r, const RecordRules& rules, Cls9& g) {
 std::int32_t ReadRecordCount(TokenReader& r) {
     const std::int32_t count = r.Long();
     if (count < 0) r.Fail("negative record count");
-    if (count > MaxDocumentGraphs) r.Fail("more graphs than a document holds");
+    if (static_cast<std::uint64_t>(count) * MinRecordTokens > r.RemainingBytes())
+        r.Fail("more graphs than the rest of the text can hold");
     return count;
 }
 

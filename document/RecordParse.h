@@ -8,15 +8,18 @@
 #include "graph/Cls9.h"
 #include "scene/Cls3.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
-// The most graphs a document holds: a larger record count is malformed, so a
-// document's graphs never take more than a few tens of megabytes, whatever it
-// declares.
-inline constexpr std::int32_t MaxDocumentGraphs = 10000;
-// A document's record count (token 1): a whole number from 0 to
-// MaxDocumentGraphs.
+// The fewest tokens of any record a document holds: a table record of
+// generation 3 with a grid of one point (13 fields and its 3 coordinates).
+// Every token takes at least one byte of the text, itself or the blank after
+// it, so a record never takes fewer bytes.
+inline constexpr std::size_t MinRecordTokens = 16;
+// A document's record count (token 1): a whole number from 0 to as many
+// records as the rest of the text can hold at MinRecordTokens bytes each, so a
+// count never promises more graphs than the bytes that follow it.
 std::int32_t ReadRecordCount(TokenReader& r);
 // The GraphType that the record's first token, at the read position, names;
 // nothing for a token that names none. The position does not move.

@@ -67,6 +67,8 @@ public:
     // The index of the token at the read position.
     std::size_t Position() const { return position_; }
     bool AtEnd() const { return offset_ >= length_; }
+    // The bytes of the text from the read position to its end (read or not).
+    std::size_t RemainingBytes() const { return AtEnd() ? 0 : length_ - offset_; }
     // Whether reads past the last token give empty tokens.
     bool ReadsEmptyPastEnd() const { return pastEnd_ == PastEnd::ReadsEmpty; }
     // Whether at least `count` tokens remain from the read position (reads as

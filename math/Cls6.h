@@ -1,5 +1,7 @@
 #pragma once
 // The expression compiler (infix text to postfix text) and evaluator.
+#include "core/Errors.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -149,6 +151,10 @@ private:
     bool folding_ = true;
     bool lastSilent_ = false;
 };
+
+// The message for a mathematical fault that no guard caught (a value beyond
+// the number range, above all), worded like the evaluator's own failures.
+std::string MathFaultMessage(MathFault::Kind kind);
 
 // A position list's entry, already filtered as an expression, as its value:
 // a plain number as that number, in exponent form too ("1e3", which the

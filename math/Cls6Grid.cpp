@@ -359,7 +359,7 @@ void Cls6Grid::State::RunColumns(std::size_t first, std::size_t n, bool bolDegre
         case Sin:
         case Cos:
         case Atan:
-            if (!bolDegree) {
+            if (!bolDegree || op.code == Atan) {
                 double* t = top();
                 for (std::size_t i = 0; i < n; ++i) {
                     if (gone[i] != 0) continue;

@@ -207,13 +207,13 @@ private:
         case Sin:
         case Cos:
         case Tan:
-        case Atan:
             // The degree conversion of a huge operand raises the overflow;
             // sin, cos and tan of an infinity are NaN.
-            n.finite = x->finite && (n.code == Atan || x->bound < 1e300);
+            n.finite = x->finite && x->bound < 1e300;
             n.pure = x->pure && x->bound < 1e300;
-            n.bound = n.code == Tan ? kNoBound : (n.code == Atan ? 4 : 1);
+            n.bound = n.code == Tan ? kNoBound : 1;
             return;
+        case Atan:
         case Actan:
             n.finite = x->finite;
             n.pure = x->pure;

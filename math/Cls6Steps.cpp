@@ -71,7 +71,8 @@ Outcome ApplyFunction(std::uint8_t code, double x, bool degree, double& out) {
         out = Fin(1 / t);
         return kOk;
     }
-    case Atan: out = std::atan(Angle(x, degree)); return kOk;
+    // Its argument is a ratio, not an angle: never converted from degrees.
+    case Atan: out = std::atan(x); return kOk;
     case Log:
         if (x <= 0.00001) return Reported(kLogArgument);
         out = std::log(x);
@@ -174,3 +175,12 @@ Outcome ApplyFunction(std::uint8_t code, double x, bool degree, double& out) {
     }
 }
 } // namespace cls6steps
+
+std::string MathFaultMessage(MathFault::Kind kind) {
+    switch (kind) {
+    case MathFault::Kind::Overflow: return cls6steps::kOutOfRange;
+    case MathFault::Kind::DivisionByZero: return cls6steps::kDivisionByZero;
+    case MathFault::Kind::Invalid: break;
+    }
+    return cls6steps::kIllegal;
+}

@@ -63,6 +63,7 @@ constexpr const char* kNegativePower = "A^B, 如果A为负数，B必须为整数
 constexpr const char* kLogArgument = "LOG函数的参数必须大于0。";
 constexpr const char* kSqrArgument = "SQR函数的参数必须大于等于0。";
 constexpr const char* kIllegal = "表达式非法。";
+constexpr const char* kOutOfRange = "数值超出范围。";
 
 // How one step ended: with a value, with a reported failure (its message), or
 // with a silent failure.
@@ -85,8 +86,8 @@ inline double Fin(double value) {
 
 inline double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
-// The argument of the circular functions: in degrees x·3.1416/180, the
-// product checked like that of any other operation.
+// The argument of the direct circular functions: in degrees x·3.1416/180,
+// the product checked like that of any other operation.
 inline double Angle(double x, bool degree) { return degree ? Fin(x * kHalfTurn) / 180 : x; }
 
 inline double Power(double a, double b) {

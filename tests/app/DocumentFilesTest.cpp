@@ -553,7 +553,7 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
         {"real number beyond single", FramedFile("S71 1 " + with(record, 9, "1E39") + "0")},
         {"strict field not a number", FramedFile("S71 1 " + with(tableRecord, 3, "12a") + "0")},
         {"repeated ID", FramedFile("S71 2 " + record + " " + record + " 0")},
-        {"unterminated name", FramedFile("S71 1 0 1 @a b c")},
+        {"unterminated name", FramedFile("S71 1 0 1 @a b c d e f g")},
         {"large document cut short", large.substr(0, large.size() - 1)},
         {"large document with a length past its end", pastEnd},
     };
@@ -755,6 +755,42 @@ TEST_F(DocumentFilesTest, LargeDocumentsSaveAndReopenWithEveryValue) {
             Cls9& read = *DocumentScene.FunSurfs.Item(std::int64_t(i) + 1);
             EXPECT_TRUE(W().List1->Ticked(static_cast<int>(i)));
             ExpectSameGraphFields(written, read);
+        }
+    }
+}
+
+// More graphs than readers before took (10,001): a document written by the
+// writer opens through 打开 with every graph, 保存 writes it again and that
+// file opens too.
+TEST_F(DocumentFilesTest, ADocumentOfMoreThanTenThousandGraphsSavesAndOpens) {
+    Start();
+    const LargeDocument many = ManyGraphsDocument();
+    const std::string written = Path(QStringLiteral("many.pgp"));
+    ASSERT_EQ(SaveDocumentFile(QString::fromStdString(written),
+                               ComposeDocumentText(many.kind, SceneOf(many.graphs), Cls3{})),
+              SaveResult::Written);
+    const std::string saved = Path(QStringLiteral("saved again.pgp"));
+    for (const std::string& path : {written, saved}) {
+        SCOPED_TRACE(path);
+        W().DeleteAllGraphs();
+        Point(40, 1, 1);
+        box.Clear();
+        box.Answer(MsgAnswer::No);
+        fileDialog.Choose(path);
+        Run("mnuFileOpen");
+        for (const MessageRequest& m : box.requests) EXPECT_NE(m.text, DocumentMalformedText);
+        EXPECT_EQ(DocumentKind, many.kind);
+        ASSERT_EQ(W().RowCount(), static_cast<int>(many.graphs.size()));
+        for (std::size_t i = 0; i < many.graphs.size(); ++i) {
+            ASSERT_TRUE(W().List1->Ticked(static_cast<int>(i))) << i;
+            ExpectSameGraphFields(*many.graphs[i], *DocumentScene.FunSurfs.Item(std::int64_t(i) + 1));
+        }
+        if (path == written) {
+            box.Clear();
+            fileDialog.Choose(saved);
+            Run("mnuFileSave");
+            EXPECT_TRUE(W().SaveSucceeded);
+            EXPECT_EQ(box.Count(), 0u);
         }
     }
 }

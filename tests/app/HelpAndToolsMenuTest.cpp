@@ -103,8 +103,9 @@ TEST_F(HelpAndToolsMenu, CalculatorIsModalAndReportsItsFailuresOnly) {
     EXPECT_FALSE(frmFunCal::Loaded());
     EXPECT_EQ(results[0], "1.000002");
     EXPECT_EQ(results[1], "1.000002"); // the reported failure keeps the last value
-    EXPECT_EQ(results[2], "");         // the overflow: no value, and no "溢出" from the guard
-    ASSERT_EQ(box.Count(), 1u);
-    EXPECT_EQ(box.Last().text, "除数为零。");
+    EXPECT_EQ(results[2], "1.000002"); // so does the overflow, said once, not as the guard's "溢出"
+    ASSERT_EQ(box.Count(), 2u);
+    EXPECT_EQ(box.requests[0].text, "除数为零。");
+    EXPECT_EQ(box.requests[1].text, "数值超出范围。");
     EXPECT_FALSE(ShowMathErrors);
 }

@@ -126,8 +126,21 @@ TEST_F(Calculator, EvaluationsFailuresAndTheMessageModeAfterEach) {
         {"x2", "x2", End::Message, nullptr, "语法错误", nullptr, MsgIcon::Critical},
         {"1/0", "1/0", End::Message, nullptr, "出错", "除数为零。", MsgIcon::Critical},
         {"log(-1)", "log(-1)", End::Message, nullptr, "出错", "LOG函数的参数必须大于0。", MsgIcon::Critical},
-        {"exp(100)", "exp(100)", End::Nothing, nullptr, nullptr, nullptr, MsgIcon::None},
-        {"atan(exp(709))", "atan(exp(709))", End::Nothing, nullptr, nullptr, nullptr, MsgIcon::None},
+        // The direct functions take degrees; atan's argument is no angle, so
+        // it answers in radians like the other inverse functions.
+        {"tan(45)", "tan(45)", End::Value, "1.000004", nullptr, nullptr, MsgIcon::None},
+        {"atan(1)", "atan(1)", End::Value, "0.7853982", nullptr, nullptr, MsgIcon::None},
+        {"atan(-1)", "atan(-1)", End::Value, "-0.7853982", nullptr, nullptr, MsgIcon::None},
+        {"asin(1)", "asin(1)", End::Value, "1.5708", nullptr, nullptr, MsgIcon::None},
+        {"atan(exp(709))", "atan(exp(709))", End::Value, "1.570796", nullptr, nullptr, MsgIcon::None},
+        // Values beyond the number range: in the computation, or at the
+        // result's conversion to a single-precision number.
+        {"10^400", "10^400", End::Message, nullptr, "出错", "数值超出范围。", MsgIcon::Critical},
+        {"exp(100)", "exp(100)", End::Message, nullptr, "出错", "数值超出范围。", MsgIcon::Critical},
+        {"10^38*10", "10^38*10", End::Message, nullptr, "出错", "数值超出范围。", MsgIcon::Critical},
+        {"exp(1000)*0", "exp(1000)*0", End::Message, nullptr, "出错", "数值超出范围。", MsgIcon::Critical},
+        {"sin(exp(709))", "sin(exp(709))", End::Message, nullptr, "出错", "数值超出范围。", MsgIcon::Critical},
+        {"0^(-1)", "0^(-1)", End::Message, nullptr, "出错", "除数为零。", MsgIcon::Critical},
         {"atanh(1)", "atanh(1)", End::Nothing, nullptr, nullptr, nullptr, MsgIcon::None},
         {"acosh(0.5)", "acosh(0.5)", End::Nothing, nullptr, nullptr, nullptr, MsgIcon::None},
     };

@@ -71,7 +71,7 @@ std::vector<HostileCase> HostileFiles() {
         {"type naming no graph", FramedFile("S31 2 " + PointRecord("1") + "16 " + PointRecord("2") + "0"),
          "names no graph type"},
         {"type with a leading zero", FramedFile("S31 1 07" + PointRecord("1").substr(1) + "0"), "names no graph type"},
-        {"record cut short", FramedFile("S71 1 0 1 @a@ 1 x"), ends},
+        {"record cut short", FramedFile("S71 1 0 1 @a@ 1 x+x+x+x+x+x"), ends},
         {"count beyond the records", FramedFile("S31 2 " + PointRecord("1") + "0"), ends},
         {"no axes record", FramedFile("S31 1 " + PointRecord("1")), ends},
         {"negative count", FramedFile("S71 -1 0"), "negative record count"},
@@ -87,9 +87,14 @@ std::vector<HostileCase> HostileFiles() {
          "beyond the single"},
         {"an ID leaving the counter no room", FramedFile("S31 1 " + PointRecord("2147483647") + "0"), "no room"},
         {"repeated ID", FramedFile("S31 2 " + PointRecord("3") + PointRecord("3") + "0"), "repeated"},
-        {"unterminated name", FramedFile("S71 1 0 1 @a b c"), "closing mark"},
+        {"unterminated name", FramedFile("S71 1 0 1 @a b c d e f g"), "closing mark"},
         {"unterminated axis title", FramedFile("S71 0 1 " + Zeros(24) + "@x"), "closing mark"},
-        {"a count beyond what a document holds", FramedFile("S71 10001 0"), "more graphs"},
+        // A record takes at least 16 bytes: a count is judged against the
+        // bytes after it, whatever the count.
+        {"a count the rest of the text cannot hold", FramedFile("S71 10001 0"), "more graphs"},
+        {"two records in 31 bytes", FramedFile("S71 2 " + std::string(31, 'x')), "more graphs"},
+        {"two records in 32 bytes", FramedFile("S71 2 " + std::string(32, 'x')), "names no graph type"},
+        {"the largest count", FramedFile("S71 2147483647 " + Zeros(64)), "more graphs"},
         {"a long frame declaring 1 GiB in 4 KB",
          std::string("\x08\x80\x00\x00\x00\x40S71 0 0 ", 14) + std::string(4096 - 14, '0'), "cut short"},
     };
@@ -187,10 +192,17 @@ TEST(HostileFiles, TheGoodFilesBesideThemOpen) {
     const std::string good = "S31 1 " + PointRecord("1") + "0";
     RecordingMessageBox messages;
     EXPECT_EQ(ReadDocumentBytes(FramedFile(good) + "tail", Cls3{}).Rows.size(), 1u);
-    // As many graphs as a document holds.
-    std::string most = "S1 10000 ";
-    for (int id = 1; id <= 10000; ++id) most += "0 " + std::to_string(id) + " n 1 x y z 1 1 0 1 0 1 0 0 0 0 0 0 3 3 ";
-    EXPECT_EQ(ReadDocumentBytes(FrameDocumentText(most), Cls3{}).Rows.size(), 10000u);
+    // More than 10,000 graphs, in the shortest records of the oldest generation.
+    std::string many = "S1 10001 ";
+    for (int id = 1; id <= 10001; ++id) many += "0 " + std::to_string(id) + " n 1 x y z 1 1 0 1 0 1 0 0 0 0 0 0 3 3 ";
+    EXPECT_EQ(ReadDocumentBytes(FrameDocumentText(many), Cls3{}).Rows.size(), 10001u);
+    // The shortest records a document can hold: table records of generation
+    // 3 with a grid of one point, every field that may be empty empty (16
+    // tokens in 20 bytes).
+    std::string tight = "S31 9 ";
+    for (int id = 1; id <= 9; ++id) tight += "4 " + std::to_string(id) + "  0 0 " + std::string(11, ' ');
+    tight += "0";
+    EXPECT_EQ(ReadDocumentBytes(FrameDocumentText(tight), Cls3{}).Rows.size(), 9u);
     // The oldest generations read too.
     for (const char* old : {"S11 0 0", "S1 0", "S21 0 0"})
         EXPECT_TRUE(ReadDocumentBytes(FramedFile(old), Cls3{}).Rows.empty()) << old;

@@ -1,6 +1,6 @@
-// Documents beyond 65,535 bytes and 5000 tokens: the largest table and a
-// document of 60 graphs save and reopen with every value, and such a
-// document cut short or damaged is refused whole.
+// Documents beyond 65,535 bytes and 5000 tokens: the largest table, a
+// document of 60 graphs and one of 10,001 save and reopen with every value,
+// and such a document cut short or damaged is refused whole.
 #include "core/Globals.h"
 #include "document/DocumentContainer.h"
 #include "document/DocumentFile.h"
@@ -20,7 +20,8 @@
 
 namespace {
 
-// The least text and tokens of each of LargeDocuments(), in its order.
+// The least text and tokens of each of LargeDocuments(), in its order, then
+// of ManyGraphsDocument().
 struct LeastSize {
     const char* name;
     std::size_t bytes;
@@ -29,6 +30,7 @@ struct LeastSize {
 constexpr LeastSize LeastSizes[] = {
     {"table of 201 by 201", 1'000'000, 120'000},
     {"60 graphs", 0, 8000},
+    {"10,001 points", 0, 10001 * 100},
 };
 
 std::string TextOf(const LargeDocument& d) {
@@ -39,7 +41,8 @@ TEST(LargeDocument, SavesAndReopensWithEveryValue) {
     ProgramStateGuard state;
     QTemporaryDir dir;
     RecordingMessageBox messages;
-    const std::vector<LargeDocument> docs = LargeDocuments();
+    std::vector<LargeDocument> docs = LargeDocuments();
+    docs.push_back(ManyGraphsDocument());
     ASSERT_EQ(docs.size(), std::size(LeastSizes));
     for (std::size_t n = 0; n < docs.size(); ++n) {
         const LargeDocument& d = docs[n];

@@ -52,12 +52,31 @@ std::vector<std::shared_ptr<Cls9>> MixedPlaneGraphs(int count) {
     return graphs;
 }
 
+std::vector<std::shared_ptr<Cls9>> ManyPoints(int count) {
+    std::vector<std::shared_ptr<Cls9>> graphs;
+    graphs.reserve(std::size_t(count));
+    for (int id = 1; id <= count; ++id) {
+        std::string x = std::to_string(id % 200 - 100);
+        x += "/10";
+        std::string y = std::to_string(id / 200 - 25);
+        y += "/5";
+        std::string name = std::to_string(id);
+        name.insert(0, 1, 'P');
+        graphs.push_back(Cls9::Init(id, name, GraphType::Point, CoordType::PlaneCartesian, x, y,
+                                    "0", 1, 1, 0, 0, 0, 0, FillStyle::OneColor, 0, 0, 0, 1, 0, Show::FilledSurface,
+                                    Smoothness::Smooth));
+    }
+    return graphs;
+}
+
 std::vector<LargeDocument> LargeDocuments() {
     return {
         {"table of 201 by 201", 3, {LargestDistinctTable(1)}},
         {"60 graphs", 1, MixedPlaneGraphs(60)},
     };
 }
+
+LargeDocument ManyGraphsDocument() { return {"10,001 points", 1, ManyPoints(10001)}; }
 
 std::vector<HostileDocument> LargeHostileDocuments() {
     constexpr std::size_t kBytes = 4 * 1024 * 1024;

@@ -15,6 +15,10 @@ std::shared_ptr<Cls9> LargestDistinctTable(std::int32_t id, std::int32_t rows = 
 // equations, limits, series and small tables, every field of each a value of
 // its own.
 std::vector<std::shared_ptr<Cls9>> MixedPlaneGraphs(int count);
+// `count` points of a plane document, IDs 1 to count, on a grid of 200
+// columns (x from -10 to 9.9, y upwards from -5), their places written as
+// expressions.
+std::vector<std::shared_ptr<Cls9>> ManyPoints(int count);
 // The two large documents of the save and open tests, named for a trace:
 // the largest table (LargestDistinctTable(1)) in a surface document (kind 3)
 // and MixedPlaneGraphs(60) in a plane document (kind 1).
@@ -24,12 +28,14 @@ struct LargeDocument {
     std::vector<std::shared_ptr<Cls9>> graphs;
 };
 std::vector<LargeDocument> LargeDocuments();
+// ManyPoints(10001) in a plane document: more graphs than readers before took.
+LargeDocument ManyGraphsDocument();
 
 // Large files that are no document (each some 4 MB framed in the long frame),
 // named for a trace: blanks after "S71 1", a few million one-character tokens
 // (letters where a record's type stands; zeros under a count of 9000, whose
-// second record repeats the first one's ID; zeros under a count beyond what a
-// document holds), bytes of a fixed pseudo-random sequence, and NUL bytes
+// second record repeats the first one's ID; zeros under a count of two
+// million, more records than 4 MB can hold), bytes of a fixed pseudo-random sequence, and NUL bytes
 // without a blank. Each fails within its first few tokens.
 struct HostileDocument {
     std::string name;
