@@ -56,6 +56,9 @@ void CompileList(GLuint list, Body&& body) {
     glEndList();
 }
 
+// An empty list under `list`: the name stays taken and shows nothing.
+void EmptyList(GLuint list) { CompileList(list, [] {}); }
+
 } // namespace
 
 bool frmF1::Initialize() {
@@ -83,6 +86,9 @@ void frmF1::SetUpContext() {
     glDepthFunc(GL_LEQUAL);
     glClearDepth(1);
     glEnable(GL_DEPTH_TEST);
+    // The fixed list names are taken before glGenLists hands out any.
+    EmptyList(SceneList);
+    for (GLuint list = FirstFrameList; list <= LastFrameList; ++list) EmptyList(list);
     CreateGLFont(LabelFontBase, "Arial", -6, 400, false, 0);
     CreateGLFont(TitleFontBase, "Arial", -8, 700, false, 0);
     // A new context holds no lists: compile the scene into it again. An
@@ -101,7 +107,7 @@ void frmF1::ReleaseContext() {
         if (TitleFontBase != 0) glDeleteLists(GLuint(TitleFontBase), OutlineFontGlyphCount);
         ReleaseScreenFonts();
         glDeleteLists(SceneList, 1);
-        if (frameListCount_ > 0) glDeleteLists(FirstFrameList, GLsizei(frameListCount_));
+        glDeleteLists(FirstFrameList, GLsizei(LastFrameList - FirstFrameList + 1));
         ReleaseTextures();
         Cls2::ReleaseSpheres();
     }
@@ -206,9 +212,10 @@ void frmF1::CompileFrameLists() {
         });
         if (f + 1 > frameListCount_) frameListCount_ = f + 1;
     }
-    // No list of a step that no longer exists may be shown.
+    // No list of a step that no longer exists may be shown: it is emptied,
+    // its name kept.
     const std::int64_t frames = std::int64_t(FrameCount) + 1;
-    if (built > frames) glDeleteLists(FirstFrameList + GLuint(frames), GLsizei(built - frames));
+    for (std::int64_t f = frames; f < built; ++f) EmptyList(FirstFrameList + GLuint(f));
     frameListCount_ = frames;
 }
 

@@ -12,6 +12,7 @@
 // frmF1Availability.cpp; a read document made the current one in
 // frmF1Document.cpp. Every handler Qt calls runs through the handler guard of
 // dialogs/DialogForm.h.
+#include "core/Globals.h"
 #include "core/PictureService.h"
 #include "dialogs/MainWindowLink.h"
 #include "graph/Cls1.h"
@@ -48,9 +49,15 @@ class BusyIndicator;
 class QtBusyCursor;
 
 // The display lists of the compiled scene: the static scene, and animation
-// step f at FirstFrameList + f.
+// step f at FirstFrameList + f (f at most MaxFrameCount). These fixed names
+// are held for the whole life of the context, as empty lists until compiled
+// and emptied rather than deleted when fewer steps are needed, so that
+// glGenLists, from which the fonts and the points' spheres take their names,
+// never hands one of them out (a list under such a name would be overwritten
+// by a later compile or deleted by a trim).
 inline constexpr std::uint32_t SceneList = 900;
 inline constexpr std::uint32_t FirstFrameList = 1001;
+inline constexpr std::uint32_t LastFrameList = FirstFrameList + MaxFrameCount;
 
 // The frame the view shows: frame f (1..FrameCount + 1) is animation step
 // f - 1; 0 means no frame has been shown yet (step 0 is shown for it).
@@ -426,7 +433,8 @@ private:
     float lastY_ = 0;
     bool contextUsable_ = false;
     std::int32_t shownFrame_ = 1;
-    // Frame lists FirstFrameList .. FirstFrameList + frameListCount_ - 1 exist.
+    // Frame lists FirstFrameList .. FirstFrameList + frameListCount_ - 1 hold
+    // steps; the rest of the fixed names hold empty lists.
     std::int64_t frameListCount_ = 0;
     // The model rotation of the frames; whether the lists hold the scene as
     // it was last compiled (animated or not, with its frame count).

@@ -86,7 +86,11 @@ void Cls2::PrepareSphere(float size) {
     const double radius = SphereRadius(size);
     auto& lists = SphereLists();
     const std::uint64_t key = std::bit_cast<std::uint64_t>(radius);
-    if (lists.count(key) != 0) return;
+    if (const auto found = lists.find(key); found != lists.end()) {
+        // A list that no longer exists is made again.
+        if (glIsList(found->second) == GL_TRUE) return;
+        lists.erase(found);
+    }
     const GLuint list = glGenLists(1);
     if (list == 0) return;
     glNewList(list, GL_COMPILE);

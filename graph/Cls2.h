@@ -36,9 +36,10 @@ public:
 
     // The spheres of markers of size `Size` compiled once into a display list
     // of the current context, which Draw then calls instead of building the
-    // sphere again. PrepareSphere must run outside any list being compiled;
-    // ReleaseSpheres deletes the lists (their context current), ForgetSpheres
-    // drops their names (the context is gone). SphereListCount: lists made.
+    // sphere again; a list that no longer exists (glIsList) is made anew.
+    // PrepareSphere must run outside any list being compiled; ReleaseSpheres
+    // deletes the lists (their context current), ForgetSpheres drops their
+    // names (the context is gone). SphereListCount: lists made.
     static void PrepareSphere(float size);
     static void ReleaseSpheres();
     static void ForgetSpheres();

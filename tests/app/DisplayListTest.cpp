@@ -167,8 +167,8 @@ TEST_F(DisplayListTest, AnimatedSceneHasOneListPerFrameAndShowsTheFrame) {
     for (int f = 0; f <= 10; ++f) frames.push_back(Cls2::Init(float(f - 5), 1, 0));
     Animated(1, frames);
     Window().BuildDisplayLists();
-    for (GLuint list = 1001; list <= 1011; ++list) EXPECT_TRUE(IsList(list)) << list;
-    EXPECT_FALSE(IsList(1012));
+    for (GLuint list = 1001; list <= 1011; ++list) EXPECT_GT(DrawnPixels(list), 0) << list;
+    EXPECT_EQ(DrawnPixels(1012), 0);
     EXPECT_TRUE(IsList(SceneList)); // left as it was
     // The last frame's box leaves the drawing unit of every frame.
     EXPECT_FLOAT_EQ(Scale2D, 0.504f);
@@ -191,11 +191,12 @@ TEST_F(DisplayListTest, AnimatedSceneHasOneListPerFrameAndShowsTheFrame) {
         }
     }
 
-    // Fewer frames: the lists of the frames that no longer exist are gone.
+    // Fewer frames: the lists of the frames that no longer exist are emptied
+    // (their names stay held).
     FrameCount = 4;
     Window().BuildDisplayLists();
-    for (GLuint list = 1001; list <= 1005; ++list) EXPECT_TRUE(IsList(list)) << list;
-    for (GLuint list = 1006; list <= 1011; ++list) EXPECT_FALSE(IsList(list)) << list;
+    for (GLuint list = 1001; list <= 1005; ++list) EXPECT_GT(DrawnPixels(list), 0) << list;
+    for (GLuint list = 1006; list <= 1011; ++list) EXPECT_EQ(DrawnPixels(list), 0) << list;
     CurrentFrame = 8;
     const QImage img = Show(8);
     EXPECT_TRUE(IsWhite(At(img, 2 / Scale2D, 1 / Scale2D)));
@@ -311,8 +312,9 @@ TEST_F(DisplayListTest, TurningCompilesNoListAndShowsWhatARebuildShows) {
     pane.drawn = 0;
     Window().BuildDisplayLists(true);
     EXPECT_GT(pane.drawn, 0);
-    EXPECT_TRUE(IsList(FirstFrameList + 4));
-    EXPECT_FALSE(IsList(FirstFrameList + 5));
+    // The list of a step beyond the new count is emptied.
+    EXPECT_GT(DrawnPixels(FirstFrameList + 4), 0);
+    EXPECT_EQ(DrawnPixels(FirstFrameList + 5), 0);
     SetResultPane(nullptr);
 }
 
@@ -332,6 +334,51 @@ TEST_F(DisplayListTest, PointSpheresOfOneSizeShareOneList) {
     // A rebuild calls the list made first.
     Window().BuildDisplayLists();
     EXPECT_EQ(Cls2::SphereListCount(), 1u);
+}
+
+// The fixed list names are held from the context's set-up on, so glGenLists
+// hands none of them out: the fonts lie elsewhere, and the sphere list of a
+// point made between animations of other frame counts is neither overwritten
+// by a longer one's lists nor deleted with a shorter one's trim.
+TEST_F(DisplayListTest, FixedListNamesAreNeverHandedOutForOtherLists) {
+    const auto fixed = [](std::int64_t list) {
+        return list == SceneList || (list >= FirstFrameList && list <= LastFrameList);
+    };
+    const auto handedOut = [&] {
+        return WithContext([] {
+            const GLuint list = glGenLists(1);
+            glDeleteLists(list, 1);
+            return list;
+        });
+    };
+    WithContext([&] {
+        EXPECT_TRUE(glIsList(SceneList));
+        for (GLuint list = FirstFrameList; list <= LastFrameList; ++list) EXPECT_TRUE(glIsList(list)) << list;
+        return 0;
+    });
+    for (std::int32_t base : {LabelFontBase, TitleFontBase})
+        for (int c = 0; c < 128; ++c) EXPECT_FALSE(fixed(base + c)) << base << " " << c;
+    EXPECT_FALSE(fixed(handedOut()));
+
+    DocumentKind = 3;
+    for (std::int32_t frames : {10, 0, 40, 3, 0}) {
+        SCOPED_TRACE(frames);
+        VisibleScene = Cls8();
+        if (frames > 0) {
+            FrameCount = frames;
+            Animated(1, std::vector<Cls2>(std::size_t(frames) + 1, Cls2::Init(-3, -3, 0)), Blue);
+        } else {
+            Point(1, 2, 1, 0, Red)->PointSize = 3;
+        }
+        Window().BuildDisplayLists();
+        EXPECT_FALSE(fixed(handedOut()));
+        if (frames == 0) {
+            const QRgb sphere = At(Show(CurrentFrame), 2, 1);
+            EXPECT_FALSE(IsWhite(sphere));
+            EXPECT_GT(qRed(sphere), qBlue(sphere));
+        }
+    }
+    EXPECT_EQ(Cls2::SphereListCount(), 2u); // the animation's size and the point's
 }
 
 // A result pane whose emptying at the start of a graph's drawing raises the

@@ -4,6 +4,8 @@
 // files that are no document leave the current one untouched; Save, Save As
 // and Print with their dialogs, pictures and printer.
 #include "app/DocumentCommands.h"
+#include "app/VideoFrames.h"
+#include "app/frmF23.h"
 #include "core/Globals.h"
 #include "core/NumberText.h"
 #include "core/PrinterService.h"
@@ -14,6 +16,7 @@
 #include "document/DocumentFile.h"
 #include "document/GraphLabels.h"
 #include "document/TokenReader.h"
+#include "platform/AviWriter.h"
 #include "platform/CheckListBox.h"
 #include "platform/PictureImage.h"
 #include "platform/QtPrinter.h"
@@ -40,6 +43,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -423,6 +427,229 @@ TEST_F(SpecialPointsTest, StoredSpacePointsOpenWhereTheirRowsSay) {
         EXPECT_EQ(DocumentScene.FunSurfs.Item(2)->CoordType, c.coordType);
         ExpectAt(RedPointInFrame(1, "stored_point" + std::to_string(n)), c.atX, c.atY);
     }
+}
+
+// One window through a long mixed session: samples of every kind, animations
+// of different frame counts played and stepped, video frames recorded and
+// written, print, a bitmap of the view, Fit, new documents of every kind.
+// After every step the special document of five points and a point
+// animation, opened, draws each of them where its row says (points are
+// spheres there, whose display lists live as long as the context).
+class LongSessionTest : public SpecialPointsTest {
+protected:
+    struct Place {
+        double x, y;
+    };
+    // The red points of the special document: five points, and the point
+    // animation x = t, y = -2 (t from -1 to 1) in its frame 1.
+    const std::vector<Place> places_{{-2, -2}, {2, -2}, {0, 0}, {-2, 2}, {2, 1.5}, {-1, -2}};
+
+    static std::shared_ptr<Cls9> RedPoint(std::int32_t id, std::int32_t type, const std::string& x,
+                                          const std::string& y) {
+        auto g = Cls9::Init(id, "P", type, CoordType::PlaneCartesian, "0", x, y, 1, 1, 0, 0, 0, 0,
+                            FillStyle::OneColor, 0, 0, 0, 1, 0, Show::FilledSurface, Smoothness::Smooth);
+        g->PointColor = RGB(255, 0, 0);
+        g->PointSize = 2;
+        if (type == GraphType::PointAnimation) {
+            g->Animation = true;
+            g->MinT = -1;
+            g->MaxT = 1;
+        }
+        return g;
+    }
+    // The special document saved at special_.
+    void SaveSpecialDocument() {
+        NewFramedDocument();
+        FrameCount = 6;
+        std::vector<std::shared_ptr<Cls9>> points;
+        std::int32_t id = 2;
+        for (std::size_t i = 0; i + 1 < places_.size(); ++i)
+            points.push_back(RedPoint(id++, GraphType::Point, Number(places_[i].x), Number(places_[i].y)));
+        points.push_back(RedPoint(id, GraphType::PointAnimation, "t", "-2"));
+        Show(7, points);
+        ASSERT_EQ(DocumentScene.FunSurfs.Count(), 7);
+        fileDialog.Choose(special_);
+        Run("mnuFileSave");
+        ASSERT_TRUE(W().SaveSucceeded);
+    }
+    static std::string Number(double v) { return DoublePlainText(v); }
+
+    // The save question before a new document or an opening says No.
+    void NoToTheQuestion(const Cls8& scene) {
+        box.Clear();
+        asked_ = scene.FunSurfs.Count() > 0;
+        if (asked_) box.Answer(MsgAnswer::No);
+    }
+    void RunAfterNo(const char* item, const Cls8& scene) {
+        NoToTheQuestion(scene);
+        Run(item);
+    }
+    // A normal play from frame 1 to its end, tick by tick.
+    void Play() {
+        Run("mnuAniNormal");
+        Run("mnuAniStartb");
+        for (int i = 0; i < FrameCount + 3 && W().Timer1->isActive(); ++i) W().Timer1_Timer();
+        Run("mnuAniStop");
+    }
+    // A new document of this kind holding a red point moving over `frames`
+    // frames, its lists compiled by the tick of its row.
+    void OwnAnimation(const char* newItem, std::int32_t frames) {
+        RunAfterNo(newItem, DocumentScene);
+        FrameCount = frames;
+        auto g = MovingPointGraph(1);
+        Add(DocumentScene, g);
+        W().AddTickedRow("点动画   x=t, y=1");
+        ASSERT_TRUE(VisibleScene.Animation());
+    }
+
+    // The special document opened and shown fitted: every red pixel belongs
+    // to the marker of a row, and every row's marker is there.
+    void ExpectPointsWhereTheRowsSay(const std::string& step) {
+        SCOPED_TRACE(step);
+        NoToTheQuestion(VisibleScene);
+        fileDialog.Choose(special_);
+        Run("mnuFileOpen");
+        EXPECT_EQ(box.Count(), asked_ ? 1u : 0u); // the question alone
+        ASSERT_EQ(DocumentKind, 7);
+        ASSERT_EQ(DocumentScene.FunSurfs.Count(), 7);
+        ASSERT_EQ(W().RowCount(), 7);
+        ExpectRedMarkersAt(places_);
+    }
+    // The view fitted, frame 1: every red pixel belongs to a marker of size 2
+    // at one of `places`, and most of each marker's disc is red.
+    void ExpectRedMarkersAt(const std::vector<Place>& places) {
+        W().mnuViewFit_Click();
+        W().Display(1);
+        const QImage img = W().picDraw()->grabFramebuffer();
+        const QRect framed =
+            PixelBounds(img, [](QRgb p) { return qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90; });
+        ASSERT_GT(framed.width(), 100);
+        // The box the frame is drawn on: an animated scene's spans every
+        // frame and is widened by 0.1.
+        Cls1 b = VisibleScene.GetBox(0);
+        if (VisibleScene.Animation()) {
+            for (std::int32_t f = 1; f <= FrameCount; ++f) b.Widen(VisibleScene.GetBox(f));
+            b = {b.MinX - 0.1f, b.MaxX + 0.1f, b.MinY - 0.1f, b.MaxY + 0.1f, b.MinZ - 0.1f, b.MaxZ + 0.1f};
+        }
+        const Cls1 shown = ShownBox(b);
+        const double perUnit = framed.width() / double(shown.MaxX - shown.MinX);
+        const double radius = 0.15 * perUnit; // a marker of size 2
+        std::vector<QPointF> centres;
+        for (const Place& p : places)
+            centres.emplace_back(framed.left() + (p.x - shown.MinX) * perUnit,
+                                 framed.bottom() - (p.y - shown.MinY) * framed.height() / (shown.MaxY - shown.MinY));
+        std::vector<int> reds(centres.size(), 0);
+        int stray = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb p = img.pixel(x, y);
+                if (!(qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80)) continue;
+                bool near = false;
+                for (std::size_t i = 0; i < centres.size(); ++i)
+                    if (std::hypot(x - centres[i].x(), y - centres[i].y()) <= radius + 2) ++reds[i], near = true;
+                stray += !near;
+            }
+        bool drawn = stray == 0;
+        for (std::size_t i = 0; i < centres.size(); ++i) {
+            // Most of the marker's disc is red.
+            EXPECT_GT(reds[i], 0.6 * 3.14159 * radius * radius) << "row " << i + 2;
+            drawn = drawn && reds[i] > 0.6 * 3.14159 * radius * radius;
+        }
+        EXPECT_EQ(stray, 0);
+        // A picture that fails is kept beside the test program to be looked at.
+        if (!drawn)
+            img.save(QCoreApplication::applicationDirPath() + QStringLiteral("/long_session_%1.png").arg(++failed_));
+    }
+
+    std::string special_ = Path(QStringLiteral("five points.pgp"));
+    bool asked_ = false;
+    int failed_ = 0;
+};
+
+TEST_F(LongSessionTest, SpecialDocumentPointsAreDrawnAfterEveryStep) {
+    Start();
+    W().Timer1->setInterval(3600 * 1000); // the test delivers the ticks
+    RecordingPrinter printer;
+    RecordingVideoCompression compression;
+    // Our AVI writer while the test runs.
+    struct Videos : AviVideoService {
+        Videos() : previous(&::Videos()) { SetVideoService(this); }
+        ~Videos() override { SetVideoService(previous); }
+        VideoService* previous;
+    } videos;
+    struct Step {
+        const char* name;
+        std::function<void()> run;
+    };
+    // The session starts with an animation; then the special document is made.
+    RunAfterNo("mnuDemo2DEA", VisibleScene);
+    Play();
+    SaveSpecialDocument();
+    const std::vector<Step> steps{
+        {"a plane animation of 40 frames stepped",
+         [&] {
+             OwnAnimation("mnuFileNew2D", 40);
+             Run("mnuAniNext");
+             Run("mnuAniNext");
+             Run("mnuAniLast");
+             Run("mnuAniPre");
+             Run("mnuAniFirst");
+         }},
+        {"the video frames of a 12-frame animation recorded and written",
+         [&] {
+             OwnAnimation("mnuFileNew2D", 12);
+             Run("mnuFileSaveAVI");
+             ASSERT_TRUE(frmF23::Loaded());
+             QTest::mouseClick(frmF23::Get().Command4, Qt::LeftButton);
+             for (int i = 0; i < FrameCount + 3 && W().Timer1->isActive(); ++i) W().Timer1_Timer();
+             EXPECT_EQ(RecordedFrameCount, 12);
+             QTest::mouseClick(frmF23::Get().Command2, Qt::LeftButton);
+             fileDialog.Choose(Path(QStringLiteral("moving.avi")));
+             QTest::mouseClick(frmF23::Get().Command5, Qt::LeftButton);
+             EXPECT_TRUE(QFile::exists(dir_.filePath(QStringLiteral("moving.avi"))));
+             frmF23::Get().Unload();
+         }},
+        {"a space sample fitted", [&] { RunAfterNo("mnuDemoSphere", VisibleScene); W().mnuViewFit_Click(); }},
+        {"a strip sample fitted", [&] { RunAfterNo("mnuDemo25DCart", VisibleScene); W().mnuViewFit_Click(); }},
+        {"the strip animation sample played", [&] { RunAfterNo("mnuDemo25DAnim", VisibleScene); Play(); }},
+        {"a space animation of 1000 frames", [&] { OwnAnimation("mnuFileNew3D", 1000); }},
+        {"a plane animation of 3 frames played", [&] { OwnAnimation("mnuFileNew2D", 3); Play(); }},
+        {"a table sample printed",
+         [&] {
+             RunAfterNo("mnuDemoTabSur", VisibleScene);
+             Run("mnuFilePrint");
+             EXPECT_FALSE(printer.pages.empty());
+         }},
+        {"a special sample saved as a bitmap",
+         [&] {
+             RunAfterNo("mnuDemoAdvCV", VisibleScene);
+             fileDialog.Choose(Path(QStringLiteral("view.bmp")), 2);
+             Run("mnuFileSaveAs");
+             EXPECT_FALSE(QImage(dir_.filePath(QStringLiteral("view.bmp"))).isNull());
+         }},
+        {"a space animation sample played", [&] { RunAfterNo("mnuDemo3DAnim1", VisibleScene); Play(); }},
+        {"a strip animation of 25 frames fitted",
+         [&] {
+             OwnAnimation("mnuFileNew25D", 25);
+             W().mnuViewFit_Click();
+         }},
+        {"new documents of every kind",
+         [&] {
+             for (const char* item : {"mnuFileNew2D", "mnuFileNew25D", "mnuFileNew3D", "mnuFileSpe"})
+                 RunAfterNo(item, DocumentScene);
+         }},
+        {"a plane sample with points", [&] { RunAfterNo("mnuDemoPoint", VisibleScene); }},
+    };
+    ExpectPointsWhereTheRowsSay("made after an animation sample was played");
+    for (const Step& s : steps) {
+        s.run();
+        ExpectPointsWhereTheRowsSay(s.name);
+    }
+
+    // A point typed into a fresh special document is drawn too.
+    NewFramedDocument();
+    Show(7, {RedPoint(2, GraphType::Point, "1", "-1.5")});
+    ExpectRedMarkersAt({{1, -1.5}});
 }
 
 TEST_F(DocumentFilesTest, TheHandWrittenDocumentOpensFromTheCommandLine) {

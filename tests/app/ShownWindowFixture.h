@@ -13,8 +13,11 @@
 #include <QImage>
 #include <QtTest/QTest>
 
+#include <GL/gl.h>
+
 #include <cmath>
 #include <memory>
+#include <vector>
 
 // Whether a pixel within two of the one at drawing (x, y) of the plane z = 0,
 // unrotated, is accepted by `like`.
@@ -68,6 +71,35 @@ protected:
         auto result = query();
         Area()->doneCurrent();
         return result;
+    }
+    // The pixels that calling `list` alone (in a view of -20..20 on every
+    // axis, over white) leaves not white: 0 for a list that draws nothing.
+    int DrawnPixels(GLuint list) {
+        return WithContext([&] {
+            const int w = int(Area()->width() * Area()->devicePixelRatioF());
+            const int h = int(Area()->height() * Area()->devicePixelRatioF());
+            glViewport(0, 0, w, h);
+            glClearColor(1, 1, 1, 1);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glMatrixMode(GL_PROJECTION);
+            glPushMatrix();
+            glLoadIdentity();
+            glOrtho(-20, 20, -20, 20, -20, 20);
+            glMatrixMode(GL_MODELVIEW);
+            glPushMatrix();
+            glLoadIdentity();
+            glCallList(list);
+            glPopMatrix();
+            glMatrixMode(GL_PROJECTION);
+            glPopMatrix();
+            glMatrixMode(GL_MODELVIEW);
+            std::vector<GLubyte> rgba(std::size_t(w) * std::size_t(h) * 4);
+            glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+            int drawn = 0;
+            for (std::size_t i = 0; i < rgba.size(); i += 4)
+                drawn += rgba[i] != 255 || rgba[i + 1] != 255 || rgba[i + 2] != 255;
+            return drawn;
+        });
     }
 
 private:
