@@ -4,9 +4,11 @@
 #include "core/BusyWork.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
+#include "core/ResultPane.h"
 #include "graph/Cls9.h"
 #include "platform/GlDrawingArea.h"
 #include "platform/GlOutlineFont.h"
+#include "render/CurveView.h"
 #include "render/GlText.h"
 #include "render/ScreenText.h"
 #include "render/GraphDrawing.h"
@@ -19,8 +21,11 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <exception>
+#include <optional>
+#include <string>
 
 std::int32_t CurrentFrame = 1;
 Cls1 SceneBox;
@@ -40,6 +45,26 @@ void DrawPlaneBackgroundAndGrid(const Cls1& box) {
 }
 // The coordinate system of the document kind, over the graphs.
 void DrawCoordinateSystem(const Cls1& box) { Axes.Draw(2, box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ); }
+
+// The seconds since it was made.
+class Stopwatch {
+public:
+    double Seconds() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count(); }
+
+private:
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+// A result pane that keeps its text to itself.
+class MemoryPane : public ResultPane {
+public:
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
+    void AppendText(const std::string& text) override { text_ += text; }
+
+private:
+    std::string text_;
+};
 
 // Compiles `body` into list `list`; the list is ended also when the body
 // raises, and the error goes on.
@@ -132,6 +157,13 @@ void frmF1::PaintFrame() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         return;
     }
+    // A long paint shows the wait cursor from its start until GL has
+    // finished it; so does one that compiles the lists again for the view.
+    const bool forView = listsCompiled_ && !listsView_.Holds(CameraMagnification(Camera));
+    std::optional<BusyWork> busy;
+    if (forView || paintSeconds_ >= LongPaintSeconds) busy.emplace(BusyWorkKind::Painting);
+    if (forView) CompileForView();
+    const Stopwatch watch;
     glShadeModel(GL_SMOOTH);
     Camera.Projection();
     // The light is placed in the frame's own camera view, so that no frame
@@ -145,6 +177,8 @@ void frmF1::PaintFrame() {
     // The axes' texts, upright in pixels where the list's anchors fall now.
     DrawScreenTexts(list);
     glPopMatrix();
+    glFinish();
+    paintSeconds_ = watch.Seconds();
 }
 
 void frmF1::BuildDisplayLists(bool bolOnlyTurning) {
@@ -172,7 +206,10 @@ void frmF1::BuildDisplayLists(bool bolOnlyTurning) {
 // With the context current: compiles the visible scene into the lists.
 void frmF1::CompileLists() {
     BusyWork busy(BusyWorkKind::Drawing);
+    const Stopwatch watch;
     listsCompiled_ = false;
+    // The plane curves are drawn for the view as it is now.
+    SetCurveView(CameraMagnification(Camera));
     TakeModelRotation();
     // Textures are uploaded here, once per picture, and the points' spheres
     // compiled once per size; the lists only bind and call them.
@@ -187,6 +224,25 @@ void frmF1::CompileLists() {
     else
         CompileSceneList();
     listsCompiled_ = true;
+    listsView_ = CurveViewRange();
+    paintSeconds_ = watch.Seconds();
+}
+
+// The lists again, for a view whose magnification lies outside the range
+// their curves were drawn for (a zoom, a fit, a resize). The scene is the
+// one compiled: its messages, errors and result lines were had by the build
+// that compiled it, so the drawing writes into a pane of its own and says
+// nothing.
+void frmF1::CompileForView() {
+    MemoryPane scratch;
+    ResultPane& pane = ::Result();
+    SetResultPane(&scratch);
+    MessageSilence quiet;
+    try {
+        CompileLists();
+    } catch (const std::exception&) {
+    }
+    SetResultPane(&pane);
 }
 
 void frmF1::CompileFrameLists() {

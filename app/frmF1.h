@@ -16,6 +16,7 @@
 #include "core/PictureService.h"
 #include "dialogs/MainWindowLink.h"
 #include "graph/Cls1.h"
+#include "render/CurveView.h"
 #include "scene/Trackball.h"
 
 #include <QMainWindow>
@@ -124,6 +125,10 @@ public:
     Vec4 DragQuat{0, 0, 0, 1};
     // The factor of the last zoom drag step.
     float ZoomFactor = 1;
+    // A paint expected to take this long or longer shows the wait cursor:
+    // one after a paint of the same lists that took as long, or after a
+    // compilation that did.
+    double LongPaintSeconds = 0.25;
 
     // ---- Controls (object names as here) ----
     ToolStrip* Toolbar1;     // file, edit, help and animation commands
@@ -401,6 +406,7 @@ private:
     // The list the next frame shows: the scene's, or the shown frame's.
     std::uint32_t ShownList() const;
     void CompileLists();
+    void CompileForView();
     void CompileFrameLists();
     void CompileSceneList();
     void TakeModelRotation();
@@ -443,4 +449,9 @@ private:
     bool graphsLeftOut_ = false;
     bool listsAnimated_ = false;
     std::int32_t listsFrames_ = 0;
+    // The views at which the lists' curves look as drawn (render/CurveView.h).
+    MagnificationRange listsView_;
+    // How long the next paint is expected to take: the last paint's time,
+    // or the compilation's before the lists' first paint.
+    double paintSeconds_ = 0;
 };

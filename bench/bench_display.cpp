@@ -4,7 +4,8 @@
 // graphs in a plane (flat markers) and a space document (spheres), for a
 // space document with one 200 x 200 surface, a plane sine and a helix, for a
 // special-graph document with one 200 x 200 contour plot or vector field, for
-// a strip beside an empty scene, and one trackball mouse move over a
+// a plane line of 10,000 and of 1,666,665 segments, for a strip beside an
+// empty scene, and one trackball mouse move over a
 // 100 x 100 surface; and opening a plane document of n point graphs (each
 // row ticked, its graph put into view, the lists built once).
 // Runs in the shown main window; needs a display (xvfb-run).
@@ -17,6 +18,7 @@
 #include "platform/GlDrawingArea.h"
 #include "platform/GlFormat.h"
 #include "scene/Cls3.h"
+#include "scene/Cls4.h"
 #include "scene/Cls8.h"
 
 #include <QApplication>
@@ -27,6 +29,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -196,6 +199,38 @@ void BM_RebuildPlaneSineScene(benchmark::State& state) {
     Axes.ShowprimaryGrid = Axes.ShowSecondaryGrid = Axes.ShowBackground = false;
 }
 BENCHMARK(BM_RebuildPlaneSineScene)->Arg(200)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+// A new plane document's view of y = x + 3 over -10..10 in the given number
+// of segments, the axes shown: 10,000 segments against 1,666,665, the most a
+// plane function may be sampled in. Rebuild: compiling the lists (every
+// change of the scene); redraw: one paint of them (every resize, zoom, pan).
+void MakePlaneLineScene(std::int32_t segments) {
+    DocumentKind = 1;
+    VisibleScene = Cls8();
+    Camera.ResetView();
+    Axes.Show = true;
+    std::shared_ptr<Cls9> g = Cls9::Init(1, "y=x+3", GraphType::Function2D, CoordType::PlaneCartesian, "0", "x",
+                                         "x+3", 1, segments, 0, 0, -10, 10, FillStyle::OneColor, 0, 0, 0, 1, 1,
+                                         Show::FilledSurface, Smoothness::Smooth);
+    g->FunForm = FunForm::Explicit;
+    g->Show2DCurve = true;
+    if (!g->GetPoints()) std::fprintf(stderr, "line not sampled\n");
+    VisibleScene.FunSurfs.Add(g, GraphKey(1));
+}
+
+void BM_RebuildPlaneLine(benchmark::State& state) {
+    MakePlaneLineScene(std::int32_t(state.range(0)));
+    RebuildLoop(state);
+    state.SetLabel("y=x+3, " + std::to_string(state.range(0)) + " segments");
+}
+BENCHMARK(BM_RebuildPlaneLine)->Arg(10'000)->Arg(1'666'665)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawPlaneLine(benchmark::State& state) {
+    MakePlaneLineScene(std::int32_t(state.range(0)));
+    RedrawLoop(state);
+    state.SetLabel("y=x+3, " + std::to_string(state.range(0)) + " segments");
+}
+BENCHMARK(BM_RedrawPlaneLine)->Arg(10'000)->Arg(1'666'665)->Unit(benchmark::kMillisecond);
 
 // y = 0 over -10..10 in the given number of segments with its roots: one
 // result line per segment written into the window's result box.

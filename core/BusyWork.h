@@ -8,6 +8,9 @@
 // them. The indicator is shown at the start of the work whatever its length:
 // the work runs without the event loop, so nothing could show it later, and
 // work too short to notice changes the cursor back before anyone sees it.
+// Painting is the exception, as there are many paints a second while the
+// view is dragged: a paint is marked when it compiles the picture again or
+// is expected to take long (the main window's LongPaintSeconds).
 //
 // A message box asks the user something: it is shown with the indicator off
 // (MsgBox and the held-back messages pause it), and so is any dialog that a
@@ -31,6 +34,7 @@ BusyIndicator* CurrentBusyIndicator();
 namespace BusyWorkKind {
 inline constexpr std::string_view Sampling = "sampling";
 inline constexpr std::string_view Drawing = "drawing";
+inline constexpr std::string_view Painting = "painting";
 inline constexpr std::string_view Fitting = "fitting";
 inline constexpr std::string_view Opening = "opening";
 inline constexpr std::string_view Committing = "committing";

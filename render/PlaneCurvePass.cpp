@@ -9,6 +9,7 @@
 #include "math/SegmentGeometry.h"
 #include "render/DrawingState.h"
 #include "render/PlaneDrawing.h"
+#include "render/PlaneLine.h"
 #include "scene/Cls8.h"
 
 #include <algorithm>
@@ -65,30 +66,27 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
     if (intersection) upper = std::max(upper, RowUpper(g.VertInter));
     const std::int64_t segments = SegmentCount(g.StepV, upper);
 
+    // The curves are drawn as finely as the view shows them (PlaneLine).
+    PlaneLine curve(curveRGB, curveWidth);
+    PlaneLine second(secondRGB, g.Width2);
+    PlaneLine inverse(inverseRGB, g.InvWidth);
     AxisCrossings roots(g.BoxFields());
     for (std::int64_t i = 0; i < segments; ++i) {
         const SamplePoint* p1 = PlaneSample(g, i, lngAnimStep);
         const SamplePoint* p2 = PlaneSample(g, i + 1, lngAnimStep);
 
         if (g.Show2DCurve) {
-            SetColor(curveRGB);
-            SetLineWidth(curveWidth);
-            if (IsDefined(p1) && IsDefined(p2)) DrawPlaneSegment(p1->x, p1->y, p1->z, p2->x, p2->y, p2->z);
+            if (IsDefined(p1) && IsDefined(p2)) curve.Segment(p1->x, p1->y, p1->z, p2->x, p2->y, p2->z);
 
             if (intersection) {
                 const SamplePoint* q1 = g.VertInter.Find(0, i);
                 const SamplePoint* q2 = g.VertInter.Find(0, i + 1);
-                SetColor(secondRGB);
-                SetLineWidth(g.Width2);
-                if (IsDefined(q1) && IsDefined(q2)) DrawPlaneSegment(q1->x, q1->y, q1->z, q2->x, q2->y, q2->z);
+                if (IsDefined(q1) && IsDefined(q2)) second.Segment(q1->x, q1->y, q1->z, q2->x, q2->y, q2->z);
             }
         }
 
-        if (g.ShowInverse) {
-            SetColor(inverseRGB);
-            SetLineWidth(g.InvWidth);
-            if (IsDefined(p1) && IsDefined(p2)) DrawPlaneSegment(p1->y, p1->x, p1->z, p2->y, p2->x, p2->z);
-        }
+        if (g.ShowInverse && IsDefined(p1) && IsDefined(p2))
+            inverse.Segment(p1->y, p1->x, p1->z, p2->y, p2->x, p2->z);
 
         float px = 0, py = 0;
         if (g.ShowRoot && IsDefinedXY(p1) && IsDefinedXY(p2) && roots.Next(*p1, *p2, px, py) &&
@@ -105,6 +103,10 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
             }
         }
     }
+
+    curve.End();
+    second.End();
+    inverse.End();
 
     // The intersection markers, once each, over both curves.
     if (intersection && g.Show2DCurve && g.ShowInter && segments > 0) {
@@ -132,13 +134,12 @@ void DrawCurvePass(Cls9& g, GraphDrawing& work, std::int32_t lngAnimStep) {
 
     // Only the plane function has f(-x) samples.
     if (g.ShowJO && g.GraphType == GraphType::Function2D) {
-        SetColor(g.JOColor);
-        SetLineWidth(g.JOWidth);
+        PlaneLine mirror(ColorToRGB(g.JOColor), g.JOWidth);
         const std::int64_t mirrored = SegmentCount(g.StepV, RowUpper(g.VertJO));
         for (std::int64_t i = 0; i < mirrored; ++i) {
             const SamplePoint* r1 = g.VertJO.Find(0, i);
             const SamplePoint* r2 = g.VertJO.Find(0, i + 1);
-            if (IsDefined(r1) && IsDefined(r2)) DrawPlaneSegment(r1->x, r1->y, r1->z, r2->x, r2->y, r2->z);
+            if (IsDefined(r1) && IsDefined(r2)) mirror.Segment(r1->x, r1->y, r1->z, r2->x, r2->y, r2->z);
         }
     }
 }

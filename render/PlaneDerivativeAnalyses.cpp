@@ -8,6 +8,7 @@
 #include "render/DrawingState.h"
 #include "render/PlaneAnalysis.h"
 #include "render/PlaneDrawing.h"
+#include "render/PlaneLine.h"
 #include "scene/Cls8.h"
 
 #include <optional>
@@ -49,18 +50,16 @@ bool DrawDerivativeAnalyses(Cls9& g, GraphDrawing& work) {
     const bool extrema = (g.ShowMax || g.ShowMin) && ExtremaApply(g);
     if (!g.ShowDev && !extrema) return true;
 
-    const ColorTriple devRGB = ColorToRGB(g.DevColor);
+    // The derivative graph is drawn as finely as the view shows it (PlaneLine).
+    PlaneLine derivative(ColorToRGB(g.DevColor), g.DevWidth);
     AxisCrossings crossings(g.BoxFields());
     Cls2 marker;
     const std::int64_t segments = SegmentCount(g.StepV, RowUpper(g.VertDev));
     for (std::int64_t i = 0; i < segments; ++i) {
         const SamplePoint* d1 = g.VertDev.Find(0, i);
         const SamplePoint* d2 = g.VertDev.Find(0, i + 1);
-        if (g.ShowDev) {
-            SetColor(devRGB);
-            SetLineWidth(g.DevWidth);
-            if (IsDefined(d1) && IsDefined(d2)) DrawPlaneSegment(d1->x, d1->y, d1->z, d2->x, d2->y, d2->z);
-        }
+        if (g.ShowDev && IsDefined(d1) && IsDefined(d2))
+            derivative.Segment(d1->x, d1->y, d1->z, d2->x, d2->y, d2->z);
 
         // Where f' crosses 0, f against its values 0.05 either side: a
         // maximum above both, a minimum below both (a saddle is neither).
@@ -76,6 +75,7 @@ bool DrawDerivativeAnalyses(Cls9& g, GraphDrawing& work) {
         if (g.ShowMin && f0 < fm && f0 < fp)
             WriteExtremum("    极小值点: x=", p, f0, g.MinColor, g.MinSize, g.MinSymbol, marker);
     }
+    derivative.End();
     if (extrema) AppendResultLine("");
     return true;
 }

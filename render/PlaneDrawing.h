@@ -84,7 +84,9 @@ private:
 
 // The curve pass over the sample segments: own curve, second curve, inverse,
 // roots, step plot; then the intersection markers (each once), the roots'
-// separator line, the stem plot and f(-x).
+// separator line, the stem plot and f(-x). The curves, f(-x) and the
+// derivative graph of the analyses are drawn as finely as the view shows
+// them (render/PlaneLine.h).
 void DrawCurvePass(Cls9& graph, GraphDrawing& work, std::int32_t lngAnimStep);
 
 // The implicit and inequality forms: a point at every node of the grid over

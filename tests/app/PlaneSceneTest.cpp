@@ -19,9 +19,12 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -79,6 +82,44 @@ protected:
         EXPECT_TRUE(g->GetPoints());
         Add(VisibleScene, g);
         return g;
+    }
+
+    // Shows the lists as they are (a paint, no rebuild) and reads them back.
+    QImage Shown() {
+        window_->Display(CurrentFrame);
+        return window_->picDraw()->grabFramebuffer();
+    }
+    // The ink of a picture on white: the sum of every pixel's darkness, 1
+    // for black.
+    static double Ink(const QImage& img) {
+        double ink = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb c = img.pixel(x, y);
+                ink += (765 - qRed(c) - qGreen(c) - qBlue(c)) / 765.0;
+            }
+        return ink;
+    }
+    // The largest distance in pixels of a pixel darker than 0.1 from the
+    // segment (x1, y1)-(x2, y2) in drawing coordinates of the plane z = 0.
+    static double FarthestInk(const QImage& img, double x1, double y1, double x2, double y2) {
+        const auto toPixel = [&](double x, double y) {
+            return std::pair<double, double>{(x / Camera.VolWidth + 0.5) * img.width(),
+                                             (0.5 - y / Camera.VolHeight) * img.height()};
+        };
+        const auto [ax, ay] = toPixel(x1, y1);
+        const auto [bx, by] = toPixel(x2, y2);
+        const double dx = bx - ax, dy = by - ay, length2 = dx * dx + dy * dy;
+        double farthest = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb c = img.pixel(x, y);
+                if (765 - qRed(c) - qGreen(c) - qBlue(c) < 0.1 * 765) continue;
+                const double px = x + 0.5, py = y + 0.5;
+                const double t = std::clamp(((px - ax) * dx + (py - ay) * dy) / length2, 0.0, 1.0);
+                farthest = std::max(farthest, std::hypot(px - ax - t * dx, py - ay - t * dy));
+            }
+        return farthest;
     }
 
 private:
@@ -186,6 +227,70 @@ TEST_F(PlaneSceneTest, ARefusedDerivativeIsReportedOncePerBuild) {
     EXPECT_EQ(box.Last().text, "不能计算ABS的导数。");
     // The curve is drawn.
     EXPECT_TRUE(Near(img, 1 / Scale2D, 1 / Scale2D, [](QRgb c) { return qBlue(c) > 200 && qRed(c) < 60; }));
+}
+
+// A line looks the same whatever its segment count: y = x + 3 over -10..10,
+// alone and black, has within 10 % the ink it has in 300 segments (about a
+// pixel each) in the same view, and every dark pixel lies on it. The lists
+// are compiled in a new document's view; a zoom in or out only shows them
+// again, and then shows what lists built in its view show.
+TEST_F(PlaneSceneTest, ALineHasTheSameInkWhateverItsSegmentCount) {
+    Axes.Show = Axes.ShowprimaryGrid = Axes.ShowSecondaryGrid = false;
+    std::map<std::int32_t, std::shared_ptr<Cls9>> lines;
+    for (std::int32_t segments : {30, 300, 10'000, 100'000, 1'000'000})
+        lines[segments] = Function(std::int32_t(lines.size()) + 1, "x+3", -10, 10, segments, RGB(0, 0, 0), 1);
+    struct Row {
+        std::int32_t segments;
+        std::int32_t width;
+        float zoom; // the view volume's factor after the lists are built
+    };
+    const Row rows[] = {{30, 1, 1},        {10'000, 1, 1},       {100'000, 1, 1},  {1'000'000, 1, 1},
+                        {1'000'000, 2, 1}, {1'000'000, 1, 0.25f}, {1'000'000, 1, 4}};
+    const auto picture = [&](std::int32_t segments, const Row& row) {
+        VisibleScene = Cls8();
+        std::shared_ptr<Cls9> g = lines[segments];
+        g->LineWidth = row.width;
+        Add(VisibleScene, g);
+        Camera.ResetView();
+        Build();
+        Camera.Zoom(row.zoom);
+        return Shown();
+    };
+    for (const Row& row : rows) {
+        const QImage reference = picture(300, row);
+        const QImage img = picture(row.segments, row);
+        const double ink = Ink(img), expected = Ink(reference);
+        ASSERT_GT(expected, 0) << row.segments;
+        EXPECT_NEAR(ink / expected, 1, 0.1) << row.segments << " segments, width " << row.width << ", zoom "
+                                            << row.zoom << ": ink " << ink << " against " << expected;
+        EXPECT_LE(FarthestInk(img, -10 / Scale2D, -7 / Scale2D, 10 / Scale2D, 13 / Scale2D), row.width + 1.5)
+            << row.segments << " segments, zoom " << row.zoom;
+        if (row.zoom != 1) {
+            EXPECT_EQ(img, Build()) << row.segments << " segments, zoom " << row.zoom;
+        }
+    }
+}
+
+// Lists whose curves were drawn for another view are compiled again when
+// they are shown (here after a zoom into abs(x) in 100,000 segments): the
+// same picture as lists built in the view, with neither the build's message
+// (its derivative is refused) nor its result lines again.
+TEST_F(PlaneSceneTest, ListsDrawnAgainForTheViewSayAndWriteNothing) {
+    RecordingResultPane pane;
+    auto g = Function(1, "abs(x)", -2, 2, 100'000, RGB(0, 0, 255), 2);
+    g->ShowDev = true;
+    RecordingMessageBox box;
+    Build();
+    ASSERT_EQ(box.Count(), 1u);
+    EXPECT_EQ(box.Last().text, "不能计算ABS的导数。");
+    pane.SetText("kept");
+    Camera.Zoom(0.25f);
+    const QImage zoomed = Shown();
+    EXPECT_EQ(box.Count(), 1u);
+    EXPECT_EQ(pane.Text(), "kept");
+    EXPECT_EQ(Build(), zoomed);
+    EXPECT_EQ(box.Count(), 2u);
+    EXPECT_EQ(pane.Text(), "函数 y=abs(x)\r\n");
 }
 
 } // namespace

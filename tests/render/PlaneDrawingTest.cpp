@@ -1,11 +1,16 @@
 // The plane graph sequence and the curve pass, drawn in a real GL context:
 // geometry through GL feedback, result lines through a recording pane.
+#include "render/CurveView.h"
+#include "render/PlaneDrawing.h"
 #include "tests/render/PlaneDrawingFixture.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <limits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -266,6 +271,133 @@ TEST_F(PlaneDrawingTest, EachKindDrawsItsOwnSamples) {
     stepMirror->ShowJO = true;
     stepMirror->VertJO.Create(0, 4);
     EXPECT_TRUE(LinesOf(Draw(*stepMirror), MirrorColour).empty());
+}
+
+// Drawn for a view, a curve of many segments shorter than its pixels keeps
+// its shape with fewer, longer ones (render/PlaneLine.h): each of the curve
+// pass's lines and the derivative graph, y = sin(x) over -10..10 in 10,000
+// segments seen at 10 pixels to the unit (the feedback view), and y =
+// sin(5x), which turns within a few pixels. Every vertex lies on the
+// samples, the lines follow one another, every sample keeps within half a
+// pixel of the lines, and but for a run's last one the lines of sin(x)
+// reach two pixels; a gap of undefined samples stays a gap. Without a view,
+// and for segments of two pixels or more, every segment is drawn as sampled.
+TEST_F(PlaneDrawingTest, DenseCurvesAreDrawnAsFinelyAsTheViewShowsThem) {
+    using Points = std::vector<std::pair<float, float>>;
+    const auto row = [](const PointGrid& grid, bool swapped) {
+        Points out;
+        for (std::int64_t j = 0; j <= RowUpper(grid); ++j) {
+            const SamplePoint* p = grid.Find(0, j);
+            if (p->x != UndefinedValue && p->y != UndefinedValue)
+                out.emplace_back(swapped ? p->y : p->x, swapped ? p->x : p->y);
+        }
+        return out;
+    };
+    struct Case {
+        const char* name;
+        std::int32_t colour;
+        std::int32_t segments;
+        std::function<void(Cls9&)> prepare;
+        std::function<Points(const Cls9&)> samples;
+    };
+    const Case cases[] = {
+        {"curve", CurveColour, 10'000, [](Cls9&) {}, [&](const Cls9& g) { return row(g.Vert3D, false); }},
+        {"inverse", InverseColour, 10'000, [](Cls9& g) { g.ShowInverse = true; },
+         [&](const Cls9& g) { return row(g.Vert3D, true); }},
+        {"second curve", SecondColour, 10'000,
+         [](Cls9& g) {
+             g.GraphType = GraphType::Intersection;
+             g.Exp2 = "-sin(x)";
+         },
+         [&](const Cls9& g) { return row(g.VertInter, false); }},
+        {"f(-x)", MirrorColour, 10'000, [](Cls9& g) { g.ShowJO = true; },
+         [&](const Cls9& g) { return row(g.VertJO, false); }},
+        {"derivative", MirrorColour, 10'000,
+         [](Cls9& g) {
+             g.ShowDev = true;
+             g.DevColor = MirrorColour;
+             g.DevWidth = 1;
+         },
+         [&](const Cls9& g) { return row(g.VertDev, false); }},
+        {"curve with a gap", CurveColour, 10'000, [](Cls9&) {}, [&](const Cls9& g) { return row(g.Vert3D, false); }},
+        {"curve of long segments", CurveColour, 60, [](Cls9&) {}, [&](const Cls9& g) { return row(g.Vert3D, false); }},
+        {"curve turning within pixels", CurveColour, 10'000, [](Cls9& g) { g.ExpressZ = "sin(5*x)"; },
+         [&](const Cls9& g) { return row(g.Vert3D, false); }},
+    };
+    const double pixel = 1.0 / (Side / (2 * Range));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto g = Graph("x", "sin(x)", -10, 10, c.segments, GraphType::Function2D, FunForm::Explicit,
+                       CoordType::PlaneCartesian, false);
+        c.prepare(*g);
+        ASSERT_TRUE(g->GetPoints());
+        const bool gap = std::string(c.name) == "curve with a gap";
+        const bool turning = std::string(c.name) == "curve turning within pixels";
+        if (gap) g->Vert3D(0, 5000).y = UndefinedValue;
+        const Points samples = c.samples(*g);
+
+        SetCurveView(ViewMagnification());
+        const std::vector<FeedbackLine> each = LinesOf(Draw(*g), c.colour);
+        SetCurveView({1 / pixel, 1 / pixel});
+        const std::vector<FeedbackLine> lines = LinesOf(Draw(*g), c.colour);
+        const MagnificationRange range = CurveViewRange();
+        SetCurveView(ViewMagnification());
+        ASSERT_FALSE(lines.empty());
+
+        EXPECT_EQ(each.size(), std::size_t(c.segments) - (gap ? 2 : 0));
+        if (20.0 / c.segments >= 2 * pixel) {
+            // Long segments: drawn as sampled, at any view.
+            ASSERT_EQ(lines.size(), each.size());
+            for (std::size_t k = 0; k < lines.size(); ++k) {
+                EXPECT_EQ(lines[k].from.x, each[k].from.x);
+                EXPECT_EQ(lines[k].to.y, each[k].to.y);
+            }
+            EXPECT_EQ(range.mostAtMost, std::numeric_limits<double>::infinity());
+            continue;
+        }
+        EXPECT_LT(lines.size(), each.size() / 20);
+        // Up to twice the magnification, and no less than three quarters of it.
+        EXPECT_EQ(range.mostAtMost, 2 / pixel);
+        EXPECT_LE(range.leastAtLeast, 0.75 / pixel);
+        EXPECT_GT(range.leastAtLeast, 0.5 / pixel);
+
+        const auto distance = [](double x, double y, const FeedbackLine& l) {
+            const double dx = double(l.to.x) - l.from.x, dy = double(l.to.y) - l.from.y;
+            const double length2 = dx * dx + dy * dy;
+            const double t = length2 > 0 ? std::clamp(((x - l.from.x) * dx + (y - l.from.y) * dy) / length2, 0.0, 1.0)
+                                         : 0.0;
+            return std::hypot(x - l.from.x - t * dx, y - l.from.y - t * dy);
+        };
+        const auto nearestSample = [&](float x, float y) {
+            double best = 1e30;
+            for (const auto& [sx, sy] : samples) best = std::min(best, std::hypot(double(sx) - x, double(sy) - y));
+            return best;
+        };
+        int runs = 1;
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+            const FeedbackLine& l = lines[k];
+            EXPECT_LT(nearestSample(l.from.x, l.from.y), 1e-3) << k;
+            EXPECT_LT(nearestSample(l.to.x, l.to.y), 1e-3) << k;
+            const bool last = k + 1 == lines.size() ||
+                              std::hypot(lines[k + 1].from.x - l.to.x, lines[k + 1].from.y - l.to.y) > 1e-4;
+            if (!last) continue;
+            if (k + 1 < lines.size()) ++runs;
+            // The run's last line may be short; where the curve does not
+            // turn within a few pixels the others reach two pixels.
+            if (turning) continue;
+            for (std::size_t m = k; m > 0; --m) {
+                const FeedbackLine& r = lines[m - 1];
+                if (std::hypot(r.to.x - lines[m].from.x, r.to.y - lines[m].from.y) > 1e-4) break;
+                EXPECT_GT(std::hypot(r.to.x - r.from.x, r.to.y - r.from.y), 2 * pixel - 1e-3) << m - 1;
+            }
+        }
+        EXPECT_EQ(runs, gap ? 2 : 1);
+        for (const auto& [sx, sy] : samples) {
+            double nearest = 1e30;
+            for (const FeedbackLine& l : lines) nearest = std::min(nearest, distance(sx, sy, l));
+            EXPECT_LE(nearest, 0.5 * pixel + 1e-3) << sx;
+        }
+    }
 }
 
 TEST_F(PlaneDrawingTest, BranchEndsWithLightingOnAndSmoothingOff) {

@@ -5,9 +5,12 @@
 // override cursor at the start and end of every stretch), and leave the
 // normal cursor behind. A command's steps that follow one another keep it
 // up: it is put up once, and once more only after a message or a closed
-// dialog. A message a refused OK shows is asked with the normal cursor.
+// dialog. A message a refused OK shows is asked with the normal cursor. A
+// paint that compiles the lists again for a changed view, or is expected to
+// take long, runs under it too.
 #include "core/BusyWork.h"
 #include "dialogs/frmF19.h"
+#include "scene/Cls4.h"
 #include "tests/samples/SampleWindow.h"
 
 #include <QApplication>
@@ -163,6 +166,45 @@ TEST_F(BusyCursor, OnWhileGraphsAreSampledAndDrawnAndOffAfter) {
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_FALSE(IsBusy());
     }
+}
+
+// A paint shows the wait cursor from start to end when it compiles the lists
+// again for a view they were not drawn for (here zoomed out sixteen times
+// from a sample's fitted view of a spiral in 600 segments), and when it is
+// expected to take long; an ordinary paint leaves the cursor alone.
+TEST_F(BusyCursor, OnForAPaintThatDrawsTheListsAgainOrIsExpectedToTakeLong) {
+    OpenSample("2D/logarithm helix line.pgp");
+    ASSERT_EQ(box.Count(), 0u);
+    W().picDraw()->grabFramebuffer();
+    CountingIndicator cursor;
+    struct Row {
+        const char* name;
+        std::function<void()> change;
+        std::vector<std::string> work; // stretches of work seen, in order
+        int shows;
+    };
+    const Row rows[] = {
+        {"a paint after a zoom out", [] { Camera.Zoom(16); }, {"painting", "drawing"}, 1},
+        {"a paint of the same lists", [] {}, {}, 0},
+        {"a paint expected to take long", [&] { W().LongPaintSeconds = 0; }, {"painting"}, 1},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        r.change();
+        cursor.shows = 0;
+        std::vector<std::string> started, notWaiting;
+        SetBusyWorkObserver([&](std::string_view what, bool starting) {
+            if (starting) started.emplace_back(what);
+            if (!WaitCursorOn()) notWaiting.push_back(std::string(what) + (starting ? " start" : " end"));
+        });
+        W().picDraw()->grabFramebuffer();
+        SetBusyWorkObserver(nullptr);
+        EXPECT_EQ(started, r.work);
+        EXPECT_EQ(notWaiting, std::vector<std::string>{});
+        EXPECT_EQ(cursor.shows, r.shows);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(box.Count(), 0u);
 }
 
 } // namespace
