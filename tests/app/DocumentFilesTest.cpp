@@ -24,6 +24,7 @@
 #include "tests/document/SampleDocuments.h"
 #include "tests/support/ImageInk.h"
 #include "tests/support/PdfReading.h"
+#include "tests/support/RunFolder.h"
 #include "tests/support/SmallDisk.h"
 
 #include <QAction>
@@ -281,7 +282,7 @@ protected:
         W().mnuViewFit_Click();
         W().Display(frame);
         const QImage img = W().picDraw()->grabFramebuffer();
-        img.save(QString::fromStdString("/tmp/vexilon_" + picture + ".png"));
+        img.save(RunFile(QString::fromStdString("vexilon_" + picture + ".png")));
         const QRect framed =
             PixelBounds(img, [](QRgb p) { return qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90; });
         double sumX = 0, sumY = 0;

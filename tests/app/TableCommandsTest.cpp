@@ -1,15 +1,16 @@
 // Draw > 表数据图形 in the shown main window: the three table commands from
 // the menu and from Toolbar2 with OK and Cancel (rotation, row, tick,
 // IsEditing), their tables edited through the graph list's "编辑...", and a
-// 20-point plane table typed into its dialog and drawn (screenshots saved:
-// the dialog before its OK to /tmp/plane_table_form.png, the drawing to
-// /tmp/plane_table_dialog.png).
+// 20-point plane table typed into its dialog and drawn (screenshots saved in
+// the run's folder: the dialog before its OK as plane_table_form.png, the
+// drawing as plane_table_dialog.png).
 #include "dialogs/functions/TableGrid.h"
 #include "dialogs/functions/frmF10.h"
 #include "dialogs/functions/frmF11.h"
 #include "dialogs/functions/frmF12.h"
 #include "platform/CheckListBox.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -161,7 +162,7 @@ TEST_F(TableCommands, TwentyPointsTypedIntoThePlaneTableAreDrawn) {
         f.Combo1->setEditText(QStringLiteral("2"));
         f.Combo2->setEditText(QStringLiteral("4"));
         f.Combo3->setCurrentIndex(1);
-        f.grab().save(QStringLiteral("/tmp/plane_table_form.png"));
+        f.grab().save(RunFile(QStringLiteral("plane_table_form.png")));
         QTest::mouseClick(f.Command3, Qt::LeftButton);
     });
     W().MenuItem("mnuDrawTab2D")->trigger();
@@ -176,7 +177,7 @@ TEST_F(TableCommands, TwentyPointsTypedIntoThePlaneTableAreDrawn) {
     EXPECT_EQ(W().List1->ItemText(0), "二维表数据图形: sin");
 
     const QImage img = W().picDraw()->grabFramebuffer();
-    img.save("/tmp/plane_table_dialog.png");
+    img.save(RunFile("plane_table_dialog.png"));
     // The polyline (dark green), the fitted curve (red) and the markers (navy).
     int line = 0, curve = 0, markers = 0;
     for (int y = 0; y < img.height(); ++y)

@@ -6,6 +6,7 @@
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingMainWindow.h"
 #include "tests/support/RecordingServices.h"
+#include "tests/support/RunFolder.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -54,7 +55,7 @@ TEST_F(AnimationOptions, LoadShowsTheSettings) {
     FrameCount = 7;
     FramesPerSecond = 3;
     frmF19& f = Open();
-    f.grab().save("/tmp/vexilon_frmF19.png");
+    f.grab().save(RunFile("vexilon_frmF19.png"));
     EXPECT_EQ(f.windowTitle(), QString::fromUtf8("动画选项"));
     EXPECT_EQ(Find<QLabel>("Label1")->text(), QString::fromUtf8("帧数"));
     EXPECT_EQ(Find<QLabel>("Label2")->text(), QString::fromUtf8("速度(帧/秒)"));
