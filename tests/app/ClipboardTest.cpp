@@ -243,6 +243,7 @@ TEST_F(ClipboardTest, PasteKeepsTheDocumentAsItIs) {
 
     // A graph whose texts do not compile is pasted, listed and kept.
     std::vector<std::string> tokens = SplitTokens("1 " + RecordAs(*Graph(1), 1));
+    ASSERT_GT(tokens.size(), 6u);
     tokens[6] = "((";
     std::string broken;
     for (const std::string& t : tokens) broken += (broken.empty() ? "" : " ") + t;

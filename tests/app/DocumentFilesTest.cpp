@@ -526,6 +526,10 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
     // A record with token `at` replaced.
     const auto with = [](const std::string& rec, std::size_t at, const std::string& value) {
         std::vector<std::string> t = SplitTokens(rec);
+        if (at >= t.size()) {
+            ADD_FAILURE() << "a record of " << t.size() << " tokens has no token " << at;
+            return rec;
+        }
         t[at] = value;
         std::string r;
         for (const std::string& token : t) r += token + " ";
