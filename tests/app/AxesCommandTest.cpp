@@ -9,6 +9,7 @@
 #include "dialogs/functions/GraphControls.h"
 #include "scene/Cls3.h"
 #include "tests/app/GraphCommandFixture.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -180,7 +181,7 @@ TEST_F(AxesCommand, RedXYPanelIsDrawnAfterOk) {
     EXPECT_EQ(Axes.XYPanelColor, RGB(255, 0, 0));
     QCoreApplication::processEvents();
     const QImage img = W().picDraw()->grabFramebuffer();
-    img.save("/tmp/axes_red_xy_panel.png");
+    img.save(RunFile("axes_red_xy_panel.png"));
     EXPECT_GT(ReddishPixels(), 2000);
 }
 

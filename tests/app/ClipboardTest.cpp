@@ -9,6 +9,7 @@
 
 #include "core/ViewCapture.h"
 #include "platform/PictureImage.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -126,7 +127,7 @@ TEST_F(ClipboardTest, ThePastedRowTakesTheCurrentRowsTick) {
     EXPECT_TRUE(Shown(Graph(3)));
     QTest::qWait(50);
     EXPECT_GT(RedPixels(), 20);
-    W().grab().save("/tmp/vexilon_paste_ticked.png");
+    W().grab().save(RunFile("vexilon_paste_ticked.png"));
 
     // Current row unticked (the red original): the pasted one stays hidden.
     W().DeleteGraph(3);
@@ -242,6 +243,7 @@ TEST_F(ClipboardTest, PasteKeepsTheDocumentAsItIs) {
 
     // A graph whose texts do not compile is pasted, listed and kept.
     std::vector<std::string> tokens = SplitTokens("1 " + RecordAs(*Graph(1), 1));
+    ASSERT_GT(tokens.size(), 6u);
     tokens[6] = "((";
     std::string broken;
     for (const std::string& t : tokens) broken += (broken.empty() ? "" : " ") + t;
@@ -355,14 +357,14 @@ TEST_F(ClipboardTest, AWindowOverTheAreaIsNotCaptured) {
         return screen.pixelColor(screen.width() / 2, screen.height() / 2) == QColor(0, 200, 0);
     };
     EXPECT_TRUE(QTest::qWaitFor(coverShown, 5000));
-    screen.save("/tmp/vexilon_covered_area.png");
+    screen.save(RunFile("vexilon_covered_area.png"));
 
     Run("mnuEditCopyAs");
     ASSERT_TRUE(clipboard.picture.has_value());
     EXPECT_EQ(clipboard.picture->Width, uncovered->Width);
     EXPECT_EQ(clipboard.picture->Height, uncovered->Height);
     EXPECT_TRUE(clipboard.picture->Rgb == uncovered->Rgb);
-    ImageFromPictureRows(*clipboard.picture).save("/tmp/vexilon_copy_as_bitmap.png");
+    ImageFromPictureRows(*clipboard.picture).save(RunFile("vexilon_copy_as_bitmap.png"));
 }
 
 } // namespace

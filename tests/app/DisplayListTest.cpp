@@ -13,6 +13,7 @@
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
 #include "tests/app/ShownWindowFixture.h"
+#include "tests/support/RunFolder.h"
 
 #include <QImage>
 #include <QOpenGLContext>
@@ -325,7 +326,7 @@ TEST_F(DisplayListTest, PointSpheresOfOneSizeShareOneList) {
     Window().BuildDisplayLists();
     EXPECT_EQ(Cls2::SphereListCount(), 1u);
     const QImage img = Show(CurrentFrame);
-    img.save("/tmp/point_spheres.png");
+    img.save(RunFile("point_spheres.png"));
     const QRgb c = At(img, -5, -4);
     EXPECT_FALSE(IsWhite(c));
     EXPECT_GT(qRed(c), qBlue(c));

@@ -14,6 +14,7 @@
 #include "scene/Cls3.h"
 #include "scene/Cls8.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
 #include <QMenu>
@@ -365,7 +366,7 @@ TEST_F(DocumentCommandsTest, EachKindHasItsCommandSet) {
         EXPECT_TRUE(PlaybackOn());
         (W().*run)();
         EXPECT_FALSE(PlaybackOn());
-        if (set == 2) W().grab().save("/tmp/vexilon_mainwindow_3d.png");
+        if (set == 2) W().grab().save(RunFile("vexilon_mainwindow_3d.png"));
         for (const MenuRowSet& r : MenuSet) EXPECT_EQ(W().MenuItem(r.item)->isEnabled(), r.on[set]) << r.item;
         for (const ButtonSet& b : ButtonSets)
             EXPECT_EQ(Strip(b.toolbar)->IsButtonEnabled(b.index), b.on[set]) << b.toolbar << "/" << b.index;
@@ -396,7 +397,7 @@ TEST_F(DocumentCommandsTest, VisibleSceneFollowsTheTicksInTickOrder) {
     EXPECT_FALSE(W().List1->Ticked(1));
     EXPECT_EQ(VisibleIDs(), (std::vector<std::int32_t>{3, 1}));
     EXPECT_FALSE(W().IsGraphShown(2));
-    W().grab().save("/tmp/vexilon_mainwindow_list.png");
+    W().grab().save(RunFile("vexilon_mainwindow_list.png"));
 
     // A new label is not a tick.
     const std::vector<std::int32_t> before = VisibleIDs();

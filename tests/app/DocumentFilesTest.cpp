@@ -27,6 +27,7 @@
 #include "tests/document/SampleDocuments.h"
 #include "tests/support/ImageInk.h"
 #include "tests/support/PdfReading.h"
+#include "tests/support/RunFolder.h"
 #include "tests/support/SmallDisk.h"
 
 #include <QAction>
@@ -285,7 +286,7 @@ protected:
         W().mnuViewFit_Click();
         W().Display(frame);
         const QImage img = W().picDraw()->grabFramebuffer();
-        img.save(QString::fromStdString("/tmp/vexilon_" + picture + ".png"));
+        img.save(RunFile(QString::fromStdString("vexilon_" + picture + ".png")));
         const QRect framed =
             PixelBounds(img, [](QRgb p) { return qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90; });
         double sumX = 0, sumY = 0;
@@ -752,6 +753,10 @@ TEST_F(DocumentFilesTest, FilesThatAreNoDocumentChangeNothing) {
     // A record with token `at` replaced.
     const auto with = [](const std::string& rec, std::size_t at, const std::string& value) {
         std::vector<std::string> t = SplitTokens(rec);
+        if (at >= t.size()) {
+            ADD_FAILURE() << "a record of " << t.size() << " tokens has no token " << at;
+            return rec;
+        }
         t[at] = value;
         std::string r;
         for (const std::string& token : t) r += token + " ";

@@ -1,7 +1,8 @@
 // The contour plot, vector field, colour map and intersection commands in the
 // shown main window: each dialog opened by its menu item or toolbar button,
 // typed into and confirmed, the new graph's ticked row and view rotation, the
-// picture (screenshots saved to /tmp), and an edit through the edit command.
+// picture (screenshots saved to the run's folder), and an edit through the
+// edit command.
 #include "dialogs/FormControls.h"
 #include "dialogs/special/frmF18.h"
 #include "dialogs/special/frmF21.h"
@@ -10,6 +11,7 @@
 #include "platform/CheckListBox.h"
 #include "scene/Cls4.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -57,19 +59,20 @@ protected:
         SetText(f.Text9, "2");
         QTest::mouseClick(f.Command1, Qt::LeftButton);
     }
-    // Screenshots of a dialog, one per page of its tabs: /tmp/<stem>_<page>.png.
+    // Screenshots of a dialog, one per page of its tabs: <stem>_<page>.png in
+    // the run's folder.
     static void SavePages(QWidget& dialog, QTabWidget* tabs, const char* stem) {
         for (int page = 0; page < tabs->count(); ++page) {
             tabs->setCurrentIndex(page);
-            dialog.grab().save(QString::fromLatin1(stem) + QLatin1Char('_') + QChar(u'0' + page) +
-                               QStringLiteral(".png"));
+            dialog.grab().save(RunFile(QString::fromLatin1(stem) + QLatin1Char('_') + QChar(u'0' + page) +
+                                       QStringLiteral(".png")));
         }
         tabs->setCurrentIndex(0);
     }
     // Distinct colours among the drawing area's pixels that are not white.
     std::size_t Colours(const char* screenshot) {
         const QImage img = W().picDraw()->grabFramebuffer();
-        img.save(QString::fromLatin1(screenshot));
+        img.save(RunFile(QString::fromLatin1(screenshot)));
         std::set<QRgb> colours;
         for (int y = 0; y < img.height(); y += 2)
             for (int x = 0; x < img.width(); x += 2) {
@@ -87,11 +90,11 @@ TEST_F(FieldAndIntersectionCommands, ContourPlotFromTheMenuThenEdited) {
     ASSERT_EQ(DocumentKind, 7);
     Camera.SetViewRect(6, 6); // the picture fills the view
     VisibleScene.RotPitch = 20;
-    const std::size_t empty = Colours("/tmp/vexilon_field_empty.png");
+    const std::size_t empty = Colours("vexilon_field_empty.png");
     WithDialog<frmF18>([&] { Menu("mnuDrawCon"); },
                        [](frmF18& f) {
                            EXPECT_EQ(ToStdString(f.windowTitle()), "函数的等值线");
-                           SavePages(f, f.SSTab1, "/tmp/vexilon_frmF18");
+                           SavePages(f, f.SSTab1, "vexilon_frmF18");
                            ConfirmField(f, "u", "v", "u*v");
                        });
     EXPECT_EQ(box.Count(), 0u);
@@ -104,7 +107,7 @@ TEST_F(FieldAndIntersectionCommands, ContourPlotFromTheMenuThenEdited) {
     EXPECT_EQ(VisibleScene.RotPitch, 0);
     EXPECT_EQ(VisibleScene.RotYaw, 0);
     // Ten levels in colours from blue to red.
-    EXPECT_GT(Colours("/tmp/vexilon_contour_dialog.png"), empty + 5);
+    EXPECT_GT(Colours("vexilon_contour_dialog.png"), empty + 5);
 
     // Edited through the list's "编辑...": the dialog filled, the row relabelled.
     W().List1->SetListIndex(0);
@@ -159,7 +162,7 @@ TEST_F(FieldAndIntersectionCommands, VectorFieldAndColourMapFromTheToolbar) {
     WithDialog<frmF21>([&] { Click(2, 15); },
                        [&](frmF21& f) {
                            EXPECT_EQ(ToStdString(f.windowTitle()), "函数的矢量图");
-                           SavePages(f, f.SSTab1, "/tmp/vexilon_frmF21");
+                           SavePages(f, f.SSTab1, "vexilon_frmF21");
                            colors.Choose(RGB(200, 0, 0));
                            QTest::mouseClick(f.Picture1, Qt::LeftButton);
                            ConfirmField(f, "u", "v", "sin(u)*cos(v)");
@@ -168,13 +171,13 @@ TEST_F(FieldAndIntersectionCommands, VectorFieldAndColourMapFromTheToolbar) {
     EXPECT_EQ(W().List1->ItemText(0), "矢量图  x=u, y=v, z=sin(u)*cos(v)");
     EXPECT_TRUE(W().List1->Ticked(0));
     EXPECT_GT(RedPixels(), 20);
-    Colours("/tmp/vexilon_vector_dialog.png");
+    Colours("vexilon_vector_dialog.png");
 
     W().List1->SetTicked(0, false);
     WithDialog<frmF22>([&] { Click(2, 13); },
                        [](frmF22& f) {
                            EXPECT_EQ(ToStdString(f.windowTitle()), "函数的色谱图");
-                           SavePages(f, f.SSTab1, "/tmp/vexilon_frmF22");
+                           SavePages(f, f.SSTab1, "vexilon_frmF22");
                            ConfirmField(f, "u", "v", "u*u+v*v");
                        });
     EXPECT_EQ(box.Count(), 0u);
@@ -183,7 +186,7 @@ TEST_F(FieldAndIntersectionCommands, VectorFieldAndColourMapFromTheToolbar) {
     EXPECT_TRUE(W().List1->Ticked(1));
     EXPECT_EQ(VisibleScene.FunSurfs.Count(), 1);
     // A colour ramp from blue to red.
-    EXPECT_GT(Colours("/tmp/vexilon_colormap_dialog.png"), 20u);
+    EXPECT_GT(Colours("vexilon_colormap_dialog.png"), 20u);
 }
 
 TEST_F(FieldAndIntersectionCommands, IntersectionFromTheToolbarThenEdited) {
@@ -194,7 +197,7 @@ TEST_F(FieldAndIntersectionCommands, IntersectionFromTheToolbarThenEdited) {
     WithDialog<frmF25>([&] { Click(2, 21); },
                        [](frmF25& f) {
                            EXPECT_EQ(ToStdString(f.windowTitle()), "二维曲线相交");
-                           SavePages(f, f.SSTab1, "/tmp/vexilon_frmF25");
+                           SavePages(f, f.SSTab1, "vexilon_frmF25");
                            SetText(f.Text2, "x^2");
                            SetText(f.Text3, "x");
                            SetText(f.Text4, "-1");
@@ -209,7 +212,7 @@ TEST_F(FieldAndIntersectionCommands, IntersectionFromTheToolbarThenEdited) {
     EXPECT_EQ(VisibleScene.RotPitch, 0);
     EXPECT_EQ(VisibleScene.RotYaw, 0);
     EXPECT_GT(RedPixels(), 20); // the first curve
-    Colours("/tmp/vexilon_intersection_dialog.png");
+    Colours("vexilon_intersection_dialog.png");
     // Both crossings (x = 1 lies on a sample) and the area between them.
     const std::string pane = W().Result->toPlainText().toStdString();
     EXPECT_NE(pane.find("    交点: x=1,y=1"), std::string::npos) << pane;

@@ -22,6 +22,7 @@
 #include "tests/app/ScriptedDocuments.h"
 #include "tests/scene/SceneFixture.h"
 #include "tests/support/RecordingServices.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,7 +76,7 @@ TEST_F(MainWindowTest, StartsWithoutArgumentsAsAnEmptyPlaneDocument) {
     ViewMaxX = 9;
     Axes.BetterFonts = true;
     frmF1& w = Start();
-    W().grab().save("/tmp/vexilon_mainwindow.png");
+    W().grab().save(RunFile("vexilon_mainwindow.png"));
 
     EXPECT_EQ(DocumentKind, 1);
     EXPECT_EQ(FrameCount, 10);

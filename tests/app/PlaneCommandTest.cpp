@@ -11,6 +11,7 @@
 #include "tests/app/MainWindowFixture.h"
 #include "tests/app/ShownWindowFixture.h"
 #include "tests/support/ImageInk.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -66,7 +67,7 @@ TEST_F(PlaneCommand, DrawCartesianSineGivesATickedRowAndTheCurveOnScreen) {
     EXPECT_EQ(DocumentKind, 1);
     QCoreApplication::processEvents();
     const QImage shot = W().picDraw()->grabFramebuffer();
-    shot.save(QStringLiteral("/tmp/vexilon_plane_sine.png"));
+    shot.save(RunFile(QStringLiteral("vexilon_plane_sine.png")));
     EXPECT_GT(BluePixels(), 200);
 
     // Edited through the list's popup: the same row, a new label and curve.
@@ -117,7 +118,7 @@ TEST_F(PlaneCommand, PositionsTypedAsExpressionsAreDrawnWhereTheyShow) {
 
     QCoreApplication::processEvents();
     const QImage img = W().picDraw()->grabFramebuffer();
-    img.save(QStringLiteral("/tmp/vexilon_curvature_at_half_pi.png"));
+    img.save(RunFile(QStringLiteral("vexilon_curvature_at_half_pi.png")));
     // The circle's green (0, 128, 0), smoothed into the white around it.
     const auto circle = [](QRgb c) { return qGreen(c) - std::max(qRed(c), qBlue(c)) > 30 && qRed(c) == qBlue(c); };
     const double unit = Scale2D;

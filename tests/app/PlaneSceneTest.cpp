@@ -14,6 +14,7 @@
 #include "tests/app/ShownWindowFixture.h"
 #include "tests/scene/SceneFixture.h"
 #include "tests/support/RecordingServices.h"
+#include "tests/support/RunFolder.h"
 
 #include <QImage>
 #include <QtTest/QTest>
@@ -134,7 +135,7 @@ TEST_F(PlaneSceneTest, SineWithAxesAndGrid) {
     sine->RootSize = 2;
     sine->RootSymbol = Symbol::FilledCircle;
     const QImage img = Build();
-    img.save("/tmp/vexilon_plane_sine.png");
+    img.save(RunFile("vexilon_plane_sine_scene.png"));
 
     // The box x -7..7, y -2..2 (snapped to the step 2 of unit 0.634).
     const double unit = Scale2D;
@@ -198,7 +199,7 @@ TEST_F(PlaneSceneTest, AnalysesOfAParabola) {
     g->CurvWidth = 2;
     ASSERT_TRUE(g->GetPoints());
     const QImage img = Build();
-    img.save("/tmp/vexilon_plane_analyses.png");
+    img.save(RunFile("vexilon_plane_analyses.png"));
 
     const double unit = Scale2D;
     const auto like = [](int r, int gr, int b) {

@@ -14,6 +14,7 @@
 #include "tests/app/MainWindowFixture.h"
 #include "tests/app/ShownWindowFixture.h"
 #include "tests/document/GraphFields.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -174,7 +175,7 @@ TEST_F(PointAnimationCommand, PlaneCircleFromToolbarButtonPlayedThreeFrames) {
         W().MenuItem(steps[frame - 1])->trigger();
         EXPECT_EQ(CurrentFrame, frame);
         const QImage img = W().picDraw()->grabFramebuffer();
-        if (frame == 2) img.save("/tmp/pointanim_frame2.png");
+        if (frame == 2) img.save(RunFile("pointanim_frame2.png"));
         for (int k = 0; k < 4; ++k) {
             const double x = g->Anim1D(k).x / Scale2D;
             const double y = g->Anim1D(k).y / Scale2D;

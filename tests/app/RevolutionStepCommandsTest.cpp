@@ -7,6 +7,7 @@
 #include "dialogs/special/frmF26.h"
 #include "scene/Cls10.h"
 #include "tests/app/GraphCommandFixture.h"
+#include "tests/support/RunFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,7 +61,7 @@ TEST_F(RevolutionStepCommands, RevolutionFromTheMenuAndTheButtonThenEdited) {
     EXPECT_GT(ChangedFrom(empty), 2000);
     const auto reddish = [](QRgb c) { return qRed(c) > qBlue(c) + 60 && qRed(c) > qGreen(c) + 60; };
     EXPECT_GT(PixelsWhere(reddish), 600);
-    W().picDraw()->grabFramebuffer().save("/tmp/vexilon_revolution_command.png");
+    W().picDraw()->grabFramebuffer().save(RunFile("vexilon_revolution_command.png"));
 
     // Cancel from Toolbar2's button 29 adds nothing and turns nothing.
     VisibleScene.RotYaw = 10;
@@ -125,7 +126,7 @@ TEST_F(RevolutionStepCommands, StepAndStemFromTheMenuAndTheButtonsThenEdited) {
     // Thirteen dark blue stems with dark red heads on screen.
     EXPECT_GT(Near(qRgb(0, 0, 192), 40), blueBefore + 150);
     EXPECT_GT(Near(qRgb(192, 0, 0), 40), redBefore + 13 * 10);
-    W().picDraw()->grabFramebuffer().save("/tmp/vexilon_stem_command.png");
+    W().picDraw()->grabFramebuffer().save(RunFile("vexilon_stem_command.png"));
 
     // 阶梯图 from Toolbar2's button 26, the stem plot ticked as well.
     Run<frmF26>(Button(26), [](frmF26& f) {

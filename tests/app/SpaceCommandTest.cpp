@@ -2,7 +2,7 @@
 // space function dialog opened by the menu items, typed into and confirmed;
 // the new graph with its ticked row and the space view; the animation
 // settings the animation commands take; a sphere and a helix on screen
-// (screenshots saved to /tmp).
+// (screenshots saved to the run's folder).
 #include "dialogs/FormControls.h"
 #include "dialogs/frmF19.h"
 #include "dialogs/special/frmF6.h"
@@ -10,6 +10,7 @@
 #include "scene/Cls10.h"
 #include "scene/Cls3.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -228,7 +229,7 @@ TEST_F(SpaceCommand, SphereAndHelixCreatedThroughTheDialog) {
     ASSERT_EQ(W().List1->ListCount(), 1);
     EXPECT_EQ(W().List1->ItemText(0), "三维曲面  r=4");
     const int sphere = GraphPixels();
-    W().picDraw()->grabFramebuffer().save("/tmp/spacedlg_sphere.png");
+    W().picDraw()->grabFramebuffer().save(RunFile("spacedlg_sphere.png"));
     EXPECT_GT(sphere, 5000);
 
     // The helix in a document of its own, with the tangent line and the
@@ -249,7 +250,7 @@ TEST_F(SpaceCommand, SphereAndHelixCreatedThroughTheDialog) {
     EXPECT_TRUE(helix->ShowTangent);
     EXPECT_TRUE(helix->ShowNormal);
     EXPECT_EQ(helix->StepV, 1);
-    W().picDraw()->grabFramebuffer().save("/tmp/spacedlg_helix.png");
+    W().picDraw()->grabFramebuffer().save(RunFile("spacedlg_helix.png"));
     EXPECT_GT(GraphPixels(), 500);
     EXPECT_LT(GraphPixels(), sphere);
 }

@@ -1,14 +1,15 @@
 // Space graphs with their axes in the shown main window, from the default
-// space view (screenshots saved to /tmp): a sphere in spherical coordinates,
-// a helix and an explicit spherical curve with a tangent line and a normal
-// plane, and cylindrical and spherical surfaces with tangent planes and
-// normal lines.
+// space view (screenshots saved to the run's folder): a sphere in spherical
+// coordinates, a helix and an explicit spherical curve with a tangent line and
+// a normal plane, and cylindrical and spherical surfaces with tangent planes
+// and normal lines.
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "graph/Cls9.h"
 #include "scene/Cls3.h"
 #include "scene/Cls8.h"
 #include "tests/app/ShownWindowFixture.h"
+#include "tests/support/RunFolder.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -84,7 +85,7 @@ TEST_F(SpaceSceneTest, SphereInSphericalCoordinatesWithItsAxes) {
     Add(VisibleScene, g);
     Window().BuildDisplayLists();
     const QImage img = Show(CurrentFrame);
-    img.save("/tmp/space_sphere.png");
+    img.save(RunFile("space_sphere.png"));
     const Census c = Count(img);
     EXPECT_GT(c.other, 8000);         // the shaded ball
     EXPECT_GT(c.shades.size(), 100u);
@@ -107,7 +108,7 @@ TEST_F(SpaceSceneTest, HelixWithTangentNormalPlaneAndAxes) {
     Add(VisibleScene, g);
     Window().BuildDisplayLists();
     const QImage img = Show(CurrentFrame);
-    img.save("/tmp/space_helix.png");
+    img.save(RunFile("space_helix.png"));
     int red = 0, green = 0;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
@@ -152,7 +153,7 @@ TEST_F(SpaceSceneTest, SurfaceWithTangentPlaneNormalAndTheThreeViewsBeneath) {
     Add(VisibleScene, g);
     Window().BuildDisplayLists();
     const QImage img = Show(CurrentFrame);
-    img.save("/tmp/space_surface_all_views.png");
+    img.save(RunFile("space_surface_all_views.png"));
     // The views beneath (a coloured map with black contours and arrows) and
     // the plane and line add many pixels to the picture of the bare surface.
     EXPECT_GT(Count(img).other, without.other + 3000);
@@ -174,7 +175,7 @@ TEST_F(SpaceSceneTest, ExplicitSphericalCurveWithTangentAndNormalPlane) {
     };
     const auto [green0, blue0] = GreenAndBlue(ShowAlone(curve(false)));
     const QImage img = ShowAlone(curve(true));
-    img.save("/tmp/space_explicit_curve_tangent.png");
+    img.save(RunFile("space_explicit_curve_tangent.png"));
     const auto [green, blue] = GreenAndBlue(img);
     EXPECT_EQ(green0, 0);
     EXPECT_GT(green, 40);         // the tangent line
@@ -213,7 +214,7 @@ TEST_F(SpaceSceneTest, CylindricalAndSphericalSurfacesWithTangentPlaneAndNormalL
         };
         const auto [green0, blue0] = GreenAndBlue(ShowAlone(surface(false)));
         const QImage img = ShowAlone(surface(true));
-        img.save(QString("/tmp/space_%1_surface_tangent.png").arg(c.name));
+        img.save(RunFile(QString("space_%1_surface_tangent.png").arg(c.name)));
         const auto [green, blue] = GreenAndBlue(img);
         EXPECT_EQ(green0, 0);
         EXPECT_GT(green, 40) << green;               // the normal line

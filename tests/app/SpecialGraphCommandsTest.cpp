@@ -9,6 +9,7 @@
 #include "dialogs/special/frmF30.h"
 #include "dialogs/special/frmF31.h"
 #include "tests/app/GraphCommandFixture.h"
+#include "tests/support/RunFolder.h"
 
 #include <string>
 
@@ -126,7 +127,7 @@ TEST_F(SpecialGraphCommands, VectorFromTheMenuAndTheButtonThenEditedInPlace) {
     // The red arrow on screen.
     const int redArrow = Pixels(qRgb(255, 0, 0));
     EXPECT_GT(redArrow, redBefore + 30);
-    W().picDraw()->grabFramebuffer().save("/tmp/vexilon_vector_command.png");
+    W().picDraw()->grabFramebuffer().save(RunFile("vexilon_vector_command.png"));
 
     // Cancel adds nothing.
     Run<frmF27>(Button(30), [](frmF27& f) { Cancel(&f); });

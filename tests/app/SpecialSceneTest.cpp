@@ -1,6 +1,6 @@
 // The special graphs (contour plot, vector field, colour map) and a surface
 // with every view beneath it, in the shown main window, lit: rendered and
-// read back (screenshots saved to /tmp).
+// read back (screenshots saved to the run's folder).
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "graph/Cls9.h"
@@ -10,6 +10,7 @@
 #include "scene/Cls8.h"
 #include "tests/app/ShownWindowFixture.h"
 #include "tests/support/ImageInk.h"
+#include "tests/support/RunFolder.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -67,9 +68,9 @@ TEST_F(SpecialSceneTest, ContourPlotVectorFieldAndColourMapShow) {
         int minCovered; // pixels (every fourth) not white
     };
     const Case cases[] = {
-        {GraphType::Contour, "3*sin(u/2)*cos(v/2)", 60, 12, 2, "/tmp/vexilon_contour_plot.png", 300},
-        {GraphType::VectorField, "3*sin(u/3)*cos(v/3)", 20, 0, 0, "/tmp/vexilon_vector_field.png", 200},
-        {GraphType::ColorMap, "3*sin(u/2)*cos(v/2)", 40, 0, 0, "/tmp/vexilon_colour_map.png", 5000},
+        {GraphType::Contour, "3*sin(u/2)*cos(v/2)", 60, 12, 2, "vexilon_contour_plot.png", 300},
+        {GraphType::VectorField, "3*sin(u/3)*cos(v/3)", 20, 0, 0, "vexilon_vector_field.png", 200},
+        {GraphType::ColorMap, "3*sin(u/2)*cos(v/2)", 40, 0, 0, "vexilon_colour_map.png", 5000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -77,7 +78,7 @@ TEST_F(SpecialSceneTest, ContourPlotVectorFieldAndColourMapShow) {
         AddField(c.type, c.z, c.steps, c.levels, c.width);
         Window().BuildDisplayLists();
         const QImage img = Show(CurrentFrame);
-        img.save(c.file);
+        img.save(RunFile(c.file));
         const auto [colours, covered] = Coverage(img);
         EXPECT_GT(covered, c.minCovered);
         // Graded colours (contours, map) or one colour with smoothed edges.
@@ -107,9 +108,9 @@ TEST_F(SpecialSceneTest, XTextRunsAcrossAndYTextUpInThePictureItsFrameAndTheFit)
         const char* file;
     };
     const Case cases[] = {
-        {GraphType::ColorMap, "/tmp/vexilon_special_colour_map_across.png"},
-        {GraphType::Contour, "/tmp/vexilon_special_contour_across.png"},
-        {GraphType::VectorField, "/tmp/vexilon_special_field_across.png"},
+        {GraphType::ColorMap, "vexilon_special_colour_map_across.png"},
+        {GraphType::Contour, "vexilon_special_contour_across.png"},
+        {GraphType::VectorField, "vexilon_special_field_across.png"},
     };
     Axes.AxisColor = RGB(0, 160, 0);
     Axes.AxisWidth = 2;
@@ -126,7 +127,7 @@ TEST_F(SpecialSceneTest, XTextRunsAcrossAndYTextUpInThePictureItsFrameAndTheFit)
         Window().BuildDisplayLists();
         Window().mnuViewFit_Click();
         const QImage img = Show(CurrentFrame);
-        img.save(c.file);
+        img.save(RunFile(c.file));
 
         // The frame's pixels, and those of the graph (red to blue, or the
         // field's blue).
@@ -204,7 +205,7 @@ TEST_F(SpecialSceneTest, APointSitsAtItsXAndYInTheFrameAndTheFitTakesItIn) {
     Window().BuildDisplayLists();
     Window().mnuViewFit_Click();
     const QImage img = Show(CurrentFrame);
-    img.save("/tmp/vexilon_special_point.png");
+    img.save(RunFile("vexilon_special_point.png"));
 
     const auto frame = [](QRgb p) { return qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90; };
     const auto red = [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80; };
@@ -245,7 +246,7 @@ TEST_F(SpecialSceneTest, SurfaceWithTangentPlanesNormalsAndEveryViewShows) {
     Camera.SetViewRect(22, 22);
     Window().BuildDisplayLists();
     const QImage img = Show(CurrentFrame);
-    img.save("/tmp/vexilon_surface_views.png");
+    img.save(RunFile("vexilon_surface_views.png"));
     const auto [colours, covered] = Coverage(img);
     EXPECT_GT(covered, 5000);
     EXPECT_GT(colours, 100u);

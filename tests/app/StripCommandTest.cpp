@@ -1,8 +1,8 @@
 // Draw > 二维半函数图形 and Animation > 二维半动画 in the shown main window: the
 // strip dialog opened by the four menu items, typed into and confirmed or
 // cancelled; the settings each command takes, the view rotation, the ticked
-// row; a strip on screen (screenshot saved to /tmp); an edit of a strip and
-// of a strip animation through "编辑...".
+// row; a strip on screen (screenshot saved to the run's folder); an edit of a
+// strip and of a strip animation through "编辑...".
 #include "dialogs/FormControls.h"
 #include "dialogs/frmF19.h"
 #include "dialogs/functions/GraphControls.h"
@@ -11,6 +11,7 @@
 #include "scene/Cls10.h"
 #include "scene/Cls3.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -162,7 +163,7 @@ TEST_F(StripCommand, AStripTypedIntoTheDialogIsDrawn) {
     ASSERT_EQ(W().List1->ListCount(), 1);
     EXPECT_EQ(W().List1->ItemText(0), "二维半条带  y=sin(x)");
     QCoreApplication::processEvents();
-    W().picDraw()->grabFramebuffer().save(QStringLiteral("/tmp/stripdlg_sine_strip.png"));
+    W().picDraw()->grabFramebuffer().save(RunFile(QStringLiteral("stripdlg_sine_strip.png")));
     EXPECT_GT(PixelsWhere(reddish) - redBefore, 400);
     EXPECT_GT(PixelsWhere(bluish) - blueBefore, 400);
 

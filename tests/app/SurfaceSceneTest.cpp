@@ -1,6 +1,7 @@
 // Surfaces in the shown main window: a lit, a textured and a transparent
-// surface rendered and read back (screenshots saved to /tmp); the texture of
-// a surface uploaded once for many rebuilds and again for a new context.
+// surface rendered and read back (screenshots saved to the run's folder); the
+// texture of a surface uploaded once for many rebuilds and again for a new
+// context.
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "core/MessageService.h"
@@ -11,6 +12,7 @@
 #include "scene/Cls8.h"
 #include "scene/TextureCache.h"
 #include "tests/app/ShownWindowFixture.h"
+#include "tests/support/RunFolder.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -85,7 +87,7 @@ TEST_F(SurfaceSceneTest, LitSurfaceIsShadedByItsNormals) {
     VisibleScene.RotYaw = 45;
     Window().BuildDisplayLists();
     const QImage img = Show(CurrentFrame);
-    img.save("/tmp/surface_lit.png");
+    img.save(RunFile("surface_lit.png"));
     // Many shades: the light falls differently on every part.
     std::set<QRgb> shades;
     int covered = 0;
@@ -118,7 +120,7 @@ TEST_F(SurfaceSceneTest, TexturedSurfaceUploadsItsPictureOnceAndAgainForANewCont
     g->TexName = Texture(0xff0000, 0x00ff00); // red | green
     Window().BuildDisplayLists();
     QImage img = Show(CurrentFrame);
-    img.save("/tmp/surface_textured.png");
+    img.save(RunFile("surface_textured.png"));
     // P(0, 0) at the bottom left carries the image's right side.
     EXPECT_EQ(At(img, -5, 0), qRgb(0, 255, 0));
     EXPECT_EQ(At(img, 5, 0), qRgb(255, 0, 0));
@@ -162,7 +164,7 @@ TEST_F(SurfaceSceneTest, TransparentSurfaceLetsTheOneBehindShowThrough) {
     front->Material = Material::Glass;
     Window().BuildDisplayLists();
     const QImage img = Show(CurrentFrame);
-    img.save("/tmp/surface_transparent.png");
+    img.save(RunFile("surface_transparent.png"));
     const QRgb both = At(img, 1, 0), redOnly = At(img, 6, 0), blueOnly = At(img, -6, 0);
     EXPECT_GT(qBlue(blueOnly), 100);
     EXPECT_LT(qRed(blueOnly), 30);

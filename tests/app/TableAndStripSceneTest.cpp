@@ -1,6 +1,6 @@
 // A plane table and a strip in the shown main window (screenshots saved to
-// /tmp): the table's polyline, fitted curve and markers over the plane axes;
-// a wireframe, faceted strip followed by the panels of its axes.
+// the run's folder): the table's polyline, fitted curve and markers over the
+// plane axes; a wireframe, faceted strip followed by the panels of its axes.
 #include "app/frmF1.h"
 #include "core/Globals.h"
 #include "graph/Cls9.h"
@@ -9,6 +9,7 @@
 #include "scene/Cls8.h"
 #include "tests/app/ShownWindowFixture.h"
 #include "tests/render/TableGraph.h"
+#include "tests/support/RunFolder.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -57,7 +58,7 @@ TEST_F(TableAndStripSceneTest, TwentyPointTableDrawsItsPolylineFittedCurveAndMar
     Add(VisibleScene, g);
     Window().BuildDisplayLists();
     const QImage img = Show(CurrentFrame);
-    img.save("/tmp/plane_table.png");
+    img.save(RunFile("plane_table.png"));
 
     // The polyline shows where the fitted curve leaves its chords.
     EXPECT_GT(Count(img, Reddish), 30);
@@ -86,7 +87,7 @@ TEST_F(TableAndStripSceneTest, PanelsAfterAWireframeFacetedStripAreFilled) {
     Add(VisibleScene, g);
     Window().BuildDisplayLists();
     const QImage img = Show(CurrentFrame);
-    img.save("/tmp/strip_wireframe_panels.png");
+    img.save(RunFile("strip_wireframe_panels.png"));
 
     // The panels, lit yellow, cover much of the picture; the strip's outlines
     // are few pixels of its gradient.

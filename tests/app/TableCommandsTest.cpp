@@ -1,18 +1,18 @@
 // Draw > 表数据图形 in the shown main window: the three table commands from
 // the menu and from Toolbar2 with OK and Cancel (rotation, row, tick,
 // IsEditing), their tables edited through the graph list's "编辑...", and a
-// 20-point plane table typed into its dialog and drawn (screenshots saved:
-// the dialog before its OK to /tmp/plane_table_form.png, the drawing to
-// /tmp/plane_table_dialog.png).
+// 20-point plane table typed into its dialog and drawn (screenshots saved in
+// the run's folder: the dialog before its OK as plane_table_form.png, the
+// drawing as plane_table_dialog.png).
 #include "dialogs/functions/TableGrid.h"
 #include "dialogs/functions/frmF10.h"
 #include "dialogs/functions/frmF11.h"
 #include "dialogs/functions/frmF12.h"
 #include "platform/CheckListBox.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -43,21 +43,36 @@ const TableCommand Commands[] = {
 
 class TableCommands : public MainWindowFixture {
 protected:
-    // `act` runs on the dialog the command opens.
-    void Run(const TableCommand& c, bool toolbar, const std::function<void(FormBase&)>& act) {
+    // `act` runs on the dialog that `open` shows; a dialog it leaves open (a
+    // step failed) is closed, so `open` returns.
+    static void WithDialog(const std::function<void()>& open, const std::function<void(FormBase&)>& act) {
         QTimer::singleShot(0, [act] {
             const auto loaded = FormBase::LoadedForms();
             ASSERT_FALSE(loaded.empty());
             act(*loaded.back());
+            if (!loaded.back()->IsUnloaded()) loaded.back()->Unload();
         });
-        if (toolbar)
-            Click(2, c.button);
-        else
-            W().MenuItem(c.item)->trigger();
+        open();
     }
-    // Characters typed one by one into whichever widget has the focus.
-    static void Type(const std::string& text) {
-        for (char c : text) QTest::keyClick(QApplication::focusWidget(), c);
+    // `act` runs on the dialog the command opens.
+    void Run(const TableCommand& c, bool toolbar, const std::function<void(FormBase&)>& act) {
+        WithDialog(
+            [&] {
+                if (toolbar)
+                    Click(2, c.button);
+                else
+                    W().MenuItem(c.item)->trigger();
+            },
+            act);
+    }
+    // Where a key for the grid goes: its editor while that is open, else the
+    // grid itself (not the focus widget, which a window manager may move).
+    static QWidget* KeyTarget(TableGrid& grid) {
+        return grid.txtRep->isHidden() ? static_cast<QWidget*>(&grid) : grid.txtRep;
+    }
+    // Characters typed one by one into the grid.
+    static void Type(TableGrid& grid, const std::string& text) {
+        for (char c : text) QTest::keyClick(KeyTarget(grid), c);
     }
     static void Press(FormBase& f, const char* button) {
         auto* b = f.findChild<QPushButton*>(QString::fromLatin1(button));
@@ -109,15 +124,17 @@ TEST_F(TableCommands, EditedThroughTheGraphList) {
         ASSERT_EQ(W().List1->ListCount(), 1);
         const std::shared_ptr<Cls9> table = DocumentScene.FunSurfs.Item(1);
         W().List1->SetListIndex(0);
-        QTimer::singleShot(0, [] {
-            FormBase& f = *FormBase::LoadedForms().back();
-            auto* name = f.findChild<QLineEdit*>(QStringLiteral("Text1"));
-            EXPECT_EQ(name->text(), QStringLiteral("Untitled"));
-            name->setText(QStringLiteral("t"));
-            f.findChild<TableGrid*>()->SetCellText(1, 1, "2");
-            Press(f, "Command3");
-        });
-        W().MenuItem("mnuFunEdit")->trigger();
+        WithDialog([&] { W().MenuItem("mnuFunEdit")->trigger(); },
+                   [](FormBase& f) {
+                       auto* name = f.findChild<QLineEdit*>(QStringLiteral("Text1"));
+                       auto* grid = f.findChild<TableGrid*>();
+                       ASSERT_NE(name, nullptr);
+                       ASSERT_NE(grid, nullptr);
+                       EXPECT_EQ(name->text(), QStringLiteral("Untitled"));
+                       name->setText(QStringLiteral("t"));
+                       grid->SetCellText(1, 1, "2");
+                       Press(f, "Command3");
+                   });
         EXPECT_FALSE(IsEditing);
         EXPECT_EQ(DocumentScene.FunSurfs.Count(), 1);
         EXPECT_EQ(DocumentScene.FunSurfs.Item(1), table);
@@ -139,32 +156,33 @@ TEST_F(TableCommands, TwentyPointsTypedIntoThePlaneTableAreDrawn) {
         points.emplace_back(std::to_string(x).substr(0, std::to_string(x).find('.') + 2),
                             std::to_string(y).substr(0, std::to_string(y).find('.') + 3));
     }
-    QTimer::singleShot(0, [&] {
-        frmF11& f = frmF11::Get();
-        f.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    WithDialog([&] { W().MenuItem("mnuDrawTab2D")->trigger(); }, [&](FormBase& form) {
+        auto* dialog = dynamic_cast<frmF11*>(&form);
+        ASSERT_NE(dialog, nullptr);
+        frmF11& f = *dialog;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
         f.Text1->setText(QStringLiteral("sin"));
         f.Text2->setText(QStringLiteral("20"));
         QTest::mouseClick(f.Command5, Qt::LeftButton);
         f.fgdGrid->SetCurrentCell(1, 1);
         f.fgdGrid->setFocus();
         // X, TAB, Y, Down, Shift+TAB: the next row's X.
+        TableGrid& grid = *f.fgdGrid;
         for (const auto& [x, y] : points) {
-            Type(x);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            Type(y);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            Type(grid, x);
+            QTest::keyClick(KeyTarget(grid), Qt::Key_Tab);
+            Type(grid, y);
+            QTest::keyClick(KeyTarget(grid), Qt::Key_Down);
+            QTest::keyClick(KeyTarget(grid), Qt::Key_Backtab, Qt::ShiftModifier);
         }
         f.Check2->setChecked(true);
         f.Check3->setChecked(true);
         f.Combo1->setEditText(QStringLiteral("2"));
         f.Combo2->setEditText(QStringLiteral("4"));
         f.Combo3->setCurrentIndex(1);
-        f.grab().save(QStringLiteral("/tmp/plane_table_form.png"));
+        f.grab().save(RunFile(QStringLiteral("plane_table_form.png")));
         QTest::mouseClick(f.Command3, Qt::LeftButton);
     });
-    W().MenuItem("mnuDrawTab2D")->trigger();
     EXPECT_EQ(box.Count(), 0u);
     ASSERT_EQ(DocumentScene.FunSurfs.Count(), 1);
     Cls9& g = *DocumentScene.FunSurfs.Item(1);
@@ -176,7 +194,7 @@ TEST_F(TableCommands, TwentyPointsTypedIntoThePlaneTableAreDrawn) {
     EXPECT_EQ(W().List1->ItemText(0), "二维表数据图形: sin");
 
     const QImage img = W().picDraw()->grabFramebuffer();
-    img.save("/tmp/plane_table_dialog.png");
+    img.save(RunFile("plane_table_dialog.png"));
     // The polyline (dark green), the fitted curve (red) and the markers (navy).
     int line = 0, curve = 0, markers = 0;
     for (int y = 0; y < img.height(); ++y)

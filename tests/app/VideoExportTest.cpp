@@ -15,6 +15,7 @@
 #include "platform/PictureImage.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/platform/MediaTestSupport.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
 #include <QCursor>
@@ -167,7 +168,7 @@ TEST_F(VideoExport, TenRecordedFramesMakeAVideoOfTenFramesAtTheChosenSpeed) {
     EXPECT_EQ(d.windowTitle(), QString::fromUtf8("将动画保存为AVI文件"));
     EXPECT_EQ(d.windowType(), Qt::Tool);
     EXPECT_EQ(d.parentWidget(), &W());
-    d.grab().save(QStringLiteral("/tmp/vexilon_frmF23.png"));
+    d.grab().save(RunFile(QStringLiteral("vexilon_frmF23.png")));
 
     Press(d.Command4);
     EXPECT_TRUE(RecordingFrames);

@@ -14,6 +14,7 @@
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/CameraState.h"
 #include "tests/support/ImageInk.h"
+#include "tests/support/RunFolder.h"
 
 #include <QAction>
 #include <QImage>
@@ -553,15 +554,15 @@ TEST_F(ViewCommandsTest, FitShowsTheWholePictureInTheMiddle) {
     const std::int32_t startFrames = FrameCount;
     const Row rows[] = {
         {"plane, values within 1", 1, [&] { return curve("x^3", -1, 1); }, 0, 0, 0, nullptr,
-         "/tmp/vexilon_fit_small.png"},
+         "vexilon_fit_small.png"},
         {"plane, values in the hundreds", 1, [&] { return curve("x^2/100", -150, 150); }, 0, 0, 0, nullptr,
-         "/tmp/vexilon_fit_large.png"},
+         "vexilon_fit_large.png"},
         {"plane animation of a point moving from the origin to x = 100", 1, movingPoint, 0, 0, 0, red,
-         "/tmp/vexilon_fit_animation.png"},
+         "vexilon_fit_animation.png"},
         {"space animation of 2 steps, the last jumping furthest", 3, spacePoint, -15, 45, 2, red,
-         "/tmp/vexilon_fit_space_animation.png"},
+         "vexilon_fit_space_animation.png"},
         {"space, ISO view, graph far from the origin", 3, farSurface, -15, 45, 0, nullptr,
-         "/tmp/vexilon_fit_space.png"},
+         "vexilon_fit_space.png"},
     };
     frmF1& w = Start();
     for (const Row& r : rows) {
@@ -589,7 +590,7 @@ TEST_F(ViewCommandsTest, FitShowsTheWholePictureInTheMiddle) {
             CurrentFrame = frame;
             w.Display(frame);
             const QImage img = Picture().convertToFormat(QImage::Format_RGB32);
-            if (frame == last) img.save(r.file);
+            if (frame == last) img.save(RunFile(r.file));
             ink |= PixelBounds(img, [](QRgb p) { return (p & 0xFFFFFF) != 0xFFFFFF; });
             if (r.graphInk) {
                 const QRect own = PixelBounds(img, r.graphInk);
@@ -695,8 +696,8 @@ TEST_F(ViewCommandsTest, EveryNewDocumentStartsFromItsKindsOwnView) {
         // The same picture: in 2D the plane's axes straight, as at start-up.
         EXPECT_TRUE(v.picture == expected.picture);
         if (r.command == &frmF1::mnuFileNew2D_Click) {
-            expected.picture.save("/tmp/vexilon_new_2d_fresh.png");
-            v.picture.save("/tmp/vexilon_new_2d_after_space.png");
+            expected.picture.save(RunFile("vexilon_new_2d_fresh.png"));
+            v.picture.save(RunFile("vexilon_new_2d_after_space.png"));
         }
     }
 }

@@ -122,6 +122,7 @@ TEST_F(FileDlgContract, FilterTextsReachTheDialogAsOneForm) {
         dlg.Filter = c.filter;
         std::string name;
         dlg.VBGetSaveFileName(name);
+        ASSERT_FALSE(dialogs.requests.empty()) << c.filter;
         EXPECT_EQ(dialogs.requests.back().filter, c.expected) << c.filter;
     }
 }

@@ -10,6 +10,7 @@
 #include "scene/Cls3.h"
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingServices.h"
+#include "tests/support/RunFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -108,7 +109,7 @@ TEST_F(AxesDialog2D, LoadShowsTheAxesAndTheWidthList) {
     EXPECT_EQ(f.SelectedStyle(), 7);
     f.SSTab1->setCurrentIndex(2);
     QCoreApplication::processEvents();
-    f.grab().save("/tmp/axes_dialog_2d.png");
+    f.grab().save(RunFile("axes_dialog_2d.png"));
 }
 
 TEST_F(AxesDialog2D, UntouchedOkStoresBackWhatWasLoaded) {

@@ -6,6 +6,7 @@
 #include "scene/Cls4.h"
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingServices.h"
+#include "tests/support/RunFolder.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -81,7 +82,7 @@ TEST_F(ViewSettingsDialog, ShowsTheProjectionAndTheRange) {
     EXPECT_EQ(f.Command2->text(), QString::fromUtf8("取消"));
     EXPECT_TRUE(f.Option1->isChecked());
     EXPECT_FALSE(f.Option2->isChecked());
-    f.grab().save("/tmp/view_settings_dialog.png");
+    f.grab().save(RunFile("view_settings_dialog.png"));
     f.Unload();
 
     // Perspective selects Option2; a type of another value neither.

@@ -66,13 +66,15 @@ protected:
     // unloaded); else refused with one message of this title (the text
     // `message` with the exclamation icon, or with `message` empty the
     // compiler's own critical message), nothing added, the dialog open.
+    // True when the OK added a graph and was to add one: the caller may then
+    // read Added().
     template <class Form>
     bool ExpectOkOutcome(std::int32_t before, const std::string& title, const std::string& message) {
         if (title.empty()) {
             EXPECT_EQ(box.Count(), 0u) << (box.Count() ? box.Last().text : "");
             EXPECT_EQ(DocumentScene.FunSurfs.Count(), before + 1);
             EXPECT_FALSE(Form::Loaded());
-            return true;
+            return DocumentScene.FunSurfs.Count() == before + 1;
         }
         EXPECT_EQ(box.Count(), 1u);
         if (box.Count() == 0) return false;

@@ -86,6 +86,7 @@ TEST_F(Steps, FilterStepCleansInOrderAndStopsAtTheFirstRefusal) {
     b->setText("1x");
     c->setText("  ");
     EXPECT_FALSE(run());
+    ASSERT_EQ(box.Count(), 1u);
     EXPECT_EQ(Shown(box), "存在非法数据。");
     EXPECT_EQ(box.Last().title, "出错");
     EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
@@ -117,6 +118,7 @@ TEST_F(Steps, EmptyStepRefusesOnlyTheEmptyText) {
     EXPECT_EQ(box.Count(), 0u);
     two.setText("");
     EXPECT_FALSE(EmptyStep({&one, &two}));
+    ASSERT_EQ(box.Count(), 1u);
     EXPECT_EQ(Shown(box), "请输入所有参数。");
     EXPECT_EQ(box.Last().title, "注意");
     EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
@@ -149,6 +151,7 @@ TEST_F(Steps, BoundsAreEvaluatedConstantsAndRangesCompareThem) {
     // "2*pi" is above 3: the evaluated bounds are compared, not leading numbers.
     box.Clear();
     EXPECT_FALSE(RangeStep(*bounds.Evaluate("2*pi"), 3, "最小x必须小于最大x。"));
+    ASSERT_EQ(box.Count(), 1u);
     EXPECT_EQ(Shown(box), "最小x必须小于最大x。");
     EXPECT_EQ(box.Last().title, "注意");
     EXPECT_EQ(box.Last().icon, MsgIcon::Exclamation);
@@ -172,6 +175,7 @@ TEST_F(Steps, NewGraphThatFailsToSampleLeavesTheScenesAndUsesUpItsID) {
     ASSERT_EQ(GraphIDCounter, 1);
 
     EXPECT_FALSE(AddNewGraph(NewPoint("1+", "2")));
+    ASSERT_EQ(box.Count(), 1u);
     EXPECT_EQ(box.Last().title, "语法错误");
     EXPECT_EQ(DocumentScene.FunSurfs.Count(), 1);
     EXPECT_EQ(VisibleScene.FunSurfs.Count(), 1);
@@ -201,6 +205,7 @@ TEST_F(Steps, EditSamplesACopyAndChangesTheGraphOnlyWhenItSampled) {
 
     // Refused: settings, samples and label as they were.
     EXPECT_FALSE(CommitGraph(NewPoint("9", "1+"), LabelSource::frmF16));
+    ASSERT_EQ(box.Count(), 1u);
     EXPECT_EQ(box.Last().title, "语法错误");
     EXPECT_EQ(edited->ExpressY, "1");
     EXPECT_EQ(edited->ExpressZ, "2");

@@ -396,7 +396,10 @@ TEST_F(PlaneDialog, PositionEntriesAreReadAsExpressionsOrRefused) {
     Type(f.Text12, "#");
     QTest::mouseClick(f.Command3, Qt::LeftButton);
     Ok(f);
+    ASSERT_GT(box.Count(), 0u);
     EXPECT_EQ(box.Last().text, "存在非法数据。");
+    ASSERT_EQ(f.List1->count(), 2);
+    ASSERT_EQ(f.List2->count(), 1);
     EXPECT_EQ(ToStdString(f.List1->item(0)->text()), "2*pi");
     EXPECT_EQ(ToStdString(f.List1->item(1)->text()), "#");
     EXPECT_EQ(ToStdString(f.List2->item(0)->text()), ""); // its list comes later

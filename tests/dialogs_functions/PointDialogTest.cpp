@@ -422,7 +422,7 @@ TEST_F(PointCommand, AddsTheRowAndTheRotationOnlyWhenAPointWasAdded) {
         Type(f, "3", "4");
         Click(&f, "Command1");
     });
-    EXPECT_EQ(window.rows, (std::vector<std::string>{"点  x=3, y=4"}));
+    ASSERT_EQ(window.rows, (std::vector<std::string>{"点  x=3, y=4"}));
     EXPECT_EQ(DocumentScene.FunSurfs.Item(1)->ID, 2);
     EXPECT_EQ(VisibleScene.RotPitch, 0);
 

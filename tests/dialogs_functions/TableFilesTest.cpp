@@ -139,6 +139,7 @@ TEST_F(TableFileDialogs, UntouchedPlaneExportIsByteExactAndImportsBack) {
     f.fgdGrid->SetCellText(1, 1, "x");
     Import(&f, "plane.txt");
     // The open dialog offers the name the dialog last held.
+    ASSERT_EQ(files.requests.size(), 2u);
     EXPECT_EQ(files.requests[1].kind, FileDialogKind::Open);
     EXPECT_EQ(files.requests[1].title, "打开");
     EXPECT_EQ(files.requests[1].filter, "(*.txt)|*.txt");

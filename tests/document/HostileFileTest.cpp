@@ -38,6 +38,10 @@ std::string CurvRecord(const std::string& count) {
     std::string r = g.Save();
     // Field 64, CurvNum, is token 60 of a record that is not animated.
     auto tokens = SplitTokens(r);
+    if (tokens.size() < 60) {
+        ADD_FAILURE() << "a plane record of " << tokens.size() << " tokens";
+        return r;
+    }
     tokens[59] = count;
     std::string out;
     for (const auto& t : tokens) out += t + " ";

@@ -72,6 +72,7 @@ TEST(DocumentRoundTrip, NamesBoundsAndTextureReadBackExactly) {
     const std::string text = ComposeDocumentText(1, scene, Cls3{});
     const LoadedDocument doc = ReadDocumentText(text, Cls3{});
     const auto& rows = doc.Rows;
+    ASSERT_EQ(rows.size(), docs[0].graphs.size() + docs[1].graphs.size());
     EXPECT_EQ(rows[0].Graph->NameS, "y = x^2 的图形");
     EXPECT_EQ(rows[0].Graph->MinU, 0.1f);
     EXPECT_EQ(rows[0].Graph->MaxU, 3.14159265f);

@@ -3,6 +3,7 @@
 // question before replacing a file, the chosen type reported; the open
 // dialog's read-only box, preview and options; the owner window).
 #include "platform/QtFileDialog.h"
+#include "tests/support/RunFolder.h"
 #include "tests/support/WhenShown.h"
 
 #include <QAbstractButton>
@@ -178,7 +179,7 @@ TEST(QtFileDialog, OpenWithPreviewShowsThePictureUnderTheCursor) {
                 s.size = shown.size();
                 s.centre = shown.pixel(shown.width() / 2, shown.height() / 2);
             }
-            if (path == red) d->grab().save(QStringLiteral("/tmp/vexilon_open_preview.png"));
+            if (path == red) d->grab().save(RunFile(QStringLiteral("vexilon_open_preview.png")));
             seen.push_back(s);
         }
         // The file chosen in the list is the one opened.

@@ -2,6 +2,7 @@
 // offered choice shown, Motion JPEG picked with the keyboard and its quality
 // typed, "确定", "取消" and Escape, the owner window.
 #include "platform/QtVideoCompression.h"
+#include "tests/support/RunFolder.h"
 #include "tests/support/WhenShown.h"
 
 #include <QApplication>
@@ -69,7 +70,7 @@ TEST(QtVideoCompression, MotionJpegChosenWithItsQuality) {
         okText = c.ok->text();
         cancelText = c.cancel->text();
         qualityAtFirst = c.slider->isEnabled() || c.number->isEnabled();
-        d->grab().save(QStringLiteral("/tmp/vexilon_video_compression.png"));
+        d->grab().save(RunFile(QStringLiteral("vexilon_video_compression.png")));
         c.compressor->setFocus();
         QTest::keyClick(c.compressor, Qt::Key_Down);
         qualityAfter = c.slider->isEnabled() && c.number->isEnabled() && c.label->isEnabled();
@@ -77,7 +78,7 @@ TEST(QtVideoCompression, MotionJpegChosenWithItsQuality) {
         c.number->selectAll();
         QTest::keyClicks(c.number, QStringLiteral("60"));
         sliderAfter = c.slider->value();
-        d->grab().save(QStringLiteral("/tmp/vexilon_video_compression_jpeg.png"));
+        d->grab().save(RunFile(QStringLiteral("vexilon_video_compression_jpeg.png")));
         QTest::mouseClick(c.ok, Qt::LeftButton);
     }, QStringLiteral("videoCompression"));
     const std::optional<VideoCompression> chosen = service.ChooseCompression({});

@@ -160,7 +160,7 @@ TEST_F(PlaneAxesTest, MinorTicksRoughFontsAndOtherDrawingUnits) {
                 positiveX.push_back(t.text);
                 EXPECT_NEAR(t.anchor[0], double(positiveX.size()) * c.step / c.scale, 1e-3);
             }
-        EXPECT_EQ(positiveX.size(), std::size_t(c.ticks));
+        ASSERT_EQ(positiveX.size(), std::size_t(c.ticks));
         EXPECT_EQ(positiveX.back(), std::to_string(int(c.ticks * c.step)));
     }
 }

@@ -325,6 +325,7 @@ TEST_F(ScreenTextTest, TheLayoutTellsWhatItDidWithEveryText) {
             SCOPED_TRACE(e.index);
             const auto placed = Box(layout.placed, e.index);
             ASSERT_EQ(placed.has_value(), e.placed);
+            ASSERT_LT(std::size_t(e.index), ScreenTextsOf(0).size());
             if (placed) {
                 EXPECT_EQ(placed->movedIn, e.movedIn);
                 EXPECT_NEAR(placed->left, e.left, 1);

@@ -3,7 +3,7 @@
 // its kind with its graphs, types and rows, every graph sampled; it draws
 // something (its render differs from the same view without the graphs, and
 // an animation's middle frame from its first); Save As writes its bytes
-// again. The renders are kept beside the test program in "sample-renders".
+// again. The renders are kept in "sample-renders" in the run's folder.
 #include "document/GraphLabels.h"
 #include "graph/Cls9.h"
 #include "graph/SamplingContext.h"

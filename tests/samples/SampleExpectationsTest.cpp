@@ -8,6 +8,7 @@
 #include "scene/Cls4.h"
 #include "scene/Cls8.h"
 #include "tests/samples/SampleWindow.h"
+#include "tests/support/RunFolder.h"
 #include "tools/mksamples/SampleBuild.h"
 
 #include <QFileInfo>
@@ -170,7 +171,7 @@ TEST_F(SampleExpectations, SpecialSamplesShowTheirExtremaAlongTheirOwnAxes) {
         Run("mnuViewFit");
         const QImage image = Render(0);
         ASSERT_FALSE(image.isNull());
-        image.save(QString("/tmp/vexilon_sample_") + QFileInfo(r.file).baseName() + ".png");
+        image.save(RunFile(QString("vexilon_sample_") + QFileInfo(r.file).baseName() + ".png"));
         // The unturned orthographic view: the volume about the reference point.
         const auto pixelOf = [&](double x, double y) {
             return QPointF((x - Camera.RefPos.x) / Camera.VolWidth * image.width() + image.width() / 2.0,

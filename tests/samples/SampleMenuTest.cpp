@@ -14,6 +14,7 @@
 #include "tests/samples/SampleWindow.h"
 #include "tests/support/CameraState.h"
 #include "tests/support/ImageInk.h"
+#include "tests/support/RunFolder.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -337,7 +338,7 @@ TEST_F(SampleMenu, ASpecialSampleOpensCentredAlongItsOwnAxesWithItsTexts) {
         ASSERT_EQ(DocumentKind, 7);
         ASSERT_EQ(VisibleScene.FunSurfs.Count(), 1);
         const QImage image = Render(0);
-        image.save(QStringLiteral("/tmp/vexilon_special_sample_%1.png").arg(int(c.maxX - c.minX)));
+        image.save(RunFile(QStringLiteral("vexilon_special_sample_%1.png").arg(int(c.maxX - c.minX))));
         const QRect drawn =
             PixelBounds(image, [](QRgb p) { return qRed(p) < 230 || qGreen(p) < 230 || qBlue(p) < 230; });
         const QRect frame = PixelBounds(image, [](QRgb p) { return qGreen(p) > 100 && qRed(p) < 90 && qBlue(p) < 90; });

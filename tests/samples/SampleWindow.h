@@ -17,6 +17,7 @@
 #include "scene/Cls8.h"
 #include "tests/support/ProgramState.h"
 #include "tests/support/RecordingServices.h"
+#include "tests/support/RunFolder.h"
 #include "tools/mksamples/SampleContent.h"
 
 #include <QAction>
@@ -47,13 +48,13 @@ inline std::string SampleTestName(const ::testing::TestParamInfo<SampleFile>& in
     return name;
 }
 
-// Where a render of a sample is kept to be looked at: beside the test
-// program in "sample-renders", named after the sample's path and `suffix`.
+// Where a render of a sample is kept to be looked at: "sample-renders" in
+// the run's folder, named after the sample's path and `suffix`.
 inline QString SampleRenderPath(const std::string& sample, const QString& suffix) {
     QString name = QString::fromStdString(sample);
     name.chop(4);
     name.replace('/', '_');
-    const QString folder = QCoreApplication::applicationDirPath() + "/sample-renders";
+    const QString folder = RunFile(QStringLiteral("sample-renders"));
     QDir().mkpath(folder);
     return folder + "/" + name + suffix + ".png";
 }

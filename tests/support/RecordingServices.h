@@ -12,6 +12,8 @@
 #include "core/ResultPane.h"
 #include "core/ShellService.h"
 #include "core/VideoService.h"
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -32,7 +34,16 @@ public:
 
     std::vector<MessageRequest> requests;
     std::size_t Count() const { return requests.size(); }
-    const MessageRequest& Last() const { return requests.back(); }
+    // The last message. With none, the test fails here and reads an empty
+    // message, so checks of a message that never came fail instead of crashing.
+    const MessageRequest& Last() const {
+        static const MessageRequest none;
+        if (requests.empty()) {
+            ADD_FAILURE() << "no message was shown";
+            return none;
+        }
+        return requests.back();
+    }
     void Clear() { requests.clear(); }
 
 private:

@@ -17,4 +17,16 @@ done
 [ -s "$numfile" ] || { echo "own_display: Xvfb gave no display number" >&2; exit 1; }
 DISPLAY=:$(tr -d '[:space:]' <"$numfile")
 export DISPLAY
+# VEXILON_TEST_WM: a window manager to run on the display first (openbox, say),
+# to check that no test needs a display without one. The tests start once it
+# has announced itself on the root window.
+if [ -n "${VEXILON_TEST_WM:-}" ]; then
+  $VEXILON_TEST_WM >/dev/null 2>&1 &
+  wm=$!
+  trap 'kill "$wm" "$server" 2>/dev/null; wait "$wm" "$server" 2>/dev/null; rm -f "$numfile"' EXIT
+  for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
+fi
 "$@"
