@@ -34,6 +34,8 @@ private:
     static constexpr std::int64_t Side = Upper + 1;
     Cls2Ptr& Cell(std::int64_t u, std::int64_t v);
 
-    // Allocated on first use: most graphs never hold a table.
-    std::unique_ptr<Cls2Ptr[]> cells_;
+    // Row u of the grid (its elements at v = 0..200), each allocated on its
+    // first use, as is the index of the rows: most graphs never hold a table,
+    // and a small table takes its rows only, not the whole grid.
+    std::unique_ptr<std::unique_ptr<Cls2Ptr[]>[]> rows_;
 };
