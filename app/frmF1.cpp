@@ -159,7 +159,7 @@ void frmF1::PaintFrame() {
     }
     // A long paint shows the wait cursor from its start until GL has
     // finished it; so does one that compiles the lists again for the view.
-    const bool forView = listsCompiled_ && !listsView_.Holds(CameraMagnification(Camera));
+    const bool forView = ListsLeftByView();
     std::optional<BusyWork> busy;
     if (forView || paintSeconds_ >= LongPaintSeconds) busy.emplace(BusyWorkKind::Painting);
     if (forView) CompileForView();
@@ -243,6 +243,22 @@ void frmF1::CompileForView() {
     } catch (const std::exception&) {
     }
     SetResultPane(&pane);
+}
+
+bool frmF1::ListsLeftByView() const { return listsCompiled_ && !listsView_.Holds(CameraMagnification(Camera)); }
+
+// A command that moves the camera compiles the lists for its view itself,
+// under its own wait cursor, rather than leave it to the paint after it.
+void frmF1::CompileListsForNewView() {
+    if (!contextUsable_ || !ListsLeftByView()) return;
+    picDraw_->makeCurrent();
+    try {
+        CompileForView();
+    } catch (...) {
+        picDraw_->doneCurrent();
+        throw;
+    }
+    picDraw_->doneCurrent();
 }
 
 void frmF1::CompileFrameLists() {

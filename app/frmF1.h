@@ -407,6 +407,10 @@ private:
     std::uint32_t ShownList() const;
     void CompileLists();
     void CompileForView();
+    // Whether the camera's view has left the magnifications the lists'
+    // curves were drawn for (they are then compiled again).
+    bool ListsLeftByView() const;
+    void CompileListsForNewView();
     void CompileFrameLists();
     void CompileSceneList();
     void TakeModelRotation();

@@ -242,7 +242,8 @@ Cls1 frmF1::PictureBox() const {
 // makes room for the axes' texts (FitAxisTexts). Nothing happens
 // with no graph in view, nor when the box is empty (graphs with nothing to
 // show leave it inside out) or not finite, which would put the view far away.
-// Only the camera changes: the lists stay as they are.
+// Only the camera changes; the lists are compiled again only where their
+// curves were drawn for another view (CompileListsForNewView).
 void frmF1::FitView(FitSize size) {
     if (VisibleScene.FunSurfs.Count() < 1) return;
     // The boxes of every frame are measured: long for large animations.
@@ -289,6 +290,7 @@ void frmF1::FitView(FitSize size) {
     Camera.SetRef(F(middle[0]), F(middle[1]), F(middle[2]));
     Camera.SetEye(F(middle[0] + eye[0] - ref[0]), F(middle[1] + eye[1] - ref[1]), F(middle[2] + eye[2] - ref[2]));
     FitAxisTexts(b);
+    CompileListsForNewView();
     Display(CurrentFrame);
 }
 

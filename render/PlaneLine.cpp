@@ -106,8 +106,10 @@ void PlaneLine::Extend(const Point& p) {
         const double aside = std::sqrt(cx * cx + cy * cy + cz * cz);
         // Within half the tolerance of the heading's line, and not back along
         // it: every point of the run then keeps within the tolerance of the
-        // segment from the anchor to this one.
-        if (aside > tolerance_ / 2 || along < ahead_ - tolerance_ / 2) {
+        // segment from the anchor to this one. (A point behind the farthest
+        // one, however little, could leave that one a tolerance and more
+        // from the segment, on the heading's other side.)
+        if (aside > tolerance_ / 2 || along < ahead_) {
             // The run ends at the point before; this one goes on from there.
             Draw(anchor_, last_, span_, false);
             anchor_ = last_;

@@ -557,9 +557,8 @@ protected:
             drawn = drawn && reds[i] > 0.6 * 3.14159 * radius * radius;
         }
         EXPECT_EQ(stray, 0);
-        // A picture that fails is kept beside the test program to be looked at.
-        if (!drawn)
-            img.save(QCoreApplication::applicationDirPath() + QStringLiteral("/long_session_%1.png").arg(++failed_));
+        // A picture that fails is kept in the run's folder to be looked at.
+        if (!drawn) img.save(RunFile(QStringLiteral("long_session_%1.png").arg(++failed_)));
     }
 
     std::string special_ = Path(QStringLiteral("five points.pgp"));

@@ -2,6 +2,7 @@
 // geometry through GL feedback, result lines through a recording pane.
 #include "render/CurveView.h"
 #include "render/PlaneDrawing.h"
+#include "render/PlaneLine.h"
 #include "tests/render/PlaneDrawingFixture.h"
 
 #include <algorithm>
@@ -396,6 +397,49 @@ TEST_F(PlaneDrawingTest, DenseCurvesAreDrawnAsFinelyAsTheViewShowsThem) {
             double nearest = 1e30;
             for (const FeedbackLine& l : lines) nearest = std::min(nearest, distance(sx, sy, l));
             EXPECT_LE(nearest, 0.5 * pixel + 1e-3) << sx;
+        }
+    }
+}
+
+// Samples that go back along a run once it has its direction, within a
+// quarter of a pixel either side of it, still keep within half a pixel of
+// the lines drawn: a line of one colour through the given samples (pixels of
+// a view of 10 pixels to the unit), each ending where a sample turns away.
+TEST_F(PlaneDrawingTest, SamplesGoingBackAlongARunKeepWithinHalfAPixel) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<double, double>> samples; // pixels
+    };
+    const Case cases[] = {
+        // Rising at 45 degrees, x always growing: the third sample lies ahead
+        // of the fourth, on the other side of the run's direction.
+        {"x growing", {{0, 0}, {0.4, 0.4}, {0.6725, 1.0247}, {0.8485, 0.4964}, {1.5, -2}}},
+        {"a turn back", {{0, 0}, {0.6, 0}, {1.2, 0.249}, {0.952, -0.249}, {0.9, -3}}},
+    };
+    const double pixel = 0.1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto draw = [&] {
+            PlaneLine line(ColorToRGB(CurveColour), 1);
+            for (std::size_t k = 1; k < c.samples.size(); ++k) {
+                const auto [x1, y1] = c.samples[k - 1];
+                const auto [x2, y2] = c.samples[k];
+                line.Segment(x1 * pixel, y1 * pixel, 0, x2 * pixel, y2 * pixel, 0);
+            }
+        };
+        SetCurveView({1 / pixel, 1 / pixel});
+        const std::vector<FeedbackLine> lines = LinesOf(CaptureFeedback(Side, Range, draw), CurveColour);
+        SetCurveView(ViewMagnification());
+        ASSERT_FALSE(lines.empty());
+        for (const auto& [sx, sy] : c.samples) {
+            const double x = sx * pixel, y = sy * pixel;
+            double nearest = 1e30;
+            for (const FeedbackLine& l : lines) {
+                const double dx = double(l.to.x) - l.from.x, dy = double(l.to.y) - l.from.y;
+                const double t = std::clamp(((x - l.from.x) * dx + (y - l.from.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+                nearest = std::min(nearest, std::hypot(x - l.from.x - t * dx, y - l.from.y - t * dy));
+            }
+            EXPECT_LE(nearest / pixel, 0.5 + 1e-3) << sx << ", " << sy;
         }
     }
 }
