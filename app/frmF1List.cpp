@@ -65,9 +65,8 @@ void frmF1::List1_MouseDown(int Button, float X, float Y) {
 }
 
 bool frmF1::IsGraphShown(std::int32_t ID) const {
-    for (const auto& e : VisibleScene.FunSurfs)
-        if (e.graph->ID == ID) return true;
-    return false;
+    // Every graph is held under the key of its ID.
+    return VisibleScene.FunSurfs.Contains(GraphKey(ID));
 }
 
 void frmF1::DeleteGraph(std::int64_t Position) {

@@ -13,18 +13,21 @@ std::vector<GraphCollection::Entry>::const_iterator GraphCollection::Find(const 
 }
 
 void GraphCollection::Add(std::shared_ptr<Cls9> graph, const std::string& key) {
-    if (Find(key) != entries_.end()) throw RaisedError(457, "此键已经与该集合的一个元素相关联");
+    if (Contains(key)) throw RaisedError(457, "此键已经与该集合的一个元素相关联");
     entries_.push_back({key, std::move(graph)});
+    keys_.insert(key);
 }
 
 void GraphCollection::Remove(const std::string& key) {
     const auto it = Find(key);
     if (it == entries_.end()) RaiseUnknownKey();
+    keys_.erase(key);
     entries_.erase(it);
 }
 
 void GraphCollection::Remove(std::int64_t index) {
     if (index < 1 || index > Count()) RaiseSubscriptError();
+    keys_.erase(entries_[static_cast<std::size_t>(index - 1)].key);
     entries_.erase(entries_.begin() + (index - 1));
 }
 

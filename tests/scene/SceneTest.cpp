@@ -185,13 +185,17 @@ TEST(GraphCollection, KeyedInInsertionOrder) {
     }
     EXPECT_EQ(c.Count(), 3);
 
+    EXPECT_TRUE(c.Contains("1"));
     c.Remove("1");
+    EXPECT_FALSE(c.Contains("1"));
     EXPECT_EQ(c.Item(2), d);
     c.Remove(1);
+    EXPECT_FALSE(c.Contains("3"));
     EXPECT_EQ(c.Item(1), d);
     EXPECT_EQ(c.Count(), 1);
-    c.Add(a, "3"); // appended at the end again
+    c.Add(a, "3"); // appended at the end again, its key free once more
     EXPECT_EQ(c.Item(2), a);
+    EXPECT_TRUE(c.Contains("3") && c.Contains("2"));
 
     const auto number = [](auto&& f) {
         try {
@@ -207,4 +211,8 @@ TEST(GraphCollection, KeyedInInsertionOrder) {
     EXPECT_EQ(number([&] { c.Item("9"); }), 5);
     EXPECT_EQ(number([&] { c.Remove("9"); }), 5);
     EXPECT_EQ(c.Count(), 2);
+    c.Clear();
+    EXPECT_FALSE(c.Contains("2"));
+    c.Add(b, "2");
+    EXPECT_EQ(c.Item("2"), b);
 }
