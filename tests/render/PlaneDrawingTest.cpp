@@ -404,7 +404,8 @@ TEST_F(PlaneDrawingTest, DenseCurvesAreDrawnAsFinelyAsTheViewShowsThem) {
 // Samples that go back along a run once it has its direction, within a
 // quarter of a pixel either side of it, still keep within half a pixel of
 // the lines drawn: a line of one colour through the given samples (pixels of
-// a view of 10 pixels to the unit), each ending where a sample turns away.
+// a view of 10 pixels to the unit), each ending where a sample turns away;
+// and a line of one short segment is drawn.
 TEST_F(PlaneDrawingTest, SamplesGoingBackAlongARunKeepWithinHalfAPixel) {
     struct Case {
         const char* name;
@@ -415,6 +416,8 @@ TEST_F(PlaneDrawingTest, SamplesGoingBackAlongARunKeepWithinHalfAPixel) {
         // of the fourth, on the other side of the run's direction.
         {"x growing", {{0, 0}, {0.4, 0.4}, {0.6725, 1.0247}, {0.8485, 0.4964}, {1.5, -2}}},
         {"a turn back", {{0, 0}, {0.6, 0}, {1.2, 0.249}, {0.952, -0.249}, {0.9, -3}}},
+        // A curve of two samples shorter than a pixel is drawn all the same.
+        {"one short segment", {{0, 0}, {0.3, 0.1}}},
     };
     const double pixel = 0.1;
     for (const Case& c : cases) {

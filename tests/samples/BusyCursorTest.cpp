@@ -145,7 +145,8 @@ TEST_F(BusyCursor, OnWhileGraphsAreSampledAndDrawnAndOffAfter) {
         // loop runs it before the user's next command: otherwise the next
         // command's dialog would run it, and one expected to take long (after
         // a slow compilation) would put the cursor up within that command.
-        W().picDraw()->grabFramebuffer();
+        // (A repaint, which leaves no update waiting; a grab would.)
+        W().picDraw()->repaint();
         messages.Clear();
         messages.waitCursor.clear();
         cursor.shows = 0;
