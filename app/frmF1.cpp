@@ -46,6 +46,20 @@ void DrawPlaneBackgroundAndGrid(const Cls1& box) {
 // The coordinate system of the document kind, over the graphs.
 void DrawCoordinateSystem(const Cls1& box) { Axes.Draw(2, box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ); }
 
+// Runs `body` with the drawing area's context current; the context is
+// released also when the body raises, and the error goes on.
+template <class Body>
+void WithContext(GlDrawingArea& area, Body&& body) {
+    area.makeCurrent();
+    try {
+        body();
+    } catch (...) {
+        area.doneCurrent();
+        throw;
+    }
+    area.doneCurrent();
+}
+
 // The seconds since it was made.
 class Stopwatch {
 public:
@@ -53,17 +67,6 @@ public:
 
 private:
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-};
-
-// A result pane that keeps its text to itself.
-class MemoryPane : public ResultPane {
-public:
-    std::string Text() const override { return text_; }
-    void SetText(const std::string& text) override { text_ = text; }
-    void AppendText(const std::string& text) override { text_ += text; }
-
-private:
-    std::string text_;
 };
 
 // Compiles `body` into list `list`; the list is ended also when the body
@@ -192,14 +195,7 @@ void frmF1::BuildDisplayLists(bool bolOnlyTurning) {
     // Messages the drawing raises wait until every list is finished and the
     // context is released (also when an error ends the build).
     MessageHoldBack hold(bolOnlyTurning);
-    picDraw_->makeCurrent();
-    try {
-        CompileLists();
-    } catch (...) {
-        picDraw_->doneCurrent();
-        throw;
-    }
-    picDraw_->doneCurrent();
+    WithContext(*picDraw_, [this] { CompileLists(); });
     hold.Release();
 }
 
@@ -251,14 +247,7 @@ bool frmF1::ListsLeftByView() const { return listsCompiled_ && !listsView_.Holds
 // under its own wait cursor, rather than leave it to the paint after it.
 void frmF1::CompileListsForNewView() {
     if (!contextUsable_ || !ListsLeftByView()) return;
-    picDraw_->makeCurrent();
-    try {
-        CompileForView();
-    } catch (...) {
-        picDraw_->doneCurrent();
-        throw;
-    }
-    picDraw_->doneCurrent();
+    WithContext(*picDraw_, [this] { CompileForView(); });
 }
 
 void frmF1::CompileFrameLists() {

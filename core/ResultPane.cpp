@@ -4,16 +4,6 @@
 
 namespace {
 
-class MemoryPane : public ResultPane {
-public:
-    std::string Text() const override { return text_; }
-    void SetText(const std::string& text) override { text_ = text; }
-    void AppendText(const std::string& text) override { text_ += text; }
-
-private:
-    std::string text_;
-};
-
 MemoryPane memory;
 ResultPane* current = &memory;
 

@@ -15,6 +15,18 @@ public:
     virtual void AppendText(const std::string& text) { SetText(Text() + text); }
 };
 
+// A pane that keeps its text to itself: the service's own until a pane is
+// installed, and a scratch pane for work whose lines nobody should see.
+class MemoryPane : public ResultPane {
+public:
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
+    void AppendText(const std::string& text) override { text_ += text; }
+
+private:
+    std::string text_;
+};
+
 // The installed pane (one that keeps its text in memory until one is installed).
 ResultPane& Result();
 // Installs `pane` (not owned); nullptr restores the in-memory pane.
