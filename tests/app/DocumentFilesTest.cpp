@@ -58,6 +58,17 @@ protected:
 
     std::string Path(const QString& name) { return dir_.filePath(name).toStdString(); }
     void Run(const char* item) { W().MenuItem(item)->trigger(); }
+    // Opens `path` through 打开 over a document of one other graph, declining
+    // its save question; the file must not be refused.
+    void OpenOverAnotherDocument(const std::string& path) {
+        W().DeleteAllGraphs();
+        Point(40, 1, 1);
+        box.Clear();
+        box.Answer(MsgAnswer::No);
+        fileDialog.Choose(path);
+        Run("mnuFileOpen");
+        for (const MessageRequest& m : box.requests) EXPECT_NE(m.text, DocumentMalformedText);
+    }
 
     static void WriteFile(const std::string& path, const std::string& bytes) {
         QFile file(QString::fromStdString(path));
@@ -972,13 +983,7 @@ TEST_F(DocumentFilesTest, LargeDocumentsSaveAndReopenWithEveryValue) {
         EXPECT_TRUE(W().SaveSucceeded);
         EXPECT_EQ(box.Count(), 0u);
 
-        W().DeleteAllGraphs();
-        Point(40, 1, 1);
-        box.Clear();
-        box.Answer(MsgAnswer::No);
-        fileDialog.Choose(path);
-        Run("mnuFileOpen");
-        for (const MessageRequest& m : box.requests) EXPECT_NE(m.text, DocumentMalformedText);
+        OpenOverAnotherDocument(path);
         EXPECT_EQ(DocumentKind, c.kind);
         ASSERT_EQ(W().RowCount(), static_cast<int>(c.graphs.size()));
         for (std::size_t i = 0; i < c.graphs.size(); ++i) {
@@ -1003,13 +1008,7 @@ TEST_F(DocumentFilesTest, ADocumentOfMoreThanTenThousandGraphsSavesAndOpens) {
     const std::string saved = Path(QStringLiteral("saved again.pgp"));
     for (const std::string& path : {written, saved}) {
         SCOPED_TRACE(path);
-        W().DeleteAllGraphs();
-        Point(40, 1, 1);
-        box.Clear();
-        box.Answer(MsgAnswer::No);
-        fileDialog.Choose(path);
-        Run("mnuFileOpen");
-        for (const MessageRequest& m : box.requests) EXPECT_NE(m.text, DocumentMalformedText);
+        OpenOverAnotherDocument(path);
         EXPECT_EQ(DocumentKind, many.kind);
         ASSERT_EQ(W().RowCount(), static_cast<int>(many.graphs.size()));
         for (std::size_t i = 0; i < many.graphs.size(); ++i) {
